@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// A number as shown to the operator: one leading blank in place of a plus
+// sign, "-" for negative values (" 123", "-5").
+QString FormatNumber(int64_t value);
+
+// The right-aligned number cell of the lists: the formatted number with blanks
+// put in front, keeping the rightmost `width` characters.
+QString NumberCell(int64_t value, int width);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the program and all of its data files. Names are
+// matched without regard to letter case, so "MKSRC.WAV" finds "mksrc.wav".
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString path);
+
+    const QString& Path() const { return FolderPath; }
+
+    // Full path of the entry whose name equals `name` ignoring case; when no
+    // such entry exists, the path under which a new file of that name is made.
+    QString FilePath(const QString& name) const;
+
+    // The folder of the running executable.
+    static QString OfExecutable();
+
+private:
+    QString FolderPath;
+};

@@ -1,0 +1,230 @@
+#include "store/ResultStore.h"
+
+#include "app/AppContext.h"
+#include "platform/AtomicFile.h"
+#include "platform/AutomationDate.h"
+#include "platform/Cp932.h"
+#include "platform/WriteNotation.h"
+#include "store/ResultRecord.h"
+#include "store/SettingsStore.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+const QString SetupRequestFile = QStringLiteral("SKANRI.REC");
+constexpr int RankOffset = 44;
+
+// The whole records of a log or ranking file, created empty when missing.
+std::optional<QByteArray> ReadRecordFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    file.close();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(qint64(ResultRecord::Size) * MaxEntrants);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+int WholeRecords(const QByteArray& bytes)
+{
+    return static_cast<int>(bytes.size() / ResultRecord::Size);
+}
+
+ResultRecord RecordAt(const QByteArray& bytes, int entryNo)
+{
+    if (entryNo > WholeRecords(bytes))
+        return ResultRecord::Missing(static_cast<int16_t>(entryNo));
+    return ResultRecord::Decode(bytes.constData() + qsizetype(ResultRecord::Size) * (entryNo - 1));
+}
+
+// Number of entrants: the records before the first unused one.
+int CountEntrants(const QByteArray& log)
+{
+    for (int n = 1; n <= MaxEntrants; ++n) {
+        if (RecordAt(log, n).IsUnused())
+            return n - 1;
+    }
+    return MaxEntrants;
+}
+
+int32_t SaturateToLong(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int16_t> ToInteger(int64_t value)
+{
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
+{
+    return file.seek(offset) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+}
+
+std::optional<int16_t> ScanLog(AppContext& context)
+{
+    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    if (!log)
+        return std::nullopt;
+    const int entrants = CountEntrants(*log);
+    for (int n = 1; n <= entrants; ++n)
+        context.Contest.ScoreTable[n] = RecordAt(*log, n).TotalPoints;
+    const auto firstUnused = static_cast<int16_t>(entrants + 1);
+    context.Contest.LogHasEntries = firstUnused > 1;
+    return firstUnused;
+}
+
+void RebuildRanking(AppContext& context)
+{
+    std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    if (!log)
+        return;
+    const int entrants = CountEntrants(*log);
+    std::vector<int> order(static_cast<size_t>(entrants));
+    std::iota(order.begin(), order.end(), 1);
+    std::vector<int16_t> totals(static_cast<size_t>(entrants) + 1);
+    for (int n = 1; n <= entrants; ++n)
+        totals[n] = RecordAt(*log, n).TotalPoints;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return totals[a] > totals[b]; });
+
+    QByteArray ranking;
+    ResultRecord last;
+    last.Rank = 0;
+    for (int r = 1; r <= entrants; ++r) {
+        const int entryNo = order[r - 1];
+        last = RecordAt(*log, entryNo);
+        last.Rank = static_cast<int16_t>(r);
+        ranking += last.Encode();
+        qToLittleEndian(static_cast<int16_t>(r), log->data() + qsizetype(ResultRecord::Size) * (entryNo - 1) + RankOffset);
+    }
+    last.TotalPoints = ResultRecord::Unused;
+    ranking += last.Encode();
+
+    if (WriteFileAtomically(context.RankingPath(), ranking) && entrants > 0)
+        WriteFileAtomically(context.LogPath(), *log);
+}
+
+void LoadLogRecord(AppContext& context, int entryNo)
+{
+    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    const ResultRecord record = log ? RecordAt(*log, entryNo) : ResultRecord();
+    const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
+    if (!log || entryNo < 1 || entryNo > MaxEntrants || !remark) {
+        context.Messages.Inform(QStringLiteral("データが不正です！(%1)").arg(entryNo), MessageIcon::Error);
+        return;
+    }
+    if (record.IsUnused())
+        return;
+    std::array<QString, 11>& texts = context.Contest.LogTexts;
+    texts[1] = QString::number(record.EntryNo);
+    texts[2] = QString::number(record.TotalPoints);
+    texts[3] = QString::number(record.MaxPoints);
+    texts[4] = QString::number(record.MaxRaw);
+    texts[5] = QString::number(record.IntegPoints);
+    texts[6] = QString::number(record.IntegRaw);
+    texts[7] = QString::number(record.SampleCount);
+    texts[8] = *remark;
+    texts[9] = QString::number(record.Rank);
+    texts[10] = FormatDateTime(FromAutomationDate(record.MeasuredAt));
+    context.Contest.LogNoiseCutLevel = record.NoiseCutLevel;
+    context.Contest.LogMeasureSeconds = record.MeasureSeconds;
+    context.Contest.LogQuality = record.Quality;
+}
+
+bool StoreResult(AppContext& context, int entryNo, const MeasureResult& result)
+{
+    const std::optional<int16_t> total = ToInteger(result.TotalPoints);
+    const std::optional<int16_t> maxPoints = ToInteger(result.MaxPoints);
+    const std::optional<int16_t> integPoints = ToInteger(result.IntegPoints);
+    if (entryNo < 1 || entryNo > MaxEntrants || !total || !maxPoints || !integPoints)
+        return false;
+    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    if (!log)
+        return false;
+
+    ResultRecord record = RecordAt(*log, entryNo);
+    record.EntryNo = static_cast<int16_t>(entryNo);
+    record.TotalPoints = *total;
+    record.MaxPoints = *maxPoints;
+    record.IntegPoints = *integPoints;
+    record.MaxRaw = SaturateToLong(result.MaxRaw);
+    record.IntegRaw = SaturateToLong(result.IntegRaw);
+    record.SampleCount = result.SampleCount;
+    record.MeasuredAt = ToAutomationDate(context.Now());
+    record.Reserved1 = -1;
+    record.Reserved2 = 0;
+    record.Reserved3 = 0;
+    record.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
+    record.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
+    record.Quality = context.Settings.Mic.Quality;
+
+    // Entrants follow each other without a gap: records missing before this
+    // one are written as unused rather than left as zeros.
+    const int whole = WholeRecords(*log);
+    const int firstWritten = std::min(whole + 1, entryNo);
+    QByteArray bytes;
+    for (int n = firstWritten; n < entryNo; ++n)
+        bytes += ResultRecord::Missing(static_cast<int16_t>(n)).Encode();
+    bytes += record.Encode();
+
+    QFile file(context.LogPath());
+    return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
+}
+
+bool ClearLog(AppContext& context)
+{
+    QByteArray log;
+    log.reserve(ResultRecord::Size * MaxEntrants);
+    for (int n = 1; n <= MaxEntrants; ++n)
+        log += ResultRecord::Cleared(static_cast<int16_t>(n), ToAutomationDate(context.Now())).Encode();
+    if (WriteFileAtomically(context.LogPath(), log))
+        return true;
+    context.Messages.Inform(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"), MessageIcon::Error);
+    return false;
+}
+
+void LoadSetupRequest(AppContext& context)
+{
+    QFile file(context.Folder.FilePath(SetupRequestFile));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    WriteNotationReader reader(opened ? file.readAll() : QByteArray());
+    const bool read = opened && file.error() == QFileDevice::NoError &&
+                      reader.ReadBoolean(context.Contest.SetupRequest) && reader.ReadBoolean(context.Contest.SetupCompanion);
+    if (!read)
+        context.Messages.Inform(QStringLiteral("データが不正です。(SKANRI)"), MessageIcon::Warning);
+}
+
+bool SaveSetupRequest(AppContext& context)
+{
+    WriteNotationWriter writer;
+    writer.WriteBoolean(context.Contest.SetupRequest);
+    writer.WriteBoolean(context.Contest.SetupCompanion);
+    if (WriteFileAtomically(context.Folder.FilePath(SetupRequestFile), writer.Bytes()))
+        return true;
+    context.Messages.Inform(QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！"),
+                            MessageIcon::Error);
+    return false;
+}
+
+bool ConsumeSetupRequest(AppContext& context)
+{
+    LoadSetupRequest(context);
+    context.Contest.SetupRequest = false;
+    SaveSetupRequest(context);
+    return ResetToFactorySettings(context);
+}

@@ -1,0 +1,114 @@
+#include "store/SettingsStore.h"
+
+#include "app/AppContext.h"
+#include "platform/AtomicFile.h"
+#include "store/SettingsFileFormat.h"
+
+#include <QFile>
+
+namespace {
+
+const QString BasicFile = QStringLiteral("KANKYOU1.REC");
+const QString ScreenFile = QStringLiteral("KANKYOU2.REC");
+const QString SoundFile = QStringLiteral("KANKYOU3.REC");
+const QString EffectFile = QStringLiteral("KANKYOU4.REC");
+const QString MicFile = QStringLiteral("KANKYOUB.REC");
+
+template <class Group>
+bool LoadGroup(const AppContext& context, const QString& name, Group& group)
+{
+    QFile file(context.Folder.FilePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const bool complete = file.error() == QFileDevice::NoError;
+    file.close();
+    return ParseSettings(bytes, group) && complete;
+}
+
+template <class Group>
+bool SaveGroup(AppContext& context, const QString& name, const Group& group)
+{
+    const std::optional<QByteArray> bytes = SerializeSettings(group);
+    if (bytes && WriteFileAtomically(context.Folder.FilePath(name), *bytes))
+        return true;
+    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
+    return false;
+}
+
+}
+
+bool LoadBasicSettings(AppContext& context)
+{
+    if (LoadGroup(context, BasicFile, context.Settings.Basic))
+        return true;
+    context.Messages.Inform(QStringLiteral("環境設定データが不正です!\n出荷時に戻します。"), MessageIcon::Error);
+    return ResetToFactorySettings(context);
+}
+
+void LoadScreenSettings(AppContext& context)
+{
+    LoadGroup(context, ScreenFile, context.Settings.Screen);
+}
+
+void LoadSoundSettings(AppContext& context)
+{
+    LoadGroup(context, SoundFile, context.Settings.Sound);
+}
+
+void LoadEffectSettings(AppContext& context)
+{
+    LoadGroup(context, EffectFile, context.Settings.Effect);
+}
+
+void LoadMicSettings(AppContext& context)
+{
+    LoadGroup(context, MicFile, context.Settings.Mic);
+}
+
+bool SaveBasicSettings(AppContext& context)
+{
+    return SaveGroup(context, BasicFile, context.Settings.Basic);
+}
+
+bool SaveScreenSettings(AppContext& context)
+{
+    return SaveGroup(context, ScreenFile, context.Settings.Screen);
+}
+
+bool SaveSoundSettings(AppContext& context)
+{
+    return SaveGroup(context, SoundFile, context.Settings.Sound);
+}
+
+bool SaveEffectSettings(AppContext& context)
+{
+    return SaveGroup(context, EffectFile, context.Settings.Effect);
+}
+
+bool SaveMicSettings(AppContext& context)
+{
+    return SaveGroup(context, MicFile, context.Settings.Mic);
+}
+
+bool ResetToFactorySettings(AppContext& context)
+{
+    const MessageAnswer answer = context.Messages.Show(QStringLiteral("環境設定を初期値に戻します。"), QString(),
+                                                       MessageIcon::None, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) {
+        context.EndProgram();
+        return false;
+    }
+    SettingsRecord& settings = context.Settings;
+    settings.Basic = BasicSettings::Factory();
+    SaveBasicSettings(context);
+    settings.Screen = ScreenSettings::Factory();
+    SaveScreenSettings(context);
+    settings.Sound = SoundSettings::Factory(context.Folder.Path());
+    SaveSoundSettings(context);
+    settings.Effect = EffectSettings::Factory();
+    SaveEffectSettings(context);
+    settings.Mic = MicSettings::Factory();
+    SaveMicSettings(context);
+    return true;
+}
