@@ -1,1 +1,207 @@
+#include "store/SettingsFileFormat.h"
+#include "store/SettingsStore.h"
+
+#include "platform/Cp932.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+const QStringList SettingsFiles = {QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
+                                   QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
+const QString BrokenMessage = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
+const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
+const QString SaveFailure = QStringLiteral("管理データの書き込みができません！");
+
+QByteArray Cp932(const QString& text)
+{
+    return *EncodeCp932(text);
+}
+
+void ExpectNoSettingsFiles(const TestFolder& folder)
+{
+    for (const QString& name : SettingsFiles)
+        EXPECT_FALSE(folder.Exists(name)) << name.toStdString();
+}
+
+SettingsRecord EditedSettings(const QString& folder)
+{
+    SettingsRecord settings;
+    settings.Basic = {30, false, false, true, true, true, -5};
+    settings.Screen = ScreenSettings::Factory();
+    settings.Screen.FullGaugeLayout = true;
+    settings.Screen.MeasuringBackColor = Rgb(1, 2, 3);
+    settings.Screen.StoppedBackColor = Rgb(4, 5, 6);
+    settings.Screen.ResultFontBold = QStringLiteral("True");
+    settings.Screen.BandText[0] = QStringLiteral("第１回 №１～大声");
+    settings.Screen.BandForeColor[4] = Rgb(255, 255, 0);
+    settings.Screen.GaugeStyle = 0;
+    settings.Sound = SoundSettings::Factory(folder);
+    settings.Sound.SoundFile[6] = QStringLiteral("/音/ﾌﾞｰﾋﾞｰ.wav");
+    settings.Sound.SoundEnabled[3] = false;
+    settings.Sound.RankSoundFromEntry = 12;
+    settings.Effect = {false, 25, 10, {Rgb(1, 1, 1), Rgb(2, 2, 2), Rgb(3, 3, 3)}};
+    settings.Mic = {55, 2};
+    return settings;
+}
+
+}
+
+TEST(SettingsStore, FactoryFilesAreWrittenByteForByte)
+{
+    TestFolder folder;
+    folder.Messages.Answer(MessageAnswer::Yes);
+    ASSERT_TRUE(ResetToFactorySettings(folder.Context));
+
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")), QByteArray("3\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB.REC")), QByteArray("10\r\n0\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU4.REC")), QByteArray("#TRUE#\r\n3\r\n3\r\n65280\r\n65535\r\n255\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU2.REC")),
+              "#FALSE#\r\n4227072\r\n10485760\r\n4227072\r\n0\r\n16777215\r\n\"" + Cp932(QStringLiteral("ＭＳ ゴシック")) +
+                  "\"\r\n\"False\"\r\n\"False\"\r\n0\r\n0\r\n16711680\r\n16711680\r\n255\r\n128\r\n4227072\r\n"
+                  "16777215\r\n16777215\r\n16777215\r\n16777215\r\n16777215\r\n\"" +
+                  Cp932(QStringLiteral("おおごえ大会")) + "\"\r\n\"" + Cp932(QStringLiteral("たいきちゅう")) + "\"\r\n\"" +
+                  Cp932(QStringLiteral("いくよ！")) + "\"\r\n\"" + Cp932(QStringLiteral("よみこみちゅう")) + "\"\r\n\"" +
+                  Cp932(QStringLiteral("ていしちゅう")) + "\"\r\n\"" + Cp932(QStringLiteral("ＭＳ ゴシック")) +
+                  "\"\r\n\"False\"\r\n\"False\"\r\n1\r\n");
+    const QByteArray base = folder.Dir.path().toUtf8();
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU3.REC")),
+              "\"" + base + "/start.wav\"\r\n\"" + base + "/stop.wav\"\r\n\"" + base + "/v1.wav\"\r\n\"" + base +
+                  "/v2.wav\"\r\n\"" + base + "/v3.wav\"\r\n\"" + base + "/v4.wav\"\r\n\"" + base +
+                  "/v5.wav\"\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n5\r\n");
+    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{ResetQuestion});
+    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::None);
+    EXPECT_EQ(folder.Messages.Messages[0].Buttons, MessageButtons::YesNo);
+}
+
+TEST(SettingsStore, AllGroupsRoundTripThroughTheirFiles)
+{
+    TestFolder folder;
+    const SettingsRecord edited = EditedSettings(folder.Dir.path());
+    folder.Context.Settings = edited;
+    ASSERT_TRUE(SaveBasicSettings(folder.Context));
+    ASSERT_TRUE(SaveScreenSettings(folder.Context));
+    ASSERT_TRUE(SaveSoundSettings(folder.Context));
+    ASSERT_TRUE(SaveEffectSettings(folder.Context));
+    ASSERT_TRUE(SaveMicSettings(folder.Context));
+    EXPECT_TRUE(folder.Read(QStringLiteral("KANKYOU1.REC")).endsWith("\r\n-5\r\n"));
+    EXPECT_TRUE(folder.Read(QStringLiteral("KANKYOU2.REC")).startsWith("#TRUE#\r\n4227072\r\n197121\r\n394500\r\n"));
+
+    folder.Context.Settings = SettingsRecord();
+    EXPECT_TRUE(LoadBasicSettings(folder.Context));
+    LoadScreenSettings(folder.Context);
+    LoadSoundSettings(folder.Context);
+    LoadEffectSettings(folder.Context);
+    LoadMicSettings(folder.Context);
+    EXPECT_EQ(folder.Context.Settings.Basic, edited.Basic);
+    EXPECT_EQ(folder.Context.Settings.Screen, edited.Screen);
+    EXPECT_EQ(folder.Context.Settings.Sound, edited.Sound);
+    EXPECT_EQ(folder.Context.Settings.Effect, edited.Effect);
+    EXPECT_EQ(folder.Context.Settings.Mic, edited.Mic);
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+}
+
+TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
+{
+    TestFolder folder;
+    SettingsRecord& settings = folder.Context.Settings;
+    settings.Sound.SoundEnabled.fill(false);
+    settings.Sound.RankSoundFromEntry = 77;
+    folder.Write(QStringLiteral("KANKYOU3.REC"),
+                 "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"f\"\r\n\"g\"\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n");
+    LoadSoundSettings(folder.Context);
+    EXPECT_EQ(settings.Sound.SoundFile[6], QStringLiteral("g"));
+    EXPECT_EQ(settings.Sound.SoundEnabled, (std::array<bool, 7>{true, true, true, false, false, false, false}));
+    EXPECT_EQ(settings.Sound.RankSoundFromEntry, 77);
+
+    settings.Mic = {33, 1};
+    folder.Write(QStringLiteral("KANKYOUB.REC"), "20\r\n\"2\"\r\n");
+    LoadMicSettings(folder.Context);
+    EXPECT_EQ(settings.Mic.NoiseCutLevel, 20);
+    EXPECT_EQ(settings.Mic.Quality, 1);
+
+    settings.Screen = ScreenSettings::Factory();
+    folder.Write(QStringLiteral("KANKYOU2.REC"), "#TRUE#\r\n1\r\n2\r\n3\r\n4\r\n5\r\n\"\x82\"\r\n");
+    LoadScreenSettings(folder.Context);
+    EXPECT_TRUE(settings.Screen.FullGaugeLayout);
+    EXPECT_EQ(settings.Screen.ResultForeColor, 5);
+    EXPECT_EQ(settings.Screen.ResultFontName, QStringLiteral("ＭＳ ゴシック"));
+
+    settings.Effect.BlinkInterval = 9;
+    LoadEffectSettings(folder.Context);
+    EXPECT_EQ(settings.Effect.BlinkInterval, 9);
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+}
+
+TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
+{
+    const std::vector<QByteArray> brokenFiles = {
+        "40000\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
+        "\"3\"\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
+        "3\r\n#TRUE#\r\n#TRUE#\r\n",
+        "3\r\n#TRUE#\r\n\x82\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
+    };
+    for (const QByteArray& broken : brokenFiles) {
+        TestFolder folder;
+        folder.Write(QStringLiteral("KANKYOU1.REC"), broken);
+        folder.Messages.Answer(MessageAnswer::Yes);
+        EXPECT_TRUE(LoadBasicSettings(folder.Context));
+        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << broken.toStdString();
+        EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
+        EXPECT_EQ(folder.Context.Settings.Basic, BasicSettings::Factory());
+        EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")).left(3), QByteArray("3\r\n"));
+    }
+}
+
+TEST(SettingsStore, AnsweringNoEndsTheProgramWithoutWritingAnything)
+{
+    TestFolder folder;
+    folder.Messages.Answer(MessageAnswer::No);
+    EXPECT_FALSE(LoadBasicSettings(folder.Context));
+    EXPECT_TRUE(folder.Context.EndRequested());
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion}));
+    ExpectNoSettingsFiles(folder);
+}
+
+TEST(SettingsStore, AFailedSaveReportsAndLeavesTheOldFile)
+{
+    TestFolder folder;
+    folder.Context.Settings.Screen = ScreenSettings::Factory();
+    ASSERT_TRUE(SaveScreenSettings(folder.Context));
+    const QByteArray before = folder.Read(QStringLiteral("KANKYOU2.REC"));
+
+    folder.Context.Settings.Screen.BandText[2] = QStringLiteral("いくよ😀");
+    EXPECT_FALSE(SaveScreenSettings(folder.Context));
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU2.REC")), before);
+    EXPECT_EQ(folder.Context.Settings.Screen.BandText[2], QStringLiteral("いくよ😀"));
+
+    ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("KANKYOUB.REC")));
+    EXPECT_FALSE(SaveMicSettings(folder.Context));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{SaveFailure, SaveFailure}));
+    EXPECT_EQ(folder.Messages.Messages[1].Icon, MessageIcon::Error);
+    const QStringList leftovers = QDir(folder.Dir.path()).entryList(QDir::Files);
+    EXPECT_EQ(leftovers, QStringList{QStringLiteral("KANKYOU2.REC")}) << "no temporary file is left behind";
+}
+
+TEST(SettingsStore, AResetGoesOnPastAGroupThatCannotBeSaved)
+{
+    TestFolder folder;
+    ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("KANKYOU2.REC")));
+    folder.Messages.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(ResetToFactorySettings(folder.Context));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{ResetQuestion, SaveFailure}));
+    EXPECT_TRUE(folder.Exists(QStringLiteral("KANKYOU3.REC")));
+    EXPECT_TRUE(folder.Exists(QStringLiteral("KANKYOUB.REC")));
+}
+
+TEST(SettingsStore, FilesAreFoundWhateverTheirLetterCase)
+{
+    TestFolder folder;
+    folder.Write(QStringLiteral("kankyoub.rec"), "42\r\n1\r\n");
+    LoadMicSettings(folder.Context);
+    EXPECT_EQ(folder.Context.Settings.Mic.NoiseCutLevel, 42);
+    ASSERT_TRUE(SaveMicSettings(folder.Context));
+    EXPECT_EQ(QDir(folder.Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kankyoub.rec")});
+}
