@@ -39,3 +39,41 @@ zuvelo_start_xvfb() {
   echo "Xvfb did not start" >&2
   return 1
 }
+
+# A headless PulseAudio server with a virtual microphone. Sound played into
+# the null sink "micsink" comes back from the default source "virtmic", its
+# monitor remapped into an ordinary mono source (Qt hides monitor sources).
+# Another null sink is the default output. A loopback of silence keeps the
+# monitor delivering data when nothing plays.
+zuvelo_start_pulseaudio() {
+  local dir
+  dir="$(zuvelo_service_dir)/pulse"
+  mkdir -p "$dir/runtime"
+  chmod 700 "$dir" "$dir/runtime"
+  cat >"$dir/server.pa" <<PA
+load-module module-native-protocol-unix socket=$dir/native auth-anonymous=1
+load-module module-null-sink sink_name=micsink rate=48000 channels=1 channel_map=mono sink_properties=device.description=micsink
+load-module module-null-sink sink_name=speakers rate=48000 sink_properties=device.description=speakers
+load-module module-remap-source source_name=virtmic master=micsink.monitor channels=1 channel_map=mono source_properties=device.description=virtmic
+load-module module-null-source source_name=silence rate=48000 channels=1 channel_map=mono
+load-module module-loopback source=silence sink=micsink latency_msec=1 source_dont_move=true sink_dont_move=true
+set-default-source virtmic
+set-default-sink speakers
+PA
+  export XDG_RUNTIME_DIR="$dir/runtime"
+  export PULSE_RUNTIME_PATH="$dir/runtime"
+  export PULSE_SERVER="unix:$dir/native"
+  pulseaudio -n -F "$dir/server.pa" --daemonize=no --exit-idle-time=-1 --disallow-exit=yes \
+    --enable-memfd=no >"$dir/pulseaudio.log" 2>&1 &
+  ZUVELO_SERVICE_PIDS+=($!)
+  # The virtual microphone delivers data a while after the server is up.
+  local tries
+  for tries in $(seq 100); do
+    if [ "$(timeout 2 parecord --raw --format=u8 --rate=8000 --channels=1 2>/dev/null | head -c 400 | wc -c)" -ge 400 ]; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "PulseAudio did not deliver sound from the virtual microphone" >&2
+  return 1
+}
