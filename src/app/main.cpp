@@ -1,7 +1,33 @@
+// The start-up procedure of VMAIN: the operating system check, then the main
+// menu, whose Form_Load carries the rest of the start-up.
+#include "app/AppContext.h"
+#include "app/VVUty.h"
+#include "app/vmenu.h"
+#include "platform/DesktopSetup.h"
+#include "platform/QtMessageBox.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    return 0;
+    InstallJapaneseTranslations(application);
+    InstallFontSubstitutions();
+
+    QtMessageBox messages;
+    AppContext context(ProgramFolder::OfExecutable(), messages);
+    // Ends every event loop, the nested ones of modal windows included; the
+    // windows are then destroyed without their close handlers running.
+    context.OnEndProgram = [] { QCoreApplication::exit(0); };
+
+    if (!CheckOperatingSystem(context, OperatingSystemName())) {
+        messages.Inform(QStringLiteral("本製品はこのパソコンではご利用できません！"), MessageIcon::Information);
+        return 0;
+    }
+    vmenu menu(context);
+    menu.Form_Load();
+    if (context.EndRequested())
+        return 0;
+    menu.show();
+    return application.exec();
 }

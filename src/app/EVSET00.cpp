@@ -1,0 +1,66 @@
+#include "app/EVSET00.h"
+
+#include "app/AppContext.h"
+#include "app/ContestReset.h"
+#include "store/ResultStore.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+EVSET00::EVSET00(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+{
+    setWindowTitle(QStringLiteral("設定初期化"));
+    Label1 = new QLabel(QStringLiteral("出荷時設定"), this);
+    QFont headingFont = Label1->font();
+    headingFont.setBold(true);
+    Label1->setFont(headingFont);
+    Label2 = new QLabel(QStringLiteral("すべての設定をインストール時の設定に戻して、システムの再セットアップをおこないます。"), this);
+    Label2->setWordWrap(true);
+    Label2->setFixedWidth(320);
+    CK2 = new QCheckBox(QStringLiteral("実行ロック"), this);
+    CmdUP2 = new QPushButton(QStringLiteral("実行(&X)"), this);
+    connect(CK2, &QCheckBox::clicked, this, &EVSET00::CK2_Click);
+    connect(CmdUP2, &QPushButton::clicked, this, &EVSET00::CmdUP2_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CK2);
+    buttons->addStretch();
+    buttons->addWidget(CmdUP2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void EVSET00::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+void EVSET00::Form_Load()
+{
+    // Read now so that the companion value is written back unchanged.
+    LoadSetupRequest(Context);
+    CK2->setChecked(false);
+    CK2_Click();
+}
+
+void EVSET00::CK2_Click()
+{
+    CmdUP2->setEnabled(CK2->isChecked());
+}
+
+void EVSET00::CmdUP2_Click()
+{
+    if (RequestFactoryReset(Context))
+        accept();
+}

@@ -1,0 +1,61 @@
+#include "app/InitFRM.h"
+
+#include "app/AppContext.h"
+#include "app/ContestReset.h"
+#include "store/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+InitFRM::InitFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+{
+    setWindowTitle(QStringLiteral("データクリア"));
+    Label1 = new QLabel(QStringLiteral("大会を最初から始める時の処理です。"), this);
+    Label2 = new QLabel(QStringLiteral("（大会ログもクリアされます。）"), this);
+    CK1 = new QCheckBox(QStringLiteral("実行ロック"), this);
+    CmdClr = new QPushButton(QStringLiteral("実行(&U)"), this);
+    connect(CK1, &QCheckBox::clicked, this, &InitFRM::CK1_Click);
+    connect(CmdClr, &QPushButton::clicked, this, &InitFRM::CmdClr_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CK1);
+    buttons->addStretch();
+    buttons->addWidget(CmdClr);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void InitFRM::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+void InitFRM::Form_Load()
+{
+    LoadMicSettings(Context);
+    // Every opening starts locked, whatever was left ticked the last time.
+    CK1->setChecked(false);
+    CK1_Click();
+}
+
+void InitFRM::CK1_Click()
+{
+    CmdClr->setEnabled(CK1->isChecked());
+}
+
+void InitFRM::CmdClr_Click()
+{
+    if (ClearContestData(Context))
+        accept();
+}

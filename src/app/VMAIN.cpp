@@ -1,0 +1,41 @@
+#include "app/VMAIN.h"
+
+#include "app/AppContext.h"
+#include "platform/AutomationDate.h"
+#include "store/ResultStore.h"
+#include "store/SettingsStore.h"
+
+#include <QProcess>
+
+bool LoadContestAtStart(AppContext& context)
+{
+    LoadSetupRequest(context);
+    if (!LoadBasicSettings(context))
+        return false;
+    if (!context.Contest.SetupRequest)
+        return true;
+    context.Messages.Inform(QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"),
+                            MessageIcon::Information);
+    return ConsumeSetupRequest(context);
+}
+
+QString ClockText(const QTime& time)
+{
+    return QLatin1Char('<') + FormatClock(time) + QLatin1Char('>');
+}
+
+bool StartDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+QString HelpFilePath(const AppContext& context)
+{
+    return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
+}
+
+void OpenHelpFile(AppContext& context, const StartProgram& start)
+{
+    if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
+        context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);
+}

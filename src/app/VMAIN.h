@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <functional>
+
+class AppContext;
+
+// Start-up work of the main menu that needs no window.
+
+// Reads the setup request and the basic settings and carries out a pending
+// setup request. False when the program must end (the operator declined the
+// factory reset).
+bool LoadContestAtStart(AppContext& context);
+
+// The menu clock: "<hh:mm:ss>", 24-hour.
+QString ClockText(const QTime& time);
+
+// Starts a program with an argument list, detached; false when it cannot be
+// started.
+using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
+bool StartDetached(const QString& program, const QStringList& arguments);
+
+QString HelpFilePath(const AppContext& context);
+// Opens the help file in the desktop's viewer; "ヘルプファイルが見つかりません！"
+// when the viewer cannot be started.
+void OpenHelpFile(AppContext& context, const StartProgram& start);

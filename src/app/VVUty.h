@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class AppContext;
+
+// The command lines that open the system's recording and playback volume
+// controls.
+struct VolumeCommands {
+    QString Rec;
+    QString Play;
+};
+
+// The volume commands for an operating system of this product name, or
+// nothing when the program cannot run there. Names are matched case-sensitively.
+std::optional<VolumeCommands> VolumeCommandsFor(const QString& productName);
+
+// Accepts or refuses the operating system of this product name. On refusal it
+// shows "ご利用のOSには対応しておりません！" and returns false; otherwise it
+// sets RecVolumeCommand and PlayVolumeCommand.
+bool CheckOperatingSystem(AppContext& context, const QString& productName);
+
+// The product name of the running system: PRETTY_NAME of os-release, empty
+// when it cannot be read.
+QString OperatingSystemName();
+QString PrettyNameOf(const QByteArray& osRelease);

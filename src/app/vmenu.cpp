@@ -1,0 +1,222 @@
+#include "app/vmenu.h"
+
+#include "app/AppContext.h"
+#include "app/MenuWindows.h"
+#include "app/ShellPictures.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* MakeLabel(const QString& text, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QFont Font(const char* family, int points, bool bold = false)
+{
+    QFont font(QString::fromUtf8(family), points);
+    font.setBold(bold);
+    return font;
+}
+
+}
+
+vmenu::vmenu(AppContext& context, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
+      Context(context), Instance(context.Folder.Path())
+{
+    setWindowTitle(QStringLiteral("ずべろ"));
+    setStyleSheet(QStringLiteral("vmenu { background-color: rgb(224, 224, 224); }"));
+    BuildLabels();
+    BuildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &vmenu::Timer1_Timer);
+    Timer1->start();
+    RegisterMenuWindows(Windows, Context);
+}
+
+void vmenu::BuildLabels()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(24, 16, 24, 16);
+    layout->setSpacing(8);
+    LBX[0] = MakeLabel(QStringLiteral("大声大会用ソフトウェア"), Font("ＭＳ Ｐゴシック", 14), central);
+    LBX[2] = MakeLabel(QStringLiteral("ずべろ"), Font("ＭＳ Ｐゴシック", 40, true), central);
+    LBX[2]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+    IMG1 = new QLabel(central);
+    IMG1->setAlignment(Qt::AlignCenter);
+    IMG1->setMinimumSize(320, 180);
+    LBX[1] = MakeLabel(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"), Font("ＭＳ Ｐゴシック", 10), central);
+    LBTM1 = MakeLabel(QString(), Font("ＭＳ ゴシック", 16), central);
+    for (QWidget* widget : {static_cast<QWidget*>(LBX[0]), static_cast<QWidget*>(LBX[2]), static_cast<QWidget*>(IMG1),
+                            static_cast<QWidget*>(LBX[1]), static_cast<QWidget*>(LBTM1)})
+        layout->addWidget(widget);
+    setCentralWidget(central);
+}
+
+QAction* vmenu::AddEntry(QMenu* menu, const QString& caption, void (vmenu::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void vmenu::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    F00 = bar->addMenu(QStringLiteral("ﾌﾟﾚｲ(&A)"));
+    F08 = AddEntry(F00, QStringLiteral("ｹﾞｰﾑ開始(&A)"), &vmenu::F08_Click);
+    F30 = AddEntry(F00, QStringLiteral("順位表示(&B)"), &vmenu::F30_Click);
+    F50 = AddEntry(F00, QStringLiteral("成績出力(&C)"), &vmenu::F50_Click);
+    F51 = AddEntry(F00, QStringLiteral("成績ﾓﾆﾀｰ(&D)"), &vmenu::F51_Click);
+    F31 = F00->addSeparator();
+    F06 = AddEntry(F00, QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), &vmenu::F06_Click);
+    F04 = F00->addSeparator();
+    F05 = AddEntry(F00, QStringLiteral("終了(&Q)"), &vmenu::F05_Click);
+
+    B00 = bar->addMenu(QStringLiteral("環境(&B)"));
+    B04 = AddEntry(B00, QStringLiteral("基本(&A)"), &vmenu::B04_Click);
+    B05 = AddEntry(B00, QStringLiteral("画面(&B)"), &vmenu::B05_Click);
+    B06 = AddEntry(B00, QStringLiteral("ｻｳﾝﾄﾞ(&C)"), &vmenu::B06_Click);
+    B07 = AddEntry(B00, QStringLiteral("ﾏｲｸ設定(&D)"), &vmenu::B07_Click);
+
+    V00 = bar->addMenu(QStringLiteral("特殊(&C)"));
+    V16 = AddEntry(V00, QStringLiteral("効果(&A)"), &vmenu::V16_Click);
+    V02 = AddEntry(V00, QStringLiteral("ﾛｸﾞ(&B)"), &vmenu::V02_Click);
+
+    T00 = bar->addMenu(QStringLiteral("ﾂｰﾙ(&D)"));
+    T03 = AddEntry(T00, QStringLiteral("設定初期化(&A)"), &vmenu::T03_Click);
+
+    H00 = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    H01 = AddEntry(H00, QStringLiteral("ﾍﾙﾌﾟ(&H)"), &vmenu::H01_Click);
+    H02 = AddEntry(H00, QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), &vmenu::H02_Click);
+}
+
+void vmenu::Form_Load()
+{
+    // Before anything else: a second copy must not touch the program folder.
+    if (!Instance.Claim()) {
+        Context.Messages.Inform(QStringLiteral("ずべろは既に起動されています！"), MessageIcon::Information,
+                                QStringLiteral("二重起動の禁止"));
+        Context.EndProgram();
+        return;
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Context.ScreenWidth = screen.width();
+    Context.ScreenHeight = screen.height();
+    ShowPictures();
+    if (!LoadContestAtStart(Context))
+        return;
+    LBTM1->setText(ClockText(Context.Now().time()));
+    CenterOnScreen();
+}
+
+void vmenu::ShowPictures()
+{
+    const QPixmap icon = ProgramPicture(Context, IconPictureFile);
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
+    IMG1->setPixmap(ProgramPicture(Context, MenuPictureFile));
+}
+
+void vmenu::CenterOnScreen()
+{
+    adjustSize();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+}
+
+void vmenu::Timer1_Timer()
+{
+    LBTM1->setText(ClockText(Context.Now().time()));
+}
+
+void vmenu::F08_Click()
+{
+    Windows.ShowModal(QStringLiteral("MainFRM"), this);
+}
+
+void vmenu::F30_Click()
+{
+    Windows.ShowModal(QStringLiteral("ZanFRM"), this);
+}
+
+void vmenu::F50_Click()
+{
+    Context.ScoreSheetOpenMode = 0;
+    Windows.ShowModeless(QStringLiteral("VVPRNOUT"));
+}
+
+void vmenu::F51_Click()
+{
+    Context.ScoreMonitorOpenMode = 0;
+    Windows.ShowModeless(QStringLiteral("EVHYO30"));
+}
+
+void vmenu::F06_Click()
+{
+    Windows.ShowModal(QStringLiteral("InitFRM"), this);
+}
+
+void vmenu::F05_Click()
+{
+    Context.EndProgram();
+}
+
+void vmenu::B04_Click()
+{
+    Windows.ShowModal(QStringLiteral("VVSET01"), this);
+}
+
+void vmenu::B05_Click()
+{
+    Windows.ShowModal(QStringLiteral("VVSET02"), this);
+}
+
+void vmenu::B06_Click()
+{
+    Windows.ShowModal(QStringLiteral("VVSET03"), this);
+}
+
+void vmenu::B07_Click()
+{
+    Windows.ShowModal(QStringLiteral("EVSET20"), this);
+}
+
+void vmenu::V16_Click()
+{
+    Windows.ShowModal(QStringLiteral("EVSET09"), this);
+}
+
+void vmenu::V02_Click()
+{
+    Windows.ShowModal(QStringLiteral("EVCHK02"), this);
+}
+
+void vmenu::T03_Click()
+{
+    Windows.ShowModal(QStringLiteral("EVSET00"), this);
+}
+
+void vmenu::H01_Click()
+{
+    OpenHelpFile(Context, StartHelpViewer);
+}
+
+void vmenu::H02_Click()
+{
+    Windows.ShowModal(QStringLiteral("S_VERFRM"), this);
+}
