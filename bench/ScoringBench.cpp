@@ -1,1 +1,68 @@
+// Scoring a 30-second recording against the floor of reading it into memory.
+#include "measure/LoudnessAnalysis.h"
+#include "measure/RecordingFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+constexpr int RecordingSeconds = 30;
+
+// A loud shout-like signal: a tone whose loudness swells and fades.
+QByteArray Recording(uint32_t rate, uint16_t bits)
+{
+    const uint32_t samples = rate * RecordingSeconds;
+    QByteArray data = MakeRecordingHeader(rate, bits, samples * (bits / 8));
+    data.reserve(data.size() + qsizetype(samples) * (bits / 8));
+    for (uint32_t i = 0; i < samples; ++i) {
+        const double envelope = std::fabs(std::sin(i * 3.14159 / rate));
+        const double value = envelope * std::sin(i * 2 * 3.14159 * 440 / rate);
+        if (bits == 8) {
+            data.append(static_cast<char>(128 + std::lround(value * 127)));
+        } else {
+            const auto word = static_cast<uint16_t>(static_cast<int16_t>(std::lround(value * 32767)));
+            data.append(static_cast<char>(word & 0xFF));
+            data.append(static_cast<char>(word >> 8));
+        }
+    }
+    return data;
+}
+
+class RecordingFixture {
+public:
+    RecordingFixture(uint32_t rate, uint16_t bits) : Path(Dir.path() + QStringLiteral("/xx0001.wav"))
+    {
+        QFile file(Path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(Recording(rate, bits));
+    }
+
+    QTemporaryDir Dir;
+    QString Path;
+};
+
+void BM_ScoreRecording(benchmark::State& state)
+{
+    const bool high = state.range(0) == 48000;
+    RecordingFixture recording(static_cast<uint32_t>(state.range(0)), high ? 16 : 8);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ScoreRecordingFile(recording.Path, high ? SampleWidth::Bits16 : SampleWidth::Bits8, 10));
+    state.SetLabel(high ? "48 kHz 16 bit, 30 s" : "8 kHz 8 bit, 30 s");
+}
+BENCHMARK(BM_ScoreRecording)->Arg(48000)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+void BM_ReadRecordingIntoMemory(benchmark::State& state)
+{
+    RecordingFixture recording(static_cast<uint32_t>(state.range(0)), state.range(0) == 48000 ? 16 : 8);
+    for (auto _ : state) {
+        QFile file(recording.Path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+    }
+}
+BENCHMARK(BM_ReadRecordingIntoMemory)->Arg(48000)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+}
