@@ -1,0 +1,166 @@
+#include "app/vmenu.h"
+
+#include "WidgetTestSupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QScreen>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString SetupFile = QStringLiteral("SKANRI.REC");
+const QString SetupMessage = QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。");
+const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
+const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
+const QStringList SettingsFiles{QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
+                                QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
+
+class StartUp : public testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+
+    // Starts the menu over the folder's context, as the program does.
+    std::unique_ptr<vmenu> Start(TestFolder& folder)
+    {
+        auto menu = std::make_unique<vmenu>(folder.Context);
+        menu->Form_Load();
+        return menu;
+    }
+
+    QStringList Files(const TestFolder& folder) const { return QDir(folder.Dir.path()).entryList(QDir::Files, QDir::Name); }
+};
+
+}
+
+TEST_F(StartUp, AFreshFolderIsSetUpWithFactorySettingsOnYes)
+{
+    TestFolder folder;
+    folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
+    folder.Messages.Answer(MessageAnswer::Yes);
+    const auto menu = Start(folder);
+
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenSettings, ResetQuestion}));
+    EXPECT_FALSE(folder.Context.EndRequested());
+    for (const QString& file : SettingsFiles)
+        EXPECT_TRUE(folder.Exists(file)) << file.toStdString();
+    EXPECT_TRUE(menu->LBTM1->text().startsWith(u'<'));
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(QSize(folder.Context.ScreenWidth, folder.Context.ScreenHeight), screen);
+}
+
+TEST_F(StartUp, AFreshFolderIsLeftUntouchedOnNo)
+{
+    TestFolder folder;
+    folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
+    folder.Messages.Answer(MessageAnswer::No);
+    const auto menu = Start(folder);
+
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenSettings, ResetQuestion}));
+    EXPECT_TRUE(folder.Context.EndRequested());
+    EXPECT_EQ(Files(folder), QStringList{SetupFile});
+    EXPECT_EQ(folder.Read(SetupFile), QByteArray("#FALSE#\r\n#FALSE#\r\n"));
+}
+
+TEST_F(StartUp, AnInstalledFolderStartsWithoutAQuestion)
+{
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    const auto menu = Start(folder);
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+    EXPECT_FALSE(folder.Context.EndRequested());
+    EXPECT_EQ(folder.Context.Settings.Basic, BasicSettings::Factory());
+}
+
+TEST_F(StartUp, ASetupRequestIsCarriedOutOnceThenCleared)
+{
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    folder.Context.Settings.Basic.MeasureSeconds = 9;
+    SaveBasicSettings(folder.Context);
+    folder.Write(SetupFile, "#TRUE#\r\n#TRUE#\r\n");
+    folder.Messages.Answer(MessageAnswer::Yes);
+    {
+        const auto menu = Start(folder);
+        ASSERT_EQ(folder.Messages.Texts(), (std::vector<QString>{SetupMessage, ResetQuestion}));
+        EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Information);
+        EXPECT_EQ(folder.Read(SetupFile), QByteArray("#FALSE#\r\n#TRUE#\r\n"));
+        EXPECT_EQ(folder.Context.Settings.Basic, BasicSettings::Factory());
+        EXPECT_FALSE(folder.Context.EndRequested());
+    }
+    AppContext next(folder.Dir.path(), folder.Messages);
+    folder.Messages.Messages.clear();
+    vmenu again(next);
+    again.Form_Load();
+    EXPECT_TRUE(folder.Messages.Messages.empty()) << "the request was consumed";
+}
+
+TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
+{
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    folder.Context.Settings.Basic.MeasureSeconds = 9;
+    SaveBasicSettings(folder.Context);
+    const QByteArray basic = folder.Read(QStringLiteral("KANKYOU1.REC"));
+    folder.Write(SetupFile, "#TRUE#\r\n#FALSE#\r\n");
+    folder.Messages.Answer(MessageAnswer::No);
+    {
+        const auto menu = Start(folder);
+        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{SetupMessage, ResetQuestion}));
+        EXPECT_TRUE(folder.Context.EndRequested());
+        EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")), basic);
+        EXPECT_EQ(folder.Read(SetupFile), QByteArray("#FALSE#\r\n#FALSE#\r\n"));
+    }
+    AppContext next(folder.Dir.path(), folder.Messages);
+    folder.Messages.Messages.clear();
+    vmenu again(next);
+    again.Form_Load();
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+    EXPECT_EQ(next.Settings.Basic.MeasureSeconds, 9);
+}
+
+TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
+{
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    const auto first = Start(folder);
+    ASSERT_FALSE(folder.Context.EndRequested());
+
+    folder.Write(SetupFile, "#TRUE#\r\n#FALSE#\r\n");
+    ScriptedMessageBox secondMessages;
+    AppContext second(folder.Dir.path(), secondMessages);
+    vmenu secondMenu(second);
+    secondMenu.Form_Load();
+    ASSERT_EQ(secondMessages.Messages.size(), 1u);
+    EXPECT_EQ(secondMessages.Messages[0].Text, QStringLiteral("ずべろは既に起動されています！"));
+    EXPECT_EQ(secondMessages.Messages[0].Title, QStringLiteral("二重起動の禁止"));
+    EXPECT_EQ(secondMessages.Messages[0].Icon, MessageIcon::Information);
+    EXPECT_TRUE(second.EndRequested());
+    EXPECT_FALSE(folder.Context.EndRequested());
+    EXPECT_EQ(folder.Read(SetupFile), QByteArray("#TRUE#\r\n#FALSE#\r\n")) << "the request is left for a real start";
+}
+
+TEST_F(StartUp, TheFolderIsFreeAgainOnceTheFirstCopyHasEnded)
+{
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    Start(folder).reset();
+    AppContext next(folder.Dir.path(), folder.Messages);
+    vmenu again(next);
+    again.Form_Load();
+    EXPECT_FALSE(next.EndRequested());
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+}
+
+TEST_F(StartUp, CopiesOnDifferentFoldersRunSideBySide)
+{
+    TestFolder one;
+    TestFolder two;
+    WriteInstalledFolder(one);
+    WriteInstalledFolder(two);
+    const auto first = Start(one);
+    const auto second = Start(two);
+    EXPECT_FALSE(one.Context.EndRequested());
+    EXPECT_FALSE(two.Context.EndRequested());
+}

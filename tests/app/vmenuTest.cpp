@@ -1,0 +1,202 @@
+#include "app/S_VERFRM.h"
+#include "app/vmenu.h"
+
+#include "WidgetTestSupport.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+TEST(ClockText, IsTheTimeInAngleBracketsWithLeadingZeros)
+{
+    EXPECT_EQ(ClockText(QTime(0, 0, 7)), QStringLiteral("<00:00:07>"));
+    EXPECT_EQ(ClockText(QTime(9, 5, 3)), QStringLiteral("<09:05:03>"));
+    EXPECT_EQ(ClockText(QTime(23, 59, 59)), QStringLiteral("<23:59:59>"));
+}
+
+namespace {
+
+class MainMenu : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+        Menu = std::make_unique<vmenu>(Folder.Context);
+        Menu->Form_Load();
+    }
+
+    // Captions of a menu as "caption" per entry and "-" per separator.
+    static QStringList Captions(const QMenu* menu)
+    {
+        QStringList captions;
+        for (const QAction* action : menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return captions;
+    }
+
+    TestFolder Folder;
+    std::unique_ptr<vmenu> Menu;
+};
+
+// A stand-in for a window that a later part of the program provides.
+class FakeDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+    int Shown = 0;
+
+protected:
+    void showEvent(QShowEvent*) override
+    {
+        ++Shown;
+        QTimer::singleShot(0, this, [this] {
+            WasModal = QApplication::activeModalWidget() == this;
+            reject();
+        });
+    }
+
+public:
+    bool WasModal = false;
+};
+
+}
+
+TEST_F(MainMenu, HasTheTitlesAndEveryEntryWithItsMnemonic)
+{
+    EXPECT_EQ(Menu->windowTitle(), QStringLiteral("ずべろ"));
+    EXPECT_EQ(Menu->LBX[0]->text(), QStringLiteral("大声大会用ソフトウェア"));
+    EXPECT_EQ(Menu->LBX[1]->text(), QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"));
+    EXPECT_EQ(Menu->LBX[2]->text(), QStringLiteral("ずべろ"));
+
+    QStringList topLevel;
+    for (const QAction* action : Menu->menuBar()->actions())
+        topLevel << action->text();
+    EXPECT_EQ(topLevel, (QStringList{"ﾌﾟﾚｲ(&A)", "環境(&B)", "特殊(&C)", "ﾂｰﾙ(&D)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(Captions(Menu->F00), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "-",
+                                                "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
+    EXPECT_EQ(Captions(Menu->B00), (QStringList{"基本(&A)", "画面(&B)", "ｻｳﾝﾄﾞ(&C)", "ﾏｲｸ設定(&D)"}));
+    EXPECT_EQ(Captions(Menu->V00), (QStringList{"効果(&A)", "ﾛｸﾞ(&B)"}));
+    EXPECT_EQ(Captions(Menu->T00), (QStringList{"設定初期化(&A)"}));
+    EXPECT_EQ(Captions(Menu->H00), (QStringList{"ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ表示(&A)"}));
+}
+
+TEST_F(MainMenu, HasNoMinimiseOrMaximiseButtonAndAFixedSize)
+{
+    EXPECT_FALSE(Menu->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(Menu->windowFlags() & Qt::WindowMaximizeButtonHint);
+    Menu->show();
+    EXPECT_EQ(Menu->minimumSize(), Menu->maximumSize());
+}
+
+TEST_F(MainMenu, TheClockShowsTheCurrentTimeEverySecond)
+{
+    EXPECT_EQ(Menu->Timer1->interval(), 1000);
+    EXPECT_TRUE(Menu->Timer1->isActive());
+    Folder.Context.Now = [] { return QDateTime(QDate(2024, 1, 2), QTime(0, 0, 7)); };
+    Menu->Timer1_Timer();
+    EXPECT_EQ(Menu->LBTM1->text(), QStringLiteral("<00:00:07>"));
+}
+
+TEST_F(MainMenu, EntriesWithoutTheirWindowYetDoNothing)
+{
+    for (QAction* action : {Menu->F08, Menu->F30, Menu->F50, Menu->F51, Menu->B04, Menu->B05, Menu->B06, Menu->B07,
+                            Menu->V16, Menu->V02})
+        action->trigger();
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_FALSE(Folder.Context.EndRequested());
+}
+
+TEST_F(MainMenu, ModalEntriesBlockTheMenuAndReuseTheirWindow)
+{
+    FakeDialog* made = nullptr;
+    int factoryCalls = 0;
+    Menu->Windows.Register(QStringLiteral("VVSET01"), [&](QWidget* parent) {
+        ++factoryCalls;
+        return made = new FakeDialog(parent);
+    });
+    Menu->B04->trigger();
+    Menu->B04->trigger();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(factoryCalls, 1);
+    EXPECT_EQ(made->Shown, 2);
+    EXPECT_TRUE(made->WasModal);
+    EXPECT_EQ(made->parentWidget(), Menu.get());
+}
+
+TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenuInBrowseMode)
+{
+    Menu->Windows.Register(QStringLiteral("VVPRNOUT"), [](QWidget* parent) { return new QWidget(parent); });
+    Menu->Windows.Register(QStringLiteral("EVHYO30"), [](QWidget* parent) { return new QWidget(parent); });
+    Folder.Context.ScoreSheetOpenMode = -1;
+    Folder.Context.ScoreMonitorOpenMode = -1;
+    Menu->F50->trigger();
+    Menu->F51->trigger();
+    EXPECT_EQ(Folder.Context.ScoreSheetOpenMode, 0);
+    EXPECT_EQ(Folder.Context.ScoreMonitorOpenMode, 0);
+    for (const char* name : {"VVPRNOUT", "EVHYO30"}) {
+        QWidget* window = Menu->Windows.Existing(QString::fromLatin1(name));
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->parent(), nullptr) << "keeps the program running when the menu closes";
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainMenu, QuitEndsTheProgramAtOnce)
+{
+    Menu->F05->trigger();
+    EXPECT_TRUE(Folder.Context.EndRequested());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(MainMenu, HelpOpensTheHelpFileWithAnArgumentList)
+{
+    QString program;
+    QStringList arguments;
+    Menu->StartHelpViewer = [&](const QString& p, const QStringList& a) {
+        program = p;
+        arguments = a;
+        return true;
+    };
+    Menu->H01->trigger();
+    EXPECT_EQ(program, QStringLiteral("xdg-open"));
+    EXPECT_EQ(arguments, QStringList{Folder.Path(QStringLiteral("zuv18.chm"))});
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(MainMenu, AViewerThatCannotStartIsReported)
+{
+    Menu->StartHelpViewer = [](const QString&, const QStringList&) { return false; };
+    Menu->H01->trigger();
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("ヘルプファイルが見つかりません！"));
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::None);
+}
+
+TEST_F(MainMenu, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
+{
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = dynamic_cast<S_VERFRM*>(Menu->Windows.Existing(QStringLiteral("S_VERFRM")));
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("バージョン表示"));
+        EXPECT_EQ(window->Label1->text(), QStringLiteral("大声大会ソフト"));
+        EXPECT_EQ(window->Label3->text(), QStringLiteral("バージョン　1.34"));
+        EXPECT_EQ(window->Label2->text(), QStringLiteral("Last Update 2015/11/23"));
+        EXPECT_EQ(window->TXT1->toPlainText(), ProgramNotice());
+        EXPECT_EQ(window->TXT2->toPlainText(), HelpNotice());
+        EXPECT_TRUE(window->TXT1->isReadOnly() && window->TXT2->isReadOnly());
+        EXPECT_EQ(window->CmdOk->text(), QStringLiteral("ＯＫ"));
+        checked = true;
+        window->CmdOk->click();
+    });
+    Menu->H02->trigger();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(Menu->Windows.Existing(QStringLiteral("S_VERFRM"))->isVisible());
+}
