@@ -16,7 +16,7 @@ QPlainTextEdit* MakeNoticeBox(QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setReadOnly(true);
-    box->setFixedHeight(96);
+    box->setFixedHeight(84);
     return box;
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,7 +37,10 @@ vmenu::vmenu(AppContext& context, QWidget* parent)
       Context(context), Instance(context.Folder.Path())
 {
     setWindowTitle(QStringLiteral("ずべろ"));
-    setStyleSheet(QStringLiteral("vmenu { background-color: rgb(224, 224, 224); }"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(palette);
+    setAutoFillBackground(true);
     BuildLabels();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -86,12 +86,13 @@ TEST_F(MainMenu, HasTheTitlesAndEveryEntryWithItsMnemonic)
     EXPECT_EQ(Captions(Menu->H00), (QStringList{"ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ表示(&A)"}));
 }
 
-TEST_F(MainMenu, HasNoMinimiseOrMaximiseButtonAndAFixedSize)
+TEST_F(MainMenu, IsGreyWithAFixedSizeAndNoMinimiseOrMaximiseButton)
 {
     EXPECT_FALSE(Menu->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(Menu->windowFlags() & Qt::WindowMaximizeButtonHint);
     Menu->show();
     EXPECT_EQ(Menu->minimumSize(), Menu->maximumSize());
+    EXPECT_EQ(Menu->palette().color(QPalette::Window), QColor(224, 224, 224));
 }
 
 TEST_F(MainMenu, TheClockShowsTheCurrentTimeEverySecond)
