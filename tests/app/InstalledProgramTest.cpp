@@ -1,5 +1,7 @@
 #include "WidgetTestSupport.h"
 
+#include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -17,6 +19,9 @@ protected:
         Display = qEnvironmentVariable("ZUVELO_TEST_DISPLAY");
         if (Display.isEmpty())
             GTEST_SKIP() << "ZUVELO_TEST_DISPLAY is not set: no X display to start the program on";
+        // The keyboard of the display is shared: tests running side by side
+        // would type into each other's windows, so they take turns.
+        ASSERT_TRUE(KeyboardTurn.tryLock(180000)) << "no turn at the keyboard";
         ASSERT_EQ(Run(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ZUVELO_BUILD_DIR),
                                                 QStringLiteral("--prefix"), Folder.Dir.path()}),
                   0);
@@ -65,14 +70,16 @@ protected:
         return process;
     }
 
-    // The id of the visible window whose whole title is `title`, waiting up
-    // to 30 seconds for it to appear; empty when it does not.
-    QString FindWindow(const QString& title) const
+    // The id of the visible window of `program` whose whole title is
+    // `title`, waiting up to 30 seconds for it to appear; empty when it does
+    // not. Other tests may have windows of the same title on the display.
+    QString FindWindow(const QProcess* program, const QString& title) const
     {
         QString id;
         Run(QStringLiteral("timeout"),
             {QStringLiteral("30"), QStringLiteral("xdotool"), QStringLiteral("search"), QStringLiteral("--sync"),
-             QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')},
+             QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+             QString::number(program->processId()), QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')},
             &id);
         return id.section(u'\n', 0, 0);
     }
@@ -88,6 +95,7 @@ protected:
     }
 
     QString Display;
+    QLockFile KeyboardTurn{QDir::tempPath() + QStringLiteral("/zuvelo-x-keyboard.lock")};
     TestFolder Folder;
     std::vector<QProcess*> Started;
 };
@@ -97,7 +105,7 @@ protected:
 TEST_F(InstalledProgram, ShowsTheMenuAndQuitsFromIt)
 {
     QProcess* program = StartProgram();
-    const QString menu = FindWindow(QStringLiteral("ずべろ"));
+    const QString menu = FindWindow(program, QStringLiteral("ずべろ"));
     ASSERT_FALSE(menu.isEmpty()) << "no window titled ずべろ";
     Type(menu, {QStringLiteral("alt+a"), QStringLiteral("q")});
     ASSERT_TRUE(program->waitForFinished(15000)) << "終了(&Q) did not end the program";
@@ -108,12 +116,12 @@ TEST_F(InstalledProgram, ShowsTheMenuAndQuitsFromIt)
 TEST_F(InstalledProgram, ASecondCopyIsRefusedWhileTheFirstKeepsRunning)
 {
     QProcess* first = StartProgram();
-    ASSERT_FALSE(FindWindow(QStringLiteral("ずべろ")).isEmpty());
+    ASSERT_FALSE(FindWindow(first, QStringLiteral("ずべろ")).isEmpty());
     // Left pending: a second copy that went past the check would consume it.
     Folder.Write(SetupFile, "#TRUE#\r\n#FALSE#\r\n");
 
     QProcess* second = StartProgram();
-    const QString refusal = FindWindow(QStringLiteral("二重起動の禁止"));
+    const QString refusal = FindWindow(second, QStringLiteral("二重起動の禁止"));
     ASSERT_FALSE(refusal.isEmpty()) << "the second copy showed no refusal";
     Type(refusal, {QStringLiteral("Return")});
     ASSERT_TRUE(second->waitForFinished(15000)) << "the second copy did not end";
