@@ -43,8 +43,9 @@ zuvelo_start_xvfb() {
 # A headless PulseAudio server with a virtual microphone. Sound played into
 # the null sink "micsink" comes back from the default source "virtmic", its
 # monitor remapped into an ordinary mono source (Qt hides monitor sources).
-# Another null sink is the default output. A loopback of silence keeps the
-# monitor delivering data when nothing plays.
+# Another null sink is the default output. Loopbacks of silence keep both
+# sinks at a low latency, so that the monitor delivers data at once and the
+# played time of a stream advances smoothly, as on a sound card.
 zuvelo_start_pulseaudio() {
   local dir
   dir="$(zuvelo_service_dir)/pulse"
@@ -57,6 +58,7 @@ load-module module-null-sink sink_name=speakers rate=48000 sink_properties=devic
 load-module module-remap-source source_name=virtmic master=micsink.monitor channels=1 channel_map=mono source_properties=device.description=virtmic
 load-module module-null-source source_name=silence rate=48000 channels=1 channel_map=mono
 load-module module-loopback source=silence sink=micsink latency_msec=1 source_dont_move=true sink_dont_move=true
+load-module module-loopback source=silence sink=speakers latency_msec=1 source_dont_move=true sink_dont_move=true
 set-default-source virtmic
 set-default-sink speakers
 PA

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class AppContext;
+class MciDevice;
+
+// The one way to the recording device: command texts in, status codes and
+// texts out, with every error turned into a message for the operator.
+class MciCommands {
+public:
+    MciCommands(AppContext& context, MciDevice& device);
+
+    // 0 on success, -1 for an empty command, otherwise the device's error
+    // code; `reply` gets the device's answer or the text of the error.
+    int32_t SendMciCommand(const QString& command, QString& reply);
+
+    // Sends a command from the program folder and reports any device error
+    // itself; a device error never stops the caller's sequence. False only
+    // when the program folder cannot be made the current folder: then nothing
+    // was sent, for a bare file name would name a file elsewhere.
+    bool RunMciCommand(const QString& command);
+
+    // Puts the repair template in place of the recording file in use.
+    void RepairRecordingFile();
+
+private:
+    AppContext& Context;
+    MciDevice& Device;
+};
+
+// Makes `destination` a copy of `source`, replacing it; the old file stays
+// whole when the copy fails.
+bool CopyFileReplacing(const QString& source, const QString& destination);

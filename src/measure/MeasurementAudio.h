@@ -1,0 +1,54 @@
+#pragma once
+
+#include "measure/MciCommands.h"
+#include "platform/MciDevice.h"
+#include "platform/MultimediaPlayer.h"
+
+#include <functional>
+#include <memory>
+
+class AppContext;
+class SoundRecorder;
+
+// The sound side of a measurement: the recording sequence of one entrant on
+// the recording device, and the player of the sound slots.
+class MeasurementAudio {
+public:
+    // Records from the microphone unless another recorder is given.
+    explicit MeasurementAudio(AppContext& context, std::unique_ptr<SoundRecorder> recorder = {});
+
+    // Step 1 prepares the entrant's recording file, 2 starts recording for the
+    // measurement time, 3 stops, saves and closes. False when the step itself
+    // failed (the message has been shown): the measurement screen closes.
+    bool RecordingStep(int step);
+
+    // Ends a run cut short: the device is closed and the unsaved recording
+    // dropped, without waits or messages, for the screen may be closing.
+    void AbortRecording();
+
+    // Plays a sound slot when sounds and the slot are on; remembers its length.
+    void PlaySoundSlot(int slot);
+    void ClosePlayer();
+
+    // Length in milliseconds of the sound last started by PlaySoundSlot.
+    qint64 SoundLength() const { return CurrentSoundLength; }
+    // Milliseconds still to play of that sound; 0 once the player has stopped
+    // or been closed, so a wait for the end always ends.
+    qint64 RemainingSoundMs() const;
+
+    // Resets the gauge (value -1) at the start of steps 1 and 3.
+    std::function<void()> ResetGauge;
+
+    MultimediaPlayer MM2;
+
+private:
+    bool Prepare();
+    bool StartRecording();
+    bool Finish();
+    void ShowStepError(int step);
+
+    AppContext& Context;
+    MciDevice Device;
+    MciCommands Commands;
+    qint64 CurrentSoundLength = 0;
+};

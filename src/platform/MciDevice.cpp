@@ -1,0 +1,272 @@
+#include "platform/MciDevice.h"
+
+#include "measure/RecordingFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/MciErrorText.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+MciReply Success(const QString& text = {})
+{
+    return {MciSuccess, text};
+}
+
+MciReply Failure(int32_t code)
+{
+    return {code, {}};
+}
+
+// Splits a command into words; a double-quoted word may hold blanks.
+std::optional<QStringList> SplitWords(const QString& command)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    for (const QChar c : command) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c.isSpace() && !quoted) {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word.append(c);
+            inWord = true;
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    if (inWord)
+        words.append(word);
+    return words;
+}
+
+bool Is(const QString& word, const char* keyword)
+{
+    return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+}
+
+// A relative name is taken from the current folder, as the platform does.
+QString ResolveFile(const QString& name)
+{
+    const QFileInfo info(QDir::current(), name);
+    return ProgramFolder(info.absolutePath()).FilePath(info.fileName());
+}
+
+bool IsSupportedRate(uint32_t rate)
+{
+    static constexpr std::array<uint32_t, 7> rates = {8000, 11025, 16000, 22050, 32000, 44100, 48000};
+    return std::find(rates.begin(), rates.end(), rate) != rates.end();
+}
+
+uint32_t Read32(const char* data)
+{
+    return qFromLittleEndian<uint32_t>(data);
+}
+
+uint16_t Read16(const char* data)
+{
+    return qFromLittleEndian<uint16_t>(data);
+}
+
+} // namespace
+
+std::optional<PcmFormat> ReadRecordableFormat(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    std::optional<PcmFormat> format;
+    // Chunks are walked up to the sample data; a file without one is no WAV.
+    for (int chunk = 0; chunk < 64; ++chunk) {
+        const QByteArray head = file.read(8);
+        if (head.size() != 8)
+            return std::nullopt;
+        const uint32_t size = Read32(head.constData() + 4);
+        if (head.startsWith("data"))
+            return format;
+        if (head.startsWith("fmt ")) {
+            const QByteArray body = file.read(std::min<uint32_t>(size, 64));
+            if (body.size() < 16)
+                return std::nullopt;
+            const uint16_t tag = Read16(body.constData());
+            const uint16_t channels = Read16(body.constData() + 2);
+            const uint32_t rate = Read32(body.constData() + 4);
+            const uint16_t align = Read16(body.constData() + 12);
+            const uint16_t bits = Read16(body.constData() + 14);
+            if (tag != 1 || channels != 1 || !IsSupportedRate(rate) || (bits != 8 && bits != 16) || align != bits / 8)
+                return std::nullopt;
+            format = PcmFormat{static_cast<int>(rate), bits};
+            if (!file.seek(file.pos() - body.size()))
+                return std::nullopt;
+        }
+        // Chunks are padded to an even size.
+        if (!file.seek(file.pos() + size + (size & 1)))
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+MciDevice::MciDevice(std::unique_ptr<SoundRecorder> recorder) : Recorder(std::move(recorder)) {}
+
+MciReply MciDevice::Execute(const QString& command)
+{
+    const std::optional<QStringList> words = SplitWords(command);
+    if (!words)
+        return Failure(MciNoClosingQuote);
+    if (words->isEmpty())
+        return Failure(MciUnrecognizedCommand);
+    const QString& verb = words->front();
+    if (Is(verb, "open"))
+        return Open(*words);
+    if (Is(verb, "record"))
+        return Record(*words);
+    if (Is(verb, "stop"))
+        return Stop(*words);
+    if (Is(verb, "save"))
+        return Save(*words);
+    if (Is(verb, "close"))
+        return Close(*words);
+    if (Is(verb, "status"))
+        return Status(*words);
+    return Failure(MciUnrecognizedCommand);
+}
+
+int32_t MciDevice::CheckAlias(const QStringList& words, int extraWords) const
+{
+    if (words.size() < 2)
+        return MciMissingDeviceName;
+    if (!Opened || words[1].compare(Opened->Alias, Qt::CaseInsensitive) != 0)
+        return MciInvalidDeviceName;
+    if (words.size() > 2 + extraWords)
+        return MciUnrecognizedKeyword;
+    return MciSuccess;
+}
+
+MciReply MciDevice::Open(const QStringList& words)
+{
+    if (words.size() < 2)
+        return Failure(MciMissingDeviceName);
+    QString alias = words[1];
+    for (int i = 2; i < words.size(); i += 2) {
+        if (i + 1 >= words.size())
+            return Failure(Is(words[i], "alias") || Is(words[i], "type") ? MciMissingStringArgument : MciUnrecognizedKeyword);
+        if (Is(words[i], "alias"))
+            alias = words[i + 1];
+        else if (Is(words[i], "type")) {
+            if (!Is(words[i + 1], "waveaudio"))
+                return Failure(MciInvalidDeviceName);
+        } else
+            return Failure(MciUnrecognizedKeyword);
+    }
+    if (Opened)
+        return Failure(alias.compare(Opened->Alias, Qt::CaseInsensitive) == 0 ? MciDuplicateAlias : MciDeviceOpen);
+    const QString path = ResolveFile(words[1]);
+    if (!QFileInfo(path).isFile())
+        return Failure(MciFileNotFound);
+    const std::optional<PcmFormat> format = ReadRecordableFormat(path);
+    if (!format)
+        return Failure(MciInvalidFile);
+    Opened = OpenedFile{alias, path, *format};
+    return Success();
+}
+
+MciReply MciDevice::Record(const QStringList& words)
+{
+    if (words.size() < 2)
+        return Failure(MciMissingDeviceName);
+    if (const int32_t code = CheckAlias(words.mid(0, 2), 0); code != MciSuccess)
+        return Failure(code);
+    int64_t toMs = MaxRecordingMs;
+    for (int i = 2; i < words.size(); ++i) {
+        if (Is(words[i], "overwrite"))
+            continue;
+        if (!Is(words[i], "from") && !Is(words[i], "to"))
+            return Failure(MciUnrecognizedKeyword);
+        if (i + 1 >= words.size())
+            return Failure(MciMissingParameter);
+        bool isNumber = false;
+        const qlonglong value = words[i + 1].toLongLong(&isNumber);
+        if (!isNumber)
+            return Failure(MciBadInteger);
+        // Only a recording from the start is supported; it replaces the samples.
+        if (value < 0 || value > MaxRecordingMs || (Is(words[i], "from") && value != 0))
+            return Failure(MciOutOfRange);
+        if (Is(words[i], "to"))
+            toMs = value;
+        ++i;
+    }
+    const PcmFormat format = Opened->Format;
+    if (!Recorder->Start(format, format.SampleRate * toMs / 1000))
+        return Failure(MciWaveInputsUnsuitable);
+    Opened->Recorded = true;
+    return Success();
+}
+
+MciReply MciDevice::Stop(const QStringList& words)
+{
+    if (const int32_t code = CheckAlias(words, 0); code != MciSuccess)
+        return Failure(code);
+    Recorder->Stop();
+    return Success();
+}
+
+MciReply MciDevice::Save(const QStringList& words)
+{
+    if (const int32_t code = CheckAlias(words, 0); code != MciSuccess)
+        return Failure(code);
+    Recorder->Stop();
+    // Without a recording the file already holds what the device holds.
+    if (!Opened->Recorded)
+        return Success();
+    const QByteArray samples = Recorder->Samples();
+    const PcmFormat format = Opened->Format;
+    const QByteArray header = MakeRecordingHeader(format.SampleRate, format.BitsPerSample, samples.size());
+    if (!WriteFileAtomically(Opened->Path, header + samples))
+        return Failure(MciFileNotSaved);
+    return Success();
+}
+
+MciReply MciDevice::Close(const QStringList& words)
+{
+    if (words.size() == 2 && Is(words[1], "all")) {
+        Recorder->Stop();
+        Opened.reset();
+        return Success();
+    }
+    if (const int32_t code = CheckAlias(words, 0); code != MciSuccess)
+        return Failure(code);
+    Recorder->Stop();
+    Opened.reset();
+    return Success();
+}
+
+MciReply MciDevice::Status(const QStringList& words)
+{
+    if (const int32_t code = CheckAlias(words, 1); code != MciSuccess)
+        return Failure(code);
+    if (words.size() < 3)
+        return Failure(MciMissingParameter);
+    if (Is(words[2], "mode"))
+        return Success(Recorder->IsRecording() ? QStringLiteral("recording") : QStringLiteral("stopped"));
+    if (Is(words[2], "position")) {
+        const PcmFormat format = Opened->Format;
+        const int64_t samples = Opened->Recorded ? Recorder->Samples().size() / format.BytesPerSample() : 0;
+        return Success(QString::number(samples * 1000 / format.SampleRate));
+    }
+    return Failure(MciUnrecognizedKeyword);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/SoundRecorder.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+struct MciReply {
+    int32_t Code = 0;
+    QString Text;
+};
+
+// Interprets the multimedia command texts of the wave-audio device:
+//   open <file> [alias <name>] [type waveaudio]
+//   record <alias> [from 0] [to <ms>] [overwrite]
+//   stop <alias> | save <alias> | close <alias> | close all
+//   status <alias> mode | position
+// A file is named relative to the current folder, matched without regard to
+// letter case; its own WAV header decides the recording format. One device is
+// open at a time. A recording replaces the samples of the file when saved.
+class MciDevice {
+public:
+    explicit MciDevice(std::unique_ptr<SoundRecorder> recorder);
+
+    MciReply Execute(const QString& command);
+
+    // The longest recording a command may ask for, so that a mistyped time
+    // cannot claim unbounded memory.
+    static constexpr int64_t MaxRecordingMs = 10 * 60 * 1000;
+
+private:
+    struct OpenedFile {
+        QString Alias;
+        QString Path;
+        PcmFormat Format;
+        bool Recorded = false;
+    };
+
+    MciReply Open(const QStringList& words);
+    MciReply Record(const QStringList& words);
+    MciReply Stop(const QStringList& words);
+    MciReply Save(const QStringList& words);
+    MciReply Close(const QStringList& words);
+    MciReply Status(const QStringList& words);
+    // Code 0 when `words` name the open device with nothing after the alias
+    // but `extra` more words.
+    int32_t CheckAlias(const QStringList& words, int extraWords) const;
+
+    std::unique_ptr<SoundRecorder> Recorder;
+    std::optional<OpenedFile> Opened;
+};
+
+// The format of a mono PCM WAV file the device can record into; nothing when
+// the file is not one.
+std::optional<PcmFormat> ReadRecordableFormat(const QString& path);

@@ -1,0 +1,198 @@
+#include "measure/MciCommands.h"
+#include "measure/MeasurementAudio.h"
+
+#include "measure/RecordingFile.h"
+#include "platform/MciErrorText.h"
+#include "support/FakeRecorder.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString MicrophoneHint = QStringLiteral("マイクが接続されていない（または、マイクが機能していない)可能性があります。");
+
+class AudioCommandsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int quality = 0; quality <= 2; ++quality) {
+            const RecordingFormat format = RecordingFormatOf(quality);
+            Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        }
+        Folder.Context.Contest.EntryNo = 7;
+        Folder.Context.Settings.Basic.MeasureSeconds = 3;
+        Folder.Context.Measure.WavPath = Folder.Path(QStringLiteral("xx0007.wav"));
+        Audio.ResetGauge = [this] { ++GaugeResets; };
+    }
+
+    QString ErrorText(int32_t code) const { return *MciErrorText(code); }
+
+    TestFolder Folder;
+    FakeRecorder::Log Recorder;
+    MeasurementAudio Audio{Folder.Context, std::make_unique<FakeRecorder>(Recorder)};
+    MciDevice Device{std::make_unique<FakeRecorder>(Recorder)};
+    MciCommands Commands{Folder.Context, Device};
+    int GaugeResets = 0;
+};
+
+} // namespace
+
+TEST_F(AudioCommandsTest, AnEmptyCommandIsRefusedWithoutSending)
+{
+    QString reply;
+    EXPECT_EQ(Commands.SendMciCommand(QString(), reply), -1);
+    EXPECT_EQ(reply, QStringLiteral("コマンド文字列が指定されていません"));
+    QString notOpen;
+    EXPECT_EQ(Commands.SendMciCommand(QStringLiteral("close mysound"), notOpen), MciInvalidDeviceName);
+    EXPECT_EQ(notOpen, ErrorText(MciInvalidDeviceName));
+}
+
+TEST_F(AudioCommandsTest, ClosingADeviceThatIsNotOpenPassesSilently)
+{
+    EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(AudioCommandsTest, ErrorsAreShownWithCodeAndCommand)
+{
+    const QString command = QStringLiteral("open xx0099.wav alias mysound type waveaudio");
+    EXPECT_TRUE(Commands.RunMciCommand(command));
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    const ScriptedMessageBox::Shown& shown = Folder.Messages.Messages[0];
+    EXPECT_EQ(shown.Text, ErrorText(MciFileNotFound) + QStringLiteral(" (275)(") + command + QStringLiteral(")"));
+    EXPECT_EQ(shown.Title, QStringLiteral("Error"));
+    EXPECT_EQ(shown.Icon, MessageIcon::Error);
+    EXPECT_EQ(shown.Buttons, MessageButtons::Ok);
+}
+
+TEST_F(AudioCommandsTest, AnInvalidFileIsRepairedFromTheRepairTemplate)
+{
+    Folder.Write(QStringLiteral("xx0007.wav"), QByteArray("garbage that is no sound file"));
+    const QString command = QStringLiteral("open xx0007.wav alias mysound type waveaudio");
+    Commands.RunMciCommand(command);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{ErrorText(MciInvalidFile) + QStringLiteral(" (296)(") + command + QStringLiteral(")")});
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0));
+    // The next attempt finds a valid file.
+    EXPECT_TRUE(Commands.RunMciCommand(command));
+    EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
+}
+
+TEST_F(AudioCommandsTest, AFailedRepairAsksForARestart)
+{
+    ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
+    Commands.RepairRecordingFile();
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("音声ファイルエラー!\n再起動してください！"));
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+}
+
+TEST_F(AudioCommandsTest, NoMicrophoneAddsTheHint)
+{
+    Recorder.Accepts = false;
+    Commands.RunMciCommand(QStringLiteral("open mksrc.wav alias mysound type waveaudio"));
+    const QString command = QStringLiteral("record mysound from 0 to 3000 overwrite");
+    Commands.RunMciCommand(command);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{ErrorText(MciWaveInputsUnsuitable) + QStringLiteral(" (328)(") + command + QStringLiteral(")\n") + MicrophoneHint});
+}
+
+TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
+{
+    Folder.Context.Contest.EntryNo = 12;
+    Folder.Context.Settings.Mic.Quality = 1;
+    Folder.Context.Settings.Basic.MeasureSeconds = 30;
+    Recorder.Signal = QByteArray("\x7F\x00\x80\xFF", 4);
+    // A file left from an earlier run is replaced.
+    Folder.Write(QStringLiteral("XX0012.WAV"), QByteArray(100, 'x'));
+
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    EXPECT_EQ(Folder.Context.Measure.WavPath, Folder.Path(QStringLiteral("XX0012.WAV")));
+    EXPECT_EQ(Folder.Read(QStringLiteral("XX0012.WAV")), MakeRecordingHeader(16000, 16, 0));
+    ASSERT_TRUE(Audio.RecordingStep(2));
+    EXPECT_EQ(Recorder.SampleCount, 16000 * 30);
+    ASSERT_TRUE(Audio.RecordingStep(3));
+
+    const QByteArray file = Folder.Read(QStringLiteral("XX0012.WAV"));
+    ASSERT_EQ(file.size(), 46 + 2 * 16000 * 30);
+    EXPECT_EQ(file.left(46), MakeRecordingHeader(16000, 16, 2 * 16000 * 30));
+    EXPECT_EQ(file.mid(46, 4), Recorder.Signal);
+    EXPECT_EQ(GaugeResets, 2);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    // Step 3 closed the device.
+    EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(AudioCommandsTest, AnAbortedRunClosesTheDeviceAndKeepsTheTemplate)
+{
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Audio.RecordingStep(2));
+    Audio.AbortRecording();
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0));
+    // The next run opens the device anew without complaint.
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Audio.RecordingStep(2));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(AudioCommandsTest, AFailedOpenIsTheOnlyMessageOfTheSequence)
+{
+    Folder.Context.Settings.Mic.Quality = 2;
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    // The file turns into a folder between the steps: open fails, the rest
+    // of the sequence passes silently.
+    ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("xx0007.wav"))));
+    ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
+    EXPECT_TRUE(Audio.RecordingStep(2));
+    EXPECT_TRUE(Audio.RecordingStep(3));
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(275)(open xx0007.wav alias mysound type waveaudio)")));
+    EXPECT_EQ(Recorder.SampleCount, -1);
+}
+
+TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
+{
+    ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("mksrc.wav"))));
+    EXPECT_FALSE(Audio.RecordingStep(1));
+    Folder.Context.Settings.Mic.Quality = 1;
+    ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
+    EXPECT_FALSE(Audio.RecordingStep(1));
+    const QString message = QStringLiteral("グラフデータ保存フォルダが正しくありません！");
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{message, message}));
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+}
+
+TEST_F(AudioCommandsTest, StepTwoFailsWhenTheProgramFolderIsGone)
+{
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
+    EXPECT_FALSE(Audio.RecordingStep(2));
+    EXPECT_FALSE(Audio.RecordingStep(3));
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("動作エラー！( 2)"), QStringLiteral("動作エラー！( 3)")}));
+}
+
+TEST_F(AudioCommandsTest, SoundSlotsPlayOnlyWhenOnAndNeverFailOnABadFile)
+{
+    SettingsRecord& settings = Folder.Context.Settings;
+    settings.Sound.SoundFile.fill(Folder.Path(QStringLiteral("broken.wav")));
+    settings.Sound.SoundEnabled.fill(true);
+    Folder.Write(QStringLiteral("broken.wav"), QByteArray("RIFF....WAVEjunk"));
+
+    settings.Basic.SoundOn = true;
+    Audio.PlaySoundSlot(0);
+    EXPECT_EQ(Audio.MM2.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(Audio.SoundLength(), 0);
+    EXPECT_EQ(Audio.RemainingSoundMs(), 0);
+
+    settings.Sound.SoundFile[1] = Folder.Path(QStringLiteral("mksrc.wav"));
+    settings.Basic.SoundOn = false;
+    Audio.PlaySoundSlot(1);
+    settings.Basic.SoundOn = true;
+    settings.Sound.SoundEnabled[1] = false;
+    Audio.PlaySoundSlot(1);
+    EXPECT_TRUE(Audio.MM2.FileName.endsWith(QStringLiteral("broken.wav"))) << "a slot that is off is not even named";
+    Audio.ClosePlayer();
+    EXPECT_EQ(Audio.MM2.Mode(), MultimediaPlayer::ModeNotOpen);
+}

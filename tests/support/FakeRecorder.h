@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/SoundRecorder.h"
+
+// Hands out a fixed signal at once instead of capturing the microphone.
+class FakeRecorder : public SoundRecorder {
+public:
+    struct Log {
+        bool Accepts = true;
+        QByteArray Signal;
+        PcmFormat Format;
+        int64_t SampleCount = -1;
+        int Stops = 0;
+    };
+
+    explicit FakeRecorder(Log& log) : State(log) {}
+
+    bool Start(const PcmFormat& format, int64_t sampleCount) override
+    {
+        State.Format = format;
+        State.SampleCount = sampleCount;
+        return State.Accepts;
+    }
+    void Stop() override { ++State.Stops; }
+    bool IsRecording() const override { return false; }
+    QByteArray Samples() const override
+    {
+        QByteArray samples = State.Signal;
+        samples.resize(State.SampleCount * State.Format.BytesPerSample(), '\x11');
+        return samples;
+    }
+
+private:
+    Log& State;
+};
