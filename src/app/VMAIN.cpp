@@ -1,11 +1,20 @@
 #include "app/VMAIN.h"
 
 #include "app/AppContext.h"
+#include "app/VVUty.h"
 #include "platform/AutomationDate.h"
 #include "store/ResultStore.h"
 #include "store/SettingsStore.h"
 
 #include <QProcess>
+
+bool CheckSystemAtStart(AppContext& context, const QString& productName)
+{
+    if (CheckOperatingSystem(context, productName))
+        return true;
+    context.Messages.Inform(QStringLiteral("本製品はこのパソコンではご利用できません！"), MessageIcon::Information);
+    return false;
+}
 
 bool LoadContestAtStart(AppContext& context)
 {

@@ -9,6 +9,11 @@ class AppContext;
 
 // Start-up work of the main menu that needs no window.
 
+// The operating system check of the start-up: on refusal, after the check's
+// own message, "本製品はこのパソコンではご利用できません！"; false when the
+// program must end.
+bool CheckSystemAtStart(AppContext& context, const QString& productName);
+
 // Reads the setup request and the basic settings and carries out a pending
 // setup request. False when the program must end (the operator declined the
 // factory reset).

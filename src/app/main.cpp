@@ -1,6 +1,7 @@
 // The start-up procedure of VMAIN: the operating system check, then the main
 // menu, whose Form_Load carries the rest of the start-up.
 #include "app/AppContext.h"
+#include "app/VMAIN.h"
 #include "app/VVUty.h"
 #include "app/vmenu.h"
 #include "platform/DesktopSetup.h"
@@ -20,10 +21,8 @@ int main(int argc, char* argv[])
     // windows are then destroyed without their close handlers running.
     context.OnEndProgram = [] { QCoreApplication::exit(0); };
 
-    if (!CheckOperatingSystem(context, OperatingSystemName())) {
-        messages.Inform(QStringLiteral("本製品はこのパソコンではご利用できません！"), MessageIcon::Information);
+    if (!CheckSystemAtStart(context, OperatingSystemName()))
         return 0;
-    }
     vmenu menu(context);
     menu.Form_Load();
     if (context.EndRequested())

@@ -1,3 +1,4 @@
+#include "app/VMAIN.h"
 #include "app/VVUty.h"
 
 #include "support/TestFolder.h"
@@ -61,4 +62,13 @@ TEST(OperatingSystemName, ThisMachineIsAccepted)
 {
     TestFolder folder;
     EXPECT_TRUE(CheckOperatingSystem(folder.Context, OperatingSystemName())) << OperatingSystemName().toStdString();
+}
+
+TEST(CheckOperatingSystem, ARefusalEndsTheStartUpWithBothMessages)
+{
+    TestFolder folder;
+    EXPECT_FALSE(CheckSystemAtStart(folder.Context, QStringLiteral("Microsoft Windows 11 Pro")));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("ご利用のOSには対応しておりません！"),
+                                                             QStringLiteral("本製品はこのパソコンではご利用できません！")}));
+    EXPECT_TRUE(CheckSystemAtStart(folder.Context, QStringLiteral("Debian GNU/Linux 12 (bookworm)")));
 }
