@@ -48,6 +48,8 @@ zuvelo_start_xvfb() {
 # played time of a stream advances smoothly, as on a sound card.
 zuvelo_start_pulseaudio() {
   local dir
+  # Made in this shell, not in a command substitution, so that it is removed at the end.
+  zuvelo_service_dir >/dev/null
   dir="$(zuvelo_service_dir)/pulse"
   mkdir -p "$dir/runtime"
   chmod 700 "$dir" "$dir/runtime"
