@@ -2,7 +2,8 @@
 # delivered file lands beside the executable, and that a second install
 # keeps the contest data already there.
 # Run as: cmake -DBUILD_DIR=<build folder> -DWORK_DIR=<scratch folder> -P InstallLayoutTest.cmake
-set(delivered zuvelo mksrc.wav mksrc16.wav mksrc48.wav SKANRI.REC zuvelo.png menu.png)
+set(delivered zuvelo mksrc.wav mksrc16.wav mksrc48.wav SKANRI.REC zuvelo.png menu.png
+  start.wav stop.wav v1.wav v2.wav v3.wav v4.wav v5.wav go.ico next.ico)
 
 set(prefix "${WORK_DIR}/program")
 file(REMOVE_RECURSE "${prefix}")

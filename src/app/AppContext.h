@@ -27,6 +27,8 @@ public:
     // measured, 0 when the menu opens it.
     int16_t ScoreSheetOpenMode = 0;
     int16_t ScoreMonitorOpenMode = 0;
+    // The entrant whose score sheet the result display prints at once.
+    int16_t ImmediatePrintEntryNo = 0;
     QString RecVolumeCommand;
     QString PlayVolumeCommand;
 

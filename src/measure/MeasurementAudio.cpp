@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "measure/RecordingFile.h"
+#include "measure/SoundSlots.h"
 #include "measure/Waits.h"
 #include "platform/AudioInputRecorder.h"
 
@@ -103,16 +104,7 @@ void MeasurementAudio::ShowStepError(int step)
 
 void MeasurementAudio::PlaySoundSlot(int slot)
 {
-    const SettingsRecord& settings = Context.Settings;
-    if (slot < 0 || slot >= SoundSlotCount || !settings.Basic.SoundOn || !settings.Sound.SoundEnabled[slot])
-        return;
-    MM2.FileName = settings.Sound.SoundFile[slot];
-    if (MM2.Mode() != MultimediaPlayer::ModeNotOpen)
-        MM2.Command(QStringLiteral("Close"));
-    MM2.Command(QStringLiteral("Open"));
-    MM2.Command(QStringLiteral("Prev"));
-    MM2.Command(QStringLiteral("Play"));
-    CurrentSoundLength = MM2.Length();
+    CurrentSoundLength = PlaySlotOn(MM2, Context.Settings, slot);
 }
 
 void MeasurementAudio::ClosePlayer()

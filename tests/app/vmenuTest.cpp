@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -106,11 +108,29 @@ TEST_F(MainMenu, TheClockShowsTheCurrentTimeEverySecond)
 
 TEST_F(MainMenu, EntriesWithoutTheirWindowYetDoNothing)
 {
-    for (QAction* action : {Menu->F08, Menu->F30, Menu->F50, Menu->F51, Menu->B04, Menu->B05, Menu->B06, Menu->B07,
+    for (QAction* action : {Menu->F30, Menu->F50, Menu->F51, Menu->B04, Menu->B05, Menu->B06, Menu->B07,
                             Menu->V16, Menu->V02})
         action->trigger();
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     EXPECT_FALSE(Folder.Context.EndRequested());
+}
+
+TEST_F(MainMenu, GameStartOpensTheMeasurementScreenUntilEsc)
+{
+    QWidget* seen = nullptr;
+    QTimer::singleShot(200, [&seen] {
+        seen = QApplication::activeModalWidget();
+        if (seen) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(seen, &escape);
+        }
+    });
+    Menu->F08->trigger();
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen->windowTitle(), QStringLiteral("MainFRM"));
+    EXPECT_EQ(seen->geometry(), Menu->screen()->geometry()) << "the measurement screen fills the screen";
+    EXPECT_FALSE(seen->isVisible());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
 TEST_F(MainMenu, ModalEntriesBlockTheMenuAndReuseTheirWindow)

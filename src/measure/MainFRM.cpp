@@ -1,0 +1,451 @@
+#include "measure/MainFRM.h"
+
+#include "app/AppContext.h"
+#include "measure/GaugeBox.h"
+#include "measure/LoudnessAnalysis.h"
+#include "measure/MeasureLayout.h"
+#include "measure/Waits.h"
+#include "platform/ClickLabel.h"
+#include "platform/ProgramCursor.h"
+#include "platform/StoredColour.h"
+#include "results/VhyoFRM.h"
+#include "store/ResultStore.h"
+#include "store/SettingsStore.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor GaugeGreen(0, 128, 0);
+const QColor GaugeRed(255, 0, 0);
+constexpr int KeyEscape = 27;
+constexpr int KeySpace = 32;
+
+// The key code of the original keyboard interface, for the keys this screen knows.
+int KeyCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return KeyEscape;
+    case Qt::Key_Space:
+        return KeySpace;
+    default:
+        return 0;
+    }
+}
+
+void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, FromStoredColour(fore));
+    palette.setColor(QPalette::Window, FromStoredColour(back));
+    label->setPalette(palette);
+}
+
+}
+
+MainFRM::MainFRM(AppContext& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
+    : QDialog(parent), Audio(context, std::move(recorder)), Context(context)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("MainFRM"));
+    BuildControls();
+    Audio.ResetGauge = [this] { DrawGauge(-1); };
+    RemainingStartSound = [this] { return Audio.RemainingSoundMs(); };
+    ShowResultDisplay = [this] { ShowResult(); };
+}
+
+MainFRM::~MainFRM() = default;
+
+void MainFRM::BuildControls()
+{
+    LB1 = new ClickLabel(this);
+    LB1->setAutoFillBackground(true);
+    LB1->setAlignment(Qt::AlignCenter);
+    LB1->MouseDown = [this](Qt::MouseButton button) { LB1_MouseDown(button); };
+    BOT1 = new ClickLabel(this);
+    BOT1->setAutoFillBackground(true);
+    BOT1->setAlignment(Qt::AlignCenter);
+    BOT1->MouseDown = [this](Qt::MouseButton button) { BOT1_MouseDown(button); };
+    NxtLB = new QLabel(this);
+    NxtLB->setAlignment(Qt::AlignCenter);
+    NxtLB->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PC1 = new GaugeBox(this);
+    PC1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SGTmr = new QTimer(this);
+    SGTmr->setInterval(650);
+    connect(SGTmr, &QTimer::timeout, this, [this] { SGTmr_Timer(); });
+}
+
+void MainFRM::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Load();
+}
+
+void MainFRM::TakeScreen()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->geometry();
+    Context.ScreenWidth = area.width();
+    Context.ScreenHeight = area.height();
+    setGeometry(area);
+    Drawing = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    Drawing.fill(Qt::transparent);
+}
+
+void MainFRM::Form_Load()
+{
+    Closing = false;
+    Running = false;
+    TakeScreen();
+    LoadBasicSettings(Context);
+    LoadScreenSettings(Context);
+    LoadSoundSettings(Context);
+    LoadEffectSettings(Context);
+    LoadMicSettings(Context);
+    Context.Contest.EntryNo = ScanLog(Context).value_or(1);
+    Gauge.Restart();
+    NxtLB->clear();
+    DisplayState = Waiting;
+    if (Context.Settings.Screen.FullGaugeLayout)
+        LayoutFullGauge();
+    else
+        LayoutHeading();
+}
+
+void MainFRM::ApplyBandFont(QLabel* label, double points) const
+{
+    const ScreenSettings& screen = Context.Settings.Screen;
+    QFont font(screen.BandFontName);
+    font.setBold(screen.BandFontBold == QLatin1String("True"));
+    font.setItalic(screen.BandFontItalic == QLatin1String("True"));
+    font.setPointSizeF(std::max(points, 1.0));
+    label->setFont(font);
+}
+
+void MainFRM::LayoutHeading()
+{
+    const ScreenSettings& screen = Context.Settings.Screen;
+    const HeadingLayoutFigures layout = ComputeHeadingLayout(Context.ScreenWidth, Context.ScreenHeight);
+    LB1->setGeometry(layout.Heading.toRect());
+    BOT1->setGeometry(layout.Band.toRect());
+    PC1->setGeometry(layout.BarBox.toRect());
+    BOT1->show();
+    LB1->setText(screen.BandText[HeadingLook]);
+    SetScreenBack(screen.WaitingBackColor);
+    NxtLB->setGeometry(layout.NextEntry.toRect());
+    ApplyBandFont(NxtLB, layout.HeadingFontPoints);
+    SetLabelColours(NxtLB, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
+    CircleCentre = layout.CircleCentre;
+    CircleRadius = layout.CircleRadius;
+    ShowState();
+    SetLabelColours(LB1, screen.BandForeColor[HeadingLook], screen.BandBackColor[HeadingLook]);
+    ApplyBandFont(LB1, layout.HeadingFontPoints);
+    ApplyBandFont(BOT1, layout.HeadingFontPoints);
+    LB1->show();
+    DrawGauge(-1);
+}
+
+void MainFRM::LayoutFullGauge()
+{
+    const ScreenSettings& screen = Context.Settings.Screen;
+    LB1->hide();
+    const QString longest = screen.BandText[LongestStateText(screen)];
+    QFont font(screen.BandFontName);
+    font.setBold(screen.BandFontBold == QLatin1String("True"));
+    font.setItalic(screen.BandFontItalic == QLatin1String("True"));
+    const auto measure = [&font, &longest](int size) {
+        font.setPointSize(size);
+        return QFontMetricsF(font).size(0, longest);
+    };
+    const int points = FitFullGaugeBandFont(Context.ScreenWidth, Context.ScreenHeight, measure);
+    const double bandHeight = measure(points).height();
+    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(Context.ScreenWidth, Context.ScreenHeight, bandHeight);
+    BOT1->setGeometry(layout.Band.toRect());
+    BOT1->show();
+    ApplyBandFont(BOT1, points);
+    ShowState();
+    SetScreenBack(screen.WaitingBackColor);
+    PC1->setGeometry(layout.BarBox.toRect());
+    PC1->hide();
+    NxtLB->setGeometry(layout.NextEntry.toRect());
+    ApplyBandFont(NxtLB, points);
+    SetLabelColours(NxtLB, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
+    CircleCentre = layout.CircleCentre;
+    CircleRadius = layout.CircleRadius;
+    DrawGauge(-1);
+}
+
+void MainFRM::ShowState()
+{
+    const StateLook look = LookOf(DisplayState, Context.Settings.Screen);
+    BOT1->setText(look.BandText);
+    SetLabelColours(BOT1, look.BandForeColor, look.BandBackColor);
+    SetScreenBack(look.ScreenBackColor);
+    switch (look.Pointer) {
+    case BandPointer::Go:
+        BOT1->setCursor(ProgramCursor(Context.Folder, QStringLiteral("go.ico")));
+        break;
+    case BandPointer::Next:
+        BOT1->setCursor(ProgramCursor(Context.Folder, QStringLiteral("next.ico")));
+        break;
+    case BandPointer::NoDrop:
+        BOT1->setCursor(Qt::ForbiddenCursor);
+        break;
+    }
+    if (look.ClearScreen) {
+        Drawing.fill(Qt::transparent);
+        update();
+    }
+    PC1->setVisible(look.BarBoxVisible);
+    if (DisplayState == Waiting) {
+        NxtLB->setText(NextEntryText(Context.Contest.EntryNo));
+        NxtLB->show();
+    } else if (DisplayState == Ready) {
+        NxtLB->hide();
+        Audio.PlaySoundSlot(StartSound);
+    }
+}
+
+void MainFRM::SetScreenBack(int32_t colour)
+{
+    ScreenBack = FromStoredColour(colour);
+    update();
+}
+
+void MainFRM::DrawGauge(int value)
+{
+    if (!Gauge.Accept(value))
+        return;
+    if (Context.Settings.Screen.GaugeStyle == BarGauge)
+        DrawBarGauge(value);
+    else if (Context.Settings.Screen.GaugeStyle == CircleGauge)
+        DrawCircleGauge(value);
+}
+
+void MainFRM::DrawBarGauge(int value)
+{
+    if (value <= 0)
+        PC1->Clear(GaugeGreen);
+    else if (value >= 100)
+        PC1->Clear(GaugeRed);
+    else
+        PC1->FillFromLeft(BarRedExtent(value), GaugeRed);
+}
+
+void MainFRM::DrawCircleGauge(int value)
+{
+    QPainter painter(&Drawing);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF disc(CircleCentre.x() - CircleRadius, CircleCentre.y() - CircleRadius, 2 * CircleRadius, 2 * CircleRadius);
+    painter.setBrush(value <= 0 ? GaugeGreen : GaugeRed);
+    painter.drawEllipse(disc);
+    if (value > 0 && value < 100) {
+        painter.setBrush(GaugeGreen);
+        constexpr double SixteenthsPerRadian = 180.0 / 3.141592 * 16;
+        for (const GaugeSector& sector : GreenSectors(value))
+            painter.drawPie(disc, qRound(sector.Start * SixteenthsPerRadian), qRound((sector.End - sector.Start) * SixteenthsPerRadian));
+    }
+    update();
+}
+
+void MainFRM::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), ScreenBack);
+    painter.drawImage(0, 0, Drawing);
+}
+
+void MainFRM::BOT1_MouseDown(Qt::MouseButton button)
+{
+    // Only a press that finds the stopped look opens the result display, not
+    // the press whose run ends in it.
+    const bool pressedWhileStopped = DisplayState == Stopped;
+    if (button == Qt::LeftButton && DisplayState == Waiting) {
+        if (LogIsFull(Context.Contest.EntryNo)) {
+            Context.Messages.Inform(QString::fromUtf8(LogFullMessage), MessageIcon::Error);
+            close();
+            return;
+        }
+        RunMeasurement();
+    }
+    if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
+        ShowRankingBoard();
+    if (pressedWhileStopped && DisplayState == Stopped) {
+        ShowResultDisplay();
+        DisplayState = Waiting;
+        ShowState();
+    }
+}
+
+void MainFRM::Form_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
+        ShowRankingBoard();
+}
+
+void MainFRM::LB1_MouseDown(Qt::MouseButton button)
+{
+    Form_MouseDown(button);
+}
+
+void MainFRM::Form_KeyDown(int key)
+{
+    if (key == KeyEscape)
+        close();
+    else if (key == KeySpace && DisplayState == Waiting && ShowRankingBoard)
+        ShowRankingBoard();
+}
+
+void MainFRM::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(KeyCode(event));
+}
+
+void MainFRM::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(event->button());
+}
+
+void MainFRM::SGTmr_Timer()
+{
+    if (DisplayState != Ready)
+        return;
+    const BlinkColours colours = ReadyBlinkColours(BlinkTicks, Context.Settings.Screen);
+    SetScreenBack(colours.ScreenBackColor);
+    SetLabelColours(BOT1, Context.Settings.Screen.BandForeColor[Ready + 1], colours.BandBackColor);
+    ++BlinkTicks;
+}
+
+bool MainFRM::RunAbandoned() const
+{
+    return Closing || Context.EndRequested();
+}
+
+void MainFRM::RunMeasurement()
+{
+    Running = true;
+    PC1->Clear(GaugeGreen);
+    DisplayState = Ready;
+    ShowState();
+    BlinkTicks = 0;
+    SGTmr->start();
+    if (!Audio.RecordingStep(1)) {
+        close();
+        return;
+    }
+    if (RunAbandoned())
+        return;
+    DrawGauge(-1);
+    WaitForReadyEnd();
+    SGTmr->stop();
+    if (RunAbandoned())
+        return;
+    DisplayState = Measuring;
+    ShowState();
+    if (!RecordShout())
+        return;
+    FinishRecording();
+    if (RunAbandoned())
+        return;
+    Running = false;
+    if (Context.Settings.Basic.PauseAtStop) {
+        DisplayState = Stopped;
+        ShowState();
+        return;
+    }
+    ShowResultDisplay();
+    DisplayState = Waiting;
+    ShowState();
+}
+
+void MainFRM::WaitForReadyEnd()
+{
+    const int startWait = Context.Settings.Basic.StartWaitTenths;
+    while (!RunAbandoned()) {
+        switch (DecideReady(startWait, RemainingStartSound())) {
+        case ReadyAction::StartRecording:
+            return;
+        case ReadyAction::StartAfterWait:
+            WaitMilliseconds(static_cast<int16_t>(std::min(startWait * 100, 32767)));
+            return;
+        case ReadyAction::KeepWaiting:
+            WaitMilliseconds(5);
+            break;
+        }
+    }
+}
+
+bool MainFRM::RecordShout()
+{
+    if (!Audio.RecordingStep(2)) {
+        close();
+        return false;
+    }
+    const int seconds = Context.Settings.Basic.MeasureSeconds;
+    QElapsedTimer recording;
+    recording.start();
+    for (;;) {
+        const double elapsed = recording.elapsed() / 1000.0;
+        WaitMilliseconds(50);
+        if (RunAbandoned())
+            return false;
+        DrawGauge(GaugePercent(elapsed, std::max(seconds, 1)));
+        if (elapsed >= seconds)
+            return true;
+    }
+}
+
+void MainFRM::FinishRecording()
+{
+    DrawGauge(100);
+    WaitSeconds(1);
+    if (RunAbandoned())
+        return;
+    if (!Audio.RecordingStep(3)) {
+        close();
+        return;
+    }
+    Audio.PlaySoundSlot(StopSound);
+    if (Context.Settings.Mic.Quality == 0)
+        AnalyzeWav8(Context);
+    else
+        AnalyzeWav16(Context);
+}
+
+void MainFRM::ShowResult()
+{
+    if (!ResultWindow)
+        ResultWindow = new VhyoFRM(Context, this);
+    ResultWindow->exec();
+}
+
+void MainFRM::AbandonRun()
+{
+    SGTmr->stop();
+    Audio.AbortRecording();
+    Running = false;
+}
+
+void MainFRM::done(int result)
+{
+    Closing = true;
+    if (Running)
+        AbandonRun();
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void MainFRM::Form_Unload()
+{
+    Audio.ClosePlayer();
+}

@@ -1,0 +1,242 @@
+#include "results/VhyoFRM.h"
+
+#include "app/AppContext.h"
+#include "measure/SoundSlots.h"
+#include "platform/ClickLabel.h"
+#include "platform/FontFitting.h"
+#include "platform/ProgramCursor.h"
+#include "platform/StoredColour.h"
+#include "results/RankAnnouncement.h"
+#include "store/ResultStore.h"
+#include "store/SettingsStore.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int KeyEnter = 13;
+constexpr int KeySpace = 32;
+
+int KeyCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Space:
+        return KeySpace;
+    default:
+        return 0;
+    }
+}
+
+void SetTextColour(QLabel* label, int32_t colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, FromStoredColour(colour));
+    label->setPalette(palette);
+}
+
+}
+
+VhyoFRM::VhyoFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("VhyoFRM"));
+    setAutoFillBackground(true);
+    LBX = new ClickLabel(this);
+    LBX->setAlignment(Qt::AlignCenter);
+    LBX->MouseDown = [this](Qt::MouseButton) { LBX_MouseDown(); };
+    LB1 = new QLabel(this);
+    LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    BKTMR = new QTimer(this);
+    connect(BKTMR, &QTimer::timeout, this, [this] { BKTMR_Timer(); });
+    LmtTM = new QTimer(this);
+    LmtTM->setInterval(1000);
+    connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
+}
+
+void VhyoFRM::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Load();
+}
+
+void VhyoFRM::Form_Load()
+{
+    LoadBasicSettings(Context);
+    LoadEffectSettings(Context);
+    LoadMicSettings(Context);
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    Context.ScreenWidth = screen->geometry().width();
+    Context.ScreenHeight = screen->geometry().height();
+    setGeometry(screen->geometry());
+    unsetCursor();
+    LBX->unsetCursor();
+    JuniCall();
+    ResultLayout();
+    Seconds = 0;
+    BlinkPhase = 0;
+    BKTMR->stop();
+    LmtTM->start();
+    if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
+        StartRankEffects();
+}
+
+void VhyoFRM::StartRankEffects()
+{
+    const EffectSettings& effect = Context.Settings.Effect;
+    if (effect.BlinkTopRanks && Rank <= effect.BlinkRankLimit) {
+        BKTMR->setInterval(effect.BlinkInterval * 10);
+        BKTMR->start();
+    }
+    SoundCall(RankSoundSlot(Rank, Context.Contest.EntryNo));
+}
+
+void VhyoFRM::JuniCall()
+{
+    const int entryNo = Context.Contest.EntryNo;
+    Context.Contest.ScoreTable[entryNo] = static_cast<int16_t>(Context.Measure.TotalPoints);
+    Rank = RankOfEntrant(Context.Contest.ScoreTable, entryNo);
+}
+
+void VhyoFRM::ResultLayout()
+{
+    const ScreenSettings& screen = Context.Settings.Screen;
+    const double width = Context.ScreenWidth;
+    const double height = Context.ScreenHeight;
+
+    QFont scoreFont(screen.ResultFontName);
+    scoreFont.setBold(screen.ResultFontBold == QLatin1String("True"));
+    const QString score = QString::number(Context.Measure.TotalPoints);
+    const auto measure = [&scoreFont, &score](int size) {
+        scoreFont.setPointSize(size);
+        return QFontMetricsF(scoreFont).size(0, score);
+    };
+    const int points = FitFontSize(20, 1000, 10, width, 0.8 * height, measure);
+    const double scoreHeight = measure(points).height();
+    LBX->setFont(scoreFont);
+    LBX->setText(score);
+    SetTextColour(LBX, screen.ResultForeColor);
+    LBX->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
+
+    QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    rankFont.setBold(true);
+    rankFont.setPointSize(std::max(static_cast<int>(height / 30), 1));
+    const QString rankText = RankLabelText(Rank, Context.Contest.EntryNo);
+    const QSizeF rankSize = QFontMetricsF(rankFont).size(0, rankText);
+    LB1->setFont(rankFont);
+    LB1->setText(rankText);
+    SetTextColour(LB1, screen.ResultForeColor);
+    LB1->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
+                         .toAlignedRect());
+    SetBackColor(screen.ResultBackColor);
+}
+
+void VhyoFRM::SoundCall(int slot)
+{
+    PlaySlotOn(MM2, Context.Settings, slot);
+}
+
+void VhyoFRM::BKTMR_Timer()
+{
+    BlinkPhase = NextBlinkPhase(BlinkPhase);
+    SetBackColor(Context.Settings.Effect.BlinkColor[static_cast<size_t>(BlinkPhase)]);
+    if (Seconds >= BlinkSeconds) {
+        BKTMR->stop();
+        SetBackColor(Context.Settings.Screen.ResultBackColor);
+    }
+}
+
+void VhyoFRM::LmtTM_Timer()
+{
+    ++Seconds;
+    if (Seconds > ResultDisplaySeconds) {
+        close();
+        return;
+    }
+    if (Seconds == 1) {
+        const QCursor next = ProgramCursor(Context.Folder, QStringLiteral("next.ico"));
+        setCursor(next);
+        LBX->setCursor(next);
+    }
+}
+
+void VhyoFRM::Form_KeyDown(int key)
+{
+    if (key == KeySpace || key == KeyEnter)
+        close();
+}
+
+void VhyoFRM::Form_MouseDown()
+{
+    if (Seconds >= FirstClickSecond)
+        close();
+}
+
+void VhyoFRM::LBX_MouseDown()
+{
+    Form_MouseDown();
+}
+
+void VhyoFRM::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(KeyCode(event));
+}
+
+void VhyoFRM::mousePressEvent(QMouseEvent*)
+{
+    Form_MouseDown();
+}
+
+void VhyoFRM::LogWrite()
+{
+    if (!StoreResult(Context, Context.Contest.EntryNo, Context.Measure)) {
+        Context.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
+        return;
+    }
+    ++Context.Contest.EntryNo;
+}
+
+void VhyoFRM::done(int result)
+{
+    BKTMR->stop();
+    LmtTM->stop();
+    QDialog::done(result);
+    Form_Unload();
+}
+
+void VhyoFRM::Form_Unload()
+{
+    if (Context.Settings.Basic.SoundOn && MM2.Mode() != MultimediaPlayer::ModeNotOpen)
+        MM2.Command(QStringLiteral("Close"));
+    SavedEntryNo = Context.Contest.EntryNo;
+    LogWrite();
+    if (Context.Settings.Basic.PrintAtOnce) {
+        Context.ScoreSheetOpenMode = -1;
+        Context.ImmediatePrintEntryNo = static_cast<int16_t>(SavedEntryNo);
+        if (OpenScoreSheetOutput)
+            OpenScoreSheetOutput();
+    }
+    if (Context.Settings.Basic.WaveformDisplay) {
+        Context.ScoreMonitorOpenMode = -1;
+        if (OpenScoreMonitor)
+            OpenScoreMonitor();
+    }
+}
+
+void VhyoFRM::SetBackColor(int32_t colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, FromStoredColour(colour));
+    setPalette(colours);
+}
+
+QColor VhyoFRM::BackColor() const
+{
+    return palette().color(QPalette::Window);
+}

@@ -1,0 +1,104 @@
+// A whole contest through the real sound server: five entrants shout at
+// different loudness into the virtual microphone, each run started by a click
+// on the band of the measurement screen.
+#include "measure/MainFRM.h"
+
+#include "app/WidgetTestSupport.h"
+#include "measure/LoudnessAnalysis.h"
+#include "measure/RecordingFile.h"
+#include "measure/Waits.h"
+#include "platform/ClickLabel.h"
+#include "store/ResultRecord.h"
+#include "store/ResultStore.h"
+#include "support/SoundServer.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void ClickBand(ClickLabel* band)
+{
+    const QPointF centre(band->width() / 2.0, band->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, band->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(band, &press);
+}
+
+// Confirms each result display with Enter once it is on screen.
+class ResultDisplayCloser {
+public:
+    ResultDisplayCloser()
+    {
+        QObject::connect(&Poll, &QTimer::timeout, [] {
+            auto* display = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (display && display->isVisible()) {
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QCoreApplication::sendEvent(display, &enter);
+            }
+        });
+        Poll.start(200);
+    }
+
+private:
+    QTimer Poll;
+};
+
+class ContestRun : public SoundServerTest {};
+
+}
+
+TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
+{
+    EnsureApplication();
+    TestFolder folder;
+    AppContext& context = folder.Context;
+    WriteInstalledFolder(folder);
+    const RecordingFormat format = RecordingFormatOf(1);
+    folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+    context.Settings.Basic.SoundOn = false;
+    context.Settings.Basic.MeasureSeconds = 2;
+    context.Settings.Basic.PauseAtStop = false;
+    SaveBasicSettings(context);
+    context.Settings.Mic.Quality = 1;
+    SaveMicSettings(context);
+
+    MainFRM screen(context);
+    screen.show();
+    ResultDisplayCloser closer;
+    const std::vector<double> loudness = {0.2, 0.6, 0.1, 0.9, 0.4};
+    for (size_t entrant = 0; entrant < loudness.size(); ++entrant) {
+        const QString shout = folder.Path(QStringLiteral("shout%1.wav").arg(entrant));
+        WriteTone(shout, 16000, 4.0, loudness[entrant], 330.0 + 110.0 * double(entrant));
+        VirtualMicrophone microphone;
+        microphone.Play(shout);
+        WaitMilliseconds(400);
+        ClickBand(screen.BOT1);
+        ASSERT_EQ(screen.DisplayState, Waiting) << "entrant " << entrant + 1;
+    }
+
+    EXPECT_EQ(context.Contest.EntryNo, 6);
+    EXPECT_EQ(ScanLog(context), 6);
+    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>());
+    std::vector<int> totals;
+    for (int entryNo = 1; entryNo <= 5; ++entryNo) {
+        const MeasureResult analysed =
+            ScoreRecordingFile(folder.Path(RecordingFileName(entryNo)), SampleWidth::Bits16, context.Settings.Mic.NoiseCutLevel);
+        const ResultRecord stored = ResultRecord::Decode(folder.Read(QStringLiteral("loudlog.dat")).constData() + 70 * (entryNo - 1));
+        EXPECT_EQ(stored.TotalPoints, analysed.TotalPoints) << "entry " << entryNo;
+        EXPECT_EQ(stored.MaxPoints, analysed.MaxPoints) << "entry " << entryNo;
+        EXPECT_EQ(stored.IntegRaw, analysed.IntegRaw) << "entry " << entryNo;
+        EXPECT_EQ(stored.SampleCount, 32000) << "two seconds at 16 kHz";
+        EXPECT_EQ(stored.Quality, 1);
+        totals.push_back(stored.TotalPoints);
+    }
+    // Louder shouts score more: 0.9 > 0.6 > 0.4 > 0.2 > 0.1.
+    EXPECT_GT(totals[3], totals[1]);
+    EXPECT_GT(totals[1], totals[4]);
+    EXPECT_GT(totals[4], totals[0]);
+    EXPECT_GT(totals[0], totals[2]);
+    screen.close();
+}

@@ -1,0 +1,234 @@
+#include "measure/MainFRM.h"
+
+#include "app/WidgetTestSupport.h"
+#include "measure/GaugeBox.h"
+#include "measure/RecordingFile.h"
+#include "platform/ClickLabel.h"
+#include "store/ResultRecord.h"
+#include "store/ResultStore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the microphone: hands over a loud signal and notes when the
+// recording started.
+class StubRecorder : public SoundRecorder {
+public:
+    struct Log {
+        QElapsedTimer Clock;
+        qint64 StartedAt = -1;
+        int Stops = 0;
+    };
+
+    explicit StubRecorder(Log& log) : State(log) {}
+
+    bool Start(const PcmFormat& format, int64_t sampleCount) override
+    {
+        State.StartedAt = State.Clock.isValid() ? State.Clock.elapsed() : 0;
+        Format = format;
+        Count = sampleCount;
+        return true;
+    }
+    void Stop() override { ++State.Stops; }
+    bool IsRecording() const override { return false; }
+    QByteArray Samples() const override { return QByteArray(Count * Format.BytesPerSample(), '\x10'); }
+
+private:
+    Log& State;
+    PcmFormat Format;
+    int64_t Count = 0;
+};
+
+void Press(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+// Answers the result display whenever a run opens it, as an operator would.
+class ResultDisplayCloser {
+public:
+    ResultDisplayCloser()
+    {
+        QObject::connect(&Poll, &QTimer::timeout, [] {
+            if (auto* display = qobject_cast<QDialog*>(QApplication::activeModalWidget()); display && display->isVisible())
+                Press(display, Qt::Key_Return);
+        });
+        Poll.start(100);
+    }
+
+private:
+    QTimer Poll;
+};
+
+class MeasurementScreen : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+        const RecordingFormat format = RecordingFormatOf(0);
+        Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        Context.Settings.Basic.SoundOn = false;
+        Context.Settings.Basic.MeasureSeconds = 1;
+        Context.Settings.Basic.PauseAtStop = false;
+        SaveBasicSettings(Context);
+    }
+
+    std::unique_ptr<MainFRM> OpenScreen()
+    {
+        auto screen = std::make_unique<MainFRM>(Context, nullptr, std::make_unique<StubRecorder>(Recorder));
+        screen->show();
+        return screen;
+    }
+
+    TestFolder Folder;
+    AppContext& Context = Folder.Context;
+    StubRecorder::Log Recorder;
+};
+
+}
+
+TEST_F(MeasurementScreen, OpensOnTheWholeScreenNamingTheNextEntrant)
+{
+    Folder.Write(QStringLiteral("loudlog.dat"), [] {
+        ResultRecord first = ResultRecord::Cleared(1, 1);
+        first.TotalPoints = 100;
+        return first.Encode();
+    }());
+    auto screen = OpenScreen();
+    EXPECT_EQ(screen->geometry().size(), QSize(Context.ScreenWidth, Context.ScreenHeight));
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
+    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("たいきちゅう"));
+    EXPECT_EQ(screen->LB1->text(), QStringLiteral("おおごえ大会"));
+    EXPECT_TRUE(screen->LB1->isVisible());
+}
+
+TEST_F(MeasurementScreen, ARunStoresTheResultAndNamesTheNextEntrant)
+{
+    auto screen = OpenScreen();
+    ResultDisplayCloser closer;
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
+    ScanLog(Context);
+    EXPECT_EQ(Context.Contest.ScoreTable[1], Context.Measure.TotalPoints);
+    EXPECT_GT(Context.Measure.TotalPoints, 0);
+    EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
+}
+
+TEST_F(MeasurementScreen, PausingAtStopWaitsForAPressOnTheBand)
+{
+    Context.Settings.Basic.PauseAtStop = true;
+    SaveBasicSettings(Context);
+    auto screen = OpenScreen();
+    int boards = 0;
+    screen->ShowRankingBoard = [&boards] { ++boards; };
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(screen->DisplayState, Stopped) << "the press that ran stops in the stopped look";
+    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("ていしちゅう"));
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    screen->Form_MouseDown(Qt::RightButton);
+    Press(screen.get(), Qt::Key_Space);
+    EXPECT_EQ(boards, 0) << "no ranking board while stopped";
+
+    ResultDisplayCloser closer;
+    screen->BOT1_MouseDown(Qt::RightButton);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    Press(screen.get(), Qt::Key_Space);
+    EXPECT_EQ(boards, 1) << "Space on the waiting screen opens the board";
+}
+
+TEST_F(MeasurementScreen, AFullLogRefusesTheNextEntrant)
+{
+    QByteArray log;
+    for (int n = 1; n <= 3000; ++n) {
+        ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 1);
+        record.TotalPoints = 5;
+        log += record.Encode();
+    }
+    Folder.Write(QStringLiteral("loudlog.dat"), log);
+    auto screen = OpenScreen();
+    EXPECT_EQ(Context.Contest.EntryNo, 3001);
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！")});
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Recorder.StartedAt, -1);
+}
+
+TEST_F(MeasurementScreen, EscDuringARunStopsItAndStoresNothing)
+{
+    Context.Settings.Basic.MeasureSeconds = 5;
+    SaveBasicSettings(Context);
+    auto screen = OpenScreen();
+    MainFRM* window = screen.get();
+    QTimer::singleShot(700, [window] { Press(window, Qt::Key_Escape); });
+    QElapsedTimer run;
+    run.start();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_LT(run.elapsed(), 3000) << "the run stops at once";
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
+    EXPECT_EQ(ScanLog(Context), 1) << "nothing is stored";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    // The screen opens again and measures the same entrant.
+    screen->show();
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 1番"));
+}
+
+TEST_F(MeasurementScreen, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
+{
+    // The start sound's remaining time follows a clock that starts when the
+    // ready phase first asks; 1.5 s of sound.
+    const std::vector<std::pair<int, qint64>> cases = {{0, 1500}, {5, 2000}, {-5, 1000}, {-20, 0}};
+    for (const auto& [startWait, expectedStart] : cases) {
+        Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
+        SaveBasicSettings(Context);
+        Recorder = StubRecorder::Log();
+        auto screen = OpenScreen();
+        screen->RemainingStartSound = [this] {
+            if (!Recorder.Clock.isValid())
+                Recorder.Clock.start();
+            return std::max<qint64>(1500 - Recorder.Clock.elapsed(), 0);
+        };
+        ResultDisplayCloser closer;
+        screen->BOT1_MouseDown(Qt::LeftButton);
+        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 120.0) << "start wait " << startWait;
+        screen->close();
+    }
+}
+
+TEST_F(MeasurementScreen, TheGaugeFillsAndDrawsEachValueOnce)
+{
+    auto screen = OpenScreen();
+    const QImage before = screen->ScreenDrawing();
+    screen->DrawGauge(50);
+    const QImage half = screen->ScreenDrawing();
+    EXPECT_NE(half, before);
+    const QPoint centre(Context.ScreenWidth / 2, Context.ScreenHeight / 2);
+    const int radius = static_cast<int>(Context.ScreenHeight / 3.5);
+    EXPECT_EQ(half.pixelColor(centre + QPoint(radius / 2, 0)), QColor(255, 0, 0)) << "right half red at 50";
+    EXPECT_EQ(half.pixelColor(centre - QPoint(radius / 2, 0)), QColor(0, 128, 0)) << "left half green";
+
+    Context.Settings.Screen.GaugeStyle = BarGauge;
+    screen->DrawGauge(-1);
+    screen->DrawGauge(30);
+    const QImage bar = screen->PC1->Picture();
+    EXPECT_EQ(bar.pixelColor(bar.width() / 4, bar.height() / 2), QColor(255, 0, 0));
+    EXPECT_EQ(bar.pixelColor(bar.width() / 2, bar.height() / 2), QColor(0, 128, 0));
+    screen->DrawGauge(100);
+    EXPECT_EQ(screen->PC1->Picture().pixelColor(bar.width() - 2, 1), QColor(255, 0, 0));
+}
