@@ -1,0 +1,106 @@
+// Shows the measurement screen in each of its looks, both layouts and both
+// gauge styles, and the result display, on the X display, and photographs
+// the whole display after each into the folder given as the only argument.
+#include "app/AppContext.h"
+#include "measure/MainFRM.h"
+#include "measure/RecordingFile.h"
+#include "platform/DesktopSetup.h"
+#include "results/VhyoFRM.h"
+#include "store/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+class AnswerYes : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
+};
+
+QString OutputFolder;
+
+void Shoot(const QString& name)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+void ShootLooks(AppContext& context, bool fullGauge, int gaugeStyle)
+{
+    context.Settings.Screen = ScreenSettings::Factory();
+    context.Settings.Screen.FullGaugeLayout = fullGauge;
+    context.Settings.Screen.GaugeStyle = static_cast<int16_t>(gaugeStyle);
+    SaveScreenSettings(context);
+    const QString suffix = QStringLiteral("-%1-%2").arg(fullGauge ? QStringLiteral("full") : QStringLiteral("heading"),
+                                                         gaugeStyle == BarGauge ? QStringLiteral("bar") : QStringLiteral("circle"));
+    MainFRM screen(context);
+    screen.show();
+    Shoot(QStringLiteral("1-waiting") + suffix);
+    screen.DisplayState = Ready;
+    screen.ShowState();
+    screen.DrawGauge(-1);
+    Shoot(QStringLiteral("2-ready") + suffix);
+    screen.SGTmr_Timer();
+    Shoot(QStringLiteral("2-ready-blink") + suffix);
+    screen.DisplayState = Measuring;
+    screen.ShowState();
+    for (int percent : {10, 20, 30, 40, 62})
+        screen.DrawGauge(percent);
+    Shoot(QStringLiteral("3-measuring") + suffix);
+    screen.DisplayState = Stopped;
+    screen.ShowState();
+    Shoot(QStringLiteral("4-stopped") + suffix);
+    screen.close();
+}
+
+void ShootResult(AppContext& context)
+{
+    context.Settings.Screen = ScreenSettings::Factory();
+    SaveScreenSettings(context);
+    for (int n = 1; n < 25; ++n)
+        context.Contest.ScoreTable[n] = static_cast<int16_t>(n * 80);
+    context.Contest.EntryNo = 25;
+    context.Measure.TotalPoints = 1234;
+    VhyoFRM result(context);
+    result.show();
+    Shoot(QStringLiteral("5-result"));
+    result.close();
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: MeasurementScreenshots <folder>\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    InstallFontSubstitutions();
+    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(OutputFolder);
+
+    QTemporaryDir folder;
+    AnswerYes answers;
+    AppContext context(folder.path(), answers);
+    ResetToFactorySettings(context);
+    context.Settings.Basic.SoundOn = false;
+    SaveBasicSettings(context);
+
+    for (bool fullGauge : {false, true}) {
+        for (int style : {BarGauge, CircleGauge})
+            ShootLooks(context, fullGauge, style);
+    }
+    ShootResult(context);
+    return 0;
+}
