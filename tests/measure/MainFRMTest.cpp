@@ -232,3 +232,16 @@ TEST_F(MeasurementScreen, TheGaugeFillsAndDrawsEachValueOnce)
     screen->DrawGauge(100);
     EXPECT_EQ(screen->PC1->Picture().pixelColor(bar.width() - 2, 1), QColor(255, 0, 0));
 }
+
+TEST_F(MeasurementScreen, AFailedRecordingStepClosesTheScreenAndTheRunUnwinds)
+{
+    QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(0).TemplateName)));
+    auto screen = OpenScreen();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("グラフデータ保存フォルダが正しくありません！")});
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(screen->SGTmr->isActive());
+    EXPECT_EQ(Recorder.StartedAt, -1) << "nothing is recorded";
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    EXPECT_EQ(ScanLog(Context), 1);
+}
