@@ -2,14 +2,13 @@
 
 #include "app/AppContext.h"
 #include "app/ContestReset.h"
+#include "app/LockedActionLayout.h"
 #include "store/ResultStore.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 EVSET00::EVSET00(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
 {
@@ -26,17 +25,7 @@ EVSET00::EVSET00(AppContext& context, QWidget* parent) : QDialog(parent), Contex
     connect(CK2, &QCheckBox::clicked, this, &EVSET00::CK2_Click);
     connect(CmdUP2, &QPushButton::clicked, this, &EVSET00::CmdUP2_Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CK2);
-    buttons->addStretch();
-    buttons->addWidget(CmdUP2);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutLockedAction(*this, Label1, Label2, CK2, CmdUP2);
 }
 
 void EVSET00::showEvent(QShowEvent* event)

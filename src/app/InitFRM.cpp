@@ -2,14 +2,13 @@
 
 #include "app/AppContext.h"
 #include "app/ContestReset.h"
+#include "app/LockedActionLayout.h"
 #include "store/SettingsStore.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 InitFRM::InitFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
 {
@@ -21,17 +20,7 @@ InitFRM::InitFRM(AppContext& context, QWidget* parent) : QDialog(parent), Contex
     connect(CK1, &QCheckBox::clicked, this, &InitFRM::CK1_Click);
     connect(CmdClr, &QPushButton::clicked, this, &InitFRM::CmdClr_Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CK1);
-    buttons->addStretch();
-    buttons->addWidget(CmdClr);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutLockedAction(*this, Label1, Label2, CK1, CmdClr);
 }
 
 void InitFRM::showEvent(QShowEvent* event)
