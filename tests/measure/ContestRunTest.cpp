@@ -10,12 +10,10 @@
 #include "platform/ClickLabel.h"
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
+#include "support/ResultDisplayCloser.h"
 #include "support/SoundServer.h"
 
-#include <QDialog>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,25 +25,6 @@ void ClickBand(ClickLabel* band)
                       Qt::NoModifier);
     QCoreApplication::sendEvent(band, &press);
 }
-
-// Confirms each result display with Enter once it is on screen.
-class ResultDisplayCloser {
-public:
-    ResultDisplayCloser()
-    {
-        QObject::connect(&Poll, &QTimer::timeout, [] {
-            auto* display = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (display && display->isVisible()) {
-                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QCoreApplication::sendEvent(display, &enter);
-            }
-        });
-        Poll.start(200);
-    }
-
-private:
-    QTimer Poll;
-};
 
 class ContestRun : public SoundServerTest {};
 

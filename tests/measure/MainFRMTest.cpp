@@ -6,6 +6,7 @@
 #include "platform/ClickLabel.h"
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
+#include "support/ResultDisplayCloser.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -49,22 +50,6 @@ void Press(QWidget* widget, int key)
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
 }
-
-// Answers the result display whenever a run opens it, as an operator would.
-class ResultDisplayCloser {
-public:
-    ResultDisplayCloser()
-    {
-        QObject::connect(&Poll, &QTimer::timeout, [] {
-            if (auto* display = qobject_cast<QDialog*>(QApplication::activeModalWidget()); display && display->isVisible())
-                Press(display, Qt::Key_Return);
-        });
-        Poll.start(100);
-    }
-
-private:
-    QTimer Poll;
-};
 
 class MeasurementScreen : public testing::Test {
 protected:
