@@ -1,5 +1,7 @@
 // Test programs whose code needs a running Qt application: waits that
-// handle events, and the sound devices.
+// handle events, and the sound devices. Ends as the other test programs do.
+#include "support/QuickExit.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -7,5 +9,5 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    QuickExit(RUN_ALL_TESTS());
 }
