@@ -2,7 +2,7 @@
 // wait to the result display on screen after a 30-second recording at
 // 48 kHz, and the processor time of the user-interface process while a
 // 30-second measurement runs.
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/LoudnessAnalysis.h"
 #include "measure/MainFRM.h"
 #include "measure/RecordingFile.h"
@@ -42,7 +42,7 @@ public:
 
     QTemporaryDir Folder;
     AnswerYes Answers;
-    AppContext Context;
+    ContestState Context;
     FakeRecorder::Log Recorder;
 };
 
@@ -102,6 +102,7 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
     contest.Context.Settings.Screen.GaugeStyle = static_cast<int16_t>(state.range(0));
     SaveScreenSettings(contest.Context);
     MainFRM screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
+    screen.ShowResultDisplay = [] {};
     screen.show();
     double share = 0;
     for (auto _ : state) {

@@ -1,5 +1,5 @@
 // The ranking pass over a full contest of 3000 entrants.
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
 
@@ -18,7 +18,7 @@ void BM_RebuildRanking(benchmark::State& state)
 {
     QTemporaryDir dir;
     SilentMessages messages;
-    AppContext context(dir.path(), messages);
+    ContestState context(dir.path(), messages);
     QByteArray log;
     for (int n = 1; n <= MaxEntrants; ++n) {
         ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 46000.0);

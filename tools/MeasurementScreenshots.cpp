@@ -1,7 +1,7 @@
 // Shows the measurement screen in each of its looks, both layouts and both
 // gauge styles, and the result display, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/MainFRM.h"
 #include "measure/RecordingFile.h"
 #include "platform/DesktopSetup.h"
@@ -35,7 +35,7 @@ void Shoot(const QString& name)
     std::printf("wrote %s\n", qPrintable(path));
 }
 
-void ShootLooks(AppContext& context, bool fullGauge, int gaugeStyle)
+void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     context.Settings.Screen.FullGaugeLayout = fullGauge;
@@ -63,7 +63,7 @@ void ShootLooks(AppContext& context, bool fullGauge, int gaugeStyle)
     screen.close();
 }
 
-void ShootResult(AppContext& context)
+void ShootResult(ContestState& context)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     SaveScreenSettings(context);
@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
 
     QTemporaryDir folder;
     AnswerYes answers;
-    AppContext context(folder.path(), answers);
+    ContestState context(folder.path(), answers);
     ResetToFactorySettings(context);
     context.Settings.Basic.SoundOn = false;
     SaveBasicSettings(context);

@@ -1,7 +1,8 @@
 #include "app/ContestReset.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "store/ResultStore.h"
+#include "store/SetupRequest.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ bool DeleteRecordings(const QString& folder)
     return found && deletedAll;
 }
 
-bool ClearContestData(AppContext& context)
+bool ClearContestData(ContestState& context)
 {
     if (!ClearLog(context))
         return false;
@@ -44,7 +45,7 @@ bool ClearContestData(AppContext& context)
     return true;
 }
 
-bool RequestFactoryReset(AppContext& context)
+bool RequestFactoryReset(ContestState& context)
 {
     const QString question = QStringLiteral("セットアップ時のシステム設定をします。\n"
                                             "次回の起動時にすべての設定が出荷時に戻ります。\n"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class AppContext;
+class ContestState;
 
 // The two ways back to a starting point: clearing the contest data and
 // requesting a factory reset at the next start.
@@ -15,8 +15,8 @@ bool DeleteRecordings(const QString& folder);
 // Empties the measurement log, then deletes the recordings and reports the
 // outcome. When the log cannot be cleared nothing else is touched, so that no
 // logged entrant loses its recording. True when the window is done.
-bool ClearContestData(AppContext& context);
+bool ClearContestData(ContestState& context);
 
 // Asks for confirmation, stores the setup request and ends the program. False
 // when the operator declined or the request could not be stored.
-bool RequestFactoryReset(AppContext& context);
+bool RequestFactoryReset(ContestState& context);

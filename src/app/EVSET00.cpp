@@ -1,16 +1,17 @@
 #include "app/EVSET00.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "app/ContestReset.h"
 #include "app/LockedActionLayout.h"
 #include "store/ResultStore.h"
+#include "store/SetupRequest.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
-EVSET00::EVSET00(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+EVSET00::EVSET00(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowTitle(QStringLiteral("設定初期化"));
     Label1 = new QLabel(QStringLiteral("出荷時設定"), this);

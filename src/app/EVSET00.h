@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class ContestState;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -12,7 +12,7 @@ class QPushButton;
 // is ticked.
 class EVSET00 : public QDialog {
 public:
-    EVSET00(AppContext& context, QWidget* parent = nullptr);
+    EVSET00(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load();
     void CK2_Click();
@@ -27,5 +27,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    AppContext& Context;
+    ContestState& Context;
 };

@@ -1,6 +1,6 @@
 #include "app/InitFRM.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "app/ContestReset.h"
 #include "app/LockedActionLayout.h"
 #include "store/SettingsStore.h"
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-InitFRM::InitFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+InitFRM::InitFRM(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowTitle(QStringLiteral("データクリア"));
     Label1 = new QLabel(QStringLiteral("大会を最初から始める時の処理です。"), this);

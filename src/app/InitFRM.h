@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class ContestState;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ class QPushButton;
 // start a contest afresh. The button works only while the lock box is ticked.
 class InitFRM : public QDialog {
 public:
-    InitFRM(AppContext& context, QWidget* parent = nullptr);
+    InitFRM(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load();
     void CK1_Click();
@@ -26,5 +26,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    AppContext& Context;
+    ContestState& Context;
 };

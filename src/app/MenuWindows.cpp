@@ -1,17 +1,68 @@
 #include "app/MenuWindows.h"
 
+#include "app/AppContext.h"
 #include "app/EVSET00.h"
 #include "app/InitFRM.h"
 #include "app/S_VERFRM.h"
+#include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "measure/MainFRM.h"
+#include "results/VhyoFRM.h"
 
-// Modal windows are made with the menu as parent; modeless ones ("VVPRNOUT",
-// "EVHYO30") are made without one.
+namespace {
+
+void WireMeasurementScreen(WindowRegistry& windows, MainFRM* screen)
+{
+    screen->ShowResultDisplay = [&windows, screen] { windows.ShowModal(WindowName::VhyoFRM, screen); };
+    screen->ShowRankingBoard = [&windows, screen] {
+        if (windows.IsRegistered(WindowName::ZanFRM))
+            windows.ShowModal(WindowName::ZanFRM, screen);
+    };
+}
+
+void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
+{
+    display->OpenScoreSheetOutput = [&windows](const ScoreSheetRequest& request) {
+        if (windows.IsRegistered(WindowName::VVPRNOUT))
+            OpenScoreSheetOutput(windows, request);
+    };
+    display->OpenScoreMonitor = [&windows, display](const ScoreMonitorRequest& request) {
+        if (windows.IsRegistered(WindowName::EVHYO30))
+            OpenScoreMonitor(windows, request, display);
+    };
+}
+
+}
+
+// Modal windows are made with their first owner as parent; modeless ones
+// ("VVPRNOUT", "EVHYO30") are made without one.
 void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
 {
-    windows.Register(QStringLiteral("MainFRM"), [&context](QWidget* parent) { return new MainFRM(context, parent); });
-    windows.Register(QStringLiteral("InitFRM"), [&context](QWidget* parent) { return new InitFRM(context, parent); });
-    windows.Register(QStringLiteral("EVSET00"), [&context](QWidget* parent) { return new EVSET00(context, parent); });
-    windows.Register(QStringLiteral("S_VERFRM"), [&context](QWidget* parent) { return new S_VERFRM(context, parent); });
+    windows.Register(WindowName::MainFRM, [&windows, &context](QWidget* parent) {
+        auto* screen = new MainFRM(context, parent);
+        WireMeasurementScreen(windows, screen);
+        return screen;
+    });
+    windows.Register(WindowName::VhyoFRM, [&windows, &context](QWidget* parent) {
+        auto* display = new VhyoFRM(context, parent);
+        WireResultDisplay(windows, display);
+        return display;
+    });
+    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new InitFRM(context, parent); });
+    windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new EVSET00(context, parent); });
+    windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new S_VERFRM(context, parent); });
+}
+
+void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request)
+{
+    (void)request;
+    windows.ShowModeless(WindowName::VVPRNOUT);
+}
+
+void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner)
+{
+    if (request.OpenMode == OpenedFromMenu)
+        windows.ShowModeless(WindowName::EVHYO30);
+    else
+        windows.ShowModal(WindowName::EVHYO30, owner);
 }

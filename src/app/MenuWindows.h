@@ -1,7 +1,18 @@
 #pragma once
 
+#include "store/OpenRequests.h"
+
 class AppContext;
+class QWidget;
 class WindowRegistry;
 
-// Registers every window the main menu opens, under the name the menu uses.
+// Registers every window of the program under its name and wires the windows
+// to each other: the measurement screen to the result display and the
+// ranking board, the result display to the score sheet output and the score
+// monitor. No window makes another; they meet only here.
 void RegisterMenuWindows(WindowRegistry& windows, AppContext& context);
+
+// The two windows that open either from the menu or for the entrant just
+// stored, with the request that says which.
+void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request);
+void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner);

@@ -1,6 +1,6 @@
 #include "app/S_VERFRM.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "app/ShellPictures.h"
 
 #include <QGridLayout>
@@ -25,7 +25,7 @@ QPlainTextEdit* MakeNoticeBox(QWidget* parent)
 QString ProgramNotice()
 {
     return QStringLiteral("ずべろ（Zuvelo）は、おおごえ大会のためのソフトウェアです。"
-                          "参加者の声をマイクで録音し、最大値と積分値の二つの得点（各1000点、合計2000点満点）で採点して順位をつけます。"
+                          "参加者の声をマイクで録音し、最大値と積算値の二つの得点（各1000点、合計2000点満点）で採点して順位をつけます。"
                           "測定の記録は大会ログに残り、順位表示・成績モニター・成績出力で見ることができます。");
 }
 
@@ -35,7 +35,7 @@ QString HelpNotice()
                           "ヘルプファイル zuv18.chm はプログラムと同じフォルダーにあります。");
 }
 
-S_VERFRM::S_VERFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+S_VERFRM::S_VERFRM(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowTitle(QStringLiteral("バージョン表示"));
     Label1 = new QLabel(QStringLiteral("大声大会ソフト"), this);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class ContestState;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -10,7 +10,7 @@ class QPushButton;
 // The version window: product, version and two notices. Reads no settings.
 class S_VERFRM : public QDialog {
 public:
-    S_VERFRM(AppContext& context, QWidget* parent = nullptr);
+    S_VERFRM(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load();
     void CmdOk_Click();
@@ -27,7 +27,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    AppContext& Context;
+    ContestState& Context;
 };
 
 // The notices of the version window: what the program is, and where help is.

@@ -1,8 +1,8 @@
 #include "app/ShellPictures.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 
-QPixmap ProgramPicture(const AppContext& context, const QString& name)
+QPixmap ProgramPicture(const ContestState& context, const QString& name)
 {
     return QPixmap(context.Folder.FilePath(name));
 }

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-class AppContext;
+class ContestState;
 
 // Pictures delivered beside the program (made at build time by
 // tools/MakeShellPictures).
@@ -11,4 +11,4 @@ inline const QString IconPictureFile = QStringLiteral("zuvelo.png");
 inline const QString MenuPictureFile = QStringLiteral("menu.png");
 
 // The picture of that name in the program folder; a null pixmap when missing.
-QPixmap ProgramPicture(const AppContext& context, const QString& name);
+QPixmap ProgramPicture(const ContestState& context, const QString& name);

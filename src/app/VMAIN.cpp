@@ -4,19 +4,20 @@
 #include "app/VVUty.h"
 #include "platform/AutomationDate.h"
 #include "store/ResultStore.h"
+#include "store/SetupRequest.h"
 #include "store/SettingsStore.h"
 
 #include <QProcess>
 
-bool CheckSystemAtStart(AppContext& context, const QString& productName)
+bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType)
 {
-    if (CheckOperatingSystem(context, productName))
+    if (CheckOperatingSystem(context, productName, kernelType))
         return true;
     context.Messages.Inform(QStringLiteral("本製品はこのパソコンではご利用できません！"), MessageIcon::Information);
     return false;
 }
 
-bool LoadContestAtStart(AppContext& context)
+bool LoadContestAtStart(ContestState& context)
 {
     LoadSetupRequest(context);
     if (!LoadBasicSettings(context))
@@ -38,12 +39,12 @@ bool StartDetached(const QString& program, const QStringList& arguments)
     return QProcess::startDetached(program, arguments);
 }
 
-QString HelpFilePath(const AppContext& context)
+QString HelpFilePath(const ContestState& context)
 {
     return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
 }
 
-void OpenHelpFile(AppContext& context, const StartProgram& start)
+void OpenHelpFile(ContestState& context, const StartProgram& start)
 {
     if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
         context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);

@@ -6,18 +6,19 @@
 #include <functional>
 
 class AppContext;
+class ContestState;
 
 // Start-up work of the main menu that needs no window.
 
 // The operating system check of the start-up: on refusal, after the check's
 // own message, "本製品はこのパソコンではご利用できません！"; false when the
 // program must end.
-bool CheckSystemAtStart(AppContext& context, const QString& productName);
+bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType);
 
 // Reads the setup request and the basic settings and carries out a pending
 // setup request. False when the program must end (the operator declined the
 // factory reset).
-bool LoadContestAtStart(AppContext& context);
+bool LoadContestAtStart(ContestState& context);
 
 // The menu clock: "<hh:mm:ss>", 24-hour.
 QString ClockText(const QTime& time);
@@ -27,7 +28,7 @@ QString ClockText(const QTime& time);
 using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
 bool StartDetached(const QString& program, const QStringList& arguments);
 
-QString HelpFilePath(const AppContext& context);
+QString HelpFilePath(const ContestState& context);
 // Opens the help file in the desktop's viewer; "ヘルプファイルが見つかりません！"
 // when the viewer cannot be started.
-void OpenHelpFile(AppContext& context, const StartProgram& start);
+void OpenHelpFile(ContestState& context, const StartProgram& start);

@@ -35,8 +35,10 @@ QString Unquote(const QString& value)
 
 }
 
-std::optional<VolumeCommands> VolumeCommandsFor(const QString& productName)
+std::optional<VolumeCommands> VolumeCommandsFor(const QString& productName, const QString& kernelType)
 {
+    if (kernelType == QLatin1String("linux"))
+        return VolumeCommands{QStringLiteral("pavucontrol --tab=4"), QStringLiteral("pavucontrol --tab=3")};
     if (productName.contains(QStringLiteral("Windows XP")))
         return VolumeCommands{QStringLiteral("\\windows\\system32\\sndvol32.exe /r"),
                               QStringLiteral("\\windows\\system32\\sndvol32.exe /s")};
@@ -45,14 +47,12 @@ std::optional<VolumeCommands> VolumeCommandsFor(const QString& productName)
     if (ContainsAny(productName, laterWindows))
         return VolumeCommands{QStringLiteral("\\windows\\system32\\CONTROL.EXE mmsys.cpl,,1"),
                               QStringLiteral("\\windows\\system32\\sndvol.exe")};
-    if (productName.contains(QStringLiteral("Linux")))
-        return VolumeCommands{QStringLiteral("pavucontrol --tab=4"), QStringLiteral("pavucontrol --tab=3")};
     return std::nullopt;
 }
 
-bool CheckOperatingSystem(AppContext& context, const QString& productName)
+bool CheckOperatingSystem(AppContext& context, const QString& productName, const QString& kernelType)
 {
-    const std::optional<VolumeCommands> commands = VolumeCommandsFor(productName);
+    const std::optional<VolumeCommands> commands = VolumeCommandsFor(productName, kernelType);
     if (!commands) {
         context.Messages.Inform(QStringLiteral("ご利用のOSには対応しておりません！"), MessageIcon::Information);
         return false;

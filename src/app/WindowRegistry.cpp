@@ -71,28 +71,26 @@ QWidget* WindowRegistry::Window(const QString& name, QWidget* parent)
         return existing;
     const auto factory = Factories.constFind(name);
     if (factory == Factories.constEnd())
-        return nullptr;
+        qFatal("No window is registered under the name \"%s\"", qPrintable(name));
     QWidget* window = (*factory)(parent);
     Windows.insert(name, window);
     return window;
 }
 
-bool WindowRegistry::ShowModal(const QString& name, QWidget* owner)
+void WindowRegistry::ShowModal(const QString& name, QWidget* owner, const std::function<void(QWidget*)>& prepare)
 {
     QWidget* window = Window(name, owner);
-    if (!window)
-        return false;
+    if (prepare)
+        prepare(window);
     RunModal(window);
-    return true;
 }
 
-bool WindowRegistry::ShowModeless(const QString& name)
+void WindowRegistry::ShowModeless(const QString& name, const std::function<void(QWidget*)>& prepare)
 {
     QWidget* window = Window(name, nullptr);
-    if (!window)
-        return false;
+    if (prepare)
+        prepare(window);
     window->show();
     window->raise();
     window->activateWindow();
-    return true;
 }

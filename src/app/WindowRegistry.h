@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <functional>
 
-// The windows the main menu opens, by name ("MainFRM", "ZanFRM", ...). Each
-// kind is made by its factory on first use and reused for the whole run. A
-// name without a factory opens nothing, so a menu entry can exist before its
-// window does.
+// The application's windows, by name (WindowNames.h). Each kind is made by
+// its factory on first use and reused for the whole run. Opening a name that
+// has no window registered is a fault of the wiring and ends the program with
+// a message naming it.
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget*(QWidget* parent)>;
@@ -19,11 +19,12 @@ public:
     void Register(const QString& name, Factory factory);
     bool IsRegistered(const QString& name) const;
 
-    // Opens the window and waits until it is closed; false when none is registered.
-    bool ShowModal(const QString& name, QWidget* owner);
+    // Opens the window and waits until it is closed. `prepare` runs on the
+    // window before it is shown: the wiring hands it its open request there.
+    void ShowModal(const QString& name, QWidget* owner, const std::function<void(QWidget*)>& prepare = {});
     // Opens the window beside the menu. Such a window has no parent, so it
     // keeps the program running when the menu is closed before it.
-    bool ShowModeless(const QString& name);
+    void ShowModeless(const QString& name, const std::function<void(QWidget*)>& prepare = {});
 
     // The window made so far under that name, if any.
     QWidget* Existing(const QString& name) const;

@@ -8,6 +8,7 @@
 #include "platform/QtMessageBox.h"
 
 #include <QApplication>
+#include <QSysInfo>
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
     // windows are then destroyed without their close handlers running.
     context.OnEndProgram = [] { QCoreApplication::exit(0); };
 
-    if (!CheckSystemAtStart(context, OperatingSystemName()))
+    if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;
     vmenu menu(context);
     menu.Form_Load();

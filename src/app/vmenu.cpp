@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/MenuWindows.h"
+#include "app/WindowNames.h"
 #include "app/ShellPictures.h"
 
 #include <QApplication>
@@ -107,6 +108,20 @@ void vmenu::BuildMenus()
     H00 = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     H01 = AddEntry(H00, QStringLiteral("ﾍﾙﾌﾟ(&H)"), &vmenu::H01_Click);
     H02 = AddEntry(H00, QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), &vmenu::H02_Click);
+    for (QMenu* menu : {F00, B00, V00, T00, H00})
+        connect(menu, &QMenu::aboutToShow, this, &vmenu::RefreshEntries);
+}
+
+void vmenu::RefreshEntries()
+{
+    const std::pair<QAction*, const QString*> entries[] = {
+        {F08, &WindowName::MainFRM}, {F30, &WindowName::ZanFRM},  {F50, &WindowName::VVPRNOUT},
+        {F51, &WindowName::EVHYO30}, {F06, &WindowName::InitFRM}, {B04, &WindowName::VVSET01},
+        {B05, &WindowName::VVSET02}, {B06, &WindowName::VVSET03}, {B07, &WindowName::EVSET20},
+        {V16, &WindowName::EVSET09}, {V02, &WindowName::EVCHK02}, {T03, &WindowName::EVSET00},
+        {H02, &WindowName::S_VERFRM}};
+    for (const auto& [action, name] : entries)
+        action->setEnabled(Windows.IsRegistered(*name));
 }
 
 void vmenu::Form_Load()
@@ -150,29 +165,27 @@ void vmenu::Timer1_Timer()
 
 void vmenu::F08_Click()
 {
-    Windows.ShowModal(QStringLiteral("MainFRM"), this);
+    Windows.ShowModal(WindowName::MainFRM, this);
 }
 
 void vmenu::F30_Click()
 {
-    Windows.ShowModal(QStringLiteral("ZanFRM"), this);
+    Windows.ShowModal(WindowName::ZanFRM, this);
 }
 
 void vmenu::F50_Click()
 {
-    Context.ScoreSheetOpenMode = 0;
-    Windows.ShowModeless(QStringLiteral("VVPRNOUT"));
+    OpenScoreSheetOutput(Windows, ScoreSheetRequest{});
 }
 
 void vmenu::F51_Click()
 {
-    Context.ScoreMonitorOpenMode = 0;
-    Windows.ShowModeless(QStringLiteral("EVHYO30"));
+    OpenScoreMonitor(Windows, ScoreMonitorRequest{}, this);
 }
 
 void vmenu::F06_Click()
 {
-    Windows.ShowModal(QStringLiteral("InitFRM"), this);
+    Windows.ShowModal(WindowName::InitFRM, this);
 }
 
 void vmenu::F05_Click()
@@ -182,37 +195,37 @@ void vmenu::F05_Click()
 
 void vmenu::B04_Click()
 {
-    Windows.ShowModal(QStringLiteral("VVSET01"), this);
+    Windows.ShowModal(WindowName::VVSET01, this);
 }
 
 void vmenu::B05_Click()
 {
-    Windows.ShowModal(QStringLiteral("VVSET02"), this);
+    Windows.ShowModal(WindowName::VVSET02, this);
 }
 
 void vmenu::B06_Click()
 {
-    Windows.ShowModal(QStringLiteral("VVSET03"), this);
+    Windows.ShowModal(WindowName::VVSET03, this);
 }
 
 void vmenu::B07_Click()
 {
-    Windows.ShowModal(QStringLiteral("EVSET20"), this);
+    Windows.ShowModal(WindowName::EVSET20, this);
 }
 
 void vmenu::V16_Click()
 {
-    Windows.ShowModal(QStringLiteral("EVSET09"), this);
+    Windows.ShowModal(WindowName::EVSET09, this);
 }
 
 void vmenu::V02_Click()
 {
-    Windows.ShowModal(QStringLiteral("EVCHK02"), this);
+    Windows.ShowModal(WindowName::EVCHK02, this);
 }
 
 void vmenu::T03_Click()
 {
-    Windows.ShowModal(QStringLiteral("EVSET00"), this);
+    Windows.ShowModal(WindowName::EVSET00, this);
 }
 
 void vmenu::H01_Click()
@@ -222,5 +235,5 @@ void vmenu::H01_Click()
 
 void vmenu::H02_Click()
 {
-    Windows.ShowModal(QStringLiteral("S_VERFRM"), this);
+    Windows.ShowModal(WindowName::S_VERFRM, this);
 }

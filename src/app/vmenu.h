@@ -56,6 +56,9 @@ public:
     QAction* H01 = nullptr;
     QAction* H02 = nullptr;
 
+    // An entry whose window is not part of the program is shown disabled.
+    void RefreshEntries();
+
     void Timer1_Timer();
     void F08_Click();
     void F30_Click();

@@ -1,5 +1,6 @@
 #include "measure/GaugeBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 void GaugeBox::Clear(const QColor& colour)
@@ -28,4 +29,9 @@ void GaugeBox::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, Canvas);
     else
         painter.fillRect(rect(), Background);
+}
+
+void GaugeBox::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
 }

@@ -19,6 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The gauge takes no clicks and keeps them from the window behind it.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage Canvas;

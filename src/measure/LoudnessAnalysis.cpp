@@ -1,6 +1,6 @@
 #include "measure/LoudnessAnalysis.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/RecordingFile.h"
 
 #include <QFile>
@@ -52,7 +52,7 @@ int64_t Points(int64_t numerator, int64_t denominator)
     return static_cast<int64_t>(std::trunc(static_cast<double>(numerator) / static_cast<double>(denominator) * 1000.0));
 }
 
-void Analyze(AppContext& context, SampleWidth width)
+void Analyze(ContestState& context, SampleWidth width)
 {
     context.Measure.WavPath = context.Folder.FilePath(RecordingFileName(context.Contest.EntryNo));
     const QString path = context.Measure.WavPath;
@@ -137,12 +137,12 @@ MeasureResult ScoreRecordingFile(const QString& path, SampleWidth width, int noi
     return tally.Finish(dataBytes);
 }
 
-void AnalyzeWav8(AppContext& context)
+void AnalyzeWav8(ContestState& context)
 {
     Analyze(context, SampleWidth::Bits8);
 }
 
-void AnalyzeWav16(AppContext& context)
+void AnalyzeWav16(ContestState& context)
 {
     Analyze(context, SampleWidth::Bits16);
 }

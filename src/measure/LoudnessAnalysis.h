@@ -1,6 +1,6 @@
 #pragma once
 
-#include "measure/MeasureResult.h"
+#include "store/MeasureResult.h"
 
 #include <QString>
 #include <array>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-class AppContext;
+class ContestState;
 
 enum class SampleWidth { Bits8, Bits16 };
 
@@ -42,5 +42,5 @@ MeasureResult ScoreRecordingFile(const QString& path, SampleWidth width, int noi
 // Score the recording of the current entry number with the current noise cut
 // level into the context's MeasureResult: 8-bit for the normal quality,
 // 16-bit for the two higher ones.
-void AnalyzeWav8(AppContext& context);
-void AnalyzeWav16(AppContext& context);
+void AnalyzeWav8(ContestState& context);
+void AnalyzeWav16(ContestState& context);

@@ -1,6 +1,6 @@
 #include "measure/MainFRM.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/GaugeBox.h"
 #include "measure/LoudnessAnalysis.h"
 #include "measure/MeasureLayout.h"
@@ -8,10 +8,10 @@
 #include "platform/ClickLabel.h"
 #include "platform/ProgramCursor.h"
 #include "platform/StoredColour.h"
-#include "results/VhyoFRM.h"
 #include "store/ResultStore.h"
 #include "store/SettingsStore.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -50,7 +50,7 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 
 }
 
-MainFRM::MainFRM(AppContext& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
+MainFRM::MainFRM(ContestState& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : QDialog(parent), Audio(context, std::move(recorder)), Context(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -58,7 +58,6 @@ MainFRM::MainFRM(AppContext& context, QWidget* parent, std::unique_ptr<SoundReco
     BuildControls();
     Audio.ResetGauge = [this] { DrawGauge(-1); };
     RemainingStartSound = [this] { return Audio.RemainingSoundMs(); };
-    ShowResultDisplay = [this] { ShowResult(); };
 }
 
 MainFRM::~MainFRM() = default;
@@ -73,11 +72,11 @@ void MainFRM::BuildControls()
     BOT1->setAutoFillBackground(true);
     BOT1->setAlignment(Qt::AlignCenter);
     BOT1->MouseDown = [this](Qt::MouseButton button) { BOT1_MouseDown(button); };
-    NxtLB = new QLabel(this);
+    // The next-entrant label and the gauge take no clicks and keep them from
+    // the screen behind them.
+    NxtLB = new ClickLabel(this);
     NxtLB->setAlignment(Qt::AlignCenter);
-    NxtLB->setAttribute(Qt::WA_TransparentForMouseEvents);
     PC1 = new GaugeBox(this);
-    PC1->setAttribute(Qt::WA_TransparentForMouseEvents);
     SGTmr = new QTimer(this);
     SGTmr->setInterval(650);
     connect(SGTmr, &QTimer::timeout, this, [this] { SGTmr_Timer(); });
@@ -94,8 +93,8 @@ void MainFRM::TakeScreen()
 {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
-    Context.ScreenWidth = area.width();
-    Context.ScreenHeight = area.height();
+    ScreenWidth = area.width();
+    ScreenHeight = area.height();
     setGeometry(area);
     Drawing = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
     Drawing.fill(Qt::transparent);
@@ -111,7 +110,13 @@ void MainFRM::Form_Load()
     LoadSoundSettings(Context);
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
-    Context.Contest.EntryNo = ScanLog(Context).value_or(1);
+    const std::optional<int16_t> next = ScanLog(Context);
+    LogReadable = next.has_value();
+    if (!LogReadable) {
+        RefuseUnreadableLog();
+        return;
+    }
+    Context.Contest.EntryNo = *next;
     Gauge.Restart();
     NxtLB->clear();
     DisplayState = Waiting;
@@ -119,6 +124,17 @@ void MainFRM::Form_Load()
         LayoutFullGauge();
     else
         LayoutHeading();
+}
+
+// Without the log the next entry number is unknown, and measuring under a
+// guessed number would overwrite an entrant's recording.
+void MainFRM::RefuseUnreadableLog()
+{
+    Context.Messages.Inform(QStringLiteral("測定ログが読めません。(%1)\n測定を始めることはできません。"
+                                           "フォルダおよびファイルを確認してください！")
+                                .arg(QDir::toNativeSeparators(Context.LogPath())),
+                            MessageIcon::Error);
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void MainFRM::ApplyBandFont(QLabel* label, double points) const
@@ -134,7 +150,7 @@ void MainFRM::ApplyBandFont(QLabel* label, double points) const
 void MainFRM::LayoutHeading()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    const HeadingLayoutFigures layout = ComputeHeadingLayout(Context.ScreenWidth, Context.ScreenHeight);
+    const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth, ScreenHeight);
     LB1->setGeometry(layout.Heading.toRect());
     BOT1->setGeometry(layout.Band.toRect());
     PC1->setGeometry(layout.BarBox.toRect());
@@ -166,9 +182,9 @@ void MainFRM::LayoutFullGauge()
         font.setPointSize(size);
         return QFontMetricsF(font).size(0, longest);
     };
-    const int points = FitFullGaugeBandFont(Context.ScreenWidth, Context.ScreenHeight, measure);
+    const int points = FitFullGaugeBandFont(ScreenWidth, ScreenHeight, measure);
     const double bandHeight = measure(points).height();
-    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(Context.ScreenWidth, Context.ScreenHeight, bandHeight);
+    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth, ScreenHeight, bandHeight);
     BOT1->setGeometry(layout.Band.toRect());
     BOT1->show();
     ApplyBandFont(BOT1, points);
@@ -269,6 +285,8 @@ void MainFRM::BOT1_MouseDown(Qt::MouseButton button)
 {
     // Only a press that finds the stopped look opens the result display, not
     // the press whose run ends in it.
+    if (!LogReadable)
+        return;
     const bool pressedWhileStopped = DisplayState == Stopped;
     if (button == Qt::LeftButton && DisplayState == Waiting) {
         if (LogIsFull(Context.Contest.EntryNo)) {
@@ -420,13 +438,6 @@ void MainFRM::FinishRecording()
         AnalyzeWav8(Context);
     else
         AnalyzeWav16(Context);
-}
-
-void MainFRM::ShowResult()
-{
-    if (!ResultWindow)
-        ResultWindow = new VhyoFRM(Context, this);
-    ResultWindow->exec();
 }
 
 void MainFRM::AbandonRun()

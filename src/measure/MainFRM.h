@@ -7,17 +7,15 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPointer>
 #include <functional>
 #include <memory>
 
-class AppContext;
+class ContestState;
 class ClickLabel;
 class GaugeBox;
 class QLabel;
 class QTimer;
 class SoundRecorder;
-class VhyoFRM;
 
 // The full-screen measurement screen in front of the audience: it names the
 // next entrant, and a left click on the lower band runs one measurement —
@@ -25,7 +23,7 @@ class VhyoFRM;
 // and the result display.
 class MainFRM : public QDialog {
 public:
-    explicit MainFRM(AppContext& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
+    explicit MainFRM(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MainFRM() override;
 
     void Form_Load();
@@ -46,15 +44,19 @@ public:
 
     ClickLabel* LB1 = nullptr;
     ClickLabel* BOT1 = nullptr;
-    QLabel* NxtLB = nullptr;
+    ClickLabel* NxtLB = nullptr;
     GaugeBox* PC1 = nullptr;
     QTimer* SGTmr = nullptr;
     MeasurementAudio Audio;
 
-    // The ranking board, once it exists; nothing happens until then.
+    // The ranking board, and the result display of the entrant just measured
+    // (shown modally; closing it stores the result), as the application
+    // wires them.
     std::function<void()> ShowRankingBoard;
-    // The result display of the entrant just measured, shown modally.
     std::function<void()> ShowResultDisplay;
+
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
     // Milliseconds still to play of the start sound; the player by default.
     std::function<qint64()> RemainingStartSound;
 
@@ -77,7 +79,7 @@ private:
     void WaitForReadyEnd();
     bool RecordShout();
     void FinishRecording();
-    void ShowResult();
+    void RefuseUnreadableLog();
     void DrawBarGauge(int value);
     void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
@@ -85,7 +87,7 @@ private:
     bool RunAbandoned() const;
     void AbandonRun();
 
-    AppContext& Context;
+    ContestState& Context;
     GaugeMemory Gauge;
     QImage Drawing;
     QColor ScreenBack;
@@ -94,5 +96,5 @@ private:
     int BlinkTicks = 0;
     bool Closing = false;
     bool Running = false;
-    QPointer<VhyoFRM> ResultWindow;
+    bool LogReadable = true;
 };

@@ -1,6 +1,6 @@
 #include "measure/MciCommands.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
 #include "platform/MciDevice.h"
@@ -23,16 +23,7 @@ QString DeviceErrorMessage(int32_t code, const QString& reply, const QString& co
 
 } // namespace
 
-bool CopyFileReplacing(const QString& source, const QString& destination)
-{
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    return file.error() == QFileDevice::NoError && WriteFileAtomically(destination, bytes);
-}
-
-MciCommands::MciCommands(AppContext& context, MciDevice& device) : Context(context), Device(device) {}
+MciCommands::MciCommands(ContestState& context, MciDevice& device) : Context(context), Device(device) {}
 
 int32_t MciCommands::SendMciCommand(const QString& command, QString& reply)
 {

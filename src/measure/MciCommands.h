@@ -3,14 +3,14 @@
 #include <QString>
 #include <cstdint>
 
-class AppContext;
+class ContestState;
 class MciDevice;
 
 // The one way to the recording device: command texts in, status codes and
 // texts out, with every error turned into a message for the operator.
 class MciCommands {
 public:
-    MciCommands(AppContext& context, MciDevice& device);
+    MciCommands(ContestState& context, MciDevice& device);
 
     // 0 on success, -1 for an empty command, otherwise the device's error
     // code; `reply` gets the device's answer or the text of the error.
@@ -26,10 +26,6 @@ public:
     void RepairRecordingFile();
 
 private:
-    AppContext& Context;
+    ContestState& Context;
     MciDevice& Device;
 };
-
-// Makes `destination` a copy of `source`, replacing it; the old file stays
-// whole when the copy fails.
-bool CopyFileReplacing(const QString& source, const QString& destination);

@@ -1,9 +1,10 @@
 #include "measure/MeasurementAudio.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/RecordingFile.h"
 #include "measure/SoundSlots.h"
 #include "measure/Waits.h"
+#include "platform/AtomicFile.h"
 #include "platform/AudioInputRecorder.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ std::unique_ptr<SoundRecorder> MicrophoneUnlessGiven(std::unique_ptr<SoundRecord
 
 } // namespace
 
-MeasurementAudio::MeasurementAudio(AppContext& context, std::unique_ptr<SoundRecorder> recorder)
+MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
     : Context(context), Device(MicrophoneUnlessGiven(std::move(recorder))), Commands(context, Device)
 {
 }

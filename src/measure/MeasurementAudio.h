@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-class AppContext;
+class ContestState;
 class SoundRecorder;
 
 // The sound side of a measurement: the recording sequence of one entrant on
@@ -15,7 +15,7 @@ class SoundRecorder;
 class MeasurementAudio {
 public:
     // Records from the microphone unless another recorder is given.
-    explicit MeasurementAudio(AppContext& context, std::unique_ptr<SoundRecorder> recorder = {});
+    explicit MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
     // measurement time, 3 stops, saves and closes. False when the step itself
@@ -47,7 +47,7 @@ private:
     bool Finish();
     void ShowStepError(int step);
 
-    AppContext& Context;
+    ContestState& Context;
     MciDevice Device;
     MciCommands Commands;
     qint64 CurrentSoundLength = 0;

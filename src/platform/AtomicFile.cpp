@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
@@ -13,4 +14,13 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
         return false;
     }
     return file.commit();
+}
+
+bool CopyFileReplacing(const QString& source, const QString& destination)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    return file.error() == QFileDevice::NoError && WriteFileAtomically(destination, bytes);
 }

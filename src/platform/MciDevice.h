@@ -52,7 +52,3 @@ private:
     std::unique_ptr<SoundRecorder> Recorder;
     std::optional<OpenedFile> Opened;
 };
-
-// The format of a mono PCM WAV file the device can record into; nothing when
-// the file is not one.
-std::optional<PcmFormat> ReadRecordableFormat(const QString& path);

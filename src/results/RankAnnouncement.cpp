@@ -2,17 +2,6 @@
 
 #include "platform/DisplayFormat.h"
 
-int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo)
-{
-    const int16_t total = scoreTable[entryNo];
-    int rank = 1;
-    for (int earlier = 1; earlier < entryNo; ++earlier) {
-        if (scoreTable[earlier] >= total)
-            ++rank;
-    }
-    return rank;
-}
-
 int RankSoundSlot(int rank, int entrants)
 {
     if (rank == 1)

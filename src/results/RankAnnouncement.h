@@ -1,16 +1,8 @@
 #pragma once
 
-#include "store/ContestValues.h"
-
 #include <QString>
-#include <array>
-#include <cstdint>
 
 // The rank of the entrant just measured and how it is announced.
-
-// Rank of entrant `entryNo` among entrants 1 to `entryNo` by their totals in
-// `scoreTable`: higher totals first, the earlier entrant first among equals.
-int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo);
 
 // The sound slot announcing `rank` among `entrants`: top, booby, upper fifth,
 // middle or lower ranks.

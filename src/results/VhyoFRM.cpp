@@ -1,13 +1,13 @@
 #include "results/VhyoFRM.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "measure/SoundSlots.h"
 #include "platform/ClickLabel.h"
 #include "platform/FontFitting.h"
 #include "platform/ProgramCursor.h"
 #include "platform/StoredColour.h"
 #include "results/RankAnnouncement.h"
-#include "store/ResultStore.h"
+#include "store/ContestOperations.h"
 #include "store/SettingsStore.h"
 
 #include <QGuiApplication>
@@ -42,7 +42,7 @@ void SetTextColour(QLabel* label, int32_t colour)
 
 }
 
-VhyoFRM::VhyoFRM(AppContext& context, QWidget* parent) : QDialog(parent), Context(context)
+VhyoFRM::VhyoFRM(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("VhyoFRM"));
@@ -50,7 +50,8 @@ VhyoFRM::VhyoFRM(AppContext& context, QWidget* parent) : QDialog(parent), Contex
     LBX = new ClickLabel(this);
     LBX->setAlignment(Qt::AlignCenter);
     LBX->MouseDown = [this](Qt::MouseButton) { LBX_MouseDown(); };
-    LB1 = new QLabel(this);
+    // The rank label does not react, and keeps its clicks from the window.
+    LB1 = new ClickLabel(this);
     LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     BKTMR = new QTimer(this);
     connect(BKTMR, &QTimer::timeout, this, [this] { BKTMR_Timer(); });
@@ -72,8 +73,8 @@ void VhyoFRM::Form_Load()
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    Context.ScreenWidth = screen->geometry().width();
-    Context.ScreenHeight = screen->geometry().height();
+    ScreenWidth = screen->geometry().width();
+    ScreenHeight = screen->geometry().height();
     setGeometry(screen->geometry());
     unsetCursor();
     LBX->unsetCursor();
@@ -90,7 +91,9 @@ void VhyoFRM::Form_Load()
 void VhyoFRM::StartRankEffects()
 {
     const EffectSettings& effect = Context.Settings.Effect;
-    if (effect.BlinkTopRanks && Rank <= effect.BlinkRankLimit) {
+    // An interval of 0 or less (a hand-edited file) means no blinking, not a
+    // timer firing without pause.
+    if (effect.BlinkTopRanks && Rank <= effect.BlinkRankLimit && effect.BlinkInterval > 0) {
         BKTMR->setInterval(effect.BlinkInterval * 10);
         BKTMR->start();
     }
@@ -99,16 +102,14 @@ void VhyoFRM::StartRankEffects()
 
 void VhyoFRM::JuniCall()
 {
-    const int entryNo = Context.Contest.EntryNo;
-    Context.Contest.ScoreTable[entryNo] = static_cast<int16_t>(Context.Measure.TotalPoints);
-    Rank = RankOfEntrant(Context.Contest.ScoreTable, entryNo);
+    Rank = RankMeasuredEntrant(Context);
 }
 
 void VhyoFRM::ResultLayout()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    const double width = Context.ScreenWidth;
-    const double height = Context.ScreenHeight;
+    const double width = ScreenWidth;
+    const double height = ScreenHeight;
 
     QFont scoreFont(screen.ResultFontName);
     scoreFont.setBold(screen.ResultFontBold == QLatin1String("True"));
@@ -195,11 +196,7 @@ void VhyoFRM::mousePressEvent(QMouseEvent*)
 
 void VhyoFRM::LogWrite()
 {
-    if (!StoreResult(Context, Context.Contest.EntryNo, Context.Measure)) {
-        Context.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
-        return;
-    }
-    ++Context.Contest.EntryNo;
+    StoreMeasuredResult(Context);
 }
 
 void VhyoFRM::done(int result)
@@ -216,17 +213,10 @@ void VhyoFRM::Form_Unload()
         MM2.Command(QStringLiteral("Close"));
     SavedEntryNo = Context.Contest.EntryNo;
     LogWrite();
-    if (Context.Settings.Basic.PrintAtOnce) {
-        Context.ScoreSheetOpenMode = -1;
-        Context.ImmediatePrintEntryNo = static_cast<int16_t>(SavedEntryNo);
-        if (OpenScoreSheetOutput)
-            OpenScoreSheetOutput();
-    }
-    if (Context.Settings.Basic.WaveformDisplay) {
-        Context.ScoreMonitorOpenMode = -1;
-        if (OpenScoreMonitor)
-            OpenScoreMonitor();
-    }
+    if (Context.Settings.Basic.PrintAtOnce && OpenScoreSheetOutput)
+        OpenScoreSheetOutput(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});
+    if (Context.Settings.Basic.WaveformDisplay && OpenScoreMonitor)
+        OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
 }
 
 void VhyoFRM::SetBackColor(int32_t colour)

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "platform/MultimediaPlayer.h"
+#include "store/OpenRequests.h"
 
 #include <QDialog>
 #include <functional>
 
-class AppContext;
+class ContestState;
 class ClickLabel;
 class QLabel;
 class QTimer;
@@ -16,7 +17,7 @@ class QTimer;
 // entrant.
 class VhyoFRM : public QDialog {
 public:
-    VhyoFRM(AppContext& context, QWidget* parent = nullptr);
+    VhyoFRM(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load();
     void JuniCall();
@@ -31,7 +32,7 @@ public:
     void Form_Unload();
 
     ClickLabel* LBX = nullptr;
-    QLabel* LB1 = nullptr;
+    ClickLabel* LB1 = nullptr;
     MultimediaPlayer MM2;
     QTimer* BKTMR = nullptr;
     QTimer* LmtTM = nullptr;
@@ -40,11 +41,13 @@ public:
     int Seconds = 0;
     int BlinkPhase = 0;
     int SavedEntryNo = 0;
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
 
     // The score sheet output and the score monitor for the entrant just
-    // stored, once they exist; nothing happens until then.
-    std::function<void()> OpenScoreSheetOutput;
-    std::function<void()> OpenScoreMonitor;
+    // stored, as the application wires them.
+    std::function<void(const ScoreSheetRequest&)> OpenScoreSheetOutput;
+    std::function<void(const ScoreMonitorRequest&)> OpenScoreMonitor;
 
     QColor BackColor() const;
 
@@ -58,5 +61,5 @@ private:
     void SetBackColor(int32_t colour);
     void StartRankEffects();
 
-    AppContext& Context;
+    ContestState& Context;
 };

@@ -1,12 +1,10 @@
 #include "store/ResultStore.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "platform/AtomicFile.h"
 #include "platform/AutomationDate.h"
 #include "platform/Cp932.h"
-#include "platform/WriteNotation.h"
 #include "store/ResultRecord.h"
-#include "store/SettingsStore.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -17,7 +15,6 @@
 
 namespace {
 
-const QString SetupRequestFile = QStringLiteral("SKANRI.REC");
 constexpr int RankOffset = 44;
 
 // The whole records of a log or ranking file, created empty when missing.
@@ -76,7 +73,7 @@ bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
 
 }
 
-std::optional<int16_t> ScanLog(AppContext& context)
+std::optional<int16_t> ScanLog(ContestState& context)
 {
     const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
     if (!log)
@@ -89,7 +86,7 @@ std::optional<int16_t> ScanLog(AppContext& context)
     return firstUnused;
 }
 
-void RebuildRanking(AppContext& context)
+void RebuildRanking(ContestState& context)
 {
     std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
     if (!log)
@@ -119,12 +116,14 @@ void RebuildRanking(AppContext& context)
         WriteFileAtomically(context.LogPath(), *log);
 }
 
-void LoadLogRecord(AppContext& context, int entryNo)
+void LoadLogRecord(ContestState& context, int entryNo)
 {
-    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    // The range first: a number outside it would decode bytes outside the log.
+    const bool inRange = entryNo >= 1 && entryNo <= MaxEntrants;
+    const std::optional<QByteArray> log = inRange ? ReadRecordFile(context.LogPath()) : std::nullopt;
     const ResultRecord record = log ? RecordAt(*log, entryNo) : ResultRecord();
     const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
-    if (!log || entryNo < 1 || entryNo > MaxEntrants || !remark) {
+    if (!log || !remark) {
         context.Messages.Inform(QStringLiteral("データが不正です！(%1)").arg(entryNo), MessageIcon::Error);
         return;
     }
@@ -146,7 +145,7 @@ void LoadLogRecord(AppContext& context, int entryNo)
     context.Contest.LogQuality = record.Quality;
 }
 
-bool StoreResult(AppContext& context, int entryNo, const MeasureResult& result)
+bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result)
 {
     const std::optional<int16_t> total = ToInteger(result.TotalPoints);
     const std::optional<int16_t> maxPoints = ToInteger(result.MaxPoints);
@@ -186,7 +185,7 @@ bool StoreResult(AppContext& context, int entryNo, const MeasureResult& result)
     return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
 }
 
-bool ClearLog(AppContext& context)
+bool ClearLog(ContestState& context)
 {
     QByteArray log;
     log.reserve(ResultRecord::Size * MaxEntrants);
@@ -196,35 +195,4 @@ bool ClearLog(AppContext& context)
         return true;
     context.Messages.Inform(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"), MessageIcon::Error);
     return false;
-}
-
-void LoadSetupRequest(AppContext& context)
-{
-    QFile file(context.Folder.FilePath(SetupRequestFile));
-    const bool opened = file.open(QIODevice::ReadOnly);
-    WriteNotationReader reader(opened ? file.readAll() : QByteArray());
-    const bool read = opened && file.error() == QFileDevice::NoError &&
-                      reader.ReadBoolean(context.Contest.SetupRequest) && reader.ReadBoolean(context.Contest.SetupCompanion);
-    if (!read)
-        context.Messages.Inform(QStringLiteral("データが不正です。(SKANRI)"), MessageIcon::Warning);
-}
-
-bool SaveSetupRequest(AppContext& context)
-{
-    WriteNotationWriter writer;
-    writer.WriteBoolean(context.Contest.SetupRequest);
-    writer.WriteBoolean(context.Contest.SetupCompanion);
-    if (WriteFileAtomically(context.Folder.FilePath(SetupRequestFile), writer.Bytes()))
-        return true;
-    context.Messages.Inform(QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！"),
-                            MessageIcon::Error);
-    return false;
-}
-
-bool ConsumeSetupRequest(AppContext& context)
-{
-    LoadSetupRequest(context);
-    context.Contest.SetupRequest = false;
-    SaveSetupRequest(context);
-    return ResetToFactorySettings(context);
 }

@@ -1,41 +1,35 @@
 #pragma once
 
-#include "measure/MeasureResult.h"
+#include "store/MeasureResult.h"
 
 #include <cstdint>
 #include <optional>
 
-class AppContext;
+class ContestState;
 
-// The contest's measurement log "loudlog.dat" (record n is entry number n),
-// the ranking file "loudjni.dat" and the setup request file "SKANRI.REC".
+// The contest's measurement log "loudlog.dat" (record n is entry number n)
+// and the ranking file "loudjni.dat".
 // A missing log is created empty; records beyond the end of a short log read
 // as unused, and a read never shortens the log.
 
 // The first unused entry number, 1 to 3001; fills ScoreTable and
 // LogHasEntries. Nothing when the log cannot be created or read.
-std::optional<int16_t> ScanLog(AppContext& context);
+std::optional<int16_t> ScanLog(ContestState& context);
 
 // Ranks the entrants (higher total first, the lower entry number first among
 // equal totals) into the ranking file, ended by a record whose total is -1,
 // and writes each entrant's rank into the log. Silent on failure.
-void RebuildRanking(AppContext& context);
+void RebuildRanking(ContestState& context);
 
 // Fills LogTexts and the three Log values from record `entryNo`; an unused
 // record changes nothing. "データが不正です！(n)" when the log cannot be read.
-void LoadLogRecord(AppContext& context, int entryNo);
+void LoadLogRecord(ContestState& context, int entryNo);
 
 // Writes the result of entry `entryNo` into the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
 // 2147483647; the points are unaffected. False when the log could not be
 // written; the record then stays as it was.
-bool StoreResult(AppContext& context, int entryNo, const MeasureResult& result);
+bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result);
 
 // Rewrites all 3000 records as unused; "ﾛｸﾞのｸﾘｱができません！" on failure.
-bool ClearLog(AppContext& context);
-
-void LoadSetupRequest(AppContext& context);
-bool SaveSetupRequest(AppContext& context);
-// Clears a pending setup request on disk, then resets all settings to their
-// factory values. False when the operator declined and the program must end.
-bool ConsumeSetupRequest(AppContext& context);
+bool ClearLog(ContestState& context);

@@ -1,6 +1,6 @@
 #include "store/SettingsStore.h"
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "platform/AtomicFile.h"
 #include "store/SettingsFileFormat.h"
 
@@ -15,7 +15,7 @@ const QString EffectFile = QStringLiteral("KANKYOU4.REC");
 const QString MicFile = QStringLiteral("KANKYOUB.REC");
 
 template <class Group>
-bool LoadGroup(const AppContext& context, const QString& name, Group& group)
+bool LoadGroup(const ContestState& context, const QString& name, Group& group)
 {
     QFile file(context.Folder.FilePath(name));
     if (!file.open(QIODevice::ReadOnly))
@@ -27,7 +27,7 @@ bool LoadGroup(const AppContext& context, const QString& name, Group& group)
 }
 
 template <class Group>
-bool SaveGroup(AppContext& context, const QString& name, const Group& group)
+bool SaveGroup(ContestState& context, const QString& name, const Group& group)
 {
     const std::optional<QByteArray> bytes = SerializeSettings(group);
     if (bytes && WriteFileAtomically(context.Folder.FilePath(name), *bytes))
@@ -38,7 +38,7 @@ bool SaveGroup(AppContext& context, const QString& name, const Group& group)
 
 }
 
-bool LoadBasicSettings(AppContext& context)
+bool LoadBasicSettings(ContestState& context)
 {
     if (LoadGroup(context, BasicFile, context.Settings.Basic))
         return true;
@@ -46,52 +46,52 @@ bool LoadBasicSettings(AppContext& context)
     return ResetToFactorySettings(context);
 }
 
-void LoadScreenSettings(AppContext& context)
+void LoadScreenSettings(ContestState& context)
 {
     LoadGroup(context, ScreenFile, context.Settings.Screen);
 }
 
-void LoadSoundSettings(AppContext& context)
+void LoadSoundSettings(ContestState& context)
 {
     LoadGroup(context, SoundFile, context.Settings.Sound);
 }
 
-void LoadEffectSettings(AppContext& context)
+void LoadEffectSettings(ContestState& context)
 {
     LoadGroup(context, EffectFile, context.Settings.Effect);
 }
 
-void LoadMicSettings(AppContext& context)
+void LoadMicSettings(ContestState& context)
 {
     LoadGroup(context, MicFile, context.Settings.Mic);
 }
 
-bool SaveBasicSettings(AppContext& context)
+bool SaveBasicSettings(ContestState& context)
 {
     return SaveGroup(context, BasicFile, context.Settings.Basic);
 }
 
-bool SaveScreenSettings(AppContext& context)
+bool SaveScreenSettings(ContestState& context)
 {
     return SaveGroup(context, ScreenFile, context.Settings.Screen);
 }
 
-bool SaveSoundSettings(AppContext& context)
+bool SaveSoundSettings(ContestState& context)
 {
     return SaveGroup(context, SoundFile, context.Settings.Sound);
 }
 
-bool SaveEffectSettings(AppContext& context)
+bool SaveEffectSettings(ContestState& context)
 {
     return SaveGroup(context, EffectFile, context.Settings.Effect);
 }
 
-bool SaveMicSettings(AppContext& context)
+bool SaveMicSettings(ContestState& context)
 {
     return SaveGroup(context, MicFile, context.Settings.Mic);
 }
 
-bool ResetToFactorySettings(AppContext& context)
+bool ResetToFactorySettings(ContestState& context)
 {
     const MessageAnswer answer = context.Messages.Show(QStringLiteral("環境設定を初期値に戻します。"), QString(),
                                                        MessageIcon::None, MessageButtons::YesNo);

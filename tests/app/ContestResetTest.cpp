@@ -4,7 +4,8 @@
 #include "app/vmenu.h"
 #include "store/ResultStore.h"
 
-#include "WidgetTestSupport.h"
+#include "support/AppTestFolder.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QCheckBox>
 #include <QDir>

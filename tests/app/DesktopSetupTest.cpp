@@ -1,6 +1,6 @@
 #include "platform/DesktopSetup.h"
 
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QDir>
 #include <QLockFile>

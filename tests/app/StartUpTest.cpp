@@ -1,6 +1,7 @@
 #include "app/vmenu.h"
 
-#include "WidgetTestSupport.h"
+#include "support/AppTestFolder.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,21 +23,21 @@ protected:
     void SetUp() override { EnsureApplication(); }
 
     // Starts the menu over the folder's context, as the program does.
-    std::unique_ptr<vmenu> Start(TestFolder& folder)
+    std::unique_ptr<vmenu> Start(AppTestFolder& folder)
     {
         auto menu = std::make_unique<vmenu>(folder.Context);
         menu->Form_Load();
         return menu;
     }
 
-    QStringList Files(const TestFolder& folder) const { return QDir(folder.Dir.path()).entryList(QDir::Files, QDir::Name); }
+    QStringList Files(const AppTestFolder& folder) const { return QDir(folder.Dir.path()).entryList(QDir::Files, QDir::Name); }
 };
 
 }
 
 TEST_F(StartUp, AFreshFolderIsSetUpWithFactorySettingsOnYes)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
     folder.Messages.Answer(MessageAnswer::Yes);
     const auto menu = Start(folder);
@@ -52,7 +53,7 @@ TEST_F(StartUp, AFreshFolderIsSetUpWithFactorySettingsOnYes)
 
 TEST_F(StartUp, AFreshFolderIsLeftUntouchedOnNo)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
     folder.Messages.Answer(MessageAnswer::No);
     const auto menu = Start(folder);
@@ -65,7 +66,7 @@ TEST_F(StartUp, AFreshFolderIsLeftUntouchedOnNo)
 
 TEST_F(StartUp, AnInstalledFolderStartsWithoutAQuestion)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     WriteInstalledFolder(folder);
     const auto menu = Start(folder);
     EXPECT_TRUE(folder.Messages.Messages.empty());
@@ -75,7 +76,7 @@ TEST_F(StartUp, AnInstalledFolderStartsWithoutAQuestion)
 
 TEST_F(StartUp, ASetupRequestIsCarriedOutOnceThenCleared)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     WriteInstalledFolder(folder);
     folder.Context.Settings.Basic.MeasureSeconds = 9;
     SaveBasicSettings(folder.Context);
@@ -98,7 +99,7 @@ TEST_F(StartUp, ASetupRequestIsCarriedOutOnceThenCleared)
 
 TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     WriteInstalledFolder(folder);
     folder.Context.Settings.Basic.MeasureSeconds = 9;
     SaveBasicSettings(folder.Context);
@@ -122,7 +123,7 @@ TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
 
 TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     WriteInstalledFolder(folder);
     const auto first = Start(folder);
     ASSERT_FALSE(folder.Context.EndRequested());
@@ -143,7 +144,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
 
 TEST_F(StartUp, TheFolderIsFreeAgainOnceTheFirstCopyHasEnded)
 {
-    TestFolder folder;
+    AppTestFolder folder;
     WriteInstalledFolder(folder);
     Start(folder).reset();
     AppContext next(folder.Dir.path(), folder.Messages);
@@ -155,8 +156,8 @@ TEST_F(StartUp, TheFolderIsFreeAgainOnceTheFirstCopyHasEnded)
 
 TEST_F(StartUp, CopiesOnDifferentFoldersRunSideBySide)
 {
-    TestFolder one;
-    TestFolder two;
+    AppTestFolder one;
+    AppTestFolder two;
     WriteInstalledFolder(one);
     WriteInstalledFolder(two);
     const auto first = Start(one);

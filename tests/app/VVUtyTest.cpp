@@ -1,16 +1,22 @@
 #include "app/VMAIN.h"
 #include "app/VVUty.h"
 
-#include "support/TestFolder.h"
+#include "support/AppTestFolder.h"
+
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
+
+namespace {
+const QString Windows = QStringLiteral("winnt");
+}
 
 TEST(CheckOperatingSystem, WindowsFromVistaOnUseTheControlPanelAndSndvol)
 {
     for (const char* name : {"Microsoft Windows 10 Pro", "Microsoft Windows Vista Business", "Microsoft Windows 7 Home Premium",
                              "Microsoft Windows 8.1 Pro"}) {
-        TestFolder folder;
-        EXPECT_TRUE(CheckOperatingSystem(folder.Context, QString::fromUtf8(name))) << name;
+        AppTestFolder folder;
+        EXPECT_TRUE(CheckOperatingSystem(folder.Context, QString::fromUtf8(name), Windows)) << name;
         EXPECT_EQ(folder.Context.RecVolumeCommand, QStringLiteral("\\windows\\system32\\CONTROL.EXE mmsys.cpl,,1"));
         EXPECT_EQ(folder.Context.PlayVolumeCommand, QStringLiteral("\\windows\\system32\\sndvol.exe"));
         EXPECT_TRUE(folder.Messages.Messages.empty());
@@ -19,26 +25,28 @@ TEST(CheckOperatingSystem, WindowsFromVistaOnUseTheControlPanelAndSndvol)
 
 TEST(CheckOperatingSystem, WindowsXpUsesSndvol32)
 {
-    TestFolder folder;
-    EXPECT_TRUE(CheckOperatingSystem(folder.Context, QStringLiteral("Microsoft Windows XP Professional")));
+    AppTestFolder folder;
+    EXPECT_TRUE(CheckOperatingSystem(folder.Context, QStringLiteral("Microsoft Windows XP Professional"), Windows));
     EXPECT_EQ(folder.Context.RecVolumeCommand, QStringLiteral("\\windows\\system32\\sndvol32.exe /r"));
     EXPECT_EQ(folder.Context.PlayVolumeCommand, QStringLiteral("\\windows\\system32\\sndvol32.exe /s"));
 }
 
-TEST(CheckOperatingSystem, LinuxUsesTheTabsOfPavucontrol)
+TEST(CheckOperatingSystem, AnyLinuxUsesTheTabsOfPavucontrolWhateverItsName)
 {
-    TestFolder folder;
-    EXPECT_TRUE(CheckOperatingSystem(folder.Context, QStringLiteral("Debian GNU/Linux 12 (bookworm)")));
-    EXPECT_EQ(folder.Context.RecVolumeCommand, QStringLiteral("pavucontrol --tab=4"));
-    EXPECT_EQ(folder.Context.PlayVolumeCommand, QStringLiteral("pavucontrol --tab=3"));
+    for (const char* name : {"Debian GNU/Linux 12 (bookworm)", "Ubuntu 24.04 LTS", "Fedora Linux 40", ""}) {
+        AppTestFolder folder;
+        EXPECT_TRUE(CheckOperatingSystem(folder.Context, QString::fromUtf8(name), QStringLiteral("linux"))) << name;
+        EXPECT_EQ(folder.Context.RecVolumeCommand, QStringLiteral("pavucontrol --tab=4"));
+        EXPECT_EQ(folder.Context.PlayVolumeCommand, QStringLiteral("pavucontrol --tab=3"));
+    }
 }
 
 TEST(CheckOperatingSystem, OtherNamesAreRefusedWithAMessage)
 {
     for (const char* name : {"", "MICROSOFT WINDOWS 10 PRO", "Microsoft Windows 11 Pro", "Microsoft Windows Server 2019",
-                             "Microsoft Windows 2000", "FreeBSD 14.0", "debian gnu/linux 12"}) {
-        TestFolder folder;
-        EXPECT_FALSE(CheckOperatingSystem(folder.Context, QString::fromUtf8(name))) << name;
+                             "Microsoft Windows 2000", "Debian GNU/Linux 12 (bookworm)"}) {
+        AppTestFolder folder;
+        EXPECT_FALSE(CheckOperatingSystem(folder.Context, QString::fromUtf8(name), Windows)) << name;
         EXPECT_TRUE(folder.Context.RecVolumeCommand.isEmpty());
         EXPECT_TRUE(folder.Context.PlayVolumeCommand.isEmpty());
         ASSERT_EQ(folder.Messages.Messages.size(), 1u);
@@ -60,15 +68,15 @@ TEST(OperatingSystemName, IsThePrettyNameOfOsRelease)
 
 TEST(OperatingSystemName, ThisMachineIsAccepted)
 {
-    TestFolder folder;
-    EXPECT_TRUE(CheckOperatingSystem(folder.Context, OperatingSystemName())) << OperatingSystemName().toStdString();
+    AppTestFolder folder;
+    EXPECT_TRUE(CheckOperatingSystem(folder.Context, OperatingSystemName(), QSysInfo::kernelType())) << OperatingSystemName().toStdString();
 }
 
 TEST(CheckOperatingSystem, ARefusalEndsTheStartUpWithBothMessages)
 {
-    TestFolder folder;
-    EXPECT_FALSE(CheckSystemAtStart(folder.Context, QStringLiteral("Microsoft Windows 11 Pro")));
+    AppTestFolder folder;
+    EXPECT_FALSE(CheckSystemAtStart(folder.Context, QStringLiteral("Microsoft Windows 11 Pro"), Windows));
     EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("ご利用のOSには対応しておりません！"),
                                                              QStringLiteral("本製品はこのパソコンではご利用できません！")}));
-    EXPECT_TRUE(CheckSystemAtStart(folder.Context, QStringLiteral("Debian GNU/Linux 12 (bookworm)")));
+    EXPECT_TRUE(CheckSystemAtStart(folder.Context, QStringLiteral("Ubuntu 24.04 LTS"), QStringLiteral("linux")));
 }

@@ -1,7 +1,8 @@
 #include "app/S_VERFRM.h"
 #include "app/vmenu.h"
 
-#include "WidgetTestSupport.h"
+#include "support/AppTestFolder.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QAction>
 #include <QDialog>
@@ -43,7 +44,7 @@ protected:
         return captions;
     }
 
-    TestFolder Folder;
+    AppTestFolder Folder;
     std::unique_ptr<vmenu> Menu;
 };
 
@@ -106,13 +107,20 @@ TEST_F(MainMenu, TheClockShowsTheCurrentTimeEverySecond)
     EXPECT_EQ(Menu->LBTM1->text(), QStringLiteral("<00:00:07>"));
 }
 
-TEST_F(MainMenu, EntriesWithoutTheirWindowYetDoNothing)
+TEST_F(MainMenu, AnEntryIsEnabledOnlyWhenItsWindowIsRegistered)
 {
-    for (QAction* action : {Menu->F30, Menu->F50, Menu->F51, Menu->B04, Menu->B05, Menu->B06, Menu->B07,
-                            Menu->V16, Menu->V02})
-        action->trigger();
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
-    EXPECT_FALSE(Folder.Context.EndRequested());
+    emit Menu->F00->aboutToShow();
+    EXPECT_TRUE(Menu->F08->isEnabled());
+    Menu->Windows.Register(QStringLiteral("VVPRNOUT"), [](QWidget* parent) { return new QWidget(parent); });
+    emit Menu->F00->aboutToShow();
+    EXPECT_TRUE(Menu->F50->isEnabled());
+}
+
+TEST(WindowRegistryDeath, OpeningANameWithoutAWindowFailsLoudly)
+{
+    EnsureApplication();
+    WindowRegistry windows;
+    EXPECT_DEATH(windows.ShowModeless(QStringLiteral("ZanFRM")), "No window is registered under the name \"ZanFRM\"");
 }
 
 TEST_F(MainMenu, GameStartOpensTheMeasurementScreenUntilEsc)
@@ -150,16 +158,12 @@ TEST_F(MainMenu, ModalEntriesBlockTheMenuAndReuseTheirWindow)
     EXPECT_EQ(made->parentWidget(), Menu.get());
 }
 
-TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenuInBrowseMode)
+TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenu)
 {
     Menu->Windows.Register(QStringLiteral("VVPRNOUT"), [](QWidget* parent) { return new QWidget(parent); });
     Menu->Windows.Register(QStringLiteral("EVHYO30"), [](QWidget* parent) { return new QWidget(parent); });
-    Folder.Context.ScoreSheetOpenMode = -1;
-    Folder.Context.ScoreMonitorOpenMode = -1;
     Menu->F50->trigger();
     Menu->F51->trigger();
-    EXPECT_EQ(Folder.Context.ScoreSheetOpenMode, 0);
-    EXPECT_EQ(Folder.Context.ScoreMonitorOpenMode, 0);
     for (const char* name : {"VVPRNOUT", "EVHYO30"}) {
         QWidget* window = Menu->Windows.Existing(QString::fromLatin1(name));
         ASSERT_NE(window, nullptr) << name;
@@ -211,6 +215,7 @@ TEST_F(MainMenu, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
         EXPECT_EQ(window->Label3->text(), QStringLiteral("バージョン　1.34"));
         EXPECT_EQ(window->Label2->text(), QStringLiteral("Last Update 2015/11/23"));
         EXPECT_EQ(window->TXT1->toPlainText(), ProgramNotice());
+        EXPECT_TRUE(ProgramNotice().contains(QStringLiteral("最大値と積算値"))) << "the system's term for the second score";
         EXPECT_EQ(window->TXT2->toPlainText(), HelpNotice());
         EXPECT_TRUE(window->TXT1->isReadOnly() && window->TXT2->isReadOnly());
         EXPECT_EQ(window->CmdOk->text(), QStringLiteral("ＯＫ"));

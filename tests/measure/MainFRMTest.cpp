@@ -1,12 +1,13 @@
 #include "measure/MainFRM.h"
 
-#include "app/WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "measure/GaugeBox.h"
 #include "measure/RecordingFile.h"
 #include "platform/ClickLabel.h"
 #include "store/ResultRecord.h"
+#include "store/ContestOperations.h"
 #include "store/ResultStore.h"
-#include "support/ResultDisplayCloser.h"
+#include "support/FakeRecorder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,35 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Stands in for the microphone: hands over a loud signal and notes when the
-// recording started.
-class StubRecorder : public SoundRecorder {
-public:
-    struct Log {
-        QElapsedTimer Clock;
-        qint64 StartedAt = -1;
-        int Stops = 0;
-    };
-
-    explicit StubRecorder(Log& log) : State(log) {}
-
-    bool Start(const PcmFormat& format, int64_t sampleCount) override
-    {
-        State.StartedAt = State.Clock.isValid() ? State.Clock.elapsed() : 0;
-        Format = format;
-        Count = sampleCount;
-        return true;
-    }
-    void Stop() override { ++State.Stops; }
-    bool IsRecording() const override { return false; }
-    QByteArray Samples() const override { return QByteArray(Count * Format.BytesPerSample(), '\x10'); }
-
-private:
-    Log& State;
-    PcmFormat Format;
-    int64_t Count = 0;
-};
 
 void Press(QWidget* widget, int key)
 {
@@ -67,14 +39,16 @@ protected:
 
     std::unique_ptr<MainFRM> OpenScreen()
     {
-        auto screen = std::make_unique<MainFRM>(Context, nullptr, std::make_unique<StubRecorder>(Recorder));
+        auto screen = std::make_unique<MainFRM>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder));
+        // Stands in for the result display, which stores the result as it closes.
+        screen->ShowResultDisplay = [this] { StoreMeasuredResult(Context); };
         screen->show();
         return screen;
     }
 
     TestFolder Folder;
-    AppContext& Context = Folder.Context;
-    StubRecorder::Log Recorder;
+    ContestState& Context = Folder.Context;
+    FakeRecorder::Log Recorder;
 };
 
 }
@@ -87,7 +61,7 @@ TEST_F(MeasurementScreen, OpensOnTheWholeScreenNamingTheNextEntrant)
         return first.Encode();
     }());
     auto screen = OpenScreen();
-    EXPECT_EQ(screen->geometry().size(), QSize(Context.ScreenWidth, Context.ScreenHeight));
+    EXPECT_EQ(screen->geometry().size(), QSize(screen->ScreenWidth, screen->ScreenHeight));
     EXPECT_EQ(Context.Contest.EntryNo, 2);
     EXPECT_EQ(screen->DisplayState, Waiting);
     EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
@@ -99,7 +73,6 @@ TEST_F(MeasurementScreen, OpensOnTheWholeScreenNamingTheNextEntrant)
 TEST_F(MeasurementScreen, ARunStoresTheResultAndNamesTheNextEntrant)
 {
     auto screen = OpenScreen();
-    ResultDisplayCloser closer;
     screen->BOT1_MouseDown(Qt::LeftButton);
     EXPECT_EQ(screen->DisplayState, Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
@@ -126,7 +99,6 @@ TEST_F(MeasurementScreen, PausingAtStopWaitsForAPressOnTheBand)
     Press(screen.get(), Qt::Key_Space);
     EXPECT_EQ(boards, 0) << "no ranking board while stopped";
 
-    ResultDisplayCloser closer;
     screen->BOT1_MouseDown(Qt::RightButton);
     EXPECT_EQ(screen->DisplayState, Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
@@ -182,14 +154,13 @@ TEST_F(MeasurementScreen, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
     for (const auto& [startWait, expectedStart] : cases) {
         Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
         SaveBasicSettings(Context);
-        Recorder = StubRecorder::Log();
+        Recorder = FakeRecorder::Log();
         auto screen = OpenScreen();
         screen->RemainingStartSound = [this] {
             if (!Recorder.Clock.isValid())
                 Recorder.Clock.start();
             return std::max<qint64>(1500 - Recorder.Clock.elapsed(), 0);
         };
-        ResultDisplayCloser closer;
         screen->BOT1_MouseDown(Qt::LeftButton);
         EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 200.0) << "start wait " << startWait;
         screen->close();
@@ -203,8 +174,8 @@ TEST_F(MeasurementScreen, TheGaugeFillsAndDrawsEachValueOnce)
     screen->DrawGauge(50);
     const QImage half = screen->ScreenDrawing();
     EXPECT_NE(half, before);
-    const QPoint centre(Context.ScreenWidth / 2, Context.ScreenHeight / 2);
-    const int radius = static_cast<int>(Context.ScreenHeight / 3.5);
+    const QPoint centre(screen->ScreenWidth / 2, screen->ScreenHeight / 2);
+    const int radius = static_cast<int>(screen->ScreenHeight / 3.5);
     EXPECT_EQ(half.pixelColor(centre + QPoint(radius / 2, 0)), QColor(255, 0, 0)) << "right half red at 50";
     EXPECT_EQ(half.pixelColor(centre - QPoint(radius / 2, 0)), QColor(0, 128, 0)) << "left half green";
 

@@ -15,7 +15,7 @@
 TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
 {
     TestFolder folder;
-    AppContext& context = folder.Context;
+    ContestState& context = folder.Context;
     folder.Write(QStringLiteral("mksrc48.wav"), MakeRecordingHeader(48000, 16, 0));
     context.Settings.Mic.Quality = 2;
     context.Settings.Basic.MeasureSeconds = 3;
@@ -40,7 +40,7 @@ TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
 {
     TestFolder folder;
     WriteTone(folder.Path(QStringLiteral("start.wav")), 22050, 1.0, 0.3);
-    AppContext& context = folder.Context;
+    ContestState& context = folder.Context;
     context.Settings.Basic.SoundOn = true;
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));

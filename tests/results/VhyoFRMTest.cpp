@@ -1,6 +1,6 @@
 #include "results/VhyoFRM.h"
 
-#include "app/WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "platform/ClickLabel.h"
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
@@ -39,7 +39,7 @@ protected:
     }
 
     TestFolder Folder;
-    AppContext& Context = Folder.Context;
+    ContestState& Context = Folder.Context;
 };
 
 void Press(QWidget& window, int key)
@@ -58,9 +58,9 @@ TEST_F(ResultDisplay, TheFirstEntrantIsTopOfOne)
     EXPECT_EQ(window.Rank, 1);
     EXPECT_EQ(window.LBX->text(), QStringLiteral("1234"));
     EXPECT_EQ(window.LB1->text(), QStringLiteral(" 1位/ 1人中"));
-    EXPECT_EQ(window.geometry().size(), QSize(Context.ScreenWidth, Context.ScreenHeight));
-    EXPECT_LE(window.LBX->height(), 0.8 * Context.ScreenHeight);
-    EXPECT_EQ(window.LB1->geometry().right() + 1, Context.ScreenWidth) << "flush with the right edge";
+    EXPECT_EQ(window.geometry().size(), QSize(window.ScreenWidth, window.ScreenHeight));
+    EXPECT_LE(window.LBX->height(), 0.8 * window.ScreenHeight);
+    EXPECT_EQ(window.LB1->geometry().right() + 1, window.ScreenWidth) << "flush with the right edge";
     window.close();
 }
 
@@ -179,12 +179,13 @@ TEST_F(ResultDisplay, ScoreSheetAndMonitorOpenInThatOrderWhenSet)
     Measured({}, 10);
     VhyoFRM window(Context);
     std::vector<QString> opened;
-    window.OpenScoreSheetOutput = [&] { opened.push_back(QStringLiteral("sheet")); };
-    window.OpenScoreMonitor = [&] { opened.push_back(QStringLiteral("monitor")); };
+    window.OpenScoreSheetOutput = [&](const ScoreSheetRequest& request) {
+        opened.push_back(QStringLiteral("sheet %1 of %2").arg(request.OpenMode).arg(request.EntryNo));
+    };
+    window.OpenScoreMonitor = [&](const ScoreMonitorRequest& request) {
+        opened.push_back(QStringLiteral("monitor %1").arg(request.OpenMode));
+    };
     window.show();
     window.close();
-    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("sheet"), QStringLiteral("monitor")}));
-    EXPECT_EQ(Context.ScoreSheetOpenMode, -1);
-    EXPECT_EQ(Context.ScoreMonitorOpenMode, -1);
-    EXPECT_EQ(Context.ImmediatePrintEntryNo, 1);
+    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("sheet -1 of 1"), QStringLiteral("monitor -1")}));
 }

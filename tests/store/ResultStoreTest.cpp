@@ -43,7 +43,7 @@ protected:
     ResultStoreTest() { folder.Context.Now = [] { return StoreTime; }; }
 
     TestFolder folder;
-    AppContext& context = folder.Context;
+    ContestState& context = folder.Context;
 };
 
 }

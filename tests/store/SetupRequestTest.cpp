@@ -1,4 +1,5 @@
 #include "store/ResultStore.h"
+#include "store/SetupRequest.h"
 
 #include "support/TestFolder.h"
 

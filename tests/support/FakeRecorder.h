@@ -2,7 +2,10 @@
 
 #include "platform/SoundRecorder.h"
 
-// Hands out a fixed signal at once instead of capturing the microphone.
+#include <QElapsedTimer>
+
+// Hands out a fixed signal at once instead of capturing the microphone, and
+// notes when the recording started: milliseconds on Clock when it runs.
 class FakeRecorder : public SoundRecorder {
 public:
     struct Log {
@@ -11,12 +14,15 @@ public:
         PcmFormat Format;
         int64_t SampleCount = -1;
         int Stops = 0;
+        QElapsedTimer Clock;
+        qint64 StartedAt = -1;
     };
 
     explicit FakeRecorder(Log& log) : State(log) {}
 
     bool Start(const PcmFormat& format, int64_t sampleCount) override
     {
+        State.StartedAt = State.Clock.isValid() ? State.Clock.elapsed() : 0;
         State.Format = format;
         State.SampleCount = sampleCount;
         return State.Accepts;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 #include "ScriptedMessageBox.h"
 
 #include <QByteArray>
@@ -8,11 +8,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A temporary program folder with a context of its own over scripted
-// message boxes.
-class TestFolder {
+// A temporary program folder with a state of its own over scripted message
+// boxes.
+template <class State>
+class BasicTestFolder {
 public:
-    TestFolder() : Context(Dir.path(), Messages) {}
+    BasicTestFolder() : Context(Dir.path(), Messages) {}
 
     QString Path(const QString& name) const { return Dir.path() + QLatin1Char('/') + name; }
 
@@ -33,8 +34,10 @@ public:
 
     QTemporaryDir Dir;
     ScriptedMessageBox Messages;
-    AppContext Context;
+    State Context;
 };
+
+using TestFolder = BasicTestFolder<ContestState>;
 
 // gtest prints QStrings readably.
 inline void PrintTo(const QString& text, std::ostream* out)

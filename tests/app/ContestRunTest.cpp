@@ -1,9 +1,12 @@
 // A whole contest through the real sound server: five entrants shout at
 // different loudness into the virtual microphone, each run started by a click
 // on the band of the measurement screen.
+#include "app/MenuWindows.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 #include "measure/MainFRM.h"
 
-#include "app/WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "measure/LoudnessAnalysis.h"
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
@@ -11,6 +14,7 @@
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
 #include "support/ResultDisplayCloser.h"
+#include "support/AppTestFolder.h"
 #include "support/SoundServer.h"
 
 #include <QMouseEvent>
@@ -33,7 +37,7 @@ class ContestRun : public SoundServerTest {};
 TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
 {
     EnsureApplication();
-    TestFolder folder;
+    AppTestFolder folder;
     AppContext& context = folder.Context;
     WriteInstalledFolder(folder);
     const RecordingFormat format = RecordingFormatOf(1);
@@ -45,8 +49,10 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     context.Settings.Mic.Quality = 1;
     SaveMicSettings(context);
 
-    MainFRM screen(context);
-    screen.show();
+    WindowRegistry windows;
+    RegisterMenuWindows(windows, context);
+    windows.ShowModeless(WindowName::MainFRM);
+    auto& screen = *dynamic_cast<MainFRM*>(windows.Existing(WindowName::MainFRM));
     ResultDisplayCloser closer;
     const std::vector<double> loudness = {0.2, 0.6, 0.1, 0.9, 0.4};
     for (size_t entrant = 0; entrant < loudness.size(); ++entrant) {

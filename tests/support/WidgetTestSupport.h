@@ -17,7 +17,8 @@ inline void EnsureApplication()
 
 // A program folder as a completed installation leaves it: factory settings
 // and no pending setup request. The messages of the preparation are dropped.
-inline void WriteInstalledFolder(TestFolder& folder)
+template <class State>
+void WriteInstalledFolder(BasicTestFolder<State>& folder)
 {
     folder.Write(QStringLiteral("SKANRI.REC"), "#FALSE#\r\n#FALSE#\r\n");
     folder.Messages.Answer(MessageAnswer::Yes);

@@ -1,21 +1,21 @@
-#include "app/AppContext.h"
+#include "store/ContestState.h"
 
-AppContext::AppContext(const QString& programFolder, MessageBoxService& messages)
+ContestState::ContestState(const QString& programFolder, MessageBoxService& messages)
     : Folder(programFolder), Messages(messages)
 {
 }
 
-QString AppContext::LogPath() const
+QString ContestState::LogPath() const
 {
     return Folder.FilePath(QStringLiteral("loudlog.dat"));
 }
 
-QString AppContext::RankingPath() const
+QString ContestState::RankingPath() const
 {
     return Folder.FilePath(QStringLiteral("loudjni.dat"));
 }
 
-void AppContext::EndProgram()
+void ContestState::EndProgram()
 {
     EndIsRequested = true;
     if (OnEndProgram)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/SoundRecorder.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Recording files: mono PCM WAV with a fixed 46-byte header (an 18-byte
+// format chunk whose extension size is 0) followed directly by the samples.
+constexpr int RecordingHeaderSize = 46;
+
+// The 46-byte header for `dataBytes` bytes of samples.
+QByteArray MakeRecordingHeader(uint32_t sampleRate, uint16_t bitsPerSample, uint32_t dataBytes);
+
+// The format of a mono PCM WAV file the device can record into, whatever the
+// layout of its chunks; nothing when the file is not one.
+std::optional<PcmFormat> ReadRecordableFormat(const QString& path);

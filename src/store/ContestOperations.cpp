@@ -1,0 +1,32 @@
+#include "store/ContestOperations.h"
+
+#include "store/ContestState.h"
+#include "store/ResultStore.h"
+
+int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo)
+{
+    const int16_t total = scoreTable[entryNo];
+    int rank = 1;
+    for (int earlier = 1; earlier < entryNo; ++earlier) {
+        if (scoreTable[earlier] >= total)
+            ++rank;
+    }
+    return rank;
+}
+
+int RankMeasuredEntrant(ContestState& state)
+{
+    const int entryNo = state.Contest.EntryNo;
+    state.Contest.ScoreTable[entryNo] = static_cast<int16_t>(state.Measure.TotalPoints);
+    return RankOfEntrant(state.Contest.ScoreTable, entryNo);
+}
+
+bool StoreMeasuredResult(ContestState& state)
+{
+    if (!StoreResult(state, state.Contest.EntryNo, state.Measure)) {
+        state.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
+        return false;
+    }
+    ++state.Contest.EntryNo;
+    return true;
+}
