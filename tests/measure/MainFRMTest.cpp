@@ -106,6 +106,33 @@ TEST_F(MeasurementScreen, PausingAtStopWaitsForAPressOnTheBand)
     EXPECT_EQ(boards, 1) << "Space on the waiting screen opens the board";
 }
 
+TEST_F(MeasurementScreen, TheLabelsAndTheGaugeKeepClicksFromTheScreen)
+{
+    auto screen = OpenScreen();
+    int boards = 0;
+    screen->ShowRankingBoard = [&boards] { ++boards; };
+    Click(screen->NxtLB, Qt::RightButton);
+    Click(screen->PC1, Qt::RightButton);
+    EXPECT_EQ(boards, 0);
+    ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
+    EXPECT_EQ(boards, 1) << "a right click on the screen itself shows the board";
+}
+
+TEST_F(MeasurementScreen, AnUnreadableLogClosesTheScreenBeforeAnyRecordingIsTouched)
+{
+    Folder.Write(QStringLiteral("xx0001.wav"), "first entrant's shout");
+    ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
+    auto screen = OpenScreen();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->isVisible());
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("loudlog.dat")));
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0001.wav")), QByteArray("first entrant's shout"));
+    EXPECT_EQ(Recorder.StartedAt, -1);
+}
+
 TEST_F(MeasurementScreen, AFullLogRefusesTheNextEntrant)
 {
     QByteArray log;

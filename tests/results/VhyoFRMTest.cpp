@@ -91,6 +91,8 @@ TEST_F(ResultDisplay, ClicksCountOnlyFromTheSecondSecond)
     Press(window, Qt::Key_A);
     EXPECT_TRUE(window.isVisible()) << "other keys do nothing";
     window.LmtTM_Timer();
+    Click(window.LB1);
+    EXPECT_TRUE(window.isVisible()) << "the rank label does not react";
     window.LBX_MouseDown();
     EXPECT_FALSE(window.isVisible());
 }
@@ -135,6 +137,21 @@ TEST_F(ResultDisplay, RankEffectsStartWithTheConfiguredEntrant)
     EXPECT_FALSE(fourth.BKTMR->isActive()) << "rank 4 is beyond the blink limit of 3";
     EXPECT_EQ(fourth.MM2.FileName, Context.Settings.Sound.SoundFile[5]);
     fourth.close();
+}
+
+TEST_F(ResultDisplay, ABlinkIntervalOfZeroFromAHandEditedFileMeansNoBlinking)
+{
+    Context.Settings.Sound.RankSoundFromEntry = 1;
+    SaveSoundSettings(Context);
+    for (int16_t interval : {0, -5}) {
+        Context.Settings.Effect.BlinkInterval = interval;
+        SaveEffectSettings(Context);
+        Measured({}, 100);
+        VhyoFRM window(Context);
+        window.show();
+        EXPECT_FALSE(window.BKTMR->isActive()) << interval;
+        window.close();
+    }
 }
 
 TEST_F(ResultDisplay, TheBlinkStopsAtTheThirdSecond)

@@ -164,6 +164,18 @@ TEST_F(ResultStoreTest, AnUnreadableLogIsReportedWithTheEntryNumber)
     EXPECT_FALSE(ScanLog(context).has_value());
 }
 
+TEST_F(ResultStoreTest, EntryNumbersOutsideTheLogAreRefusedBeforeAnythingIsRead)
+{
+    folder.Write(Log, Measured(1, 1234).Encode());
+    context.Contest.LogTexts[1] = QStringLiteral("kept");
+    for (int entryNo : {0, -1, -32768, 3001})
+        LoadLogRecord(context, entryNo);
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("データが不正です！(0)"), QStringLiteral("データが不正です！(-1)"),
+                                                             QStringLiteral("データが不正です！(-32768)"),
+                                                             QStringLiteral("データが不正です！(3001)")}));
+    EXPECT_EQ(context.Contest.LogTexts[1], QStringLiteral("kept"));
+}
+
 TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
 {
     ResultRecord old = Measured(1, 10);

@@ -4,6 +4,7 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 // One application object for all window tests of a test program.
 inline void EnsureApplication()
@@ -24,4 +25,21 @@ void WriteInstalledFolder(BasicTestFolder<State>& folder)
     folder.Messages.Answer(MessageAnswer::Yes);
     ResetToFactorySettings(folder.Context);
     folder.Messages.Messages.clear();
+}
+
+// A mouse press where the operator would click: on the child under `point`
+// of `window` (as the window system finds it), or on the window itself.
+inline void ClickAt(QWidget* window, QPoint point, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* target = window->childAt(point);
+    if (!target)
+        target = window;
+    const QPointF local = target->mapFrom(window, QPointF(point));
+    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), button, button, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+inline void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
+{
+    ClickAt(widget->window(), widget->mapTo(widget->window(), widget->rect().center()), button);
 }
