@@ -126,11 +126,11 @@ void MainFRM::Form_Load()
         LayoutHeading();
 }
 
-// Without the log the next entry number is unknown, and measuring under a
-// guessed number would overwrite an entrant's recording.
+// Without a whole log the next entry number is unknown, and measuring under
+// a guessed number would overwrite an entrant's recording.
 void MainFRM::RefuseUnreadableLog()
 {
-    Context.Messages.Inform(QStringLiteral("測定ログが読めません。(%1)\n測定を始めることはできません。"
+    Context.Messages.Inform(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
                                            "フォルダおよびファイルを確認してください！")
                                 .arg(QDir::toNativeSeparators(Context.LogPath())),
                             MessageIcon::Error);
@@ -389,8 +389,14 @@ void MainFRM::RunMeasurement()
 void MainFRM::WaitForReadyEnd()
 {
     const int startWait = Context.Settings.Basic.StartWaitTenths;
+    // A sound server that stops answering must not keep the hall waiting:
+    // the start sound counts as ended a little after its length.
+    QElapsedTimer waiting;
+    waiting.start();
+    const qint64 longest = Audio.SoundLength() + StartSoundMarginMs;
     while (!RunAbandoned()) {
-        switch (DecideReady(startWait, RemainingStartSound())) {
+        const qint64 remaining = waiting.elapsed() > longest ? 0 : RemainingStartSound();
+        switch (DecideReady(startWait, remaining)) {
         case ReadyAction::StartRecording:
             return;
         case ReadyAction::StartAfterWait:

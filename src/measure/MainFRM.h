@@ -97,4 +97,5 @@ private:
     bool Closing = false;
     bool Running = false;
     bool LogReadable = true;
+    static constexpr qint64 StartSoundMarginMs = 2000;
 };

@@ -48,10 +48,12 @@ bool MciCommands::RunMciCommand(const QString& command)
     QString reply;
     const int32_t code = SendMciCommand(command, reply);
     WaitMilliseconds(1);
+    LastCode = code;
     switch (code) {
     case MciSuccess:
     case MciInvalidDeviceName:
         // Closing an alias that is not open is harmless.
+        LastCode = MciSuccess;
         break;
     case MciInvalidFile:
         RepairRecordingFile();

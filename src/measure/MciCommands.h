@@ -17,10 +17,14 @@ public:
     int32_t SendMciCommand(const QString& command, QString& reply);
 
     // Sends a command from the program folder and reports any device error
-    // itself; a device error never stops the caller's sequence. False only
-    // when the program folder cannot be made the current folder: then nothing
-    // was sent, for a bare file name would name a file elsewhere.
+    // itself. False only when the program folder cannot be made the current
+    // folder: then nothing was sent, for a bare file name would name a file
+    // elsewhere. LastStatus tells the caller whether the device failed.
     bool RunMciCommand(const QString& command);
+
+    // 0 when the last command RunMciCommand sent succeeded (closing an alias
+    // that is not open counts as success), otherwise the device's error code.
+    int32_t LastStatus() const { return LastCode; }
 
     // Puts the repair template in place of the recording file in use.
     void RepairRecordingFile();
@@ -28,4 +32,5 @@ public:
 private:
     ContestState& Context;
     MciDevice& Device;
+    int32_t LastCode = 0;
 };

@@ -4,11 +4,17 @@
 #include "platform/MciDevice.h"
 #include "platform/MultimediaPlayer.h"
 
+#include <QDateTime>
 #include <functional>
 #include <memory>
 
 class ContestState;
 class SoundRecorder;
+
+// The name under which an earlier recording is kept aside:
+// "xx0007_20261207-142005.wav", with "-1", "-2" ... when that is taken. No
+// later run names a recording so.
+QString KeptRecordingName(const QString& recordingPath, const QDateTime& now, int attempt);
 
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.
@@ -18,8 +24,9 @@ public:
     explicit MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
-    // measurement time, 3 stops, saves and closes. False when the step itself
-    // failed (the message has been shown): the measurement screen closes.
+    // measurement time, 3 stops, saves and closes. False when the step failed
+    // (the message has been shown, a device error's with its code): the
+    // measurement screen closes and nothing is scored or stored.
     bool RecordingStep(int step);
 
     // Ends a run cut short: the device is closed and the unsaved recording
@@ -43,6 +50,11 @@ public:
 
 private:
     bool Prepare();
+    // An earlier recording under the entrant's name is renamed aside, never
+    // overwritten: the log may not know of it.
+    bool KeepEarlierRecording(const QString& recordingPath) const;
+    enum class StepResult { Done, DeviceFailed, FolderLost };
+    StepResult Run(const QString& command, int step);
     bool StartRecording();
     bool Finish();
     void ShowStepError(int step);

@@ -1,19 +1,60 @@
 #include "platform/AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes all of `bytes`, going on after a partial write; false at the first
+// error (a full disk among them).
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// New files get the permissions an ordinary file would get.
+void SetOrdinaryPermissions(int fd)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+}
+
+}
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Every step is checked: the data written, its way to the disk, the
+    // close, and the rename that puts it in place. A buffered write would
+    // report a full disk only when it is too late to keep the old file.
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
+    SetOrdinaryPermissions(fd);
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temporary.constData());
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 bool CopyFileReplacing(const QString& source, const QString& destination)

@@ -126,7 +126,10 @@ MciReply MciDevice::Open(const QStringList& words)
     const std::optional<PcmFormat> format = ReadRecordableFormat(path);
     if (!format)
         return Failure(MciInvalidFile);
-    Opened = OpenedFile{alias, path, *format};
+    Opened.emplace();
+    Opened->Alias = alias;
+    Opened->Path = path;
+    Opened->Format = *format;
     return Success();
 }
 
@@ -156,9 +159,14 @@ MciReply MciDevice::Record(const QStringList& words)
         ++i;
     }
     const PcmFormat format = Opened->Format;
-    if (!Recorder->Start(format, format.SampleRate * toMs / 1000))
+    const int64_t samples = format.SampleRate * toMs / 1000;
+    if (!Recorder->Start(format, samples))
         return Failure(MciWaveInputsUnsuitable);
     Opened->Recorded = true;
+    Opened->RequestedSamples = samples;
+    Opened->RequestedMs = toMs;
+    Opened->Clock.start();
+    Opened->StoppedAtMs = -1;
     return Success();
 }
 
@@ -166,18 +174,33 @@ MciReply MciDevice::Stop(const QStringList& words)
 {
     if (const int32_t code = CheckAlias(words, 0); code != MciSuccess)
         return Failure(code);
-    Recorder->Stop();
+    StopRecording();
     return Success();
+}
+
+void MciDevice::StopRecording()
+{
+    if (Opened && Opened->Recorded && Opened->StoppedAtMs < 0)
+        Opened->StoppedAtMs = Opened->Clock.elapsed();
+    Recorder->Stop();
+}
+
+bool MciDevice::EndedEarly() const
+{
+    const int64_t samples = Recorder->Samples().size() / Opened->Format.BytesPerSample();
+    return samples < Opened->RequestedSamples && Opened->StoppedAtMs >= Opened->RequestedMs + LateSamplesMs;
 }
 
 MciReply MciDevice::Save(const QStringList& words)
 {
     if (const int32_t code = CheckAlias(words, 0); code != MciSuccess)
         return Failure(code);
-    Recorder->Stop();
+    StopRecording();
     // Without a recording the file already holds what the device holds.
     if (!Opened->Recorded)
         return Success();
+    if (EndedEarly())
+        return Failure(MciHardwareError);
     const QByteArray samples = Recorder->Samples();
     const PcmFormat format = Opened->Format;
     const QByteArray header = MakeRecordingHeader(format.SampleRate, format.BitsPerSample, samples.size());

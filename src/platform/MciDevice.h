@@ -2,6 +2,7 @@
 
 #include "platform/SoundRecorder.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -20,7 +21,10 @@ struct MciReply {
 //   status <alias> mode | position
 // A file is named relative to the current folder, matched without regard to
 // letter case; its own WAV header decides the recording format. One device is
-// open at a time. A recording replaces the samples of the file when saved.
+// open at a time. A recording replaces the samples of the file when saved; a
+// recording the device ended early (a sound server that died or froze) is
+// not saved but reported as a hardware error. Stopping early by command keeps
+// what was recorded.
 class MciDevice {
 public:
     explicit MciDevice(std::unique_ptr<SoundRecorder> recorder);
@@ -30,6 +34,8 @@ public:
     // The longest recording a command may ask for, so that a mistyped time
     // cannot claim unbounded memory.
     static constexpr int64_t MaxRecordingMs = 10 * 60 * 1000;
+    // How long past the requested time the last samples may take to arrive.
+    static constexpr int64_t LateSamplesMs = 500;
 
 private:
     struct OpenedFile {
@@ -37,7 +43,18 @@ private:
         QString Path;
         PcmFormat Format;
         bool Recorded = false;
+        // The samples asked for, the clock since the recording started, and
+        // how long it had run when it was first stopped (-1 while running).
+        int64_t RequestedSamples = 0;
+        int64_t RequestedMs = 0;
+        QElapsedTimer Clock;
+        qint64 StoppedAtMs = -1;
     };
+
+    void StopRecording();
+    // The device delivered fewer samples than asked for although it was
+    // given the time: the sound server died or froze.
+    bool EndedEarly() const;
 
     MciReply Open(const QStringList& words);
     MciReply Record(const QStringList& words);

@@ -7,6 +7,8 @@ std::optional<QString> MciErrorText(int32_t code)
         return QStringLiteral("指定されたコマンドは正常に実行されました。");
     case MciUnrecognizedKeyword:
         return QStringLiteral("指定されたコマンドに認識できないパラメータがあります。");
+    case MciHardwareError:
+        return QStringLiteral("デバイスでハードウェア エラーが発生しました。デバイスが正しく動作しているか確認してください。");
     case MciUnrecognizedCommand:
         return QStringLiteral("指定されたコマンドは認識できません。");
     case MciInvalidDeviceName:

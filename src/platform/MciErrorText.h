@@ -9,6 +9,7 @@
 enum MciStatus : int32_t {
     MciSuccess = 0,
     MciUnrecognizedKeyword = 259,
+    MciHardwareError = 262,
     MciUnrecognizedCommand = 261,
     MciInvalidDeviceName = 263,
     MciDeviceOpen = 265,

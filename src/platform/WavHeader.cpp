@@ -48,6 +48,14 @@ QByteArray MakeRecordingHeader(uint32_t sampleRate, uint16_t bitsPerSample, uint
     return header;
 }
 
+bool HasRecordingHeader(const QByteArray& bytes, uint32_t sampleRate, uint16_t bitsPerSample)
+{
+    if (bytes.size() < RecordingHeaderSize)
+        return false;
+    const auto dataBytes = static_cast<uint32_t>(bytes.size() - RecordingHeaderSize);
+    return bytes.startsWith(MakeRecordingHeader(sampleRate, bitsPerSample, dataBytes));
+}
+
 std::optional<PcmFormat> ReadRecordableFormat(const QString& path)
 {
     QFile file(path);

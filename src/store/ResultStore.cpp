@@ -17,21 +17,6 @@ namespace {
 
 constexpr int RankOffset = 44;
 
-// The whole records of a log or ranking file, created empty when missing.
-std::optional<QByteArray> ReadRecordFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.exists() && !file.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    file.close();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(qint64(ResultRecord::Size) * MaxEntrants);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
 int WholeRecords(const QByteArray& bytes)
 {
     return static_cast<int>(bytes.size() / ResultRecord::Size);
@@ -52,6 +37,37 @@ int CountEntrants(const QByteArray& log)
             return n - 1;
     }
     return MaxEntrants;
+}
+
+// A log cut in the middle of a record, or whose entrants do not carry their
+// own numbers, is not the log this program wrote: reading on would name the
+// wrong next entrant and overwrite a recording.
+bool IsWholeLog(qint64 fileSize, const QByteArray& log)
+{
+    if (fileSize % ResultRecord::Size != 0)
+        return false;
+    const int entrants = CountEntrants(log);
+    for (int n = 1; n <= entrants; ++n) {
+        if (RecordAt(log, n).EntryNo != n)
+            return false;
+    }
+    return true;
+}
+
+// The records of the measurement log, created empty when missing; nothing
+// when it cannot be read or is damaged.
+std::optional<QByteArray> ReadLog(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    file.close();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(qint64(ResultRecord::Size) * MaxEntrants);
+    if (file.error() != QFileDevice::NoError || !IsWholeLog(file.size(), bytes))
+        return std::nullopt;
+    return bytes;
 }
 
 int32_t SaturateToLong(int64_t value)
@@ -75,7 +91,7 @@ bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
 
 std::optional<int16_t> ScanLog(ContestState& context)
 {
-    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    const std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
         return std::nullopt;
     const int entrants = CountEntrants(*log);
@@ -88,7 +104,7 @@ std::optional<int16_t> ScanLog(ContestState& context)
 
 void RebuildRanking(ContestState& context)
 {
-    std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
         return;
     const int entrants = CountEntrants(*log);
@@ -120,7 +136,7 @@ void LoadLogRecord(ContestState& context, int entryNo)
 {
     // The range first: a number outside it would decode bytes outside the log.
     const bool inRange = entryNo >= 1 && entryNo <= MaxEntrants;
-    const std::optional<QByteArray> log = inRange ? ReadRecordFile(context.LogPath()) : std::nullopt;
+    const std::optional<QByteArray> log = inRange ? ReadLog(context.LogPath()) : std::nullopt;
     const ResultRecord record = log ? RecordAt(*log, entryNo) : ResultRecord();
     const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
     if (!log || !remark) {
@@ -152,7 +168,7 @@ bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result
     const std::optional<int16_t> integPoints = ToInteger(result.IntegPoints);
     if (entryNo < 1 || entryNo > MaxEntrants || !total || !maxPoints || !integPoints)
         return false;
-    const std::optional<QByteArray> log = ReadRecordFile(context.LogPath());
+    const std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
         return false;
 

@@ -10,10 +10,12 @@ class ContestState;
 // The contest's measurement log "loudlog.dat" (record n is entry number n)
 // and the ranking file "loudjni.dat".
 // A missing log is created empty; records beyond the end of a short log read
-// as unused, and a read never shortens the log.
+// as unused, and a read never shortens the log. A log whose length is not a
+// whole number of records, or whose entrants do not carry their own entry
+// numbers, is damaged: every operation below treats it as unreadable.
 
 // The first unused entry number, 1 to 3001; fills ScoreTable and
-// LogHasEntries. Nothing when the log cannot be created or read.
+// LogHasEntries. Nothing when the log cannot be created or read, or is damaged.
 std::optional<int16_t> ScanLog(ContestState& context);
 
 // Ranks the entrants (higher total first, the lower entry number first among

@@ -2,10 +2,12 @@
 #include "measure/MeasurementAudio.h"
 
 #include "measure/RecordingFile.h"
+#include "measure/Waits.h"
 #include "platform/MciErrorText.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -104,12 +106,14 @@ TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
     Folder.Context.Settings.Mic.Quality = 1;
     Folder.Context.Settings.Basic.MeasureSeconds = 30;
     Recorder.Signal = QByteArray("\x7F\x00\x80\xFF", 4);
-    // A file left from an earlier run is replaced.
+    // A file left from an earlier run is kept aside, then replaced.
     Folder.Write(QStringLiteral("XX0012.WAV"), QByteArray(100, 'x'));
+    Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
 
     ASSERT_TRUE(Audio.RecordingStep(1));
     EXPECT_EQ(Folder.Context.Measure.WavPath, Folder.Path(QStringLiteral("XX0012.WAV")));
     EXPECT_EQ(Folder.Read(QStringLiteral("XX0012.WAV")), MakeRecordingHeader(16000, 16, 0));
+    EXPECT_EQ(Folder.Read(QStringLiteral("XX0012_20261207-142005.WAV")), QByteArray(100, 'x'));
     ASSERT_TRUE(Audio.RecordingStep(2));
     EXPECT_EQ(Recorder.SampleCount, 16000 * 30);
     ASSERT_TRUE(Audio.RecordingStep(3));
@@ -137,16 +141,15 @@ TEST_F(AudioCommandsTest, AnAbortedRunClosesTheDeviceAndKeepsTheTemplate)
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
-TEST_F(AudioCommandsTest, AFailedOpenIsTheOnlyMessageOfTheSequence)
+TEST_F(AudioCommandsTest, AFailedOpenEndsTheRunWithItsOnlyMessage)
 {
     Folder.Context.Settings.Mic.Quality = 2;
     ASSERT_TRUE(Audio.RecordingStep(1));
-    // The file turns into a folder between the steps: open fails, the rest
-    // of the sequence passes silently.
+    // The file turns into a folder between the steps: open fails and nothing
+    // is recorded.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("xx0007.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    EXPECT_TRUE(Audio.RecordingStep(2));
-    EXPECT_TRUE(Audio.RecordingStep(3));
+    EXPECT_FALSE(Audio.RecordingStep(2));
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(275)(open xx0007.wav alias mysound type waveaudio)")));
     EXPECT_EQ(Recorder.SampleCount, -1);
@@ -162,6 +165,47 @@ TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
     const QString message = QStringLiteral("グラフデータ保存フォルダが正しくありません！");
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{message, message}));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+}
+
+TEST_F(AudioCommandsTest, EveryTakeOfTheSameEntrantIsKeptAside)
+{
+    Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)); };
+    for (int take = 0; take < 3; ++take) {
+        Folder.Write(QStringLiteral("xx0007.wav"), QByteArray::number(take));
+        ASSERT_TRUE(Audio.RecordingStep(1));
+        Audio.AbortRecording();
+    }
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000.wav")), "0");
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-1.wav")), "1");
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-2.wav")), "2");
+}
+
+TEST_F(AudioCommandsTest, ATemplateThatIsNoTemplateOfTheQualityIsNeverRecordedInto)
+{
+    const QByteArray random = QByteArray::fromHex("52494646deadbeef57415645") + QByteArray(488, '\x5a');
+    const std::vector<std::pair<int, QByteArray>> wrong = {
+        {0, random}, {0, MakeRecordingHeader(16000, 16, 0)}, {2, MakeRecordingHeader(48000, 16, 10)}, {1, QByteArray()}};
+    for (const auto& [quality, bytes] : wrong) {
+        Folder.Context.Settings.Mic.Quality = static_cast<int16_t>(quality);
+        Folder.Write(QLatin1String(RecordingFormatOf(quality).TemplateName), bytes);
+        EXPECT_FALSE(Audio.RecordingStep(1)) << quality;
+        EXPECT_FALSE(Folder.Exists(QStringLiteral("xx0007.wav")));
+    }
+    ASSERT_EQ(Folder.Messages.Messages.size(), 4u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("mksrc.wav")));
+}
+
+TEST_F(AudioCommandsTest, ARecordingTheDeviceEndedEarlyIsReportedAndNotSaved)
+{
+    Folder.Context.Settings.Basic.MeasureSeconds = 1;
+    Recorder.DeliverAtMost = 4000;
+    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Audio.RecordingStep(2));
+    WaitMilliseconds(1000 + MciDevice::LateSamplesMs + 100);
+    EXPECT_FALSE(Audio.RecordingStep(3));
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0)) << "the half recording is not saved";
 }
 
 TEST_F(AudioCommandsTest, StepTwoFailsWhenTheProgramFolderIsGone)

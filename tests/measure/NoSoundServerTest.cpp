@@ -25,8 +25,7 @@ TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
     QElapsedTimer clock;
     clock.start();
     EXPECT_TRUE(audio.RecordingStep(1));
-    EXPECT_TRUE(audio.RecordingStep(2));
-    EXPECT_TRUE(audio.RecordingStep(3));
+    EXPECT_FALSE(audio.RecordingStep(2)) << "nothing to score";
     EXPECT_LT(clock.elapsed(), 3000);
 
     const QString expected = *MciErrorText(MciWaveInputsUnsuitable)

@@ -117,14 +117,26 @@ TEST_F(ResultStoreTest, AMissingLogIsCreatedEmptyAndAShortLogEndsWhereItsRecords
     EXPECT_TRUE(folder.Exists(Log));
     EXPECT_EQ(folder.Read(Log).size(), 0);
 
-    QByteArray shortLog = Measured(1, 900).Encode() + Measured(2, 800).Encode() + QByteArray("\x05\x00\x10", 3);
+    const QByteArray shortLog = Measured(1, 900).Encode() + Measured(2, 800).Encode();
     folder.Write(Log, shortLog);
     EXPECT_EQ(ScanLog(context), 3);
-    RebuildRanking(context);
     LoadLogRecord(context, 2999);
     EXPECT_EQ(folder.Read(Log).size(), shortLog.size()) << "a read never shortens the log";
-    EXPECT_EQ(folder.Read(Log).right(3), QByteArray("\x05\x00\x10", 3));
     EXPECT_TRUE(folder.Messages.Messages.empty());
+}
+
+TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
+{
+    const QByteArray whole = Measured(1, 900).Encode() + Measured(2, 800).Encode();
+    QByteArray renumbered = whole;
+    renumbered[70] = 7;
+    for (const QByteArray& damaged : {whole.left(35), whole.left(105), renumbered}) {
+        folder.Write(Log, damaged);
+        EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
+        RebuildRanking(context);
+        EXPECT_FALSE(StoreResult(context, 1, MeasureResult()));
+        EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
+    }
 }
 
 TEST_F(ResultStoreTest, LoadsTheDisplayTextsOfARecord)

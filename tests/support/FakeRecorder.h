@@ -3,6 +3,7 @@
 #include "platform/SoundRecorder.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 
 // Hands out a fixed signal at once instead of capturing the microphone, and
 // notes when the recording started: milliseconds on Clock when it runs.
@@ -14,6 +15,8 @@ public:
         PcmFormat Format;
         int64_t SampleCount = -1;
         int Stops = 0;
+        // Fewer samples than asked for, as from a sound server that died.
+        int64_t DeliverAtMost = -1;
         QElapsedTimer Clock;
         qint64 StartedAt = -1;
     };
@@ -32,7 +35,8 @@ public:
     QByteArray Samples() const override
     {
         QByteArray samples = State.Signal;
-        samples.resize(State.SampleCount * State.Format.BytesPerSample(), '\x11');
+        const int64_t count = State.DeliverAtMost < 0 ? State.SampleCount : std::min(State.SampleCount, State.DeliverAtMost);
+        samples.resize(count * State.Format.BytesPerSample(), '\x11');
         return samples;
     }
 
