@@ -3,10 +3,12 @@
 #include "app/AppContext.h"
 #include "app/VVUty.h"
 #include "platform/AutomationDate.h"
+#include "platform/Cp932.h"
 #include "store/ResultStore.h"
 #include "store/SetupRequest.h"
 #include "store/SettingsStore.h"
 
+#include <QDir>
 #include <QProcess>
 
 bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType)
@@ -17,10 +19,23 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
     return false;
 }
 
+void CheckProgramFolderPath(ContestState& context)
+{
+    const QString outside = CharactersOutsideCp932(context.Folder.Path());
+    if (outside.isEmpty())
+        return;
+    context.Messages.Inform(QStringLiteral("このフォルダの場所には、設定ファイルに書き込めない文字があります。\n%1\n"
+                                           "書き込めない文字： %2\n"
+                                           "効果音などの設定が保存されません。ずべろを別のフォルダに置いてください。")
+                                .arg(QDir::toNativeSeparators(context.Folder.Path()), outside),
+                            MessageIcon::Warning);
+}
+
 bool LoadContestAtStart(ContestState& context)
 {
+    CheckProgramFolderPath(context);
     LoadSetupRequest(context);
-    if (!LoadBasicSettings(context))
+    if (!LoadAllSettings(context))
         return false;
     if (!context.Contest.SetupRequest)
         return true;

@@ -15,8 +15,12 @@ class ContestState;
 // program must end.
 bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType);
 
-// Reads the setup request and the basic settings and carries out a pending
-// setup request. False when the program must end (the operator declined the
+// Warns when the program folder's path has characters the settings files
+// cannot hold (the sound paths are stored there), naming them.
+void CheckProgramFolderPath(ContestState& context);
+
+// Reads the setup request and checks all five settings files, and carries out
+// a pending setup request. False when the program must end (the operator declined the
 // factory reset).
 bool LoadContestAtStart(ContestState& context);
 

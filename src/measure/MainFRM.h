@@ -57,6 +57,9 @@ public:
 
     int ScreenWidth = 0;
     int ScreenHeight = 0;
+
+    // How long past its length the start sound is waited for at most.
+    static constexpr qint64 StartSoundMarginMs = 2000;
     // Milliseconds still to play of the start sound; the player by default.
     std::function<qint64()> RemainingStartSound;
 
@@ -97,5 +100,4 @@ private:
     bool Closing = false;
     bool Running = false;
     bool LogReadable = true;
-    static constexpr qint64 StartSoundMarginMs = 2000;
 };

@@ -38,3 +38,16 @@ std::optional<QString> DecodeCp932(const QByteArray& bytes)
         return std::nullopt;
     return QString::fromUtf8(*utf8);
 }
+
+QString CharactersOutsideCp932(const QString& text)
+{
+    QString outside;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!EncodeCp932(character) && !outside.contains(character))
+            outside += character;
+        i += length - 1;
+    }
+    return outside;
+}

@@ -10,3 +10,7 @@
 std::optional<QByteArray> EncodeCp932(const QString& text);
 // Bytes that are not valid code page 932 give no text.
 std::optional<QString> DecodeCp932(const QByteArray& bytes);
+
+// The characters of `text` that code page 932 cannot hold, each once, in
+// order of appearance.
+QString CharactersOutsideCp932(const QString& text);

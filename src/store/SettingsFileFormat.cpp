@@ -82,6 +82,32 @@ private:
     bool Write(int32_t value) { Writer.WriteInteger(value); return true; }
 };
 
+struct FieldCounter {
+    qsizetype Count = 0;
+
+    template <class T>
+    bool operator()(const T&)
+    {
+        ++Count;
+        return true;
+    }
+
+    template <class T, size_t N>
+    bool operator()(const std::array<T, N>&)
+    {
+        Count += static_cast<qsizetype>(N);
+        return true;
+    }
+};
+
+template <class Group>
+qsizetype LineCount(Group group)
+{
+    FieldCounter counter;
+    VisitFields(group, counter);
+    return counter.Count;
+}
+
 template <class Group>
 bool Parse(const QByteArray& bytes, Group& group)
 {
@@ -105,6 +131,12 @@ bool ParseSettings(const QByteArray& bytes, ScreenSettings& group) { return Pars
 bool ParseSettings(const QByteArray& bytes, SoundSettings& group) { return Parse(bytes, group); }
 bool ParseSettings(const QByteArray& bytes, EffectSettings& group) { return Parse(bytes, group); }
 bool ParseSettings(const QByteArray& bytes, MicSettings& group) { return Parse(bytes, group); }
+
+qsizetype SettingsLineCount(const BasicSettings& group) { return LineCount(group); }
+qsizetype SettingsLineCount(const ScreenSettings& group) { return LineCount(group); }
+qsizetype SettingsLineCount(const SoundSettings& group) { return LineCount(group); }
+qsizetype SettingsLineCount(const EffectSettings& group) { return LineCount(group); }
+qsizetype SettingsLineCount(const MicSettings& group) { return LineCount(group); }
 
 std::optional<QByteArray> SerializeSettings(const BasicSettings& group) { return Serialize(group); }
 std::optional<QByteArray> SerializeSettings(const ScreenSettings& group) { return Serialize(group); }

@@ -17,6 +17,13 @@ bool ParseSettings(const QByteArray& bytes, SoundSettings& group);
 bool ParseSettings(const QByteArray& bytes, EffectSettings& group);
 bool ParseSettings(const QByteArray& bytes, MicSettings& group);
 
+// The number of lines, one per value, in the file of a group.
+qsizetype SettingsLineCount(const BasicSettings& group);
+qsizetype SettingsLineCount(const ScreenSettings& group);
+qsizetype SettingsLineCount(const SoundSettings& group);
+qsizetype SettingsLineCount(const EffectSettings& group);
+qsizetype SettingsLineCount(const MicSettings& group);
+
 // The whole file of a group; nothing when a text cannot be written (a double
 // quote, or a character outside code page 932).
 std::optional<QByteArray> SerializeSettings(const BasicSettings& group);

@@ -3,6 +3,7 @@
 #include "store/ContestState.h"
 #include "platform/AtomicFile.h"
 #include "store/SettingsFileFormat.h"
+#include "store/SettingsLimits.h"
 
 #include <QFile>
 
@@ -14,16 +15,45 @@ const QString SoundFile = QStringLiteral("KANKYOU3.REC");
 const QString EffectFile = QStringLiteral("KANKYOU4.REC");
 const QString MicFile = QStringLiteral("KANKYOUB.REC");
 
+// No line of a settings file comes near this; a longer one is junk.
+constexpr qint64 MaxLineBytes = 64 * 1024;
+
+// The first `count` lines of the file, and nothing of what may follow them:
+// junk appended to a file must cost no memory. Nothing when a line is longer
+// than any line of a settings file.
+std::optional<QByteArray> ReadLines(QFile& file, qsizetype count)
+{
+    QByteArray bytes;
+    for (qsizetype n = 0; n < count && !file.atEnd(); ++n) {
+        const QByteArray line = file.readLine(MaxLineBytes);
+        if (file.error() != QFileDevice::NoError || (!line.endsWith('\n') && !file.atEnd()))
+            return std::nullopt;
+        bytes += line;
+    }
+    return bytes;
+}
+
 template <class Group>
 bool LoadGroup(const ContestState& context, const QString& name, Group& group)
 {
     QFile file(context.Folder.FilePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    const bool complete = file.error() == QFileDevice::NoError;
-    file.close();
-    return ParseSettings(bytes, group) && complete;
+    const std::optional<QByteArray> bytes = ReadLines(file, SettingsLineCount(group));
+    return bytes && ParseSettings(*bytes, group);
+}
+
+// A group read whole and within what its settings window allows.
+template <class Group>
+bool LoadGroupChecked(const ContestState& context, const QString& name, Group& group)
+{
+    return LoadGroup(context, name, group) && IsWithinLimits(group);
+}
+
+bool ReportBrokenAndReset(ContestState& context)
+{
+    context.Messages.Inform(QStringLiteral("環境設定データが不正です!\n出荷時に戻します。"), MessageIcon::Error);
+    return ResetToFactorySettings(context);
 }
 
 template <class Group>
@@ -40,10 +70,21 @@ bool SaveGroup(ContestState& context, const QString& name, const Group& group)
 
 bool LoadBasicSettings(ContestState& context)
 {
-    if (LoadGroup(context, BasicFile, context.Settings.Basic))
+    if (LoadGroupChecked(context, BasicFile, context.Settings.Basic))
         return true;
-    context.Messages.Inform(QStringLiteral("環境設定データが不正です!\n出荷時に戻します。"), MessageIcon::Error);
-    return ResetToFactorySettings(context);
+    return ReportBrokenAndReset(context);
+}
+
+bool LoadAllSettings(ContestState& context)
+{
+    SettingsRecord& settings = context.Settings;
+    const bool whole = LoadGroupChecked(context, BasicFile, settings.Basic) &
+                       LoadGroupChecked(context, ScreenFile, settings.Screen) &
+                       LoadGroupChecked(context, SoundFile, settings.Sound) &
+                       LoadGroupChecked(context, EffectFile, settings.Effect) & LoadGroupChecked(context, MicFile, settings.Mic);
+    if (whole)
+        return true;
+    return ReportBrokenAndReset(context);
 }
 
 void LoadScreenSettings(ContestState& context)

@@ -4,9 +4,15 @@ class ContestState;
 
 // Loading and saving of the five settings files in the program folder.
 
-// On a missing or broken KANKYOU1.REC: the broken-data message, then
+// On a missing or broken KANKYOU1.REC, or one holding a value its settings
+// window does not allow: the broken-data message, then
 // ResetToFactorySettings. False when the program must end.
 bool LoadBasicSettings(ContestState& context);
+// The start-up's check of all five files: each must be whole and hold only
+// values its settings window allows, else the same message and factory
+// question as a broken KANKYOU1.REC. False when the program must end.
+bool LoadAllSettings(ContestState& context);
+
 // Silent on error: values read before the error are kept, the rest keep
 // their previous values.
 void LoadScreenSettings(ContestState& context);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -164,4 +165,18 @@ TEST_F(StartUp, CopiesOnDifferentFoldersRunSideBySide)
     const auto second = Start(two);
     EXPECT_FALSE(one.Context.EndRequested());
     EXPECT_FALSE(two.Context.EndRequested());
+}
+
+TEST_F(StartUp, AFolderPathTheSettingsCannotHoldIsNamedWithItsCharacters)
+{
+    QTemporaryDir parent;
+    const QString path = parent.filePath(QStringLiteral("Über 🎤 café №1"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    ScriptedMessageBox messages;
+    AppContext context(path, messages);
+    messages.Answer(MessageAnswer::Yes);
+    LoadContestAtStart(context);
+    ASSERT_FALSE(messages.Messages.empty());
+    EXPECT_TRUE(messages.Messages[0].Text.contains(QStringLiteral("書き込めない文字： Ü🎤é\n"))) << messages.Messages[0].Text.toStdString();
+    EXPECT_EQ(messages.Messages[0].Icon, MessageIcon::Warning);
 }

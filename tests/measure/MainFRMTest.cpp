@@ -194,6 +194,18 @@ TEST_F(MeasurementScreen, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
     }
 }
 
+TEST_F(MeasurementScreen, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
+{
+    auto screen = OpenScreen();
+    // A frozen sound server: the start sound reports time left forever.
+    screen->RemainingStartSound = [] { return qint64(60000); };
+    Recorder.Clock.start();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_GE(Recorder.StartedAt, MainFRM::StartSoundMarginMs);
+    EXPECT_LT(Recorder.StartedAt, MainFRM::StartSoundMarginMs + 1500);
+    EXPECT_EQ(Context.Contest.EntryNo, 2) << "the run goes on";
+}
+
 TEST_F(MeasurementScreen, TheGaugeFillsAndDrawsEachValueOnce)
 {
     auto screen = OpenScreen();

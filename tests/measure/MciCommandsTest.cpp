@@ -4,7 +4,9 @@
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
 #include "platform/MciErrorText.h"
+#include "platform/AtomicFile.h"
 #include "support/FakeRecorder.h"
+#include "support/SmallFileSystem.h"
 #include "support/TestFolder.h"
 
 #include <QDateTime>
@@ -206,6 +208,34 @@ TEST_F(AudioCommandsTest, ARecordingTheDeviceEndedEarlyIsReportedAndNotSaved)
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0)) << "the half recording is not saved";
+}
+
+TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
+{
+    SmallFileSystem disk(128);
+    SKIP_WITHOUT(disk);
+    ScriptedMessageBox messages;
+    ContestState context(disk.Path(), messages);
+    ASSERT_TRUE(WriteFileAtomically(context.Folder.FilePath(QStringLiteral("mksrc.wav")), MakeRecordingHeader(8000, 8, 0)));
+    context.Contest.EntryNo = 1;
+    context.Settings.Basic.MeasureSeconds = 1;
+    FakeRecorder::Log recorder;
+    MeasurementAudio audio(context, std::make_unique<FakeRecorder>(recorder));
+    ASSERT_TRUE(audio.RecordingStep(1));
+    ASSERT_TRUE(audio.RecordingStep(2));
+
+    disk.FillLeaving(4096);
+    EXPECT_FALSE(audio.RecordingStep(3));
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_TRUE(messages.Messages[0].Text.endsWith(QStringLiteral("(286)(save mysound)")));
+    QFile recording(context.Folder.FilePath(QStringLiteral("xx0001.wav")));
+    EXPECT_EQ(recording.size(), 46) << "the template stays; no half recording";
+
+    disk.FillLeaving(0);
+    context.Contest.EntryNo = 2;
+    EXPECT_FALSE(audio.RecordingStep(1));
+    EXPECT_EQ(messages.Texts().back(), QStringLiteral("グラフデータ保存フォルダが正しくありません！"));
+    EXPECT_FALSE(QFile::exists(context.Folder.FilePath(QStringLiteral("xx0002.wav"))));
 }
 
 TEST_F(AudioCommandsTest, StepTwoFailsWhenTheProgramFolderIsGone)

@@ -2,9 +2,12 @@
 #include "store/SettingsStore.h"
 
 #include "platform/Cp932.h"
+#include "store/SetupRequest.h"
+#include "support/SmallFileSystem.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,6 +17,12 @@ const QStringList SettingsFiles = {QStringLiteral("KANKYOU1.REC"), QStringLitera
 const QString BrokenMessage = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
 const QString SaveFailure = QStringLiteral("管理データの書き込みができません！");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QByteArray Cp932(const QString& text)
 {
@@ -155,6 +164,54 @@ TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
     }
 }
 
+TEST(SettingsStore, StartUpTakesNoFileWithAValueItsWindowDoesNotAllow)
+{
+    // Each row: a file as an operator's editor or a killed first start left it.
+    const std::vector<std::pair<QString, QByteArray>> rows = {
+        {"KANKYOU1.REC", "0\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"},
+        {"KANKYOU1.REC", "999\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"},
+        {"KANKYOU1.REC", "3\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n-21\r\n"},
+        {"KANKYOUB.REC", "10\r\n7\r\n"},
+        {"KANKYOUB.REC", "101\r\n0\r\n"},
+        {"KANKYOU2.REC", ""},
+        {"KANKYOU2.REC", "\x13\x37random\r\n"},
+        {"KANKYOU4.REC", "#TRUE#\r\n0\r\n3\r\n65280\r\n65535\r\n255\r\n"},
+        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n-1\r\n65535\r\n255\r\n"},
+        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n2147483647\r\n65535\r\n255\r\n"},
+    };
+    for (const auto& [name, bytes] : rows) {
+        TestFolder folder;
+        folder.Messages.Answer(MessageAnswer::Yes);
+        ASSERT_TRUE(ResetToFactorySettings(folder.Context));
+        folder.Messages.Messages.clear();
+        folder.Write(name, bytes);
+        folder.Messages.Answer(MessageAnswer::Yes);
+        EXPECT_TRUE(LoadAllSettings(folder.Context));
+        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << name.toStdString() << bytes.toStdString();
+    }
+    TestFolder missing;
+    missing.Messages.Answer(MessageAnswer::Yes);
+    ASSERT_TRUE(ResetToFactorySettings(missing.Context));
+    for (const char* name : {"KANKYOU2.REC", "KANKYOU3.REC", "KANKYOU4.REC", "KANKYOUB.REC"})
+        QFile::remove(missing.Path(QLatin1String(name)));
+    missing.Messages.Messages.clear();
+    missing.Messages.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(LoadAllSettings(missing.Context));
+    EXPECT_EQ(missing.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << "a first start killed during the reset";
+    EXPECT_EQ(missing.Context.Settings.Screen, ScreenSettings::Factory());
+}
+
+TEST(SettingsStore, OnlyTheLinesOfAFileAreReadWhateverFollowsThem)
+{
+    TestFolder folder;
+    folder.Write(QStringLiteral("KANKYOUB.REC"), QByteArray("55\r\n2\r\n") + QByteArray(8 * 1024 * 1024, 'j'));
+    LoadMicSettings(folder.Context);
+    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, 2}));
+    folder.Write(QStringLiteral("KANKYOUB.REC"), QByteArray(8 * 1024 * 1024, '5'));
+    LoadMicSettings(folder.Context);
+    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, 2})) << "an endless first line is no value";
+}
+
 TEST(SettingsStore, AnsweringNoEndsTheProgramWithoutWritingAnything)
 {
     TestFolder folder;
@@ -204,4 +261,28 @@ TEST(SettingsStore, FilesAreFoundWhateverTheirLetterCase)
     EXPECT_EQ(folder.Context.Settings.Mic.NoiseCutLevel, 42);
     ASSERT_TRUE(SaveMicSettings(folder.Context));
     EXPECT_EQ(QDir(folder.Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kankyoub.rec")});
+}
+
+TEST(FullDisk, SettingsAndTheSetupRequestReportItAndKeepTheirOldFiles)
+{
+    SmallFileSystem disk(96);
+    SKIP_WITHOUT(disk);
+    ScriptedMessageBox messages;
+    ContestState context(disk.Path(), messages);
+    messages.Answer(MessageAnswer::Yes);
+    ASSERT_TRUE(ResetToFactorySettings(context));
+    ASSERT_TRUE(SaveSetupRequest(context));
+    const QByteArray basic = ReadFile(context.Folder.FilePath(QStringLiteral("KANKYOU1.REC")));
+    const QByteArray setup = ReadFile(context.Folder.FilePath(QStringLiteral("SKANRI.REC")));
+    messages.Messages.clear();
+
+    disk.FillLeaving(0);
+    messages.Answer(MessageAnswer::Yes);
+    ResetToFactorySettings(context);
+    context.Contest.SetupRequest = true;
+    EXPECT_FALSE(SaveSetupRequest(context));
+    EXPECT_EQ(messages.Texts(), (std::vector<QString>{ResetQuestion, SaveFailure, SaveFailure, SaveFailure, SaveFailure, SaveFailure,
+                                                      QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！")}));
+    EXPECT_EQ(ReadFile(context.Folder.FilePath(QStringLiteral("KANKYOU1.REC"))), basic);
+    EXPECT_EQ(ReadFile(context.Folder.FilePath(QStringLiteral("SKANRI.REC"))), setup);
 }

@@ -1,0 +1,29 @@
+#include "platform/AtomicFile.h"
+
+#include "support/SmallFileSystem.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+TEST(AtomicFile, AFullDiskLeavesTheOldFileAndNothingElse)
+{
+    SmallFileSystem disk(64);
+    SKIP_WITHOUT(disk);
+    const QString path = disk.Path() + QStringLiteral("/KANKYOU1.REC");
+    const QString copy = disk.Path() + QStringLiteral("/xx0001.wav");
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    ASSERT_TRUE(WriteFileAtomically(copy, "old take"));
+
+    disk.FillLeaving(8 * 1024);
+    EXPECT_FALSE(WriteFileAtomically(path, QByteArray(16 * 1024, 'n'))) << "a write that runs out of space";
+    disk.FillLeaving(0);
+    EXPECT_FALSE(WriteFileAtomically(path, "n")) << "a write with no space at all";
+    EXPECT_FALSE(CopyFileReplacing(path, copy));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral(".filler"), QStringLiteral("KANKYOU1.REC"), QStringLiteral("xx0001.wav")}))
+        << "no temporary file is left behind";
+}
