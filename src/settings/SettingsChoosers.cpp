@@ -29,6 +29,7 @@ std::optional<QString> AskFile(const QString& preset, const QString& title, cons
     QFileDialog dialog(parent, title, QFileInfo(preset).absolutePath(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.resize(760, 460);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (!preset.isEmpty())
         dialog.selectFile(preset);
