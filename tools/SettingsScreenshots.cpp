@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
@@ -95,7 +96,7 @@ void ShootChoosers(QWidget* owner)
     colours.show();
     Shoot(QStringLiteral("6-colour-chooser"));
     colours.close();
-    QFontDialog fonts(QFont(QStringLiteral("ＭＳ ゴシック")), owner);
+    QFontDialog fonts(QFont(QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family()), owner);
     fonts.setOption(QFontDialog::DontUseNativeDialog);
     fonts.show();
     Shoot(QStringLiteral("7-font-chooser"));

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace {
 
@@ -17,8 +18,12 @@ std::optional<QColor> AskColour(const QColor& initial, QWidget* parent)
 
 std::optional<QFont> AskFont(const QFont& initial, QWidget* parent)
 {
+    // The dialog lists the fonts by the names they are installed under, not
+    // by the Windows names that stand in for them ("ＭＳ ゴシック").
+    QFont preset = initial;
+    preset.setFamily(QFontInfo(initial).family());
     bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, initial, parent, QString(), QFontDialog::DontUseNativeDialog);
+    const QFont font = QFontDialog::getFont(&chosen, preset, parent, QString(), QFontDialog::DontUseNativeDialog);
     if (!chosen)
         return std::nullopt;
     return font;
