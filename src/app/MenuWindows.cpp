@@ -8,6 +8,11 @@
 #include "app/WindowRegistry.h"
 #include "measure/MainFRM.h"
 #include "results/VhyoFRM.h"
+#include "settings/EVSET09.h"
+#include "settings/EVSET20.h"
+#include "settings/VVSET01.h"
+#include "settings/VVSET02.h"
+#include "settings/VVSET03.h"
 
 namespace {
 
@@ -48,6 +53,13 @@ void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
         WireResultDisplay(windows, display);
         return display;
     });
+    windows.Register(WindowName::VVSET01, [&context](QWidget* parent) { return new VVSET01(context, parent); });
+    windows.Register(WindowName::VVSET02, [&context](QWidget* parent) { return new VVSET02(context, parent); });
+    windows.Register(WindowName::VVSET03,
+                     [&context](QWidget* parent) { return new VVSET03(context, context.PlayVolumeCommand, parent); });
+    windows.Register(WindowName::EVSET20,
+                     [&context](QWidget* parent) { return new EVSET20(context, context.RecVolumeCommand, parent); });
+    windows.Register(WindowName::EVSET09, [&context](QWidget* parent) { return new EVSET09(context, parent); });
     windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new InitFRM(context, parent); });
     windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new EVSET00(context, parent); });
     windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new S_VERFRM(context, parent); });

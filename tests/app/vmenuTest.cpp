@@ -1,5 +1,7 @@
 #include "app/S_VERFRM.h"
 #include "app/vmenu.h"
+#include "settings/EVSET20.h"
+#include "settings/VVSET03.h"
 
 #include "support/AppTestFolder.h"
 #include "support/WidgetTestSupport.h"
@@ -225,4 +227,39 @@ TEST_F(MainMenu, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
     Menu->H02->trigger();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Menu->Windows.Existing(QStringLiteral("S_VERFRM"))->isVisible());
+}
+
+TEST_F(MainMenu, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeCommands)
+{
+    Folder.Context.RecVolumeCommand = QStringLiteral("mixer --record");
+    Folder.Context.PlayVolumeCommand = QStringLiteral("mixer --play");
+    QStringList started;
+    QStringList titles;
+    const StartProgram record = [&started](const QString& program, const QStringList& arguments) {
+        started.append(program + u' ' + arguments.join(u' '));
+        return true;
+    };
+    const auto pressVolumeAndClose = [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        ASSERT_NE(window, nullptr);
+        titles.append(window->windowTitle());
+        if (auto* sound = dynamic_cast<VVSET03*>(window)) {
+            sound->StartVolumeControl = record;
+            sound->CmdVol->click();
+        }
+        if (auto* mic = dynamic_cast<EVSET20*>(window)) {
+            mic->StartVolumeControl = record;
+            mic->CmdVol->click();
+        }
+        window->close();
+    };
+    for (QAction* entry : {Menu->B04, Menu->B05, Menu->B06, Menu->B07, Menu->V16}) {
+        QTimer::singleShot(0, pressVolumeAndClose);
+        entry->trigger();
+    }
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("環境設定　基本設定"), QStringLiteral("環境設定　画面"),
+                                   QStringLiteral("環境設定　サウンド"), QStringLiteral("環境設定　マイク"),
+                                   QStringLiteral("特殊設定　（効果）")}));
+    EXPECT_EQ(started, (QStringList{QStringLiteral("mixer --play"), QStringLiteral("mixer --record")}));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }

@@ -1,0 +1,102 @@
+#include "settings/SettingsDialog.h"
+
+#include "settings/TypedText.h"
+#include "store/ContestState.h"
+#include "store/ResultStore.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <memory>
+
+SettingsDialog::SettingsDialog(ContestState& context, const QString& caption, QWidget* parent)
+    : QDialog(parent), Context(context)
+{
+    setWindowTitle(caption);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+void SettingsDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+void SettingsDialog::done(int result)
+{
+    if (MayClose())
+        QDialog::done(result);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Enter reaches no control and never registers.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void SettingsDialog::RegisterSettings(const QString& title, const QString& doneText, const std::function<bool()>& store)
+{
+    // A number still being typed is checked as if the box had been left.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    if (Context.Messages.Show(QStringLiteral("設定を登録しますか？"), title, MessageIcon::Information, MessageButtons::YesNo) !=
+        MessageAnswer::Yes)
+        return;
+    if (!store())
+        return;
+    Context.Messages.Inform(doneText, MessageIcon::None);
+    accept();
+}
+
+bool SettingsDialog::ApplyContestLock(QLabel* label, const QString& message, std::initializer_list<QWidget*> locked)
+{
+    if (const std::optional<int16_t> next = ScanLog(Context))
+        Context.Contest.EntryNo = *next;
+    const bool underWay = Context.Contest.LogHasEntries;
+    label->setText(message);
+    label->setVisible(underWay);
+    for (QWidget* widget : locked)
+        widget->setEnabled(!underWay);
+    return underWay;
+}
+
+void SettingsDialog::GuardStoredText(QLineEdit* box)
+{
+    auto kept = std::make_shared<QString>(box->text());
+    connect(box, &QLineEdit::textChanged, this, [kept](const QString& text) {
+        if (!UnstorableCharacter(text))
+            *kept = text;
+    });
+    connect(box, &QLineEdit::textEdited, this, [this, box, kept](const QString& text) {
+        const std::optional<QString> refused = UnstorableCharacter(text);
+        if (!refused)
+            return;
+        const int caret = std::max(0, box->cursorPosition() - int(text.size() - kept->size()));
+        box->setText(*kept);
+        box->setCursorPosition(caret);
+        Context.Messages.Inform(UnstorableCharacterMessage(*refused), MessageIcon::Warning);
+    });
+}
+
+bool SettingsDialog::AcceptStoredText(const QString& text)
+{
+    const std::optional<QString> refused = UnstorableCharacter(text);
+    if (refused)
+        Context.Messages.Inform(UnstorableCharacterMessage(*refused), MessageIcon::Warning);
+    return !refused;
+}
+
+QPushButton* SettingsDialog::MakeButton(const QString& caption, const QString& toolTip)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setAutoDefault(false);
+    button->setToolTip(toolTip);
+    return button;
+}

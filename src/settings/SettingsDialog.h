@@ -1,0 +1,58 @@
+#pragma once
+
+#include "settings/SettingsChoosers.h"
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+
+class ContestState;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// What the five settings windows share: each loads its file when it opens,
+// registers its settings after a question and closes, edits numbers through
+// NumberPair and yes/no values through YesNoPair, and locks what a running
+// contest must keep.
+class SettingsDialog : public QDialog {
+public:
+    SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
+
+    // Runs each time the window is opened.
+    virtual void Form_Load() = 0;
+
+    SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
+
+protected:
+    // Asks "設定を登録しますか？" (Yes/No, information icon, with `title`);
+    // on Yes runs `store`, which copies the controls into the settings and
+    // saves the file. Only a successful save is confirmed with `doneText` and
+    // closes the window: a failed one has shown its own message and the
+    // window stays open with the edits.
+    void RegisterSettings(const QString& title, const QString& doneText, const std::function<bool()>& store);
+
+    // Asks the measurement log for the next entry number. While it holds
+    // entrants, shows `message` on `label` and disables `locked`; otherwise
+    // hides the label and enables them. True while locked.
+    bool ApplyContestLock(QLabel* label, const QString& message, std::initializer_list<QWidget*> locked);
+
+    // Refuses, as it is typed, a character that the settings file cannot
+    // hold, with a message that says why; the box keeps its text.
+    void GuardStoredText(QLineEdit* box);
+    // A chosen text (a font name, a file path) that the file cannot hold is
+    // refused the same way; true when it can be stored.
+    bool AcceptStoredText(const QString& text);
+
+    QPushButton* MakeButton(const QString& caption, const QString& toolTip = {});
+
+    // False keeps the window open when asked to close.
+    virtual bool MayClose() { return true; }
+
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    ContestState& Context;
+};

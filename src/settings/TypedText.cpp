@@ -1,0 +1,59 @@
+#include "settings/TypedText.h"
+
+#include "platform/Cp932.h"
+
+#include <QList>
+#include <cmath>
+
+double LeadingNumber(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    const qsizetype start = i;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    const auto digits = [&text, &i] {
+        const qsizetype first = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i > first;
+    };
+    bool any = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        any = digits() || any;
+    }
+    if (!any)
+        return 0;
+    return text.mid(start, i - start).toDouble();
+}
+
+std::optional<int> AcceptTypedNumber(const QString& text, int low, int high)
+{
+    // Rounds half to even in the default rounding mode.
+    const double rounded = std::nearbyint(LeadingNumber(text));
+    if (rounded < low || rounded > high)
+        return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
+std::optional<QString> UnstorableCharacter(const QString& text)
+{
+    if (!text.contains(u'"') && EncodeCp932(text))
+        return std::nullopt;
+    for (const uint codePoint : text.toUcs4()) {
+        const auto character32 = static_cast<char32_t>(codePoint);
+        const QString character = QString::fromUcs4(&character32, 1);
+        if (character == QLatin1String("\"") || !EncodeCp932(character))
+            return character;
+    }
+    return std::nullopt;
+}
+
+QString UnstorableCharacterMessage(const QString& character)
+{
+    return QStringLiteral("「%1」は設定ファイルに保存できないため、入力できません。\n"
+                          "（ダブルクォーテーションと、シフトJISにない文字は使えません。）")
+        .arg(character);
+}

@@ -1,0 +1,133 @@
+// The microphone test and the sound test through the real sound server: a
+// tone played into the virtual microphone is recorded at each quality.
+#include "SettingsWindowTest.h"
+#include "WaveformComparison.h"
+
+#include "platform/MultimediaPlayer.h"
+#include "settings/EVSET20.h"
+#include "settings/SampleWidgets.h"
+#include "settings/VVSET03.h"
+#include "support/SoundServer.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+class OnSoundServer : public SoundServerTest {
+protected:
+    void SetUp() override
+    {
+        SoundServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+        for (int quality = 0; quality <= 2; ++quality) {
+            const RecordingFormat format = RecordingFormatOf(quality);
+            Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        }
+        WriteTone(Folder.Path(QStringLiteral("tone.wav")), 48000, 8.0, 0.5);
+    }
+
+    void UseQuality(int quality)
+    {
+        Folder.Context.Settings.Mic.Quality = static_cast<int16_t>(quality);
+        SaveMicSettings(Folder.Context);
+    }
+
+    TestFolder Folder;
+};
+
+}
+
+TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDoes)
+{
+    struct Expected {
+        const char* Rate;
+        const char* Bits;
+        const char* DataSize;
+    };
+    const Expected expected[] = {{"401F00", "80", "C05D00"}, {"803E00", "100", "07710"}, {"80BB00", "100", "06540"}};
+    for (int quality = 0; quality <= 2; ++quality) {
+        SCOPED_TRACE(quality);
+        UseQuality(quality);
+        EVSET20 window(Folder.Context, QString());
+        window.show();
+        VirtualMicrophone microphone;
+        microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
+        WaitUntil([] { return false; }, 400);
+        double loudest = 0;
+        window.CmdSTR->click();
+        const bool ended = WaitUntil(
+            [&] {
+                loudest = std::max(loudest, window.LVL1->Level());
+                return !window.Testing;
+            },
+            10000);
+        ASSERT_TRUE(ended);
+        EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
+
+        const QString recording = Folder.Path(QStringLiteral("mk1.wav"));
+        const MeasureResult score = ScoreRecordingFile(recording, quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16,
+                                                       Folder.Context.Settings.Mic.NoiseCutLevel);
+        EXPECT_GT(score.TotalPoints, 100);
+        EXPECT_EQ(window.LB101->text(), ScoreLine(QStringLiteral("測定値"), score.TotalPoints));
+        EXPECT_EQ(window.LB102->text(), ScoreLine(QStringLiteral("最大値"), score.MaxPoints));
+        EXPECT_EQ(window.LB103->text(), ScoreLine(QStringLiteral("積算値"), score.IntegPoints));
+        ASSERT_EQ(window.List1->count(), 14);
+        EXPECT_EQ(window.List1->item(7)->text(), QStringLiteral("ｻﾝﾌﾟﾘﾝｸﾞ周波数 : ") + QLatin1String(expected[quality].Rate));
+        EXPECT_EQ(window.List1->item(10)->text(), QStringLiteral("1SP Bit数  : ") + QLatin1String(expected[quality].Bits));
+        EXPECT_EQ(window.List1->item(13)->text(), QStringLiteral("DATA SIZE  : ") + QLatin1String(expected[quality].DataSize));
+        EXPECT_GT(loudest, 0.3) << "the input level showed the tone while it recorded";
+        EXPECT_EQ(window.LVL1->Level(), 0.0) << "and rests once the test has ended";
+
+        QFile file(recording);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll().mid(RecordingHeaderSize);
+        const PictureDifference difference =
+            ComparePictures(DrawTestPicture(quality, data, true), DrawTestPicture(quality, data, false));
+        EXPECT_EQ(difference.Pixels, 0) << "per-column drawing of the real recording";
+    }
+}
+
+TEST_F(OnSoundServer, ACancelledTestLeavesTheDeviceReadyForTheNext)
+{
+    UseQuality(1);
+    EVSET20 window(Folder.Context, QString());
+    window.show();
+    VirtualMicrophone microphone;
+    microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
+    window.CmdSTR->click();
+    WaitUntil([&] { return window.TickCount >= 10; }, 5000);
+    window.CmdStp->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 5000));
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("テストはキャンセルされました！")});
+    EXPECT_TRUE(window.LB101->isHidden());
+    window.CmdSTR->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
+    EXPECT_EQ(Folder.Messages.Texts().size(), 1u) << "the next test records its full three seconds";
+    EXPECT_FALSE(window.LB101->isHidden());
+}
+
+TEST_F(OnSoundServer, TheSoundTestPlaysTheSelectedSlotEvenWhenItIsNotUsed)
+{
+    const QString sound = Folder.Path(QStringLiteral("lower.wav"));
+    WriteTone(sound, 22050, 2.0, 0.3, 880.0);
+    VVSET03 window(Folder.Context, QString());
+    window.show();
+    window.sxdtxt[5]->setText(sound);
+    window.CK1[5]->click();
+    ASSERT_FALSE(window.CK1[5]->isChecked());
+    SendFocus(window.sxdtxt[5], QEvent::FocusIn);
+    window.CmdTst->click();
+    EXPECT_EQ(window.MMControl1.FileName, sound);
+    EXPECT_EQ(window.MMControl1.Mode(), MultimediaPlayer::ModePlaying);
+    EXPECT_EQ(window.MMControl1.Length(), 2000);
+    window.MMStop->click();
+    EXPECT_EQ(window.MMControl1.Mode(), MultimediaPlayer::ModeNotOpen);
+}

@@ -1,0 +1,149 @@
+// Shows each settings window on the X display — the microphone window also
+// after a test and while a contest locks it — and Qt's colour, font and file
+// choosers as the windows open them, and photographs the whole display after
+// each into the folder given as the only argument.
+#include "measure/RecordingFile.h"
+#include "platform/DesktopSetup.h"
+#include "settings/EVSET09.h"
+#include "settings/EVSET20.h"
+#include "settings/VVSET01.h"
+#include "settings/VVSET02.h"
+#include "settings/VVSET03.h"
+#include "store/ContestState.h"
+#include "store/ResultRecord.h"
+#include "store/SettingsStore.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+class AnswerYes : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
+};
+
+QString OutputFolder;
+
+void Shoot(const QString& name)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+// Three seconds of a shout at 8 kHz, as the test would have recorded it.
+void WriteTestRecording(const QString& path)
+{
+    QByteArray data;
+    for (int i = 0; i < 24000; ++i) {
+        const double envelope = std::sin(M_PI * i / 24000.0);
+        data.append(char(128 + std::lround(110 * envelope * std::sin(i * 0.35) * (0.6 + 0.4 * std::sin(i * 0.0021)))));
+    }
+    WriteFile(path, MakeRecordingHeader(8000, 8, 24000) + data);
+}
+
+void ShootWindow(QDialog& window, const QString& name)
+{
+    window.show();
+    Shoot(name);
+    window.close();
+}
+
+void ShootMicrophone(ContestState& context)
+{
+    EVSET20 window(context, QStringLiteral("pavucontrol --tab=4"));
+    window.show();
+    Shoot(QStringLiteral("1-microphone"));
+    WriteTestRecording(context.Folder.FilePath(QStringLiteral("mk1.wav")));
+    window.TestAnalysis();
+    Shoot(QStringLiteral("1-microphone-after-test"));
+    window.close();
+    ResultRecord first = ResultRecord::Cleared(1, 1);
+    first.TotalPoints = 100;
+    WriteFile(context.LogPath(), first.Encode());
+    window.show();
+    Shoot(QStringLiteral("1-microphone-locked"));
+    window.close();
+    QFile::remove(context.LogPath());
+}
+
+void ShootChoosers(QWidget* owner)
+{
+    QColorDialog colours(QColor(0, 128, 64), owner);
+    colours.setOption(QColorDialog::DontUseNativeDialog);
+    colours.show();
+    Shoot(QStringLiteral("6-colour-chooser"));
+    colours.close();
+    QFontDialog fonts(QFont(QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family()), owner);
+    fonts.setOption(QFontDialog::DontUseNativeDialog);
+    fonts.show();
+    Shoot(QStringLiteral("7-font-chooser"));
+    fonts.close();
+    QFileDialog files(owner, QStringLiteral("サウンドファイルの指定"), QDir::currentPath(), QStringLiteral("ｻｳﾝﾄﾞﾌｧｲﾙ(WAV) (*.WAV *.wav)"));
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.show();
+    Shoot(QStringLiteral("8-file-chooser"));
+    files.close();
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: SettingsScreenshots <folder>\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    InstallJapaneseTranslations(application);
+    InstallFontSubstitutions();
+    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(OutputFolder);
+
+    QTemporaryDir folder;
+    AnswerYes answers;
+    ContestState context(folder.path(), answers);
+    ResetToFactorySettings(context);
+    for (int quality = 0; quality <= 2; ++quality) {
+        const RecordingFormat format = RecordingFormatOf(quality);
+        WriteFile(context.Folder.FilePath(QLatin1String(format.TemplateName)),
+                  MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+    }
+    QDir::setCurrent(folder.path());
+
+    ShootMicrophone(context);
+    VVSET01 basic(context);
+    ShootWindow(basic, QStringLiteral("2-basic"));
+    VVSET03 sound(context, QStringLiteral("pavucontrol --tab=3"));
+    ShootWindow(sound, QStringLiteral("3-sound"));
+    EVSET09 effects(context);
+    ShootWindow(effects, QStringLiteral("4-effects"));
+    VVSET02 screen(context);
+    ShootWindow(screen, QStringLiteral("5-screen"));
+    screen.show();
+    ShootChoosers(&screen);
+    screen.close();
+    return 0;
+}
