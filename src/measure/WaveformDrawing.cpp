@@ -4,7 +4,6 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -23,9 +22,52 @@ double SampleX(const WaveformPlacement& placement, size_t t, size_t count)
     return placement.Left + double(t) * placement.Width / double(count);
 }
 
-struct ColumnSpan {
-    int Low;
-    int High;
+// Sample t's own line, from the baseline to its level.
+void DrawSampleLine(QPainter& painter, const WaveformPlacement& placement, size_t t, std::span<const int16_t> levels)
+{
+    const double x = SampleX(placement, t, levels.size());
+    painter.drawLine(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
+}
+
+// The samples whose lines fall within one half of a device pixel column.
+// Whichever way the painter rounds a line's x to a pixel column, all of a
+// half column's lines land in the same column, and they all start at the
+// baseline: the line of the lowest sample covers every line below the
+// baseline, the highest every line above it. A sample at the baseline is a
+// line of no length, which the painter draws as one pixel at the rounded
+// position, the same for the whole half column.
+struct HalfColumn {
+    int64_t Key = 0;
+    size_t Lowest = 0;
+    size_t Highest = 0;
+    size_t Zero = 0;
+
+    bool Used() const { return Lowest != 0 || Highest != 0 || Zero != 0; }
+
+    // Sample t (1 to the count).
+    void Take(size_t t, int16_t level)
+    {
+        if (level < 0 && (Lowest == 0 || level < LowestLevel)) {
+            Lowest = t;
+            LowestLevel = level;
+        } else if (level > 0 && (Highest == 0 || level > HighestLevel)) {
+            Highest = t;
+            HighestLevel = level;
+        } else if (level == 0 && Zero == 0) {
+            Zero = t;
+        }
+    }
+
+    void Draw(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels) const
+    {
+        for (size_t t : {Lowest, Highest, Zero}) {
+            if (t != 0)
+                DrawSampleLine(painter, placement, t, levels);
+        }
+    }
+
+    int16_t LowestLevel = 0;
+    int16_t HighestLevel = 0;
 };
 
 }
@@ -50,10 +92,8 @@ void DrawWaveformPerSample(QPainter& painter, const WaveformPlacement& placement
 {
     painter.save();
     painter.setPen(HairlinePen(painter));
-    for (size_t t = 1; t <= levels.size(); ++t) {
-        const double x = SampleX(placement, t, levels.size());
-        painter.drawLine(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
-    }
+    for (size_t t = 1; t <= levels.size(); ++t)
+        DrawSampleLine(painter, placement, t, levels);
     painter.restore();
 }
 
@@ -65,31 +105,22 @@ void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::sp
         DrawWaveformPerSample(painter, placement, levels);
         return;
     }
-    // Each sample's line falls into the device column its x rounds to; the
-    // column then spans the lowest and highest level seen there, with the
-    // baseline, which every line starts from.
-    std::map<int, ColumnSpan> columns;
-    auto hint = columns.end();
-    for (size_t t = 1; t <= levels.size(); ++t) {
-        const double deviceX = toDevice.m11() * SampleX(placement, t, levels.size()) + toDevice.dx();
-        const int column = static_cast<int>(std::floor(deviceX));
-        const int level = levels[t - 1];
-        if (hint == columns.end() || hint->first != column)
-            hint = columns.try_emplace(hint, column, ColumnSpan{0, 0});
-        hint->second.Low = std::min(hint->second.Low, level);
-        hint->second.High = std::max(hint->second.High, level);
-    }
     painter.save();
     painter.setPen(HairlinePen(painter));
-    painter.resetTransform();
-    painter.setWorldMatrixEnabled(false);
-    painter.setViewTransformEnabled(false);
-    const auto deviceY = [&](double level) {
-        return toDevice.m22() * (placement.Baseline + level * placement.Scale) + toDevice.dy();
-    };
-    for (const auto& [column, span] : columns) {
-        const double x = column + 0.5;
-        painter.drawLine(QPointF(x, deviceY(span.Low)), QPointF(x, deviceY(span.High)));
+    // Samples come in x order, so the samples of a half column follow each
+    // other.
+    HalfColumn column;
+    for (size_t t = 1; t <= levels.size(); ++t) {
+        const double deviceX = toDevice.m11() * SampleX(placement, t, levels.size()) + toDevice.dx();
+        const auto key = static_cast<int64_t>(std::floor(2 * deviceX));
+        if (column.Used() && key != column.Key) {
+            column.Draw(painter, placement, levels);
+            column = HalfColumn();
+        }
+        column.Key = key;
+        column.Take(t, levels[t - 1]);
     }
+    if (column.Used())
+        column.Draw(painter, placement, levels);
     painter.restore();
 }

@@ -161,7 +161,6 @@ TEST_F(MainMenu, ModalEntriesBlockTheMenuAndReuseTheirWindow)
 TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenu)
 {
     Menu->Windows.Register(QStringLiteral("VVPRNOUT"), [](QWidget* parent) { return new QWidget(parent); });
-    Menu->Windows.Register(QStringLiteral("EVHYO30"), [](QWidget* parent) { return new QWidget(parent); });
     Menu->F50->trigger();
     Menu->F51->trigger();
     for (const char* name : {"VVPRNOUT", "EVHYO30"}) {
