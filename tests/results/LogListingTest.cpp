@@ -45,17 +45,6 @@ TEST(LogListing, UnrankedEntrantsLongSumsAndMidnightKeepTheColumns)
               QStringLiteral("3000     -1      0        0  2345678     1000  7483647  2024/02/29 00:00:07"));
 }
 
-TEST(LogListing, ExportIsOneCrLfLinePerEntrantInListOrder)
-{
-    ResultRecord second = Entrant12();
-    second.EntryNo = 13;
-    second.Rank = 1;
-    const std::vector<ResultRecord> records = {second, Entrant12()};
-    EXPECT_EQ(LogExportText(records), QByteArray("  13      1   1234      678   104000      556  2300000  2023/10/08 14:05:03\r\n"
-                                                 "  12      3   1234      678   104000      556  2300000  2023/10/08 14:05:03\r\n"));
-    EXPECT_TRUE(LogExportText({}).isEmpty());
-}
-
 TEST(LogListing, ExportNamesEndInTxtAndNeedANameBeforeIt)
 {
     EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results")), QStringLiteral("/tmp/results.TXT"));

@@ -7,26 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(ScoreMonitor, ShowsAnEntrantOfTheLogOnly)
-{
-    EXPECT_EQ(FirstEntrantShown(false, 9, 8), 1) << "browsing starts at the first";
-    EXPECT_EQ(FirstEntrantShown(true, 9, 8), 8) << "after a measurement: the entrant just stored";
-    EXPECT_EQ(FirstEntrantShown(true, 1, 8), 1) << "the store failed for the first entrant";
-    EXPECT_EQ(FirstEntrantShown(true, 40, 8), 8) << "a number past the log";
-    EXPECT_EQ(FirstEntrantShown(false, 1, 0), 0);
-    EXPECT_EQ(FirstEntrantShown(true, 5, 0), 0);
-}
-
-TEST(ScoreMonitor, StepsStopAtTheFirstAndTheLastEntrant)
-{
-    EXPECT_EQ(StepEntrant(1, 1, 3), 2);
-    EXPECT_EQ(StepEntrant(3, 1, 3), 3);
-    EXPECT_EQ(StepEntrant(2, -1, 3), 1);
-    EXPECT_EQ(StepEntrant(1, -1, 3), 1);
-    EXPECT_EQ(StepEntrant(0, 1, 0), 0);
-    EXPECT_EQ(StepEntrant(0, -1, 0), 0);
-}
-
 TEST(ScoreMonitor, ClicksInsideTheGraphStepAndElsewhereClose)
 {
     const QPointF inside(5000, 0);
@@ -39,15 +19,6 @@ TEST(ScoreMonitor, ClicksInsideTheGraphStepAndElsewhereClose)
         EXPECT_EQ(MonitorClickAction(Qt::LeftButton, outside, false), MonitorAction::Close) << outside.x() << "," << outside.y();
     EXPECT_EQ(MonitorClickAction(Qt::LeftButton, inside, true), MonitorAction::Close) << "after a measurement";
     EXPECT_EQ(MonitorClickAction(Qt::RightButton, inside, true), MonitorAction::Close);
-}
-
-TEST(ScoreMonitor, KeysCloseAndStep)
-{
-    EXPECT_EQ(MonitorKeyAction(Qt::Key_Space), MonitorAction::Close);
-    EXPECT_EQ(MonitorKeyAction(Qt::Key_Escape), MonitorAction::Close);
-    EXPECT_EQ(MonitorKeyAction(Qt::Key_Right), MonitorAction::Next);
-    EXPECT_EQ(MonitorKeyAction(Qt::Key_Left), MonitorAction::Previous);
-    EXPECT_EQ(MonitorKeyAction(Qt::Key_Return), MonitorAction::Nothing);
 }
 
 TEST(ScoreMonitor, TextLineRightAlignsEachScoreInFourCharacters)
