@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -23,52 +24,85 @@ double SampleX(const WaveformPlacement& placement, size_t t, size_t count)
 }
 
 // Sample t's own line, from the baseline to its level.
-void DrawSampleLine(QPainter& painter, const WaveformPlacement& placement, size_t t, std::span<const int16_t> levels)
+QLineF SampleLine(const WaveformPlacement& placement, size_t t, std::span<const int16_t> levels)
 {
     const double x = SampleX(placement, t, levels.size());
-    painter.drawLine(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
+    return QLineF(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
 }
 
-// The samples whose lines fall within one half of a device pixel column.
-// Whichever way the painter rounds a line's x to a pixel column, all of a
-// half column's lines land in the same column, and they all start at the
+// Samples are grouped by the half of a device pixel column their lines fall
+// in. Whichever way the painter rounds a line's x to a pixel column, all of
+// a half column's lines land in the same column, and they all start at the
 // baseline: the line of the lowest sample covers every line below the
 // baseline, the highest every line above it. A sample at the baseline is a
 // line of no length, which the painter draws as one pixel at the rounded
 // position, the same for the whole half column.
-struct HalfColumn {
-    int64_t Key = 0;
-    size_t Lowest = 0;
-    size_t Highest = 0;
-    size_t Zero = 0;
-
-    bool Used() const { return Lowest != 0 || Highest != 0 || Zero != 0; }
-
-    // Sample t (1 to the count).
-    void Take(size_t t, int16_t level)
+class HalfColumns {
+public:
+    HalfColumns(const QTransform& toDevice, const WaveformPlacement& placement, size_t count)
+        : ToDevice(toDevice), Placement(placement), Count(count)
     {
-        if (level < 0 && (Lowest == 0 || level < LowestLevel)) {
-            Lowest = t;
-            LowestLevel = level;
-        } else if (level > 0 && (Highest == 0 || level > HighestLevel)) {
-            Highest = t;
-            HighestLevel = level;
-        } else if (level == 0 && Zero == 0) {
-            Zero = t;
-        }
     }
 
-    void Draw(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels) const
+    // The half column of sample t (1 to the count), by the device x the
+    // painter gives its line; it never decreases or never increases with t.
+    int64_t Of(size_t t) const
     {
-        for (size_t t : {Lowest, Highest, Zero}) {
-            if (t != 0)
-                DrawSampleLine(painter, placement, t, levels);
-        }
+        const double deviceX = ToDevice.m11() * SampleX(Placement, t, Count) + ToDevice.dx();
+        return static_cast<int64_t>(std::floor(2 * deviceX));
     }
 
-    int16_t LowestLevel = 0;
-    int16_t HighestLevel = 0;
+    // The last sample in the half column of sample `first`: forward in
+    // growing steps, then halving the gap.
+    size_t LastWithSame(size_t first) const
+    {
+        const int64_t column = Of(first);
+        size_t inside = first;
+        size_t outside = Count + 1;
+        for (size_t step = 1; inside + step <= Count; step *= 2) {
+            if (Of(inside + step) != column) {
+                outside = inside + step;
+                break;
+            }
+            inside += step;
+        }
+        while (outside - inside > 1) {
+            const size_t middle = inside + (outside - inside) / 2;
+            (Of(middle) == column ? inside : outside) = middle;
+        }
+        return inside;
+    }
+
+private:
+    QTransform ToDevice;
+    WaveformPlacement Placement;
+    size_t Count;
 };
+
+// The lines of samples `first` to `last` that cover all of theirs: the
+// lowest, the highest and one at the baseline, where there are such.
+void AddCoveringLines(std::vector<QLineF>& lines, const WaveformPlacement& placement, std::span<const int16_t> levels,
+                      size_t first, size_t last)
+{
+    const auto begin = levels.begin() + static_cast<std::ptrdiff_t>(first - 1);
+    const auto end = levels.begin() + static_cast<std::ptrdiff_t>(last);
+    int16_t lowest = 0;
+    int16_t highest = 0;
+    for (auto level = begin; level != end; ++level) {
+        lowest = std::min(lowest, *level);
+        highest = std::max(highest, *level);
+    }
+    const auto addLineOf = [&](int16_t wanted) {
+        const auto found = std::find(begin, end, wanted);
+        if (found != end)
+            lines.push_back(SampleLine(placement, static_cast<size_t>(found - levels.begin()) + 1, levels));
+    };
+    if (lowest < 0)
+        addLineOf(lowest);
+    if (highest > 0)
+        addLineOf(highest);
+    addLineOf(0);
+}
 
 }
 
@@ -93,7 +127,7 @@ void DrawWaveformPerSample(QPainter& painter, const WaveformPlacement& placement
     painter.save();
     painter.setPen(HairlinePen(painter));
     for (size_t t = 1; t <= levels.size(); ++t)
-        DrawSampleLine(painter, placement, t, levels);
+        painter.drawLine(SampleLine(placement, t, levels));
     painter.restore();
 }
 
@@ -105,22 +139,17 @@ void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::sp
         DrawWaveformPerSample(painter, placement, levels);
         return;
     }
-    painter.save();
-    painter.setPen(HairlinePen(painter));
     // Samples come in x order, so the samples of a half column follow each
     // other.
-    HalfColumn column;
-    for (size_t t = 1; t <= levels.size(); ++t) {
-        const double deviceX = toDevice.m11() * SampleX(placement, t, levels.size()) + toDevice.dx();
-        const auto key = static_cast<int64_t>(std::floor(2 * deviceX));
-        if (column.Used() && key != column.Key) {
-            column.Draw(painter, placement, levels);
-            column = HalfColumn();
-        }
-        column.Key = key;
-        column.Take(t, levels[t - 1]);
+    const HalfColumns halfColumns(toDevice, placement, levels.size());
+    std::vector<QLineF> lines;
+    for (size_t first = 1; first <= levels.size();) {
+        const size_t last = halfColumns.LastWithSame(first);
+        AddCoveringLines(lines, placement, levels, first, last);
+        first = last + 1;
     }
-    if (column.Used())
-        column.Draw(painter, placement, levels);
+    painter.save();
+    painter.setPen(HairlinePen(painter));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     painter.restore();
 }
