@@ -18,6 +18,7 @@ TEST_F(ScoreMonitorPlaying, APressPlaysTheEntrantOnViewAndASecondStopsIt)
     std::vector<int16_t> tone(16000 * 3);
     for (size_t i = 0; i < tone.size(); ++i)
         tone[i] = static_cast<int16_t>(8000 * std::sin(2 * M_PI * 440 * double(i) / 16000));
+    WriteRecording16(folder, 1, tone);
     WriteRecording16(folder, 2, tone);
     const QByteArray recording = folder.Read(QStringLiteral("xx0002.wav"));
     const QByteArray log = folder.Read(QStringLiteral("loudlog.dat"));
