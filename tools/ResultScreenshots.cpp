@@ -3,20 +3,17 @@
 // display, and photographs the whole display after each into the folder
 // given as the only argument.
 #include "platform/DesktopSetup.h"
-#include "platform/WavHeader.h"
 #include "results/EVCHK02.h"
 #include "results/EVHYO30.h"
 #include "results/ZanFRM.h"
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
-#include "store/ResultStore.h"
 #include "store/SettingsStore.h"
 #include "support/SpokenRecording.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
