@@ -7,7 +7,10 @@
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "measure/MainFRM.h"
+#include "results/EVCHK02.h"
+#include "results/EVHYO30.h"
 #include "results/VhyoFRM.h"
+#include "results/ZanFRM.h"
 #include "settings/EVSET09.h"
 #include "settings/EVSET20.h"
 #include "settings/VVSET01.h"
@@ -19,10 +22,7 @@ namespace {
 void WireMeasurementScreen(WindowRegistry& windows, MainFRM* screen)
 {
     screen->ShowResultDisplay = [&windows, screen] { windows.ShowModal(WindowName::VhyoFRM, screen); };
-    screen->ShowRankingBoard = [&windows, screen] {
-        if (windows.IsRegistered(WindowName::ZanFRM))
-            windows.ShowModal(WindowName::ZanFRM, screen);
-    };
+    screen->ShowRankingBoard = [&windows, screen] { windows.ShowModal(WindowName::ZanFRM, screen); };
 }
 
 void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
@@ -32,8 +32,7 @@ void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
             OpenScoreSheetOutput(windows, request);
     };
     display->OpenScoreMonitor = [&windows, display](const ScoreMonitorRequest& request) {
-        if (windows.IsRegistered(WindowName::EVHYO30))
-            OpenScoreMonitor(windows, request, display);
+        OpenScoreMonitor(windows, request, display);
     };
 }
 
@@ -60,6 +59,9 @@ void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
     windows.Register(WindowName::EVSET20,
                      [&context](QWidget* parent) { return new EVSET20(context, context.RecVolumeCommand, parent); });
     windows.Register(WindowName::EVSET09, [&context](QWidget* parent) { return new EVSET09(context, parent); });
+    windows.Register(WindowName::ZanFRM, [&context](QWidget* parent) { return new ZanFRM(context, parent); });
+    windows.Register(WindowName::EVHYO30, [&context](QWidget*) { return new EVHYO30(context); });
+    windows.Register(WindowName::EVCHK02, [&context](QWidget* parent) { return new EVCHK02(context, parent); });
     windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new InitFRM(context, parent); });
     windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new EVSET00(context, parent); });
     windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new S_VERFRM(context, parent); });
@@ -73,8 +75,15 @@ void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& requ
 
 void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner)
 {
+    const auto prepare = [&request](QWidget* window) {
+        auto* monitor = static_cast<EVHYO30*>(window);
+        // Already open beside the menu: it opens anew, for this request.
+        if (request.OpenMode != OpenedFromMenu && monitor->isVisible())
+            monitor->hide();
+        monitor->Request = request;
+    };
     if (request.OpenMode == OpenedFromMenu)
-        windows.ShowModeless(WindowName::EVHYO30);
+        windows.ShowModeless(WindowName::EVHYO30, prepare);
     else
-        windows.ShowModal(WindowName::EVHYO30, owner);
+        windows.ShowModal(WindowName::EVHYO30, owner, prepare);
 }

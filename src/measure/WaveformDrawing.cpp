@@ -4,7 +4,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <vector>
 
 namespace {
 
@@ -23,10 +23,86 @@ double SampleX(const WaveformPlacement& placement, size_t t, size_t count)
     return placement.Left + double(t) * placement.Width / double(count);
 }
 
-struct ColumnSpan {
-    int Low;
-    int High;
+// Sample t's own line, from the baseline to its level.
+QLineF SampleLine(const WaveformPlacement& placement, size_t t, std::span<const int16_t> levels)
+{
+    const double x = SampleX(placement, t, levels.size());
+    return QLineF(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
+}
+
+// Samples are grouped by the half of a device pixel column their lines fall
+// in. Whichever way the painter rounds a line's x to a pixel column, all of
+// a half column's lines land in the same column, and they all start at the
+// baseline: the line of the lowest sample covers every line below the
+// baseline, the highest every line above it. A sample at the baseline is a
+// line of no length, which the painter draws as one pixel at the rounded
+// position, the same for the whole half column.
+class HalfColumns {
+public:
+    HalfColumns(const QTransform& toDevice, const WaveformPlacement& placement, size_t count)
+        : ToDevice(toDevice), Placement(placement), Count(count)
+    {
+    }
+
+    // The half column of sample t (1 to the count), by the device x the
+    // painter gives its line; it never decreases or never increases with t.
+    int64_t Of(size_t t) const
+    {
+        const double deviceX = ToDevice.m11() * SampleX(Placement, t, Count) + ToDevice.dx();
+        return static_cast<int64_t>(std::floor(2 * deviceX));
+    }
+
+    // The last sample in the half column of sample `first`: forward in
+    // growing steps, then halving the gap.
+    size_t LastWithSame(size_t first) const
+    {
+        const int64_t column = Of(first);
+        size_t inside = first;
+        size_t outside = Count + 1;
+        for (size_t step = 1; inside + step <= Count; step *= 2) {
+            if (Of(inside + step) != column) {
+                outside = inside + step;
+                break;
+            }
+            inside += step;
+        }
+        while (outside - inside > 1) {
+            const size_t middle = inside + (outside - inside) / 2;
+            (Of(middle) == column ? inside : outside) = middle;
+        }
+        return inside;
+    }
+
+private:
+    QTransform ToDevice;
+    WaveformPlacement Placement;
+    size_t Count;
 };
+
+// The lines of samples `first` to `last` that cover all of theirs: the
+// lowest, the highest and one at the baseline, where there are such.
+void AddCoveringLines(std::vector<QLineF>& lines, const WaveformPlacement& placement, std::span<const int16_t> levels,
+                      size_t first, size_t last)
+{
+    const auto begin = levels.begin() + static_cast<std::ptrdiff_t>(first - 1);
+    const auto end = levels.begin() + static_cast<std::ptrdiff_t>(last);
+    int16_t lowest = 0;
+    int16_t highest = 0;
+    for (auto level = begin; level != end; ++level) {
+        lowest = std::min(lowest, *level);
+        highest = std::max(highest, *level);
+    }
+    const auto addLineOf = [&](int16_t wanted) {
+        const auto found = std::find(begin, end, wanted);
+        if (found != end)
+            lines.push_back(SampleLine(placement, static_cast<size_t>(found - levels.begin()) + 1, levels));
+    };
+    if (lowest < 0)
+        addLineOf(lowest);
+    if (highest > 0)
+        addLineOf(highest);
+    addLineOf(0);
+}
 
 }
 
@@ -50,10 +126,8 @@ void DrawWaveformPerSample(QPainter& painter, const WaveformPlacement& placement
 {
     painter.save();
     painter.setPen(HairlinePen(painter));
-    for (size_t t = 1; t <= levels.size(); ++t) {
-        const double x = SampleX(placement, t, levels.size());
-        painter.drawLine(QPointF(x, placement.Baseline), QPointF(x, placement.Baseline + levels[t - 1] * placement.Scale));
-    }
+    for (size_t t = 1; t <= levels.size(); ++t)
+        painter.drawLine(SampleLine(placement, t, levels));
     painter.restore();
 }
 
@@ -65,31 +139,17 @@ void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::sp
         DrawWaveformPerSample(painter, placement, levels);
         return;
     }
-    // Each sample's line falls into the device column its x rounds to; the
-    // column then spans the lowest and highest level seen there, with the
-    // baseline, which every line starts from.
-    std::map<int, ColumnSpan> columns;
-    auto hint = columns.end();
-    for (size_t t = 1; t <= levels.size(); ++t) {
-        const double deviceX = toDevice.m11() * SampleX(placement, t, levels.size()) + toDevice.dx();
-        const int column = static_cast<int>(std::floor(deviceX));
-        const int level = levels[t - 1];
-        if (hint == columns.end() || hint->first != column)
-            hint = columns.try_emplace(hint, column, ColumnSpan{0, 0});
-        hint->second.Low = std::min(hint->second.Low, level);
-        hint->second.High = std::max(hint->second.High, level);
+    // Samples come in x order, so the samples of a half column follow each
+    // other.
+    const HalfColumns halfColumns(toDevice, placement, levels.size());
+    std::vector<QLineF> lines;
+    for (size_t first = 1; first <= levels.size();) {
+        const size_t last = halfColumns.LastWithSame(first);
+        AddCoveringLines(lines, placement, levels, first, last);
+        first = last + 1;
     }
     painter.save();
     painter.setPen(HairlinePen(painter));
-    painter.resetTransform();
-    painter.setWorldMatrixEnabled(false);
-    painter.setViewTransformEnabled(false);
-    const auto deviceY = [&](double level) {
-        return toDevice.m22() * (placement.Baseline + level * placement.Scale) + toDevice.dy();
-    };
-    for (const auto& [column, span] : columns) {
-        const double x = column + 0.5;
-        painter.drawLine(QPointF(x, deviceY(span.Low)), QPointF(x, deviceY(span.High)));
-    }
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     painter.restore();
 }

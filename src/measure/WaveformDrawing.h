@@ -27,9 +27,11 @@ struct WaveformPlacement {
 };
 
 // Draws the waveform in the colour of the painter's pen, one device pixel
-// wide: one line per pixel column of the device, spanning the lines of all
-// samples that fall in that column. That is the picture of one line per
-// sample at a small fraction of the cost, whatever the recording's length.
+// wide: of the samples that fall in one half of a pixel column of the
+// device, only the lines that cover all the others (the lowest, the highest
+// and one at the baseline). That is the picture of one line per sample, pixel
+// for pixel, at a small fraction of the cost, whatever the recording's
+// length; a rotated or sheared painter gets one line per sample.
 void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels);
 
 // One line per sample, the obvious way: the reference the fast drawing is

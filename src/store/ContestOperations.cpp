@@ -30,3 +30,14 @@ bool StoreMeasuredResult(ContestState& state)
     ++state.Contest.EntryNo;
     return true;
 }
+
+std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order)
+{
+    return ReadEntrants(order == EntrantOrder::ByEntry ? state.LogPath() : state.RankingPath());
+}
+
+std::vector<ResultRecord> RankAndListEntrants(ContestState& state, EntrantOrder order)
+{
+    RebuildRanking(state);
+    return ListEntrants(state, order);
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "store/ContestValues.h"
+#include "store/ResultRecord.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class ContestState;
 
@@ -21,3 +23,14 @@ int RankMeasuredEntrant(ContestState& state);
 // moves on to the next number. On failure "ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！",
 // the record stays as it was and the entrant keeps the number.
 bool StoreMeasuredResult(ContestState& state);
+
+// The lists of stored entrants: in entry order as the measurement log holds
+// them, in rank order as the ranking file of the last ranking pass does.
+enum class EntrantOrder { ByEntry, ByRank };
+
+// The stored entrants in that order; none when the file cannot be read.
+std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order);
+
+// Ranks every stored entrant anew (ranking file and the ranks in the log),
+// then lists them in that order, each with its new rank.
+std::vector<ResultRecord> RankAndListEntrants(ContestState& state, EntrantOrder order);

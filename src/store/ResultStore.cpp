@@ -201,6 +201,19 @@ bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result
     return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
 }
 
+std::vector<ResultRecord> ReadEntrants(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadRecordFile(path);
+    if (!bytes)
+        return {};
+    const int entrants = CountEntrants(*bytes);
+    std::vector<ResultRecord> records;
+    records.reserve(static_cast<size_t>(entrants));
+    for (int n = 1; n <= entrants; ++n)
+        records.push_back(RecordAt(*bytes, n));
+    return records;
+}
+
 bool ClearLog(ContestState& context)
 {
     QByteArray log;

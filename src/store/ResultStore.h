@@ -1,9 +1,12 @@
 #pragma once
 
 #include "store/MeasureResult.h"
+#include "store/ResultRecord.h"
 
+#include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class ContestState;
 
@@ -32,6 +35,10 @@ void LoadLogRecord(ContestState& context, int entryNo);
 // 2147483647; the points are unaffected. False when the log could not be
 // written; the record then stays as it was.
 bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result);
+
+// The records of the log or the ranking file at `path` from the first up to
+// the first unused one, at most 3000. A file that cannot be read gives none.
+std::vector<ResultRecord> ReadEntrants(const QString& path);
 
 // Rewrites all 3000 records as unused; "ﾛｸﾞのｸﾘｱができません！" on failure.
 bool ClearLog(ContestState& context);

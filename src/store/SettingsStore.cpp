@@ -70,7 +70,7 @@ bool SaveGroup(ContestState& context, const QString& name, const Group& group)
 
 bool LoadBasicSettings(ContestState& context)
 {
-    if (LoadGroupChecked(context, BasicFile, context.Settings.Basic))
+    if (LoadGroup(context, BasicFile, context.Settings.Basic))
         return true;
     return ReportBrokenAndReset(context);
 }

@@ -4,9 +4,11 @@ class ContestState;
 
 // Loading and saving of the five settings files in the program folder.
 
-// On a missing or broken KANKYOU1.REC, or one holding a value its settings
-// window does not allow: the broken-data message, then
-// ResetToFactorySettings. False when the program must end.
+// On a missing or broken KANKYOU1.REC: the broken-data message, then
+// ResetToFactorySettings. False when the program must end. Values outside
+// what the settings window allows are taken as they are: the start-up's
+// LoadAllSettings keeps them from a contest, and the settings windows show
+// them clamped.
 bool LoadBasicSettings(ContestState& context);
 // The start-up's check of all five files: each must be whole and hold only
 // values its settings window allows, else the same message and factory

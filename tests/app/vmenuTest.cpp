@@ -1,5 +1,8 @@
+#include "app/MenuWindows.h"
 #include "app/S_VERFRM.h"
 #include "app/vmenu.h"
+#include "results/EVHYO30.h"
+#include "support/ResultLog.h"
 #include "settings/EVSET20.h"
 #include "settings/VVSET03.h"
 
@@ -163,7 +166,6 @@ TEST_F(MainMenu, ModalEntriesBlockTheMenuAndReuseTheirWindow)
 TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenu)
 {
     Menu->Windows.Register(QStringLiteral("VVPRNOUT"), [](QWidget* parent) { return new QWidget(parent); });
-    Menu->Windows.Register(QStringLiteral("EVHYO30"), [](QWidget* parent) { return new QWidget(parent); });
     Menu->F50->trigger();
     Menu->F51->trigger();
     for (const char* name : {"VVPRNOUT", "EVHYO30"}) {
@@ -173,6 +175,80 @@ TEST_F(MainMenu, TheScoreWindowsOpenBesideTheMenu)
         EXPECT_EQ(window->parent(), nullptr) << "keeps the program running when the menu closes";
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Runs `inside` on the modal window that opens in the meantime, then closes
+// it with `key`.
+void OnNextModal(std::function<void(QWidget*)> inside, int key, const QString& text = {}, int delay = 200)
+{
+    QTimer::singleShot(delay, [inside = std::move(inside), key, text] {
+        QWidget* window = QApplication::activeModalWidget();
+        inside(window);
+        if (window) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QCoreApplication::sendEvent(window, &press);
+        }
+    });
+}
+
+TEST_F(MainMenu, TheRankingBoardOpensFromTheMenuAndTheWaitingMeasurementScreen)
+{
+    QString seen;
+    OnNextModal([&seen](QWidget* window) { seen = window ? window->windowTitle() : QString(); }, Qt::Key_A, QStringLiteral("a"));
+    Menu->F30->trigger();
+    EXPECT_EQ(seen, QStringLiteral("ZanFRM"));
+
+    QStringList nested;
+    OnNextModal(
+        [&nested](QWidget* screen) {
+            ASSERT_NE(screen, nullptr);
+            nested << screen->windowTitle();
+            OnNextModal([&nested](QWidget* board) { nested << (board ? board->windowTitle() : QString()); }, Qt::Key_Space,
+                        QStringLiteral(" "));
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QCoreApplication::sendEvent(screen, &space);
+        },
+        Qt::Key_Escape);
+    Menu->F08->trigger();
+    EXPECT_EQ(nested, (QStringList{QStringLiteral("MainFRM"), QStringLiteral("ZanFRM")}));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(MainMenu, TheMeasurementLogOpensModal)
+{
+    QString seen;
+    OnNextModal([&seen](QWidget* window) { seen = window ? window->windowTitle() : QString(); }, Qt::Key_Escape);
+    Menu->V02->trigger();
+    EXPECT_EQ(seen, QStringLiteral("測定ログ"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainMenu, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStoredAfterAMeasurement)
+{
+    WriteLogOfTotals(Folder, {800, 900, 1000});
+    Folder.Context.Contest.EntryNo = 3;
+    Menu->F51->trigger();
+    auto* monitor = dynamic_cast<EVHYO30*>(Menu->Windows.Existing(QStringLiteral("EVHYO30")));
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_EQ(monitor->CurrentEntrant, 1);
+
+    int shown = 0;
+    bool modal = false;
+    OnNextModal(
+        [&](QWidget* window) {
+            modal = window == monitor;
+            shown = monitor->CurrentEntrant;
+        },
+        Qt::Key_Space);
+    OpenScoreMonitor(Menu->Windows, ScoreMonitorRequest{OpenedAfterMeasurement}, Menu.get());
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(shown, 2);
+    EXPECT_FALSE(monitor->isVisible());
+
+    Menu->F51->trigger();
+    EXPECT_EQ(monitor->CurrentEntrant, 1) << "the menu always browses";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    monitor->close();
 }
 
 TEST_F(MainMenu, QuitEndsTheProgramAtOnce)

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/MultimediaPlayer.h"
+#include "results/LoudnessGraph.h"
+#include "store/OpenRequests.h"
+
+#include <QDialog>
+#include <QImage>
+
+class ContestState;
+class QLabel;
+class QPushButton;
+
+// The full-screen score monitor: one stored entrant at a time, its scores
+// in a text line above a graph of its recording over the measurement time,
+// with the noise cut level marked. Browsing from the menu it starts at the
+// first entrant and steps with the arrow keys or the mouse; opened after a
+// measurement it shows the entrant just stored. "再生(&P)" plays the
+// entrant's recording, a second press stops it.
+class EVHYO30 : public QDialog {
+public:
+    explicit EVHYO30(ContestState& context, QWidget* parent = nullptr);
+
+    // How it was asked to open; set before it is shown.
+    ScoreMonitorRequest Request;
+
+    void Form_Load();
+    void ShowEntrant();
+    void Form_KeyDown(int key);
+    // `point` in pixels of the window.
+    void Form_MouseDown(Qt::MouseButton button, QPointF point);
+    void Form_MouseMove(QPointF point);
+    void CmdPlay_Click();
+
+    QLabel* LB1 = nullptr;
+    QPushButton* CmdPlay = nullptr;
+    MultimediaPlayer MM1;
+
+    int LastEntrant = 0;
+    // 0 when the log holds nobody.
+    int CurrentEntrant = 0;
+
+    // The picture of the entrant on view, drawn once per entrant.
+    const QImage& Graph() const { return Picture; }
+    GraphLook Look() const;
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool AfterMeasurement() const;
+    void StepTo(int entrant);
+    void ShowText();
+    void StopPlaying();
+    QPointF GraphPoint(QPointF pixel) const;
+
+    ContestState& Context;
+    QImage Picture;
+};

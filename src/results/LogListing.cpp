@@ -1,0 +1,55 @@
+#include "results/LogListing.h"
+
+#include "platform/AutomationDate.h"
+#include "platform/Cp932.h"
+#include "platform/DisplayFormat.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString Gap = QStringLiteral("  ");
+
+QString Cells(const ResultRecord& record)
+{
+    return NumberCell(record.EntryNo, 4) + Gap + NumberCell(record.Rank, 5) + Gap + NumberCell(record.TotalPoints, 5) +
+           Gap + NumberCell(record.MaxPoints, 7) + Gap + NumberCell(record.MaxRaw, 7) + Gap +
+           NumberCell(record.IntegPoints, 7) + Gap + NumberCell(record.IntegRaw, 7) + Gap;
+}
+
+QString DateCell(const ResultRecord& record)
+{
+    return FormatDateTime(FromAutomationDate(record.MeasuredAt));
+}
+
+}
+
+QString LogListRow(const ResultRecord& record)
+{
+    return Cells(record) + QLatin1Char(' ') + DateCell(record);
+}
+
+QString LogFileRow(const ResultRecord& record)
+{
+    return Cells(record) + DateCell(record);
+}
+
+QByteArray LogExportText(std::span<const ResultRecord> records)
+{
+    QByteArray text;
+    for (const ResultRecord& record : records) {
+        // Digits, blanks, "-", "/" and ":" only: always in the code page.
+        text += EncodeCp932(LogFileRow(record)).value_or(QByteArray());
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::optional<QString> ExportFileName(const QString& chosen)
+{
+    const QString extension = QStringLiteral(".TXT");
+    const QString name = chosen.right(4).toUpper() == extension ? chosen : chosen + extension;
+    if (QFileInfo(name).fileName().toUpper() == extension)
+        return std::nullopt;
+    return name;
+}

@@ -1,0 +1,147 @@
+#include "results/LoudnessGraph.h"
+
+#include <QFile>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+constexpr int HeaderBytes = 46;
+constexpr qint64 MaxBytes8 = 250000;
+constexpr qint64 MaxSamples16 = 3000000;
+const QRect GraphWindow(-200, -3800, 10400, 7600);
+const QRectF FrameRect(0, -GraphHalfHeight, GraphWidth, 2 * GraphHalfHeight);
+const QColor NoiseColour(0, 128, 0);
+const QColor ZeroColour(0, 0, 128);
+
+QPen PixelPen(const QColor& colour, int width, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, width, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// Graph units on the painter; the caller saves and restores it.
+void UseGraphUnits(QPainter& painter, QSize size)
+{
+    painter.setWindow(GraphWindow);
+    painter.setViewport(QRect(QPoint(0, 0), size));
+}
+
+void DrawFrameRect(QPainter& painter, const QColor& colour, int width)
+{
+    painter.setPen(PixelPen(colour, width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(FrameRect);
+}
+
+// Text whose top left corner is at (x, y) in graph units, in the font's own
+// pixel size rather than scaled with the units.
+void PrintAt(QPainter& painter, int x, int y, const QString& text)
+{
+    const QPointF topLeft = painter.combinedTransform().map(QPointF(x, y));
+    painter.save();
+    painter.setViewTransformEnabled(false);
+    painter.setWorldMatrixEnabled(false);
+    painter.drawText(topLeft + QPointF(0, painter.fontMetrics().ascent()), text);
+    painter.restore();
+}
+
+// Round to the nearest whole number, halves to even.
+qint64 HalvesToEven(qint64 bytes)
+{
+    return static_cast<qint64>(std::nearbyint(static_cast<double>(bytes) / 2.0));
+}
+
+}
+
+QColor GraphBackColour(const GraphLook& look)
+{
+    return look.WhiteOnBlack ? QColor(0, 0, 0) : QColor(255, 255, 255);
+}
+
+QColor GraphDrawColour(const GraphLook& look)
+{
+    return look.WhiteOnBlack ? QColor(255, 255, 255) : QColor(0, 0, 0);
+}
+
+QTransform GraphTransform(QSize size)
+{
+    return QTransform::fromScale(size.width() / double(GraphWindow.width()), size.height() / double(GraphWindow.height()))
+        .translate(-GraphWindow.left(), -GraphWindow.top());
+}
+
+int NoiseLineOffset(int noiseCutLevel)
+{
+    return static_cast<int>(noiseCutLevel / 100.0 * 3277);
+}
+
+QString TimeLabel(int label, int measureSeconds)
+{
+    return QString::number(label * measureSeconds / 10.0, 'f', 1);
+}
+
+std::optional<RecordingLevels> ReadRecordingLevels(const QString& path, int quality)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 dataBytes = std::max<qint64>(file.size() - HeaderBytes, 0);
+    const SampleWidth width = quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
+    const bool tooLong = width == SampleWidth::Bits8 ? dataBytes > MaxBytes8 : HalvesToEven(dataBytes) > MaxSamples16;
+    if (tooLong || (dataBytes > 0 && !file.seek(HeaderBytes)))
+        return std::nullopt;
+    const QByteArray data = file.read(dataBytes);
+    if (data.size() != dataBytes)
+        return std::nullopt;
+    return RecordingLevels{SampleLevels(data, width), width};
+}
+
+void DrawGraphFrame(QPainter& painter, QSize size, const GraphLook& look)
+{
+    painter.save();
+    painter.fillRect(QRect(QPoint(0, 0), size), GraphBackColour(look));
+    UseGraphUnits(painter, size);
+    DrawFrameRect(painter, GraphDrawColour(look), 2);
+    const int offset = NoiseLineOffset(look.NoiseCutLevel);
+    painter.setPen(PixelPen(NoiseColour, 2));
+    painter.drawLine(QPointF(0, -offset), QPointF(GraphWidth, -offset));
+    painter.drawLine(QPointF(0, offset), QPointF(GraphWidth, offset));
+    painter.setPen(PixelPen(ZeroColour, 2));
+    painter.drawLine(QPointF(0, 0), QPointF(GraphWidth, 0));
+    painter.restore();
+}
+
+void DrawGraphScale(QPainter& painter, QSize size, const GraphLook& look)
+{
+    const QColor colour = GraphDrawColour(look);
+    painter.save();
+    UseGraphUnits(painter, size);
+    DrawFrameRect(painter, colour, 4);
+    painter.setPen(PixelPen(colour, 1, Qt::DotLine));
+    for (int k = 1; k <= 9; ++k)
+        painter.drawLine(QPointF(k * 1000, -GraphHalfHeight), QPointF(k * 1000, GraphHalfHeight));
+    painter.setPen(PixelPen(colour, 1));
+    painter.drawLine(QPointF(0, 0), QPointF(GraphWidth, 0));
+
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPointSize(12);
+    painter.setFont(font);
+    for (int m = 0; m <= 10; ++m)
+        PrintAt(painter, -200, m * 700 - 3550, m == 5 ? QStringLiteral(" +") : QStringLiteral(" ･"));
+    PrintAt(painter, -50, 3580, QStringLiteral("0"));
+    for (int h = 1; h <= 10; ++h)
+        PrintAt(painter, h * 1000 - 50, 3580, TimeLabel(h, look.MeasureSeconds));
+    painter.restore();
+}
+
+void DrawGraphWaveform(QPainter& painter, QSize size, const GraphLook& look, const RecordingLevels& recording,
+                       WaveformDrawer draw)
+{
+    const double fullScale = recording.Width == SampleWidth::Bits8 ? 128.0 : 32768.0;
+    painter.save();
+    UseGraphUnits(painter, size);
+    painter.setPen(PixelPen(GraphDrawColour(look), 1));
+    draw(painter, WaveformPlacement{0, GraphWidth, 0, GraphHalfHeight / fullScale}, recording.Levels);
+    painter.restore();
+}

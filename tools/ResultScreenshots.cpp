@@ -1,0 +1,140 @@
+// Shows the ranking board (first and second page), the score monitor in
+// both colour schemes, the measurement log and its save dialog on the X
+// display, and photographs the whole display after each into the folder
+// given as the only argument.
+#include "platform/DesktopSetup.h"
+#include "results/EVCHK02.h"
+#include "results/EVHYO30.h"
+#include "results/ZanFRM.h"
+#include "store/ContestState.h"
+#include "store/ResultRecord.h"
+#include "store/SettingsStore.h"
+#include "support/SpokenRecording.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class AnswerYes : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
+};
+
+QString OutputFolder;
+
+void Shoot(const QString& name)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+// Twenty-five entrants of a 5-second contest at 48 kHz, each with the same
+// spoken recording, stored over a quarter of an hour.
+void StoreContest(ContestState& context)
+{
+    const QByteArray recording = SpokenRecordingFile(2, 5);
+    QByteArray log;
+    for (int n = 1; n <= MaxEntrants; ++n) {
+        ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 45207.4 + n / 100.0);
+        if (n <= 25) {
+            record.MaxPoints = static_cast<int16_t>(300 + (n * 137) % 600);
+            record.IntegPoints = static_cast<int16_t>(100 + (n * 71) % 400);
+            record.TotalPoints = static_cast<int16_t>(record.MaxPoints + record.IntegPoints);
+            record.MaxRaw = record.MaxPoints * 23593;
+            record.IntegRaw = record.IntegPoints * 7864;
+            record.SampleCount = 240000;
+            record.Reserved1 = -1;
+            record.NoiseCutLevel = 10;
+            record.MeasureSeconds = 5;
+            record.Quality = 2;
+            QFile file(context.Folder.FilePath(QStringLiteral("xx%1.wav").arg(n, 4, 10, QLatin1Char('0'))));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(recording);
+        }
+        log += record.Encode();
+    }
+    QFile file(context.LogPath());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(log);
+}
+
+void ShootBoard(ContestState& context)
+{
+    ZanFRM board(context);
+    board.show();
+    Shoot(QStringLiteral("1-ranking-board-page1"));
+    board.Form_MouseDown(Qt::RightButton);
+    Shoot(QStringLiteral("2-ranking-board-page2"));
+    board.close();
+}
+
+void ShootMonitor(ContestState& context, bool whiteOnBlack)
+{
+    context.Settings.Basic.WaveformWhiteOnBlack = whiteOnBlack;
+    SaveBasicSettings(context);
+    EVHYO30 monitor(context);
+    monitor.Request = ScoreMonitorRequest{OpenedFromMenu};
+    monitor.show();
+    monitor.Form_KeyDown(Qt::Key_Right);
+    Shoot(whiteOnBlack ? QStringLiteral("4-score-monitor-white-on-black") : QStringLiteral("3-score-monitor-black-on-white"));
+    monitor.close();
+}
+
+void ShootLog(ContestState& context)
+{
+    EVCHK02 log(context);
+    log.show();
+    Shoot(QStringLiteral("5-measurement-log"));
+    log.CmdJ_Click();
+    Shoot(QStringLiteral("6-measurement-log-by-rank"));
+    QTimer::singleShot(0, [] {
+        Shoot(QStringLiteral("7-export-dialog"));
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    ChooseExportFile(&log, context.Folder.Path());
+    log.close();
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ResultScreenshots <folder>\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    InstallJapaneseTranslations(application);
+    InstallFontSubstitutions();
+    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(OutputFolder);
+
+    QTemporaryDir folder;
+    AnswerYes answers;
+    ContestState context(folder.path(), answers);
+    ResetToFactorySettings(context);
+    context.Settings.Basic.SoundOn = false;
+    context.Settings.Basic.MeasureSeconds = 5;
+    SaveBasicSettings(context);
+    context.Settings.Mic.NoiseCutLevel = 10;
+    SaveMicSettings(context);
+    StoreContest(context);
+
+    ShootBoard(context);
+    ShootMonitor(context, false);
+    ShootMonitor(context, true);
+    ShootLog(context);
+    return 0;
+}
