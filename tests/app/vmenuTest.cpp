@@ -2,11 +2,11 @@
 #include "app/S_VERFRM.h"
 #include "app/vmenu.h"
 #include "results/EVHYO30.h"
-#include "support/ResultLog.h"
 #include "settings/EVSET20.h"
 #include "settings/VVSET03.h"
 
 #include "support/AppTestFolder.h"
+#include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QAction>
