@@ -81,10 +81,9 @@ void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::sp
     }
     painter.save();
     painter.setPen(HairlinePen(painter));
-    // Back to device pixels by a reset alone: a recorded picture keeps the
-    // reset relative to the painter it is played on, whereas switching the
-    // transforms off would also switch off that painter's own scaling.
     painter.resetTransform();
+    painter.setWorldMatrixEnabled(false);
+    painter.setViewTransformEnabled(false);
     const auto deviceY = [&](double level) {
         return toDevice.m22() * (placement.Baseline + level * placement.Scale) + toDevice.dy();
     };
