@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int TextLeft = 170;
-constexpr int FrameLeft = 300;
 constexpr int GridStep = 162;
 
 // A number written in four characters, right-aligned.

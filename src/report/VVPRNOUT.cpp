@@ -259,7 +259,7 @@ void VVPRNOUT::CmdRev_Click()
         return;
     PreviewMode = -1;
     PCRX.Clear();
-    RunRange(Target::Preview);
+    OutputRange();
 }
 
 void VVPRNOUT::Cmd_Prn_Click()
@@ -271,7 +271,7 @@ void VVPRNOUT::Cmd_Prn_Click()
         return;
     }
     PreviewMode = 0;
-    RunRange(Target::Printer);
+    OutputRange();
 }
 
 void VVPRNOUT::CmdPdf_Click()

@@ -116,15 +116,15 @@ TEST_F(ScoreSheetOutput, ThePrinterBoxTakesOnlyANameOfItsListThatTheFileCanHold)
 {
     Open();
     Window.CmbPrinter->addItems({QStringLiteral("Office"), QStringLiteral("Office \"B\"")});
+    Window.CmbPrinter->setFocus();
     Window.CmbPrinter->setEditText(QStringLiteral("Office"));
-    Window.CmbPrinter_GotFocus();
-    Window.CmbPrinter_LostFocus();
+    Window.ST_PRN->setFocus();
     EXPECT_EQ(Window.PrinterName, QStringLiteral("Office"));
 
-    Window.CmbPrinter_GotFocus();
     for (const QString& text : {QStringLiteral("office"), QStringLiteral("Office \"B\"")}) {
+        Window.CmbPrinter->setFocus();
         Window.CmbPrinter->setEditText(text);
-        Window.CmbPrinter_LostFocus();
+        Window.ST_PRN->setFocus();
         EXPECT_EQ(Window.CmbPrinter->currentText(), QStringLiteral("Office"));
         EXPECT_EQ(Window.PrinterName, QStringLiteral("Office"));
     }
