@@ -14,6 +14,7 @@ ZUVELO_TEST_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
   espeak-ng sox
+  poppler-utils
 )
 
 # Installs the packages given that are not installed yet.

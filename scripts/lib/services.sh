@@ -81,3 +81,27 @@ PA
   echo "PulseAudio did not deliver sound from the virtual microphone" >&2
   return 1
 }
+
+# CUPS with one printer "PDF" (cups-pdf, A4) that stands in for paper: each
+# job becomes a PDF file in the submitting user's home under PDF/. The
+# printer is made the default one.
+zuvelo_start_cups() {
+  zuvelo_service_dir >/dev/null
+  /usr/sbin/cupsd -f >"$(zuvelo_service_dir)/cupsd.log" 2>&1 &
+  ZUVELO_SERVICE_PIDS+=($!)
+  local tries
+  for tries in $(seq 100); do
+    if lpstat -r 2>/dev/null | grep -q 'is running'; then
+      break
+    fi
+    sleep 0.1
+  done
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    echo "CUPS did not start" >&2
+    return 1
+  fi
+  lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4
+  lpadmin -d PDF
+  export ZUVELO_TEST_PRINTER=PDF
+  export ZUVELO_TEST_PRINTER_OUTPUT="$HOME/PDF"
+}

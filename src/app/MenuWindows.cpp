@@ -7,6 +7,8 @@
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "measure/MainFRM.h"
+#include "report/PreView1.h"
+#include "report/VVPRNOUT.h"
 #include "results/EVCHK02.h"
 #include "results/EVHYO30.h"
 #include "results/VhyoFRM.h"
@@ -27,12 +29,23 @@ void WireMeasurementScreen(WindowRegistry& windows, MainFRM* screen)
 
 void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
 {
-    display->OpenScoreSheetOutput = [&windows](const ScoreSheetRequest& request) {
-        if (windows.IsRegistered(WindowName::VVPRNOUT))
-            OpenScoreSheetOutput(windows, request);
+    display->OpenScoreSheetOutput = [&windows, display](const ScoreSheetRequest& request) {
+        OpenScoreSheetOutput(windows, request, display);
     };
     display->OpenScoreMonitor = [&windows, display](const ScoreMonitorRequest& request) {
         OpenScoreMonitor(windows, request, display);
+    };
+}
+
+void WireScoreSheetOutput(WindowRegistry& windows, VVPRNOUT* output)
+{
+    output->ShowPreview = [&windows, output](const PageSurface& page, int16_t& previewStopRequest) {
+        auto* preview = static_cast<PreView1*>(windows.Instance(WindowName::PreView1, output));
+        preview->PCRX = &page;
+        preview->PreviewStopRequest = previewStopRequest;
+        windows.ShowModal(WindowName::PreView1, output);
+        previewStopRequest = preview->PreviewStopRequest;
+        preview->PCRX = nullptr;
     };
 }
 
@@ -62,15 +75,21 @@ void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
     windows.Register(WindowName::ZanFRM, [&context](QWidget* parent) { return new ZanFRM(context, parent); });
     windows.Register(WindowName::EVHYO30, [&context](QWidget*) { return new EVHYO30(context); });
     windows.Register(WindowName::EVCHK02, [&context](QWidget* parent) { return new EVCHK02(context, parent); });
+    windows.Register(WindowName::VVPRNOUT, [&windows, &context](QWidget* parent) {
+        auto* output = new VVPRNOUT(context, parent);
+        WireScoreSheetOutput(windows, output);
+        return output;
+    });
+    windows.Register(WindowName::PreView1, [](QWidget* parent) { return new PreView1(parent); });
     windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new InitFRM(context, parent); });
     windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new EVSET00(context, parent); });
     windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new S_VERFRM(context, parent); });
 }
 
-void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request)
+void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request, QWidget* owner)
 {
-    (void)request;
-    windows.ShowModeless(WindowName::VVPRNOUT);
+    auto* output = static_cast<VVPRNOUT*>(windows.Instance(WindowName::VVPRNOUT));
+    output->Open(request, owner ? owner->pos() : QPoint());
 }
 
 void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner)

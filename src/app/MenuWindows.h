@@ -13,6 +13,8 @@ class WindowRegistry;
 void RegisterMenuWindows(WindowRegistry& windows, AppContext& context);
 
 // The two windows that open either from the menu or for the entrant just
-// stored, with the request that says which.
-void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request);
+// stored, with the request that says which. The score sheet output opens at
+// the position of `owner` (the menu); for the entrant just stored it prints
+// the sheet without ever showing itself.
+void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request, QWidget* owner);
 void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner);

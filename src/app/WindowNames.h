@@ -9,6 +9,7 @@ inline const QString MainFRM = QStringLiteral("MainFRM");
 inline const QString VhyoFRM = QStringLiteral("VhyoFRM");
 inline const QString ZanFRM = QStringLiteral("ZanFRM");
 inline const QString VVPRNOUT = QStringLiteral("VVPRNOUT");
+inline const QString PreView1 = QStringLiteral("PreView1");
 inline const QString EVHYO30 = QStringLiteral("EVHYO30");
 inline const QString InitFRM = QStringLiteral("InitFRM");
 inline const QString VVSET01 = QStringLiteral("VVSET01");

@@ -65,6 +65,11 @@ QWidget* WindowRegistry::Existing(const QString& name) const
     return Windows.value(name);
 }
 
+QWidget* WindowRegistry::Instance(const QString& name, QWidget* owner)
+{
+    return Window(name, owner);
+}
+
 QWidget* WindowRegistry::Window(const QString& name, QWidget* parent)
 {
     if (QWidget* existing = Windows.value(name))

@@ -28,6 +28,9 @@ public:
 
     // The window made so far under that name, if any.
     QWidget* Existing(const QString& name) const;
+    // The window under that name, made on first use, without showing it: for
+    // a window that acts without ever being seen.
+    QWidget* Instance(const QString& name, QWidget* owner = nullptr);
 
 private:
     QWidget* Window(const QString& name, QWidget* parent);

@@ -175,7 +175,7 @@ void vmenu::F30_Click()
 
 void vmenu::F50_Click()
 {
-    OpenScoreSheetOutput(Windows, ScoreSheetRequest{});
+    OpenScoreSheetOutput(Windows, ScoreSheetRequest{}, this);
 }
 
 void vmenu::F51_Click()

@@ -1,0 +1,52 @@
+#include "report/ReportSettings.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Cp932.h"
+#include "platform/WriteNotation.h"
+#include "store/ContestState.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString FileName = QStringLiteral("REPSETZ.REC");
+
+QString FilePathInProgramFolder(ContestState& context)
+{
+    QDir::setCurrent(context.Folder.Path());
+    return context.Folder.FilePath(FileName);
+}
+
+}
+
+bool StorablePrinterName(const QString& printerName)
+{
+    return !printerName.contains(QLatin1Char('"')) && EncodeCp932(printerName).has_value();
+}
+
+bool LoadReportSettings(ContestState& context, QString& printerName)
+{
+    QFile file(FilePathInProgramFolder(context));
+    QString name;
+    const bool read = file.open(QIODevice::ReadOnly) && WriteNotationReader(file.readAll()).ReadText(name)
+                      && file.error() == QFileDevice::NoError;
+    if (!read) {
+        context.Messages.Inform(QStringLiteral("レポート設定ファィル不正です！"), MessageIcon::Error);
+        return false;
+    }
+    printerName = name;
+    return true;
+}
+
+bool SaveReportSettings(ContestState& context, const QString& printerName)
+{
+    const QString path = FilePathInProgramFolder(context);
+    WriteNotationWriter writer;
+    writer.WriteText(printerName);
+    if (!writer.Ok() || !WriteFileAtomically(path, writer.Bytes())) {
+        context.Messages.Inform(QStringLiteral("レポート設定ファイルが不正です。"), MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}

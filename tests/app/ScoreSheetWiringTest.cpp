@@ -1,0 +1,78 @@
+#include "app/MenuWindows.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "platform/DesktopSetup.h"
+#include "support/AppTestFolder.h"
+#include "support/ScoreSheetEntrants.h"
+#include "support/TestPrinter.h"
+#include "support/WidgetTestSupport.h"
+
+#include <QFile>
+
+namespace {
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Shown += event->type() == QEvent::Show;
+        return false;
+    }
+    int Shown = 0;
+};
+
+class ImmediatePrint : public TestPrinterTest {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+
+    void SetUp() override
+    {
+        TestPrinterTest::SetUp();
+        if (IsSkipped())
+            return;
+        InstallFontSubstitutions();
+        WriteInstalledFolder(Folder);
+        StoreEntrant(Folder.Context, 1, 0, 1, 5);
+        StoreEntrant(Folder.Context, 2, 1, 1, 5);
+        RegisterMenuWindows(Windows, Folder.Context);
+        Windows.Instance(WindowName::VVPRNOUT)->installEventFilter(&Counter);
+    }
+
+    // Prints the sheet of entrant 2 as the result display asks for it.
+    QStringList PrintAfterMeasurement()
+    {
+        const QStringList printed = PdfFiles();
+        Before.unite(QSet<QString>(printed.begin(), printed.end()));
+        Folder.Messages.Messages.clear();
+        OpenScoreSheetOutput(Windows, ScoreSheetRequest{OpenedAfterMeasurement, 2}, nullptr);
+        return NewJobs(1);
+    }
+
+    AppTestFolder Folder;
+    WindowRegistry Windows;
+    ShowCounter Counter;
+};
+
+}
+
+TEST_F(ImmediatePrint, OneSheetGoesToTheSavedPrinterWithoutTheWindowEverShowing)
+{
+    Folder.Write(QStringLiteral("REPSETZ.REC"), '"' + Printer.toUtf8() + "\"\r\n");
+    const QStringList jobs = PrintAfterMeasurement();
+    ASSERT_EQ(jobs.size(), 1);
+    EXPECT_TRUE(jobs[0].contains(QStringLiteral("Zuvelo-0002")));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(Counter.Shown, 0);
+    EXPECT_FALSE(Windows.Existing(WindowName::VVPRNOUT)->isVisible());
+}
+
+TEST_F(ImmediatePrint, WithoutSettingsTheSheetGoesToTheDefaultPrinterAndTheFileIsWritten)
+{
+    const QStringList jobs = PrintAfterMeasurement();
+    ASSERT_EQ(jobs.size(), 1) << "the test printer is the default one";
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("レポート設定ファィル不正です！"),
+                                                             QStringLiteral("指定のプリンターが見つかりません")}));
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"\"\r\n"));
+    EXPECT_EQ(Counter.Shown, 0);
+}

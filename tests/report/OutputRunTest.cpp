@@ -1,0 +1,85 @@
+#include "report/OutputRun.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A run whose operator presses stop before the sheets listed and answers the
+// questions in order; the sheets output are recorded.
+struct ScriptedRun {
+    std::vector<int> PressStopBefore;
+    std::vector<bool> Answers;
+    int StopInPreviewAt = 0;
+
+    std::vector<int> Shown;
+    std::vector<int> Output;
+    int Questions = 0;
+    bool Stop = false;
+
+    RunEnd Run(int start, int end, int lastEntry)
+    {
+        OutputRunSteps steps;
+        steps.ShowNumber = [this](int n) { Shown.push_back(n); };
+        steps.LetEventsRun = [this] {
+            if (std::find(PressStopBefore.begin(), PressStopBefore.end(), Shown.back()) != PressStopBefore.end())
+                Stop = true;
+        };
+        steps.StopRequested = [this] { return Stop; };
+        steps.ConfirmStop = [this] {
+            const bool yes = Answers.at(static_cast<size_t>(Questions++));
+            Stop = yes;
+            return yes;
+        };
+        steps.OutputSheet = [this](int n) {
+            Output.push_back(n);
+            return n != StopInPreviewAt;
+        };
+        return RunOutputRange(start, end, lastEntry, steps);
+    }
+};
+
+}
+
+TEST(OutputRun, ARangeOutputsEachMeasuredEntrantInOrder)
+{
+    ScriptedRun run;
+    EXPECT_EQ(run.Run(2, 4, 5), RunEnd::Completed);
+    EXPECT_EQ(run.Output, (std::vector<int>{2, 3, 4}));
+
+    ScriptedRun beyond;
+    EXPECT_EQ(beyond.Run(-1, 6, 3), RunEnd::Completed);
+    EXPECT_EQ(beyond.Output, (std::vector<int>{1, 2, 3})) << "no sheet for numbers that are not entrants";
+
+    ScriptedRun reversed;
+    EXPECT_EQ(reversed.Run(3, 2, 5), RunEnd::Completed);
+    EXPECT_TRUE(reversed.Shown.empty());
+}
+
+TEST(OutputRun, DecliningToStopGoesOnWithTheSameNumber)
+{
+    ScriptedRun run;
+    run.PressStopBefore = {2};
+    run.Answers = {false};
+    EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Completed);
+    EXPECT_EQ(run.Questions, 1);
+    EXPECT_EQ(run.Output, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(OutputRun, AgreeingToStopEndsBeforeTheNextSheet)
+{
+    ScriptedRun run;
+    run.PressStopBefore = {2};
+    run.Answers = {true};
+    EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Stopped);
+    EXPECT_EQ(run.Output, (std::vector<int>{1}));
+}
+
+TEST(OutputRun, StoppingInThePreviewEndsAfterTheSheetOnView)
+{
+    ScriptedRun run;
+    run.StopInPreviewAt = 2;
+    EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Stopped);
+    EXPECT_EQ(run.Output, (std::vector<int>{1, 2}));
+}

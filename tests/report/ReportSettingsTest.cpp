@@ -1,0 +1,74 @@
+#include "report/ReportSettings.h"
+
+#include "platform/Cp932.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString FileName = QStringLiteral("REPSETZ.REC");
+const QString LoadFailure = QStringLiteral("レポート設定ファィル不正です！");
+const QString SaveFailure = QStringLiteral("レポート設定ファイルが不正です。");
+
+}
+
+TEST(ReportSettings, APrinterNameWithBlanksAndJapaneseComesBackUnchanged)
+{
+    TestFolder folder;
+    QDir::setCurrent(QDir::tempPath());
+    const QString name = QStringLiteral("事務所 プリンター №2");
+    ASSERT_TRUE(SaveReportSettings(folder.Context, name));
+    EXPECT_EQ(folder.Read(FileName), '"' + *EncodeCp932(name) + "\"\r\n");
+
+    QString loaded = QStringLiteral("before");
+    ASSERT_TRUE(LoadReportSettings(folder.Context, loaded));
+    EXPECT_EQ(loaded, name);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.Dir.path()).canonicalPath());
+    EXPECT_TRUE(folder.Messages.Messages.empty());
+}
+
+TEST(ReportSettings, AnEmptyNameIsTwoQuotes)
+{
+    TestFolder folder;
+    ASSERT_TRUE(SaveReportSettings(folder.Context, {}));
+    EXPECT_EQ(folder.Read(FileName), QByteArray("\"\"\r\n"));
+    QString loaded = QStringLiteral("PDF");
+    EXPECT_TRUE(LoadReportSettings(folder.Context, loaded));
+    EXPECT_EQ(loaded, QString());
+}
+
+TEST(ReportSettings, AMissingOrEmptyFileIsReportedAndKeepsTheName)
+{
+    for (const bool empty : {false, true}) {
+        TestFolder folder;
+        if (empty)
+            folder.Write(FileName, {});
+        QString name = QStringLiteral("PDF");
+        EXPECT_FALSE(LoadReportSettings(folder.Context, name));
+        EXPECT_EQ(name, QStringLiteral("PDF"));
+        ASSERT_EQ(folder.Messages.Messages.size(), 1u);
+        EXPECT_EQ(folder.Messages.Messages[0].Text, LoadFailure);
+        EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    }
+}
+
+TEST(ReportSettings, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
+{
+    TestFolder folder;
+    ASSERT_TRUE(SaveReportSettings(folder.Context, QStringLiteral("PDF")));
+    // A name the file cannot hold.
+    EXPECT_FALSE(SaveReportSettings(folder.Context, QStringLiteral("Office \"A\"")));
+    EXPECT_EQ(folder.Read(FileName), QByteArray("\"PDF\"\r\n"));
+    // A file that cannot be replaced.
+    TestFolder blocked;
+    ASSERT_TRUE(QDir(blocked.Dir.path()).mkdir(FileName));
+    EXPECT_FALSE(SaveReportSettings(blocked.Context, QStringLiteral("PDF")));
+
+    for (const TestFolder* f : {&folder, &blocked}) {
+        ASSERT_EQ(f->Messages.Messages.size(), 1u);
+        EXPECT_EQ(f->Messages.Messages[0].Text, SaveFailure);
+        EXPECT_EQ(f->Messages.Messages[0].Icon, MessageIcon::Warning);
+    }
+}

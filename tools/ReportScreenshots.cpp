@@ -1,0 +1,96 @@
+// Prints three entrants' score sheets into a PDF file, shows the score sheet
+// output window and the print preview at three zooms on the X display, and
+// photographs the whole display after each, into the folder given as the
+// only argument.
+#include "platform/DesktopSetup.h"
+#include "report/PreView1.h"
+#include "report/VVPRNOUT.h"
+#include "store/ContestState.h"
+#include "store/SettingsStore.h"
+#include "support/ScoreSheetEntrants.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+class AnswerYes : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString& text, const QString&, MessageIcon, MessageButtons) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        return MessageAnswer::Yes;
+    }
+};
+
+QString OutputFolder;
+
+void Shoot(const QString& name)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: ReportScreenshots <output folder>\n");
+        return 2;
+    }
+    OutputFolder = QString::fromLocal8Bit(argv[1]);
+    InstallJapaneseTranslations(application);
+    InstallFontSubstitutions();
+
+    QTemporaryDir folder;
+    AnswerYes messages;
+    ContestState context(folder.path(), messages);
+    ResetToFactorySettings(context);
+    StoreEntrant(context, 1, 0, 30, 5);
+    StoreEntrant(context, 2, 2, 30, 10);
+    StoreEntrant(context, 3, 1, 30, 0);
+    SaveBasicSettings(context);
+    SaveMicSettings(context);
+
+    VVPRNOUT output(context);
+    output.ChoosePdfFile = [] { return OutputFolder + QStringLiteral("/sheets.pdf"); };
+    output.Open(ScoreSheetRequest{}, QPoint(80, 80));
+    Shoot(QStringLiteral("1-output-window"));
+    output.CmdPdf_Click();
+    std::printf("wrote %s/sheets.pdf\n", qPrintable(OutputFolder));
+
+    PreView1 preview(&output);
+    int sheet = 0;
+    output.ShowPreview = [&](const PageSurface& page, int16_t& stop) {
+        preview.PCRX = &page;
+        preview.show();
+        const QString prefix = QStringLiteral("2-preview-%1").arg(++sheet);
+        Shoot(prefix + QStringLiteral("-100"));
+        if (sheet == 1) {
+            preview.VS1->setValue(preview.VS1->maximum() / 2);
+            Shoot(prefix + QStringLiteral("-100-scrolled"));
+            preview.ZZ_Click(0);
+            Shoot(prefix + QStringLiteral("-150"));
+            preview.ZZ_Click(4);
+            Shoot(prefix + QStringLiteral("-25"));
+            preview.P1_Click();
+        } else {
+            preview.P2_Click();
+        }
+        stop = preview.PreviewStopRequest;
+    };
+    output.CmdRev_Click();
+    output.close();
+    return 0;
+}
