@@ -1,15 +1,12 @@
 #pragma once
 
+#include "platform/LeadingNumber.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 // Numbers typed into the range boxes and read from display texts.
-
-// The leading number of a text, as the boxes read it: blanks skipped, an
-// optional sign, digits with an optional fraction and exponent; 0 when the
-// text starts with no number ("12ab" is 12, "ab" is 0).
-double LeadingNumber(const QString& text);
 
 // The entry number a range box holds: its leading number rounded to an
 // integer, halves to the even neighbour. Nothing when it lies outside 16 bits.

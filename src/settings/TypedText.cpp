@@ -5,30 +5,6 @@
 #include <QList>
 #include <cmath>
 
-double LeadingNumber(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
-        ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
-    const auto digits = [&text, &i] {
-        const qsizetype first = i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
-            ++i;
-        return i > first;
-    };
-    bool any = digits();
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        any = digits() || any;
-    }
-    if (!any)
-        return 0;
-    return text.mid(start, i - start).toDouble();
-}
-
 std::optional<int> AcceptTypedNumber(const QString& text, int low, int high)
 {
     // Rounds half to even in the default rounding mode.

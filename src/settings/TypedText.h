@@ -1,14 +1,11 @@
 #pragma once
 
+#include "platform/LeadingNumber.h"
+
 #include <QString>
 #include <optional>
 
 // What the operator types into the settings windows.
-
-// The leading number of a text as the numeric boxes read it: blanks skipped,
-// an optional sign, digits with an optional decimal fraction; anything after
-// is ignored, and a text without a number reads as 0 ("12abc" is 12, "" is 0).
-double LeadingNumber(const QString& text);
 
 // The whole number a numeric box accepts from its text when it loses the
 // focus: the leading number rounded half to even (2.5 gives 2, 3.5 gives 4);

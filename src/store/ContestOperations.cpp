@@ -33,6 +33,9 @@ bool StoreMeasuredResult(ContestState& state)
 
 std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order)
 {
+    // A damaged log lists nobody, and the ranking derived from it neither.
+    if (!ScanLog(state))
+        return {};
     return ReadEntrants(order == EntrantOrder::ByEntry ? state.LogPath() : state.RankingPath());
 }
 

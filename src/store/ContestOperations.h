@@ -28,7 +28,8 @@ bool StoreMeasuredResult(ContestState& state);
 // them, in rank order as the ranking file of the last ranking pass does.
 enum class EntrantOrder { ByEntry, ByRank };
 
-// The stored entrants in that order; none when the file cannot be read.
+// The stored entrants in that order; none when the file cannot be read or
+// the log is damaged.
 std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order);
 
 // Ranks every stored entrant anew (ranking file and the ranks in the log),

@@ -54,9 +54,9 @@ bool IsWholeLog(qint64 fileSize, const QByteArray& log)
     return true;
 }
 
-// The records of the measurement log, created empty when missing; nothing
-// when it cannot be read or is damaged.
-std::optional<QByteArray> ReadLog(const QString& path)
+// The records of a log or ranking file, created empty when missing, with the
+// file's whole length.
+std::optional<std::pair<QByteArray, qint64>> ReadRecordFile(const QString& path)
 {
     QFile file(path);
     if (!file.exists() && !file.open(QIODevice::WriteOnly))
@@ -65,9 +65,19 @@ std::optional<QByteArray> ReadLog(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.read(qint64(ResultRecord::Size) * MaxEntrants);
-    if (file.error() != QFileDevice::NoError || !IsWholeLog(file.size(), bytes))
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return bytes;
+    return std::make_pair(bytes, file.size());
+}
+
+// The records of the measurement log; nothing when it cannot be read or is
+// damaged.
+std::optional<QByteArray> ReadLog(const QString& path)
+{
+    const auto file = ReadRecordFile(path);
+    if (!file || !IsWholeLog(file->second, file->first))
+        return std::nullopt;
+    return file->first;
 }
 
 int32_t SaturateToLong(int64_t value)
@@ -203,14 +213,15 @@ bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result
 
 std::vector<ResultRecord> ReadEntrants(const QString& path)
 {
-    const std::optional<QByteArray> bytes = ReadRecordFile(path);
-    if (!bytes)
+    const auto file = ReadRecordFile(path);
+    if (!file)
         return {};
-    const int entrants = CountEntrants(*bytes);
+    const QByteArray& bytes = file->first;
+    const int entrants = CountEntrants(bytes);
     std::vector<ResultRecord> records;
     records.reserve(static_cast<size_t>(entrants));
     for (int n = 1; n <= entrants; ++n)
-        records.push_back(RecordAt(*bytes, n));
+        records.push_back(RecordAt(bytes, n));
     return records;
 }
 
