@@ -36,7 +36,7 @@ TEST(ContestLists, RankingFirstListsEveryEntrantWithItsNewRankInEitherOrder)
     EXPECT_EQ(Ranks(byRank), (std::vector<int>{1, 2, 3, 4}));
 }
 
-TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortFile)
+TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortLogAndADamagedLogListsNobody)
 {
     TestFolder folder;
     EXPECT_TRUE(ListEntrants(folder.Context, EntrantOrder::ByEntry).empty()) << "no log yet";
@@ -47,8 +47,10 @@ TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortFile)
     QByteArray log;
     for (const ResultRecord& record : records)
         log += record.Encode();
-    folder.Write(QStringLiteral("loudlog.dat"), log + QByteArray(30, '\0'));
+    folder.Write(QStringLiteral("loudlog.dat"), log);
     EXPECT_EQ(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByEntry)), (std::vector<int>{1, 2}));
-    folder.Write(QStringLiteral("loudlog.dat"), log.left(2 * ResultRecord::Size + 12));
+    folder.Write(QStringLiteral("loudlog.dat"), log.left(2 * ResultRecord::Size));
     EXPECT_EQ(EntryNumbers(RankAndListEntrants(folder.Context, EntrantOrder::ByRank)), (std::vector<int>{2, 1}));
+    folder.Write(QStringLiteral("loudlog.dat"), log.left(2 * ResultRecord::Size + 12));
+    EXPECT_TRUE(ListEntrants(folder.Context, EntrantOrder::ByRank).empty());
 }
