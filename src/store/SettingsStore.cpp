@@ -78,10 +78,13 @@ bool LoadBasicSettings(ContestState& context)
 bool LoadAllSettings(ContestState& context)
 {
     SettingsRecord& settings = context.Settings;
-    const bool whole = LoadGroupChecked(context, BasicFile, settings.Basic) &
-                       LoadGroupChecked(context, ScreenFile, settings.Screen) &
-                       LoadGroupChecked(context, SoundFile, settings.Sound) &
-                       LoadGroupChecked(context, EffectFile, settings.Effect) & LoadGroupChecked(context, MicFile, settings.Mic);
+    // Every group is read, whichever is broken, so that the good ones are in
+    // memory whatever the operator answers.
+    bool whole = LoadGroupChecked(context, BasicFile, settings.Basic);
+    whole = LoadGroupChecked(context, ScreenFile, settings.Screen) && whole;
+    whole = LoadGroupChecked(context, SoundFile, settings.Sound) && whole;
+    whole = LoadGroupChecked(context, EffectFile, settings.Effect) && whole;
+    whole = LoadGroupChecked(context, MicFile, settings.Mic) && whole;
     if (whole)
         return true;
     return ReportBrokenAndReset(context);
