@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWidget>
 
 // One application object for all window tests of a test program.
 inline void EnsureApplication()
