@@ -72,16 +72,15 @@ int LeadingUsedRecords(const QByteArray& log)
 
 // Input: the entry number to load (16 bits), a tiling byte, a tiled length
 // (16 bits), then the log. With an odd tiling byte the log bytes are repeated
-// up to the tiled length, so that long and full logs are reached too; the
-// tiled log stays within the 3000 records the program ever writes.
+// up to the tiled length, so that long and full logs are reached too, and
+// logs longer than the 3000 records the program ever writes.
 QByteArray LogOf(const uint8_t* data, size_t size)
 {
     const QByteArray pattern(reinterpret_cast<const char*>(data) + 5, static_cast<qsizetype>(size - 5));
     if (!(data[2] & 1) || pattern.isEmpty())
         return pattern;
-    const qsizetype records = qFromLittleEndian<uint16_t>(data + 3) % (MaxEntrants + 1);
-    const qsizetype length = std::min<qsizetype>(records * ResultRecord::Size + (data[2] >> 1) % ResultRecord::Size,
-                                                 qsizetype(MaxEntrants) * ResultRecord::Size);
+    const qsizetype records = qFromLittleEndian<uint16_t>(data + 3) % (MaxEntrants + 101);
+    const qsizetype length = records * ResultRecord::Size + (data[2] >> 1) % ResultRecord::Size;
     QByteArray log;
     log.reserve(length + pattern.size());
     while (log.size() < length)

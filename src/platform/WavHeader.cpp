@@ -89,7 +89,7 @@ std::optional<PcmFormat> ReadRecordableFormat(const QString& path)
                 return std::nullopt;
         }
         // Chunks are padded to an even size.
-        if (!file.seek(file.pos() + size + (size & 1)))
+        if (!file.seek(file.pos() + qint64(size) + (size & 1)))
             return std::nullopt;
     }
     return std::nullopt;

@@ -39,12 +39,13 @@ int CountEntrants(const QByteArray& log)
     return MaxEntrants;
 }
 
-// A log cut in the middle of a record, or whose entrants do not carry their
-// own numbers, is not the log this program wrote: reading on would name the
-// wrong next entrant and overwrite a recording.
+// A log cut in the middle of a record, longer than its 3000 records, or
+// whose entrants do not carry their own numbers, is not the log this program
+// wrote: reading on would name the wrong next entrant and overwrite a
+// recording, and rewriting it would lose what lies beyond the records read.
 bool IsWholeLog(qint64 fileSize, const QByteArray& log)
 {
-    if (fileSize % ResultRecord::Size != 0)
+    if (fileSize % ResultRecord::Size != 0 || fileSize > qint64(ResultRecord::Size) * MaxEntrants)
         return false;
     const int entrants = CountEntrants(log);
     for (int n = 1; n <= entrants; ++n) {

@@ -14,8 +14,9 @@ class ContestState;
 // and the ranking file "loudjni.dat".
 // A missing log is created empty; records beyond the end of a short log read
 // as unused, and a read never shortens the log. A log whose length is not a
-// whole number of records, or whose entrants do not carry their own entry
-// numbers, is damaged: every operation below treats it as unreadable.
+// whole number of records, that holds more than 3000 records, or whose
+// entrants do not carry their own entry numbers, is damaged: every operation
+// below treats it as unreadable.
 
 // The first unused entry number, 1 to 3001; fills ScoreTable and
 // LogHasEntries. Nothing when the log cannot be created or read, or is damaged.

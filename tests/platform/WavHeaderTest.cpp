@@ -1,5 +1,7 @@
 #include "platform/WavHeader.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(WavHeader, TheHeaderIsFortySixBytesWithAnEmptyFormatExtension)
@@ -12,4 +14,17 @@ TEST(WavHeader, TheHeaderIsFortySixBytesWithAnEmptyFormatExtension)
     const QByteArray normal = MakeRecordingHeader(8000, 8, 0);
     EXPECT_EQ(normal.mid(4, 4), QByteArray("\x26\x00\x00\x00", 4));
     EXPECT_EQ(normal.mid(28, 8), QByteArray("\x40\x1F\x00\x00\x01\x00\x08\x00", 8));
+}
+
+TEST(WavHeader, AChunkOfTheLargestSizeIsNotReadAsItsOwnBody)
+{
+    // "junk" claims 4 GiB; what follows it is its body, not a format chunk.
+    const QByteArray header = MakeRecordingHeader(8000, 8, 0);
+    const QByteArray file = header.left(12) + QByteArray("junk\xFF\xFF\xFF\xFF", 8) + header.mid(12);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd.wav"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+    out.close();
+    EXPECT_FALSE(ReadRecordableFormat(path).has_value());
 }

@@ -130,7 +130,8 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
     const QByteArray whole = Measured(1, 900).Encode() + Measured(2, 800).Encode();
     QByteArray renumbered = whole;
     renumbered[70] = 7;
-    for (const QByteArray& damaged : {whole.left(35), whole.left(105), renumbered}) {
+    const QByteArray tooLong = LogOf({}) + Measured(3001, 5).Encode();
+    for (const QByteArray& damaged : {whole.left(35), whole.left(105), renumbered, tooLong}) {
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
         RebuildRanking(context);
