@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/VVUty.h"
+#include "platform/AtomicFile.h"
 #include "platform/AutomationDate.h"
 #include "platform/Cp932.h"
 #include "store/ResultStore.h"
@@ -33,6 +34,7 @@ void CheckProgramFolderPath(ContestState& context)
 
 bool LoadContestAtStart(ContestState& context)
 {
+    RemoveLeftoverTemporaries(context.Folder.Path());
     CheckProgramFolderPath(context);
     LoadSetupRequest(context);
     if (!LoadAllSettings(context))

@@ -19,8 +19,8 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
 // cannot hold (the sound paths are stored there), naming them.
 void CheckProgramFolderPath(ContestState& context);
 
-// Reads the setup request and checks all five settings files, and carries out
-// a pending setup request. False when the program must end (the operator declined the
+// Removes what writes cut short left behind, reads the setup request and
+// checks all five settings files, and carries out a pending setup request. False when the program must end (the operator declined the
 // factory reset).
 bool LoadContestAtStart(ContestState& context);
 

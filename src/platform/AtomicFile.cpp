@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -9,6 +10,10 @@
 #include <unistd.h>
 
 namespace {
+
+// Marks the temporary files of this program's writes, so that those a crash
+// left behind are known for what they are.
+constexpr char TemporarySuffix[] = ".zuvelo-";
 
 // Writes all of `bytes`, going on after a partial write; false at the first
 // error (a full disk among them).
@@ -43,7 +48,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
     // Every step is checked: the data written, its way to the disk, the
     // close, and the rename that puts it in place. A buffered write would
     // report a full disk only when it is too late to keep the old file.
-    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    QByteArray temporary = QFile::encodeName(path) + TemporarySuffix + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
@@ -55,6 +60,15 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
         return false;
     }
     return true;
+}
+
+void RemoveLeftoverTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    const QStringList leftovers = dir.entryList({QStringLiteral("*") + QLatin1String(TemporarySuffix) + QStringLiteral("??????")},
+                                                QDir::Files | QDir::Hidden);
+    for (const QString& name : leftovers)
+        QFile::remove(dir.filePath(name));
 }
 
 bool CopyFileReplacing(const QString& source, const QString& destination)

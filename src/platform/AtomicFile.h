@@ -9,6 +9,10 @@
 // False when the file could not be written; the old file is then untouched.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Removes from `folder` the temporary files that writes cut short by a crash
+// left behind ("KANKYOU1.REC.zuvelo-a1B2c3"); nothing else.
+void RemoveLeftoverTemporaries(const QString& folder);
+
 // Makes `destination` a copy of `source`, replacing it the same way; the old
 // file stays whole when the copy fails.
 bool CopyFileReplacing(const QString& source, const QString& destination);

@@ -3,7 +3,22 @@
 #include "support/SmallFileSystem.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+TEST(AtomicFile, OnlyTheTemporariesOfCutShortWritesAreRemoved)
+{
+    QTemporaryDir dir;
+    const QStringList names = {QStringLiteral("KANKYOU1.REC.zuvelo-a1B2c3"), QStringLiteral("xx0001.wav.zuvelo-Zz9Yy8"),
+                               QStringLiteral("KANKYOU1.REC"), QStringLiteral("xx0001.wav"), QStringLiteral("notes.zuvelo-abc"),
+                               QStringLiteral("KANKYOU1.REC.a1B2c3")};
+    for (const QString& name : names)
+        ASSERT_TRUE(WriteFileAtomically(dir.filePath(name), "x"));
+    RemoveLeftoverTemporaries(dir.path());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU1.REC.a1B2c3"), QStringLiteral("notes.zuvelo-abc"),
+                           QStringLiteral("xx0001.wav")}));
+}
 
 TEST(AtomicFile, AFullDiskLeavesTheOldFileAndNothingElse)
 {
