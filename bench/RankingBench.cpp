@@ -2,6 +2,7 @@
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/ResultStore.h"
+#include "FullLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,16 +20,7 @@ void BM_RebuildRanking(benchmark::State& state)
     QTemporaryDir dir;
     SilentMessages messages;
     ContestState context(dir.path(), messages);
-    QByteArray log;
-    for (int n = 1; n <= MaxEntrants; ++n) {
-        ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 46000.0);
-        record.TotalPoints = static_cast<int16_t>((n * 7919) % 2001);
-        log += record.Encode();
-    }
-    QFile file(context.LogPath());
-    file.open(QIODevice::WriteOnly);
-    file.write(log);
-    file.close();
+    WriteFullLog(context.LogPath());
     for (auto _ : state)
         RebuildRanking(context);
 }

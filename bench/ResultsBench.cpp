@@ -9,6 +9,7 @@
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
 #include "support/SpokenRecording.h"
+#include "FullLog.h"
 
 #include <QApplication>
 #include <QImage>
@@ -55,16 +56,7 @@ void BM_RankingBoardOpening(benchmark::State& state)
     AnswerYes answers;
     ContestState context(folder.path(), answers);
     ResetToFactorySettings(context);
-    QByteArray log;
-    for (int n = 1; n <= MaxEntrants; ++n) {
-        ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 46000.0);
-        record.TotalPoints = static_cast<int16_t>((n * 7919) % 2001);
-        log += record.Encode();
-    }
-    QFile file(context.LogPath());
-    file.open(QIODevice::WriteOnly);
-    file.write(log);
-    file.close();
+    WriteFullLog(context.LogPath());
     ZanFRM board(context);
     for (auto _ : state) {
         board.show();

@@ -7,6 +7,7 @@
 #include "platform/DesktopSetup.h"
 #include "results/VhyoFRM.h"
 #include "store/SettingsStore.h"
+#include "ScreenshotSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,24 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-class AnswerYes : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
-};
-
-QString OutputFolder;
-
-void Shoot(const QString& name)
-{
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 700)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
-    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    std::printf("wrote %s\n", qPrintable(path));
-}
 
 void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
 {

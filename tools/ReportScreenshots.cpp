@@ -8,6 +8,7 @@
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
 #include "support/ScoreSheetEntrants.h"
+#include "ScreenshotSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,31 +17,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
-
-class AnswerYes : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString& text, const QString&, MessageIcon, MessageButtons) override
-    {
-        std::printf("message: %s\n", qPrintable(text));
-        return MessageAnswer::Yes;
-    }
-};
-
-QString OutputFolder;
-
-void Shoot(const QString& name)
-{
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 700)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
-    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    std::printf("wrote %s\n", qPrintable(path));
-}
-
-}
 
 int main(int argc, char* argv[])
 {

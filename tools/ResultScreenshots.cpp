@@ -10,6 +10,7 @@
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
 #include "support/SpokenRecording.h"
+#include "ScreenshotSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,24 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-class AnswerYes : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
-};
-
-QString OutputFolder;
-
-void Shoot(const QString& name)
-{
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 700)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
-    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    std::printf("wrote %s\n", qPrintable(path));
-}
 
 // Twenty-five entrants of a 5-second contest at 48 kHz, each with the same
 // spoken recording, stored over a quarter of an hour.

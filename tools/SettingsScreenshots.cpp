@@ -12,6 +12,7 @@
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
+#include "ScreenshotSupport.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -27,24 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-class AnswerYes : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Yes; }
-};
-
-QString OutputFolder;
-
-void Shoot(const QString& name)
-{
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 700)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
-    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    std::printf("wrote %s\n", qPrintable(path));
-}
 
 void WriteFile(const QString& path, const QByteArray& bytes)
 {

@@ -113,9 +113,9 @@ void EVHYO30::StepTo(int entrant)
     ShowEntrant();
 }
 
-void EVHYO30::Form_KeyDown(int key)
+void EVHYO30::Act(MonitorAction action)
 {
-    switch (MonitorKeyAction(key)) {
+    switch (action) {
     case MonitorAction::Close:
         close();
         break;
@@ -128,6 +128,11 @@ void EVHYO30::Form_KeyDown(int key)
     case MonitorAction::Nothing:
         break;
     }
+}
+
+void EVHYO30::Form_KeyDown(int key)
+{
+    Act(MonitorKeyAction(key));
 }
 
 QPointF EVHYO30::GraphPoint(QPointF pixel) const
@@ -137,19 +142,7 @@ QPointF EVHYO30::GraphPoint(QPointF pixel) const
 
 void EVHYO30::Form_MouseDown(Qt::MouseButton button, QPointF point)
 {
-    switch (MonitorClickAction(button, GraphPoint(point), AfterMeasurement())) {
-    case MonitorAction::Close:
-        close();
-        break;
-    case MonitorAction::Next:
-        StepTo(StepEntrant(CurrentEntrant, 1, LastEntrant));
-        break;
-    case MonitorAction::Previous:
-        StepTo(StepEntrant(CurrentEntrant, -1, LastEntrant));
-        break;
-    case MonitorAction::Nothing:
-        break;
-    }
+    Act(MonitorClickAction(button, GraphPoint(point), AfterMeasurement()));
 }
 
 void EVHYO30::Form_MouseMove(QPointF point)

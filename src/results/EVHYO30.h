@@ -2,6 +2,7 @@
 
 #include "platform/MultimediaPlayer.h"
 #include "results/LoudnessGraph.h"
+#include "results/ScoreMonitor.h"
 #include "store/OpenRequests.h"
 
 #include <QDialog>
@@ -55,6 +56,7 @@ protected:
 private:
     bool AfterMeasurement() const;
     void StepTo(int entrant);
+    void Act(MonitorAction action);
     void ShowText();
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/MessageBoxService.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <cstdio>
+
+// What the screenshot drivers share.
+
+// Answers every question Yes and prints what was shown, so that a driver
+// never stops on a message box.
+class AnswerYes : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString& text, const QString&, MessageIcon, MessageButtons) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        return MessageAnswer::Yes;
+    }
+};
+
+// The folder the pictures go to.
+inline QString OutputFolder;
+
+// Lets the windows settle, then photographs the whole X display as
+// <OutputFolder>/<name>.png.
+inline void Shoot(const QString& name)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    std::printf("wrote %s\n", qPrintable(path));
+}
