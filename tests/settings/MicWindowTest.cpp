@@ -18,15 +18,6 @@
 
 namespace {
 
-// Delivers a recording a little short of three seconds at 8 kHz.
-class ShortRecorder : public SoundRecorder {
-public:
-    bool Start(const PcmFormat&, int64_t) override { return true; }
-    void Stop() override {}
-    bool IsRecording() const override { return false; }
-    QByteArray Samples() const override { return QByteArray(23990, char(200)); }
-};
-
 class MicWindow : public SettingsWindowTest {
 protected:
     void SetUp() override
@@ -37,10 +28,9 @@ protected:
             Recorder.Signal.append(char(128 + std::lround(120 * std::sin(i * 0.3) * std::sin(i * M_PI / 24000))));
     }
 
-    std::unique_ptr<EVSET20> Open(std::unique_ptr<SoundRecorder> recorder = {})
+    std::unique_ptr<EVSET20> Open()
     {
-        auto window = std::make_unique<EVSET20>(Context, QString(), nullptr,
-                                                recorder ? std::move(recorder) : std::make_unique<FakeRecorder>(Recorder));
+        auto window = std::make_unique<EVSET20>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
         window->show();
         return window;
     }
@@ -110,7 +100,9 @@ TEST_F(MicWindow, ACancelledTestScoresNothingAndTheNextCountsFromZero)
 
 TEST_F(MicWindow, ARecordingOfTheWrongSizeIsReadOutButNotScored)
 {
-    auto window = Open(std::make_unique<ShortRecorder>());
+    // A recording a little short of three seconds at 8 kHz.
+    Recorder.DeliverAtMost = 23990;
+    auto window = Open();
     window->CmdSTR->click();
     RunTicks(*window, TestTicks);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
