@@ -64,14 +64,10 @@ void ShootResult(ContestState& context)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: MeasurementScreenshots <folder>\n");
+    if (!TakeOutputFolder(argc, argv, "MeasurementScreenshots"))
         return 2;
-    }
     QApplication application(argc, argv);
     InstallFontSubstitutions();
-    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(OutputFolder);
 
     QTemporaryDir folder;
     AnswerYes answers;

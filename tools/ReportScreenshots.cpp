@@ -17,15 +17,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: ReportScreenshots <output folder>\n");
+    if (!TakeOutputFolder(argc, argv, "ReportScreenshots"))
         return 2;
-    }
-    OutputFolder = QString::fromLocal8Bit(argv[1]);
+    QApplication application(argc, argv);
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
 

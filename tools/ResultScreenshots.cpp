@@ -94,15 +94,11 @@ void ShootLog(ContestState& context)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ResultScreenshots <folder>\n");
+    if (!TakeOutputFolder(argc, argv, "ResultScreenshots"))
         return 2;
-    }
     QApplication application(argc, argv);
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
-    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(OutputFolder);
 
     QTemporaryDir folder;
     AnswerYes answers;

@@ -3,6 +3,7 @@
 #include "platform/MessageBoxService.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -35,4 +36,16 @@ inline void Shoot(const QString& name)
     const QString path = OutputFolder + QLatin1Char('/') + name + QStringLiteral(".png");
     QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
     std::printf("wrote %s\n", qPrintable(path));
+}
+
+// Takes the folder for the pictures from the command line ("<program>
+// <folder>") and makes it; false, after printing the usage, without one.
+inline bool TakeOutputFolder(int argc, char* argv[], const char* program)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", program);
+        return false;
+    }
+    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    return QDir().mkpath(OutputFolder);
 }

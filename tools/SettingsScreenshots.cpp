@@ -95,15 +95,11 @@ void ShootChoosers(QWidget* owner)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: SettingsScreenshots <folder>\n");
+    if (!TakeOutputFolder(argc, argv, "SettingsScreenshots"))
         return 2;
-    }
     QApplication application(argc, argv);
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
-    OutputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(OutputFolder);
 
     QTemporaryDir folder;
     AnswerYes answers;
