@@ -69,10 +69,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     InstallFontSubstitutions();
 
-    QTemporaryDir folder;
-    AnswerYes answers;
-    ContestState context(folder.path(), answers);
-    ResetToFactorySettings(context);
+    FactoryContest contest;
+    ContestState& context = contest.Context;
     context.Settings.Basic.SoundOn = false;
     SaveBasicSettings(context);
 

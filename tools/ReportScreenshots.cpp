@@ -25,10 +25,8 @@ int main(int argc, char* argv[])
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
 
-    QTemporaryDir folder;
-    AnswerYes messages;
-    ContestState context(folder.path(), messages);
-    ResetToFactorySettings(context);
+    FactoryContest contest;
+    ContestState& context = contest.Context;
     StoreEntrant(context, 1, 0, 30, 5);
     StoreEntrant(context, 2, 2, 30, 10);
     StoreEntrant(context, 3, 1, 30, 0);

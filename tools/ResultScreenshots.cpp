@@ -100,10 +100,8 @@ int main(int argc, char* argv[])
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
 
-    QTemporaryDir folder;
-    AnswerYes answers;
-    ContestState context(folder.path(), answers);
-    ResetToFactorySettings(context);
+    FactoryContest contest;
+    ContestState& context = contest.Context;
     context.Settings.Basic.SoundOn = false;
     context.Settings.Basic.MeasureSeconds = 5;
     SaveBasicSettings(context);

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/MessageBoxService.h"
+#include "store/ContestState.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdio>
 
 // What the screenshot drivers share.
@@ -20,6 +23,15 @@ public:
         std::printf("message: %s\n", qPrintable(text));
         return MessageAnswer::Yes;
     }
+};
+
+// A contest in a temporary program folder with factory settings.
+struct FactoryContest {
+    FactoryContest() { ResetToFactorySettings(Context); }
+
+    QTemporaryDir Folder;
+    AnswerYes Answers;
+    ContestState Context{Folder.path(), Answers};
 };
 
 // The folder the pictures go to.

@@ -101,16 +101,14 @@ int main(int argc, char* argv[])
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
 
-    QTemporaryDir folder;
-    AnswerYes answers;
-    ContestState context(folder.path(), answers);
-    ResetToFactorySettings(context);
+    FactoryContest contest;
+    ContestState& context = contest.Context;
     for (int quality = 0; quality <= 2; ++quality) {
         const RecordingFormat format = RecordingFormatOf(quality);
         WriteFile(context.Folder.FilePath(QLatin1String(format.TemplateName)),
                   MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
     }
-    QDir::setCurrent(folder.path());
+    QDir::setCurrent(contest.Folder.path());
 
     ShootMicrophone(context);
     VVSET01 basic(context);
