@@ -10,7 +10,9 @@
 #include "store/SettingsStore.h"
 #include "support/FakeRecorder.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -118,14 +120,4 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
 }
 BENCHMARK(BM_MeasurementProcessorShare)->Arg(BarGauge)->Arg(CircleGauge)->Unit(benchmark::kSecond)->Iterations(1);
 
-}
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

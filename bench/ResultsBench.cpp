@@ -2,7 +2,6 @@
 // 30 seconds at 48 kHz at 1920×1080, per pixel column against one line per
 // sample, and the ranking board opening on 3000 entrants, ranking pass
 // included.
-#include "platform/DesktopSetup.h"
 #include "results/LoudnessGraph.h"
 #include "results/ZanFRM.h"
 #include "store/ContestState.h"
@@ -11,7 +10,6 @@
 #include "support/SpokenRecording.h"
 #include "FullLog.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -68,15 +66,4 @@ void BM_RankingBoardOpening(benchmark::State& state)
 }
 BENCHMARK(BM_RankingBoardOpening)->Unit(benchmark::kMillisecond);
 
-}
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

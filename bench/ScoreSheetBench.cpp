@@ -1,11 +1,9 @@
 // One score sheet of a 30-second 48 kHz entrant written as the PDF file a
 // print job spools, with the graph drawn per device column and, for
 // comparison, one line per sample: time per sheet and the file's size.
-#include "platform/DesktopSetup.h"
 #include "report/ScoreSheetDrawing.h"
 #include "support/ScoreSheetEntrants.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
@@ -63,14 +61,3 @@ void PerSample(benchmark::State& state)
 
 BENCHMARK(PerColumn)->Arg(300)->Arg(600)->Arg(1200)->Unit(benchmark::kMillisecond);
 BENCHMARK(PerSample)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
