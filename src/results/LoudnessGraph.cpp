@@ -1,12 +1,11 @@
 #include "results/LoudnessGraph.h"
 
-#include <QFile>
+#include "measure/RecordingFile.h"
+
 #include <QPainter>
-#include <cmath>
 
 namespace {
 
-constexpr int HeaderBytes = 46;
 constexpr qint64 MaxBytes8 = 250000;
 constexpr qint64 MaxSamples16 = 3000000;
 const QRect GraphWindow(-200, -3800, 10400, 7600);
@@ -47,12 +46,6 @@ void PrintAt(QPainter& painter, int x, int y, const QString& text)
     painter.restore();
 }
 
-// Round to the nearest whole number, halves to even.
-qint64 HalvesToEven(qint64 bytes)
-{
-    return static_cast<qint64>(std::nearbyint(static_cast<double>(bytes) / 2.0));
-}
-
 }
 
 QColor GraphBackColour(const GraphLook& look)
@@ -83,18 +76,13 @@ QString TimeLabel(int label, int measureSeconds)
 
 std::optional<RecordingLevels> ReadRecordingLevels(const QString& path, int quality)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const qint64 dataBytes = std::max<qint64>(file.size() - HeaderBytes, 0);
     const SampleWidth width = quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
-    const bool tooLong = width == SampleWidth::Bits8 ? dataBytes > MaxBytes8 : HalvesToEven(dataBytes) > MaxSamples16;
-    if (tooLong || (dataBytes > 0 && !file.seek(HeaderBytes)))
+    // The sample count of 16-bit data is its byte count halved, halves to
+    // even: one odd byte more than twice the limit still fits.
+    const std::optional<QByteArray> data = ReadRecordingData(path, width == SampleWidth::Bits8 ? MaxBytes8 : 2 * MaxSamples16 + 1);
+    if (!data)
         return std::nullopt;
-    const QByteArray data = file.read(dataBytes);
-    if (data.size() != dataBytes)
-        return std::nullopt;
-    return RecordingLevels{SampleLevels(data, width), width};
+    return RecordingLevels{SampleLevels(*data, width), width};
 }
 
 void DrawGraphFrame(QPainter& painter, QSize size, const GraphLook& look)
