@@ -4,9 +4,9 @@
 // 30-second measurement runs.
 #include "store/ContestState.h"
 #include "measure/LoudnessAnalysis.h"
-#include "measure/MainFRM.h"
+#include "measure/MeasurementScreen.h"
 #include "measure/RecordingFile.h"
-#include "results/VhyoFRM.h"
+#include "results/ResultDisplay.h"
 #include "store/SettingsStore.h"
 #include "support/FakeRecorder.h"
 
@@ -71,13 +71,13 @@ double ProcessorSeconds()
 void BM_FinishingToResultOnScreen(benchmark::State& state)
 {
     Contest contest;
-    MainFRM screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
+    MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
     screen.show();
     for (auto _ : state) {
         state.PauseTiming();
         screen.Audio.RecordingStep(1);
         screen.Audio.RecordingStep(2);
-        VhyoFRM result(contest.Context);
+        ResultDisplay result(contest.Context);
         PaintWatch watch;
         result.installEventFilter(&watch);
         state.ResumeTiming();
@@ -103,7 +103,7 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
     contest.Context.Settings.Screen = ScreenSettings::Factory();
     contest.Context.Settings.Screen.GaugeStyle = static_cast<int16_t>(state.range(0));
     SaveScreenSettings(contest.Context);
-    MainFRM screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
+    MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
     screen.ShowResultDisplay = [] {};
     screen.show();
     double share = 0;

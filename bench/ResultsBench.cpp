@@ -3,7 +3,7 @@
 // sample, and the ranking board opening on 3000 entrants, ranking pass
 // included.
 #include "results/LoudnessGraph.h"
-#include "results/ZanFRM.h"
+#include "results/RankingBoard.h"
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
@@ -55,7 +55,7 @@ void BM_RankingBoardOpening(benchmark::State& state)
     ContestState context(folder.path(), answers);
     ResetToFactorySettings(context);
     WriteFullLog(context.LogPath());
-    ZanFRM board(context);
+    RankingBoard board(context);
     for (auto _ : state) {
         board.show();
         state.PauseTiming();

@@ -2,10 +2,10 @@
 // gauge styles, and the result display, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
 #include "store/ContestState.h"
-#include "measure/MainFRM.h"
+#include "measure/MeasurementScreen.h"
 #include "measure/RecordingFile.h"
 #include "platform/DesktopSetup.h"
-#include "results/VhyoFRM.h"
+#include "results/ResultDisplay.h"
 #include "store/SettingsStore.h"
 #include "ScreenshotSupport.h"
 
@@ -26,7 +26,7 @@ void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
     SaveScreenSettings(context);
     const QString suffix = QStringLiteral("-%1-%2").arg(fullGauge ? QStringLiteral("full") : QStringLiteral("heading"),
                                                          gaugeStyle == BarGauge ? QStringLiteral("bar") : QStringLiteral("circle"));
-    MainFRM screen(context);
+    MeasurementScreen screen(context);
     screen.show();
     Shoot(QStringLiteral("1-waiting") + suffix);
     screen.DisplayState = Ready;
@@ -54,7 +54,7 @@ void ShootResult(ContestState& context)
         context.Contest.ScoreTable[n] = static_cast<int16_t>(n * 80);
     context.Contest.EntryNo = 25;
     context.Measure.TotalPoints = 1234;
-    VhyoFRM result(context);
+    ResultDisplay result(context);
     result.show();
     Shoot(QStringLiteral("5-result"));
     result.close();

@@ -3,8 +3,8 @@
 // photographs the whole display after each, into the folder given as the
 // only argument.
 #include "platform/DesktopSetup.h"
-#include "report/PreView1.h"
-#include "report/VVPRNOUT.h"
+#include "report/PrintPreview.h"
+#include "report/ScoreSheetOutput.h"
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
 #include "support/ScoreSheetEntrants.h"
@@ -33,14 +33,14 @@ int main(int argc, char* argv[])
     SaveBasicSettings(context);
     SaveMicSettings(context);
 
-    VVPRNOUT output(context);
+    ScoreSheetOutput output(context);
     output.ChoosePdfFile = [] { return OutputFolder + QStringLiteral("/sheets.pdf"); };
     output.Open(ScoreSheetRequest{}, QPoint(80, 80));
     Shoot(QStringLiteral("1-output-window"));
     output.CmdPdf_Click();
     std::printf("wrote %s/sheets.pdf\n", qPrintable(OutputFolder));
 
-    PreView1 preview(&output);
+    PrintPreview preview(&output);
     int sheet = 0;
     output.ShowPreview = [&](const PageSurface& page, int16_t& stop) {
         preview.PCRX = &page;

@@ -3,9 +3,9 @@
 // display, and photographs the whole display after each into the folder
 // given as the only argument.
 #include "platform/DesktopSetup.h"
-#include "results/EVCHK02.h"
-#include "results/EVHYO30.h"
-#include "results/ZanFRM.h"
+#include "results/MeasurementLogWindow.h"
+#include "results/ScoreMonitor.h"
+#include "results/RankingBoard.h"
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
@@ -54,7 +54,7 @@ void StoreContest(ContestState& context)
 
 void ShootBoard(ContestState& context)
 {
-    ZanFRM board(context);
+    RankingBoard board(context);
     board.show();
     Shoot(QStringLiteral("1-ranking-board-page1"));
     board.Form_MouseDown(Qt::RightButton);
@@ -66,7 +66,7 @@ void ShootMonitor(ContestState& context, bool whiteOnBlack)
 {
     context.Settings.Basic.WaveformWhiteOnBlack = whiteOnBlack;
     SaveBasicSettings(context);
-    EVHYO30 monitor(context);
+    ScoreMonitor monitor(context);
     monitor.Request = ScoreMonitorRequest{OpenedFromMenu};
     monitor.show();
     monitor.Form_KeyDown(Qt::Key_Right);
@@ -76,7 +76,7 @@ void ShootMonitor(ContestState& context, bool whiteOnBlack)
 
 void ShootLog(ContestState& context)
 {
-    EVCHK02 log(context);
+    MeasurementLogWindow log(context);
     log.show();
     Shoot(QStringLiteral("5-measurement-log"));
     log.CmdJ_Click();

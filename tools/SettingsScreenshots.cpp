@@ -4,11 +4,11 @@
 // each into the folder given as the only argument.
 #include "measure/RecordingFile.h"
 #include "platform/DesktopSetup.h"
-#include "settings/EVSET09.h"
-#include "settings/EVSET20.h"
-#include "settings/VVSET01.h"
-#include "settings/VVSET02.h"
-#include "settings/VVSET03.h"
+#include "settings/EffectSettingsWindow.h"
+#include "settings/MicrophoneSettingsWindow.h"
+#include "settings/BasicSettingsWindow.h"
+#include "settings/ScreenSettingsWindow.h"
+#include "settings/SoundSettingsWindow.h"
 #include "store/ContestState.h"
 #include "store/ResultRecord.h"
 #include "store/SettingsStore.h"
@@ -56,7 +56,7 @@ void ShootWindow(QDialog& window, const QString& name)
 
 void ShootMicrophone(ContestState& context)
 {
-    EVSET20 window(context, QStringLiteral("pavucontrol --tab=4"));
+    MicrophoneSettingsWindow window(context, QStringLiteral("pavucontrol --tab=4"));
     window.show();
     Shoot(QStringLiteral("1-microphone"));
     WriteTestRecording(context.Folder.FilePath(QStringLiteral("mk1.wav")));
@@ -111,13 +111,13 @@ int main(int argc, char* argv[])
     QDir::setCurrent(contest.Folder.path());
 
     ShootMicrophone(context);
-    VVSET01 basic(context);
+    BasicSettingsWindow basic(context);
     ShootWindow(basic, QStringLiteral("2-basic"));
-    VVSET03 sound(context, QStringLiteral("pavucontrol --tab=3"));
+    SoundSettingsWindow sound(context, QStringLiteral("pavucontrol --tab=3"));
     ShootWindow(sound, QStringLiteral("3-sound"));
-    EVSET09 effects(context);
+    EffectSettingsWindow effects(context);
     ShootWindow(effects, QStringLiteral("4-effects"));
-    VVSET02 screen(context);
+    ScreenSettingsWindow screen(context);
     ShootWindow(screen, QStringLiteral("5-screen"));
     screen.show();
     ShootChoosers(&screen);

@@ -1,33 +1,33 @@
 #include "app/MenuWindows.h"
 
 #include "app/AppContext.h"
-#include "app/EVSET00.h"
-#include "app/InitFRM.h"
-#include "app/S_VERFRM.h"
+#include "app/FactoryResetWindow.h"
+#include "app/DataClearWindow.h"
+#include "app/VersionWindow.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
-#include "measure/MainFRM.h"
-#include "report/PreView1.h"
-#include "report/VVPRNOUT.h"
-#include "results/EVCHK02.h"
-#include "results/EVHYO30.h"
-#include "results/VhyoFRM.h"
-#include "results/ZanFRM.h"
-#include "settings/EVSET09.h"
-#include "settings/EVSET20.h"
-#include "settings/VVSET01.h"
-#include "settings/VVSET02.h"
-#include "settings/VVSET03.h"
+#include "measure/MeasurementScreen.h"
+#include "report/PrintPreview.h"
+#include "report/ScoreSheetOutput.h"
+#include "results/MeasurementLogWindow.h"
+#include "results/ScoreMonitor.h"
+#include "results/ResultDisplay.h"
+#include "results/RankingBoard.h"
+#include "settings/EffectSettingsWindow.h"
+#include "settings/MicrophoneSettingsWindow.h"
+#include "settings/BasicSettingsWindow.h"
+#include "settings/ScreenSettingsWindow.h"
+#include "settings/SoundSettingsWindow.h"
 
 namespace {
 
-void WireMeasurementScreen(WindowRegistry& windows, MainFRM* screen)
+void WireMeasurementScreen(WindowRegistry& windows, MeasurementScreen* screen)
 {
     screen->ShowResultDisplay = [&windows, screen] { windows.ShowModal(WindowName::VhyoFRM, screen); };
     screen->ShowRankingBoard = [&windows, screen] { windows.ShowModal(WindowName::ZanFRM, screen); };
 }
 
-void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
+void WireResultDisplay(WindowRegistry& windows, ResultDisplay* display)
 {
     display->OpenScoreSheetOutput = [&windows, display](const ScoreSheetRequest& request) {
         OpenScoreSheetOutput(windows, request, display);
@@ -37,10 +37,10 @@ void WireResultDisplay(WindowRegistry& windows, VhyoFRM* display)
     };
 }
 
-void WireScoreSheetOutput(WindowRegistry& windows, VVPRNOUT* output)
+void WireScoreSheetOutput(WindowRegistry& windows, ScoreSheetOutput* output)
 {
     output->ShowPreview = [&windows, output](const PageSurface& page, int16_t& previewStopRequest) {
-        auto* preview = static_cast<PreView1*>(windows.Instance(WindowName::PreView1, output));
+        auto* preview = static_cast<PrintPreview*>(windows.Instance(WindowName::PreView1, output));
         preview->PCRX = &page;
         preview->PreviewStopRequest = previewStopRequest;
         windows.ShowModal(WindowName::PreView1, output);
@@ -52,50 +52,50 @@ void WireScoreSheetOutput(WindowRegistry& windows, VVPRNOUT* output)
 }
 
 // Modal windows are made with their first owner as parent; modeless ones
-// ("VVPRNOUT", "EVHYO30") are made without one.
+// (the score sheet output and the score monitor) are made without one.
 void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
 {
     windows.Register(WindowName::MainFRM, [&windows, &context](QWidget* parent) {
-        auto* screen = new MainFRM(context, parent);
+        auto* screen = new MeasurementScreen(context, parent);
         WireMeasurementScreen(windows, screen);
         return screen;
     });
     windows.Register(WindowName::VhyoFRM, [&windows, &context](QWidget* parent) {
-        auto* display = new VhyoFRM(context, parent);
+        auto* display = new ResultDisplay(context, parent);
         WireResultDisplay(windows, display);
         return display;
     });
-    windows.Register(WindowName::VVSET01, [&context](QWidget* parent) { return new VVSET01(context, parent); });
-    windows.Register(WindowName::VVSET02, [&context](QWidget* parent) { return new VVSET02(context, parent); });
+    windows.Register(WindowName::VVSET01, [&context](QWidget* parent) { return new BasicSettingsWindow(context, parent); });
+    windows.Register(WindowName::VVSET02, [&context](QWidget* parent) { return new ScreenSettingsWindow(context, parent); });
     windows.Register(WindowName::VVSET03,
-                     [&context](QWidget* parent) { return new VVSET03(context, context.PlayVolumeCommand, parent); });
+                     [&context](QWidget* parent) { return new SoundSettingsWindow(context, context.PlayVolumeCommand, parent); });
     windows.Register(WindowName::EVSET20,
-                     [&context](QWidget* parent) { return new EVSET20(context, context.RecVolumeCommand, parent); });
-    windows.Register(WindowName::EVSET09, [&context](QWidget* parent) { return new EVSET09(context, parent); });
-    windows.Register(WindowName::ZanFRM, [&context](QWidget* parent) { return new ZanFRM(context, parent); });
-    windows.Register(WindowName::EVHYO30, [&context](QWidget*) { return new EVHYO30(context); });
-    windows.Register(WindowName::EVCHK02, [&context](QWidget* parent) { return new EVCHK02(context, parent); });
+                     [&context](QWidget* parent) { return new MicrophoneSettingsWindow(context, context.RecVolumeCommand, parent); });
+    windows.Register(WindowName::EVSET09, [&context](QWidget* parent) { return new EffectSettingsWindow(context, parent); });
+    windows.Register(WindowName::ZanFRM, [&context](QWidget* parent) { return new RankingBoard(context, parent); });
+    windows.Register(WindowName::EVHYO30, [&context](QWidget*) { return new ScoreMonitor(context); });
+    windows.Register(WindowName::EVCHK02, [&context](QWidget* parent) { return new MeasurementLogWindow(context, parent); });
     windows.Register(WindowName::VVPRNOUT, [&windows, &context](QWidget* parent) {
-        auto* output = new VVPRNOUT(context, parent);
+        auto* output = new ScoreSheetOutput(context, parent);
         WireScoreSheetOutput(windows, output);
         return output;
     });
-    windows.Register(WindowName::PreView1, [](QWidget* parent) { return new PreView1(parent); });
-    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new InitFRM(context, parent); });
-    windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new EVSET00(context, parent); });
-    windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new S_VERFRM(context, parent); });
+    windows.Register(WindowName::PreView1, [](QWidget* parent) { return new PrintPreview(parent); });
+    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new DataClearWindow(context, parent); });
+    windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new FactoryResetWindow(context, parent); });
+    windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new VersionWindow(context, parent); });
 }
 
 void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request, QWidget* owner)
 {
-    auto* output = static_cast<VVPRNOUT*>(windows.Instance(WindowName::VVPRNOUT));
+    auto* output = static_cast<ScoreSheetOutput*>(windows.Instance(WindowName::VVPRNOUT));
     output->Open(request, owner ? owner->pos() : QPoint());
 }
 
 void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner)
 {
     const auto prepare = [&request](QWidget* window) {
-        auto* monitor = static_cast<EVHYO30*>(window);
+        auto* monitor = static_cast<ScoreMonitor*>(window);
         // Already open beside the menu: it opens anew, for this request.
         if (request.OpenMode != OpenedFromMenu && monitor->isVisible())
             monitor->hide();

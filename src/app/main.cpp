@@ -1,9 +1,9 @@
-// The start-up procedure of VMAIN: the operating system check, then the main
+// The start-up procedure of StartUp: the operating system check, then the main
 // menu, whose Form_Load carries the rest of the start-up.
 #include "app/AppContext.h"
-#include "app/VMAIN.h"
-#include "app/VVUty.h"
-#include "app/vmenu.h"
+#include "app/StartUp.h"
+#include "app/SystemCheck.h"
+#include "app/MainMenu.h"
 #include "platform/DesktopSetup.h"
 #include "platform/QtMessageBox.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
 
     if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;
-    vmenu menu(context);
+    MainMenu menu(context);
     menu.Form_Load();
     if (context.EndRequested())
         return 0;

@@ -1,63 +1,185 @@
 #include "results/RankingBoard.h"
 
-#include "platform/DisplayFormat.h"
+#include "platform/ClickLabel.h"
+#include "platform/StoredColour.h"
+#include "results/RankingPages.h"
+#include "store/ContestOperations.h"
+#include "store/ContestState.h"
+#include "store/SettingsStore.h"
 
-#include <algorithm>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 
-constexpr int MaxBoardPages = 300;
+// The board is laid out in twips; a pixel of the screen is 15 of them.
+constexpr double TwipsPerPixel = 15;
 
-}
-
-int LastBoardPage(int ranked)
+// The character a key produces, 0 for keys that produce none.
+int KeyAscii(const QKeyEvent* event)
 {
-    return std::min(ranked / BoardRows + 1, MaxBoardPages);
-}
-
-QString BoardRowText(const ResultRecord& record)
-{
-    return QStringLiteral("№") + NumberCell(record.EntryNo, 4) + QString(6, QLatin1Char(' ')) +
-           NumberCell(record.TotalPoints, 4) + QStringLiteral("点");
-}
-
-std::array<QString, BoardRows> BoardPageRows(std::span<const ResultRecord> ranking, int page)
-{
-    std::array<QString, BoardRows> rows;
-    const qsizetype first = qsizetype(page - 1) * BoardRows;
-    for (int row = 0; row < BoardRows; ++row) {
-        const qsizetype index = first + row;
-        if (index < 0 || index >= qsizetype(ranking.size()))
-            break;
-        rows[static_cast<size_t>(row)] = BoardRowText(ranking[static_cast<size_t>(index)]);
-    }
-    return rows;
-}
-
-QString BoardLabelText(int page, int row, const QString& rowText)
-{
-    if (rowText.isEmpty())
-        return {};
-    const int rank = (page - 1) * BoardRows + row + 1;
-    return NumberCell(rank, 3) + QStringLiteral("位") + QString(14, QLatin1Char(' ')) + rowText;
-}
-
-QString BoardIndicatorText(int page)
-{
-    const int first = (page - 1) * BoardRows + 1;
-    return FormatNumber(first) + QStringLiteral(" -") + FormatNumber(first + BoardRows - 1) + QStringLiteral(" 表示中");
-}
-
-std::optional<int> BoardPageAfterClick(Qt::MouseButton button, int page, int lastPage)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        if (page <= 1)
-            return std::nullopt;
-        return page - 1;
-    case Qt::RightButton:
-        return page >= lastPage ? 1 : page + 1;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Space:
+        return 32;
     default:
-        return page;
+        return event->text().isEmpty() ? 0 : event->text().at(0).unicode();
     }
+}
+
+void SetTextColour(QLabel* label, int32_t colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, FromStoredColour(colour));
+    label->setPalette(palette);
+}
+
+}
+
+RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("ずべろ　順位表"));
+    setAutoFillBackground(true);
+    for (int i = 0; i < BoardRows; ++i) {
+        auto* row = new ClickLabel(this);
+        row->MouseDown = [this, i](Qt::MouseButton button) { HYOX1_MouseDown(i, button); };
+        HYOX1[static_cast<size_t>(i)] = row;
+    }
+    // The indicator takes no clicks, and keeps them from the board.
+    LB1 = new ClickLabel(this);
+    LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LmtTM = new QTimer(this);
+    LmtTM->setInterval(1000);
+    connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
+}
+
+void RankingBoard::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Load();
+}
+
+void RankingBoard::Form_Load()
+{
+    LoadBasicSettings(Context);
+    LoadScreenSettings(Context);
+    LoadSoundSettings(Context);
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    setGeometry(screen->geometry());
+    Ranking = RankAndListEntrants(Context, EntrantOrder::ByRank);
+    PageCount();
+    BoardLayout();
+    CurrentPage = 1;
+    PageLoad(CurrentPage);
+    PageShow();
+    IdleSeconds = 0;
+    LmtTM->start();
+}
+
+void RankingBoard::PageCount()
+{
+    LastPage = LastBoardPage(static_cast<int>(Ranking.size()));
+}
+
+void RankingBoard::BoardLayout()
+{
+    const ScreenSettings& colours = Context.Settings.Screen;
+    QPalette back = palette();
+    back.setColor(QPalette::Window, FromStoredColour(colours.ResultBackColor));
+    setPalette(back);
+
+    const int width = this->width();
+    const int height = this->height();
+    QFont rowFont(QStringLiteral("ＭＳ ゴシック"));
+    rowFont.setUnderline(true);
+    rowFont.setPointSizeF(std::max(height * TwipsPerPixel / 10 / 30, 1.0));
+    for (int i = 0; i < BoardRows; ++i) {
+        ClickLabel* row = HYOX1[static_cast<size_t>(i)];
+        SetTextColour(row, colours.ResultForeColor);
+        row->setFont(rowFont);
+        row->setGeometry(width / 10, (i + 1) * height / 12, width * 18 / 20, height / 12);
+    }
+    QFont indicatorFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    indicatorFont.setBold(true);
+    indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
+    LB1->setFont(indicatorFont);
+    SetTextColour(LB1, colours.ResultForeColor);
+}
+
+void RankingBoard::PageLoad(int page)
+{
+    RowTexts = BoardPageRows(Ranking, page);
+}
+
+void RankingBoard::PageShow()
+{
+    for (int a = 0; a < BoardRows; ++a) {
+        ClickLabel* row = HYOX1[static_cast<size_t>(a)];
+        row->setText(BoardLabelText(CurrentPage, a, RowTexts[static_cast<size_t>(a)]));
+        row->resize(row->sizeHint());
+    }
+    LB1->setText(BoardIndicatorText(CurrentPage));
+    const QSize indicator = LB1->sizeHint();
+    LB1->setGeometry(width() - indicator.width(), static_cast<int>(height() - indicator.height() * 1.2), indicator.width(),
+                     indicator.height());
+    // All rows start where the first one, centred, starts.
+    const int left = (width() - HYOX1[0]->width()) / 2;
+    for (ClickLabel* row : HYOX1)
+        row->move(left, row->y());
+}
+
+void RankingBoard::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii != 0)
+        close();
+}
+
+void RankingBoard::Form_MouseDown(Qt::MouseButton button)
+{
+    const std::optional<int> page = BoardPageAfterClick(button, CurrentPage, LastPage);
+    if (!page) {
+        close();
+        return;
+    }
+    if (*page == CurrentPage)
+        return;
+    CurrentPage = *page;
+    PageLoad(CurrentPage);
+    PageShow();
+}
+
+void RankingBoard::HYOX1_MouseDown(int, Qt::MouseButton button)
+{
+    Form_MouseDown(button);
+}
+
+void RankingBoard::LmtTM_Timer()
+{
+    ++IdleSeconds;
+    if (IdleSeconds > BoardOpenSeconds)
+        close();
+}
+
+void RankingBoard::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyPress(KeyAscii(event));
+}
+
+void RankingBoard::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(event->button());
+}
+
+void RankingBoard::done(int result)
+{
+    LmtTM->stop();
+    QDialog::done(result);
 }

@@ -2,41 +2,49 @@
 
 #include "store/ResultRecord.h"
 
-#include <QString>
-#include <QtCore/qnamespace.h>
+#include <QDialog>
 #include <array>
-#include <optional>
-#include <span>
+#include <vector>
 
-// What the ranking board shows: ten ranks per page, read from the ranking
-// file, and how the operator pages through them.
+class ContestState;
+class ClickLabel;
+class QTimer;
 
-constexpr int BoardRows = 10;
+// The full-screen ranking board for the audience: ten ranks per page with
+// entry number and total, paged with the mouse; a character key closes it,
+// and it closes by itself three minutes after it opened.
+class RankingBoard : public QDialog {
+public:
+    explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
 
-// Pages of a ranking of `ranked` entrants: one more than the full pages, so
-// that a multiple of ten ends on an empty page, and never more than 300.
-int LastBoardPage(int ranked);
+    void Form_Load();
+    void BoardLayout();
+    void PageCount();
+    void PageLoad(int page);
+    void PageShow();
+    // A key that produces a character (`keyAscii` not 0).
+    void Form_KeyPress(int keyAscii);
+    void Form_MouseDown(Qt::MouseButton button);
+    void HYOX1_MouseDown(int index, Qt::MouseButton button);
+    void LmtTM_Timer();
 
-// "№␣␣12␣␣␣␣␣␣1234点" for entrant 12 with 1234 points.
-QString BoardRowText(const ResultRecord& record);
+    std::array<ClickLabel*, 10> HYOX1{};
+    ClickLabel* LB1 = nullptr;
+    QTimer* LmtTM = nullptr;
 
-// The row texts of `page` (1 for the first ten ranks) from the ranking in
-// rank order; rows without an entrant are empty.
-std::array<QString, BoardRows> BoardPageRows(std::span<const ResultRecord> ranking, int page);
+    int CurrentPage = 1;
+    int LastPage = 1;
+    int IdleSeconds = 0;
+    std::array<QString, 10> RowTexts;
 
-// The text of row `row` (0 to 9) of `page`: the rank in three characters,
-// "位", fourteen blanks and the row text; empty when the row text is.
-QString BoardLabelText(int page, int row, const QString& rowText);
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
-// "␣1␣-␣10␣表示中" for page 1.
-QString BoardIndicatorText(int page);
-
-// The page after a press of `button` on `page`: the left button goes back a
-// page and closes the board on the first, the right one goes forward and
-// from the last page round to the first, other buttons stay. Nothing when
-// the board closes.
-std::optional<int> BoardPageAfterClick(Qt::MouseButton button, int page, int lastPage);
-
-// The board closes itself after this many seconds from its opening, paging
-// or not.
-constexpr int BoardOpenSeconds = 180;
+private:
+    ContestState& Context;
+    // The ranking file as the pass at opening wrote it, in rank order.
+    std::vector<ResultRecord> Ranking;
+};

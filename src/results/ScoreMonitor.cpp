@@ -1,62 +1,198 @@
 #include "results/ScoreMonitor.h"
 
-#include "platform/DisplayFormat.h"
-#include "results/LoudnessGraph.h"
+#include "measure/RecordingFile.h"
+#include "results/MonitorNavigation.h"
+#include "store/ContestState.h"
+#include "store/ResultStore.h"
+#include "store/SettingsStore.h"
 
-#include <algorithm>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 
-int FirstEntrantShown(bool afterMeasurement, int nextEntryNo, int lastEntrant)
+ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
-    if (lastEntrant < 1)
-        return 0;
-    const int wanted = afterMeasurement ? nextEntryNo - 1 : 1;
-    return std::clamp(wanted, 1, lastEntrant);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
+    setMouseTracking(true);
+    LB1 = new QLabel(this);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(12);
+    LB1->setFont(font);
+    LB1->move(0, 0);
+    CmdPlay = new QPushButton(QStringLiteral("再生(&P)"), this);
+    // The keys stay with the window: Space closes, the arrows step.
+    CmdPlay->setFocusPolicy(Qt::NoFocus);
+    connect(CmdPlay, &QPushButton::clicked, this, [this] { CmdPlay_Click(); });
 }
 
-int StepEntrant(int current, int step, int lastEntrant)
+void ScoreMonitor::showEvent(QShowEvent* event)
 {
-    const int next = current + step;
-    return next >= 1 && next <= lastEntrant ? next : current;
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Load();
 }
 
-MonitorAction MonitorKeyAction(int key)
+bool ScoreMonitor::AfterMeasurement() const
 {
-    switch (key) {
-    case Qt::Key_Space:
-    case Qt::Key_Escape:
-        return MonitorAction::Close;
-    case Qt::Key_Right:
-        return MonitorAction::Next;
-    case Qt::Key_Left:
-        return MonitorAction::Previous;
-    default:
-        return MonitorAction::Nothing;
+    return Request.OpenMode == OpenedAfterMeasurement;
+}
+
+GraphLook ScoreMonitor::Look() const
+{
+    return GraphLook{Context.Settings.Basic.WaveformWhiteOnBlack, Context.Settings.Mic.NoiseCutLevel,
+                     Context.Settings.Basic.MeasureSeconds};
+}
+
+void ScoreMonitor::Form_Load()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    setGeometry(screen->geometry());
+    LoadBasicSettings(Context);
+    LoadMicSettings(Context);
+    const std::optional<int16_t> firstFree = ScanLog(Context);
+    LastEntrant = firstFree ? *firstFree - 1 : 0;
+    CurrentEntrant = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, LastEntrant);
+    const QSize button = CmdPlay->sizeHint();
+    CmdPlay->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
+    CmdPlay->setEnabled(CurrentEntrant > 0);
+    ShowEntrant();
+}
+
+void ScoreMonitor::ShowEntrant()
+{
+    StopPlaying();
+    const GraphLook look = Look();
+    Picture = QImage(size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&Picture);
+        DrawGraphFrame(painter, size(), look);
+    }
+    QPalette text = LB1->palette();
+    text.setColor(QPalette::WindowText, GraphDrawColour(look));
+    LB1->setPalette(text);
+    update();
+
+    std::optional<RecordingLevels> recording;
+    if (CurrentEntrant > 0) {
+        LoadLogRecord(Context, CurrentEntrant);
+        ShowText();
+        recording = ReadRecordingLevels(Context.Folder.FilePath(RecordingFileName(CurrentEntrant)),
+                                        Context.Contest.LogQuality);
+        if (!recording)
+            Context.Messages.Inform(QStringLiteral("音声データが不正です。(%1)\nフォルダおよびファイルを確認してください！")
+                                        .arg(CurrentEntrant),
+                                    MessageIcon::Warning);
+    } else {
+        LB1->setText(MonitorTextLine(0, 0, 0, 0));
+        LB1->adjustSize();
+    }
+
+    QPainter painter(&Picture);
+    DrawGraphScale(painter, size(), look);
+    if (recording)
+        DrawGraphWaveform(painter, size(), look, *recording);
+    update();
+}
+
+void ScoreMonitor::ShowText()
+{
+    const std::array<QString, 11>& texts = Context.Contest.LogTexts;
+    LB1->setText(MonitorTextLine(CurrentEntrant, texts[2].toLongLong(), texts[3].toLongLong(), texts[5].toLongLong()));
+    LB1->adjustSize();
+}
+
+void ScoreMonitor::StepTo(int entrant)
+{
+    if (entrant == CurrentEntrant)
+        return;
+    CurrentEntrant = entrant;
+    ShowEntrant();
+}
+
+void ScoreMonitor::Act(MonitorAction action)
+{
+    switch (action) {
+    case MonitorAction::Close:
+        close();
+        break;
+    case MonitorAction::Next:
+        StepTo(StepEntrant(CurrentEntrant, 1, LastEntrant));
+        break;
+    case MonitorAction::Previous:
+        StepTo(StepEntrant(CurrentEntrant, -1, LastEntrant));
+        break;
+    case MonitorAction::Nothing:
+        break;
     }
 }
 
-bool InStepArea(QPointF point)
+void ScoreMonitor::Form_KeyDown(int key)
 {
-    return point.x() >= 0 && point.x() <= GraphWidth && point.y() <= GraphHalfHeight;
+    Act(MonitorKeyAction(key));
 }
 
-MonitorAction MonitorClickAction(Qt::MouseButton button, QPointF point, bool afterMeasurement)
+QPointF ScoreMonitor::GraphPoint(QPointF pixel) const
 {
-    if (afterMeasurement || !InStepArea(point))
-        return MonitorAction::Close;
-    switch (button) {
-    case Qt::LeftButton:
-        return MonitorAction::Next;
-    case Qt::RightButton:
-        return MonitorAction::Previous;
-    default:
-        return MonitorAction::Nothing;
+    return GraphTransform(size()).inverted().map(pixel);
+}
+
+void ScoreMonitor::Form_MouseDown(Qt::MouseButton button, QPointF point)
+{
+    Act(MonitorClickAction(button, GraphPoint(point), AfterMeasurement()));
+}
+
+void ScoreMonitor::Form_MouseMove(QPointF point)
+{
+    setCursor(InStepArea(GraphPoint(point)) ? Qt::ArrowCursor : Qt::CrossCursor);
+}
+
+void ScoreMonitor::CmdPlay_Click()
+{
+    if (MM1.Mode() == MultimediaPlayer::ModePlaying) {
+        StopPlaying();
+        return;
     }
+    if (CurrentEntrant < 1)
+        return;
+    MM1.FileName = Context.Folder.FilePath(RecordingFileName(CurrentEntrant));
+    MM1.Command(QStringLiteral("Open"));
+    MM1.Command(QStringLiteral("Prev"));
+    MM1.Command(QStringLiteral("Play"));
 }
 
-QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints)
+void ScoreMonitor::StopPlaying()
 {
-    return QStringLiteral("エントリー№ : ") + QString::number(entryNo) + QStringLiteral("  成績 ：") +
-           NumberCell(totalPoints, 4) + QStringLiteral(" 点 / 2000点") + QStringLiteral("   最大値 ：") +
-           NumberCell(maxPoints, 4) + QStringLiteral(" 点") + QStringLiteral("   積算値：") + NumberCell(integPoints, 4) +
-           QStringLiteral(" 点");
+    if (MM1.Mode() != MultimediaPlayer::ModeNotOpen)
+        MM1.Command(QStringLiteral("Close"));
+}
+
+void ScoreMonitor::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(event->key());
+}
+
+void ScoreMonitor::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(event->button(), event->position());
+}
+
+void ScoreMonitor::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove(event->position());
+}
+
+void ScoreMonitor::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Picture);
+}
+
+void ScoreMonitor::done(int result)
+{
+    StopPlaying();
+    QDialog::done(result);
 }

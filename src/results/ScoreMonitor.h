@@ -1,34 +1,66 @@
 #pragma once
 
-#include <QPointF>
-#include <QString>
-#include <QtCore/qnamespace.h>
-#include <cstdint>
+#include "platform/MultimediaPlayer.h"
+#include "results/LoudnessGraph.h"
+#include "results/MonitorNavigation.h"
+#include "store/OpenRequests.h"
 
-// What the score monitor decides: which entrant it shows, how the operator
-// steps through them, and the text line above the graph.
+#include <QDialog>
+#include <QImage>
 
-// The entrant shown first: the first one when browsing, the one just stored
-// (the one before `nextEntryNo`) when opened after a measurement; always
-// within 1 .. `lastEntrant`, and 0 when the log holds nobody.
-int FirstEntrantShown(bool afterMeasurement, int nextEntryNo, int lastEntrant);
+class ContestState;
+class QLabel;
+class QPushButton;
 
-// One step forward (+1) or back (-1); the first and the last entrant stay.
-int StepEntrant(int current, int step, int lastEntrant);
+// The full-screen score monitor: one stored entrant at a time, its scores
+// in a text line above a graph of its recording over the measurement time,
+// with the noise cut level marked. Browsing from the menu it starts at the
+// first entrant and steps with the arrow keys or the mouse; opened after a
+// measurement it shows the entrant just stored. "再生(&P)" plays the
+// entrant's recording, a second press stops it.
+class ScoreMonitor : public QDialog {
+public:
+    explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
 
-enum class MonitorAction { Nothing, Close, Next, Previous };
+    // How it was asked to open; set before it is shown.
+    ScoreMonitorRequest Request;
 
-// A key: Space and Escape close, the right and left arrows step.
-MonitorAction MonitorKeyAction(int key);
+    void Form_Load();
+    void ShowEntrant();
+    void Form_KeyDown(int key);
+    // `point` in pixels of the window.
+    void Form_MouseDown(Qt::MouseButton button, QPointF point);
+    void Form_MouseMove(QPointF point);
+    void CmdPlay_Click();
 
-// A press at `point` in graph units: after a measurement any press closes;
-// when browsing, a press inside the graph's columns and not below the frame
-// steps (left button forward, right button back), anywhere else it closes.
-MonitorAction MonitorClickAction(Qt::MouseButton button, QPointF point, bool afterMeasurement);
+    QLabel* LB1 = nullptr;
+    QPushButton* CmdPlay = nullptr;
+    MultimediaPlayer MM1;
 
-// Where a press steps rather than closes; the pointer is an arrow there.
-bool InStepArea(QPointF point);
+    int LastEntrant = 0;
+    // 0 when the log holds nobody.
+    int CurrentEntrant = 0;
 
-// "エントリー№ : 12  成績 ：1234 点 / 2000点   最大値 ： 678 点   積算値： 556 点".
-QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints);
+    // The picture of the entrant on view, drawn once per entrant.
+    const QImage& Graph() const { return Picture; }
+    GraphLook Look() const;
 
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool AfterMeasurement() const;
+    void StepTo(int entrant);
+    void Act(MonitorAction action);
+    void ShowText();
+    void StopPlaying();
+    QPointF GraphPoint(QPointF pixel) const;
+
+    ContestState& Context;
+    QImage Picture;
+};

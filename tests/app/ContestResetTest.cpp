@@ -1,7 +1,7 @@
 #include "app/ContestReset.h"
-#include "app/EVSET00.h"
-#include "app/InitFRM.h"
-#include "app/vmenu.h"
+#include "app/FactoryResetWindow.h"
+#include "app/DataClearWindow.h"
+#include "app/MainMenu.h"
 #include "store/ResultStore.h"
 
 #include "support/AppTestFolder.h"
@@ -65,8 +65,8 @@ TEST_F(ContestReset, FindingNoRecordingOrNoFolderCountsAsFailure)
 
 TEST_F(ContestReset, TheActionButtonsFollowTheirLockBoxes)
 {
-    InitFRM clear(Folder.Context);
-    EVSET00 reset(Folder.Context);
+    DataClearWindow clear(Folder.Context);
+    FactoryResetWindow reset(Folder.Context);
     Folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
     const std::pair<QCheckBox*, QPushButton*> pairs[] = {{clear.CK1, clear.CmdClr}, {reset.CK2, reset.CmdUP2}};
     clear.show();
@@ -98,7 +98,7 @@ TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
     StoreOneEntrant(Folder);
     WriteAll(Folder, Recordings);
     WriteAll(Folder, OtherFiles);
-    InitFRM window(Folder.Context);
+    DataClearWindow window(Folder.Context);
     window.show();
     window.CK1->click();
     window.CmdClr->click();
@@ -116,7 +116,7 @@ TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
 TEST_F(ContestReset, ADataClearWithoutRecordingsStillEmptiesTheLog)
 {
     StoreOneEntrant(Folder);
-    InitFRM window(Folder.Context);
+    DataClearWindow window(Folder.Context);
     window.show();
     window.CK1->click();
     window.CmdClr->click();
@@ -131,7 +131,7 @@ TEST_F(ContestReset, RecordingsAreKeptWhenTheLogCannotBeCleared)
 {
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     WriteAll(Folder, Recordings);
-    InitFRM window(Folder.Context);
+    DataClearWindow window(Folder.Context);
     window.show();
     window.CK1->click();
     window.CmdClr->click();
@@ -145,7 +145,7 @@ TEST_F(ContestReset, RecordingsAreKeptWhenTheLogCannotBeCleared)
 TEST_F(ContestReset, DecliningTheResetRequestChangesNothing)
 {
     Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
-    EVSET00 window(Folder.Context);
+    FactoryResetWindow window(Folder.Context);
     window.show();
     window.CK2->click();
     Folder.Messages.Answer(MessageAnswer::No);
@@ -168,7 +168,7 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
     Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
     const QByteArray basic = Folder.Read(QStringLiteral("KANKYOU1.REC"));
     {
-        EVSET00 window(Folder.Context);
+        FactoryResetWindow window(Folder.Context);
         window.show();
         window.CK2->click();
         Folder.Messages.Answer(MessageAnswer::Yes);
@@ -183,7 +183,7 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
     ScriptedMessageBox nextMessages;
     AppContext next(Folder.Dir.path(), nextMessages);
     nextMessages.Answer(MessageAnswer::Yes);
-    vmenu menu(next);
+    MainMenu menu(next);
     menu.Form_Load();
     EXPECT_EQ(nextMessages.Texts().front(),
               QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"));
@@ -192,7 +192,7 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
 TEST_F(ContestReset, ARequestThatCannotBeStoredIsNotReportedAsDone)
 {
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(SetupFile));
-    EVSET00 window(Folder.Context);
+    FactoryResetWindow window(Folder.Context);
     window.show();
     window.CK2->click();
     Folder.Messages.Answer(MessageAnswer::Yes);

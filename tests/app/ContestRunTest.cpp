@@ -4,7 +4,7 @@
 #include "app/MenuWindows.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
-#include "measure/MainFRM.h"
+#include "measure/MeasurementScreen.h"
 
 #include "support/WidgetTestSupport.h"
 #include "measure/LoudnessAnalysis.h"
@@ -52,7 +52,7 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     WindowRegistry windows;
     RegisterMenuWindows(windows, context);
     windows.ShowModeless(WindowName::MainFRM);
-    auto& screen = *dynamic_cast<MainFRM*>(windows.Existing(WindowName::MainFRM));
+    auto& screen = *dynamic_cast<MeasurementScreen*>(windows.Existing(WindowName::MainFRM));
     ResultDisplayCloser closer;
     const std::vector<double> loudness = {0.2, 0.6, 0.1, 0.9, 0.4};
     for (size_t entrant = 0; entrant < loudness.size(); ++entrant) {

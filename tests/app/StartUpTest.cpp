@@ -1,4 +1,4 @@
-#include "app/vmenu.h"
+#include "app/MainMenu.h"
 
 #include "support/AppTestFolder.h"
 #include "support/WidgetTestSupport.h"
@@ -24,9 +24,9 @@ protected:
     void SetUp() override { EnsureApplication(); }
 
     // Starts the menu over the folder's context, as the program does.
-    std::unique_ptr<vmenu> Start(AppTestFolder& folder)
+    std::unique_ptr<MainMenu> Start(AppTestFolder& folder)
     {
-        auto menu = std::make_unique<vmenu>(folder.Context);
+        auto menu = std::make_unique<MainMenu>(folder.Context);
         menu->Form_Load();
         return menu;
     }
@@ -93,7 +93,7 @@ TEST_F(StartUp, ASetupRequestIsCarriedOutOnceThenCleared)
     }
     AppContext next(folder.Dir.path(), folder.Messages);
     folder.Messages.Messages.clear();
-    vmenu again(next);
+    MainMenu again(next);
     again.Form_Load();
     EXPECT_TRUE(folder.Messages.Messages.empty()) << "the request was consumed";
 }
@@ -116,7 +116,7 @@ TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
     }
     AppContext next(folder.Dir.path(), folder.Messages);
     folder.Messages.Messages.clear();
-    vmenu again(next);
+    MainMenu again(next);
     again.Form_Load();
     EXPECT_TRUE(folder.Messages.Messages.empty());
     EXPECT_EQ(next.Settings.Basic.MeasureSeconds, 9);
@@ -132,7 +132,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
     folder.Write(SetupFile, "#TRUE#\r\n#FALSE#\r\n");
     ScriptedMessageBox secondMessages;
     AppContext second(folder.Dir.path(), secondMessages);
-    vmenu secondMenu(second);
+    MainMenu secondMenu(second);
     secondMenu.Form_Load();
     ASSERT_EQ(secondMessages.Messages.size(), 1u);
     EXPECT_EQ(secondMessages.Messages[0].Text, QStringLiteral("ずべろは既に起動されています！"));
@@ -149,7 +149,7 @@ TEST_F(StartUp, TheFolderIsFreeAgainOnceTheFirstCopyHasEnded)
     WriteInstalledFolder(folder);
     Start(folder).reset();
     AppContext next(folder.Dir.path(), folder.Messages);
-    vmenu again(next);
+    MainMenu again(next);
     again.Form_Load();
     EXPECT_FALSE(next.EndRequested());
     EXPECT_TRUE(folder.Messages.Messages.empty());

@@ -1,4 +1,4 @@
-#include "report/VVPRNOUT.h"
+#include "report/ScoreSheetOutput.h"
 
 #include "platform/DesktopSetup.h"
 #include "platform/DisplayFormat.h"
@@ -71,7 +71,7 @@ protected:
 
     TestFolder Folder;
     ContestState& Context = Folder.Context;
-    VVPRNOUT Window{Context};
+    ScoreSheetOutput Window{Context};
 };
 
 // The share of dark pixels in a box given in page units of the printed page.

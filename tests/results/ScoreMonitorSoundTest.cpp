@@ -1,4 +1,4 @@
-#include "results/EVHYO30.h"
+#include "results/ScoreMonitor.h"
 
 #include "support/ResultLog.h"
 #include "support/SoundServer.h"
@@ -23,7 +23,7 @@ TEST_F(ScoreMonitorPlaying, APressPlaysTheEntrantOnViewAndASecondStopsIt)
     const QByteArray recording = folder.Read(QStringLiteral("xx0002.wav"));
     const QByteArray log = folder.Read(QStringLiteral("loudlog.dat"));
 
-    EVHYO30 monitor(folder.Context);
+    ScoreMonitor monitor(folder.Context);
     monitor.show();
     monitor.Form_KeyDown(Qt::Key_Right);
     monitor.CmdPlay->click();

@@ -1,81 +1,224 @@
-#include "results/LoudnessGraph.h"
 #include "results/ScoreMonitor.h"
 
-#include "platform/WavHeader.h"
+#include "results/LoudnessGraph.h"
+#include "support/ResultLog.h"
+#include "support/WidgetTestSupport.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
-TEST(ScoreMonitor, ClicksInsideTheGraphStepAndElsewhereClose)
-{
-    const QPointF inside(5000, 0);
-    EXPECT_EQ(MonitorClickAction(Qt::LeftButton, inside, false), MonitorAction::Next);
-    EXPECT_EQ(MonitorClickAction(Qt::RightButton, inside, false), MonitorAction::Previous);
-    EXPECT_EQ(MonitorClickAction(Qt::MiddleButton, inside, false), MonitorAction::Nothing);
-    EXPECT_EQ(MonitorClickAction(Qt::LeftButton, {0, 3500}, false), MonitorAction::Next) << "the frame's corner";
-    EXPECT_EQ(MonitorClickAction(Qt::LeftButton, {10000, -3700}, false), MonitorAction::Next) << "above the frame";
-    for (const QPointF outside : {QPointF(-1, 0), QPointF(10001, 0), QPointF(5000, 3501)})
-        EXPECT_EQ(MonitorClickAction(Qt::LeftButton, outside, false), MonitorAction::Close) << outside.x() << "," << outside.y();
-    EXPECT_EQ(MonitorClickAction(Qt::LeftButton, inside, true), MonitorAction::Close) << "after a measurement";
-    EXPECT_EQ(MonitorClickAction(Qt::RightButton, inside, true), MonitorAction::Close);
+namespace {
+
+class ScoreMonitorWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+        Context.Settings.Basic.MeasureSeconds = 1;
+        SaveBasicSettings(Context);
+    }
+
+    // Entrants with these totals, each with a recording of silence.
+    void Stored(const std::vector<int>& totals)
+    {
+        WriteLogOfTotals(Folder, totals);
+        for (size_t i = 0; i < totals.size(); ++i)
+            WriteRecording16(Folder, static_cast<int>(i + 1), std::vector<int16_t>(1600, 0));
+        Context.Contest.EntryNo = static_cast<int16_t>(totals.size() + 1);
+    }
+
+    void Open(int16_t mode)
+    {
+        Monitor.Request = ScoreMonitorRequest{mode};
+        Monitor.show();
+    }
+
+    // A press at a point given in graph units.
+    void Click(Qt::MouseButton button, QPointF graphPoint)
+    {
+        const QPointF pixel = GraphTransform(Monitor.size()).map(graphPoint);
+        QMouseEvent press(QEvent::MouseButtonPress, pixel, Monitor.mapToGlobal(pixel), button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Monitor, &press);
+    }
+
+    void Press(int key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Monitor, &press);
+    }
+
+    QColor GraphPixel(QPointF graphPoint) const
+    {
+        const QPoint pixel = GraphTransform(Monitor.size()).map(graphPoint).toPoint();
+        return Monitor.Graph().pixelColor(pixel);
+    }
+
+    // The application comes before the window.
+    bool Application = (EnsureApplication(), true);
+    TestFolder Folder;
+    ContestState& Context = Folder.Context;
+    ScoreMonitor Monitor{Context};
+};
+
 }
 
-TEST(ScoreMonitor, TextLineRightAlignsEachScoreInFourCharacters)
+TEST_F(ScoreMonitorWindow, BrowsingStepsWithArrowsAndClicksAndClosesOutsideTheGraph)
 {
-    EXPECT_EQ(MonitorTextLine(12, 1234, 678, 556),
-              QStringLiteral("エントリー№ : 12  成績 ：1234 点 / 2000点   最大値 ： 678 点   積算値： 556 点"));
-    EXPECT_EQ(MonitorTextLine(3000, 2000, 1000, 1000),
-              QStringLiteral("エントリー№ : 3000  成績 ：2000 点 / 2000点   最大値 ：1000 点   積算値：1000 点"));
-    EXPECT_EQ(MonitorTextLine(1, 0, 0, 5),
-              QStringLiteral("エントリー№ : 1  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   5 点"));
+    Stored({1234, 500, 2000});
+    Open(OpenedFromMenu);
+    EXPECT_EQ(Monitor.size(), Monitor.screen()->geometry().size());
+    EXPECT_EQ(Monitor.LastEntrant, 3);
+    EXPECT_EQ(Monitor.CurrentEntrant, 1);
+    EXPECT_EQ(Monitor.LB1->text(), QStringLiteral("エントリー№ : 1  成績 ：1234 点 / 2000点   最大値 ： 617 点   積算値： 617 点"));
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Monitor.CurrentEntrant, 1);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Monitor.CurrentEntrant, 3);
+    EXPECT_TRUE(Monitor.LB1->text().startsWith(QStringLiteral("エントリー№ : 3  成績 ：2000 点")));
+    Click(Qt::RightButton, {5000, 1000});
+    EXPECT_EQ(Monitor.CurrentEntrant, 2);
+    Click(Qt::LeftButton, {9999, -3790});
+    EXPECT_EQ(Monitor.CurrentEntrant, 3);
+    EXPECT_TRUE(Monitor.isVisible());
+    Click(Qt::LeftButton, {5000, 3700});
+    EXPECT_FALSE(Monitor.isVisible()) << "below the frame";
+    Open(OpenedFromMenu);
+    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "browsing starts at the first again";
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(Monitor.isVisible());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
-TEST(LoudnessGraph, TimeLabelsFollowTheMeasurementTimeAndNoiseLinesTheCutLevel)
+TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClickCloses)
 {
-    EXPECT_EQ(TimeLabel(1, 5), QStringLiteral("0.5"));
-    EXPECT_EQ(TimeLabel(10, 5), QStringLiteral("5.0"));
-    EXPECT_EQ(TimeLabel(3, 7), QStringLiteral("2.1"));
-    EXPECT_EQ(TimeLabel(10, 30), QStringLiteral("30.0"));
-    EXPECT_EQ(NoiseLineOffset(0), 0);
-    EXPECT_EQ(NoiseLineOffset(5), 163);
-    EXPECT_EQ(NoiseLineOffset(100), 3277);
+    Stored({700, 800, 900, 1000});
+    Open(OpenedAfterMeasurement);
+    EXPECT_EQ(Monitor.CurrentEntrant, 4);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Monitor.CurrentEntrant, 3) << "arrows step in this mode too";
+    Click(Qt::LeftButton, {5000, 0});
+    EXPECT_FALSE(Monitor.isVisible());
+
+    Context.Contest.EntryNo = 1;
+    Open(OpenedAfterMeasurement);
+    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "a failed store leaves the number at the first entrant";
+    Monitor.close();
+    Context.Contest.EntryNo = 3001;
+    Open(OpenedAfterMeasurement);
+    EXPECT_EQ(Monitor.CurrentEntrant, 4) << "never past the last stored entrant";
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(Monitor.isVisible());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
-TEST(LoudnessGraph, GraphUnitsCoverTheWindowWithYDownwards)
+TEST_F(ScoreMonitorWindow, AnEmptyLogShowsAnEmptyGraphWithoutReading)
 {
-    const QTransform toPixels = GraphTransform(QSize(1040, 760));
-    EXPECT_EQ(toPixels.map(QPointF(-200, -3800)), QPointF(0, 0));
-    EXPECT_EQ(toPixels.map(QPointF(10200, 3800)), QPointF(1040, 760));
-    EXPECT_EQ(toPixels.map(QPointF(0, -3500)), QPointF(20, 30));
+    Open(OpenedAfterMeasurement);
+    EXPECT_EQ(Monitor.CurrentEntrant, 0);
+    EXPECT_EQ(Monitor.LB1->text(), QStringLiteral("エントリー№ : 0  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   0 点"));
+    EXPECT_FALSE(Monitor.CmdPlay->isEnabled());
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Monitor.CurrentEntrant, 0);
+    EXPECT_EQ(GraphPixel({0, -3500}), QColor(Qt::black)) << "the frame is drawn";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
-TEST(LoudnessGraph, RecordingsAreReadAfterTheHeaderInTheWidthOfTheirQuality)
+TEST_F(ScoreMonitorWindow, BothColourSchemesKeepTheNoiseAndZeroLineColours)
 {
-    QTemporaryDir dir;
-    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return dir.filePath(name);
-    };
-    const QByteArray header = MakeRecordingHeader(16000, 16, 6);
-    const QString sixteen = write(QStringLiteral("xx0001.wav"), header + QByteArray("\x00\x80\xff\xff\x34\x12", 6));
-    const std::optional<RecordingLevels> read16 = ReadRecordingLevels(sixteen, 1);
-    ASSERT_TRUE(read16);
-    EXPECT_EQ(read16->Levels, (std::vector<int16_t>{-32768, -1, 4660}));
-    EXPECT_EQ(read16->Width, SampleWidth::Bits16);
-    const std::optional<RecordingLevels> read8 = ReadRecordingLevels(sixteen, 0);
-    ASSERT_TRUE(read8) << "the recorded quality decides, not the header";
-    EXPECT_EQ(read8->Levels, (std::vector<int16_t>{-128, 0, 127, 127, -76, -110}));
+    Stored({1000});
+    Context.Settings.Mic.NoiseCutLevel = 50;
+    SaveMicSettings(Context);
+    for (bool whiteOnBlack : {false, true}) {
+        Context.Settings.Basic.WaveformWhiteOnBlack = whiteOnBlack;
+        SaveBasicSettings(Context);
+        Open(OpenedFromMenu);
+        const QColor back = whiteOnBlack ? Qt::black : Qt::white;
+        const QColor drawing = whiteOnBlack ? Qt::white : Qt::black;
+        EXPECT_EQ(GraphPixel({5500, 2000}), back) << whiteOnBlack;
+        EXPECT_EQ(GraphPixel({-100, -3700}), back);
+        EXPECT_EQ(GraphPixel({5500, -3500}), drawing) << "frame";
+        EXPECT_EQ(GraphPixel({5500, 0}), drawing) << "centre line";
+        EXPECT_EQ(GraphPixel(QPointF(5500, -NoiseLineOffset(50))), QColor(0, 128, 0)) << "noise line above";
+        EXPECT_EQ(GraphPixel(QPointF(5500, NoiseLineOffset(50))), QColor(0, 128, 0)) << "noise line below";
+        EXPECT_EQ(Monitor.LB1->palette().color(QPalette::WindowText), drawing);
+        Monitor.close();
+    }
+}
 
-    EXPECT_FALSE(ReadRecordingLevels(dir.filePath(QStringLiteral("missing.wav")), 1));
-    const QString shorter = write(QStringLiteral("short.wav"), header.left(20));
-    ASSERT_TRUE(ReadRecordingLevels(shorter, 2));
-    EXPECT_TRUE(ReadRecordingLevels(shorter, 2)->Levels.empty()) << "shorter than its header: no samples";
-    const QString longest8 = write(QStringLiteral("long8.wav"), header + QByteArray(250000, '\x80'));
-    EXPECT_TRUE(ReadRecordingLevels(longest8, 0));
-    const QString tooLong8 = write(QStringLiteral("toolong8.wav"), header + QByteArray(250001, '\x80'));
-    EXPECT_FALSE(ReadRecordingLevels(tooLong8, 0));
-    const QString tooLong16 = write(QStringLiteral("toolong16.wav"), header + QByteArray(6000002, '\0'));
-    EXPECT_FALSE(ReadRecordingLevels(tooLong16, 1));
+TEST_F(ScoreMonitorWindow, TheLoudestNegativeSampleReachesTheFrameTop)
+{
+    Stored({1000, 1000});
+    // Silence, then half the full scale downwards in the middle of entrant
+    // 1's recording and the full scale in entrant 2's.
+    std::vector<int16_t> samples(1600, 0);
+    samples[801] = -16384;
+    WriteRecording16(Folder, 1, samples);
+    samples[801] = -32768;
+    WriteRecording16(Folder, 2, samples);
+    Open(OpenedFromMenu);
+    const QTransform toPixels = GraphTransform(Monitor.size());
+    const int column = int(toPixels.map(QPointF(802 * 10000.0 / 1600, 0)).x());
+    const int top = int(toPixels.map(QPointF(0, -3500)).y());
+    const int centre = int(toPixels.map(QPointF(0, 0)).y());
+    const auto dark = [this, column](int y) { return Monitor.Graph().pixelColor(column, y) == QColor(Qt::black); };
+    EXPECT_TRUE(dark((top + centre) / 2 + 2));
+    EXPECT_FALSE(dark((top + centre) / 2 - 3)) << "half the scale reaches half the height";
+    Press(Qt::Key_Right);
+    for (int y = top; y <= centre; ++y)
+        EXPECT_TRUE(dark(y)) << y;
+    EXPECT_FALSE(Monitor.Graph().pixelColor(column + 4, (top + centre) / 2) == QColor(Qt::black)) << "only the sample's column";
+}
+
+TEST_F(ScoreMonitorWindow, AnUnreadableRecordingIsReportedAndLeavesTheGraphEmpty)
+{
+    Stored({1000, 1200});
+    std::vector<int16_t> loud(1600, 20000);
+    WriteRecording16(Folder, 1, loud);
+    QFile::remove(Folder.Path(QStringLiteral("xx0002.wav")));
+    Open(OpenedFromMenu);
+    EXPECT_EQ(GraphPixel({5500, 1500}), QColor(Qt::black)) << "entrant 1 drawn";
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("音声データが不正です。(2)\nフォルダおよびファイルを確認してください！")});
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
+    EXPECT_EQ(GraphPixel({5500, 1500}), QColor(Qt::white)) << "no waveform";
+    EXPECT_TRUE(Monitor.LB1->text().startsWith(QStringLiteral("エントリー№ : 2  成績 ：1200 点")));
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "the operator steps on";
+}
+
+TEST_F(ScoreMonitorWindow, TheGraphSurvivesBeingCoveredWithoutReadingAgain)
+{
+    Stored({1000});
+    WriteRecording16(Folder, 1, std::vector<int16_t>(1600, 20000));
+    Open(OpenedFromMenu);
+    const QImage drawn = Monitor.Graph();
+    QFile::remove(Folder.Path(QStringLiteral("xx0001.wav")));
+    Monitor.repaint();
+    EXPECT_EQ(Monitor.grab().toImage().convertToFormat(QImage::Format_RGB32).pixelColor(
+                  GraphTransform(Monitor.size()).map(QPointF(5500, 1500)).toPoint()),
+              QColor(Qt::black));
+    EXPECT_EQ(Monitor.Graph(), drawn);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(ScoreMonitorWindow, PlayingChangesNoFile)
+{
+    Stored({1000});
+    const QByteArray recording = Folder.Read(QStringLiteral("xx0001.wav"));
+    const QByteArray log = Folder.Read(QStringLiteral("loudlog.dat"));
+    Open(OpenedFromMenu);
+    Monitor.CmdPlay->click();
+    Monitor.CmdPlay->click();
+    Monitor.close();
+    EXPECT_EQ(Monitor.MM1.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0001.wav")), recording);
+    EXPECT_EQ(Folder.Read(QStringLiteral("loudlog.dat")), log);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
 }

@@ -4,9 +4,9 @@
 #include "WaveformComparison.h"
 
 #include "platform/MultimediaPlayer.h"
-#include "settings/EVSET20.h"
+#include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SampleWidgets.h"
-#include "settings/VVSET03.h"
+#include "settings/SoundSettingsWindow.h"
 #include "support/SoundServer.h"
 
 #include <QCheckBox>
@@ -56,7 +56,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
     for (int quality = 0; quality <= 2; ++quality) {
         SCOPED_TRACE(quality);
         UseQuality(quality);
-        EVSET20 window(Folder.Context, QString());
+        MicrophoneSettingsWindow window(Folder.Context, QString());
         window.show();
         VirtualMicrophone microphone;
         microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
@@ -98,7 +98,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
 TEST_F(OnSoundServer, ACancelledTestLeavesTheDeviceReadyForTheNext)
 {
     UseQuality(1);
-    EVSET20 window(Folder.Context, QString());
+    MicrophoneSettingsWindow window(Folder.Context, QString());
     window.show();
     VirtualMicrophone microphone;
     microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
@@ -118,7 +118,7 @@ TEST_F(OnSoundServer, TheSoundTestPlaysTheSelectedSlotEvenWhenItIsNotUsed)
 {
     const QString sound = Folder.Path(QStringLiteral("lower.wav"));
     WriteTone(sound, 22050, 2.0, 0.3, 880.0);
-    VVSET03 window(Folder.Context, QString());
+    SoundSettingsWindow window(Folder.Context, QString());
     window.show();
     window.sxdtxt[5]->setText(sound);
     window.CK1[5]->click();

@@ -4,7 +4,7 @@
 #include "SettingsWindowTest.h"
 
 #include "measure/LoudnessAnalysis.h"
-#include "settings/EVSET20.h"
+#include "settings/MicrophoneSettingsWindow.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
 #include "support/FakeRecorder.h"
@@ -28,15 +28,15 @@ protected:
             Recorder.Signal.append(char(128 + std::lround(120 * std::sin(i * 0.3) * std::sin(i * M_PI / 24000))));
     }
 
-    std::unique_ptr<EVSET20> Open()
+    std::unique_ptr<MicrophoneSettingsWindow> Open()
     {
-        auto window = std::make_unique<EVSET20>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
+        auto window = std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
         window->show();
         return window;
     }
 
     // The timer's ticks, one after the other, until the test has ended.
-    static void RunTicks(EVSET20& window, int ticks)
+    static void RunTicks(MicrophoneSettingsWindow& window, int ticks)
     {
         window.Timer1->stop();
         for (int tick = 0; tick < ticks && window.Testing; ++tick)

@@ -4,7 +4,7 @@
 
 #include "platform/StoredColour.h"
 #include "settings/SampleWidgets.h"
-#include "settings/VVSET02.h"
+#include "settings/ScreenSettingsWindow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         SettingsWindowTest::SetUp();
-        Window = std::make_unique<VVSET02>(Context);
+        Window = std::make_unique<ScreenSettingsWindow>(Context);
         Window->Choosers.ChooseColour = [this](const QColor& initial, QWidget*) {
             Presets.push_back(initial);
             return ColourAnswer;
@@ -37,7 +37,7 @@ protected:
         Window->CmdUpd->click();
     }
 
-    std::unique_ptr<VVSET02> Window;
+    std::unique_ptr<ScreenSettingsWindow> Window;
     std::optional<QColor> ColourAnswer;
     std::optional<QFont> FontAnswer;
     std::vector<QColor> Presets;

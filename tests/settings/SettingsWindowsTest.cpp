@@ -3,13 +3,13 @@
 #include "SettingsWindowTest.h"
 
 #include "platform/StoredColour.h"
-#include "settings/EVSET09.h"
-#include "settings/EVSET20.h"
+#include "settings/EffectSettingsWindow.h"
+#include "settings/MicrophoneSettingsWindow.h"
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "settings/VVSET01.h"
-#include "settings/VVSET02.h"
-#include "settings/VVSET03.h"
+#include "settings/BasicSettingsWindow.h"
+#include "settings/ScreenSettingsWindow.h"
+#include "settings/SoundSettingsWindow.h"
 #include "support/FakeRecorder.h"
 
 #include <QCheckBox>
@@ -45,19 +45,19 @@ protected:
     std::vector<Opened> OpenAll()
     {
         std::vector<Opened> windows;
-        auto basic = std::make_unique<VVSET01>(Context);
+        auto basic = std::make_unique<BasicSettingsWindow>(Context);
         QPushButton* basicButton = basic->CmdUpd;
         windows.push_back({std::move(basic), basicButton});
-        auto screen = std::make_unique<VVSET02>(Context);
+        auto screen = std::make_unique<ScreenSettingsWindow>(Context);
         QPushButton* screenButton = screen->CmdUpd;
         windows.push_back({std::move(screen), screenButton});
-        auto sound = std::make_unique<VVSET03>(Context, QString());
+        auto sound = std::make_unique<SoundSettingsWindow>(Context, QString());
         QPushButton* soundButton = sound->CmdUpd;
         windows.push_back({std::move(sound), soundButton});
-        auto effects = std::make_unique<EVSET09>(Context);
+        auto effects = std::make_unique<EffectSettingsWindow>(Context);
         QPushButton* effectsButton = effects->CmdUpdate;
         windows.push_back({std::move(effects), effectsButton});
-        auto mic = std::make_unique<EVSET20>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
+        auto mic = std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
         QPushButton* micButton = mic->CmdUpd;
         windows.push_back({std::move(mic), micButton});
         for (Opened& opened : windows)
@@ -109,7 +109,7 @@ TEST_F(SettingsWindows, AFailedSaveIsReportedAloneAndTheWindowStaysOpen)
     // A folder where the file should be: it cannot be replaced.
     QDir(Folder.Dir.path()).remove(QStringLiteral("KANKYOU4.REC"));
     QDir(Folder.Dir.path()).mkdir(QStringLiteral("KANKYOU4.REC"));
-    EVSET09 window(Context);
+    EffectSettingsWindow window(Context);
     window.show();
     Folder.Messages.Answer(MessageAnswer::Yes);
     window.CmdUpdate->click();
@@ -123,7 +123,7 @@ TEST_F(SettingsWindows, AFailedSaveIsReportedAloneAndTheWindowStaysOpen)
 
 TEST_F(SettingsWindows, TheBasicWindowStoresItsFileAsTheStoreWritesIt)
 {
-    VVSET01 window(Context);
+    BasicSettingsWindow window(Context);
     window.show();
     SendFocus(window.TS1, QEvent::FocusIn);
     window.TS1->setText(QStringLiteral("12"));
@@ -146,7 +146,7 @@ TEST_F(SettingsWindows, TheBasicWindowStoresItsFileAsTheStoreWritesIt)
 
 TEST_F(SettingsWindows, TheMeasurementTimeBoxRestoresOutOfRangeAndRoundsHalvesToEven)
 {
-    VVSET01 window(Context);
+    BasicSettingsWindow window(Context);
     window.show();
     const auto typeAndLeave = [&window](const QString& text) {
         SendFocus(window.TS1, QEvent::FocusIn);
@@ -170,7 +170,7 @@ TEST_F(SettingsWindows, TheMeasurementTimeBoxRestoresOutOfRangeAndRoundsHalvesTo
 
 TEST_F(SettingsWindows, TheStartWaitRestoresBelowMinusTwentyAndWarnsBelowZero)
 {
-    VVSET01 window(Context);
+    BasicSettingsWindow window(Context);
     window.show();
     const auto typeAndLeave = [&window](const QString& text) {
         SendFocus(window.TXT1, QEvent::FocusIn);
@@ -195,7 +195,7 @@ TEST_F(SettingsWindows, TheStartWaitRestoresBelowMinusTwentyAndWarnsBelowZero)
 
 TEST_F(SettingsWindows, TypingAtTheStartReplacesTheTextAndEnterChangesNothing)
 {
-    VVSET01 window(Context);
+    BasicSettingsWindow window(Context);
     window.show();
     SendFocus(window.TS1, QEvent::FocusIn);
     window.TS1->setCursorPosition(0);
@@ -214,7 +214,7 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     Context.Settings.Basic.MeasureSeconds = 45;
     SaveBasicSettings(Context);
     WriteLogWithOneEntrant();
-    VVSET01 basic(Context);
+    BasicSettingsWindow basic(Context);
     basic.show();
     EXPECT_FALSE(basic.TS1->isEnabled() || basic.HS1->isEnabled());
     EXPECT_EQ(basic.LBMSG->text(), QStringLiteral("プレイ中は計測時間の変更はできません。"));
@@ -229,7 +229,7 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU1.REC")), FileOf(expected)) << "the other six settings are registered";
 
     FakeRecorder::Log recorder;
-    EVSET20 mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
+    MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
     EXPECT_FALSE(mic.FRM1->isEnabled() || mic.HS1->isEnabled() || mic.CmdVol->isEnabled());
     EXPECT_TRUE(mic.LBMSG->isVisible());
@@ -255,19 +255,19 @@ TEST_F(SettingsWindows, StoredValuesOutOfRangeOpenClampedAndStayOnDiskUntilRegis
     Folder.Write(QStringLiteral("KANKYOUB.REC"), "150\r\n7\r\n");
     const auto before = ReadSettingsFiles();
 
-    VVSET01 basic(Context);
+    BasicSettingsWindow basic(Context);
     basic.show();
     EXPECT_EQ(basic.TS1->text(), QStringLiteral("30"));
     EXPECT_EQ(basic.TXT1->text(), QStringLiteral("-20"));
-    VVSET03 sound(Context, QString());
+    SoundSettingsWindow sound(Context, QString());
     sound.show();
     EXPECT_EQ(sound.TXT1->text(), QStringLiteral("99"));
-    EVSET09 effects(Context);
+    EffectSettingsWindow effects(Context);
     effects.show();
     EXPECT_EQ(effects.VS1->value(), 50);
     EXPECT_EQ(effects.TXT1->text(), QStringLiteral("2"));
     FakeRecorder::Log recorder;
-    EVSET20 mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
+    MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
     EXPECT_EQ(mic.HS1->value(), 100);
     EXPECT_TRUE(mic.OP1[2]->isChecked());
@@ -286,7 +286,7 @@ TEST_F(SettingsWindows, StoredValuesOutOfRangeOpenClampedAndStayOnDiskUntilRegis
 
 TEST_F(SettingsWindows, TheSoundWindowStoresItsFileAsTheStoreWritesIt)
 {
-    VVSET03 window(Context, QString());
+    SoundSettingsWindow window(Context, QString());
     window.show();
     window.CK1[4]->click();
     EXPECT_EQ(window.CK1[4]->text(), QStringLiteral("不使用"));
@@ -307,7 +307,7 @@ TEST_F(SettingsWindows, TheSoundWindowStoresItsFileAsTheStoreWritesIt)
 
 TEST_F(SettingsWindows, SelectingASlotHighlightsOnlyItsBox)
 {
-    VVSET03 window(Context, QString());
+    SoundSettingsWindow window(Context, QString());
     window.show();
     SendFocus(window.sxdtxt[6], QEvent::FocusIn);
     EXPECT_EQ(window.LB1->text(), QStringLiteral("(ブービー)"));
@@ -320,7 +320,7 @@ TEST_F(SettingsWindows, SelectingASlotHighlightsOnlyItsBox)
 
 TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresTheFolder)
 {
-    VVSET03 window(Context, QString());
+    SoundSettingsWindow window(Context, QString());
     window.show();
     const QString factoryPath = window.sxdtxt[3]->text();
     QString preset;
@@ -356,7 +356,7 @@ TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresT
 
 TEST_F(SettingsWindows, ACharacterTheFileCannotHoldIsRefusedAsItIsTyped)
 {
-    VVSET03 window(Context, QString());
+    SoundSettingsWindow window(Context, QString());
     window.show();
     window.sxdtxt[2]->setText(QStringLiteral("/s/v1.wav"));
     window.sxdtxt[2]->setCursorPosition(3);
@@ -374,9 +374,9 @@ TEST_F(SettingsWindows, ACharacterTheFileCannotHoldIsRefusedAsItIsTyped)
 
 TEST_F(SettingsWindows, TheVolumeButtonsStartTheirOwnCommandLines)
 {
-    VVSET03 sound(Context, QStringLiteral("pavucontrol --tab=3"));
+    SoundSettingsWindow sound(Context, QStringLiteral("pavucontrol --tab=3"));
     FakeRecorder::Log recorder;
-    EVSET20 mic(Context, QStringLiteral("pavucontrol --tab=4"), nullptr, std::make_unique<FakeRecorder>(recorder));
+    MicrophoneSettingsWindow mic(Context, QStringLiteral("pavucontrol --tab=4"), nullptr, std::make_unique<FakeRecorder>(recorder));
     QStringList started;
     sound.StartVolumeControl = mic.StartVolumeControl = [&started](const QString& program, const QStringList& arguments) {
         started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
@@ -391,7 +391,7 @@ TEST_F(SettingsWindows, TheVolumeButtonsStartTheirOwnCommandLines)
 
 TEST_F(SettingsWindows, TheBlinkTestStepsThroughColoursOneTwoZero)
 {
-    EVSET09 window(Context);
+    EffectSettingsWindow window(Context);
     window.show();
     window.VS1->setValue(2);
     window.CmdTst->click();
@@ -414,7 +414,7 @@ TEST_F(SettingsWindows, TheBlinkTestStepsThroughColoursOneTwoZero)
 
 TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsThemBack)
 {
-    EVSET09 window(Context);
+    EffectSettingsWindow window(Context);
     window.show();
     std::optional<QColor> answer = QColor(10, 20, 30);
     QColor preset;

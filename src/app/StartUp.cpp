@@ -1,0 +1,68 @@
+#include "app/StartUp.h"
+
+#include "app/AppContext.h"
+#include "app/SystemCheck.h"
+#include "platform/AtomicFile.h"
+#include "platform/AutomationDate.h"
+#include "platform/Cp932.h"
+#include "store/ResultStore.h"
+#include "store/SetupRequest.h"
+#include "store/SettingsStore.h"
+
+#include <QDir>
+#include <QProcess>
+
+bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType)
+{
+    if (CheckOperatingSystem(context, productName, kernelType))
+        return true;
+    context.Messages.Inform(QStringLiteral("本製品はこのパソコンではご利用できません！"), MessageIcon::Information);
+    return false;
+}
+
+void CheckProgramFolderPath(ContestState& context)
+{
+    const QString outside = CharactersOutsideCp932(context.Folder.Path());
+    if (outside.isEmpty())
+        return;
+    context.Messages.Inform(QStringLiteral("このフォルダの場所には、設定ファイルに書き込めない文字があります。\n%1\n"
+                                           "書き込めない文字： %2\n"
+                                           "効果音などの設定が保存されません。ずべろを別のフォルダに置いてください。")
+                                .arg(QDir::toNativeSeparators(context.Folder.Path()), outside),
+                            MessageIcon::Warning);
+}
+
+bool LoadContestAtStart(ContestState& context)
+{
+    RemoveLeftoverTemporaries(context.Folder.Path());
+    CheckProgramFolderPath(context);
+    LoadSetupRequest(context);
+    if (!LoadAllSettings(context))
+        return false;
+    if (!context.Contest.SetupRequest)
+        return true;
+    context.Messages.Inform(QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"),
+                            MessageIcon::Information);
+    return ConsumeSetupRequest(context);
+}
+
+QString ClockText(const QTime& time)
+{
+    return QLatin1Char('<') + FormatClock(time) + QLatin1Char('>');
+}
+
+bool StartDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+QString HelpFilePath(const ContestState& context)
+{
+    return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
+}
+
+void OpenHelpFile(ContestState& context, const StartProgram& start)
+{
+    if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
+        context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);
+}

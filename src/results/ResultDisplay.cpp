@@ -1,0 +1,232 @@
+#include "results/ResultDisplay.h"
+
+#include "store/ContestState.h"
+#include "measure/SoundSlots.h"
+#include "platform/ClickLabel.h"
+#include "platform/FontFitting.h"
+#include "platform/ProgramCursor.h"
+#include "platform/StoredColour.h"
+#include "results/RankAnnouncement.h"
+#include "store/ContestOperations.h"
+#include "store/SettingsStore.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int KeyEnter = 13;
+constexpr int KeySpace = 32;
+
+int KeyCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Space:
+        return KeySpace;
+    default:
+        return 0;
+    }
+}
+
+void SetTextColour(QLabel* label, int32_t colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, FromStoredColour(colour));
+    label->setPalette(palette);
+}
+
+}
+
+ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("ずべろ　測定結果"));
+    setAutoFillBackground(true);
+    LBX = new ClickLabel(this);
+    LBX->setAlignment(Qt::AlignCenter);
+    LBX->MouseDown = [this](Qt::MouseButton) { LBX_MouseDown(); };
+    // The rank label does not react, and keeps its clicks from the window.
+    LB1 = new ClickLabel(this);
+    LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    BKTMR = new QTimer(this);
+    connect(BKTMR, &QTimer::timeout, this, [this] { BKTMR_Timer(); });
+    LmtTM = new QTimer(this);
+    LmtTM->setInterval(1000);
+    connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
+}
+
+void ResultDisplay::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Load();
+}
+
+void ResultDisplay::Form_Load()
+{
+    LoadBasicSettings(Context);
+    LoadEffectSettings(Context);
+    LoadMicSettings(Context);
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    ScreenWidth = screen->geometry().width();
+    ScreenHeight = screen->geometry().height();
+    setGeometry(screen->geometry());
+    unsetCursor();
+    LBX->unsetCursor();
+    JuniCall();
+    ResultLayout();
+    Seconds = 0;
+    BlinkPhase = 0;
+    BKTMR->stop();
+    LmtTM->start();
+    if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
+        StartRankEffects();
+}
+
+void ResultDisplay::StartRankEffects()
+{
+    const EffectSettings& effect = Context.Settings.Effect;
+    // An interval of 0 or less (a hand-edited file) means no blinking, not a
+    // timer firing without pause.
+    if (effect.BlinkTopRanks && Rank <= effect.BlinkRankLimit && effect.BlinkInterval > 0) {
+        BKTMR->setInterval(effect.BlinkInterval * 10);
+        BKTMR->start();
+    }
+    SoundCall(RankSoundSlot(Rank, Context.Contest.EntryNo));
+}
+
+void ResultDisplay::JuniCall()
+{
+    Rank = RankMeasuredEntrant(Context);
+}
+
+void ResultDisplay::ResultLayout()
+{
+    const ScreenSettings& screen = Context.Settings.Screen;
+    const double width = ScreenWidth;
+    const double height = ScreenHeight;
+
+    QFont scoreFont(screen.ResultFontName);
+    scoreFont.setBold(screen.ResultFontBold == QLatin1String("True"));
+    const QString score = QString::number(Context.Measure.TotalPoints);
+    const auto measure = [&scoreFont, &score](int size) {
+        scoreFont.setPointSize(size);
+        return QFontMetricsF(scoreFont).size(0, score);
+    };
+    const int points = FitFontSize(20, 1000, 10, width, 0.8 * height, measure);
+    const double scoreHeight = measure(points).height();
+    LBX->setFont(scoreFont);
+    LBX->setText(score);
+    SetTextColour(LBX, screen.ResultForeColor);
+    LBX->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
+
+    QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    rankFont.setBold(true);
+    rankFont.setPointSize(std::max(static_cast<int>(height / 30), 1));
+    const QString rankText = RankLabelText(Rank, Context.Contest.EntryNo);
+    const QSizeF rankSize = QFontMetricsF(rankFont).size(0, rankText);
+    LB1->setFont(rankFont);
+    LB1->setText(rankText);
+    SetTextColour(LB1, screen.ResultForeColor);
+    LB1->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
+                         .toAlignedRect());
+    SetBackColor(screen.ResultBackColor);
+}
+
+void ResultDisplay::SoundCall(int slot)
+{
+    PlaySlotOn(MM2, Context.Settings, slot);
+}
+
+void ResultDisplay::BKTMR_Timer()
+{
+    BlinkPhase = NextBlinkPhase(BlinkPhase);
+    SetBackColor(Context.Settings.Effect.BlinkColor[static_cast<size_t>(BlinkPhase)]);
+    if (Seconds >= BlinkSeconds) {
+        BKTMR->stop();
+        SetBackColor(Context.Settings.Screen.ResultBackColor);
+    }
+}
+
+void ResultDisplay::LmtTM_Timer()
+{
+    ++Seconds;
+    if (Seconds > ResultDisplaySeconds) {
+        close();
+        return;
+    }
+    if (Seconds == 1) {
+        const QCursor next = ProgramCursor(Context.Folder, QStringLiteral("next.ico"));
+        setCursor(next);
+        LBX->setCursor(next);
+    }
+}
+
+void ResultDisplay::Form_KeyDown(int key)
+{
+    if (key == KeySpace || key == KeyEnter)
+        close();
+}
+
+void ResultDisplay::Form_MouseDown()
+{
+    if (Seconds >= FirstClickSecond)
+        close();
+}
+
+void ResultDisplay::LBX_MouseDown()
+{
+    Form_MouseDown();
+}
+
+void ResultDisplay::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(KeyCode(event));
+}
+
+void ResultDisplay::mousePressEvent(QMouseEvent*)
+{
+    Form_MouseDown();
+}
+
+void ResultDisplay::LogWrite()
+{
+    StoreMeasuredResult(Context);
+}
+
+void ResultDisplay::done(int result)
+{
+    BKTMR->stop();
+    LmtTM->stop();
+    QDialog::done(result);
+    Form_Unload();
+}
+
+void ResultDisplay::Form_Unload()
+{
+    if (Context.Settings.Basic.SoundOn && MM2.Mode() != MultimediaPlayer::ModeNotOpen)
+        MM2.Command(QStringLiteral("Close"));
+    SavedEntryNo = Context.Contest.EntryNo;
+    LogWrite();
+    if (Context.Settings.Basic.PrintAtOnce && OpenScoreSheetOutput)
+        OpenScoreSheetOutput(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});
+    if (Context.Settings.Basic.WaveformDisplay && OpenScoreMonitor)
+        OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
+}
+
+void ResultDisplay::SetBackColor(int32_t colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, FromStoredColour(colour));
+    setPalette(colours);
+}
+
+QColor ResultDisplay::BackColor() const
+{
+    return palette().color(QPalette::Window);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class ContestState;
+
+// The program's own options, kept apart from the five settings files in
+// "ZUVELO.INI" in the contest folder (Qt's INI format). A missing, empty or
+// damaged file reads as the defaults: nothing here reports an error to the
+// operator.
+struct ProgramOptions {
+    // [Audio] Input: the sound server's name of the chosen input; empty means
+    // the server's default input.
+    QString AudioInput;
+    // [Screen] Audience: the system's name of the screen the full-screen
+    // windows open on; empty means the menu's screen.
+    QString AudienceScreen;
+};
+
+ProgramOptions LoadProgramOptions(const ContestState& context);
+
+// Writes every option; a damaged file is replaced as a whole. False when the
+// file cannot be written (the old file is then left as it was).
+bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options);

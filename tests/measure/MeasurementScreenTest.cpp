@@ -1,0 +1,242 @@
+#include "measure/MeasurementScreen.h"
+
+#include "support/WidgetTestSupport.h"
+#include "measure/GaugeBox.h"
+#include "measure/RecordingFile.h"
+#include "platform/ClickLabel.h"
+#include "store/ResultRecord.h"
+#include "store/ContestOperations.h"
+#include "store/ResultStore.h"
+#include "support/FakeRecorder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void Press(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+class MeasurementScreenTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+        const RecordingFormat format = RecordingFormatOf(0);
+        Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        Context.Settings.Basic.SoundOn = false;
+        Context.Settings.Basic.MeasureSeconds = 1;
+        Context.Settings.Basic.PauseAtStop = false;
+        SaveBasicSettings(Context);
+    }
+
+    std::unique_ptr<MeasurementScreen> OpenScreen()
+    {
+        auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder));
+        // Stands in for the result display, which stores the result as it closes.
+        screen->ShowResultDisplay = [this] { StoreMeasuredResult(Context); };
+        screen->show();
+        return screen;
+    }
+
+    TestFolder Folder;
+    ContestState& Context = Folder.Context;
+    FakeRecorder::Log Recorder;
+};
+
+}
+
+TEST_F(MeasurementScreenTest, OpensOnTheWholeScreenNamingTheNextEntrant)
+{
+    Folder.Write(QStringLiteral("loudlog.dat"), [] {
+        ResultRecord first = ResultRecord::Cleared(1, 1);
+        first.TotalPoints = 100;
+        return first.Encode();
+    }());
+    auto screen = OpenScreen();
+    EXPECT_EQ(screen->geometry().size(), QSize(screen->ScreenWidth, screen->ScreenHeight));
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
+    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("たいきちゅう"));
+    EXPECT_EQ(screen->LB1->text(), QStringLiteral("おおごえ大会"));
+    EXPECT_TRUE(screen->LB1->isVisible());
+}
+
+TEST_F(MeasurementScreenTest, ARunStoresTheResultAndNamesTheNextEntrant)
+{
+    auto screen = OpenScreen();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
+    ScanLog(Context);
+    EXPECT_EQ(Context.Contest.ScoreTable[1], Context.Measure.TotalPoints);
+    EXPECT_GT(Context.Measure.TotalPoints, 0);
+    EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
+}
+
+TEST_F(MeasurementScreenTest, PausingAtStopWaitsForAPressOnTheBand)
+{
+    Context.Settings.Basic.PauseAtStop = true;
+    SaveBasicSettings(Context);
+    auto screen = OpenScreen();
+    int boards = 0;
+    screen->ShowRankingBoard = [&boards] { ++boards; };
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(screen->DisplayState, Stopped) << "the press that ran stops in the stopped look";
+    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("ていしちゅう"));
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    screen->Form_MouseDown(Qt::RightButton);
+    Press(screen.get(), Qt::Key_Space);
+    EXPECT_EQ(boards, 0) << "no ranking board while stopped";
+
+    screen->BOT1_MouseDown(Qt::RightButton);
+    EXPECT_EQ(screen->DisplayState, Waiting);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    Press(screen.get(), Qt::Key_Space);
+    EXPECT_EQ(boards, 1) << "Space on the waiting screen opens the board";
+}
+
+TEST_F(MeasurementScreenTest, TheLabelsAndTheGaugeKeepClicksFromTheScreen)
+{
+    auto screen = OpenScreen();
+    int boards = 0;
+    screen->ShowRankingBoard = [&boards] { ++boards; };
+    Click(screen->NxtLB, Qt::RightButton);
+    Click(screen->PC1, Qt::RightButton);
+    EXPECT_EQ(boards, 0);
+    ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
+    EXPECT_EQ(boards, 1) << "a right click on the screen itself shows the board";
+}
+
+TEST_F(MeasurementScreenTest, AnUnreadableLogClosesTheScreenBeforeAnyRecordingIsTouched)
+{
+    Folder.Write(QStringLiteral("xx0001.wav"), "first entrant's shout");
+    ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
+    auto screen = OpenScreen();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->isVisible());
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("loudlog.dat")));
+    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0001.wav")), QByteArray("first entrant's shout"));
+    EXPECT_EQ(Recorder.StartedAt, -1);
+}
+
+TEST_F(MeasurementScreenTest, AFullLogRefusesTheNextEntrant)
+{
+    QByteArray log;
+    for (int n = 1; n <= 3000; ++n) {
+        ResultRecord record = ResultRecord::Cleared(static_cast<int16_t>(n), 1);
+        record.TotalPoints = 5;
+        log += record.Encode();
+    }
+    Folder.Write(QStringLiteral("loudlog.dat"), log);
+    auto screen = OpenScreen();
+    EXPECT_EQ(Context.Contest.EntryNo, 3001);
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！")});
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Recorder.StartedAt, -1);
+}
+
+TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)
+{
+    Context.Settings.Basic.MeasureSeconds = 5;
+    SaveBasicSettings(Context);
+    auto screen = OpenScreen();
+    MeasurementScreen* window = screen.get();
+    QTimer::singleShot(700, [window] { Press(window, Qt::Key_Escape); });
+    QElapsedTimer run;
+    run.start();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_LT(run.elapsed(), 3000) << "the run stops at once";
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
+    EXPECT_EQ(ScanLog(Context), 1) << "nothing is stored";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    // The screen opens again and measures the same entrant.
+    screen->show();
+    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 1番"));
+}
+
+TEST_F(MeasurementScreenTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
+{
+    // The start sound's remaining time follows a clock that starts when the
+    // ready phase first asks; 1.5 s of sound.
+    const std::vector<std::pair<int, qint64>> cases = {{0, 1500}, {5, 2000}, {-5, 1000}, {-20, 0}};
+    for (const auto& [startWait, expectedStart] : cases) {
+        Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
+        SaveBasicSettings(Context);
+        Recorder = FakeRecorder::Log();
+        auto screen = OpenScreen();
+        screen->RemainingStartSound = [this] {
+            if (!Recorder.Clock.isValid())
+                Recorder.Clock.start();
+            return std::max<qint64>(1500 - Recorder.Clock.elapsed(), 0);
+        };
+        screen->BOT1_MouseDown(Qt::LeftButton);
+        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 200.0) << "start wait " << startWait;
+        screen->close();
+    }
+}
+
+TEST_F(MeasurementScreenTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
+{
+    auto screen = OpenScreen();
+    // A frozen sound server: the start sound reports time left forever.
+    screen->RemainingStartSound = [] { return qint64(60000); };
+    Recorder.Clock.start();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_GE(Recorder.StartedAt, MeasurementScreen::StartSoundMarginMs);
+    EXPECT_LT(Recorder.StartedAt, MeasurementScreen::StartSoundMarginMs + 1500);
+    EXPECT_EQ(Context.Contest.EntryNo, 2) << "the run goes on";
+}
+
+TEST_F(MeasurementScreenTest, TheGaugeFillsAndDrawsEachValueOnce)
+{
+    auto screen = OpenScreen();
+    const QImage before = screen->ScreenDrawing();
+    screen->DrawGauge(50);
+    const QImage half = screen->ScreenDrawing();
+    EXPECT_NE(half, before);
+    const QPoint centre(screen->ScreenWidth / 2, screen->ScreenHeight / 2);
+    const int radius = static_cast<int>(screen->ScreenHeight / 3.5);
+    EXPECT_EQ(half.pixelColor(centre + QPoint(radius / 2, 0)), QColor(255, 0, 0)) << "right half red at 50";
+    EXPECT_EQ(half.pixelColor(centre - QPoint(radius / 2, 0)), QColor(0, 128, 0)) << "left half green";
+
+    Context.Settings.Screen.GaugeStyle = BarGauge;
+    screen->DrawGauge(-1);
+    screen->DrawGauge(30);
+    const QImage bar = screen->PC1->Picture();
+    EXPECT_EQ(bar.pixelColor(bar.width() / 4, bar.height() / 2), QColor(255, 0, 0));
+    EXPECT_EQ(bar.pixelColor(bar.width() / 2, bar.height() / 2), QColor(0, 128, 0));
+    screen->DrawGauge(100);
+    EXPECT_EQ(screen->PC1->Picture().pixelColor(bar.width() - 2, 1), QColor(255, 0, 0));
+}
+
+TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwinds)
+{
+    QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(0).TemplateName)));
+    auto screen = OpenScreen();
+    screen->BOT1_MouseDown(Qt::LeftButton);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("グラフデータ保存フォルダが正しくありません！")});
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(screen->SGTmr->isActive());
+    EXPECT_EQ(Recorder.StartedAt, -1) << "nothing is recorded";
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    EXPECT_EQ(ScanLog(Context), 1);
+}
