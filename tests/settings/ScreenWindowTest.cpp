@@ -56,9 +56,9 @@ TEST_F(ScreenWindow, ABandColourChangesEverySampleOfItsLookAndNoOther)
 {
     const auto backs = [this] {
         std::vector<QColor> colours;
-        for (QLabel* label : {Get<QLabel>("bandLook0"), Get<QLabel>("bandLook1"), Get<QLabel>("bandLook2"), Get<QLabel>("bandLook3"), Get<QLabel>("bandLook4"), Get<QLabel>("waitingHeading"),
-                              Get<QLabel>("waitingBand"), Get<QLabel>("stoppedHeading"), Get<QLabel>("stoppedBand")})
-            colours.push_back(BackColour(label));
+        for (const char* label : {"bandLook0", "bandLook1", "bandLook2", "bandLook3", "bandLook4", "waitingHeading", "waitingBand",
+                                  "stoppedHeading", "stoppedBand"})
+            colours.push_back(BackColour(Get(label)));
         return colours;
     };
     const std::vector<QColor> before = backs();
@@ -67,7 +67,7 @@ TEST_F(ScreenWindow, ABandColourChangesEverySampleOfItsLookAndNoOther)
     Get<QPushButton>("bandBackButton0")->click();
     std::vector<QColor> expected = before;
     expected[0] = expected[5] = expected[7] = pink;
-    EXPECT_EQ(backs(), expected) << "look 0: LBX1(0), LB1 and LB3 together";
+    EXPECT_EQ(backs(), expected) << "look 0: its design label and both headings together";
     Get<QPushButton>("bandBackButton2")->click();
     expected[2] = pink;
     EXPECT_EQ(backs(), expected) << "look 2 is on no screen sample";
@@ -101,8 +101,8 @@ TEST_F(ScreenWindow, OptionsShowOnlyTheSamplesOfTheirLayoutAndGauge)
     EXPECT_FALSE(Get("circleGauge")->isHidden());
     Get<QRadioButton>("fullLayoutOption")->click();
     Get<QRadioButton>("barGaugeOption")->click();
-    for (QLabel* band : {Get<QLabel>("waitingHeading"), Get<QLabel>("waitingBand"), Get<QLabel>("stoppedHeading"), Get<QLabel>("stoppedBand")})
-        EXPECT_TRUE(band->isHidden());
+    for (const char* band : {"waitingHeading", "waitingBand", "stoppedHeading", "stoppedBand"})
+        EXPECT_TRUE(Get(band)->isHidden()) << band;
     EXPECT_FALSE(Get("barGauge")->isHidden());
     EXPECT_TRUE(Get("circleGauge")->isHidden());
     Register();
@@ -149,7 +149,8 @@ TEST_F(ScreenWindow, TheBandFontGoesToEveryBandSampleAndAForeignNameIsRefused)
     band.setBold(true);
     FontAnswer = band;
     Get<QPushButton>("bandFontButton")->click();
-    for (QLabel* label : {Get<QLabel>("waitingHeading"), Get<QLabel>("waitingBand"), Get<QLabel>("stoppedHeading"), Get<QLabel>("stoppedBand"), Get<QLabel>("bandLook0"), Get<QLabel>("bandLook4")}) {
+    for (const char* role : {"waitingHeading", "waitingBand", "stoppedHeading", "stoppedBand", "bandLook0", "bandLook4"}) {
+        const QWidget* label = Get(role);
         EXPECT_EQ(label->font().family(), QStringLiteral("IPAGothic"));
         EXPECT_TRUE(label->font().bold());
     }

@@ -5,7 +5,6 @@
 #include "platform/StoredColour.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
-#include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
 #include "settings/BasicSettingsWindow.h"
 #include "settings/ScreenSettingsWindow.h"
@@ -53,7 +52,7 @@ protected:
         std::vector<Opened> windows;
         for (auto& window : all) {
             window->show();
-            QPushButton* button = Child<QPushButton>(*window, QStringLiteral("registerButton"));
+            QPushButton* button = Child<QPushButton>(*window, "registerButton");
             windows.push_back({std::move(window), button});
         }
         return windows;
@@ -105,7 +104,7 @@ TEST_F(SettingsWindows, AFailedSaveIsReportedAloneAndTheWindowStaysOpen)
     QDir(Folder.Dir.path()).mkdir(QStringLiteral("KANKYOU4.REC"));
     EffectSettingsWindow window(Context);
     window.show();
-    auto* registerButton = Child<QPushButton>(window, QStringLiteral("registerButton"));
+    auto* registerButton = Child<QPushButton>(window, "registerButton");
     Folder.Messages.Answer(MessageAnswer::Yes);
     registerButton->click();
     EXPECT_EQ(Folder.Messages.Texts(),
@@ -121,11 +120,11 @@ namespace {
 // The controls of the basic window that the tests use.
 struct BasicControls {
     explicit BasicControls(const BasicSettingsWindow& window)
-        : TimeBox(Child<QLineEdit>(window, QStringLiteral("measureTimeBox"))),
-          TimeBar(Child<QScrollBar>(window, QStringLiteral("measureTimeBar"))),
-          WaitBox(Child<QLineEdit>(window, QStringLiteral("startWaitBox"))),
-          WaitBar(Child<QScrollBar>(window, QStringLiteral("startWaitBar"))),
-          Register(Child<QPushButton>(window, QStringLiteral("registerButton")))
+        : TimeBox(Child<QLineEdit>(window, "measureTimeBox")),
+          TimeBar(Child<QScrollBar>(window, "measureTimeBar")),
+          WaitBox(Child<QLineEdit>(window, "startWaitBox")),
+          WaitBar(Child<QScrollBar>(window, "startWaitBar")),
+          Register(Child<QPushButton>(window, "registerButton"))
     {
     }
     QLineEdit* TimeBox;
@@ -151,8 +150,8 @@ TEST_F(SettingsWindows, TheBasicWindowStoresItsFileAsTheStoreWritesIt)
     const BasicControls controls(window);
     TypeAndLeave(controls.TimeBox, QStringLiteral("12"));
     controls.WaitBar->setValue(7);
-    Child<QRadioButton>(window, QStringLiteral("soundOffOption"))->click();
-    Child<QRadioButton>(window, QStringLiteral("waveformOnOption"))->click();
+    Child<QRadioButton>(window, "soundOffOption")->click();
+    Child<QRadioButton>(window, "waveformOnOption")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
     controls.Register->click();
     BasicSettings expected = BasicSettings::Factory();
@@ -255,12 +254,12 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     BasicSettingsWindow basic(Context);
     basic.show();
     const BasicControls controls(basic);
-    auto* basicMessage = Child<QLabel>(basic, QStringLiteral("lockMessage"));
+    auto* basicMessage = Child<QLabel>(basic, "lockMessage");
     EXPECT_FALSE(controls.TimeBox->isEnabled() || controls.TimeBar->isEnabled());
     EXPECT_EQ(basicMessage->text(), QStringLiteral("プレイ中は計測時間の変更はできません。"));
     EXPECT_TRUE(basicMessage->isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 2);
-    Child<QRadioButton>(basic, QStringLiteral("soundOffOption"))->click();
+    Child<QRadioButton>(basic, "soundOffOption")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
     controls.Register->click();
     BasicSettings expected = BasicSettings::Factory();
@@ -272,20 +271,20 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
     const auto micLocked = [&mic] {
-        return !Child(mic, QStringLiteral("qualityFrame"))->isEnabled() && !Child(mic, QStringLiteral("cutLevelBar"))->isEnabled() &&
-               !Child(mic, QStringLiteral("volumeButton"))->isEnabled() && Child(mic, QStringLiteral("lockMessage"))->isVisible();
+        return !Child(mic, "qualityFrame")->isEnabled() && !Child(mic, "cutLevelBar")->isEnabled() &&
+               !Child(mic, "volumeButton")->isEnabled() && Child(mic, "lockMessage")->isVisible();
     };
     EXPECT_TRUE(micLocked());
-    EXPECT_TRUE(Child(mic, QStringLiteral("testButton"))->isEnabled()) << "a test is still possible";
+    EXPECT_TRUE(Child(mic, "testButton")->isEnabled()) << "a test is still possible";
 
     QFile::remove(Folder.Path(QStringLiteral("loudlog.dat")));
     mic.close();
     basic.show();
     mic.show();
-    EXPECT_TRUE(controls.TimeBox->isEnabled() && Child(mic, QStringLiteral("cutLevelBar"))->isEnabled() &&
-                Child(mic, QStringLiteral("volumeButton"))->isEnabled())
+    EXPECT_TRUE(controls.TimeBox->isEnabled() && Child(mic, "cutLevelBar")->isEnabled() &&
+                Child(mic, "volumeButton")->isEnabled())
         << "each opening looks again";
-    EXPECT_FALSE(basicMessage->isVisible() || Child(mic, QStringLiteral("lockMessage"))->isVisible());
+    EXPECT_FALSE(basicMessage->isVisible() || Child(mic, "lockMessage")->isVisible());
 
     // A log that cannot be read may hold a contest: it locks, although the
     // last scan found none.
@@ -306,9 +305,9 @@ TEST_F(SettingsWindows, AContestKeepsTheStoredMicrophoneSettingsEvenOutOfRange)
     FakeRecorder::Log recorder;
     MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
-    EXPECT_EQ(Child<QScrollBar>(mic, QStringLiteral("cutLevelBar"))->value(), 100);
+    EXPECT_EQ(Child<QScrollBar>(mic, "cutLevelBar")->value(), 100);
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Child<QPushButton>(mic, QStringLiteral("registerButton"))->click();
+    Child<QPushButton>(mic, "registerButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), before);
 }
@@ -331,23 +330,23 @@ TEST_F(SettingsWindows, StoredValuesOutOfRangeOpenClampedAndStayOnDiskUntilRegis
     EXPECT_EQ(BasicControls(basic).WaitBox->text(), QStringLiteral("-20"));
     SoundSettingsWindow sound(Context, QString());
     sound.show();
-    EXPECT_EQ(Child<QLineEdit>(sound, QStringLiteral("rankSoundFromBox"))->text(), QStringLiteral("99"));
+    EXPECT_EQ(Child<QLineEdit>(sound, "rankSoundFromBox")->text(), QStringLiteral("99"));
     EffectSettingsWindow effects(Context);
     effects.show();
-    EXPECT_EQ(Child<QScrollBar>(effects, QStringLiteral("intervalBar"))->value(), 50);
-    EXPECT_EQ(Child<QLineEdit>(effects, QStringLiteral("rankLimitBox"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(Child<QScrollBar>(effects, "intervalBar")->value(), 50);
+    EXPECT_EQ(Child<QLineEdit>(effects, "rankLimitBox")->text(), QStringLiteral("1"));
     FakeRecorder::Log recorder;
     MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
-    EXPECT_EQ(Child<QScrollBar>(mic, QStringLiteral("cutLevelBar"))->value(), 100);
-    EXPECT_TRUE(Child<QRadioButton>(mic, QStringLiteral("highQualityOption"))->isChecked());
+    EXPECT_EQ(Child<QScrollBar>(mic, "cutLevelBar")->value(), 100);
+    EXPECT_TRUE(Child<QRadioButton>(mic, "highQualityOption")->isChecked());
     for (QDialog* window : std::initializer_list<QDialog*>{&basic, &sound, &effects, &mic})
         window->close();
     EXPECT_EQ(ReadSettingsFiles(), before);
 
     effects.show();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Child<QPushButton>(effects, QStringLiteral("registerButton"))->click();
+    Child<QPushButton>(effects, "registerButton")->click();
     EffectSettings expected = EffectSettings::Factory();
     expected.BlinkInterval = 50;
     expected.BlinkRankLimit = 1;
@@ -369,18 +368,18 @@ TEST_F(SettingsWindows, RankValuesOnlyTheSpinnersReachSurviveRegistering)
     for (SettingsDialog* window : std::initializer_list<SettingsDialog*>{&soundWindow, &effectWindow}) {
         window->show();
         Folder.Messages.Answer(MessageAnswer::Yes);
-        Child<QPushButton>(*window, QStringLiteral("registerButton"))->click();
+        Child<QPushButton>(*window, "registerButton")->click();
     }
     EXPECT_EQ(ReadSettingsFiles(), before);
 
     soundWindow.show();
-    auto* soundBar = Child<QScrollBar>(soundWindow, QStringLiteral("rankSoundFromBar"));
+    auto* soundBar = Child<QScrollBar>(soundWindow, "rankSoundFromBar");
     soundBar->setValue(soundBar->minimum());
-    EXPECT_EQ(Child<QLineEdit>(soundWindow, QStringLiteral("rankSoundFromBox"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(Child<QLineEdit>(soundWindow, "rankSoundFromBox")->text(), QStringLiteral("0"));
     effectWindow.show();
-    Child<QScrollBar>(effectWindow, QStringLiteral("rankLimitBar"))->setValue(1);
+    Child<QScrollBar>(effectWindow, "rankLimitBar")->setValue(1);
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Child<QPushButton>(effectWindow, QStringLiteral("registerButton"))->click();
+    Child<QPushButton>(effectWindow, "registerButton")->click();
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU4.REC")), FileOf(effect)) << "only rank 1 blinks";
 }
 
@@ -388,14 +387,14 @@ TEST_F(SettingsWindows, TheSoundWindowStoresItsFileAsTheStoreWritesIt)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    auto* use4 = Child<QCheckBox>(window, QStringLiteral("useBox4"));
+    auto* use4 = Child<QCheckBox>(window, "useBox4");
     use4->click();
     EXPECT_EQ(use4->text(), QStringLiteral("不使用"));
-    Child<QLineEdit>(window, QStringLiteral("soundFile1"))->setText(QStringLiteral("/sounds/ブザー.wav"));
-    TypeAndLeave(Child<QLineEdit>(window, QStringLiteral("rankSoundFromBox")), QStringLiteral("42"));
-    EXPECT_EQ(Child<QScrollBar>(window, QStringLiteral("rankSoundFromBar"))->value(), 42) << "a number above 20 shows on the spinner";
+    Child<QLineEdit>(window, "soundFile1")->setText(QStringLiteral("/sounds/ブザー.wav"));
+    TypeAndLeave(Child<QLineEdit>(window, "rankSoundFromBox"), QStringLiteral("42"));
+    EXPECT_EQ(Child<QScrollBar>(window, "rankSoundFromBar")->value(), 42) << "a number above 20 shows on the spinner";
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Child<QPushButton>(window, QStringLiteral("registerButton"))->click();
+    Child<QPushButton>(window, "registerButton")->click();
     SoundSettings expected = SoundSettings::Factory(Folder.Dir.path());
     expected.SoundEnabled[4] = false;
     expected.SoundFile[1] = QStringLiteral("/sounds/ブザー.wav");
@@ -408,10 +407,10 @@ TEST_F(SettingsWindows, SelectingASlotHighlightsOnlyItsBox)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    auto* selected = Child<QLabel>(window, QStringLiteral("selectedSlot"));
-    SendFocus(Child(window, QStringLiteral("soundFile6")), QEvent::FocusIn);
+    auto* selected = Child<QLabel>(window, "selectedSlot");
+    SendFocus(Child(window, "soundFile6"), QEvent::FocusIn);
     EXPECT_EQ(selected->text(), QStringLiteral("(ブービー)"));
-    SendFocus(Child(window, QStringLiteral("browseButton0")), QEvent::FocusIn);
+    SendFocus(Child(window, "browseButton0"), QEvent::FocusIn);
     EXPECT_EQ(selected->text(), QStringLiteral("(スタート)"));
     for (int i = 0; i < 7; ++i) {
         const QColor base = Child(window, QStringLiteral("soundFile%1").arg(i))->palette().color(QPalette::Base);
@@ -423,8 +422,8 @@ TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresT
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    auto* file3 = Child<QLineEdit>(window, QStringLiteral("soundFile3"));
-    auto* browse3 = Child<QPushButton>(window, QStringLiteral("browseButton3"));
+    auto* file3 = Child<QLineEdit>(window, "soundFile3");
+    auto* browse3 = Child<QPushButton>(window, "browseButton3");
     const QString factoryPath = file3->text();
     QString preset;
     window.Choosers.ChooseFile = [&preset](const QString& current, const QString&, const QString&, QWidget*) {
@@ -461,7 +460,7 @@ TEST_F(SettingsWindows, ACharacterTheFileCannotHoldIsRefusedAsItIsTyped)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    auto* file2 = Child<QLineEdit>(window, QStringLiteral("soundFile2"));
+    auto* file2 = Child<QLineEdit>(window, "soundFile2");
     file2->setText(QStringLiteral("/s/v1.wav"));
     file2->setCursorPosition(3);
     TypeKeys(file2, QStringLiteral("a\"b"));
@@ -472,7 +471,7 @@ TEST_F(SettingsWindows, ACharacterTheFileCannotHoldIsRefusedAsItIsTyped)
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.startsWith(QStringLiteral("「\"」")));
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Child<QPushButton>(window, QStringLiteral("registerButton"))->click();
+    Child<QPushButton>(window, "registerButton")->click();
     EXPECT_FALSE(window.isVisible()) << "what was typed can always be stored";
 }
 
@@ -488,8 +487,8 @@ TEST_F(SettingsWindows, TheVolumeButtonsStartTheirOwnCommandLines)
     };
     sound.show();
     mic.show();
-    Child<QPushButton>(sound, QStringLiteral("volumeButton"))->click();
-    Child<QPushButton>(mic, QStringLiteral("volumeButton"))->click();
+    Child<QPushButton>(sound, "volumeButton")->click();
+    Child<QPushButton>(mic, "volumeButton")->click();
     EXPECT_EQ(started, (QStringList{QStringLiteral("pavucontrol --tab=3"), QStringLiteral("pavucontrol --tab=4")}));
 }
 
@@ -497,11 +496,11 @@ TEST_F(SettingsWindows, TheBlinkTestStepsThroughColoursOneTwoZero)
 {
     EffectSettingsWindow window(Context);
     window.show();
-    auto* intervalBar = Child<QScrollBar>(window, QStringLiteral("intervalBar"));
-    auto* testButton = Child<QPushButton>(window, QStringLiteral("testButton"));
+    auto* intervalBar = Child<QScrollBar>(window, "intervalBar");
+    auto* testButton = Child<QPushButton>(window, "testButton");
     auto* timer = window.findChild<QTimer*>(QStringLiteral("blinkTimer"));
     ASSERT_NE(timer, nullptr);
-    auto* sample = Child(window, QStringLiteral("blinkSample"));
+    auto* sample = Child(window, "blinkSample");
     intervalBar->setValue(2);
     testButton->click();
     EXPECT_EQ(timer->interval(), 20);
@@ -519,7 +518,7 @@ TEST_F(SettingsWindows, TheBlinkTestStepsThroughColoursOneTwoZero)
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(testButton->text(), QStringLiteral("テスト(&T)"));
     EXPECT_EQ(ToStoredColour(BackColour(sample)), colours[1]) << "the shape keeps its last colour";
-    Child<QPushButton>(window, QStringLiteral("factoryButton"))->click();
+    Child<QPushButton>(window, "factoryButton")->click();
     EXPECT_EQ(ToStoredColour(BackColour(sample)), colours[1]) << "and keeps it when the factory values come back";
 }
 
@@ -527,20 +526,20 @@ TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsTh
 {
     EffectSettingsWindow window(Context);
     window.show();
-    auto* registerButton = Child<QPushButton>(window, QStringLiteral("registerButton"));
+    auto* registerButton = Child<QPushButton>(window, "registerButton");
     std::optional<QColor> answer = QColor(10, 20, 30);
     QColor preset;
     window.Choosers.ChooseColour = [&](const QColor& initial, QWidget*) {
         preset = initial;
         return answer;
     };
-    Child<ColourPatch>(window, QStringLiteral("swatch2"))->DblClick();
+    Child<ColourPatch>(window, "swatch2")->DblClick();
     EXPECT_EQ(ToStoredColour(preset), EffectSettings::Factory().BlinkColor[2]);
     answer.reset();
-    Child<ColourPatch>(window, QStringLiteral("swatch0"))->DblClick();
-    Child<QRadioButton>(window, QStringLiteral("noBlinkOption"))->click();
-    TypeAndLeave(Child<QLineEdit>(window, QStringLiteral("rankLimitBox")), QStringLiteral("33"));
-    Child<QScrollBar>(window, QStringLiteral("intervalBar"))->setValue(12);
+    Child<ColourPatch>(window, "swatch0")->DblClick();
+    Child<QRadioButton>(window, "noBlinkOption")->click();
+    TypeAndLeave(Child<QLineEdit>(window, "rankLimitBox"), QStringLiteral("33"));
+    Child<QScrollBar>(window, "intervalBar")->setValue(12);
     Folder.Messages.Answer(MessageAnswer::Yes);
     registerButton->click();
     EffectSettings expected = EffectSettings::Factory();
@@ -553,7 +552,7 @@ TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsTh
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QString());
 
     window.show();
-    Child<QPushButton>(window, QStringLiteral("factoryButton"))->click();
+    Child<QPushButton>(window, "factoryButton")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
     registerButton->click();
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU4.REC")), FileOf(EffectSettings::Factory()));
