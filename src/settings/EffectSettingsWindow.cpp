@@ -18,71 +18,74 @@
 
 EffectSettingsWindow::EffectSettingsWindow(ContestState& context, QWidget* parent)
     : SettingsDialog(context, QStringLiteral("特殊設定　（効果）"), parent),
-      FRMSTP1(QStringLiteral("上位点滅"), QStringLiteral("する"), QStringLiteral("しない"), this), OPX1(FRMSTP1.Yes),
-      OPX2(FRMSTP1.No)
+      blinkTopRanks(QStringLiteral("上位点滅"), QStringLiteral("する"), QStringLiteral("しない"), this)
 {
-    OPX1->setToolTip(QStringLiteral("上位者を結果表示で点滅させます。"));
-    OPX2->setToolTip(QStringLiteral("上位者を結果表示で点滅させません。"));
-    connect(OPX1, &QRadioButton::clicked, this, &EffectSettingsWindow::OPX1_Click);
-    connect(OPX2, &QRadioButton::clicked, this, &EffectSettingsWindow::OPX2_Click);
-    TXT1 = new QLineEdit(this);
-    TXT1->setFixedWidth(48);
-    TXT1->setAlignment(Qt::AlignRight);
-    TXT1->setToolTip(QStringLiteral("何位以上を点滅させるかの設定です。"));
-    VscW = new QScrollBar(Qt::Vertical, this);
-    // As wide as the box accepts, so that every accepted number shows on it.
-    VscW->setRange(2, 40);
-    VscW->setPageStep(1);
-    VscW->setFixedHeight(TXT1->sizeHint().height());
-    RankLimit = new NumberPair(TXT1, VscW, 2, 40);
-    RankLimit->Changed = [this](int value) { VscW_Change(value); };
-    VS1 = new QScrollBar(Qt::Horizontal, this);
-    VS1->setRange(2, 50);
-    VS1->setPageStep(10);
-    VS1->setMinimumWidth(200);
-    connect(VS1, &QScrollBar::valueChanged, this, &EffectSettingsWindow::VS1_Change);
-    LBT = new QLabel(this);
+    blinkTopRanks.Name(QStringLiteral("blinkOption"), QStringLiteral("noBlinkOption"));
+    blinkTopRanks.Yes->setToolTip(QStringLiteral("上位者を結果表示で点滅させます。"));
+    blinkTopRanks.No->setToolTip(QStringLiteral("上位者を結果表示で点滅させません。"));
+    connect(blinkTopRanks.Yes, &QRadioButton::clicked, this, [this] { Context.Settings.Effect.BlinkTopRanks = true; });
+    connect(blinkTopRanks.No, &QRadioButton::clicked, this, [this] { Context.Settings.Effect.BlinkTopRanks = false; });
+    // The spinner reaches 1 as well, which typing refuses, and is as wide as
+    // typing accepts, so that every accepted number shows on it.
+    rankLimit = new NumberPair(this, Qt::Vertical, {2, 40}, {1, 40}, 1);
+    rankLimit->Name(QStringLiteral("rankLimit"));
+    rankLimit->Box()->setToolTip(QStringLiteral("何位以上を点滅させるかの設定です。"));
+    rankLimit->Changed = [this](int value) { Context.Settings.Effect.BlinkRankLimit = static_cast<int16_t>(value); };
+    intervalBar = new QScrollBar(Qt::Horizontal, this);
+    intervalBar->setObjectName(QStringLiteral("intervalBar"));
+    intervalBar->setRange(2, 50);
+    intervalBar->setPageStep(10);
+    intervalBar->setMinimumWidth(200);
+    connect(intervalBar, &QScrollBar::valueChanged, this, &EffectSettingsWindow::ShowInterval);
+    intervalText = new QLabel(this);
+    intervalText->setObjectName(QStringLiteral("intervalText"));
     for (int i = 0; i < 3; ++i) {
-        BC1[i] = new ColourPatch(this, QSize(48, 32));
-        BC1[i]->setToolTip(QStringLiteral("ダブルクリックで色指定ができます。"));
-        BC1[i]->DblClick = [this, i] { BC1_DblClick(i); };
+        swatches[i] = new ColourPatch(this, QSize(48, 32));
+        swatches[i]->setObjectName(QStringLiteral("swatch%1").arg(i));
+        swatches[i]->setToolTip(QStringLiteral("ダブルクリックで色指定ができます。"));
+        swatches[i]->DblClick = [this, i] { ChooseColour(i); };
     }
-    Shp1 = new ColourPatch(this, QSize(160, 90));
-    TMR = new QTimer(this);
-    connect(TMR, &QTimer::timeout, this, &EffectSettingsWindow::TMR_Timer);
-    CmdUpdate = MakeButton(QStringLiteral("登録(&U)"));
-    CmdUsl = MakeButton(QStringLiteral("初期値(&K)"));
-    CmdTst = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("点滅のテストです。"));
-    connect(CmdUpdate, &QPushButton::clicked, this, &EffectSettingsWindow::CmdUpdate_Click);
-    connect(CmdUsl, &QPushButton::clicked, this, &EffectSettingsWindow::CmdUsl_Click);
-    connect(CmdTst, &QPushButton::clicked, this, &EffectSettingsWindow::CmdTst_Click);
+    blinkSample = new ColourPatch(this, QSize(160, 90));
+    blinkSample->setObjectName(QStringLiteral("blinkSample"));
+    blinkTimer = new QTimer(this);
+    blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
+    connect(blinkTimer, &QTimer::timeout, this, &EffectSettingsWindow::BlinkTick);
+    registerButton = MakeButton(QStringLiteral("登録(&U)"));
+    registerButton->setObjectName(QStringLiteral("registerButton"));
+    factoryButton = MakeButton(QStringLiteral("初期値(&K)"));
+    factoryButton->setObjectName(QStringLiteral("factoryButton"));
+    testButton = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("点滅のテストです。"));
+    testButton->setObjectName(QStringLiteral("testButton"));
+    connect(registerButton, &QPushButton::clicked, this, &EffectSettingsWindow::Register);
+    connect(factoryButton, &QPushButton::clicked, this, &EffectSettingsWindow::ShowFactoryValues);
+    connect(testButton, &QPushButton::clicked, this, &EffectSettingsWindow::ToggleTest);
     LayOut();
 }
 
 void EffectSettingsWindow::LayOut()
 {
     auto* rank = new QHBoxLayout;
-    rank->addWidget(TXT1);
-    rank->addWidget(VscW);
+    rank->addWidget(rankLimit->Box());
+    rank->addWidget(rankLimit->Bar());
     rank->addWidget(new QLabel(QStringLiteral("位以上を結果を点滅。"), this));
     rank->addStretch();
     auto* interval = new QHBoxLayout;
     interval->addWidget(new QLabel(QStringLiteral("間隔"), this));
-    interval->addWidget(VS1);
-    interval->addWidget(LBT);
+    interval->addWidget(intervalBar);
+    interval->addWidget(intervalText);
     auto* colours = new QHBoxLayout;
     colours->addWidget(new QLabel(QStringLiteral("枠色"), this));
-    for (ColourPatch* swatch : BC1)
+    for (ColourPatch* swatch : swatches)
         colours->addWidget(swatch);
     colours->addStretch();
     auto* settings = new QVBoxLayout;
-    settings->addWidget(FRMSTP1.Frame);
+    settings->addWidget(blinkTopRanks.Frame);
     settings->addLayout(rank);
     settings->addLayout(interval);
     settings->addLayout(colours);
     auto* test = new QVBoxLayout;
-    test->addWidget(Shp1);
-    test->addWidget(CmdTst);
+    test->addWidget(blinkSample);
+    test->addWidget(testButton);
     test->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(settings);
@@ -90,8 +93,8 @@ void EffectSettingsWindow::LayOut()
     top->addLayout(test);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(CmdUsl);
-    buttons->addWidget(CmdUpdate);
+    buttons->addWidget(factoryButton);
+    buttons->addWidget(registerButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
@@ -101,91 +104,78 @@ void EffectSettingsWindow::LayOut()
 void EffectSettingsWindow::Form_Load()
 {
     StopTest();
-    BlinkStep = 0;
+    blinkStep = 0;
     LoadEffectSettings(Context);
-    DL_DATA();
+    ShowEffectSettings();
+    SetBackColour(blinkSample, FromStoredColour(Context.Settings.Effect.BlinkColor[0]));
 }
 
-void EffectSettingsWindow::DL_DATA()
+void EffectSettingsWindow::ShowEffectSettings()
 {
     EffectSettings& effect = Context.Settings.Effect;
     for (int i = 0; i < 3; ++i)
-        SetBackColour(BC1[i], FromStoredColour(effect.BlinkColor[i]));
+        SetBackColour(swatches[i], FromStoredColour(effect.BlinkColor[i]));
     // The bar shows a stored interval out of its range at its nearest end.
-    VS1->setValue(effect.BlinkInterval);
-    VS1_Change();
-    SetBackColour(Shp1, FromStoredColour(effect.BlinkColor[0]));
-    RankLimit->Show(effect.BlinkRankLimit);
+    intervalBar->setValue(effect.BlinkInterval);
+    ShowInterval();
+    rankLimit->Show(effect.BlinkRankLimit);
     // What registering stores is what the controls show.
-    effect.BlinkRankLimit = static_cast<int16_t>(RankLimit->Value());
-    FRMSTP1.Show(effect.BlinkTopRanks);
+    effect.BlinkRankLimit = static_cast<int16_t>(rankLimit->Value());
+    blinkTopRanks.Show(effect.BlinkTopRanks);
 }
 
-void EffectSettingsWindow::OPX1_Click()
+void EffectSettingsWindow::ShowInterval()
 {
-    Context.Settings.Effect.BlinkTopRanks = true;
+    intervalText->setText(QLatin1Char('(') + FormatNumber(intervalBar->value()) + QStringLiteral("/100 秒)"));
+    blinkTimer->setInterval(intervalBar->value() * 10);
 }
 
-void EffectSettingsWindow::OPX2_Click()
+void EffectSettingsWindow::ChooseColour(int index)
 {
-    Context.Settings.Effect.BlinkTopRanks = false;
+    if (const std::optional<QColor> chosen = Choosers.ChooseColour(BackColour(swatches[index]), this))
+        SetBackColour(swatches[index], *chosen);
 }
 
-void EffectSettingsWindow::VscW_Change(int value)
+void EffectSettingsWindow::ToggleTest()
 {
-    Context.Settings.Effect.BlinkRankLimit = static_cast<int16_t>(value);
-}
-
-void EffectSettingsWindow::VS1_Change()
-{
-    LBT->setText(QLatin1Char('(') + FormatNumber(VS1->value()) + QStringLiteral("/100 秒)"));
-    TMR->setInterval(VS1->value() * 10);
-}
-
-void EffectSettingsWindow::BC1_DblClick(int index)
-{
-    if (const std::optional<QColor> chosen = Choosers.ChooseColour(BackColour(BC1[index]), this))
-        SetBackColour(BC1[index], *chosen);
-}
-
-void EffectSettingsWindow::CmdTst_Click()
-{
-    if (TestRunning) {
+    if (testRunning) {
         StopTest();
         return;
     }
-    TestRunning = true;
-    TMR->setInterval(VS1->value() * 10);
-    TMR->start();
-    CmdTst->setText(QStringLiteral("STOP"));
+    testRunning = true;
+    blinkTimer->setInterval(intervalBar->value() * 10);
+    blinkTimer->start();
+    testButton->setText(QStringLiteral("STOP"));
 }
 
 void EffectSettingsWindow::StopTest()
 {
-    TestRunning = false;
-    TMR->stop();
-    CmdTst->setText(QStringLiteral("テスト(&T)"));
+    testRunning = false;
+    blinkTimer->stop();
+    testButton->setText(QStringLiteral("テスト(&T)"));
 }
 
-void EffectSettingsWindow::TMR_Timer()
+void EffectSettingsWindow::BlinkTick()
 {
-    BlinkStep = BlinkStep > 1 ? 0 : BlinkStep + 1;
-    SetBackColour(Shp1, BackColour(BC1[BlinkStep]));
+    blinkStep = blinkStep > 1 ? 0 : blinkStep + 1;
+    SetBackColour(blinkSample, BackColour(swatches[blinkStep]));
 }
 
-void EffectSettingsWindow::CmdUsl_Click()
+// The sample shape keeps what it shows: a running test goes on with the
+// factory colours from its next step.
+void EffectSettingsWindow::ShowFactoryValues()
 {
     Context.Settings.Effect = EffectSettings::Factory();
-    DL_DATA();
+    ShowEffectSettings();
 }
 
-void EffectSettingsWindow::CmdUpdate_Click()
+void EffectSettingsWindow::Register()
 {
     RegisterSettings(QString(), QStringLiteral("登録しました！"), [this] {
         EffectSettings& effect = Context.Settings.Effect;
         for (int i = 0; i < 3; ++i)
-            effect.BlinkColor[i] = ToStoredColour(BackColour(BC1[i]));
-        effect.BlinkInterval = static_cast<int16_t>(VS1->value());
+            effect.BlinkColor[i] = ToStoredColour(BackColour(swatches[i]));
+        effect.BlinkInterval = static_cast<int16_t>(intervalBar->value());
         return SaveEffectSettings(Context);
     });
 }

@@ -8,7 +8,6 @@
 class ColourPatch;
 class NumberPair;
 class QLabel;
-class QLineEdit;
 class QScrollBar;
 class QTimer;
 
@@ -20,40 +19,34 @@ public:
     explicit EffectSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load() override;
-    // Fills the controls from the effect settings.
-    void DL_DATA();
-    void OPX1_Click();
-    void OPX2_Click();
-    void VscW_Change(int value);
-    void VS1_Change();
-    void BC1_DblClick(int index);
-    void CmdTst_Click();
-    void TMR_Timer();
-    void CmdUsl_Click();
-    void CmdUpdate_Click();
-
-    YesNoPair FRMSTP1;
-    QRadioButton* const OPX1;
-    QRadioButton* const OPX2;
-    QLineEdit* TXT1 = nullptr;
-    QScrollBar* VscW = nullptr;
-    NumberPair* RankLimit = nullptr;
-    QScrollBar* VS1 = nullptr;
-    QLabel* LBT = nullptr;
-    std::array<ColourPatch*, 3> BC1{};
-    ColourPatch* Shp1 = nullptr;
-    QTimer* TMR = nullptr;
-    QPushButton* CmdUpdate = nullptr;
-    QPushButton* CmdUsl = nullptr;
-    QPushButton* CmdTst = nullptr;
-
-    bool TestRunning = false;
-    int BlinkStep = 0;
+    // One step of the blink test: the next of the three colours.
+    void BlinkTick();
 
 protected:
     void done(int result) override;
 
 private:
     void LayOut();
+    // Fills the controls from the effect settings.
+    void ShowEffectSettings();
+    void ShowInterval();
+    void ChooseColour(int index);
+    void ToggleTest();
     void StopTest();
+    void ShowFactoryValues();
+    void Register();
+
+    YesNoPair blinkTopRanks;
+    NumberPair* rankLimit = nullptr;
+    QScrollBar* intervalBar = nullptr;
+    QLabel* intervalText = nullptr;
+    std::array<ColourPatch*, 3> swatches{};
+    ColourPatch* blinkSample = nullptr;
+    QTimer* blinkTimer = nullptr;
+    QPushButton* registerButton = nullptr;
+    QPushButton* factoryButton = nullptr;
+    QPushButton* testButton = nullptr;
+
+    bool testRunning = false;
+    int blinkStep = 0;
 };

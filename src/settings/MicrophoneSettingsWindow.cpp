@@ -53,111 +53,119 @@ MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QStrin
 
 void MicrophoneSettingsWindow::BuildControls()
 {
-    List1 = new QListWidget(this);
-    List1->setFixedWidth(250);
-    FRM1 = new QGroupBox(this);
-    Label2 = new QLabel(QStringLiteral("測定品質"), FRM1);
-    OP1[2] = new QRadioButton(QStringLiteral("高品位"), FRM1);
-    OP1[2]->setToolTip(QStringLiteral("48MHz 16BITで計測します。"));
-    OP1[1] = new QRadioButton(QStringLiteral("中品位"), FRM1);
-    OP1[1]->setToolTip(QStringLiteral("16MHz 16BITで計測視します。"));
-    OP1[0] = new QRadioButton(QStringLiteral("ノーマル"), FRM1);
-    OP1[0]->setToolTip(QStringLiteral("8MHz 8BITで計測します。"));
+    headerList = new QListWidget(this);
+    headerList->setFixedWidth(250);
+    qualityFrame = new QGroupBox(this);
+    qualityCaption = new QLabel(QStringLiteral("測定品質"), qualityFrame);
+    qualityOptions[2] = new QRadioButton(QStringLiteral("高品位"), qualityFrame);
+    qualityOptions[2]->setToolTip(QStringLiteral("48MHz 16BITで計測します。"));
+    qualityOptions[1] = new QRadioButton(QStringLiteral("中品位"), qualityFrame);
+    qualityOptions[1]->setToolTip(QStringLiteral("16MHz 16BITで計測視します。"));
+    qualityOptions[0] = new QRadioButton(QStringLiteral("ノーマル"), qualityFrame);
+    qualityOptions[0]->setToolTip(QStringLiteral("8MHz 8BITで計測します。"));
     for (int i = 0; i < 3; ++i)
-        connect(OP1[i], &QRadioButton::clicked, this, [this, i] { OP1_Click(i); });
-    HS1 = new QScrollBar(Qt::Horizontal, this);
-    HS1->setRange(0, 100);
-    HS1->setPageStep(5);
-    HS1->setMinimumWidth(160);
-    connect(HS1, &QScrollBar::valueChanged, this, [this] { HS1_Change(); });
-    Label3 = new QLabel(QStringLiteral("音量カットレベル"), this);
-    Label4 = new QLabel(QStringLiteral("低"), this);
-    Label5 = new QLabel(QStringLiteral("高"), this);
-    LB6 = new QLabel(this);
-    Label1 = new QLabel(QStringLiteral("測定時間"), this);
-    LB3 = new QLabel(this);
-    PC1 = new PictureBox(PictureSize, this);
-    LVL1 = new LevelBar(QSize(14, PictureSize.height()), this);
-    LBX2 = new QLabel(this);
-    LBX8 = new QLabel(this);
-    SP1 = new ColourPatch(this, QSize(18, 18));
-    LB101 = new QLabel(this);
-    LB102 = new QLabel(this);
-    LB103 = new QLabel(this);
-    for (QLabel* score : {LB101, LB102, LB103})
+        connect(qualityOptions[i], &QRadioButton::clicked, this, [this, i] { ChangeQuality(i); });
+    cutLevelBar = new QScrollBar(Qt::Horizontal, this);
+    cutLevelBar->setRange(0, 100);
+    cutLevelBar->setPageStep(5);
+    cutLevelBar->setMinimumWidth(160);
+    connect(cutLevelBar, &QScrollBar::valueChanged, this, [this] { ChangeCutLevel(); });
+    cutLevelCaption = new QLabel(QStringLiteral("音量カットレベル"), this);
+    lowCaption = new QLabel(QStringLiteral("低"), this);
+    highCaption = new QLabel(QStringLiteral("高"), this);
+    cutLevelText = new QLabel(this);
+    durationCaption = new QLabel(QStringLiteral("測定時間"), this);
+    testDuration = new QLabel(this);
+    picture = new PictureBox(PictureSize, this);
+    inputLevel = new LevelBar(QSize(14, PictureSize.height()), this);
+    pictureHint = new QLabel(this);
+    stateText = new QLabel(this);
+    recordingLamp = new ColourPatch(this, QSize(18, 18));
+    totalScore = new QLabel(this);
+    maxScore = new QLabel(this);
+    integratedScore = new QLabel(this);
+    for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 12));
-    LBMSG = new QLabel(this);
-    LBMSG->setToolTip(QStringLiteral("プレイ-データクリアをすれば変更できます。"));
-    SetTextColour(LBMSG, QColor(192, 0, 0));
-    CmdSTR = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("測定のテストを開始します。"));
-    CmdStp = MakeButton(QStringLiteral("ストップ(&B)"), QStringLiteral("テストをストップします。"));
-    CmdUpd = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"));
-    CmdVol = MakeButton(QStringLiteral("ﾎﾞﾘｭｰﾑ(&V)"), QStringLiteral("マイクのボリューム設定です。"));
-    connect(CmdSTR, &QPushButton::clicked, this, &MicrophoneSettingsWindow::CmdSTR_Click);
-    connect(CmdStp, &QPushButton::clicked, this, &MicrophoneSettingsWindow::CmdStp_Click);
-    connect(CmdUpd, &QPushButton::clicked, this, &MicrophoneSettingsWindow::CmdUpd_Click);
-    connect(CmdVol, &QPushButton::clicked, this, &MicrophoneSettingsWindow::CmdVol_Click);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &MicrophoneSettingsWindow::Timer1_Timer);
-    LevelTimer = new QTimer(this);
-    LevelTimer->setInterval(50);
-    connect(LevelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::LevelTimer_Timer);
+    lockMessage = new QLabel(this);
+    lockMessage->setToolTip(QStringLiteral("プレイ-データクリアをすれば変更できます。"));
+    SetTextColour(lockMessage, QColor(192, 0, 0));
+    testButton = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("測定のテストを開始します。"));
+    stopButton = MakeButton(QStringLiteral("ストップ(&B)"), QStringLiteral("テストをストップします。"));
+    registerButton = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"));
+    volumeButton = MakeButton(QStringLiteral("ﾎﾞﾘｭｰﾑ(&V)"), QStringLiteral("マイクのボリューム設定です。"));
+    connect(testButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::StartTest);
+    connect(stopButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::RequestStop);
+    connect(registerButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::Register);
+    connect(volumeButton, &QPushButton::clicked, this, [this] { OpenVolumeControl(Context, RecVolumeCommand, StartVolumeControl); });
+    testTimer = new QTimer(this);
+    testTimer->setInterval(100);
+    connect(testTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::TestTick);
+    levelTimer = new QTimer(this);
+    levelTimer->setInterval(50);
+    connect(levelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::ShowInputLevel);
+    NameControls({{headerList, "headerList"}, {qualityFrame, "qualityFrame"}, {qualityOptions[0], "normalQualityOption"},
+                  {qualityOptions[1], "middleQualityOption"}, {qualityOptions[2], "highQualityOption"},
+                  {cutLevelBar, "cutLevelBar"}, {cutLevelText, "cutLevelText"}, {testDuration, "testDuration"},
+                  {picture, "picture"}, {inputLevel, "inputLevel"}, {pictureHint, "pictureHint"}, {stateText, "stateText"},
+                  {recordingLamp, "recordingLamp"}, {totalScore, "totalScore"}, {maxScore, "maxScore"},
+                  {integratedScore, "integratedScore"}, {lockMessage, "lockMessage"}, {testButton, "testButton"},
+                  {stopButton, "stopButton"}, {registerButton, "registerButton"}, {volumeButton, "volumeButton"},
+                  {testTimer, "testTimer"}, {levelTimer, "levelTimer"}});
 }
 
 void MicrophoneSettingsWindow::LayOut()
 {
-    auto* quality = new QVBoxLayout(FRM1);
-    quality->addWidget(Label2);
+    auto* quality = new QVBoxLayout(qualityFrame);
+    quality->addWidget(qualityCaption);
     for (int i = 2; i >= 0; --i)
-        quality->addWidget(OP1[i]);
+        quality->addWidget(qualityOptions[i]);
 
     auto* cut = new QGridLayout;
-    cut->addWidget(Label3, 0, 0, 1, 3);
-    cut->addWidget(Label4, 1, 0);
-    cut->addWidget(HS1, 1, 1);
-    cut->addWidget(Label5, 1, 2);
-    cut->addWidget(LB6, 2, 0, 1, 3, Qt::AlignRight);
+    cut->addWidget(cutLevelCaption, 0, 0, 1, 3);
+    cut->addWidget(lowCaption, 1, 0);
+    cut->addWidget(cutLevelBar, 1, 1);
+    cut->addWidget(highCaption, 1, 2);
+    cut->addWidget(cutLevelText, 2, 0, 1, 3, Qt::AlignRight);
 
     auto* time = new QHBoxLayout;
-    time->addWidget(Label1);
-    time->addWidget(LB3);
+    time->addWidget(durationCaption);
+    time->addWidget(testDuration);
     time->addStretch();
 
     auto* left = new QVBoxLayout;
-    left->addWidget(FRM1);
+    left->addWidget(qualityFrame);
     left->addLayout(cut);
     left->addLayout(time);
     left->addStretch();
 
     auto* state = new QHBoxLayout;
-    state->addWidget(SP1);
-    state->addWidget(LBX8);
+    state->addWidget(recordingLamp);
+    state->addWidget(stateText);
     state->addStretch();
-    state->addWidget(LBX2);
-    auto* picture = new QHBoxLayout;
-    picture->setSpacing(4);
-    picture->addWidget(PC1);
-    picture->addWidget(LVL1);
+    state->addWidget(pictureHint);
+    auto* drawing = new QHBoxLayout;
+    drawing->setSpacing(4);
+    drawing->addWidget(picture);
+    drawing->addWidget(inputLevel);
     auto* middle = new QVBoxLayout;
     middle->addLayout(state);
-    middle->addLayout(picture);
+    middle->addLayout(drawing);
     auto* scores = new QHBoxLayout;
-    for (QLabel* score : {LB101, LB102, LB103})
+    for (QLabel* score : {totalScore, maxScore, integratedScore})
         scores->addWidget(score);
     middle->addLayout(scores);
     middle->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(LBMSG);
+    buttons->addWidget(lockMessage);
     buttons->addStretch();
-    for (QPushButton* button : {CmdSTR, CmdStp, CmdVol, CmdUpd})
+    for (QPushButton* button : {testButton, stopButton, volumeButton, registerButton})
         buttons->addWidget(button);
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(left, 0, 0);
     layout->addLayout(middle, 0, 1);
-    layout->addWidget(List1, 0, 2);
+    layout->addWidget(headerList, 0, 2);
     layout->addLayout(buttons, 1, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -166,34 +174,36 @@ void MicrophoneSettingsWindow::Form_Load()
 {
     Testing = false;
     StopRequested = false;
-    Timer1->stop();
-    LevelTimer->stop();
+    testTimer->stop();
+    levelTimer->stop();
     if (!LoadBasicSettings(Context))
         return;
-    LB3->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
+    testDuration->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
     LoadMicSettings(Context);
+    Stored = Context.Settings.Mic;
     // A hand-edited file may hold values no control can show.
     MicSettings& mic = Context.Settings.Mic;
     mic.NoiseCutLevel = static_cast<int16_t>(std::clamp<int>(mic.NoiseCutLevel, 0, 100));
     mic.Quality = static_cast<int16_t>(std::clamp<int>(mic.Quality, 0, 2));
     ExpectedBytes = ExpectedTestBytes(mic.Quality);
-    HS1->setValue(mic.NoiseCutLevel);
-    OP1[mic.Quality]->setChecked(true);
-    LB6->setText(CutLevelText(mic.NoiseCutLevel));
-    List1->clear();
-    LVL1->SetLevel(0);
+    cutLevelBar->setValue(mic.NoiseCutLevel);
+    qualityOptions[mic.Quality]->setChecked(true);
+    cutLevelText->setText(CutLevelText(mic.NoiseCutLevel));
+    headerList->clear();
+    inputLevel->SetLevel(0);
     ReturnToIdle();
     ResetPicture();
-    Locked = ApplyContestLock(LBMSG, QStringLiteral("プレイ中は音質、カットレベル、ボリュームの変更はできません。"), {FRM1, HS1, CmdVol});
-    for (QLabel* score : {LB101, LB102, LB103})
+    Locked = ApplyContestLock(lockMessage, QStringLiteral("プレイ中は音質、カットレベル、ボリュームの変更はできません。"), {qualityFrame, cutLevelBar, volumeButton});
+    stateText->setText(QStringLiteral("[状態]"));
+    for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->hide();
 }
 
 void MicrophoneSettingsWindow::ResetPicture()
 {
-    PC1->Clear();
+    picture->Clear();
     ExpectedBytes = ExpectedTestBytes(Context.Settings.Mic.Quality);
-    LBX2->setText(QStringLiteral("テスト後､波形が表示されます。"));
+    pictureHint->setText(QStringLiteral("テスト後､波形が表示されます。"));
     AfterTest = 0;
     DrawBand();
 }
@@ -201,62 +211,62 @@ void MicrophoneSettingsWindow::ResetPicture()
 void MicrophoneSettingsWindow::DrawBand()
 {
     const int quality = Context.Settings.Mic.Quality;
-    QPainter painter(&PC1->Canvas());
-    painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, PC1->Canvas().size()));
+    QPainter painter(&picture->Canvas());
+    painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
     DrawCutBand(painter, quality, ExpectedBytes, Context.Settings.Mic.NoiseCutLevel, AfterTest == 1);
-    PC1->update();
+    picture->update();
 }
 
 int MicrophoneSettingsWindow::SelectedQuality() const
 {
     for (int i = 0; i < 3; ++i) {
-        if (OP1[i]->isChecked())
+        if (qualityOptions[i]->isChecked())
             return i;
     }
     return Context.Settings.Mic.Quality;
 }
 
-void MicrophoneSettingsWindow::OP1_Click(int index)
+void MicrophoneSettingsWindow::ChangeQuality(int index)
 {
     MicSettings& mic = Context.Settings.Mic;
     if (index != mic.Quality) {
         if (Locked) {
             Context.Messages.Inform(QStringLiteral("プレイ中の変更はできません！"), MessageIcon::Information, QStringLiteral("変更制限"));
-            OP1[mic.Quality]->setChecked(true);
+            qualityOptions[mic.Quality]->setChecked(true);
         } else if (Context.Messages.Show(QStringLiteral("測定音質を変える場合は必ずテストをおこなって\n"
                                                         "録音するマイクボリュームを合わせてください。\n変更しますか？"),
                                          QStringLiteral("音質の変更"), MessageIcon::Warning,
                                          MessageButtons::YesNo) == MessageAnswer::Yes) {
             mic.Quality = static_cast<int16_t>(index);
         } else {
-            OP1[mic.Quality]->setChecked(true);
+            qualityOptions[mic.Quality]->setChecked(true);
         }
     }
     ResetPicture();
 }
 
-void MicrophoneSettingsWindow::HS1_Change()
+void MicrophoneSettingsWindow::ChangeCutLevel()
 {
-    PC1->Clear();
+    picture->Clear();
     AfterTest = 0;
-    Context.Settings.Mic.NoiseCutLevel = static_cast<int16_t>(HS1->value());
-    LB6->setText(CutLevelText(HS1->value()));
+    Context.Settings.Mic.NoiseCutLevel = static_cast<int16_t>(cutLevelBar->value());
+    cutLevelText->setText(CutLevelText(cutLevelBar->value()));
     DrawBand();
 }
 
 void MicrophoneSettingsWindow::SetLamp(bool recording)
 {
-    SetBackColour(SP1, recording ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    SetBackColour(recordingLamp, recording ? QColor(255, 0, 0) : QColor(0, 0, 255));
 }
 
-void MicrophoneSettingsWindow::CmdSTR_Click()
+void MicrophoneSettingsWindow::StartTest()
 {
     Testing = true;
-    CmdSTR->setEnabled(false);
-    CmdUpd->setEnabled(false);
-    CmdVol->setEnabled(false);
-    CmdStp->setEnabled(true);
-    for (QLabel* score : {LB101, LB102, LB103})
+    testButton->setEnabled(false);
+    registerButton->setEnabled(false);
+    volumeButton->setEnabled(false);
+    stopButton->setEnabled(true);
+    for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->hide();
     const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
     Context.Measure.WavPath = Context.Folder.FilePath(TestFile);
@@ -265,8 +275,8 @@ void MicrophoneSettingsWindow::CmdSTR_Click()
         ReturnToIdle();
         return;
     }
-    PC1->Clear();
-    List1->clear();
+    picture->Clear();
+    headerList->clear();
     Commands.RunMciCommand(QStringLiteral("close mysound"));
     QDir::setCurrent(Context.Folder.Path());
     Commands.RunMciCommand(QStringLiteral("open MK1.wav alias mysound type waveaudio"));
@@ -274,13 +284,13 @@ void MicrophoneSettingsWindow::CmdSTR_Click()
                            QStringLiteral(" overwrite"));
     TickCount = 0;
     StopRequested = false;
-    Timer1->start();
-    LevelTimer->start();
+    testTimer->start();
+    levelTimer->start();
     SetLamp(true);
-    LBX8->setText(QStringLiteral("[入力中]"));
+    stateText->setText(QStringLiteral("[入力中]"));
 }
 
-void MicrophoneSettingsWindow::CmdStp_Click()
+void MicrophoneSettingsWindow::RequestStop()
 {
     StopRequested = true;
 }
@@ -304,12 +314,12 @@ void MicrophoneSettingsWindow::WaitForDeviceToFinish()
         WaitMilliseconds(10);
 }
 
-void MicrophoneSettingsWindow::Timer1_Timer()
+void MicrophoneSettingsWindow::TestTick()
 {
     if (StopRequested) {
-        Timer1->stop();
-        LevelTimer->stop();
-        PC1->Clear();
+        testTimer->stop();
+        levelTimer->stop();
+        picture->Clear();
         StopDevice();
         Context.Messages.Inform(QStringLiteral("テストはキャンセルされました！"), MessageIcon::None);
         ReturnToIdle();
@@ -318,28 +328,28 @@ void MicrophoneSettingsWindow::Timer1_Timer()
     ++TickCount;
     {
         const int quality = Context.Settings.Mic.Quality;
-        QPainter painter(&PC1->Canvas());
-        painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, PC1->Canvas().size()));
+        QPainter painter(&picture->Canvas());
+        painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
         DrawProgress(painter, quality, TickCount);
-        PC1->update();
+        picture->update();
     }
     if (TickCount < TestTicks)
         return;
-    Timer1->stop();
-    PC1->Clear();
+    testTimer->stop();
+    picture->Clear();
     SetLamp(false);
+    stateText->setText(QStringLiteral("[解析中]"));
     WaitForDeviceToFinish();
-    LevelTimer->stop();
-    LVL1->SetLevel(0);
+    levelTimer->stop();
+    inputLevel->SetLevel(0);
     StopDevice();
     TickCount = 0;
-    LBX8->setText(QStringLiteral("[解析中]"));
     TestAnalysis();
 }
 
-void MicrophoneSettingsWindow::LevelTimer_Timer()
+void MicrophoneSettingsWindow::ShowInputLevel()
 {
-    LVL1->SetLevel(PeakOfLast(Recorder->Samples(), Context.Settings.Mic.Quality, 50));
+    inputLevel->SetLevel(PeakOfLast(Recorder->Samples(), Context.Settings.Mic.Quality, 50));
 }
 
 void MicrophoneSettingsWindow::TestAnalysis()
@@ -354,7 +364,7 @@ void MicrophoneSettingsWindow::TestAnalysis()
         file.close();
     }
     if (header.size() == RecordingHeaderSize)
-        List1->addItems(HeaderReadout(header));
+        headerList->addItems(HeaderReadout(header));
     DataBytes = static_cast<int>(data.size()) - (RecordingHeaderSize - static_cast<int>(header.size()));
     if (DataBytes != ExpectedBytes) {
         Context.Messages.Inform(QStringLiteral("データが不一致です！"), MessageIcon::Error, QStringLiteral("録音データファイルの不正"));
@@ -364,10 +374,10 @@ void MicrophoneSettingsWindow::TestAnalysis()
     DrawAnalysedRecording(data);
     const MicSettings& mic = Context.Settings.Mic;
     const MeasureResult result = ScoreRecordingFile(path, mic.Quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16, mic.NoiseCutLevel);
-    LB101->setText(ScoreLine(QStringLiteral("測定値"), result.TotalPoints));
-    LB102->setText(ScoreLine(QStringLiteral("最大値"), result.MaxPoints));
-    LB103->setText(ScoreLine(QStringLiteral("積算値"), result.IntegPoints));
-    for (QLabel* score : {LB101, LB102, LB103})
+    totalScore->setText(ScoreLine(QStringLiteral("測定値"), result.TotalPoints));
+    maxScore->setText(ScoreLine(QStringLiteral("最大値"), result.MaxPoints));
+    integratedScore->setText(ScoreLine(QStringLiteral("積算値"), result.IntegPoints));
+    for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->show();
     ReturnToIdle();
 }
@@ -375,38 +385,37 @@ void MicrophoneSettingsWindow::TestAnalysis()
 void MicrophoneSettingsWindow::DrawAnalysedRecording(const QByteArray& data)
 {
     const int quality = Context.Settings.Mic.Quality;
-    PC1->Clear();
-    QPainter painter(&PC1->Canvas());
-    painter.setWorldTransform(PictureTransform(quality, DataBytes, PC1->Canvas().size()));
+    picture->Clear();
+    QPainter painter(&picture->Canvas());
+    painter.setWorldTransform(PictureTransform(quality, DataBytes, picture->Canvas().size()));
     DrawReferenceLines(painter, quality, DataBytes);
     AfterTest = 1;
     DrawCutBand(painter, quality, DataBytes, Context.Settings.Mic.NoiseCutLevel, true);
     DrawTestWaveform(painter, quality, data);
-    PC1->update();
+    picture->update();
 }
 
 void MicrophoneSettingsWindow::ReturnToIdle()
 {
     Testing = false;
     SetLamp(false);
-    LBX8->setText(QStringLiteral("***"));
-    CmdSTR->setEnabled(true);
-    CmdUpd->setEnabled(true);
-    CmdVol->setEnabled(!Locked);
-    CmdStp->setEnabled(false);
+    stateText->setText(QStringLiteral("***"));
+    testButton->setEnabled(true);
+    registerButton->setEnabled(true);
+    volumeButton->setEnabled(!Locked);
+    stopButton->setEnabled(false);
 }
 
-void MicrophoneSettingsWindow::CmdUpd_Click()
+void MicrophoneSettingsWindow::Register()
 {
     RegisterSettings(QStringLiteral("確認"), QStringLiteral("登録しました。"), [this] {
-        Context.Settings.Mic.Quality = static_cast<int16_t>(SelectedQuality());
+        // While locked, the file keeps even values no control could show.
+        if (Locked)
+            Context.Settings.Mic = Stored;
+        else
+            Context.Settings.Mic.Quality = static_cast<int16_t>(SelectedQuality());
         return SaveMicSettings(Context);
     });
-}
-
-void MicrophoneSettingsWindow::CmdVol_Click()
-{
-    OpenVolumeControl(Context, RecVolumeCommand, StartVolumeControl);
 }
 
 bool MicrophoneSettingsWindow::MayClose()

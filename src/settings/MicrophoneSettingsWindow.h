@@ -4,6 +4,7 @@
 #include "platform/MciDevice.h"
 #include "settings/SettingsDialog.h"
 #include "settings/VolumeControl.h"
+#include "store/SettingsRecord.h"
 
 #include <array>
 #include <memory>
@@ -28,46 +29,11 @@ public:
             std::unique_ptr<SoundRecorder> recorder = {});
 
     void Form_Load() override;
-    void OP1_Click(int index);
-    void HS1_Change();
-    void CmdSTR_Click();
-    void CmdStp_Click();
-    void Timer1_Timer();
-    void CmdUpd_Click();
-    void CmdVol_Click();
-    void LevelTimer_Timer();
-
+    // One 100 ms tick of a running test.
+    void TestTick();
     // Reads and scores the test recording; on a recording of the wrong size
     // it reports the mismatch and scores nothing.
     void TestAnalysis();
-
-    QListWidget* List1 = nullptr;
-    QGroupBox* FRM1 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<QRadioButton*, 3> OP1{};
-    QScrollBar* HS1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* LB6 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* LB3 = nullptr;
-    PictureBox* PC1 = nullptr;
-    // The input level while the test records.
-    LevelBar* LVL1 = nullptr;
-    QLabel* LBX2 = nullptr;
-    QLabel* LBX8 = nullptr;
-    QLabel* SP1 = nullptr;
-    QLabel* LB101 = nullptr;
-    QLabel* LB102 = nullptr;
-    QLabel* LB103 = nullptr;
-    QLabel* LBMSG = nullptr;
-    QPushButton* CmdSTR = nullptr;
-    QPushButton* CmdStp = nullptr;
-    QPushButton* CmdUpd = nullptr;
-    QPushButton* CmdVol = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* LevelTimer = nullptr;
 
     bool Testing = false;
     bool StopRequested = false;
@@ -82,6 +48,12 @@ protected:
     bool MayClose() override;
 
 private:
+    void ChangeQuality(int index);
+    void ChangeCutLevel();
+    void StartTest();
+    void RequestStop();
+    void Register();
+    void ShowInputLevel();
     void BuildControls();
     void LayOut();
     void ResetPicture();
@@ -98,4 +70,34 @@ private:
     MciDevice Device;
     MciCommands Commands;
     bool Locked = false;
+    // The settings as stored; registering keeps them while the contest locks.
+    MicSettings Stored;
+
+    QListWidget* headerList = nullptr;
+    QGroupBox* qualityFrame = nullptr;
+    QLabel* qualityCaption = nullptr;
+    std::array<QRadioButton*, 3> qualityOptions{};
+    QScrollBar* cutLevelBar = nullptr;
+    QLabel* cutLevelCaption = nullptr;
+    QLabel* lowCaption = nullptr;
+    QLabel* highCaption = nullptr;
+    QLabel* cutLevelText = nullptr;
+    QLabel* durationCaption = nullptr;
+    QLabel* testDuration = nullptr;
+    PictureBox* picture = nullptr;
+    // The input level while the test records.
+    LevelBar* inputLevel = nullptr;
+    QLabel* pictureHint = nullptr;
+    QLabel* stateText = nullptr;
+    QLabel* recordingLamp = nullptr;
+    QLabel* totalScore = nullptr;
+    QLabel* maxScore = nullptr;
+    QLabel* integratedScore = nullptr;
+    QLabel* lockMessage = nullptr;
+    QPushButton* testButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* registerButton = nullptr;
+    QPushButton* volumeButton = nullptr;
+    QTimer* testTimer = nullptr;
+    QTimer* levelTimer = nullptr;
 };

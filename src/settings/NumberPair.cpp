@@ -2,76 +2,104 @@
 
 #include "settings/TypedText.h"
 
-#include <QAbstractSlider>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 
-NumberPair::NumberPair(QLineEdit* box, QAbstractSlider* bar, int low, int high)
-    : QObject(box), Box(box), Bar(bar), Low(low), High(high)
+namespace {
+
+bool OperatorMovedFocus(Qt::FocusReason reason)
 {
-    Box->installEventFilter(this);
-    Bar->installEventFilter(this);
-    Bar->setFocusPolicy(Qt::StrongFocus);
-    connect(Bar, &QAbstractSlider::valueChanged, this, [this] { Bar_Change(); });
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+}
+
+NumberPair::NumberPair(QWidget* parent, Qt::Orientation orientation, Range typed, Range bar, int pageStep)
+    : QObject(parent), TextBox(new QLineEdit(parent)), ScrollBar(new QScrollBar(orientation, parent)), Typed(typed)
+{
+    TextBox->setFixedWidth(48);
+    TextBox->setAlignment(Qt::AlignRight);
+    ScrollBar->setRange(bar.Low, bar.High);
+    ScrollBar->setPageStep(pageStep);
+    ScrollBar->setFocusPolicy(Qt::StrongFocus);
+    if (orientation == Qt::Vertical)
+        ScrollBar->setFixedHeight(TextBox->sizeHint().height());
+    else
+        ScrollBar->setMinimumWidth(200);
+    TextBox->installEventFilter(this);
+    ScrollBar->installEventFilter(this);
+    connect(ScrollBar, &QScrollBar::valueChanged, this, [this] { BarChanged(); });
+}
+
+void NumberPair::Name(const QString& role)
+{
+    TextBox->setObjectName(role + QStringLiteral("Box"));
+    ScrollBar->setObjectName(role + QStringLiteral("Bar"));
 }
 
 void NumberPair::Show(int value)
 {
-    Bar->setValue(value);
-    Box->setText(QString::number(Bar->value()));
+    ScrollBar->setValue(value);
+    TextBox->setText(QString::number(ScrollBar->value()));
 }
 
 int NumberPair::Value() const
 {
-    return Bar->value();
+    return ScrollBar->value();
 }
 
-void NumberPair::Box_GotFocus()
+void NumberPair::BoxLostFocus(const QFocusEvent& event)
 {
-    PrevText = Box->text();
-}
-
-void NumberPair::Box_LostFocus()
-{
-    const std::optional<int> number = AcceptTypedNumber(Box->text(), Low, High);
+    const std::optional<int> number = AcceptTypedNumber(TextBox->text(), Typed.Low, Typed.High);
     if (!number) {
-        Box->setText(PrevText);
+        TextBox->setText(PrevText);
         return;
     }
-    Bar->setValue(*number);
+    ScrollBar->setValue(*number);
     // The box shows what the bar took, so that what is stored is what is seen.
-    Box->setText(QString::number(Bar->value()));
-    if (Accepted)
-        Accepted(Bar->value());
+    TextBox->setText(QString::number(ScrollBar->value()));
+    ReportLeaving(event);
 }
 
-void NumberPair::Bar_Change()
+void NumberPair::ReportLeaving(const QFocusEvent& event)
 {
-    Box->setText(QString::number(Bar->value()));
+    if (!Left || Reporting || !OperatorMovedFocus(event.reason()))
+        return;
+    Reporting = true;
+    Left(ScrollBar->value());
+    Reporting = false;
+}
+
+void NumberPair::BarChanged()
+{
+    TextBox->setText(QString::number(ScrollBar->value()));
     if (Changed)
-        Changed(Bar->value());
+        Changed(ScrollBar->value());
 }
 
 bool NumberPair::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Bar) {
-        if (event->type() == QEvent::FocusOut && BarLeft)
-            BarLeft(Bar->value());
+    if (watched == ScrollBar) {
+        if (event->type() == QEvent::FocusOut)
+            ReportLeaving(*static_cast<QFocusEvent*>(event));
         return false;
     }
     switch (event->type()) {
     case QEvent::FocusIn:
-        Box_GotFocus();
+        PrevText = TextBox->text();
         break;
     case QEvent::FocusOut:
-        Box_LostFocus();
+        BoxLostFocus(*static_cast<QFocusEvent*>(event));
         break;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             return true;
-        if (!key->text().isEmpty() && key->text()[0].isPrint() && Box->cursorPosition() == 0)
-            Box->clear();
+        if (!key->text().isEmpty() && key->text()[0].isPrint() && TextBox->cursorPosition() == 0)
+            TextBox->clear();
         break;
     }
     default:

@@ -4,46 +4,59 @@
 #include <QString>
 #include <functional>
 
-class QAbstractSlider;
+class QFocusEvent;
 class QLineEdit;
+class QScrollBar;
+class QWidget;
 
 // A numeric setting edited through a text box paired with a scroll bar (or a
-// small one used as a spinner):
+// small one used as a spinner), both built here:
 // - on getting the focus the box remembers its text;
 // - a character typed while the caret stands at the start replaces the whole
 //   text; Enter is swallowed and changes nothing;
 // - on losing the focus the text is read (AcceptTypedNumber); a number
-//   outside low..high restores the remembered text without a message,
+//   outside the typed range restores the remembered text without a message,
 //   otherwise the bar takes it and the box shows it as plain digits;
 // - a move of the bar writes its value into the box.
+// The bar's range may be wider than what typing accepts.
 class NumberPair : public QObject {
 public:
-    NumberPair(QLineEdit* box, QAbstractSlider* bar, int low, int high);
+    struct Range {
+        int Low;
+        int High;
+    };
+    // A vertical bar is a spinner as high as the box, its minimum at the top.
+    NumberPair(QWidget* parent, Qt::Orientation orientation, Range typed, Range bar, int pageStep);
+
+    QLineEdit* Box() const { return TextBox; }
+    QScrollBar* Bar() const { return ScrollBar; }
+    // Names both for tests and style sheets: `role` + "Box" and + "Bar".
+    void Name(const QString& role);
 
     // Shows a value on both; one outside the bar's range shows as its nearest end.
     void Show(int value);
     // The value the pair holds, always within the bar's range.
     int Value() const;
 
-    // After a typed number has been taken by the bar.
-    std::function<void(int)> Accepted;
     // After the bar's value changed, by typing or by moving it.
     std::function<void(int)> Changed;
-    // When the bar itself loses the focus.
-    std::function<void(int)> BarLeft;
-
-    QString PrevText;
-
-    void Box_GotFocus();
-    void Box_LostFocus();
-    void Bar_Change();
+    // When the operator moves the focus from the box or the bar to another
+    // control (Tab, Backtab, a click, a shortcut), after a typed number has
+    // been taken. Focus lost to another window or a pop-up is not leaving.
+    std::function<void(int)> Left;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* Box;
-    QAbstractSlider* Bar;
-    int Low;
-    int High;
+    void BoxLostFocus(const QFocusEvent& event);
+    void BarChanged();
+    void ReportLeaving(const QFocusEvent& event);
+
+    QLineEdit* TextBox;
+    QScrollBar* ScrollBar;
+    Range Typed;
+    QString PrevText;
+    // Set while Left runs: a message it shows moves the focus again.
+    bool Reporting = false;
 };

@@ -57,9 +57,12 @@ void SettingsDialog::RegisterSettings(const QString& title, const QString& doneT
 
 bool SettingsDialog::ApplyContestLock(QLabel* label, const QString& message, std::initializer_list<QWidget*> locked)
 {
-    if (const std::optional<int16_t> next = ScanLog(Context))
+    const std::optional<int16_t> next = ScanLog(Context);
+    if (next)
         Context.Contest.EntryNo = *next;
-    const bool underWay = Context.Contest.LogHasEntries;
+    // A log that cannot be read may well hold a contest: it locks as one
+    // with entrants does, whatever an earlier scan found.
+    const bool underWay = !next || Context.Contest.LogHasEntries;
     label->setText(message);
     label->setVisible(underWay);
     for (QWidget* widget : locked)
@@ -99,4 +102,10 @@ QPushButton* SettingsDialog::MakeButton(const QString& caption, const QString& t
     button->setAutoDefault(false);
     button->setToolTip(toolTip);
     return button;
+}
+
+void SettingsDialog::NameControls(std::initializer_list<std::pair<QObject*, const char*>> roles)
+{
+    for (const auto& [control, role] : roles)
+        control->setObjectName(QLatin1String(role));
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 class ContestState;
 class QLabel;
@@ -34,8 +35,8 @@ protected:
     void RegisterSettings(const QString& title, const QString& doneText, const std::function<bool()>& store);
 
     // Asks the measurement log for the next entry number. While it holds
-    // entrants, shows `message` on `label` and disables `locked`; otherwise
-    // hides the label and enables them. True while locked.
+    // entrants or cannot be read, shows `message` on `label` and disables
+    // `locked`; otherwise hides the label and enables them. True while locked.
     bool ApplyContestLock(QLabel* label, const QString& message, std::initializer_list<QWidget*> locked);
 
     // Refuses, as it is typed, a character that the settings file cannot
@@ -46,6 +47,8 @@ protected:
     bool AcceptStoredText(const QString& text);
 
     QPushButton* MakeButton(const QString& caption, const QString& toolTip = {});
+    // Gives each control its role as object name, by which tests find it.
+    static void NameControls(std::initializer_list<std::pair<QObject*, const char*>> roles);
 
     // False keeps the window open when asked to close.
     virtual bool MayClose() { return true; }

@@ -31,44 +31,47 @@ SoundSettingsWindow::SoundSettingsWindow(ContestState& context, QString playVolu
     : SettingsDialog(context, QStringLiteral("環境設定　サウンド"), parent), PlayVolumeCommand(std::move(playVolumeCommand))
 {
     BuildSlots();
-    TXT1 = new QLineEdit(this);
-    TXT1->setFixedWidth(48);
-    TXT1->setAlignment(Qt::AlignRight);
-    TXT1->setToolTip(QStringLiteral("順位の効果音を鳴らす設定です。"));
-    VS1 = new QScrollBar(Qt::Vertical, this);
-    // As wide as the box accepts, so that every accepted number shows on it.
-    VS1->setRange(5, 99);
-    VS1->setPageStep(1);
-    VS1->setFixedHeight(TXT1->sizeHint().height());
-    RankFrom = new NumberPair(TXT1, VS1, 5, 99);
-    LB1 = new QLabel(this);
-    CmdTst = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("テストで、選択されているサウンドを流します。"));
-    MMStop = MakeButton(QStringLiteral("■"), QStringLiteral("テスト中のサウンドをストップします。"));
-    MMStop->setFixedWidth(36);
-    CmdUpd = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("編集中の設定を登録します。"));
-    CmdVol = MakeButton(QStringLiteral("ﾎﾞﾘｭｰﾑ(&V)"));
-    connect(CmdTst, &QPushButton::clicked, this, &SoundSettingsWindow::CmdTst_Click);
-    connect(MMStop, &QPushButton::clicked, this, &SoundSettingsWindow::MMStop_Click);
-    connect(CmdUpd, &QPushButton::clicked, this, &SoundSettingsWindow::CmdUpd_Click);
-    connect(CmdVol, &QPushButton::clicked, this, &SoundSettingsWindow::CmdVol_Click);
+    // The spinner reaches 0 to 4 as well, which typing refuses, and is as
+    // wide as typing accepts, so that every accepted number shows on it.
+    rankSoundFrom = new NumberPair(this, Qt::Vertical, {5, 99}, {0, 99}, 1);
+    rankSoundFrom->Name(QStringLiteral("rankSoundFrom"));
+    rankSoundFrom->Box()->setToolTip(QStringLiteral("順位の効果音を鳴らす設定です。"));
+    selectedSlot = new QLabel(this);
+    selectedSlot->setObjectName(QStringLiteral("selectedSlot"));
+    testButton = MakeButton(QStringLiteral("テスト(&T)"), QStringLiteral("テストで、選択されているサウンドを流します。"));
+    testButton->setObjectName(QStringLiteral("testButton"));
+    stopButton = MakeButton(QStringLiteral("■"), QStringLiteral("テスト中のサウンドをストップします。"));
+    stopButton->setObjectName(QStringLiteral("stopButton"));
+    stopButton->setFixedWidth(36);
+    registerButton = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("編集中の設定を登録します。"));
+    registerButton->setObjectName(QStringLiteral("registerButton"));
+    volumeButton = MakeButton(QStringLiteral("ﾎﾞﾘｭｰﾑ(&V)"));
+    volumeButton->setObjectName(QStringLiteral("volumeButton"));
+    connect(testButton, &QPushButton::clicked, this, &SoundSettingsWindow::PlayTest);
+    connect(stopButton, &QPushButton::clicked, this, &SoundSettingsWindow::StopTest);
+    connect(registerButton, &QPushButton::clicked, this, &SoundSettingsWindow::Register);
+    connect(volumeButton, &QPushButton::clicked, this, [this] { OpenVolumeControl(Context, PlayVolumeCommand, StartVolumeControl); });
     LayOut();
 }
 
 void SoundSettingsWindow::BuildSlots()
 {
     for (int i = 0; i < 7; ++i) {
-        Lnm[i] = new QLabel(QString::fromUtf8(SlotNames[i]), this);
-        sxdtxt[i] = new QLineEdit(this);
-        sxdtxt[i]->setMinimumWidth(420);
-        sxdtxt[i]->setToolTip(i == 1 || i == 3 ? QStringLiteral("レスポンスが良いＷＡＶファイルが適しています。")
-                                               : QStringLiteral("ＭＩＤＩ、ＷＡＶのサウンドを指定します。"));
-        sxdtxt[i]->installEventFilter(this);
-        GuardStoredText(sxdtxt[i]);
-        CmdSer[i] = MakeButton(QStringLiteral("参照"), QStringLiteral("サウンドファイルを指定します。"));
-        CmdSer[i]->installEventFilter(this);
-        connect(CmdSer[i], &QPushButton::clicked, this, [this, i] { CmdSer_Click(i); });
-        CK1[i] = new QCheckBox(this);
-        connect(CK1[i], &QCheckBox::clicked, this, [this, i] { CK1_Click(i); });
+        slotNames[i] = new QLabel(QString::fromUtf8(SlotNames[i]), this);
+        soundFiles[i] = new QLineEdit(this);
+        soundFiles[i]->setObjectName(QStringLiteral("soundFile%1").arg(i));
+        soundFiles[i]->setMinimumWidth(420);
+        soundFiles[i]->setToolTip(i == 1 || i == 3 ? QStringLiteral("レスポンスが良いＷＡＶファイルが適しています。")
+                                                   : QStringLiteral("ＭＩＤＩ、ＷＡＶのサウンドを指定します。"));
+        soundFiles[i]->installEventFilter(this);
+        GuardStoredText(soundFiles[i]);
+        browseButtons[i] = MakeButton(QStringLiteral("参照"), QStringLiteral("サウンドファイルを指定します。"));
+        browseButtons[i]->setObjectName(QStringLiteral("browseButton%1").arg(i));
+        browseButtons[i]->installEventFilter(this);
+        connect(browseButtons[i], &QPushButton::clicked, this, [this, i] { ChooseFile(i); });
+        useBoxes[i] = new QCheckBox(this);
+        useBoxes[i]->setObjectName(QStringLiteral("useBox%1").arg(i));
+        connect(useBoxes[i], &QCheckBox::clicked, this, [this, i] { ShowUse(i); });
     }
 }
 
@@ -76,26 +79,26 @@ void SoundSettingsWindow::LayOut()
 {
     auto* slotRows = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
-        slotRows->addWidget(Lnm[i], i, 0);
-        slotRows->addWidget(sxdtxt[i], i, 1);
-        slotRows->addWidget(CmdSer[i], i, 2);
-        slotRows->addWidget(CK1[i], i, 3);
+        slotRows->addWidget(slotNames[i], i, 0);
+        slotRows->addWidget(soundFiles[i], i, 1);
+        slotRows->addWidget(browseButtons[i], i, 2);
+        slotRows->addWidget(useBoxes[i], i, 3);
     }
     auto* rank = new QHBoxLayout;
     rank->addWidget(new QLabel(QStringLiteral("順位音の適用"), this));
-    rank->addWidget(TXT1);
-    rank->addWidget(VS1);
+    rank->addWidget(rankSoundFrom->Box());
+    rank->addWidget(rankSoundFrom->Bar());
     rank->addWidget(new QLabel(QStringLiteral("人目以降から"), this));
     rank->addStretch();
     auto* test = new QHBoxLayout;
-    test->addWidget(LB1);
-    test->addWidget(CmdTst);
+    test->addWidget(selectedSlot);
+    test->addWidget(testButton);
     test->addSpacing(16);
     test->addWidget(new QLabel(QStringLiteral("テストサウンド停止ボタン"), this));
-    test->addWidget(MMStop);
+    test->addWidget(stopButton);
     test->addStretch();
-    test->addWidget(CmdVol);
-    test->addWidget(CmdUpd);
+    test->addWidget(volumeButton);
+    test->addWidget(registerButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(slotRows);
@@ -112,18 +115,18 @@ void SoundSettingsWindow::Form_Load()
     LoadSoundSettings(Context);
     const SoundSettings& sound = Context.Settings.Sound;
     for (int i = 0; i < 7; ++i) {
-        sxdtxt[i]->setText(sound.SoundFile[i]);
-        CK1[i]->setChecked(sound.SoundEnabled[i]);
-        CK1[i]->setText(UseCaption(sound.SoundEnabled[i]));
+        soundFiles[i]->setText(sound.SoundFile[i]);
+        useBoxes[i]->setChecked(sound.SoundEnabled[i]);
+        ShowUse(i);
     }
-    RankFrom->Show(sound.RankSoundFromEntry);
+    rankSoundFrom->Show(sound.RankSoundFromEntry);
 }
 
 bool SoundSettingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 7; ++i) {
-            if (watched == sxdtxt[i] || watched == CmdSer[i])
+            if (watched == soundFiles[i] || watched == browseButtons[i])
                 SelectSlot(i);
         }
     }
@@ -132,66 +135,61 @@ bool SoundSettingsWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SoundSettingsWindow::SelectSlot(int slot)
 {
-    CurrentSlot = slot;
-    LB1->setText(QLatin1Char('(') + Lnm[slot]->text() + QLatin1Char(')'));
-    for (QLineEdit* box : sxdtxt) {
+    currentSlot = slot;
+    selectedSlot->setText(QLatin1Char('(') + slotNames[slot]->text() + QLatin1Char(')'));
+    for (QLineEdit* box : soundFiles) {
         QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, box == sxdtxt[slot] ? Highlight : this->palette().color(QPalette::Base));
+        palette.setColor(QPalette::Base, box == soundFiles[slot] ? Highlight : this->palette().color(QPalette::Base));
         box->setPalette(palette);
     }
 }
 
-void SoundSettingsWindow::CK1_Click(int slot)
+void SoundSettingsWindow::ShowUse(int slot)
 {
-    CK1[slot]->setText(UseCaption(CK1[slot]->isChecked()));
+    useBoxes[slot]->setText(UseCaption(useBoxes[slot]->isChecked()));
 }
 
-void SoundSettingsWindow::CmdSer_Click(int slot)
+void SoundSettingsWindow::ChooseFile(int slot)
 {
-    const std::optional<QString> chosen = Choosers.ChooseFile(sxdtxt[slot]->text(), QStringLiteral("サウンドファイルの指定"),
+    const std::optional<QString> chosen = Choosers.ChooseFile(soundFiles[slot]->text(), QStringLiteral("サウンドファイルの指定"),
                                                               QStringLiteral("ｻｳﾝﾄﾞﾌｧｲﾙ(WAV) (*.WAV *.wav)"), this);
     // The dialog may have moved the current folder.
     QDir::setCurrent(Context.Folder.Path());
     if (!chosen || !AcceptStoredText(*chosen))
         return;
-    sxdtxt[slot]->setText(*chosen);
+    soundFiles[slot]->setText(*chosen);
     Context.Settings.Sound.SoundFile[slot] = *chosen;
 }
 
-void SoundSettingsWindow::CmdTst_Click()
+void SoundSettingsWindow::PlayTest()
 {
-    if (MMControl1.Mode() != MultimediaPlayer::ModeNotOpen)
-        MMControl1.Command(QStringLiteral("Close"));
-    MMControl1.FileName = sxdtxt[CurrentSlot]->text();
+    if (player.Mode() != MultimediaPlayer::ModeNotOpen)
+        player.Command(QStringLiteral("Close"));
+    player.FileName = soundFiles[currentSlot]->text();
     for (const char* command : {"Open", "Prev", "Play"})
-        MMControl1.Command(QLatin1String(command));
+        player.Command(QLatin1String(command));
 }
 
-void SoundSettingsWindow::MMStop_Click()
+void SoundSettingsWindow::StopTest()
 {
-    MMControl1.Command(QStringLiteral("Close"));
+    player.Command(QStringLiteral("Close"));
 }
 
-void SoundSettingsWindow::CmdUpd_Click()
+void SoundSettingsWindow::Register()
 {
     RegisterSettings(QStringLiteral("確認"), QStringLiteral("登録しました。"), [this] {
         SoundSettings& sound = Context.Settings.Sound;
         for (int i = 0; i < 7; ++i) {
-            sound.SoundFile[i] = sxdtxt[i]->text();
-            sound.SoundEnabled[i] = CK1[i]->isChecked();
+            sound.SoundFile[i] = soundFiles[i]->text();
+            sound.SoundEnabled[i] = useBoxes[i]->isChecked();
         }
-        sound.RankSoundFromEntry = static_cast<int16_t>(RankFrom->Value());
+        sound.RankSoundFromEntry = static_cast<int16_t>(rankSoundFrom->Value());
         return SaveSoundSettings(Context);
     });
 }
 
-void SoundSettingsWindow::CmdVol_Click()
-{
-    OpenVolumeControl(Context, PlayVolumeCommand, StartVolumeControl);
-}
-
 void SoundSettingsWindow::done(int result)
 {
-    MMControl1.Command(QStringLiteral("Close"));
+    StopTest();
     SettingsDialog::done(result);
 }

@@ -10,7 +10,6 @@ class NumberPair;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QScrollBar;
 
 // Sound settings: the file and the use of each of the seven sound slots, the
 // entrant from whom the rank sounds play, a test play of the selected slot
@@ -20,30 +19,8 @@ public:
     SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
     void Form_Load() override;
-    void SelectSlot(int slot);
-    void CK1_Click(int slot);
-    void CmdSer_Click(int slot);
-    void CmdTst_Click();
-    void MMStop_Click();
-    void CmdUpd_Click();
-    void CmdVol_Click();
-
-    std::array<QLabel*, 7> Lnm{};
-    std::array<QLineEdit*, 7> sxdtxt{};
-    std::array<QPushButton*, 7> CmdSer{};
-    std::array<QCheckBox*, 7> CK1{};
-    QLineEdit* TXT1 = nullptr;
-    QScrollBar* VS1 = nullptr;
-    NumberPair* RankFrom = nullptr;
-    QLabel* LB1 = nullptr;
-    QPushButton* CmdTst = nullptr;
-    MultimediaPlayer MMControl1;
-    // The player's stop button.
-    QPushButton* MMStop = nullptr;
-    QPushButton* CmdUpd = nullptr;
-    QPushButton* CmdVol = nullptr;
-
-    int CurrentSlot = 0;
+    // The player of the test sound.
+    const MultimediaPlayer& Player() const { return player; }
 
     ProgramStart StartVolumeControl = StartDetachedProgram;
 
@@ -54,6 +31,25 @@ protected:
 private:
     void BuildSlots();
     void LayOut();
+    void SelectSlot(int slot);
+    void ChooseFile(int slot);
+    void ShowUse(int slot);
+    void PlayTest();
+    void StopTest();
+    void Register();
+
+    std::array<QLabel*, 7> slotNames{};
+    std::array<QLineEdit*, 7> soundFiles{};
+    std::array<QPushButton*, 7> browseButtons{};
+    std::array<QCheckBox*, 7> useBoxes{};
+    NumberPair* rankSoundFrom = nullptr;
+    QLabel* selectedSlot = nullptr;
+    QPushButton* testButton = nullptr;
+    MultimediaPlayer player;
+    QPushButton* stopButton = nullptr;
+    QPushButton* registerButton = nullptr;
+    QPushButton* volumeButton = nullptr;
+    int currentSlot = 0;
 
     QString PlayVolumeCommand;
 };

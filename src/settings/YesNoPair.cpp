@@ -13,6 +13,12 @@ YesNoPair::YesNoPair(const QString& caption, const QString& yesCaption, const QS
     layout->addStretch();
 }
 
+void YesNoPair::Name(const QString& yesName, const QString& noName)
+{
+    Yes->setObjectName(yesName);
+    No->setObjectName(noName);
+}
+
 void YesNoPair::Show(bool value)
 {
     (value ? Yes : No)->setChecked(true);

@@ -11,6 +11,8 @@ class YesNoPair {
 public:
     YesNoPair(const QString& caption, const QString& yesCaption, const QString& noCaption, QWidget* parent);
 
+    // Names the two options for tests: `yesName` and `noName`.
+    void Name(const QString& yesName, const QString& noName);
     void Show(bool value);
     // Neither option selected (a stored value that is neither).
     void ShowNeither();

@@ -319,14 +319,12 @@ TEST_F(MainMenuTest, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeComma
         QWidget* window = QApplication::activeModalWidget();
         ASSERT_NE(window, nullptr);
         titles.append(window->windowTitle());
-        if (auto* sound = dynamic_cast<SoundSettingsWindow*>(window)) {
+        if (auto* sound = dynamic_cast<SoundSettingsWindow*>(window))
             sound->StartVolumeControl = record;
-            sound->CmdVol->click();
-        }
-        if (auto* mic = dynamic_cast<MicrophoneSettingsWindow*>(window)) {
+        if (auto* mic = dynamic_cast<MicrophoneSettingsWindow*>(window))
             mic->StartVolumeControl = record;
-            mic->CmdVol->click();
-        }
+        if (auto* volume = window->findChild<QPushButton*>(QStringLiteral("volumeButton")))
+            volume->click();
         window->close();
     };
     for (QAction* entry : {Menu->B04, Menu->B05, Menu->B06, Menu->B07, Menu->V16}) {

@@ -62,10 +62,10 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
         WaitUntil([] { return false; }, 400);
         double loudest = 0;
-        window.CmdSTR->click();
+        Child<QPushButton>(window, "testButton")->click();
         const bool ended = WaitUntil(
             [&] {
-                loudest = std::max(loudest, window.LVL1->Level());
+                loudest = std::max(loudest, Child<LevelBar>(window, "inputLevel")->Level());
                 return !window.Testing;
             },
             10000);
@@ -76,15 +76,16 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         const MeasureResult score = ScoreRecordingFile(recording, quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16,
                                                        Folder.Context.Settings.Mic.NoiseCutLevel);
         EXPECT_GT(score.TotalPoints, 100);
-        EXPECT_EQ(window.LB101->text(), ScoreLine(QStringLiteral("測定値"), score.TotalPoints));
-        EXPECT_EQ(window.LB102->text(), ScoreLine(QStringLiteral("最大値"), score.MaxPoints));
-        EXPECT_EQ(window.LB103->text(), ScoreLine(QStringLiteral("積算値"), score.IntegPoints));
-        ASSERT_EQ(window.List1->count(), 14);
-        EXPECT_EQ(window.List1->item(7)->text(), QStringLiteral("ｻﾝﾌﾟﾘﾝｸﾞ周波数 : ") + QLatin1String(expected[quality].Rate));
-        EXPECT_EQ(window.List1->item(10)->text(), QStringLiteral("1SP Bit数  : ") + QLatin1String(expected[quality].Bits));
-        EXPECT_EQ(window.List1->item(13)->text(), QStringLiteral("DATA SIZE  : ") + QLatin1String(expected[quality].DataSize));
+        EXPECT_EQ(Child<QLabel>(window, "totalScore")->text(), ScoreLine(QStringLiteral("測定値"), score.TotalPoints));
+        EXPECT_EQ(Child<QLabel>(window, "maxScore")->text(), ScoreLine(QStringLiteral("最大値"), score.MaxPoints));
+        EXPECT_EQ(Child<QLabel>(window, "integratedScore")->text(), ScoreLine(QStringLiteral("積算値"), score.IntegPoints));
+        ASSERT_EQ(Child<QListWidget>(window, "headerList")->count(), 14);
+        const auto* header = Child<QListWidget>(window, "headerList");
+        EXPECT_EQ(header->item(7)->text(), QStringLiteral("ｻﾝﾌﾟﾘﾝｸﾞ周波数 : ") + QLatin1String(expected[quality].Rate));
+        EXPECT_EQ(header->item(10)->text(), QStringLiteral("1SP Bit数  : ") + QLatin1String(expected[quality].Bits));
+        EXPECT_EQ(header->item(13)->text(), QStringLiteral("DATA SIZE  : ") + QLatin1String(expected[quality].DataSize));
         EXPECT_GT(loudest, 0.3) << "the input level showed the tone while it recorded";
-        EXPECT_EQ(window.LVL1->Level(), 0.0) << "and rests once the test has ended";
+        EXPECT_EQ(Child<LevelBar>(window, "inputLevel")->Level(), 0.0) << "and rests once the test has ended";
 
         QFile file(recording);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -102,16 +103,16 @@ TEST_F(OnSoundServer, ACancelledTestLeavesTheDeviceReadyForTheNext)
     window.show();
     VirtualMicrophone microphone;
     microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
-    window.CmdSTR->click();
+    Child<QPushButton>(window, "testButton")->click();
     WaitUntil([&] { return window.TickCount >= 10; }, 5000);
-    window.CmdStp->click();
+    Child<QPushButton>(window, "stopButton")->click();
     ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 5000));
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("テストはキャンセルされました！")});
-    EXPECT_TRUE(window.LB101->isHidden());
-    window.CmdSTR->click();
+    EXPECT_TRUE(Child<QLabel>(window, "totalScore")->isHidden());
+    Child<QPushButton>(window, "testButton")->click();
     ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
     EXPECT_EQ(Folder.Messages.Texts().size(), 1u) << "the next test records its full three seconds";
-    EXPECT_FALSE(window.LB101->isHidden());
+    EXPECT_FALSE(Child<QLabel>(window, "totalScore")->isHidden());
 }
 
 TEST_F(OnSoundServer, TheSoundTestPlaysTheSelectedSlotEvenWhenItIsNotUsed)
@@ -120,14 +121,16 @@ TEST_F(OnSoundServer, TheSoundTestPlaysTheSelectedSlotEvenWhenItIsNotUsed)
     WriteTone(sound, 22050, 2.0, 0.3, 880.0);
     SoundSettingsWindow window(Folder.Context, QString());
     window.show();
-    window.sxdtxt[5]->setText(sound);
-    window.CK1[5]->click();
-    ASSERT_FALSE(window.CK1[5]->isChecked());
-    SendFocus(window.sxdtxt[5], QEvent::FocusIn);
-    window.CmdTst->click();
-    EXPECT_EQ(window.MMControl1.FileName, sound);
-    EXPECT_EQ(window.MMControl1.Mode(), MultimediaPlayer::ModePlaying);
-    EXPECT_EQ(window.MMControl1.Length(), 2000);
-    window.MMStop->click();
-    EXPECT_EQ(window.MMControl1.Mode(), MultimediaPlayer::ModeNotOpen);
+    auto* file5 = Child<QLineEdit>(window, "soundFile5");
+    auto* use5 = Child<QCheckBox>(window, "useBox5");
+    file5->setText(sound);
+    use5->click();
+    ASSERT_FALSE(use5->isChecked());
+    SendFocus(file5, QEvent::FocusIn);
+    Child<QPushButton>(window, "testButton")->click();
+    EXPECT_EQ(window.Player().FileName, sound);
+    EXPECT_EQ(window.Player().Mode(), MultimediaPlayer::ModePlaying);
+    EXPECT_EQ(window.Player().Length(), 2000);
+    Child<QPushButton>(window, "stopButton")->click();
+    EXPECT_EQ(window.Player().Mode(), MultimediaPlayer::ModeNotOpen);
 }

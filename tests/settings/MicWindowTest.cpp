@@ -38,9 +38,9 @@ protected:
     // The timer's ticks, one after the other, until the test has ended.
     static void RunTicks(MicrophoneSettingsWindow& window, int ticks)
     {
-        window.Timer1->stop();
+        Child<QTimer>(window, "testTimer")->stop();
         for (int tick = 0; tick < ticks && window.Testing; ++tick)
-            window.Timer1_Timer();
+            window.TestTick();
     }
 
     FakeRecorder::Log Recorder;
@@ -51,29 +51,40 @@ protected:
 TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
 {
     auto window = Open();
-    window->HS1->setValue(20);
-    window->CmdSTR->click();
+    auto* state = Child<QLabel>(*window, "stateText");
+    EXPECT_EQ(state->text(), QStringLiteral("[状態]"));
+    // Once the lamp has gone blue, the device's last samples are awaited
+    // and the recording stopped while the state says it is being analysed.
+    std::vector<std::pair<QString, QColor>> atStop;
+    Child<QScrollBar>(*window, "cutLevelBar")->setValue(20);
+    Child<QPushButton>(*window, "testButton")->click();
+    Recorder.OnStop = [&] { atStop.emplace_back(state->text(), BackColour(Child(*window, "recordingLamp"))); };
     EXPECT_TRUE(window->Testing);
-    EXPECT_FALSE(window->CmdSTR->isEnabled() || window->CmdUpd->isEnabled() || window->CmdVol->isEnabled());
-    EXPECT_TRUE(window->CmdStp->isEnabled());
-    EXPECT_EQ(window->LBX8->text(), QStringLiteral("[入力中]"));
-    EXPECT_EQ(BackColour(window->SP1), QColor(255, 0, 0));
+    EXPECT_FALSE(Child(*window, "testButton")->isEnabled() || Child(*window, "registerButton")->isEnabled() ||
+                 Child(*window, "volumeButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(*window, "stopButton")->isEnabled());
+    EXPECT_EQ(Child<QLabel>(*window, "stateText")->text(), QStringLiteral("[入力中]"));
+    EXPECT_EQ(BackColour(Child<QLabel>(*window, "recordingLamp")), QColor(255, 0, 0));
     EXPECT_EQ(Recorder.SampleCount, 24000) << "three seconds at 8 kHz";
     window->close();
     EXPECT_TRUE(window->isVisible()) << "a running test keeps the window open";
     RunTicks(*window, TestTicks);
 
+    Recorder.OnStop = nullptr;
     EXPECT_FALSE(window->Testing);
+    ASSERT_FALSE(atStop.empty());
+    EXPECT_EQ(atStop.front(), std::make_pair(QStringLiteral("[解析中]"), QColor(0, 0, 255)));
     const MeasureResult expected = ScoreRecordingFile(Folder.Path(QStringLiteral("mk1.wav")), SampleWidth::Bits8, 20);
     EXPECT_GT(expected.TotalPoints, 0);
-    EXPECT_EQ(window->LB101->text(), ScoreLine(QStringLiteral("測定値"), expected.TotalPoints));
-    EXPECT_EQ(window->LB102->text(), ScoreLine(QStringLiteral("最大値"), expected.MaxPoints));
-    EXPECT_EQ(window->LB103->text(), ScoreLine(QStringLiteral("積算値"), expected.IntegPoints));
-    EXPECT_FALSE(window->LB101->isHidden());
-    EXPECT_EQ(window->List1->count(), 14);
+    EXPECT_EQ(Child<QLabel>(*window, "totalScore")->text(), ScoreLine(QStringLiteral("測定値"), expected.TotalPoints));
+    EXPECT_EQ(Child<QLabel>(*window, "maxScore")->text(), ScoreLine(QStringLiteral("最大値"), expected.MaxPoints));
+    EXPECT_EQ(Child<QLabel>(*window, "integratedScore")->text(), ScoreLine(QStringLiteral("積算値"), expected.IntegPoints));
+    EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
+    EXPECT_EQ(Child<QListWidget>(*window, "headerList")->count(), 14);
     EXPECT_EQ(window->AfterTest, 1);
-    EXPECT_EQ(window->LBX8->text(), QStringLiteral("***"));
-    EXPECT_TRUE(window->CmdSTR->isEnabled() && window->CmdUpd->isEnabled() && window->CmdVol->isEnabled());
+    EXPECT_EQ(Child<QLabel>(*window, "stateText")->text(), QStringLiteral("***"));
+    EXPECT_TRUE(Child(*window, "testButton")->isEnabled() && Child(*window, "registerButton")->isEnabled() &&
+                Child(*window, "volumeButton")->isEnabled());
     EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Texts()[0], QStringLiteral("テストを停止してから終了してください！"));
     window->close();
@@ -83,19 +94,19 @@ TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
 TEST_F(MicWindow, ACancelledTestScoresNothingAndTheNextCountsFromZero)
 {
     auto window = Open();
-    window->CmdSTR->click();
+    Child<QPushButton>(*window, "testButton")->click();
     RunTicks(*window, 5);
-    window->CmdStp->click();
+    Child<QPushButton>(*window, "stopButton")->click();
     RunTicks(*window, 1);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("テストはキャンセルされました！")});
     EXPECT_FALSE(window->Testing);
-    EXPECT_TRUE(window->LB101->isHidden());
-    EXPECT_FALSE(window->CmdStp->isEnabled());
-    EXPECT_EQ(BackColour(window->SP1), QColor(0, 0, 255));
-    window->CmdSTR->click();
+    EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
+    EXPECT_FALSE(Child<QPushButton>(*window, "stopButton")->isEnabled());
+    EXPECT_EQ(BackColour(Child<QLabel>(*window, "recordingLamp")), QColor(0, 0, 255));
+    Child<QPushButton>(*window, "testButton")->click();
     EXPECT_EQ(window->TickCount, 0);
     RunTicks(*window, TestTicks);
-    EXPECT_FALSE(window->LB101->isHidden());
+    EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
 }
 
 TEST_F(MicWindow, ARecordingOfTheWrongSizeIsReadOutButNotScored)
@@ -103,36 +114,36 @@ TEST_F(MicWindow, ARecordingOfTheWrongSizeIsReadOutButNotScored)
     // A recording a little short of three seconds at 8 kHz.
     Recorder.DeliverAtMost = 23990;
     auto window = Open();
-    window->CmdSTR->click();
+    Child<QPushButton>(*window, "testButton")->click();
     RunTicks(*window, TestTicks);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("データが不一致です！"));
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("録音データファイルの不正"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
     EXPECT_EQ(window->DataBytes, 23990);
-    EXPECT_EQ(window->List1->count(), 14);
-    EXPECT_EQ(window->List1->item(13)->text(), QStringLiteral("DATA SIZE  : B65D00"));
-    EXPECT_TRUE(window->LB101->isHidden());
+    EXPECT_EQ(Child<QListWidget>(*window, "headerList")->count(), 14);
+    EXPECT_EQ(Child<QListWidget>(*window, "headerList")->item(13)->text(), QStringLiteral("DATA SIZE  : B65D00"));
+    EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
     EXPECT_FALSE(window->Testing);
-    EXPECT_TRUE(window->CmdSTR->isEnabled() && window->CmdUpd->isEnabled());
+    EXPECT_TRUE(Child(*window, "testButton")->isEnabled() && Child(*window, "registerButton")->isEnabled());
 }
 
 TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
 {
     auto window = Open();
     Folder.Messages.Answer(MessageAnswer::No);
-    window->OP1[2]->click();
-    EXPECT_TRUE(window->OP1[0]->isChecked());
+    Child<QRadioButton>(*window, "highQualityOption")->click();
+    EXPECT_TRUE(Child<QRadioButton>(*window, "normalQualityOption")->isChecked());
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window->OP1[1]->click();
+    Child<QRadioButton>(*window, "middleQualityOption")->click();
     EXPECT_EQ(window->ExpectedBytes, 96000);
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("音質の変更"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
-    window->HS1->setValue(35);
-    EXPECT_EQ(window->LB6->text(), QStringLiteral("35%以下をカット"));
+    Child<QScrollBar>(*window, "cutLevelBar")->setValue(35);
+    EXPECT_EQ(Child<QLabel>(*window, "cutLevelText")->text(), QStringLiteral("35%以下をカット"));
     Folder.Messages.Messages.clear();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window->CmdUpd->click();
+    Child<QPushButton>(*window, "registerButton")->click();
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), FileOf(MicSettings{35, 1}));
     EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("確認"));
@@ -141,7 +152,7 @@ TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
 TEST_F(MicWindow, TheCutBandIsDrawnAcrossThePictureAtItsHeight)
 {
     auto window = Open();
-    const QImage& picture = window->PC1->Canvas();
+    const QImage& picture = Child<PictureBox>(*window, "picture")->Canvas();
     const auto greenRows = [&picture] {
         std::vector<int> rows;
         for (int y = 0; y < picture.height(); ++y) {
@@ -151,10 +162,10 @@ TEST_F(MicWindow, TheCutBandIsDrawnAcrossThePictureAtItsHeight)
         }
         return rows;
     };
-    window->HS1->setValue(50);
+    Child<QScrollBar>(*window, "cutLevelBar")->setValue(50);
     const std::vector<int> half = greenRows();
     ASSERT_GE(half.size(), 2u);
-    window->HS1->setValue(100);
+    Child<QScrollBar>(*window, "cutLevelBar")->setValue(100);
     const std::vector<int> full = greenRows();
     ASSERT_GE(full.size(), 2u);
     EXPECT_LT(full.front(), half.front()) << "a higher level, a wider band";

@@ -31,10 +31,16 @@ protected:
         Window->show();
     }
 
+    template <class Control = QWidget>
+    Control* Get(const char* role) const
+    {
+        return Child<Control>(*Window, QLatin1String(role));
+    }
+
     void Register()
     {
         Folder.Messages.Answer(MessageAnswer::Yes);
-        Window->CmdUpd->click();
+        Get<QPushButton>("registerButton")->click();
     }
 
     std::unique_ptr<ScreenSettingsWindow> Window;
@@ -50,75 +56,75 @@ TEST_F(ScreenWindow, ABandColourChangesEverySampleOfItsLookAndNoOther)
 {
     const auto backs = [this] {
         std::vector<QColor> colours;
-        for (QLabel* label : {Window->LBX1[0], Window->LBX1[1], Window->LBX1[2], Window->LBX1[3], Window->LBX1[4], Window->LB1,
-                              Window->LB2, Window->LB3, Window->LB4})
-            colours.push_back(BackColour(label));
+        for (const char* label : {"bandLook0", "bandLook1", "bandLook2", "bandLook3", "bandLook4", "waitingHeading", "waitingBand",
+                                  "stoppedHeading", "stoppedBand"})
+            colours.push_back(BackColour(Get(label)));
         return colours;
     };
     const std::vector<QColor> before = backs();
     const QColor pink(255, 128, 192);
     ColourAnswer = pink;
-    Window->CMDX[0]->click();
+    Get<QPushButton>("bandBackButton0")->click();
     std::vector<QColor> expected = before;
     expected[0] = expected[5] = expected[7] = pink;
-    EXPECT_EQ(backs(), expected) << "look 0: LBX1(0), LB1 and LB3 together";
-    Window->CMDX[2]->click();
+    EXPECT_EQ(backs(), expected) << "look 0: its design label and both headings together";
+    Get<QPushButton>("bandBackButton2")->click();
     expected[2] = pink;
     EXPECT_EQ(backs(), expected) << "look 2 is on no screen sample";
-    Window->CMDZ[4]->click();
-    EXPECT_EQ(TextColour(Window->LB4), pink);
-    EXPECT_EQ(TextColour(Window->LBX1[4]), pink);
+    Get<QPushButton>("bandForeButton4")->click();
+    EXPECT_EQ(TextColour(Get<QLabel>("stoppedBand")), pink);
+    EXPECT_EQ(TextColour(Get<QLabel>("bandLook4")), pink);
     EXPECT_EQ(Context.Settings.Screen.BandForeColor[4], ToStoredColour(pink)) << "in the settings at once";
     EXPECT_EQ(Presets.front(), FromStoredColour(ScreenSettings::Factory().BandBackColor[0]));
 
     ColourAnswer.reset();
-    Window->CMD01->click();
-    Window->CMDX[1]->click();
-    EXPECT_EQ(BackColour(Window->PIC1), FromStoredColour(ScreenSettings::Factory().WaitingBackColor)) << "cancel changes nothing";
-    EXPECT_EQ(BackColour(Window->LB2), before[6]);
+    Get<QPushButton>("waitingBackButton")->click();
+    Get<QPushButton>("bandBackButton1")->click();
+    EXPECT_EQ(BackColour(Get("waitingSample")), FromStoredColour(ScreenSettings::Factory().WaitingBackColor)) << "cancel changes nothing";
+    EXPECT_EQ(BackColour(Get<QLabel>("waitingBand")), before[6]);
 }
 
 TEST_F(ScreenWindow, TheResultColourDialogStartsFromTheLastChoice)
 {
     ColourAnswer = QColor(1, 2, 3);
-    Window->CMD32->click();
-    Window->CMD32->click();
+    Get<QPushButton>("resultForeButton")->click();
+    Get<QPushButton>("resultForeButton")->click();
     ASSERT_EQ(Presets.size(), 2u);
     EXPECT_EQ(Presets[1], QColor(1, 2, 3));
 }
 
 TEST_F(ScreenWindow, OptionsShowOnlyTheSamplesOfTheirLayoutAndGauge)
 {
-    EXPECT_TRUE(Window->Op2->isChecked());
-    EXPECT_TRUE(Window->OP4->isChecked());
-    EXPECT_TRUE(Window->SHP1->isHidden());
-    EXPECT_FALSE(Window->SHP2->isHidden());
-    Window->OP1->click();
-    Window->OP3->click();
-    for (QLabel* band : {Window->LB1, Window->LB2, Window->LB3, Window->LB4})
-        EXPECT_TRUE(band->isHidden());
-    EXPECT_FALSE(Window->SHP1->isHidden());
-    EXPECT_TRUE(Window->SHP2->isHidden());
+    EXPECT_TRUE(Get<QRadioButton>("headedLayoutOption")->isChecked());
+    EXPECT_TRUE(Get<QRadioButton>("circleGaugeOption")->isChecked());
+    EXPECT_TRUE(Get("barGauge")->isHidden());
+    EXPECT_FALSE(Get("circleGauge")->isHidden());
+    Get<QRadioButton>("fullLayoutOption")->click();
+    Get<QRadioButton>("barGaugeOption")->click();
+    for (const char* band : {"waitingHeading", "waitingBand", "stoppedHeading", "stoppedBand"})
+        EXPECT_TRUE(Get(band)->isHidden()) << band;
+    EXPECT_FALSE(Get("barGauge")->isHidden());
+    EXPECT_TRUE(Get("circleGauge")->isHidden());
     Register();
     Window->show();
-    EXPECT_TRUE(Window->OP1->isChecked() && Window->OP3->isChecked()) << "reopened from the file";
-    EXPECT_TRUE(Window->LB1->isHidden());
-    Window->Op2->click();
-    EXPECT_FALSE(Window->LB1->isHidden());
+    EXPECT_TRUE(Get<QRadioButton>("fullLayoutOption")->isChecked() && Get<QRadioButton>("barGaugeOption")->isChecked()) << "reopened from the file";
+    EXPECT_TRUE(Get<QLabel>("waitingHeading")->isHidden());
+    Get<QRadioButton>("headedLayoutOption")->click();
+    EXPECT_FALSE(Get<QLabel>("waitingHeading")->isHidden());
 }
 
 TEST_F(ScreenWindow, RegisteringStoresTextsFontsAndColoursAsTheStoreWritesThem)
 {
-    Window->TX1[3]->setText(QString());
-    Window->TX1[1]->setText(QStringLiteral("つぎのかた"));
+    Get<QLineEdit>("bandText3")->setText(QString());
+    Get<QLineEdit>("bandText1")->setText(QStringLiteral("つぎのかた"));
     QFont heading(QStringLiteral("IPAPMincho"));
     heading.setBold(true);
     heading.setItalic(true);
     FontAnswer = heading;
-    Window->CMD33->click();
-    EXPECT_TRUE(Window->LB5->font().bold() && Window->LB5->font().italic());
+    Get<QPushButton>("resultFontButton")->click();
+    EXPECT_TRUE(Get<QLabel>("resultText")->font().bold() && Get<QLabel>("resultText")->font().italic());
     ColourAnswer = QColor(0, 64, 0);
-    Window->CmdC2->click();
+    Get<QPushButton>("readyBlinkBandButton")->click();
     Register();
 
     ScreenSettings expected = ScreenSettings::Factory();
@@ -133,8 +139,8 @@ TEST_F(ScreenWindow, RegisteringStoresTextsFontsAndColoursAsTheStoreWritesThem)
     EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
 
     Window->show();
-    EXPECT_TRUE(Window->LB5->font().bold() && Window->LB5->font().italic());
-    EXPECT_EQ(Window->LBX1[1]->text(), QStringLiteral("つぎのかた"));
+    EXPECT_TRUE(Get<QLabel>("resultText")->font().bold() && Get<QLabel>("resultText")->font().italic());
+    EXPECT_EQ(Get<QLabel>("bandLook1")->text(), QStringLiteral("つぎのかた"));
 }
 
 TEST_F(ScreenWindow, TheBandFontGoesToEveryBandSampleAndAForeignNameIsRefused)
@@ -142,14 +148,15 @@ TEST_F(ScreenWindow, TheBandFontGoesToEveryBandSampleAndAForeignNameIsRefused)
     QFont band(QStringLiteral("IPAGothic"));
     band.setBold(true);
     FontAnswer = band;
-    Window->CMDF->click();
-    for (QLabel* label : {Window->LB1, Window->LB2, Window->LB3, Window->LB4, Window->LBX1[0], Window->LBX1[4]}) {
+    Get<QPushButton>("bandFontButton")->click();
+    for (const char* role : {"waitingHeading", "waitingBand", "stoppedHeading", "stoppedBand", "bandLook0", "bandLook4"}) {
+        const QWidget* label = Get(role);
         EXPECT_EQ(label->font().family(), QStringLiteral("IPAGothic"));
         EXPECT_TRUE(label->font().bold());
     }
     EXPECT_EQ(Context.Settings.Screen.BandFontBold, QStringLiteral("True"));
     FontAnswer = QFont(QStringLiteral("나눔고딕"));
-    Window->CMDF->click();
+    Get<QPushButton>("bandFontButton")->click();
     EXPECT_EQ(Context.Settings.Screen.BandFontName, QStringLiteral("IPAGothic"));
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
@@ -157,8 +164,38 @@ TEST_F(ScreenWindow, TheBandFontGoesToEveryBandSampleAndAForeignNameIsRefused)
 
 TEST_F(ScreenWindow, ABandTextRefusesAQuoteAsItIsTyped)
 {
-    Window->TX1[0]->setCursorPosition(Window->TX1[0]->text().size());
-    TypeKeys(Window->TX1[0], QStringLiteral("\"!"));
-    EXPECT_EQ(Window->TX1[0]->text(), QStringLiteral("おおごえ大会!"));
+    Get<QLineEdit>("bandText0")->setCursorPosition(Get<QLineEdit>("bandText0")->text().size());
+    TypeKeys(Get<QLineEdit>("bandText0"), QStringLiteral("\"!"));
+    EXPECT_EQ(Get<QLineEdit>("bandText0")->text(), QStringLiteral("おおごえ大会!"));
     EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
+}
+
+TEST_F(ScreenWindow, EachColourButtonEditsItsOwnSettingAndSample)
+{
+    struct Case {
+        const char* Button;
+        const char* Sample;
+        bool Text;
+        int32_t ScreenSettings::*Field;
+    };
+    const std::vector<Case> cases{{"waitingBackButton", "waitingSample", false, &ScreenSettings::WaitingBackColor},
+                                  {"measuringBackButton", "measuringSample", false, &ScreenSettings::MeasuringBackColor},
+                                  {"stoppedBackButton", "stoppedSample", false, &ScreenSettings::StoppedBackColor},
+                                  {"resultBackButton", "resultSample", false, &ScreenSettings::ResultBackColor},
+                                  {"resultForeButton", "resultText", true, &ScreenSettings::ResultForeColor},
+                                  {"readyBlinkBackButton", "readyBlinkBack", false, &ScreenSettings::ReadyBlinkBackColor},
+                                  {"readyBlinkBandButton", "readyBlinkBand", false, &ScreenSettings::ReadyBlinkBandColor}};
+    ScreenSettings expected = ScreenSettings::Factory();
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const QColor colour(10 * int(i) + 5, 200, 7);
+        ColourAnswer = colour;
+        Get<QPushButton>(c.Button)->click();
+        EXPECT_EQ(Presets.back(), FromStoredColour(expected.*c.Field)) << c.Button;
+        expected.*c.Field = ToStoredColour(colour);
+        EXPECT_EQ(Context.Settings.Screen.*c.Field, expected.*c.Field) << c.Button;
+        EXPECT_EQ(c.Text ? TextColour(Get(c.Sample)) : BackColour(Get(c.Sample)), colour) << c.Button;
+    }
+    Register();
+    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU2.REC")), FileOf(expected));
 }

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 // The settings windows on an installed program folder with the recording
 // templates in place.
@@ -49,9 +50,19 @@ protected:
     ContestState& Context = Folder.Context;
 };
 
-inline void SendFocus(QWidget* widget, QEvent::Type type)
+// The control of `window` named by its role; a missing one fails the test.
+template <class Control = QWidget>
+Control* Child(const QObject& window, const QString& role)
 {
-    QFocusEvent focus(type, Qt::TabFocusReason);
+    auto* control = window.findChild<Control*>(role);
+    if (!control)
+        throw std::runtime_error("no control " + role.toStdString());
+    return control;
+}
+
+inline void SendFocus(QWidget* widget, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason)
+{
+    QFocusEvent focus(type, reason);
     QCoreApplication::sendEvent(widget, &focus);
 }
 

@@ -5,7 +5,6 @@
 #include "platform/StoredColour.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
-#include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
 #include "settings/BasicSettingsWindow.h"
 #include "settings/ScreenSettingsWindow.h"
@@ -44,24 +43,18 @@ protected:
     };
     std::vector<Opened> OpenAll()
     {
+        std::vector<std::unique_ptr<SettingsDialog>> all;
+        all.push_back(std::make_unique<BasicSettingsWindow>(Context));
+        all.push_back(std::make_unique<ScreenSettingsWindow>(Context));
+        all.push_back(std::make_unique<SoundSettingsWindow>(Context, QString()));
+        all.push_back(std::make_unique<EffectSettingsWindow>(Context));
+        all.push_back(std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder)));
         std::vector<Opened> windows;
-        auto basic = std::make_unique<BasicSettingsWindow>(Context);
-        QPushButton* basicButton = basic->CmdUpd;
-        windows.push_back({std::move(basic), basicButton});
-        auto screen = std::make_unique<ScreenSettingsWindow>(Context);
-        QPushButton* screenButton = screen->CmdUpd;
-        windows.push_back({std::move(screen), screenButton});
-        auto sound = std::make_unique<SoundSettingsWindow>(Context, QString());
-        QPushButton* soundButton = sound->CmdUpd;
-        windows.push_back({std::move(sound), soundButton});
-        auto effects = std::make_unique<EffectSettingsWindow>(Context);
-        QPushButton* effectsButton = effects->CmdUpdate;
-        windows.push_back({std::move(effects), effectsButton});
-        auto mic = std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
-        QPushButton* micButton = mic->CmdUpd;
-        windows.push_back({std::move(mic), micButton});
-        for (Opened& opened : windows)
-            opened.Window->show();
+        for (auto& window : all) {
+            window->show();
+            QPushButton* button = Child<QPushButton>(*window, "registerButton");
+            windows.push_back({std::move(window), button});
+        }
         return windows;
     }
 
@@ -111,28 +104,56 @@ TEST_F(SettingsWindows, AFailedSaveIsReportedAloneAndTheWindowStaysOpen)
     QDir(Folder.Dir.path()).mkdir(QStringLiteral("KANKYOU4.REC"));
     EffectSettingsWindow window(Context);
     window.show();
+    auto* registerButton = Child<QPushButton>(window, "registerButton");
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpdate->click();
+    registerButton->click();
     EXPECT_EQ(Folder.Messages.Texts(),
               (std::vector<QString>{QStringLiteral("設定を登録しますか？"), QStringLiteral("管理データの書き込みができません！")}));
     EXPECT_TRUE(window.isVisible());
     Folder.Messages.Answer(MessageAnswer::No);
-    window.CmdUpdate->click();
+    registerButton->click();
     EXPECT_TRUE(window.isVisible()) << "No leaves the window as it was";
+}
+
+namespace {
+
+// The controls of the basic window that the tests use.
+struct BasicControls {
+    explicit BasicControls(const BasicSettingsWindow& window)
+        : TimeBox(Child<QLineEdit>(window, "measureTimeBox")),
+          TimeBar(Child<QScrollBar>(window, "measureTimeBar")),
+          WaitBox(Child<QLineEdit>(window, "startWaitBox")),
+          WaitBar(Child<QScrollBar>(window, "startWaitBar")),
+          Register(Child<QPushButton>(window, "registerButton"))
+    {
+    }
+    QLineEdit* TimeBox;
+    QScrollBar* TimeBar;
+    QLineEdit* WaitBox;
+    QScrollBar* WaitBar;
+    QPushButton* Register;
+};
+
+void TypeAndLeave(QLineEdit* box, const QString& text)
+{
+    SendFocus(box, QEvent::FocusIn);
+    box->setText(text);
+    SendFocus(box, QEvent::FocusOut);
+}
+
 }
 
 TEST_F(SettingsWindows, TheBasicWindowStoresItsFileAsTheStoreWritesIt)
 {
     BasicSettingsWindow window(Context);
     window.show();
-    SendFocus(window.TS1, QEvent::FocusIn);
-    window.TS1->setText(QStringLiteral("12"));
-    SendFocus(window.TS1, QEvent::FocusOut);
-    window.VS1->setValue(7);
-    window.OP12->click();
-    window.OP61->click();
+    const BasicControls controls(window);
+    TypeAndLeave(controls.TimeBox, QStringLiteral("12"));
+    controls.WaitBar->setValue(7);
+    Child<QRadioButton>(window, "soundOffOption")->click();
+    Child<QRadioButton>(window, "waveformOnOption")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpd->click();
+    controls.Register->click();
     BasicSettings expected = BasicSettings::Factory();
     expected.MeasureSeconds = 12;
     expected.StartWaitTenths = 7;
@@ -148,23 +169,19 @@ TEST_F(SettingsWindows, TheMeasurementTimeBoxRestoresOutOfRangeAndRoundsHalvesTo
 {
     BasicSettingsWindow window(Context);
     window.show();
-    const auto typeAndLeave = [&window](const QString& text) {
-        SendFocus(window.TS1, QEvent::FocusIn);
-        window.TS1->setText(text);
-        SendFocus(window.TS1, QEvent::FocusOut);
-    };
-    typeAndLeave(QStringLiteral("31"));
-    EXPECT_EQ(window.TS1->text(), QStringLiteral("3"));
-    EXPECT_EQ(window.HS1->value(), 3);
-    typeAndLeave(QStringLiteral("30"));
-    EXPECT_EQ(window.HS1->value(), window.HS1->maximum());
-    typeAndLeave(QStringLiteral("2.5"));
-    EXPECT_EQ(window.HS1->value(), 2);
-    EXPECT_EQ(window.TS1->text(), QStringLiteral("2")) << "the box shows what will be stored";
-    typeAndLeave(QStringLiteral("3.5"));
-    EXPECT_EQ(window.HS1->value(), 4);
-    window.HS1->setValue(17);
-    EXPECT_EQ(window.TS1->text(), QStringLiteral("17"));
+    const BasicControls controls(window);
+    TypeAndLeave(controls.TimeBox, QStringLiteral("31"));
+    EXPECT_EQ(controls.TimeBox->text(), QStringLiteral("3"));
+    EXPECT_EQ(controls.TimeBar->value(), 3);
+    TypeAndLeave(controls.TimeBox, QStringLiteral("30"));
+    EXPECT_EQ(controls.TimeBar->value(), controls.TimeBar->maximum());
+    TypeAndLeave(controls.TimeBox, QStringLiteral("2.5"));
+    EXPECT_EQ(controls.TimeBar->value(), 2);
+    EXPECT_EQ(controls.TimeBox->text(), QStringLiteral("2")) << "the box shows what will be stored";
+    TypeAndLeave(controls.TimeBox, QStringLiteral("3.5"));
+    EXPECT_EQ(controls.TimeBar->value(), 4);
+    controls.TimeBar->setValue(17);
+    EXPECT_EQ(controls.TimeBox->text(), QStringLiteral("17"));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
@@ -172,39 +189,59 @@ TEST_F(SettingsWindows, TheStartWaitRestoresBelowMinusTwentyAndWarnsBelowZero)
 {
     BasicSettingsWindow window(Context);
     window.show();
-    const auto typeAndLeave = [&window](const QString& text) {
-        SendFocus(window.TXT1, QEvent::FocusIn);
-        window.TXT1->setText(text);
-        SendFocus(window.TXT1, QEvent::FocusOut);
-    };
-    typeAndLeave(QStringLiteral("-21"));
-    EXPECT_EQ(window.TXT1->text(), QStringLiteral("0"));
+    const BasicControls controls(window);
+    TypeAndLeave(controls.WaitBox, QStringLiteral("-21"));
+    EXPECT_EQ(controls.WaitBox->text(), QStringLiteral("0"));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
-    typeAndLeave(QStringLiteral("-20"));
-    EXPECT_EQ(window.VS1->value(), window.VS1->minimum());
+    TypeAndLeave(controls.WaitBox, QStringLiteral("-20"));
+    EXPECT_EQ(controls.WaitBar->value(), controls.WaitBar->minimum());
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text,
               QStringLiteral("マイナスを設定する場合は注意！\nヘルプのスタートウェイトについてを参照してください。"));
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("注意事項"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
-    SendFocus(window.VS1, QEvent::FocusOut);
+    SendFocus(controls.WaitBar, QEvent::FocusOut, Qt::MouseFocusReason);
     EXPECT_EQ(Folder.Messages.Messages.size(), 2u) << "leaving the spinner below zero warns as well";
-    window.VS1->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(window.TXT1->text(), QStringLiteral("-20")) << "the upper arrow shortens the wait, down to its top";
+    controls.WaitBar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(controls.WaitBox->text(), QStringLiteral("-20")) << "the upper arrow shortens the wait, down to its top";
+}
+
+TEST_F(SettingsWindows, TheStartWaitWarnsOnlyWhenTheOperatorLeavesIt)
+{
+    BasicSettingsWindow window(Context);
+    window.show();
+    const BasicControls controls(window);
+    controls.WaitBar->setValue(-5);
+    // Another window taking the activation, a pop-up, the warning itself:
+    // none of them is the operator leaving the box or the spinner.
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::OtherFocusReason}) {
+        for (QWidget* control : std::initializer_list<QWidget*>{controls.WaitBox, controls.WaitBar}) {
+            SendFocus(control, QEvent::FocusIn, reason);
+            SendFocus(control, QEvent::FocusOut, reason);
+        }
+    }
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    // The focus the warning takes away from the spinner while it shows does
+    // not warn a second time.
+    Folder.Messages.OnShow = [&controls] { SendFocus(controls.WaitBar, QEvent::FocusOut, Qt::TabFocusReason); };
+    SendFocus(controls.WaitBox, QEvent::FocusOut, Qt::BacktabFocusReason);
+    EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
 }
 
 TEST_F(SettingsWindows, TypingAtTheStartReplacesTheTextAndEnterChangesNothing)
 {
     BasicSettingsWindow window(Context);
     window.show();
-    SendFocus(window.TS1, QEvent::FocusIn);
-    window.TS1->setCursorPosition(0);
-    TypeKeys(window.TS1, QStringLiteral("25"));
-    EXPECT_EQ(window.TS1->text(), QStringLiteral("25"));
-    PressKey(window.TS1, Qt::Key_Return);
+    QLineEdit* box = BasicControls(window).TimeBox;
+    SendFocus(box, QEvent::FocusIn);
+    box->setCursorPosition(0);
+    TypeKeys(box, QStringLiteral("25"));
+    EXPECT_EQ(box->text(), QStringLiteral("25"));
+    PressKey(box, Qt::Key_Return);
     PressKey(&window, Qt::Key_Return);
-    EXPECT_EQ(window.TS1->text(), QStringLiteral("25"));
-    EXPECT_EQ(window.TS1->cursorPosition(), 2);
+    EXPECT_EQ(box->text(), QStringLiteral("25"));
+    EXPECT_EQ(box->cursorPosition(), 2);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Folder.Messages.Messages.empty()) << "Enter registers nothing";
 }
@@ -216,13 +253,15 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     WriteLogWithOneEntrant();
     BasicSettingsWindow basic(Context);
     basic.show();
-    EXPECT_FALSE(basic.TS1->isEnabled() || basic.HS1->isEnabled());
-    EXPECT_EQ(basic.LBMSG->text(), QStringLiteral("プレイ中は計測時間の変更はできません。"));
-    EXPECT_TRUE(basic.LBMSG->isVisible());
+    const BasicControls controls(basic);
+    auto* basicMessage = Child<QLabel>(basic, "lockMessage");
+    EXPECT_FALSE(controls.TimeBox->isEnabled() || controls.TimeBar->isEnabled());
+    EXPECT_EQ(basicMessage->text(), QStringLiteral("プレイ中は計測時間の変更はできません。"));
+    EXPECT_TRUE(basicMessage->isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 2);
-    basic.OP12->click();
+    Child<QRadioButton>(basic, "soundOffOption")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    basic.CmdUpd->click();
+    controls.Register->click();
     BasicSettings expected = BasicSettings::Factory();
     expected.MeasureSeconds = 45;
     expected.SoundOn = false;
@@ -231,16 +270,46 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
     FakeRecorder::Log recorder;
     MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
-    EXPECT_FALSE(mic.FRM1->isEnabled() || mic.HS1->isEnabled() || mic.CmdVol->isEnabled());
-    EXPECT_TRUE(mic.LBMSG->isVisible());
-    EXPECT_TRUE(mic.CmdSTR->isEnabled()) << "a test is still possible";
+    const auto micLocked = [&mic] {
+        return !Child(mic, "qualityFrame")->isEnabled() && !Child(mic, "cutLevelBar")->isEnabled() &&
+               !Child(mic, "volumeButton")->isEnabled() && Child(mic, "lockMessage")->isVisible();
+    };
+    EXPECT_TRUE(micLocked());
+    EXPECT_TRUE(Child(mic, "testButton")->isEnabled()) << "a test is still possible";
 
     QFile::remove(Folder.Path(QStringLiteral("loudlog.dat")));
     mic.close();
     basic.show();
     mic.show();
-    EXPECT_TRUE(basic.TS1->isEnabled() && mic.HS1->isEnabled() && mic.CmdVol->isEnabled()) << "each opening looks again";
-    EXPECT_FALSE(basic.LBMSG->isVisible() || mic.LBMSG->isVisible());
+    EXPECT_TRUE(controls.TimeBox->isEnabled() && Child(mic, "cutLevelBar")->isEnabled() &&
+                Child(mic, "volumeButton")->isEnabled())
+        << "each opening looks again";
+    EXPECT_FALSE(basicMessage->isVisible() || Child(mic, "lockMessage")->isVisible());
+
+    // A log that cannot be read may hold a contest: it locks, although the
+    // last scan found none.
+    mic.close();
+    basic.close();
+    Folder.Write(QStringLiteral("loudlog.dat"), QByteArray(7, 'x'));
+    basic.show();
+    mic.show();
+    EXPECT_FALSE(controls.TimeBox->isEnabled());
+    EXPECT_TRUE(micLocked());
+}
+
+TEST_F(SettingsWindows, AContestKeepsTheStoredMicrophoneSettingsEvenOutOfRange)
+{
+    Folder.Write(QStringLiteral("KANKYOUB.REC"), "150\r\n7\r\n");
+    WriteLogWithOneEntrant();
+    const QByteArray before = Folder.Read(QStringLiteral("KANKYOUB.REC"));
+    FakeRecorder::Log recorder;
+    MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
+    mic.show();
+    EXPECT_EQ(Child<QScrollBar>(mic, "cutLevelBar")->value(), 100);
+    Folder.Messages.Answer(MessageAnswer::Yes);
+    Child<QPushButton>(mic, "registerButton")->click();
+    EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
+    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), before);
 }
 
 TEST_F(SettingsWindows, StoredValuesOutOfRangeOpenClampedAndStayOnDiskUntilRegistered)
@@ -257,46 +326,75 @@ TEST_F(SettingsWindows, StoredValuesOutOfRangeOpenClampedAndStayOnDiskUntilRegis
 
     BasicSettingsWindow basic(Context);
     basic.show();
-    EXPECT_EQ(basic.TS1->text(), QStringLiteral("30"));
-    EXPECT_EQ(basic.TXT1->text(), QStringLiteral("-20"));
+    EXPECT_EQ(BasicControls(basic).TimeBox->text(), QStringLiteral("30"));
+    EXPECT_EQ(BasicControls(basic).WaitBox->text(), QStringLiteral("-20"));
     SoundSettingsWindow sound(Context, QString());
     sound.show();
-    EXPECT_EQ(sound.TXT1->text(), QStringLiteral("99"));
+    EXPECT_EQ(Child<QLineEdit>(sound, "rankSoundFromBox")->text(), QStringLiteral("99"));
     EffectSettingsWindow effects(Context);
     effects.show();
-    EXPECT_EQ(effects.VS1->value(), 50);
-    EXPECT_EQ(effects.TXT1->text(), QStringLiteral("2"));
+    EXPECT_EQ(Child<QScrollBar>(effects, "intervalBar")->value(), 50);
+    EXPECT_EQ(Child<QLineEdit>(effects, "rankLimitBox")->text(), QStringLiteral("1"));
     FakeRecorder::Log recorder;
     MicrophoneSettingsWindow mic(Context, QString(), nullptr, std::make_unique<FakeRecorder>(recorder));
     mic.show();
-    EXPECT_EQ(mic.HS1->value(), 100);
-    EXPECT_TRUE(mic.OP1[2]->isChecked());
+    EXPECT_EQ(Child<QScrollBar>(mic, "cutLevelBar")->value(), 100);
+    EXPECT_TRUE(Child<QRadioButton>(mic, "highQualityOption")->isChecked());
     for (QDialog* window : std::initializer_list<QDialog*>{&basic, &sound, &effects, &mic})
         window->close();
     EXPECT_EQ(ReadSettingsFiles(), before);
 
     effects.show();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    effects.CmdUpdate->click();
+    Child<QPushButton>(effects, "registerButton")->click();
     EffectSettings expected = EffectSettings::Factory();
     expected.BlinkInterval = 50;
-    expected.BlinkRankLimit = 2;
+    expected.BlinkRankLimit = 1;
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU4.REC")), FileOf(expected)) << "registering stores what was shown";
+}
+
+TEST_F(SettingsWindows, RankValuesOnlyTheSpinnersReachSurviveRegistering)
+{
+    SoundSettings sound = SoundSettings::Factory(Folder.Dir.path());
+    sound.RankSoundFromEntry = 1;
+    Folder.Write(QStringLiteral("KANKYOU3.REC"), FileOf(sound));
+    EffectSettings effect = EffectSettings::Factory();
+    effect.BlinkRankLimit = 1;
+    Folder.Write(QStringLiteral("KANKYOU4.REC"), FileOf(effect));
+    const auto before = ReadSettingsFiles();
+
+    SoundSettingsWindow soundWindow(Context, QString());
+    EffectSettingsWindow effectWindow(Context);
+    for (SettingsDialog* window : std::initializer_list<SettingsDialog*>{&soundWindow, &effectWindow}) {
+        window->show();
+        Folder.Messages.Answer(MessageAnswer::Yes);
+        Child<QPushButton>(*window, "registerButton")->click();
+    }
+    EXPECT_EQ(ReadSettingsFiles(), before);
+
+    soundWindow.show();
+    auto* soundBar = Child<QScrollBar>(soundWindow, "rankSoundFromBar");
+    soundBar->setValue(soundBar->minimum());
+    EXPECT_EQ(Child<QLineEdit>(soundWindow, "rankSoundFromBox")->text(), QStringLiteral("0"));
+    effectWindow.show();
+    Child<QScrollBar>(effectWindow, "rankLimitBar")->setValue(1);
+    Folder.Messages.Answer(MessageAnswer::Yes);
+    Child<QPushButton>(effectWindow, "registerButton")->click();
+    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU4.REC")), FileOf(effect)) << "only rank 1 blinks";
 }
 
 TEST_F(SettingsWindows, TheSoundWindowStoresItsFileAsTheStoreWritesIt)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    window.CK1[4]->click();
-    EXPECT_EQ(window.CK1[4]->text(), QStringLiteral("不使用"));
-    window.sxdtxt[1]->setText(QStringLiteral("/sounds/ブザー.wav"));
-    SendFocus(window.TXT1, QEvent::FocusIn);
-    window.TXT1->setText(QStringLiteral("42"));
-    SendFocus(window.TXT1, QEvent::FocusOut);
-    EXPECT_EQ(window.VS1->value(), 42) << "a number above 20 shows on the spinner";
+    auto* use4 = Child<QCheckBox>(window, "useBox4");
+    use4->click();
+    EXPECT_EQ(use4->text(), QStringLiteral("不使用"));
+    Child<QLineEdit>(window, "soundFile1")->setText(QStringLiteral("/sounds/ブザー.wav"));
+    TypeAndLeave(Child<QLineEdit>(window, "rankSoundFromBox"), QStringLiteral("42"));
+    EXPECT_EQ(Child<QScrollBar>(window, "rankSoundFromBar")->value(), 42) << "a number above 20 shows on the spinner";
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpd->click();
+    Child<QPushButton>(window, "registerButton")->click();
     SoundSettings expected = SoundSettings::Factory(Folder.Dir.path());
     expected.SoundEnabled[4] = false;
     expected.SoundFile[1] = QStringLiteral("/sounds/ブザー.wav");
@@ -309,29 +407,33 @@ TEST_F(SettingsWindows, SelectingASlotHighlightsOnlyItsBox)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    SendFocus(window.sxdtxt[6], QEvent::FocusIn);
-    EXPECT_EQ(window.LB1->text(), QStringLiteral("(ブービー)"));
-    SendFocus(window.CmdSer[0], QEvent::FocusIn);
-    EXPECT_EQ(window.CurrentSlot, 0);
-    EXPECT_EQ(window.LB1->text(), QStringLiteral("(スタート)"));
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(window.sxdtxt[i]->palette().color(QPalette::Base) == QColor(192, 255, 192), i == 0) << i;
+    auto* selected = Child<QLabel>(window, "selectedSlot");
+    SendFocus(Child(window, "soundFile6"), QEvent::FocusIn);
+    EXPECT_EQ(selected->text(), QStringLiteral("(ブービー)"));
+    SendFocus(Child(window, "browseButton0"), QEvent::FocusIn);
+    EXPECT_EQ(selected->text(), QStringLiteral("(スタート)"));
+    for (int i = 0; i < 7; ++i) {
+        const QColor base = Child(window, QStringLiteral("soundFile%1").arg(i))->palette().color(QPalette::Base);
+        EXPECT_EQ(base == QColor(192, 255, 192), i == 0) << i;
+    }
 }
 
 TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresTheFolder)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    const QString factoryPath = window.sxdtxt[3]->text();
+    auto* file3 = Child<QLineEdit>(window, "soundFile3");
+    auto* browse3 = Child<QPushButton>(window, "browseButton3");
+    const QString factoryPath = file3->text();
     QString preset;
     window.Choosers.ChooseFile = [&preset](const QString& current, const QString&, const QString&, QWidget*) {
         preset = current;
         QDir::setCurrent(QDir::rootPath());
         return std::optional<QString>();
     };
-    window.CmdSer_Click(3);
+    browse3->click();
     EXPECT_EQ(preset, factoryPath);
-    EXPECT_EQ(window.sxdtxt[3]->text(), factoryPath);
+    EXPECT_EQ(file3->text(), factoryPath);
     EXPECT_EQ(QDir::current(), QDir(Folder.Dir.path()));
 
     const QByteArray fileBefore = Folder.Read(QStringLiteral("KANKYOU3.REC"));
@@ -339,8 +441,8 @@ TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresT
         QDir::setCurrent(QDir::rootPath());
         return std::optional<QString>(QStringLiteral("/media/効果音/ok.WAV"));
     };
-    window.CmdSer_Click(3);
-    EXPECT_EQ(window.sxdtxt[3]->text(), QStringLiteral("/media/効果音/ok.WAV"));
+    browse3->click();
+    EXPECT_EQ(file3->text(), QStringLiteral("/media/効果音/ok.WAV"));
     EXPECT_EQ(Context.Settings.Sound.SoundFile[3], QStringLiteral("/media/効果音/ok.WAV"));
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU3.REC")), fileBefore);
     EXPECT_EQ(QDir::current(), QDir(Folder.Dir.path()));
@@ -348,8 +450,8 @@ TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresT
     window.Choosers.ChooseFile = [](const QString&, const QString&, const QString&, QWidget*) {
         return std::optional<QString>(QStringLiteral("/media/음향/ok.wav"));
     };
-    window.CmdSer_Click(3);
-    EXPECT_EQ(window.sxdtxt[3]->text(), QStringLiteral("/media/効果音/ok.WAV")) << "a path the file cannot hold is refused";
+    browse3->click();
+    EXPECT_EQ(file3->text(), QStringLiteral("/media/効果音/ok.WAV")) << "a path the file cannot hold is refused";
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.startsWith(QStringLiteral("「음」")));
 }
@@ -358,17 +460,18 @@ TEST_F(SettingsWindows, ACharacterTheFileCannotHoldIsRefusedAsItIsTyped)
 {
     SoundSettingsWindow window(Context, QString());
     window.show();
-    window.sxdtxt[2]->setText(QStringLiteral("/s/v1.wav"));
-    window.sxdtxt[2]->setCursorPosition(3);
-    TypeKeys(window.sxdtxt[2], QStringLiteral("a\"b"));
-    EXPECT_EQ(window.sxdtxt[2]->text(), QStringLiteral("/s/abv1.wav"));
-    TypeKeys(window.sxdtxt[2], QStringLiteral("한"));
-    EXPECT_EQ(window.sxdtxt[2]->text(), QStringLiteral("/s/abv1.wav"));
+    auto* file2 = Child<QLineEdit>(window, "soundFile2");
+    file2->setText(QStringLiteral("/s/v1.wav"));
+    file2->setCursorPosition(3);
+    TypeKeys(file2, QStringLiteral("a\"b"));
+    EXPECT_EQ(file2->text(), QStringLiteral("/s/abv1.wav"));
+    TypeKeys(file2, QStringLiteral("한"));
+    EXPECT_EQ(file2->text(), QStringLiteral("/s/abv1.wav"));
     ASSERT_EQ(Folder.Messages.Messages.size(), 2u);
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.startsWith(QStringLiteral("「\"」")));
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpd->click();
+    Child<QPushButton>(window, "registerButton")->click();
     EXPECT_FALSE(window.isVisible()) << "what was typed can always be stored";
 }
 
@@ -384,8 +487,8 @@ TEST_F(SettingsWindows, TheVolumeButtonsStartTheirOwnCommandLines)
     };
     sound.show();
     mic.show();
-    sound.CmdVol->click();
-    mic.CmdVol->click();
+    Child<QPushButton>(sound, "volumeButton")->click();
+    Child<QPushButton>(mic, "volumeButton")->click();
     EXPECT_EQ(started, (QStringList{QStringLiteral("pavucontrol --tab=3"), QStringLiteral("pavucontrol --tab=4")}));
 }
 
@@ -393,46 +496,52 @@ TEST_F(SettingsWindows, TheBlinkTestStepsThroughColoursOneTwoZero)
 {
     EffectSettingsWindow window(Context);
     window.show();
-    window.VS1->setValue(2);
-    window.CmdTst->click();
-    EXPECT_EQ(window.TMR->interval(), 20);
-    EXPECT_EQ(window.CmdTst->text(), QStringLiteral("STOP"));
+    auto* intervalBar = Child<QScrollBar>(window, "intervalBar");
+    auto* testButton = Child<QPushButton>(window, "testButton");
+    auto* timer = window.findChild<QTimer*>(QStringLiteral("blinkTimer"));
+    ASSERT_NE(timer, nullptr);
+    auto* sample = Child(window, "blinkSample");
+    intervalBar->setValue(2);
+    testButton->click();
+    EXPECT_EQ(timer->interval(), 20);
+    EXPECT_EQ(testButton->text(), QStringLiteral("STOP"));
     std::vector<int32_t> shown;
     for (int tick = 0; tick < 4; ++tick) {
-        window.TMR_Timer();
-        shown.push_back(ToStoredColour(BackColour(window.Shp1)));
+        window.BlinkTick();
+        shown.push_back(ToStoredColour(BackColour(sample)));
     }
     const auto& colours = EffectSettings::Factory().BlinkColor;
     EXPECT_EQ(shown, (std::vector<int32_t>{colours[1], colours[2], colours[0], colours[1]}));
-    window.VS1->setValue(50);
-    EXPECT_EQ(window.TMR->interval(), 500) << "a running test changes speed at once";
-    window.CmdTst->click();
-    EXPECT_FALSE(window.TMR->isActive());
-    EXPECT_EQ(window.CmdTst->text(), QStringLiteral("テスト(&T)"));
-    EXPECT_EQ(ToStoredColour(BackColour(window.Shp1)), colours[1]) << "the shape keeps its last colour";
+    intervalBar->setValue(50);
+    EXPECT_EQ(timer->interval(), 500) << "a running test changes speed at once";
+    testButton->click();
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(testButton->text(), QStringLiteral("テスト(&T)"));
+    EXPECT_EQ(ToStoredColour(BackColour(sample)), colours[1]) << "the shape keeps its last colour";
+    Child<QPushButton>(window, "factoryButton")->click();
+    EXPECT_EQ(ToStoredColour(BackColour(sample)), colours[1]) << "and keeps it when the factory values come back";
 }
 
 TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsThemBack)
 {
     EffectSettingsWindow window(Context);
     window.show();
+    auto* registerButton = Child<QPushButton>(window, "registerButton");
     std::optional<QColor> answer = QColor(10, 20, 30);
     QColor preset;
     window.Choosers.ChooseColour = [&](const QColor& initial, QWidget*) {
         preset = initial;
         return answer;
     };
-    window.BC1[2]->DblClick();
+    Child<ColourPatch>(window, "swatch2")->DblClick();
     EXPECT_EQ(ToStoredColour(preset), EffectSettings::Factory().BlinkColor[2]);
     answer.reset();
-    window.BC1[0]->DblClick();
-    window.OPX2->click();
-    SendFocus(window.TXT1, QEvent::FocusIn);
-    window.TXT1->setText(QStringLiteral("33"));
-    SendFocus(window.TXT1, QEvent::FocusOut);
-    window.VS1->setValue(12);
+    Child<ColourPatch>(window, "swatch0")->DblClick();
+    Child<QRadioButton>(window, "noBlinkOption")->click();
+    TypeAndLeave(Child<QLineEdit>(window, "rankLimitBox"), QStringLiteral("33"));
+    Child<QScrollBar>(window, "intervalBar")->setValue(12);
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpdate->click();
+    registerButton->click();
     EffectSettings expected = EffectSettings::Factory();
     expected.BlinkColor[2] = Rgb(10, 20, 30);
     expected.BlinkTopRanks = false;
@@ -443,8 +552,8 @@ TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsTh
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QString());
 
     window.show();
-    window.CmdUsl->click();
+    Child<QPushButton>(window, "factoryButton")->click();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUpdate->click();
+    registerButton->click();
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU4.REC")), FileOf(EffectSettings::Factory()));
 }

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <functional>
 
 // Hands out a fixed signal at once instead of capturing the microphone, and
 // notes when the recording started: milliseconds on Clock when it runs.
@@ -19,6 +20,8 @@ public:
         int64_t DeliverAtMost = -1;
         QElapsedTimer Clock;
         qint64 StartedAt = -1;
+        // Runs when the recording is stopped.
+        std::function<void()> OnStop;
     };
 
     explicit FakeRecorder(Log& log) : State(log) {}
@@ -30,7 +33,12 @@ public:
         State.SampleCount = sampleCount;
         return State.Accepts;
     }
-    void Stop() override { ++State.Stops; }
+    void Stop() override
+    {
+        ++State.Stops;
+        if (State.OnStop)
+            State.OnStop();
+    }
     bool IsRecording() const override { return false; }
     QByteArray Samples() const override
     {

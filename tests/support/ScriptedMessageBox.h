@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Records every message shown and answers questions from a queue. A question
@@ -23,6 +24,8 @@ public:
     MessageAnswer Show(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons) override
     {
         Messages.push_back({text, title, icon, buttons});
+        if (OnShow)
+            OnShow();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (Answers.empty()) {
@@ -42,6 +45,8 @@ public:
         return texts;
     }
 
+    // Runs while a message shows, as events reach the windows behind it.
+    std::function<void()> OnShow;
     std::vector<Shown> Messages;
     std::deque<MessageAnswer> Answers;
 };
