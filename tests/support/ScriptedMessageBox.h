@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Records every message shown and answers questions from a queue. A question
@@ -23,6 +24,8 @@ public:
     MessageAnswer Show(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons) override
     {
         Messages.push_back({text, title, icon, buttons});
+        if (OnShow)
+            OnShow(text);
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (Answers.empty()) {
@@ -44,4 +47,6 @@ public:
 
     std::vector<Shown> Messages;
     std::deque<MessageAnswer> Answers;
+    // Looks at the program's state at the moment a message appears.
+    std::function<void(const QString& text)> OnShow;
 };
