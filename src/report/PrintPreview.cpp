@@ -12,9 +12,9 @@
 #include <QStyle>
 
 // The page image at the chosen zoom; a right press pops up the operations.
-class PageView : public QWidget {
+class PreviewPageView : public QWidget {
 public:
-    PageView(PrintPreview& preview, QWidget* parent) : QWidget(parent), Preview(preview)
+    PreviewPageView(PrintPreview& preview, QWidget* parent) : QWidget(parent), Preview(preview)
     {
         setObjectName(QStringLiteral("pageView"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -75,7 +75,7 @@ PrintPreview::PrintPreview(QWidget* parent) : QDialog(parent)
     pageFrame = new QWidget(this);
     pageFrame->setObjectName(QStringLiteral("pageFrame"));
     pageFrame->setAutoFillBackground(true);
-    pageView = new PageView(*this, pageFrame);
+    pageView = new PreviewPageView(*this, pageFrame);
     horizontalBar = new QScrollBar(Qt::Horizontal, this);
     horizontalBar->setObjectName(QStringLiteral("horizontalBar"));
     verticalBar = new QScrollBar(Qt::Vertical, this);

@@ -51,5 +51,5 @@ private:
     QScrollBar* horizontalBar = nullptr;
     QScrollBar* verticalBar = nullptr;
 
-    friend class PageView;
+    friend class PreviewPageView;
 };
