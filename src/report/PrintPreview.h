@@ -20,7 +20,6 @@ public:
 
     // The page on view; set before each sheet, nothing between sheets.
     void SetPage(const PageSurface* page);
-    const PageSurface* Page() const { return PageOnView; }
     int ZoomStep() const { return ZoomIndex; }
     // Whether the operator left the sheet on view with 中断.
     bool RunStopped() const { return StopChosen; }

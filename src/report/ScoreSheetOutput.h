@@ -25,16 +25,15 @@ class ScoreSheetOutput : public QWidget {
 public:
     explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
 
-    // Opens the window as the request says: from the menu at `menuPosition`
-    // (the printer remembered in the contest folder chosen again when the
-    // window was closed), or for the immediate print of one sheet. The
-    // immediate print goes to the remembered printer, or to the one chosen in
-    // the window while it is open; it never changes the printer of a run.
+    // Opens the window as the request says: from the menu at `menuPosition`,
+    // with the printer remembered in the contest folder chosen (the system's
+    // default printer on first use); or for the immediate print of a stored
+    // entrant's sheet on that printer (on the one chosen in the window while
+    // it is open), never on another, and without changing a run's printer.
     void Open(const ScoreSheetRequest& request, QPoint menuPosition = {});
 
     // The printer the next run prints on.
     QString ChosenPrinter() const { return PrinterName; }
-    bool RunGoing() const { return Running; }
 
     // Shows the preview of the sheet on the page surface and waits until it
     // closes; true when the operator stopped the run there.
