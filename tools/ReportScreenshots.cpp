@@ -10,9 +10,11 @@
 #include "support/ScoreSheetEntrants.h"
 #include "ScreenshotSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -37,30 +39,32 @@ int main(int argc, char* argv[])
     output.ChoosePdfFile = [] { return OutputFolder + QStringLiteral("/sheets.pdf"); };
     output.Open(ScoreSheetRequest{}, QPoint(80, 80));
     Shoot(QStringLiteral("1-output-window"));
-    output.CmdPdf_Click();
+    output.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
     std::printf("wrote %s/sheets.pdf\n", qPrintable(OutputFolder));
 
     PrintPreview preview(&output);
+    const auto choose = [&preview](const char* item) { preview.findChild<QAction*>(QLatin1String(item))->trigger(); };
     int sheet = 0;
-    output.ShowPreview = [&](const PageSurface& page, int16_t& stop) {
-        preview.PCRX = &page;
+    output.ShowPreview = [&](const PageSurface& page) {
+        preview.SetPage(&page);
         preview.show();
         const QString prefix = QStringLiteral("2-preview-%1").arg(++sheet);
         Shoot(prefix + QStringLiteral("-100"));
         if (sheet == 1) {
-            preview.VS1->setValue(preview.VS1->maximum() / 2);
+            auto* verticalBar = preview.findChild<QScrollBar*>(QStringLiteral("verticalBar"));
+            verticalBar->setValue(verticalBar->maximum() / 2);
             Shoot(prefix + QStringLiteral("-100-scrolled"));
-            preview.ZZ_Click(0);
+            choose("zoom150");
             Shoot(prefix + QStringLiteral("-150"));
-            preview.ZZ_Click(4);
+            choose("zoom25");
             Shoot(prefix + QStringLiteral("-25"));
-            preview.P1_Click();
+            choose("nextItem");
         } else {
-            preview.P2_Click();
+            choose("stopItem");
         }
-        stop = preview.PreviewStopRequest;
+        return preview.RunStopped();
     };
-    output.CmdRev_Click();
+    output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
     output.close();
     return 0;
 }

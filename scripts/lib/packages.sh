@@ -2,7 +2,7 @@
 ZUVELO_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
-  libsndfile1-dev libpulse-dev
+  libsndfile1-dev libpulse-dev libcups2-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
 )
 ZUVELO_RUN_PACKAGES=(

@@ -39,13 +39,12 @@ void WireResultDisplay(WindowRegistry& windows, ResultDisplay* display)
 
 void WireScoreSheetOutput(WindowRegistry& windows, ScoreSheetOutput* output)
 {
-    output->ShowPreview = [&windows, output](const PageSurface& page, int16_t& previewStopRequest) {
+    output->ShowPreview = [&windows, output](const PageSurface& page) {
         auto* preview = static_cast<PrintPreview*>(windows.Instance(WindowName::PreView1, output));
-        preview->PCRX = &page;
-        preview->PreviewStopRequest = previewStopRequest;
+        preview->SetPage(&page);
         windows.ShowModal(WindowName::PreView1, output);
-        previewStopRequest = preview->PreviewStopRequest;
-        preview->PCRX = nullptr;
+        preview->SetPage(nullptr);
+        return preview->RunStopped();
     };
 }
 

@@ -1,6 +1,16 @@
 #pragma once
 
+#include <QString>
 #include <functional>
+
+// What became of one sheet of a run.
+enum class SheetOutcome {
+    Output,
+    // The operator stopped the run in the preview, after this sheet.
+    StoppedThere,
+    // The sheet did not reach its printer or file; the step has said so.
+    Failed,
+};
 
 // The output run over a range of entry numbers, one sheet after the other,
 // with the steps the score sheet window supplies.
@@ -13,14 +23,30 @@ struct OutputRunSteps {
     std::function<bool()> StopRequested;
     // Asks whether to stop; true ends the run, false withdraws the request.
     std::function<bool()> ConfirmStop;
-    // Outputs the sheet of that entrant; false ends the run after it (the
-    // operator stopped in the preview).
-    std::function<bool(int entryNo)> OutputSheet;
+    std::function<SheetOutcome(int entryNo)> OutputSheet;
 };
 
-enum class RunEnd { Completed, Stopped };
+enum class RunEnd {
+    // Every sheet of the range went out.
+    Completed,
+    // The operator stopped the run.
+    Stopped,
+    // A sheet failed; the run ended there.
+    Failed,
+    // The range holds no measured entrant: nothing was output.
+    NothingToOutput,
+};
+
+// Whether entry number `entryNo` has a stored record, given the last
+// measured one. Only such entries have a sheet.
+bool HasStoredRecord(int entryNo, int lastEntry);
 
 // Sheets for `start` to `end` in steps of one; nothing when start > end.
-// Numbers that are not measured entrants (below 1 or above `lastEntry`) have
-// no sheet and are passed over without a stop check.
+// Numbers without a stored record are passed over without a stop check.
 RunEnd RunOutputRange(int start, int end, int lastEntry, const OutputRunSteps& steps);
+
+// What the operator is told when a run ends: "出力終了！" only when every
+// sheet reached the printer or file (a preview run ends without a word), a
+// note when there was nothing to output, nothing after a stop or a failure
+// (the failing step has spoken). Empty for no message.
+QString RunEndMessage(RunEnd end, bool intoPreview);

@@ -11,14 +11,12 @@
 #include <QScrollBar>
 #include <QStyle>
 
-namespace {
-
-// The page image at the chosen zoom; a press of a mouse button goes to the
-// window's handler.
-class PageView : public QWidget {
+// The page image at the chosen zoom; a right press pops up the operations.
+class PreviewPageView : public QWidget {
 public:
-    PageView(PrintPreview& preview, QWidget* parent) : QWidget(parent), Preview(preview)
+    PreviewPageView(PrintPreview& preview, QWidget* parent) : QWidget(parent), Preview(preview)
     {
+        setObjectName(QStringLiteral("pageView"));
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -27,23 +25,24 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        if (!Preview.PCRX)
+        if (!Preview.PageOnView)
             return;
-        const double factor = ZoomFactor(Preview.ZoomIndex);
-        const QSizeF page = PageSurface::SizePixels() * factor;
+        const QSizeF page = PageSurface::SizePixels() * ZoomFactor(Preview.ZoomIndex);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        Preview.PCRX->Play(painter, QRectF(QPointF(1, 1), page));
+        Preview.PageOnView->Play(painter, QRectF(QPointF(1, 1), page));
     }
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        Preview.PPVE_MouseDown(event->button(), event->globalPosition().toPoint());
+        Preview.ShowOperations(event->button(), event->globalPosition().toPoint());
     }
 
 private:
     PrintPreview& Preview;
 };
+
+namespace {
 
 void ApplyRange(QScrollBar* bar, const ScrollRange& range)
 {
@@ -57,117 +56,111 @@ void ApplyRange(QScrollBar* bar, const ScrollRange& range)
 PrintPreview::PrintPreview(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("プレビュー"));
-    MenuBar = new QMenuBar(this);
-    M1 = MenuBar->addMenu(QStringLiteral("操作(&S)"));
-    P1 = M1->addAction(QStringLiteral("次表示(&N)"), this, [this] { P1_Click(); });
-    P2 = M1->addAction(QStringLiteral("中断(&B)"), this, [this] { P2_Click(); });
-    M1->addSeparator();
+    menuBar = new QMenuBar(this);
+    operationMenu = menuBar->addMenu(QStringLiteral("操作(&S)"));
+    operationMenu->setObjectName(QStringLiteral("operationMenu"));
+    nextItem = operationMenu->addAction(QStringLiteral("次表示(&N)"), this, [this] { Leave(false); });
+    nextItem->setObjectName(QStringLiteral("nextItem"));
+    stopItem = operationMenu->addAction(QStringLiteral("中断(&B)"), this, [this] { Leave(true); });
+    stopItem->setObjectName(QStringLiteral("stopItem"));
+    operationMenu->addSeparator();
     const char* const zoomTexts[] = {"ZOOM 150%", "ZOOM 100%", "ZOOM 75%", "ZOOM 50%", "ZOOM 25%"};
+    const char* const zoomNames[] = {"zoom150", "zoom100", "zoom75", "zoom50", "zoom25"};
     for (int i = 0; i < ZoomStepCount; ++i) {
-        ZZ[static_cast<size_t>(i)] = M1->addAction(QLatin1String(zoomTexts[i]), this, [this, i] { ZZ_Click(i); });
-        ZZ[static_cast<size_t>(i)]->setCheckable(true);
+        QAction* item = operationMenu->addAction(QLatin1String(zoomTexts[i]), this, [this, i] { ChooseZoom(i); });
+        item->setObjectName(QLatin1String(zoomNames[i]));
+        item->setCheckable(true);
+        zoomItems[static_cast<size_t>(i)] = item;
     }
-    PPCT = new QWidget(this);
-    PPCT->setAutoFillBackground(true);
-    PPVE = new PageView(*this, PPCT);
-    HS1 = new QScrollBar(Qt::Horizontal, this);
-    VS1 = new QScrollBar(Qt::Vertical, this);
-    connect(HS1, &QScrollBar::valueChanged, this, [this](int value) { HS1_Change(value); });
-    connect(VS1, &QScrollBar::valueChanged, this, [this](int value) { VS1_Change(value); });
+    pageFrame = new QWidget(this);
+    pageFrame->setObjectName(QStringLiteral("pageFrame"));
+    pageFrame->setAutoFillBackground(true);
+    pageView = new PreviewPageView(*this, pageFrame);
+    horizontalBar = new QScrollBar(Qt::Horizontal, this);
+    horizontalBar->setObjectName(QStringLiteral("horizontalBar"));
+    verticalBar = new QScrollBar(Qt::Vertical, this);
+    verticalBar->setObjectName(QStringLiteral("verticalBar"));
+    connect(horizontalBar, &QScrollBar::valueChanged, this, [this](int value) { pageView->move(-value, pageView->y()); });
+    connect(verticalBar, &QScrollBar::valueChanged, this, [this](int value) { pageView->move(pageView->x(), -value); });
+}
+
+void PrintPreview::SetPage(const PageSurface* page)
+{
+    PageOnView = page;
+    pageView->update();
 }
 
 void PrintPreview::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        Form_Load();
+        OpenForSheet();
 }
 
-void PrintPreview::Form_Load()
+void PrintPreview::OpenForSheet()
 {
-    MenuAllowance = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    StopChosen = false;
     ZoomIndex = ZoomStepAtLoad;
-    RenderPreview();
-    P1->setEnabled(true);
+    nextItem->setEnabled(true);
     for (int i = 0; i < ZoomStepCount; ++i)
-        ZZ[static_cast<size_t>(i)]->setChecked(i == ZoomIndex);
+        zoomItems[static_cast<size_t>(i)]->setChecked(i == ZoomIndex);
+    // Room for the title bar below the screen's lower edge, as large as an icon.
+    const int titleAllowance = style()->pixelMetric(QStyle::PM_LargeIconSize);
     const QRect screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->geometry();
-    setGeometry(screen.left(), screen.top(), screen.width(), screen.height() - MenuAllowance);
-    Form_Resize();
+    setGeometry(screen.left(), screen.top(), screen.width(), screen.height() - titleAllowance);
+    Arrange();
+    Render();
 }
 
 void PrintPreview::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    Arrange();
+    Render();
 }
 
-void PrintPreview::Form_Resize()
+void PrintPreview::Arrange()
 {
-    ArrangePreview();
-    RenderPreview();
+    const int menuHeight = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, width(), menuHeight);
+    const PreviewArrangement arrangement = ArrangePreview(QSize(width(), height() - menuHeight),
+                                                          horizontalBar->sizeHint().height(), verticalBar->sizeHint().width());
+    pageFrame->setGeometry(arrangement.Container.translated(0, menuHeight));
+    horizontalBar->setGeometry(arrangement.HorizontalBar.translated(0, menuHeight));
+    verticalBar->setGeometry(arrangement.VerticalBar.translated(0, menuHeight));
 }
 
-void PrintPreview::ArrangePreview()
-{
-    const int menuHeight = MenuBar->sizeHint().height();
-    MenuBar->setGeometry(0, 0, width(), menuHeight);
-    const PreviewArrangement arrangement =
-        ::ArrangePreview(QSize(width(), height() - menuHeight), HS1->sizeHint().height(), VS1->sizeHint().width());
-    PPCT->setGeometry(arrangement.Container.translated(0, menuHeight));
-    HS1->setGeometry(arrangement.HorizontalBar.translated(0, menuHeight));
-    VS1->setGeometry(arrangement.VerticalBar.translated(0, menuHeight));
-}
-
-void PrintPreview::RenderPreview()
+// The page at the chosen zoom, scrolled back to its top-left corner.
+void PrintPreview::Render()
 {
     const QSize page = (PageSurface::SizePixels() * ZoomFactor(ZoomIndex)).toSize();
-    PPVE->resize(page);
-    PPVE->update();
-    ApplyRange(HS1, ScrollRangeFor(PPCT->width(), page.width()));
-    ApplyRange(VS1, ScrollRangeFor(PPCT->height(), page.height()));
-    VS1->setValue(0);
-    HS1->setValue(0);
-    PPVE->move(0, 0);
+    pageView->resize(page);
+    pageView->update();
+    ApplyRange(horizontalBar, ScrollRangeFor(pageFrame->width(), page.width()));
+    ApplyRange(verticalBar, ScrollRangeFor(pageFrame->height(), page.height()));
+    verticalBar->setValue(0);
+    horizontalBar->setValue(0);
+    pageView->move(0, 0);
 }
 
-void PrintPreview::HS1_Change(int value)
+void PrintPreview::ChooseZoom(int index)
 {
-    PPVE->move(-value, PPVE->y());
-}
-
-void PrintPreview::VS1_Change(int value)
-{
-    PPVE->move(PPVE->x(), -value);
-}
-
-void PrintPreview::ZZ_Click(int index)
-{
-    if (index == ZoomIndex) {
-        ZZ[static_cast<size_t>(index)]->setChecked(true);
+    for (int i = 0; i < ZoomStepCount; ++i)
+        zoomItems[static_cast<size_t>(i)]->setChecked(i == index);
+    if (index == ZoomIndex)
         return;
-    }
-    for (QAction* item : ZZ)
-        item->setChecked(false);
-    ZoomIndex = static_cast<int16_t>(index);
-    ZZ[static_cast<size_t>(index)]->setChecked(true);
-    RenderPreview();
+    ZoomIndex = index;
+    Render();
 }
 
-void PrintPreview::PPVE_MouseDown(Qt::MouseButton button, QPoint position)
+void PrintPreview::ShowOperations(Qt::MouseButton button, QPoint position)
 {
     if (button == Qt::RightButton)
-        M1->popup(position);
+        operationMenu->popup(position);
 }
 
-void PrintPreview::P1_Click()
+void PrintPreview::Leave(bool stopRun)
 {
-    PreviewStopRequest = 0;
-    close();
-}
-
-void PrintPreview::P2_Click()
-{
-    PreviewStopRequest = -1;
+    StopChosen = stopRun;
     close();
 }

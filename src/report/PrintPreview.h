@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <array>
-#include <cstdint>
 
 class PageSurface;
 class QAction;
@@ -13,41 +12,43 @@ class QWidget;
 
 // The print preview: one sheet of an output run, drawn on the score sheet
 // window's page surface, at a chosen zoom with scroll bars over the page.
-// 次表示 goes on to the next sheet, 中断 stops the run.
+// 次表示 (or the close box) goes on to the next sheet, 中断 stops the run.
+// Each sheet opens at 100 %, scrolled to the top left.
 class PrintPreview : public QDialog {
 public:
     explicit PrintPreview(QWidget* parent = nullptr);
 
-    void Form_Load();
-    void Form_Resize();
-    void ArrangePreview();
-    void RenderPreview();
-    void HS1_Change(int value);
-    void VS1_Change(int value);
-    void ZZ_Click(int index);
-    void PPVE_MouseDown(Qt::MouseButton button, QPoint position);
-    void P1_Click();
-    void P2_Click();
-
-    // The page on view; set by the application before each sheet.
-    const PageSurface* PCRX = nullptr;
-    // -1 after 中断, 0 after 次表示; left alone by the window's close box.
-    int16_t PreviewStopRequest = 0;
-
-    int16_t ZoomIndex = 1;
-    int MenuAllowance = 0;
-
-    QMenuBar* MenuBar = nullptr;
-    QMenu* M1 = nullptr;
-    QAction* P1 = nullptr;
-    QAction* P2 = nullptr;
-    std::array<QAction*, 5> ZZ{};
-    QWidget* PPCT = nullptr;
-    QWidget* PPVE = nullptr;
-    QScrollBar* HS1 = nullptr;
-    QScrollBar* VS1 = nullptr;
+    // The page on view; set before each sheet, nothing between sheets.
+    void SetPage(const PageSurface* page);
+    int ZoomStep() const { return ZoomIndex; }
+    // Whether the operator left the sheet on view with 中断.
+    bool RunStopped() const { return StopChosen; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void OpenForSheet();
+    void Arrange();
+    void Render();
+    void ChooseZoom(int index);
+    void ShowOperations(Qt::MouseButton button, QPoint position);
+    void Leave(bool stopRun);
+
+    const PageSurface* PageOnView = nullptr;
+    bool StopChosen = false;
+    int ZoomIndex = 1;
+
+    QMenuBar* menuBar = nullptr;
+    QMenu* operationMenu = nullptr;
+    QAction* nextItem = nullptr;
+    QAction* stopItem = nullptr;
+    std::array<QAction*, 5> zoomItems{};
+    QWidget* pageFrame = nullptr;
+    QWidget* pageView = nullptr;
+    QScrollBar* horizontalBar = nullptr;
+    QScrollBar* verticalBar = nullptr;
+
+    friend class PreviewPageView;
 };

@@ -25,23 +25,31 @@ bool StorablePrinterName(const QString& printerName)
     return !printerName.contains(QLatin1Char('"')) && EncodeCp932(printerName).has_value();
 }
 
-bool LoadReportSettings(ContestState& context, QString& printerName)
+ReportSettingsLoad LoadReportSettings(ContestState& context, QString& printerName)
 {
     QFile file(FilePathInProgramFolder(context));
+    if (!file.exists() && QDir(context.Folder.Path()).exists())
+        return ReportSettingsLoad::Missing;
     QString name;
     const bool read = file.open(QIODevice::ReadOnly) && WriteNotationReader(file.readAll()).ReadText(name)
                       && file.error() == QFileDevice::NoError;
     if (!read) {
         context.Messages.Inform(QStringLiteral("レポート設定ファィル不正です！"), MessageIcon::Error);
-        return false;
+        return ReportSettingsLoad::Damaged;
     }
     printerName = name;
-    return true;
+    return ReportSettingsLoad::Loaded;
 }
 
 bool SaveReportSettings(ContestState& context, const QString& printerName)
 {
     const QString path = FilePathInProgramFolder(context);
+    if (printerName.isEmpty())
+        return true;
+    if (!StorablePrinterName(printerName)) {
+        context.Messages.Inform(QStringLiteral("このプリンター名は登録できません！"), MessageIcon::Warning);
+        return false;
+    }
     WriteNotationWriter writer;
     writer.WriteText(printerName);
     if (!writer.Ok() || !WriteFileAtomically(path, writer.Bytes())) {

@@ -8,14 +8,24 @@ class ContestState;
 // score sheets go to, one quoted text in code page 932 ended by CR LF. Both
 // operations make the program folder the current folder first.
 
-// Reads the first field into `printerName`. On a missing, empty or unreadable
-// file it shows "レポート設定ファィル不正です！" and leaves `printerName` as
-// it was; false then.
-bool LoadReportSettings(ContestState& context, QString& printerName);
+enum class ReportSettingsLoad {
+    Loaded,
+    // No file yet: the score sheets have never been output in this folder.
+    Missing,
+    // The file is there but cannot be read, or is empty or damaged.
+    Damaged,
+};
 
-// Replaces the file with `printerName`. A name the file cannot hold (a double
-// quote, a character outside code page 932) or a failed write shows
-// "レポート設定ファイルが不正です。" and keeps the old file whole; false then.
+// Reads the first field into `printerName`. A damaged file shows
+// "レポート設定ファィル不正です！"; a missing one shows nothing. Either
+// leaves `printerName` as it was.
+ReportSettingsLoad LoadReportSettings(ContestState& context, QString& printerName);
+
+// Replaces the file with `printerName`. An empty name is never stored: the
+// file is left as it is. A name the file cannot hold (a double quote, a
+// character outside code page 932) shows "このプリンター名は登録できません！",
+// a failed write "レポート設定ファイルが不正です。"; either keeps the old file
+// whole and gives false.
 bool SaveReportSettings(ContestState& context, const QString& printerName);
 
 // Whether the file can hold this printer name.

@@ -1,7 +1,7 @@
 #include "report/ScoreSheetOutput.h"
 
 #include "report/GraphData.h"
-#include "report/OutputRun.h"
+#include "report/PrintJobs.h"
 #include "report/RangeNumbers.h"
 #include "report/ReportSettings.h"
 #include "report/ScoreSheetDrawing.h"
@@ -12,13 +12,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -26,18 +28,20 @@ namespace {
 
 const QString PrinterMissing = QStringLiteral("指定のプリンターが見つかりません");
 
-QComboBox* RangeBox(QWidget* parent)
+QComboBox* RangeBox(const QString& name, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
+    box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(6);
     return box;
 }
 
-QPushButton* Button(const QString& caption, const QString& tip, QWidget* parent)
+QPushButton* Button(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
     button->setToolTip(tip);
     button->setAutoDefault(false);
     return button;
@@ -51,76 +55,79 @@ bool IsEnter(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Focus that comes or goes with the window's activation or a pop-up is not
+// the operator moving between the controls.
+bool MovedBetweenControls(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }
 
 ScoreSheetOutput::ScoreSheetOutput(ContestState& context, QWidget* parent) : QWidget(parent, Qt::Window), Context(context)
 {
     setWindowTitle(QStringLiteral("成績出力"));
-    const char* const captions[] = {"印字№", "プリンター", "終了№", "開始№"};
-    for (size_t i = 0; i < LXT.size(); ++i)
-        LXT[i] = new QLabel(QString::fromUtf8(captions[i]), this);
-    ST_PRN = RangeBox(this);
-    EN_PRN = RangeBox(this);
-    CmdSig = Button(QStringLiteral("単票"), QStringLiteral("開始帳票のみを印字します。"), this);
-    CmbPrinter = new QComboBox(this);
-    CmbPrinter->setEditable(true);
-    CmbPrinter->setInsertPolicy(QComboBox::NoInsert);
-    CmbPrinter->setMinimumContentsLength(24);
-    CmdCts = Button(QStringLiteral("設定(&S)"), {}, this);
-    CmdRev = Button(QStringLiteral("ﾌﾟﾚﾋﾞｭｰ(&R)"), QStringLiteral("指定された範囲の帳票をプレビューします。"), this);
-    Cmd_Prn = Button(QStringLiteral("出力(&P)"), QStringLiteral("指定された範囲の帳票を出力します。"), this);
-    CmdPdf = Button(QStringLiteral("PDF保存(&F)"), QStringLiteral("指定された範囲の帳票をPDFファイルに保存します。"), this);
-    CmdStp = Button(QStringLiteral("中断(&B)"), QStringLiteral("印字を中断します。"), this);
-    PrnHyoGam = new QLineEdit(this);
-    PrnHyoGam->setReadOnly(true);
-    PrnHyoGam->setMaximumWidth(90);
+    startBox = RangeBox(QStringLiteral("startBox"), this);
+    endBox = RangeBox(QStringLiteral("endBox"), this);
+    singleSheetButton = Button(QStringLiteral("singleSheetButton"), QStringLiteral("単票"),
+                               QStringLiteral("開始帳票のみを印字します。"), this);
+    printerBox = new QComboBox(this);
+    printerBox->setObjectName(QStringLiteral("printerBox"));
+    printerBox->setEditable(true);
+    printerBox->setInsertPolicy(QComboBox::NoInsert);
+    printerBox->setMinimumContentsLength(24);
+    printerOptionsButton = Button(QStringLiteral("printerOptionsButton"), QStringLiteral("設定(&S)"), {}, this);
+    previewButton = Button(QStringLiteral("previewButton"), QStringLiteral("ﾌﾟﾚﾋﾞｭｰ(&R)"),
+                           QStringLiteral("指定された範囲の帳票をプレビューします。"), this);
+    printButton = Button(QStringLiteral("printButton"), QStringLiteral("出力(&P)"),
+                         QStringLiteral("指定された範囲の帳票を出力します。"), this);
+    pdfButton = Button(QStringLiteral("pdfButton"), QStringLiteral("PDF保存(&F)"),
+                       QStringLiteral("指定された範囲の帳票をPDFファイルに保存します。"), this);
+    stopButton = Button(QStringLiteral("stopButton"), QStringLiteral("中断(&B)"), QStringLiteral("印字を中断します。"), this);
+    sheetNumberBox = new QLineEdit(this);
+    sheetNumberBox->setObjectName(QStringLiteral("sheetNumberBox"));
+    sheetNumberBox->setReadOnly(true);
+    sheetNumberBox->setMaximumWidth(90);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(LXT[3], 0, 0);
-    grid->addWidget(ST_PRN, 0, 1);
-    grid->addWidget(LXT[2], 0, 2);
-    grid->addWidget(EN_PRN, 0, 3);
-    grid->addWidget(CmdSig, 0, 4);
-    grid->addWidget(LXT[1], 1, 0);
-    grid->addWidget(CmbPrinter, 1, 1, 1, 3);
-    grid->addWidget(CmdCts, 1, 4);
-    grid->addWidget(LXT[0], 2, 0);
-    grid->addWidget(PrnHyoGam, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("開始№"), this), 0, 0);
+    grid->addWidget(startBox, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("終了№"), this), 0, 2);
+    grid->addWidget(endBox, 0, 3);
+    grid->addWidget(singleSheetButton, 0, 4);
+    grid->addWidget(new QLabel(QStringLiteral("プリンター"), this), 1, 0);
+    grid->addWidget(printerBox, 1, 1, 1, 3);
+    grid->addWidget(printerOptionsButton, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("印字№"), this), 2, 0);
+    grid->addWidget(sheetNumberBox, 2, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {CmdRev, Cmd_Prn, CmdPdf, CmdStp})
+    for (QPushButton* button : {previewButton, printButton, pdfButton, stopButton})
         buttons->addWidget(button);
     grid->addLayout(buttons, 3, 0, 1, 5);
     setFixedSize(sizeHint());
 
-    connect(CmdSig, &QPushButton::clicked, this, [this] { CmdSig_Click(); });
-    connect(EN_PRN, &QComboBox::activated, this, [this](int index) { EN_PRN_Click(index); });
-    connect(CmdCts, &QPushButton::clicked, this, [this] { CmdCts_Click(); });
-    connect(CmdRev, &QPushButton::clicked, this, [this] { CmdRev_Click(); });
-    connect(Cmd_Prn, &QPushButton::clicked, this, [this] { Cmd_Prn_Click(); });
-    connect(CmdPdf, &QPushButton::clicked, this, [this] { CmdPdf_Click(); });
-    connect(CmdStp, &QPushButton::clicked, this, [this] { CmdStp_Click(); });
+    connect(singleSheetButton, &QPushButton::clicked, this, [this] { TakeStartAsEnd(); });
+    connect(endBox, &QComboBox::activated, this, [this](int index) { EndChosen(index); });
+    connect(printerOptionsButton, &QPushButton::clicked, this, [this] { OpenPrinterOptions(); });
+    connect(previewButton, &QPushButton::clicked, this, [this] { PreviewRange(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { PrintRange(); });
+    connect(pdfButton, &QPushButton::clicked, this, [this] { SaveRangeAsPdf(); });
+    connect(stopButton, &QPushButton::clicked, this, [this] { StopRequest = true; });
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+    Printer.setPageSize(QPageSize(QPageSize::A4));
     ChoosePdfFile = [this] { return AskPdfFile(); };
+    ShowPrinterOptions = [this](QPrinter& printer) { return AskPrinterOptions(printer); };
 }
 
 void ScoreSheetOutput::Open(const ScoreSheetRequest& request, QPoint menuPosition)
 {
-    OpenMode = request.OpenMode;
-    if (OpenMode == OpenedAfterMeasurement) {
-        ImmediateEntryNo = request.EntryNo;
-        const bool openBesideMenu = isVisible();
-        if (!openBesideMenu)
-            Form_Load();
-        Form_Activate();
-        if (!openBesideMenu)
-            Form_Unload();
-        else
-            SaveReportSettings(Context, PrinterName);
+    if (request.OpenMode == OpenedAfterMeasurement) {
+        PrintAfterMeasurement(request.EntryNo);
         return;
     }
     if (!isVisible()) {
-        Form_Load();
+        Prepare();
         move(menuPosition);
     }
     show();
@@ -128,175 +135,223 @@ void ScoreSheetOutput::Open(const ScoreSheetRequest& request, QPoint menuPositio
     activateWindow();
 }
 
-void ScoreSheetOutput::Form_Load()
+void ScoreSheetOutput::Prepare()
 {
     LoadScreenSettings(Context);
     LoadMicSettings(Context);
-    LastNo = static_cast<int16_t>(ScanLog(Context).value_or(1) - 1);
-    for (QComboBox* box : {ST_PRN, EN_PRN}) {
+    const int lastNo = ScanLog(Context).value_or(1) - 1;
+    for (QComboBox* box : {startBox, endBox}) {
         box->clear();
-        for (int n = 1; n <= LastNo; ++n)
+        for (int n = 1; n <= lastNo; ++n)
             box->addItem(QString::number(n));
     }
-    ST_PRN->setEditText(QStringLiteral("1"));
-    EN_PRN->setEditText(QString::number(LastNo));
-    CmbPrinter->clear();
-    CmbPrinter->addItems(QPrinterInfo::availablePrinterNames());
-    CmbPrinter->setEditText({});
-    PrinterName.clear();
-    PrnHyoGam->clear();
-    PreviewMode = 0;
-    CmdStp->setEnabled(true);
+    startBox->setEditText(QStringLiteral("1"));
+    endBox->setEditText(QString::number(lastNo));
+    printerBox->clear();
+    printerBox->addItems(QPrinterInfo::availablePrinterNames());
+    PrinterName = RememberedPrinter();
+    printerBox->setEditText(PrinterName);
+    sheetNumberBox->clear();
+    stopButton->setEnabled(true);
     Closing = false;
 }
 
-void ScoreSheetOutput::Form_Activate()
+// The printer the report settings remember; the system's default printer
+// where sheets were never output before. Nothing when the file is damaged.
+QString ScoreSheetOutput::RememberedPrinter()
 {
-    if (LoadReportSettings(Context, PrinterName))
-        CmbPrinter->setEditText(PrinterName);
-    if (OpenMode == OpenedAfterMeasurement)
-        ImmediatePrint();
+    QString name;
+    const ReportSettingsLoad load = LoadReportSettings(Context, name);
+    if (load != ReportSettingsLoad::Damaged && name.isEmpty())
+        name = QPrinterInfo::defaultPrinterName();
+    return name;
 }
 
-void ScoreSheetOutput::ImmediatePrint()
+void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
 {
-    if (!SelectPrinter(PrinterName)) {
-        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
-        Printer.setPrinterName(QPrinterInfo::defaultPrinterName());
+    // A result that could not be stored has no sheet: the loaded texts would
+    // be another entrant's.
+    const std::optional<int16_t> firstUnused = ScanLog(Context);
+    if (!firstUnused || !HasStoredRecord(entryNo, *firstUnused - 1))
+        return;
+    const bool besideMenu = isVisible();
+    if (!besideMenu) {
+        LoadScreenSettings(Context);
+        LoadMicSettings(Context);
     }
-    OpenMode = OpenedFromMenu;
-    PrintSingleSheet(ImmediateEntryNo);
+    const QString name = besideMenu ? PrinterName : RememberedPrinter();
+    // A run going on keeps its printer; another printer gets a job of its own.
+    QPrinter otherPrinter(QPrinter::HighResolution);
+    QPrinter& printer = name == Printer.printerName() ? Printer : otherPrinter;
+    if (UsePrinter(printer, name)) {
+        PrintSheet(printer, LoadSheet(entryNo));
+    } else {
+        const QString missing = name.isEmpty() ? PrinterMissing : PrinterMissing + QStringLiteral("(%1)").arg(name);
+        Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
+    }
+    if (!besideMenu)
+        SaveReportSettings(Context, name);
 }
 
-void ScoreSheetOutput::PrintSingleSheet(int16_t entryNo)
-{
-    CurrentNo = entryNo;
-    LoadSheet(entryNo);
-    PrintSheetJob();
-}
-
-void ScoreSheetOutput::LoadSheet(int entryNo)
+ScoreSheet ScoreSheetOutput::LoadSheet(int entryNo)
 {
     LoadLogRecord(Context, entryNo);
     const ContestValues& contest = Context.Contest;
-    Sheet.EntryNo = entryNo;
-    Sheet.Title = Context.Settings.Screen.BandText[0];
-    Sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
-    Sheet.MeasuredAt = contest.LogTexts[10];
-    Sheet.TotalPoints = contest.LogTexts[2];
-    Sheet.MaxPoints = contest.LogTexts[3];
-    Sheet.IntegPoints = contest.LogTexts[5];
-    Sheet.Quality = contest.LogQuality;
-    Sheet.NoiseCutLevel = contest.LogNoiseCutLevel;
-    Sheet.Levels = contest.LogQuality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    ScoreSheet sheet;
+    sheet.EntryNo = entryNo;
+    sheet.Title = Context.Settings.Screen.BandText[0];
+    sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
+    sheet.MeasuredAt = contest.LogTexts[10];
+    sheet.TotalPoints = contest.LogTexts[2];
+    sheet.MaxPoints = contest.LogTexts[3];
+    sheet.IntegPoints = contest.LogTexts[5];
+    sheet.Quality = contest.LogQuality;
+    sheet.NoiseCutLevel = contest.LogNoiseCutLevel;
+    sheet.Levels = contest.LogQuality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    return sheet;
 }
 
-bool ScoreSheetOutput::SelectPrinter(const QString& name)
+// Makes `printer` print on the installed printer of that exact name; a
+// printer newly chosen starts on A4 until its options say otherwise.
+bool ScoreSheetOutput::UsePrinter(QPrinter& printer, const QString& name)
 {
     if (name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(name))
         return false;
-    if (Printer.printerName() != name)
-        Printer.setPrinterName(name);
+    if (printer.printerName() != name) {
+        printer.setPrinterName(name);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
     return true;
 }
 
-bool ScoreSheetOutput::PrintSheetJob()
+// One sheet as one print job, upright whatever the printer's options say.
+bool ScoreSheetOutput::PrintSheet(QPrinter& printer, const ScoreSheet& sheet)
 {
-    Printer.setOutputFormat(QPrinter::NativeFormat);
-    Printer.setPageSize(QPageSize(QPageSize::A4));
-    if (Printer.pageLayout().orientation() != QPageLayout::Portrait)
-        Printer.setPageOrientation(QPageLayout::Portrait);
-    Printer.setDocName(QStringLiteral("Zuvelo-%1").arg(CurrentNo, 4, 10, QLatin1Char('0')));
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    if (printer.pageLayout().orientation() != QPageLayout::Portrait)
+        printer.setPageOrientation(QPageLayout::Portrait);
+    const QString title = QStringLiteral("Zuvelo-%1").arg(sheet.EntryNo, 4, 10, QLatin1Char('0'));
+    printer.setDocName(title);
+    const int lastJob = LastPrintJobId(printer.printerName());
     QPainter painter;
-    const bool printed = painter.begin(&Printer) && (DrawScoreSheet(painter, Sheet), painter.end());
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        DrawScoreSheet(painter, sheet);
+        printed = painter.end() && PrintJobAccepted(printer.printerName(), title, lastJob);
+    }
     if (!printed)
-        Context.Messages.Inform(QStringLiteral("プリンターに出力できません！(%1)").arg(CurrentNo), MessageIcon::Warning);
+        Context.Messages.Inform(QStringLiteral("プリンターに出力できません！(%1)").arg(sheet.EntryNo), MessageIcon::Warning);
     return printed;
 }
 
-void ScoreSheetOutput::CmdSig_Click()
+void ScoreSheetOutput::TakeStartAsEnd()
 {
-    EN_PRN->setEditText(ST_PRN->currentText());
+    endBox->setEditText(startBox->currentText());
 }
 
-void ScoreSheetOutput::EN_PRN_Click(int index)
+void ScoreSheetOutput::EndChosen(int index)
 {
-    ST_PRN->setEditText(StartAfterEndChosen(ST_PRN->currentText(), EN_PRN->itemText(index).toInt()));
+    startBox->setEditText(StartAfterEndChosen(startBox->currentText(), endBox->itemText(index).toInt()));
 }
 
-void ScoreSheetOutput::CmbPrinter_GotFocus()
+void ScoreSheetOutput::PrinterBoxEntered(Qt::FocusReason reason)
 {
-    PrinterAtFocus = CmbPrinter->currentText();
+    if (MovedBetweenControls(reason))
+        PrinterAtFocus = printerBox->currentText();
 }
 
-void ScoreSheetOutput::CmbPrinter_LostFocus()
+// A name the file cannot hold is still printed on while the program runs;
+// only storing it is refused.
+void ScoreSheetOutput::PrinterBoxLeft(Qt::FocusReason reason)
 {
-    const QString text = CmbPrinter->currentText();
-    if (CmbPrinter->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-        Context.Messages.Inform(QStringLiteral("指定のプリンターは存在しません！"), MessageIcon::Error);
-        CmbPrinter->setEditText(PrinterAtFocus);
+    if (!MovedBetweenControls(reason))
         return;
-    }
-    if (!StorablePrinterName(text)) {
-        Context.Messages.Inform(QStringLiteral("このプリンター名は登録できません！"), MessageIcon::Warning);
-        CmbPrinter->setEditText(PrinterAtFocus);
+    const QString text = printerBox->currentText();
+    if (printerBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        Context.Messages.Inform(QStringLiteral("指定のプリンターは存在しません！"), MessageIcon::Error);
+        printerBox->setEditText(PrinterAtFocus);
         return;
     }
     PrinterName = text;
 }
 
-void ScoreSheetOutput::CmdCts_Click()
-{
-    if (!SelectPrinter(CmbPrinter->currentText()))
-        return;
-    QPageSetupDialog dialog(&Printer, this);
-    dialog.exec();
-}
-
-void ScoreSheetOutput::CmdRev_Click()
+void ScoreSheetOutput::OpenPrinterOptions()
 {
     if (Running)
         return;
-    PreviewMode = -1;
-    PCRX.Clear();
-    OutputRange();
-}
-
-void ScoreSheetOutput::Cmd_Prn_Click()
-{
-    if (Running)
-        return;
-    if (!SelectPrinter(PrinterName)) {
+    if (!UsePrinter(Printer, printerBox->currentText())) {
         Context.Messages.Inform(PrinterMissing, MessageIcon::None);
         return;
     }
-    PreviewMode = 0;
-    OutputRange();
+    if (!ShowPrinterOptions(Printer))
+        return;
+    // A printer chosen in its options becomes the window's choice.
+    const QString chosen = Printer.printerName();
+    if (printerBox->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+        printerBox->setEditText(chosen);
+        PrinterName = chosen;
+    }
 }
 
-void ScoreSheetOutput::CmdPdf_Click()
+bool ScoreSheetOutput::AskPrinterOptions(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("プリンターの設定"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ScoreSheetOutput::PreviewRange()
 {
     if (Running)
         return;
-    const QString path = ChoosePdfFile();
+    PreviewPage.Clear();
+    const QString message = RunEndMessage(RunRange(Target::Preview), true);
+    if (!message.isEmpty())
+        Context.Messages.Inform(message, MessageIcon::Information);
+}
+
+void ScoreSheetOutput::PrintRange()
+{
+    if (Running)
+        return;
+    if (!UsePrinter(Printer, PrinterName)) {
+        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
+        return;
+    }
+    const QString message = RunEndMessage(RunRange(Target::Printer), false);
+    if (!message.isEmpty())
+        Context.Messages.Inform(message, MessageIcon::Information);
+}
+
+void ScoreSheetOutput::SaveRangeAsPdf()
+{
+    if (Running)
+        return;
+    PdfPath = ChoosePdfFile();
     QDir::setCurrent(Context.Folder.Path());
-    if (path.isEmpty())
+    if (PdfPath.isEmpty())
         return;
     PdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     PdfPrinter->setOutputFormat(QPrinter::PdfFormat);
-    PdfPrinter->setOutputFileName(path);
+    PdfPrinter->setOutputFileName(PdfPath);
     PdfPrinter->setPageSize(QPageSize(QPageSize::A4));
     PdfPrinter->setPageOrientation(QPageLayout::Portrait);
     PdfPrinter->setFullPage(true);
     PdfPrinter->setDocName(QStringLiteral("成績表"));
     PdfPainter = std::make_unique<QPainter>();
-    PreviewMode = 0;
-    RunRange(Target::PdfFile);
-    const bool written = !PdfPainter->isActive() || PdfPainter->end();
+    const RunEnd end = RunRange(Target::PdfFile);
+    // The file is complete only once the painter has ended it.
+    const bool written = !PdfPainter->isActive() || (PdfPainter->end() && QFileInfo(PdfPath).size() > 0);
     PdfPainter.reset();
     PdfPrinter.reset();
-    if (!written)
-        Context.Messages.Inform(QStringLiteral("PDFファイルに書き込めません！"), MessageIcon::Warning);
+    const QString message = written ? RunEndMessage(end, false)
+                                    : QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath);
+    if (!message.isEmpty())
+        Context.Messages.Inform(message, written ? MessageIcon::Information : MessageIcon::Warning);
 }
 
 QString ScoreSheetOutput::AskPdfFile()
@@ -309,119 +364,79 @@ QString ScoreSheetOutput::AskPdfFile()
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-void ScoreSheetOutput::CmdStp_Click()
+RunEnd ScoreSheetOutput::RunRange(Target target)
 {
-    StopRequest = -1;
-}
-
-void ScoreSheetOutput::OutputRange()
-{
-    RunRange(PreviewMode == -1 ? Target::Preview : Target::Printer);
-}
-
-void ScoreSheetOutput::RunRange(Target target)
-{
-    StopRequest = 0;
-    PreviewStopRequest = 0;
-    const std::optional<int16_t> start = RangeNumber(ST_PRN->currentText());
-    const std::optional<int16_t> end = RangeNumber(EN_PRN->currentText());
+    StopRequest = false;
+    const std::optional<int16_t> start = RangeNumber(startBox->currentText());
+    const std::optional<int16_t> end = RangeNumber(endBox->currentText());
     if (!start || !end) {
         Context.Messages.Inform(QStringLiteral("開始№・終了№が範囲外です！"), MessageIcon::Error);
-        return;
+        return RunEnd::Stopped;
     }
-    StartNo = *start;
-    EndNo = *end;
-    RunTarget = target;
     Running = true;
-    CmdStp->setEnabled(true);
-    const int lastEntry = ScanLog(Context).value_or(static_cast<int16_t>(LastNo + 1)) - 1;
+    stopButton->setEnabled(true);
+    const int lastEntry = ScanLog(Context).value_or(1) - 1;
     OutputRunSteps steps;
-    steps.ShowNumber = [this](int n) { PrnHyoGam->setText(QString::number(n)); };
+    steps.ShowNumber = [this](int n) { sheetNumberBox->setText(QString::number(n)); };
     steps.LetEventsRun = [] { QCoreApplication::processEvents(); };
-    steps.StopRequested = [this] { return StopRequest == -1 || Closing || Context.EndRequested(); };
+    steps.StopRequested = [this] { return StopRequest || Closing || Context.EndRequested(); };
     steps.ConfirmStop = [this] {
         if (Closing || Context.EndRequested())
             return true;
         if (Context.Messages.Show(QStringLiteral("出力を中断しますか？"), {}, MessageIcon::Information, MessageButtons::YesNo)
             == MessageAnswer::Yes)
             return true;
-        StopRequest = 0;
+        StopRequest = false;
         return false;
     };
-    steps.OutputSheet = [this](int n) { return OutputSheet(n); };
-    const RunEnd runEnd = RunOutputRange(StartNo, EndNo, lastEntry, steps);
-    CmdStp->setEnabled(false);
+    steps.OutputSheet = [this, target](int n) { return OutputSheet(target, n); };
+    const RunEnd runEnd = RunOutputRange(*start, *end, lastEntry, steps);
+    stopButton->setEnabled(false);
     Running = false;
-    if (runEnd == RunEnd::Completed && target != Target::Preview)
-        Context.Messages.Inform(QStringLiteral("出力終了！"), MessageIcon::Information);
+    return runEnd;
 }
 
-bool ScoreSheetOutput::OutputSheet(int entryNo)
+SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 {
-    CurrentNo = static_cast<int16_t>(entryNo);
-    LoadSheet(entryNo);
-    switch (RunTarget) {
+    const ScoreSheet sheet = LoadSheet(entryNo);
+    switch (target) {
     case Target::Printer:
-        PrintSheetJob();
-        return true;
+        return PrintSheet(Printer, sheet) ? SheetOutcome::Output : SheetOutcome::Failed;
     case Target::PdfFile:
-        if (PdfPainter->isActive())
+        if (PdfPainter->isActive()) {
             PdfPrinter->newPage();
-        else if (!PdfPainter->begin(PdfPrinter.get()))
-            return true;
-        DrawScoreSheet(*PdfPainter, Sheet);
-        return true;
+        } else if (!PdfPainter->begin(PdfPrinter.get())) {
+            Context.Messages.Inform(QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath),
+                                    MessageIcon::Warning);
+            return SheetOutcome::Failed;
+        }
+        DrawScoreSheet(*PdfPainter, sheet);
+        return SheetOutcome::Output;
     case Target::Preview:
         break;
     }
-    PCRX.Draw([this](QPainter& painter) { DrawScoreSheet(painter, Sheet); });
-    if (ShowPreview)
-        ShowPreview(PCRX, PreviewStopRequest);
-    const bool goOn = PreviewStopRequest != -1;
-    PCRX.Clear();
-    return goOn;
-}
-
-void ScoreSheetOutput::Form_Unload()
-{
-    SaveReportSettings(Context, PrinterName);
+    PreviewPage.Draw([&sheet](QPainter& painter) { DrawScoreSheet(painter, sheet); });
+    const bool stopped = ShowPreview && ShowPreview(PreviewPage);
+    PreviewPage.Clear();
+    return stopped ? SheetOutcome::StoppedThere : SheetOutcome::Output;
 }
 
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
     Closing = Running;
-    Form_Unload();
+    SaveReportSettings(Context, PrinterName);
     QWidget::closeEvent(event);
-}
-
-void ScoreSheetOutput::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (!isActiveWindow()) {
-        // Coming back from one of its own message boxes or dialogs is not
-        // becoming active anew.
-        const QWidget* next = QApplication::activeWindow();
-        ReturningFromOwnDialog = QApplication::activeModalWidget()
-                                 || (next && next->parentWidget() && next->parentWidget()->window() == this);
-        return;
-    }
-    if (!ReturningFromOwnDialog && isVisible())
-        Form_Activate();
-    ReturningFromOwnDialog = false;
 }
 
 bool ScoreSheetOutput::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsEnter(event))
         return true;
-    if (watched == CmbPrinter && event->type() == QEvent::FocusIn)
-        CmbPrinter_GotFocus();
-    if (watched == CmbPrinter && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        CmbPrinter_LostFocus();
-    if (event->type() == QEvent::KeyPress && (watched == ST_PRN->lineEdit() || watched == EN_PRN->lineEdit())) {
+    if (watched == printerBox && event->type() == QEvent::FocusIn)
+        PrinterBoxEntered(static_cast<QFocusEvent*>(event)->reason());
+    if (watched == printerBox && event->type() == QEvent::FocusOut)
+        PrinterBoxLeft(static_cast<QFocusEvent*>(event)->reason());
+    if (event->type() == QEvent::KeyPress && (watched == startBox->lineEdit() || watched == endBox->lineEdit())) {
         auto* edit = static_cast<QLineEdit*>(watched);
         if (!static_cast<QKeyEvent*>(event)->text().isEmpty() && edit->cursorPosition() == 0 && !edit->hasSelectedText())
             edit->clear();

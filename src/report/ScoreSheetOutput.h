@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/OutputRun.h"
 #include "report/PageSurface.h"
 #include "report/ScoreSheetLayout.h"
 #include "store/OpenRequests.h"
@@ -7,100 +8,89 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 
 class ContestState;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // The score sheet output: one A4 sheet per entrant for a range of entry
-// numbers, to the chosen printer (each sheet a print job of its own), into
-// the preview, or into one PDF file. Opened from the menu beside it, or
-// without ever showing itself to print the sheet of the entrant just stored.
+// numbers, to the chosen printer (each sheet a print job of its own, counted
+// only once CUPS has taken it), into the preview, or into one PDF file.
+// Opened from the menu beside it, or without ever showing itself to print
+// the sheet of the entrant just stored.
 class ScoreSheetOutput : public QWidget {
 public:
     explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
 
     // Opens the window as the request says: from the menu at `menuPosition`,
-    // or for the immediate print of one sheet, after which it closes again.
-    // An immediate print while the window is open from the menu prints
-    // through it and leaves it open as it was.
+    // with the printer remembered in the contest folder chosen (the system's
+    // default printer on first use); or for the immediate print of a stored
+    // entrant's sheet on that printer (on the one chosen in the window while
+    // it is open), never on another, and without changing a run's printer.
     void Open(const ScoreSheetRequest& request, QPoint menuPosition = {});
 
-    void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
-    void ImmediatePrint();
-    void OutputRange();
-    void PrintSingleSheet(int16_t entryNo);
-    void LoadSheet(int entryNo);
-    void CmdSig_Click();
-    void EN_PRN_Click(int index);
-    void CmbPrinter_GotFocus();
-    void CmbPrinter_LostFocus();
-    void CmdCts_Click();
-    void CmdRev_Click();
-    void Cmd_Prn_Click();
-    void CmdPdf_Click();
-    void CmdStp_Click();
-
-    QComboBox* ST_PRN = nullptr;
-    QComboBox* EN_PRN = nullptr;
-    QPushButton* CmdSig = nullptr;
-    QComboBox* CmbPrinter = nullptr;
-    QPushButton* CmdCts = nullptr;
-    QPushButton* CmdRev = nullptr;
-    QPushButton* Cmd_Prn = nullptr;
-    QPushButton* CmdPdf = nullptr;
-    QPushButton* CmdStp = nullptr;
-    QLineEdit* PrnHyoGam = nullptr;
-    std::array<QLabel*, 4> LXT{};
-    PageSurface PCRX;
-
-    int16_t OpenMode = OpenedFromMenu;
-    int16_t ImmediateEntryNo = 0;
-    // -1 into the preview, 0 to the printer.
-    int16_t PreviewMode = 0;
-    int16_t StopRequest = 0;
-    int16_t PreviewStopRequest = 0;
-    int16_t StartNo = 0;
-    int16_t EndNo = 0;
-    int16_t CurrentNo = 0;
-    int16_t LastNo = 0;
-    QString PrinterName;
-    ScoreSheet Sheet;
-    bool Running = false;
+    // The printer the next run prints on.
+    QString ChosenPrinter() const { return PrinterName; }
 
     // Shows the preview of the sheet on the page surface and waits until it
-    // closes; it sets the stop request to -1 when the operator stops there.
-    std::function<void(const PageSurface& page, int16_t& previewStopRequest)> ShowPreview;
+    // closes; true when the operator stopped the run there.
+    std::function<bool(const PageSurface& page)> ShowPreview;
     // Asks where to save the PDF file; an empty path when cancelled.
     std::function<QString()> ChoosePdfFile;
+    // Shows the options of the printer (paper, quality, two-sided printing)
+    // for the operator to change; true when they were accepted.
+    std::function<bool(QPrinter& printer)> ShowPrinterOptions;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Target { Printer, Preview, PdfFile };
 
+    void Prepare();
+    QString RememberedPrinter();
+    void PrintAfterMeasurement(int entryNo);
+    ScoreSheet LoadSheet(int entryNo);
+    bool UsePrinter(QPrinter& printer, const QString& name);
+    bool PrintSheet(QPrinter& printer, const ScoreSheet& sheet);
+    void TakeStartAsEnd();
+    void EndChosen(int index);
+    void PrinterBoxEntered(Qt::FocusReason reason);
+    void PrinterBoxLeft(Qt::FocusReason reason);
+    void OpenPrinterOptions();
+    void PreviewRange();
+    void PrintRange();
+    void SaveRangeAsPdf();
     QString AskPdfFile();
-    bool SelectPrinter(const QString& name);
-    bool PrintSheetJob();
-    bool OutputSheet(int entryNo);
-    void RunRange(Target target);
+    bool AskPrinterOptions(QPrinter& printer);
+    RunEnd RunRange(Target target);
+    SheetOutcome OutputSheet(Target target, int entryNo);
 
     ContestState& Context;
+
+    QComboBox* startBox = nullptr;
+    QComboBox* endBox = nullptr;
+    QPushButton* singleSheetButton = nullptr;
+    QComboBox* printerBox = nullptr;
+    QPushButton* printerOptionsButton = nullptr;
+    QPushButton* previewButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* pdfButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QLineEdit* sheetNumberBox = nullptr;
+
+    QString PrinterName;
+    QString PrinterAtFocus;
     QPrinter Printer{QPrinter::HighResolution};
-    Target RunTarget = Target::Printer;
+    PageSurface PreviewPage;
+    QString PdfPath;
     std::unique_ptr<QPrinter> PdfPrinter;
     std::unique_ptr<QPainter> PdfPainter;
-    QString PrinterAtFocus;
-    bool ReturningFromOwnDialog = false;
+    bool StopRequest = false;
+    bool Running = false;
     bool Closing = false;
 };

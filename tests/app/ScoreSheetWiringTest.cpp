@@ -40,13 +40,13 @@ protected:
     }
 
     // Prints the sheet of entrant 2 as the result display asks for it.
-    QStringList PrintAfterMeasurement()
+    QStringList PrintAfterMeasurement(int expectedJobs = 1)
     {
         const QStringList printed = PdfFiles();
         Before.unite(QSet<QString>(printed.begin(), printed.end()));
         Folder.Messages.Messages.clear();
         OpenScoreSheetOutput(Windows, ScoreSheetRequest{OpenedAfterMeasurement, 2}, nullptr);
-        return NewJobs(1);
+        return NewJobs(expectedJobs);
     }
 
     AppTestFolder Folder;
@@ -67,12 +67,20 @@ TEST_F(ImmediatePrint, OneSheetGoesToTheSavedPrinterWithoutTheWindowEverShowing)
     EXPECT_FALSE(Windows.Existing(WindowName::VVPRNOUT)->isVisible());
 }
 
-TEST_F(ImmediatePrint, WithoutSettingsTheSheetGoesToTheDefaultPrinterAndTheFileIsWritten)
+TEST_F(ImmediatePrint, AFirstUseGoesToTheDefaultPrinterAndRemembersIt)
 {
-    const QStringList jobs = PrintAfterMeasurement();
+    const QStringList jobs = PrintAfterMeasurement(1);
     ASSERT_EQ(jobs.size(), 1) << "the test printer is the default one";
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("レポート設定ファィル不正です！"),
-                                                             QStringLiteral("指定のプリンターが見つかりません")}));
-    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"\"\r\n"));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), '"' + Printer.toUtf8() + "\"\r\n");
     EXPECT_EQ(Counter.Shown, 0);
+}
+
+TEST_F(ImmediatePrint, AMissingPrinterGetsNoJobAndTheOperatorIsToldWhichOne)
+{
+    Folder.Write(QStringLiteral("REPSETZ.REC"), "\"Gone\"\r\n");
+    EXPECT_TRUE(PrintAfterMeasurement(0).isEmpty()) << "not even on the default printer";
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("指定のプリンターが見つかりません(Gone)\nこの成績表は成績出力から印刷できます。")});
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"Gone\"\r\n"));
 }

@@ -12,6 +12,7 @@ struct ScriptedRun {
     std::vector<int> PressStopBefore;
     std::vector<bool> Answers;
     int StopInPreviewAt = 0;
+    int FailAt = 0;
 
     std::vector<int> Shown;
     std::vector<int> Output;
@@ -33,8 +34,10 @@ struct ScriptedRun {
             return yes;
         };
         steps.OutputSheet = [this](int n) {
+            if (n == FailAt)
+                return SheetOutcome::Failed;
             Output.push_back(n);
-            return n != StopInPreviewAt;
+            return n == StopInPreviewAt ? SheetOutcome::StoppedThere : SheetOutcome::Output;
         };
         return RunOutputRange(start, end, lastEntry, steps);
     }
@@ -51,10 +54,30 @@ TEST(OutputRun, ARangeOutputsEachMeasuredEntrantInOrder)
     ScriptedRun beyond;
     EXPECT_EQ(beyond.Run(-1, 6, 3), RunEnd::Completed);
     EXPECT_EQ(beyond.Output, (std::vector<int>{1, 2, 3})) << "no sheet for numbers that are not entrants";
+}
 
-    ScriptedRun reversed;
-    EXPECT_EQ(reversed.Run(3, 2, 5), RunEnd::Completed);
-    EXPECT_TRUE(reversed.Shown.empty());
+TEST(OutputRun, ARangeWithoutAMeasuredEntrantOutputsNothingAndSaysSo)
+{
+    for (const auto& [start, end] : {std::pair{5, 2}, {0, 0}, {-1, -1}, {4, 9}}) {
+        ScriptedRun run;
+        EXPECT_EQ(run.Run(start, end, 3), RunEnd::NothingToOutput) << start << ".." << end;
+        EXPECT_TRUE(run.Shown.empty());
+    }
+    for (const bool intoPreview : {false, true})
+        EXPECT_EQ(RunEndMessage(RunEnd::NothingToOutput, intoPreview), QStringLiteral("指定の範囲に出力する成績がありません！"));
+}
+
+TEST(OutputRun, AFailedSheetEndsTheRunWithoutTheSuccessMessage)
+{
+    ScriptedRun run;
+    run.FailAt = 2;
+    EXPECT_EQ(run.Run(1, 4, 4), RunEnd::Failed);
+    EXPECT_EQ(run.Output, (std::vector<int>{1}));
+    EXPECT_EQ(run.Shown, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(RunEndMessage(RunEnd::Failed, false).isEmpty());
+    EXPECT_TRUE(RunEndMessage(RunEnd::Stopped, false).isEmpty());
+    EXPECT_EQ(RunEndMessage(RunEnd::Completed, false), QStringLiteral("出力終了！"));
+    EXPECT_TRUE(RunEndMessage(RunEnd::Completed, true).isEmpty()) << "a preview run ends without a word";
 }
 
 TEST(OutputRun, DecliningToStopGoesOnWithTheSameNumber)

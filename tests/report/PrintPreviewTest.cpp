@@ -17,11 +17,16 @@ protected:
     {
         EnsureApplication();
         Page.Draw([](QPainter&) {});
-        Window.PCRX = &Page;
+        Window.SetPage(&Page);
         Window.show();
     }
 
     void TearDown() override { Window.close(); }
+
+    QAction* Item(const char* name) { return Window.findChild<QAction*>(QLatin1String(name)); }
+    QScrollBar* Bar(const char* name) { return Window.findChild<QScrollBar*>(QLatin1String(name)); }
+    QWidget* PageView() { return Window.findChild<QWidget*>(QStringLiteral("pageView")); }
+    QWidget* PageFrame() { return Window.findChild<QWidget*>(QStringLiteral("pageFrame")); }
 
     PageSurface Page;
     PrintPreview Window;
@@ -31,50 +36,49 @@ protected:
 
 TEST_F(Preview, EachSheetOpensAtFullSizeScrolledToTheTopLeft)
 {
-    Window.ZZ_Click(3);
+    Item("zoom50")->trigger();
     Window.close();
     Window.show();
-    EXPECT_EQ(Window.ZoomIndex, 1);
-    EXPECT_TRUE(Window.ZZ[1]->isChecked());
-    EXPECT_FALSE(Window.ZZ[3]->isChecked());
-    EXPECT_EQ(Window.PPVE->size(), PageSurface::SizePixels().toSize());
-    EXPECT_EQ(Window.PPVE->pos(), QPoint(0, 0));
-    EXPECT_EQ(Window.HS1->isEnabled(), Window.PPCT->width() <= Window.PPVE->width());
-    EXPECT_TRUE(Window.VS1->isEnabled()) << "the page is taller than the screen";
-    EXPECT_EQ(Window.VS1->maximum(), Window.PPVE->height() - Window.PPCT->height());
+    EXPECT_EQ(Window.ZoomStep(), 1);
+    EXPECT_TRUE(Item("zoom100")->isChecked());
+    EXPECT_FALSE(Item("zoom50")->isChecked());
+    EXPECT_EQ(PageView()->size(), PageSurface::SizePixels().toSize());
+    EXPECT_EQ(PageView()->pos(), QPoint(0, 0));
+    EXPECT_EQ(Bar("horizontalBar")->isEnabled(), PageFrame()->width() <= PageView()->width());
+    EXPECT_TRUE(Bar("verticalBar")->isEnabled()) << "the page is taller than the screen";
+    EXPECT_EQ(Bar("verticalBar")->maximum(), PageView()->height() - PageFrame()->height());
 }
 
 TEST_F(Preview, ScrollingMovesThePageAndOnlyANewZoomResetsIt)
 {
-    Window.VS1->setValue(120);
-    EXPECT_EQ(Window.PPVE->y(), -120);
-    Window.ZZ_Click(1);
-    EXPECT_EQ(Window.PPVE->y(), -120) << "the checked zoom changes nothing";
-    EXPECT_TRUE(Window.ZZ[1]->isChecked());
+    Bar("verticalBar")->setValue(120);
+    EXPECT_EQ(PageView()->y(), -120);
+    Item("zoom100")->trigger();
+    EXPECT_EQ(PageView()->y(), -120) << "the checked zoom changes nothing";
+    EXPECT_TRUE(Item("zoom100")->isChecked());
 
-    Window.ZZ_Click(0);
-    EXPECT_EQ(Window.VS1->value(), 0);
-    EXPECT_EQ(Window.PPVE->pos(), QPoint(0, 0));
-    EXPECT_EQ(Window.PPVE->width(), qRound(PageSurface::SizePixels().width() * 1.5));
-    EXPECT_TRUE(Window.ZZ[0]->isChecked());
-    EXPECT_FALSE(Window.ZZ[1]->isChecked());
+    Item("zoom150")->trigger();
+    EXPECT_EQ(Bar("verticalBar")->value(), 0);
+    EXPECT_EQ(PageView()->pos(), QPoint(0, 0));
+    EXPECT_EQ(PageView()->width(), qRound(PageSurface::SizePixels().width() * 1.5));
+    EXPECT_TRUE(Item("zoom150")->isChecked());
+    EXPECT_FALSE(Item("zoom100")->isChecked());
 
-    Window.ZZ_Click(4);
-    EXPECT_FALSE(Window.VS1->isEnabled()) << "a quarter page fits the screen";
+    Item("zoom25")->trigger();
+    EXPECT_FALSE(Bar("verticalBar")->isEnabled()) << "a quarter page fits the screen";
 }
 
-TEST_F(Preview, NextGoesOnStopEndsTheRunAndTheCloseBoxLeavesTheRequest)
+TEST_F(Preview, OnlyStopEndsTheRunNextAndTheCloseBoxGoOn)
 {
-    Window.PreviewStopRequest = -1;
-    Window.P1_Click();
-    EXPECT_EQ(Window.PreviewStopRequest, 0);
+    Item("stopItem")->trigger();
+    EXPECT_TRUE(Window.RunStopped());
     EXPECT_FALSE(Window.isVisible());
 
     Window.show();
-    Window.P2_Click();
-    EXPECT_EQ(Window.PreviewStopRequest, -1);
+    Item("nextItem")->trigger();
+    EXPECT_FALSE(Window.RunStopped());
 
     Window.show();
     Window.close();
-    EXPECT_EQ(Window.PreviewStopRequest, -1);
+    EXPECT_FALSE(Window.RunStopped());
 }

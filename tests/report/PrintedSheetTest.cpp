@@ -6,8 +6,12 @@
 #include "support/TestPrinter.h"
 #include "support/WidgetTestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
@@ -35,16 +39,30 @@ protected:
         Window.Open(ScoreSheetRequest{}, QPoint());
         QCoreApplication::processEvents();
         Folder.Messages.Messages.clear();
-        Window.ST_PRN->setEditText(QString::number(start));
-        Window.EN_PRN->setEditText(QString::number(end));
+        Box("startBox")->setEditText(QString::number(start));
+        Box("endBox")->setEditText(QString::number(end));
+    }
+
+    QComboBox* Box(const char* name) { return Window.findChild<QComboBox*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) { return Window.findChild<QPushButton*>(QLatin1String(name)); }
+    QLineEdit* SheetNumberBox() { return Window.findChild<QLineEdit*>(QStringLiteral("sheetNumberBox")); }
+
+    // Chooses the printer in the window as the operator does: in the box,
+    // then on to another control.
+    void ChoosePrinter(const QString& name)
+    {
+        Box("printerBox")->setFocus();
+        Box("printerBox")->setEditText(name);
+        Box("startBox")->setFocus();
+        ASSERT_EQ(Window.ChosenPrinter(), name);
     }
 
     // Presses 中断 while the sheet of `entryNo` is about to go out.
     void PressStopAt(int entryNo)
     {
-        QObject::connect(Window.PrnHyoGam, &QLineEdit::textChanged, &Window, [this, entryNo](const QString& text) {
+        QObject::connect(SheetNumberBox(), &QLineEdit::textChanged, &Window, [this, entryNo](const QString& text) {
             if (text == QString::number(entryNo))
-                QTimer::singleShot(0, Window.CmdStp, &QPushButton::click);
+                QTimer::singleShot(0, Button("stopButton"), &QPushButton::click);
         });
     }
 
@@ -74,6 +92,43 @@ protected:
     ScoreSheetOutput Window{Context};
 };
 
+// A CUPS queue made for one test that refuses every job, as a printer whose
+// spooler went away mid-run does.
+class RejectingPrinter {
+public:
+    RejectingPrinter() : Name(QStringLiteral("ZuveloRejects%1").arg(QCoreApplication::applicationPid()))
+    {
+        Run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Name, QStringLiteral("-E"), QStringLiteral("-v"),
+                                        QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), QStringLiteral("/etc/cups/ppd/PDF.ppd")});
+        Run(QStringLiteral("cupsreject"), {Name});
+    }
+    ~RejectingPrinter() { Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Name}); }
+
+    bool Made() const { return QPrinterInfo::availablePrinterNames().contains(Name); }
+
+    const QString Name;
+
+private:
+    static void Run(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+    }
+};
+
+// The page size of the first page of a PDF file as pdfinfo gives it.
+QString PdfPageSize(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(10000);
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Page size:"))
+            return QString::fromUtf8(line.mid(10).trimmed());
+    return {};
+}
+
 // The share of dark pixels in a box given in page units of the printed page.
 double DarkShare(const QImage& page, const QRect& units)
 {
@@ -94,7 +149,7 @@ TEST_F(PrintedSheet, EightAndSixteenBitSheetsPrintEveryLineAndTheGraph)
     StoreEntrant(Context, 2, 2, 3, 10);
     SaveBasicSettings(Context);
     Open(1, 2);
-    Window.Cmd_Prn_Click();
+    Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     const QStringList jobs = NewJobs(2);
     ASSERT_EQ(jobs.size(), 2);
@@ -123,7 +178,7 @@ TEST_F(PrintedSheet, ARangeOfThreePrintsThreeJobsThenEnds)
     for (int n = 1; n <= 3; ++n)
         StoreEntrant(Context, n, 0, 1, 5);
     Open(1, 3);
-    Window.Cmd_Prn_Click();
+    Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     const QStringList jobs = NewJobs(3);
     ASSERT_EQ(jobs.size(), 3);
@@ -138,7 +193,7 @@ TEST_F(PrintedSheet, AStopDeclinedGoesOnWithTheSameSheetAndAStopAgreedEndsTheRun
     Open(1, 3);
     PressStopAt(2);
     Folder.Messages.Answer(MessageAnswer::No);
-    Window.Cmd_Prn_Click();
+    Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(),
               (std::vector<QString>{QStringLiteral("出力を中断しますか？"), QStringLiteral("出力終了！")}));
     QStringList jobs = NewJobs(3);
@@ -149,10 +204,82 @@ TEST_F(PrintedSheet, AStopDeclinedGoesOnWithTheSameSheetAndAStopAgreedEndsTheRun
     Before.unite(QSet<QString>(printed.begin(), printed.end()));
     Folder.Messages.Messages.clear();
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Window.Cmd_Prn_Click();
+    Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力を中断しますか？")});
     jobs = NewJobs(1);
     ASSERT_EQ(jobs.size(), 1) << "only the sheet before the stop";
     EXPECT_TRUE(jobs[0].contains(QStringLiteral("Zuvelo-0001")));
-    EXPECT_FALSE(Window.CmdStp->isEnabled());
+    EXPECT_FALSE(Button("stopButton")->isEnabled());
+}
+
+TEST_F(PrintedSheet, ASheetCUPSRefusesEndsTheRunThereWithoutTheSuccessMessage)
+{
+    RejectingPrinter rejecting;
+    if (!rejecting.Made())
+        GTEST_SKIP() << "no CUPS queue can be made here";
+    for (int n = 1; n <= 3; ++n)
+        StoreEntrant(Context, n, 0, 1, 5);
+    Open(1, 3);
+    Box("printerBox")->addItem(rejecting.Name);
+    ChoosePrinter(rejecting.Name);
+    Button("printButton")->click();
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("プリンターに出力できません！(1)")});
+    EXPECT_EQ(SheetNumberBox()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(NewJobs(0).isEmpty());
+}
+
+TEST_F(PrintedSheet, AnImmediatePrintDuringARunLeavesTheRunOnItsPrinter)
+{
+    RejectingPrinter rejecting;
+    if (!rejecting.Made())
+        GTEST_SKIP() << "no CUPS queue can be made here";
+    for (int n = 1; n <= 3; ++n)
+        StoreEntrant(Context, n, 0, 1, 5);
+    Open(1, 3);
+    Box("printerBox")->addItem(rejecting.Name);
+    // While sheet 2 is about to go out, the operator chooses the other
+    // printer and a measurement asks for its immediate print.
+    QObject::connect(SheetNumberBox(), &QLineEdit::textChanged, &Window, [&](const QString& text) {
+        if (text != QStringLiteral("2"))
+            return;
+        ChoosePrinter(rejecting.Name);
+        Window.Open(ScoreSheetRequest{OpenedAfterMeasurement, 1});
+    });
+    Button("printButton")->click();
+    EXPECT_EQ(Folder.Messages.Texts(),
+              (std::vector<QString>{QStringLiteral("プリンターに出力できません！(1)"), QStringLiteral("出力終了！")}));
+    const QStringList jobs = NewJobs(3);
+    ASSERT_EQ(jobs.size(), 3);
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_TRUE(jobs[n - 1].contains(QStringLiteral("Zuvelo-000%1").arg(n)));
+}
+
+TEST_F(PrintedSheet, TheOptionsChosenForThePrinterReachItsSheetsUpright)
+{
+    StoreEntrant(Context, 1, 0, 1, 5);
+    Open(1, 1);
+    QTimer::singleShot(0, &Window, [this] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "the printer's own options";
+        EXPECT_EQ(dialog->printer()->printerName(), Printer);
+        dialog->reject();
+    });
+    Button("printerOptionsButton")->click();
+
+    Window.ShowPrinterOptions = [this](QPrinter& printer) {
+        EXPECT_EQ(printer.printerName(), Printer);
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    };
+    Button("printerOptionsButton")->click();
+    Button("printButton")->click();
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
+    const QStringList jobs = NewJobs(1);
+    ASSERT_EQ(jobs.size(), 1);
+    const QString size = PdfPageSize(JobDocument(jobs[0]));
+    EXPECT_TRUE(size.contains(QStringLiteral("(A5)"))) << size.toStdString();
+    const QStringList sides = size.split(QLatin1Char(' '));
+    ASSERT_GE(sides.size(), 3);
+    EXPECT_LT(sides[0].toDouble(), sides[2].toDouble()) << "portrait: " << size.toStdString();
 }

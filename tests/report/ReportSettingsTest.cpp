@@ -4,6 +4,7 @@
 #include "support/TestFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,30 +24,34 @@ TEST(ReportSettings, APrinterNameWithBlanksAndJapaneseComesBackUnchanged)
     EXPECT_EQ(folder.Read(FileName), '"' + *EncodeCp932(name) + "\"\r\n");
 
     QString loaded = QStringLiteral("before");
-    ASSERT_TRUE(LoadReportSettings(folder.Context, loaded));
+    ASSERT_EQ(LoadReportSettings(folder.Context, loaded), ReportSettingsLoad::Loaded);
     EXPECT_EQ(loaded, name);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.Dir.path()).canonicalPath());
     EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
-TEST(ReportSettings, AnEmptyNameIsTwoQuotes)
+TEST(ReportSettings, AnEmptyNameNeverReplacesARememberedOne)
 {
     TestFolder folder;
     ASSERT_TRUE(SaveReportSettings(folder.Context, {}));
-    EXPECT_EQ(folder.Read(FileName), QByteArray("\"\"\r\n"));
-    QString loaded = QStringLiteral("PDF");
-    EXPECT_TRUE(LoadReportSettings(folder.Context, loaded));
-    EXPECT_EQ(loaded, QString());
+    EXPECT_FALSE(QFile::exists(folder.Path(FileName)));
+    ASSERT_TRUE(SaveReportSettings(folder.Context, QStringLiteral("PDF")));
+    ASSERT_TRUE(SaveReportSettings(folder.Context, {}));
+    EXPECT_EQ(folder.Read(FileName), QByteArray("\"PDF\"\r\n"));
 }
 
-TEST(ReportSettings, AMissingOrEmptyFileIsReportedAndKeepsTheName)
+TEST(ReportSettings, AMissingFileIsAFirstUseButADamagedOneIsReported)
 {
-    for (const bool empty : {false, true}) {
+    TestFolder missing;
+    QString name = QStringLiteral("PDF");
+    EXPECT_EQ(LoadReportSettings(missing.Context, name), ReportSettingsLoad::Missing);
+    EXPECT_EQ(name, QStringLiteral("PDF"));
+    EXPECT_TRUE(missing.Messages.Messages.empty());
+
+    for (const QByteArray& content : {QByteArray(), QByteArray("\"PDF")}) {
         TestFolder folder;
-        if (empty)
-            folder.Write(FileName, {});
-        QString name = QStringLiteral("PDF");
-        EXPECT_FALSE(LoadReportSettings(folder.Context, name));
+        folder.Write(FileName, content);
+        EXPECT_EQ(LoadReportSettings(folder.Context, name), ReportSettingsLoad::Damaged) << content.constData();
         EXPECT_EQ(name, QStringLiteral("PDF"));
         ASSERT_EQ(folder.Messages.Messages.size(), 1u);
         EXPECT_EQ(folder.Messages.Messages[0].Text, LoadFailure);
@@ -66,9 +71,7 @@ TEST(ReportSettings, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
     ASSERT_TRUE(QDir(blocked.Dir.path()).mkdir(FileName));
     EXPECT_FALSE(SaveReportSettings(blocked.Context, QStringLiteral("PDF")));
 
-    for (const TestFolder* f : {&folder, &blocked}) {
-        ASSERT_EQ(f->Messages.Messages.size(), 1u);
-        EXPECT_EQ(f->Messages.Messages[0].Text, SaveFailure);
-        EXPECT_EQ(f->Messages.Messages[0].Icon, MessageIcon::Warning);
-    }
+    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{QStringLiteral("このプリンター名は登録できません！")});
+    EXPECT_EQ(blocked.Messages.Texts(), std::vector<QString>{SaveFailure});
+    EXPECT_EQ(blocked.Messages.Messages[0].Icon, MessageIcon::Warning);
 }

@@ -6,13 +6,17 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
+
+const QString NothingToOutput = QStringLiteral("指定の範囲に出力する成績がありません！");
 
 class ScoreSheetOutputTest : public testing::Test {
 protected:
@@ -42,18 +46,30 @@ protected:
         Folder.Messages.Messages.clear();
     }
 
+    QComboBox* Box(const char* name) { return Window.findChild<QComboBox*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) { return Window.findChild<QPushButton*>(QLatin1String(name)); }
+    QString SheetNumber() { return Window.findChild<QLineEdit*>(QStringLiteral("sheetNumberBox"))->text(); }
+
     // Runs the preview, stopping there on sheet `stopAt`; the sheets shown.
     std::vector<int> PreviewRun(int stopAt = 0)
     {
         std::vector<int> shown;
-        Window.ShowPreview = [&](const PageSurface& page, int16_t& stop) {
+        Window.ShowPreview = [&](const PageSurface& page) {
             EXPECT_FALSE(page.IsEmpty());
-            shown.push_back(Window.CurrentNo);
-            if (Window.CurrentNo == stopAt)
-                stop = -1;
+            shown.push_back(SheetNumber().toInt());
+            return shown.back() == stopAt;
         };
-        Window.CmdRev_Click();
+        Button("previewButton")->click();
         return shown;
+    }
+
+    void SavePdf(const QString& path)
+    {
+        Window.ChoosePdfFile = [&] {
+            QDir::setCurrent(QDir::tempPath());
+            return path;
+        };
+        Button("pdfButton")->click();
     }
 
     TestFolder Folder;
@@ -84,54 +100,105 @@ TEST_F(ScoreSheetOutputTest, TheRangeListsHoldTheMeasuredEntrants)
 {
     Entrants(3);
     Open();
-    EXPECT_EQ(Window.ST_PRN->count(), 3);
-    EXPECT_EQ(Window.EN_PRN->itemText(2), QStringLiteral("3"));
-    EXPECT_EQ(Window.ST_PRN->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(Window.EN_PRN->currentText(), QStringLiteral("3"));
-    EXPECT_EQ(Window.CmbPrinter->currentText(), QStringLiteral("NoSuchPrinter"));
+    EXPECT_EQ(Box("startBox")->count(), 3);
+    EXPECT_EQ(Box("endBox")->itemText(2), QStringLiteral("3"));
+    EXPECT_EQ(Box("startBox")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Box("endBox")->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(Box("printerBox")->currentText(), QStringLiteral("NoSuchPrinter"));
     EXPECT_EQ(Window.pos(), QPoint(10, 10));
 }
 
-TEST_F(ScoreSheetOutputTest, WithNoEntrantTheRangeIsOneToZeroAndPrintsNothing)
+TEST_F(ScoreSheetOutputTest, ARangeWithoutAMeasuredEntrantSaysSo)
 {
     Open();
-    EXPECT_EQ(Window.ST_PRN->count(), 0);
-    EXPECT_EQ(Window.ST_PRN->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(Window.EN_PRN->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Box("startBox")->count(), 0);
+    EXPECT_EQ(Box("startBox")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Box("endBox")->currentText(), QStringLiteral("0"));
     EXPECT_TRUE(PreviewRun().empty());
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{NothingToOutput});
+
+    Folder.Messages.Messages.clear();
+    SavePdf(Folder.Path(QStringLiteral("none.pdf")));
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{NothingToOutput});
+    EXPECT_FALSE(Folder.Exists(QStringLiteral("none.pdf")));
 }
 
 TEST_F(ScoreSheetOutputTest, AnUnknownPrinterIsRefusedBeforeAnythingIsOutput)
 {
     Entrants(1);
     Open();
-    Window.Cmd_Prn_Click();
+    Button("printButton")->click();
     ASSERT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("指定のプリンターが見つかりません")});
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::None);
-    EXPECT_TRUE(Window.PrnHyoGam->text().isEmpty());
+    EXPECT_TRUE(SheetNumber().isEmpty());
 }
 
-TEST_F(ScoreSheetOutputTest, ThePrinterBoxTakesOnlyANameOfItsListThatTheFileCanHold)
+TEST_F(ScoreSheetOutputTest, ThePrinterBoxTakesANameOfItsListWhenTheOperatorMovesOn)
 {
     Open();
-    Window.CmbPrinter->addItems({QStringLiteral("Office"), QStringLiteral("Office \"B\"")});
-    Window.CmbPrinter->setFocus();
-    Window.CmbPrinter->setEditText(QStringLiteral("Office"));
-    Window.ST_PRN->setFocus();
-    EXPECT_EQ(Window.PrinterName, QStringLiteral("Office"));
+    QComboBox* printers = Box("printerBox");
+    printers->addItems({QStringLiteral("Office"), QStringLiteral("Office \"B\"")});
+    printers->setFocus();
+    printers->setEditText(QStringLiteral("Office"));
+    Box("startBox")->setFocus();
+    EXPECT_EQ(Window.ChosenPrinter(), QStringLiteral("Office"));
 
-    for (const QString& text : {QStringLiteral("office"), QStringLiteral("Office \"B\"")}) {
-        Window.CmbPrinter->setFocus();
-        Window.CmbPrinter->setEditText(text);
-        Window.ST_PRN->setFocus();
-        EXPECT_EQ(Window.CmbPrinter->currentText(), QStringLiteral("Office"));
-        EXPECT_EQ(Window.PrinterName, QStringLiteral("Office"));
-    }
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("指定のプリンターは存在しません！"),
-                                                             QStringLiteral("このプリンター名は登録できません！")}));
+    printers->setFocus();
+    printers->setEditText(QStringLiteral("Nowhere"));
+    // Losing the focus to another window is no choice.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(printers, &away);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    Box("startBox")->setFocus();
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("指定のプリンターは存在しません！")});
+    EXPECT_EQ(printers->currentText(), QStringLiteral("Office"));
+    EXPECT_EQ(Window.ChosenPrinter(), QStringLiteral("Office"));
     Window.close();
     EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"Office\"\r\n"));
+
+    // A name the file cannot hold is printed on, but not stored.
+    Open();
+    Box("printerBox")->addItem(QStringLiteral("Office \"B\""));
+    Box("printerBox")->setFocus();
+    Box("printerBox")->setEditText(QStringLiteral("Office \"B\""));
+    Box("startBox")->setFocus();
+    EXPECT_EQ(Window.ChosenPrinter(), QStringLiteral("Office \"B\""));
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    Window.close();
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("このプリンター名は登録できません！")});
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"Office\"\r\n"));
+}
+
+TEST_F(ScoreSheetOutputTest, TheRememberedPrinterIsReadWhenTheWindowOpensNotWhenItIsActivated)
+{
+    Open();
+    Box("printerBox")->addItem(QStringLiteral("Office"));
+    Box("printerBox")->setFocus();
+    Box("printerBox")->setEditText(QStringLiteral("Office"));
+    Box("startBox")->setFocus();
+    Folder.Write(QStringLiteral("REPSETZ.REC"), "\"Other\"\r\n");
+    QEvent activation(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(&Window, &activation);
+    Window.Open(ScoreSheetRequest{}, QPoint(10, 10));
+    EXPECT_EQ(Window.ChosenPrinter(), QStringLiteral("Office"));
+    EXPECT_EQ(Box("printerBox")->currentText(), QStringLiteral("Office"));
+}
+
+TEST_F(ScoreSheetOutputTest, AFirstUseChoosesTheDefaultPrinterAndADamagedFileIsNeverOverwrittenWithNothing)
+{
+    QFile::remove(Folder.Path(QStringLiteral("REPSETZ.REC")));
+    Window.Open(ScoreSheetRequest{}, QPoint());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(Window.ChosenPrinter(), QPrinterInfo::defaultPrinterName());
+    EXPECT_EQ(Box("printerBox")->currentText(), QPrinterInfo::defaultPrinterName());
+    Window.close();
+
+    Folder.Write(QStringLiteral("REPSETZ.REC"), "\"Offi");
+    Window.Open(ScoreSheetRequest{}, QPoint());
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("レポート設定ファィル不正です！")});
+    EXPECT_TRUE(Box("printerBox")->currentText().isEmpty());
+    Window.close();
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"Offi"));
 }
 
 TEST_F(ScoreSheetOutputTest, ThePreviewShowsEachSheetUntilStoppedThere)
@@ -139,11 +206,11 @@ TEST_F(ScoreSheetOutputTest, ThePreviewShowsEachSheetUntilStoppedThere)
     Entrants(3);
     Open();
     EXPECT_EQ(PreviewRun(2), (std::vector<int>{1, 2}));
-    EXPECT_FALSE(Window.CmdStp->isEnabled());
+    EXPECT_FALSE(Button("stopButton")->isEnabled());
     EXPECT_TRUE(Folder.Messages.Messages.empty()) << "a preview run ends without a message";
 
-    Window.CmdSig_Click();
-    EXPECT_EQ(Window.EN_PRN->currentText(), QStringLiteral("1"));
+    Button("singleSheetButton")->click();
+    EXPECT_EQ(Box("endBox")->currentText(), QStringLiteral("1"));
     EXPECT_EQ(PreviewRun(), (std::vector<int>{1}));
 }
 
@@ -151,32 +218,57 @@ TEST_F(ScoreSheetOutputTest, RangeBoxesReplaceFromTheStartSwallowEnterAndRefuseH
 {
     Entrants(2);
     Open();
-    QLineEdit* start = Window.ST_PRN->lineEdit();
+    QLineEdit* start = Box("startBox")->lineEdit();
     start->setCursorPosition(0);
     Type(start, Qt::Key_2, QStringLiteral("2"));
-    EXPECT_EQ(Window.ST_PRN->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(Box("startBox")->currentText(), QStringLiteral("2"));
     Type(start, Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_EQ(Window.ST_PRN->count(), 2) << "Enter adds nothing to the list";
+    EXPECT_EQ(Box("startBox")->count(), 2) << "Enter adds nothing to the list";
 
-    Window.ST_PRN->setEditText(QStringLiteral("40000"));
+    Box("startBox")->setEditText(QStringLiteral("40000"));
     EXPECT_TRUE(PreviewRun().empty());
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("開始№・終了№が範囲外です！")});
 }
 
-TEST_F(ScoreSheetOutputTest, ThePdfFileHoldsOnePagePerEntrantAndChangesNoStoredFile)
+TEST_F(ScoreSheetOutputTest, ThePdfFileIsCompleteBeforeTheRunEndsAndChangesNoStoredFile)
 {
     Entrants(3);
     Open();
     const QByteArray log = Folder.Read(QStringLiteral("loudlog.dat"));
     const QString path = Folder.Path(QStringLiteral("sheets.pdf"));
-    Window.ChoosePdfFile = [&] {
-        QDir::setCurrent(QDir::tempPath());
-        return path;
+    Folder.Messages.OnShow = [&](const QString& text) {
+        if (text == QStringLiteral("出力終了！")) {
+            EXPECT_EQ(PdfPages(path), 3) << "the file is complete when the run says so";
+        }
     };
-    Window.CmdPdf_Click();
-    EXPECT_EQ(PdfPages(path), 3);
+    SavePdf(path);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     EXPECT_EQ(Folder.Read(QStringLiteral("loudlog.dat")), log);
     EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"NoSuchPrinter\"\r\n"));
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(Folder.Dir.path()).canonicalPath());
+}
+
+TEST_F(ScoreSheetOutputTest, APdfFileThatCannotBeWrittenIsReportedWithItsPath)
+{
+    Entrants(2);
+    Open();
+    const QString path = Folder.Path(QStringLiteral("no-such-folder/sheets.pdf"));
+    SavePdf(path);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(path)});
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ScoreSheetOutputTest, TheImmediatePrintPrintsNowhereButOnTheRememberedPrinter)
+{
+    Entrants(2);
+    // An entrant whose result was not stored has no sheet.
+    Window.Open(ScoreSheetRequest{OpenedAfterMeasurement, 3});
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    Window.Open(ScoreSheetRequest{OpenedAfterMeasurement, 2});
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("指定のプリンターが見つかりません(NoSuchPrinter)\nこの成績表は成績出力から印刷できます。")});
+    EXPECT_FALSE(Window.isVisible());
+    EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"NoSuchPrinter\"\r\n"));
 }

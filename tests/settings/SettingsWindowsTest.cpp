@@ -224,7 +224,7 @@ TEST_F(SettingsWindows, TheStartWaitWarnsOnlyWhenTheOperatorLeavesIt)
 
     // The focus the warning takes away from the spinner while it shows does
     // not warn a second time.
-    Folder.Messages.OnShow = [&controls] { SendFocus(controls.WaitBar, QEvent::FocusOut, Qt::TabFocusReason); };
+    Folder.Messages.OnShow = [&controls](const QString&) { SendFocus(controls.WaitBar, QEvent::FocusOut, Qt::TabFocusReason); };
     SendFocus(controls.WaitBox, QEvent::FocusOut, Qt::BacktabFocusReason);
     EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
 }

@@ -25,7 +25,7 @@ public:
     {
         Messages.push_back({text, title, icon, buttons});
         if (OnShow)
-            OnShow();
+            OnShow(text);
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (Answers.empty()) {
@@ -45,8 +45,9 @@ public:
         return texts;
     }
 
-    // Runs while a message shows, as events reach the windows behind it.
-    std::function<void()> OnShow;
     std::vector<Shown> Messages;
     std::deque<MessageAnswer> Answers;
+    // Runs while a message shows: looks at the program's state, or lets
+    // events reach the windows behind it.
+    std::function<void(const QString& text)> OnShow;
 };
