@@ -1,6 +1,7 @@
 #include "settings/ScreenSettingsWindow.h"
 
 #include "measure/Gauge.h"
+#include "platform/BooleanText.h"
 #include "platform/StoredColour.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
@@ -23,16 +24,6 @@ const std::array<const char*, 5> BackTips{"見出しの背景色です。", "下
                                           "下段、測縦中の背景色です。", "下段、停止中の背景色です。"};
 const std::array<const char*, 5> ForeTips{"見出しの文字色です。", "下段、待機中の文字色です。", "下段、スタートの文字色です。",
                                           "下段、測定中の文字色です。", "下段、停止中の文字色です。"};
-
-bool IsTrue(const QString& flag)
-{
-    return flag == QLatin1String("True");
-}
-
-QString FlagText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
 
 void SetFontFace(QWidget* widget, const QString& name, bool bold, bool italic)
 {
@@ -222,7 +213,7 @@ void ScreenSettingsWindow::ApplyBandFont()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
     for (QLabel* label : {LB1, LB2, LB3, LB4, LBX1[0], LBX1[1], LBX1[2], LBX1[3], LBX1[4]})
-        SetFontFace(label, screen.BandFontName, IsTrue(screen.BandFontBold), IsTrue(screen.BandFontItalic));
+        SetFontFace(label, screen.BandFontName, IsTrueText(screen.BandFontBold), IsTrueText(screen.BandFontItalic));
 }
 
 std::vector<QLabel*> ScreenSettingsWindow::SamplesOfLook(int look) const
@@ -255,7 +246,7 @@ void ScreenSettingsWindow::ShowScreenSettings()
     SetBackColour(PIC3, FromStoredColour(screen.StoppedBackColor));
     SetBackColour(PIC4, FromStoredColour(screen.ResultBackColor));
     SetTextColour(LB5, FromStoredColour(screen.ResultForeColor));
-    SetFontFace(LB5, screen.ResultFontName, IsTrue(screen.ResultFontBold), IsTrue(screen.ResultFontItalic));
+    SetFontFace(LB5, screen.ResultFontName, IsTrueText(screen.ResultFontBold), IsTrueText(screen.ResultFontItalic));
     ApplyBandFont();
     ScreenMode.Show(screen.FullGaugeLayout);
     if (screen.FullGaugeLayout)
@@ -284,8 +275,8 @@ void ScreenSettingsWindow::CollectScreenSettings()
     screen.ResultBackColor = ToStoredColour(BackColour(PIC4));
     screen.ResultForeColor = ToStoredColour(TextColour(LB5));
     screen.ResultFontName = LB5->font().family();
-    screen.ResultFontBold = FlagText(LB5->font().bold());
-    screen.ResultFontItalic = FlagText(LB5->font().italic());
+    screen.ResultFontBold = BooleanText(LB5->font().bold());
+    screen.ResultFontItalic = BooleanText(LB5->font().italic());
     screen.ReadyBlinkBackColor = ToStoredColour(BackColour(TC1));
     screen.ReadyBlinkBandColor = ToStoredColour(BackColour(TC2));
     for (int look = 0; look < BandLookCount; ++look) {
@@ -294,8 +285,8 @@ void ScreenSettingsWindow::CollectScreenSettings()
         screen.BandText[look] = TX1[look]->text();
     }
     screen.BandFontName = LBX1[0]->font().family();
-    screen.BandFontItalic = FlagText(LBX1[0]->font().italic());
-    screen.BandFontBold = FlagText(LBX1[0]->font().bold());
+    screen.BandFontItalic = BooleanText(LBX1[0]->font().italic());
+    screen.BandFontBold = BooleanText(LBX1[0]->font().bold());
 }
 
 void ScreenSettingsWindow::ShowBandLabels(bool visible)
@@ -419,8 +410,8 @@ void ScreenSettingsWindow::CMD33_Click()
         return;
     ScreenSettings& screen = Context.Settings.Screen;
     screen.ResultFontName = chosen->family();
-    screen.ResultFontBold = FlagText(chosen->bold());
-    screen.ResultFontItalic = FlagText(chosen->italic());
+    screen.ResultFontBold = BooleanText(chosen->bold());
+    screen.ResultFontItalic = BooleanText(chosen->italic());
     SetFontFace(LB5, chosen->family(), chosen->bold(), chosen->italic());
 }
 
@@ -431,8 +422,8 @@ void ScreenSettingsWindow::CMDF_Click()
         return;
     ScreenSettings& screen = Context.Settings.Screen;
     screen.BandFontName = chosen->family();
-    screen.BandFontBold = FlagText(chosen->bold());
-    screen.BandFontItalic = FlagText(chosen->italic());
+    screen.BandFontBold = BooleanText(chosen->bold());
+    screen.BandFontItalic = BooleanText(chosen->italic());
     ApplyBandFont();
 }
 
