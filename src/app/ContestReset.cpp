@@ -2,6 +2,7 @@
 
 #include "store/ContestState.h"
 #include "store/ResultStore.h"
+#include "store/SettingsStore.h"
 #include "store/SetupRequest.h"
 
 #include <QDir>
@@ -61,4 +62,31 @@ bool RequestFactoryReset(ContestState& context)
     context.Messages.Inform(QStringLiteral("実行しました！　再度、ソフトウェアを起動してください。"), MessageIcon::None);
     context.EndProgram();
     return true;
+}
+
+LockedAction DataClear(ContestState& context)
+{
+    LockedAction action;
+    action.Title = QStringLiteral("データクリア");
+    action.Heading = QStringLiteral("大会を最初から始める時の処理です。");
+    action.Explanation = QStringLiteral("（大会ログもクリアされます。）");
+    action.ButtonCaption = QStringLiteral("実行(&U)");
+    action.Prepare = [&context] { LoadMicSettings(context); };
+    action.Run = [&context] { return ClearContestData(context); };
+    return action;
+}
+
+LockedAction FactoryResetRequest(ContestState& context)
+{
+    LockedAction action;
+    action.Title = QStringLiteral("設定初期化");
+    action.Heading = QStringLiteral("出荷時設定");
+    action.Explanation = QStringLiteral("すべての設定をインストール時の設定に戻して、システムの再セットアップをおこないます。");
+    action.ButtonCaption = QStringLiteral("実行(&X)");
+    action.BoldHeading = true;
+    action.ExplanationWidth = 320;
+    // Read now so that the companion value is written back unchanged.
+    action.Prepare = [&context] { LoadSetupRequest(context); };
+    action.Run = [&context] { return RequestFactoryReset(context); };
+    return action;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LockedAction.h"
+
 #include <QString>
 
 class ContestState;
@@ -20,3 +22,7 @@ bool ClearContestData(ContestState& context);
 // Asks for confirmation, stores the setup request and ends the program. False
 // when the operator declined or the request could not be stored.
 bool RequestFactoryReset(ContestState& context);
+
+// The two windows of these actions ("データクリア", "設定初期化").
+LockedAction DataClear(ContestState& context);
+LockedAction FactoryResetRequest(ContestState& context);

@@ -2,9 +2,11 @@
 
 #include "app/AppContext.h"
 #include "app/MenuWindows.h"
-#include "app/WindowNames.h"
 #include "app/ShellPictures.h"
+#include "app/StartUp.h"
+#include "app/WindowNames.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,11 +17,12 @@
 
 namespace {
 
-QLabel* MakeLabel(const QString& text, const QFont& font, QWidget* parent)
+QLabel* MakeLabel(const QString& text, const QFont& font, const char* role, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
+    label->setObjectName(QLatin1String(role));
     return label;
 }
 
@@ -29,6 +32,22 @@ QFont Font(const char* family, int points, bool bold = false)
     font.setBold(bold);
     return font;
 }
+
+// One entry of a menu: its caption and object name, the window it opens and
+// what choosing it does, a modal opening of that window unless told. An entry
+// without a caption is a separator.
+struct MenuEntry {
+    QString Caption;
+    const char* Role = nullptr;
+    QString Window;
+    std::function<void()> Act;
+};
+
+struct MenuGroup {
+    QString Caption;
+    const char* Role;
+    std::vector<MenuEntry> Entries;
+};
 
 }
 
@@ -45,10 +64,11 @@ MainMenu::MainMenu(AppContext& context, QWidget* parent)
     BuildLabels();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &MainMenu::Timer1_Timer);
-    Timer1->start();
+    clockTimer = new QTimer(this);
+    clockTimer->setObjectName(QStringLiteral("clockTimer"));
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, &MainMenu::ShowClock);
+    clockTimer->start();
     RegisterMenuWindows(Windows, Context);
 }
 
@@ -58,73 +78,85 @@ void MainMenu::BuildLabels()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(24, 16, 24, 16);
     layout->setSpacing(8);
-    LBX[0] = MakeLabel(QStringLiteral("大声大会用ソフトウェア"), Font("ＭＳ Ｐゴシック", 14), central);
-    LBX[2] = MakeLabel(QStringLiteral("ずべろ"), Font("ＭＳ Ｐゴシック", 40, true), central);
-    LBX[2]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
-    IMG1 = new QLabel(central);
-    IMG1->setAlignment(Qt::AlignCenter);
-    IMG1->setMinimumSize(320, 180);
-    LBX[1] = MakeLabel(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"), Font("ＭＳ Ｐゴシック", 10), central);
-    LBTM1 = MakeLabel(QString(), Font("ＭＳ ゴシック", 16), central);
-    for (QWidget* widget : {static_cast<QWidget*>(LBX[0]), static_cast<QWidget*>(LBX[2]), static_cast<QWidget*>(IMG1),
-                            static_cast<QWidget*>(LBX[1]), static_cast<QWidget*>(LBTM1)})
-        layout->addWidget(widget);
+    layout->addWidget(MakeLabel(QStringLiteral("大声大会用ソフトウェア"), Font("ＭＳ Ｐゴシック", 14), "purposeLabel", central));
+    QLabel* title = MakeLabel(QStringLiteral("ずべろ"), Font("ＭＳ Ｐゴシック", 40, true), "titleLabel", central);
+    title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+    layout->addWidget(title);
+    menuPicture = new QLabel(central);
+    menuPicture->setObjectName(QStringLiteral("menuPicture"));
+    menuPicture->setAlignment(Qt::AlignCenter);
+    menuPicture->setMinimumSize(320, 180);
+    layout->addWidget(menuPicture);
+    layout->addWidget(MakeLabel(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"), Font("ＭＳ Ｐゴシック", 10),
+                                "versionLabel", central));
+    clockLabel = MakeLabel(QString(), Font("ＭＳ ゴシック", 16), "clockLabel", central);
+    layout->addWidget(clockLabel);
     setCentralWidget(central);
-}
-
-QAction* MainMenu::AddEntry(QMenu* menu, const QString& caption, void (MainMenu::*handler)())
-{
-    QAction* action = menu->addAction(caption);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
 }
 
 void MainMenu::BuildMenus()
 {
-    QMenuBar* bar = menuBar();
-    F00 = bar->addMenu(QStringLiteral("ﾌﾟﾚｲ(&A)"));
-    F08 = AddEntry(F00, QStringLiteral("ｹﾞｰﾑ開始(&A)"), &MainMenu::F08_Click);
-    F30 = AddEntry(F00, QStringLiteral("順位表示(&B)"), &MainMenu::F30_Click);
-    F50 = AddEntry(F00, QStringLiteral("成績出力(&C)"), &MainMenu::F50_Click);
-    F51 = AddEntry(F00, QStringLiteral("成績ﾓﾆﾀｰ(&D)"), &MainMenu::F51_Click);
-    F31 = F00->addSeparator();
-    F06 = AddEntry(F00, QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), &MainMenu::F06_Click);
-    F04 = F00->addSeparator();
-    F05 = AddEntry(F00, QStringLiteral("終了(&Q)"), &MainMenu::F05_Click);
-
-    B00 = bar->addMenu(QStringLiteral("環境(&B)"));
-    B04 = AddEntry(B00, QStringLiteral("基本(&A)"), &MainMenu::B04_Click);
-    B05 = AddEntry(B00, QStringLiteral("画面(&B)"), &MainMenu::B05_Click);
-    B06 = AddEntry(B00, QStringLiteral("ｻｳﾝﾄﾞ(&C)"), &MainMenu::B06_Click);
-    B07 = AddEntry(B00, QStringLiteral("ﾏｲｸ設定(&D)"), &MainMenu::B07_Click);
-
-    V00 = bar->addMenu(QStringLiteral("特殊(&C)"));
-    V16 = AddEntry(V00, QStringLiteral("効果(&A)"), &MainMenu::V16_Click);
-    V02 = AddEntry(V00, QStringLiteral("ﾛｸﾞ(&B)"), &MainMenu::V02_Click);
-
-    T00 = bar->addMenu(QStringLiteral("ﾂｰﾙ(&D)"));
-    T03 = AddEntry(T00, QStringLiteral("設定初期化(&A)"), &MainMenu::T03_Click);
-
-    H00 = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    H01 = AddEntry(H00, QStringLiteral("ﾍﾙﾌﾟ(&H)"), &MainMenu::H01_Click);
-    H02 = AddEntry(H00, QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), &MainMenu::H02_Click);
-    for (QMenu* menu : {F00, B00, V00, T00, H00})
-        connect(menu, &QMenu::aboutToShow, this, &MainMenu::RefreshEntries);
+    const MenuEntry separator;
+    const std::vector<MenuGroup> groups = {
+        {QStringLiteral("ﾌﾟﾚｲ(&A)"),
+         "playMenu",
+         {{QStringLiteral("ｹﾞｰﾑ開始(&A)"), "startGameEntry", WindowName::MainFRM, {}},
+          {QStringLiteral("順位表示(&B)"), "rankingBoardEntry", WindowName::ZanFRM, {}},
+          {QStringLiteral("成績出力(&C)"), "scoreSheetEntry", WindowName::VVPRNOUT,
+           [this] { OpenScoreSheetOutput(Windows, ScoreSheetRequest{}, this); }},
+          {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", WindowName::EVHYO30,
+           [this] { OpenScoreMonitor(Windows, ScoreMonitorRequest{}, this); }},
+          separator,
+          {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", WindowName::InitFRM, {}},
+          separator,
+          {QStringLiteral("終了(&Q)"), "quitEntry", {}, [this] { Context.EndProgram(); }}}},
+        {QStringLiteral("環境(&B)"),
+         "settingsMenu",
+         {{QStringLiteral("基本(&A)"), "basicSettingsEntry", WindowName::VVSET01, {}},
+          {QStringLiteral("画面(&B)"), "screenSettingsEntry", WindowName::VVSET02, {}},
+          {QStringLiteral("ｻｳﾝﾄﾞ(&C)"), "soundSettingsEntry", WindowName::VVSET03, {}},
+          {QStringLiteral("ﾏｲｸ設定(&D)"), "microphoneSettingsEntry", WindowName::EVSET20, {}}}},
+        {QStringLiteral("特殊(&C)"),
+         "specialMenu",
+         {{QStringLiteral("効果(&A)"), "effectSettingsEntry", WindowName::EVSET09, {}},
+          {QStringLiteral("ﾛｸﾞ(&B)"), "measurementLogEntry", WindowName::EVCHK02, {}}}},
+        {QStringLiteral("ﾂｰﾙ(&D)"),
+         "toolsMenu",
+         {{QStringLiteral("設定初期化(&A)"), "factoryResetEntry", WindowName::EVSET00, {}}}},
+        {QStringLiteral("ﾍﾙﾌﾟ(&H)"),
+         "helpMenu",
+         {{QStringLiteral("ﾍﾙﾌﾟ(&H)"), "helpEntry", {}, [this] { OpenHelpFile(Context, StartHelpViewer); }},
+          {QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), "versionEntry", WindowName::S_VERFRM, {}}}},
+    };
+    for (const MenuGroup& group : groups) {
+        QMenu* menu = menuBar()->addMenu(group.Caption);
+        menu->setObjectName(QLatin1String(group.Role));
+        for (const MenuEntry& entry : group.Entries) {
+            if (entry.Caption.isEmpty()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(entry.Caption);
+            action->setObjectName(QLatin1String(entry.Role));
+            action->setData(entry.Window);
+            const QString window = entry.Window;
+            const std::function<void()> act = entry.Act ? entry.Act : [this, window] { Windows.ShowModal(window, this); };
+            connect(action, &QAction::triggered, this, act);
+        }
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { RefreshEntries(menu); });
+    }
 }
 
-void MainMenu::RefreshEntries()
+void MainMenu::RefreshEntries(QMenu* menu)
 {
-    const std::pair<QAction*, const QString*> entries[] = {
-        {F08, &WindowName::MainFRM}, {F30, &WindowName::ZanFRM},  {F50, &WindowName::VVPRNOUT},
-        {F51, &WindowName::EVHYO30}, {F06, &WindowName::InitFRM}, {B04, &WindowName::VVSET01},
-        {B05, &WindowName::VVSET02}, {B06, &WindowName::VVSET03}, {B07, &WindowName::EVSET20},
-        {V16, &WindowName::EVSET09}, {V02, &WindowName::EVCHK02}, {T03, &WindowName::EVSET00},
-        {H02, &WindowName::S_VERFRM}};
-    for (const auto& [action, name] : entries)
-        action->setEnabled(Windows.IsRegistered(*name));
+    for (QAction* action : menu->actions()) {
+        const QString window = action->data().toString();
+        if (!window.isEmpty())
+            action->setEnabled(Windows.IsRegistered(window));
+    }
 }
 
-void MainMenu::Form_Load()
+void MainMenu::LoadAtStart()
 {
     // Before anything else: a second copy must not touch the program folder.
     if (!Instance.Claim()) {
@@ -139,7 +171,7 @@ void MainMenu::Form_Load()
     ShowPictures();
     if (!LoadContestAtStart(Context))
         return;
-    LBTM1->setText(ClockText(Context.Now().time()));
+    ShowClock();
     CenterOnScreen();
 }
 
@@ -148,7 +180,7 @@ void MainMenu::ShowPictures()
     const QPixmap icon = ProgramPicture(Context, IconPictureFile);
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
-    IMG1->setPixmap(ProgramPicture(Context, MenuPictureFile));
+    menuPicture->setPixmap(ProgramPicture(Context, MenuPictureFile));
 }
 
 void MainMenu::CenterOnScreen()
@@ -158,82 +190,7 @@ void MainMenu::CenterOnScreen()
     move(screen.center() - rect().center());
 }
 
-void MainMenu::Timer1_Timer()
+void MainMenu::ShowClock()
 {
-    LBTM1->setText(ClockText(Context.Now().time()));
-}
-
-void MainMenu::F08_Click()
-{
-    Windows.ShowModal(WindowName::MainFRM, this);
-}
-
-void MainMenu::F30_Click()
-{
-    Windows.ShowModal(WindowName::ZanFRM, this);
-}
-
-void MainMenu::F50_Click()
-{
-    OpenScoreSheetOutput(Windows, ScoreSheetRequest{}, this);
-}
-
-void MainMenu::F51_Click()
-{
-    OpenScoreMonitor(Windows, ScoreMonitorRequest{}, this);
-}
-
-void MainMenu::F06_Click()
-{
-    Windows.ShowModal(WindowName::InitFRM, this);
-}
-
-void MainMenu::F05_Click()
-{
-    Context.EndProgram();
-}
-
-void MainMenu::B04_Click()
-{
-    Windows.ShowModal(WindowName::VVSET01, this);
-}
-
-void MainMenu::B05_Click()
-{
-    Windows.ShowModal(WindowName::VVSET02, this);
-}
-
-void MainMenu::B06_Click()
-{
-    Windows.ShowModal(WindowName::VVSET03, this);
-}
-
-void MainMenu::B07_Click()
-{
-    Windows.ShowModal(WindowName::EVSET20, this);
-}
-
-void MainMenu::V16_Click()
-{
-    Windows.ShowModal(WindowName::EVSET09, this);
-}
-
-void MainMenu::V02_Click()
-{
-    Windows.ShowModal(WindowName::EVCHK02, this);
-}
-
-void MainMenu::T03_Click()
-{
-    Windows.ShowModal(WindowName::EVSET00, this);
-}
-
-void MainMenu::H01_Click()
-{
-    OpenHelpFile(Context, StartHelpViewer);
-}
-
-void MainMenu::H02_Click()
-{
-    Windows.ShowModal(WindowName::S_VERFRM, this);
+    clockLabel->setText(ClockText(Context.Now().time()));
 }

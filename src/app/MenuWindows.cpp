@@ -1,8 +1,8 @@
 #include "app/MenuWindows.h"
 
 #include "app/AppContext.h"
-#include "app/FactoryResetWindow.h"
-#include "app/DataClearWindow.h"
+#include "app/ContestReset.h"
+#include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
@@ -80,8 +80,9 @@ void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
         return output;
     });
     windows.Register(WindowName::PreView1, [](QWidget* parent) { return new PrintPreview(parent); });
-    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new DataClearWindow(context, parent); });
-    windows.Register(WindowName::EVSET00, [&context](QWidget* parent) { return new FactoryResetWindow(context, parent); });
+    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new LockedActionWindow(DataClear(context), parent); });
+    windows.Register(WindowName::EVSET00,
+                     [&context](QWidget* parent) { return new LockedActionWindow(FactoryResetRequest(context), parent); });
     windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new VersionWindow(context, parent); });
 }
 

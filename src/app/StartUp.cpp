@@ -10,7 +10,6 @@
 #include "store/SettingsStore.h"
 
 #include <QDir>
-#include <QProcess>
 
 bool CheckSystemAtStart(AppContext& context, const QString& productName, const QString& kernelType)
 {
@@ -51,17 +50,12 @@ QString ClockText(const QTime& time)
     return QLatin1Char('<') + FormatClock(time) + QLatin1Char('>');
 }
 
-bool StartDetached(const QString& program, const QStringList& arguments)
-{
-    return QProcess::startDetached(program, arguments);
-}
-
 QString HelpFilePath(const ContestState& context)
 {
     return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
 }
 
-void OpenHelpFile(ContestState& context, const StartProgram& start)
+void OpenHelpFile(ContestState& context, const ProgramStart& start)
 {
     if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
         context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);

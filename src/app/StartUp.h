@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/ProgramStart.h"
+
 #include <QString>
-#include <QStringList>
 #include <QTime>
-#include <functional>
 
 class AppContext;
 class ContestState;
@@ -20,19 +20,14 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
 void CheckProgramFolderPath(ContestState& context);
 
 // Removes what writes cut short left behind, reads the setup request and
-// checks all five settings files, and carries out a pending setup request. False when the program must end (the operator declined the
-// factory reset).
+// checks all five settings files, and carries out a pending setup request.
+// False when the program must end (the operator declined the factory reset).
 bool LoadContestAtStart(ContestState& context);
 
 // The menu clock: "<hh:mm:ss>", 24-hour.
 QString ClockText(const QTime& time);
 
-// Starts a program with an argument list, detached; false when it cannot be
-// started.
-using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
-bool StartDetached(const QString& program, const QStringList& arguments);
-
 QString HelpFilePath(const ContestState& context);
 // Opens the help file in the desktop's viewer; "ヘルプファイルが見つかりません！"
 // when the viewer cannot be started.
-void OpenHelpFile(ContestState& context, const StartProgram& start);
+void OpenHelpFile(ContestState& context, const ProgramStart& start);

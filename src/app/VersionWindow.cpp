@@ -4,7 +4,6 @@
 #include "app/ShellPictures.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,12 +11,20 @@
 
 namespace {
 
-QPlainTextEdit* MakeNoticeBox(QWidget* parent)
+QPlainTextEdit* MakeNoticeBox(const char* role, QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(role));
     box->setReadOnly(true);
     box->setFixedHeight(84);
     return box;
+}
+
+QLabel* MakeLabel(const QString& text, const char* role, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(role));
+    return label;
 }
 
 }
@@ -38,29 +45,30 @@ QString HelpNotice()
 VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowTitle(QStringLiteral("バージョン表示"));
-    Label1 = new QLabel(QStringLiteral("大声大会ソフト"), this);
-    QFont titleFont = Label1->font();
+    QLabel* product = MakeLabel(QStringLiteral("大声大会ソフト"), "productLabel", this);
+    QFont titleFont = product->font();
     titleFont.setPointSize(16);
     titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    Label3 = new QLabel(QStringLiteral("バージョン　1.34"), this);
-    Label2 = new QLabel(QStringLiteral("Last Update 2015/11/23"), this);
-    Image1 = new QLabel(this);
-    Image1->setFixedSize(64, 64);
-    TXT1 = MakeNoticeBox(this);
-    TXT2 = MakeNoticeBox(this);
-    CmdOk = new QPushButton(QStringLiteral("ＯＫ"), this);
-    CmdOk->setDefault(true);
-    connect(CmdOk, &QPushButton::clicked, this, &VersionWindow::CmdOk_Click);
+    product->setFont(titleFont);
+    QLabel* version = MakeLabel(QStringLiteral("バージョン　1.34"), "versionLabel", this);
+    QLabel* lastUpdate = MakeLabel(QStringLiteral("Last Update 2015/11/23"), "lastUpdateLabel", this);
+    programPicture = MakeLabel(QString(), "programPicture", this);
+    programPicture->setFixedSize(64, 64);
+    programNoticeBox = MakeNoticeBox("programNoticeBox", this);
+    helpNoticeBox = MakeNoticeBox("helpNoticeBox", this);
+    auto* okButton = new QPushButton(QStringLiteral("ＯＫ"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(Label1, 0, 1);
-    layout->addWidget(Label3, 1, 1);
-    layout->addWidget(Label2, 2, 1);
-    layout->addWidget(TXT1, 3, 0, 1, 2);
-    layout->addWidget(TXT2, 4, 0, 1, 2);
-    layout->addWidget(CmdOk, 5, 1, Qt::AlignRight);
+    layout->addWidget(programPicture, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(product, 0, 1);
+    layout->addWidget(version, 1, 1);
+    layout->addWidget(lastUpdate, 2, 1);
+    layout->addWidget(programNoticeBox, 3, 0, 1, 2);
+    layout->addWidget(helpNoticeBox, 4, 0, 1, 2);
+    layout->addWidget(okButton, 5, 1, Qt::AlignRight);
     layout->setColumnMinimumWidth(1, 360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -68,18 +76,14 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
 void VersionWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        ShowNotices();
     QDialog::showEvent(event);
 }
 
-void VersionWindow::Form_Load()
+void VersionWindow::ShowNotices()
 {
-    Image1->setPixmap(ProgramPicture(Context, IconPictureFile).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    TXT1->setPlainText(ProgramNotice());
-    TXT2->setPlainText(HelpNotice());
-}
-
-void VersionWindow::CmdOk_Click()
-{
-    accept();
+    programPicture->setPixmap(
+        ProgramPicture(Context, IconPictureFile).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    programNoticeBox->setPlainText(ProgramNotice());
+    helpNoticeBox->setPlainText(HelpNotice());
 }

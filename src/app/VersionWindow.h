@@ -5,29 +5,24 @@
 class ContestState;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 
 // The version window: product, version and two notices. Reads no settings.
+// Its notice boxes are "programNoticeBox" and "helpNoticeBox", its button
+// "okButton".
 class VersionWindow : public QDialog {
 public:
     VersionWindow(ContestState& context, QWidget* parent = nullptr);
-
-    void Form_Load();
-    void CmdOk_Click();
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QPlainTextEdit* TXT1 = nullptr;
-    QPlainTextEdit* TXT2 = nullptr;
-    QPushButton* CmdOk = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ShowNotices();
+
     ContestState& Context;
+    QLabel* programPicture = nullptr;
+    QPlainTextEdit* programNoticeBox = nullptr;
+    QPlainTextEdit* helpNoticeBox = nullptr;
 };
 
 // The notices of the version window: what the program is, and where help is.

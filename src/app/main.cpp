@@ -1,5 +1,5 @@
-// The start-up procedure of StartUp: the operating system check, then the main
-// menu, whose Form_Load carries the rest of the start-up.
+// The program's start: the operating system check, then the main menu, whose
+// LoadAtStart carries the rest of the start-up.
 #include "app/AppContext.h"
 #include "app/StartUp.h"
 #include "app/SystemCheck.h"
@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;
     MainMenu menu(context);
-    menu.Form_Load();
+    menu.LoadAtStart();
     if (context.EndRequested())
         return 0;
     menu.show();

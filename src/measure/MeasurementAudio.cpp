@@ -5,14 +5,13 @@
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
 #include "platform/AudioInputRecorder.h"
+#include "platform/KeptAside.h"
 #include "platform/MciErrorText.h"
 #include "store/ContestState.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -36,26 +35,9 @@ bool IsTemplateOf(const QString& path, const RecordingFormat& format)
 
 } // namespace
 
-QString KeptRecordingName(const QString& recordingPath, const QDateTime& now, int attempt)
-{
-    const QFileInfo recording(recordingPath);
-    QString name = recording.completeBaseName() + QLatin1Char('_') + now.toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    if (attempt > 0)
-        name += QLatin1Char('-') + QString::number(attempt);
-    return recording.dir().filePath(name + QLatin1Char('.') + recording.suffix());
-}
-
 bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 {
-    if (!QFileInfo(recordingPath).isFile())
-        return true;
-    const QDateTime now = Context.Now();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString kept = KeptRecordingName(recordingPath, now, attempt);
-        if (!QFileInfo::exists(kept))
-            return QFile::rename(recordingPath, kept);
-    }
-    return false;
+    return MoveAside(recordingPath, Context.Now());
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)

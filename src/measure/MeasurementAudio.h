@@ -4,17 +4,11 @@
 #include "platform/MciDevice.h"
 #include "platform/MultimediaPlayer.h"
 
-#include <QDateTime>
 #include <functional>
 #include <memory>
 
 class ContestState;
 class SoundRecorder;
-
-// The name under which an earlier recording is kept aside:
-// "xx0007_20261207-142005.wav", with "-1", "-2" ... when that is taken. No
-// later run names a recording so.
-QString KeptRecordingName(const QString& recordingPath, const QDateTime& now, int attempt);
 
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.

@@ -5,6 +5,7 @@
 #include "measure/LoudnessAnalysis.h"
 #include "measure/MeasureLayout.h"
 #include "measure/Waits.h"
+#include "platform/BooleanText.h"
 #include "platform/ClickLabel.h"
 #include "platform/ProgramCursor.h"
 #include "platform/StoredColour.h"
@@ -27,7 +28,7 @@ const QColor GaugeRed(255, 0, 0);
 constexpr int KeyEscape = 27;
 constexpr int KeySpace = 32;
 
-// The key code of the original keyboard interface, for the keys this screen knows.
+// The key code (ASCII: 27 Esc, 32 Space) of the keys this screen knows.
 int KeyCode(const QKeyEvent* event)
 {
     switch (event->key()) {
@@ -141,8 +142,8 @@ void MeasurementScreen::ApplyBandFont(QLabel* label, double points) const
 {
     const ScreenSettings& screen = Context.Settings.Screen;
     QFont font(screen.BandFontName);
-    font.setBold(screen.BandFontBold == QLatin1String("True"));
-    font.setItalic(screen.BandFontItalic == QLatin1String("True"));
+    font.setBold(IsTrueText(screen.BandFontBold));
+    font.setItalic(IsTrueText(screen.BandFontItalic));
     font.setPointSizeF(std::max(points, 1.0));
     label->setFont(font);
 }
@@ -176,8 +177,8 @@ void MeasurementScreen::LayoutFullGauge()
     LB1->hide();
     const QString longest = screen.BandText[LongestStateText(screen)];
     QFont font(screen.BandFontName);
-    font.setBold(screen.BandFontBold == QLatin1String("True"));
-    font.setItalic(screen.BandFontItalic == QLatin1String("True"));
+    font.setBold(IsTrueText(screen.BandFontBold));
+    font.setItalic(IsTrueText(screen.BandFontItalic));
     const auto measure = [&font, &longest](int size) {
         font.setPointSize(size);
         return QFontMetricsF(font).size(0, longest);

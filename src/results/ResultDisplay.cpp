@@ -2,6 +2,7 @@
 
 #include "store/ContestState.h"
 #include "measure/SoundSlots.h"
+#include "platform/BooleanText.h"
 #include "platform/ClickLabel.h"
 #include "platform/FontFitting.h"
 #include "platform/ProgramCursor.h"
@@ -112,7 +113,7 @@ void ResultDisplay::ResultLayout()
     const double height = ScreenHeight;
 
     QFont scoreFont(screen.ResultFontName);
-    scoreFont.setBold(screen.ResultFontBold == QLatin1String("True"));
+    scoreFont.setBold(IsTrueText(screen.ResultFontBold));
     const QString score = QString::number(Context.Measure.TotalPoints);
     const auto measure = [&scoreFont, &score](int size) {
         scoreFont.setPointSize(size);

@@ -1,6 +1,7 @@
 #include "settings/ScreenSettingsWindow.h"
 
 #include "measure/Gauge.h"
+#include "platform/BooleanText.h"
 #include "platform/StoredColour.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
@@ -23,16 +24,6 @@ const std::array<const char*, 5> BackTips{"見出しの背景色です。", "下
                                           "下段、測縦中の背景色です。", "下段、停止中の背景色です。"};
 const std::array<const char*, 5> ForeTips{"見出しの文字色です。", "下段、待機中の文字色です。", "下段、スタートの文字色です。",
                                           "下段、測定中の文字色です。", "下段、停止中の文字色です。"};
-
-bool IsTrue(const QString& flag)
-{
-    return flag == QLatin1String("True");
-}
-
-QString FlagText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
 
 void SetFontFace(QWidget* widget, const QString& name, bool bold, bool italic)
 {
@@ -249,7 +240,7 @@ void ScreenSettingsWindow::ShowBandLook(QLabel* label, int look)
     SetBackColour(label, FromStoredColour(edited.BandBackColor[look]));
     SetTextColour(label, FromStoredColour(edited.BandForeColor[look]));
     label->setText(edited.BandText[look]);
-    SetFontFace(label, edited.BandFontName, IsTrue(edited.BandFontBold), IsTrue(edited.BandFontItalic));
+    SetFontFace(label, edited.BandFontName, IsTrueText(edited.BandFontBold), IsTrueText(edited.BandFontItalic));
 }
 
 std::vector<QLabel*> ScreenSettingsWindow::SamplesOfLook(int look) const
@@ -280,7 +271,7 @@ void ScreenSettingsWindow::ShowSamples()
     SetBackColour(stoppedSample, FromStoredColour(edited.StoppedBackColor));
     SetBackColour(resultSample, FromStoredColour(edited.ResultBackColor));
     SetTextColour(resultText, FromStoredColour(edited.ResultForeColor));
-    SetFontFace(resultText, edited.ResultFontName, IsTrue(edited.ResultFontBold), IsTrue(edited.ResultFontItalic));
+    SetFontFace(resultText, edited.ResultFontName, IsTrueText(edited.ResultFontBold), IsTrueText(edited.ResultFontItalic));
     // The full gauge layout has neither heading nor band.
     for (QLabel* label : {waitingHeading, waitingBand, stoppedHeading, stoppedBand})
         label->setVisible(!edited.FullGaugeLayout);
@@ -312,8 +303,8 @@ void ScreenSettingsWindow::ChooseResultFont()
         return;
     Apply([&chosen](ScreenSettings& s) {
         s.ResultFontName = chosen->family();
-        s.ResultFontBold = FlagText(chosen->bold());
-        s.ResultFontItalic = FlagText(chosen->italic());
+        s.ResultFontBold = BooleanText(chosen->bold());
+        s.ResultFontItalic = BooleanText(chosen->italic());
     });
 }
 
@@ -325,8 +316,8 @@ void ScreenSettingsWindow::ChooseBandFont()
         return;
     Apply([&chosen](ScreenSettings& s) {
         s.BandFontName = chosen->family();
-        s.BandFontBold = FlagText(chosen->bold());
-        s.BandFontItalic = FlagText(chosen->italic());
+        s.BandFontBold = BooleanText(chosen->bold());
+        s.BandFontItalic = BooleanText(chosen->italic());
     });
 }
 

@@ -4,11 +4,6 @@
 
 #include <QProcess>
 
-bool StartDetachedProgram(const QString& program, const QStringList& arguments)
-{
-    return QProcess::startDetached(program, arguments);
-}
-
 void OpenVolumeControl(ContestState& context, const QString& commandLine, const ProgramStart& start)
 {
     QStringList arguments = QProcess::splitCommand(commandLine);

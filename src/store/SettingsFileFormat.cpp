@@ -43,11 +43,12 @@ bool VisitFields(MicSettings& s, Fields& f)
 
 struct FieldReader {
     WriteNotationReader Reader;
+    qsizetype ValuesRead = 0;
 
-    bool operator()(int16_t& value) { return Reader.ReadInteger(value); }
-    bool operator()(int32_t& value) { return Reader.ReadLong(value); }
-    bool operator()(bool& value) { return Reader.ReadBoolean(value); }
-    bool operator()(QString& value) { return Reader.ReadText(value); }
+    bool operator()(int16_t& value) { return Counted(Reader.ReadInteger(value)); }
+    bool operator()(int32_t& value) { return Counted(Reader.ReadLong(value)); }
+    bool operator()(bool& value) { return Counted(Reader.ReadBoolean(value)); }
+    bool operator()(QString& value) { return Counted(Reader.ReadText(value)); }
 
     template <class T, size_t N>
     bool operator()(std::array<T, N>& values)
@@ -57,6 +58,13 @@ struct FieldReader {
                 return false;
         }
         return true;
+    }
+
+private:
+    bool Counted(bool read)
+    {
+        ValuesRead += read ? 1 : 0;
+        return read;
     }
 };
 
@@ -100,6 +108,30 @@ struct FieldCounter {
     }
 };
 
+// Finds the line of one field by its address.
+struct FieldLocator {
+    const void* Field = nullptr;
+    qsizetype Line = 0;
+    qsizetype Found = 0;
+
+    template <class T>
+    bool operator()(const T& value)
+    {
+        ++Line;
+        if (&value == Field)
+            Found = Line;
+        return true;
+    }
+
+    template <class T, size_t N>
+    bool operator()(const std::array<T, N>& values)
+    {
+        for (const T& value : values)
+            (*this)(value);
+        return true;
+    }
+};
+
 template <class Group>
 qsizetype LineCount(Group group)
 {
@@ -109,10 +141,25 @@ qsizetype LineCount(Group group)
 }
 
 template <class Group>
-bool Parse(const QByteArray& bytes, Group& group)
+qsizetype LineOf(const Group& group, const void* field)
+{
+    FieldLocator locator{field};
+    // The locator only compares addresses; nothing is changed.
+    VisitFields(const_cast<Group&>(group), locator);
+    return locator.Found;
+}
+
+template <class Group>
+qsizetype FirstBadLine(const QByteArray& bytes, Group& group)
 {
     FieldReader reader{WriteNotationReader(bytes)};
-    return VisitFields(group, reader);
+    return VisitFields(group, reader) ? 0 : reader.ValuesRead + 1;
+}
+
+template <class Group>
+bool Parse(const QByteArray& bytes, Group& group)
+{
+    return FirstBadLine(bytes, group) == 0;
 }
 
 template <class Group>
@@ -131,6 +178,18 @@ bool ParseSettings(const QByteArray& bytes, ScreenSettings& group) { return Pars
 bool ParseSettings(const QByteArray& bytes, SoundSettings& group) { return Parse(bytes, group); }
 bool ParseSettings(const QByteArray& bytes, EffectSettings& group) { return Parse(bytes, group); }
 bool ParseSettings(const QByteArray& bytes, MicSettings& group) { return Parse(bytes, group); }
+
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, BasicSettings& group) { return FirstBadLine(bytes, group); }
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, ScreenSettings& group) { return FirstBadLine(bytes, group); }
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, SoundSettings& group) { return FirstBadLine(bytes, group); }
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, EffectSettings& group) { return FirstBadLine(bytes, group); }
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, MicSettings& group) { return FirstBadLine(bytes, group); }
+
+qsizetype SettingsLineOf(const BasicSettings& group, const void* field) { return LineOf(group, field); }
+qsizetype SettingsLineOf(const ScreenSettings& group, const void* field) { return LineOf(group, field); }
+qsizetype SettingsLineOf(const SoundSettings& group, const void* field) { return LineOf(group, field); }
+qsizetype SettingsLineOf(const EffectSettings& group, const void* field) { return LineOf(group, field); }
+qsizetype SettingsLineOf(const MicSettings& group, const void* field) { return LineOf(group, field); }
 
 qsizetype SettingsLineCount(const BasicSettings& group) { return LineCount(group); }
 qsizetype SettingsLineCount(const ScreenSettings& group) { return LineCount(group); }

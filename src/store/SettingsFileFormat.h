@@ -17,6 +17,22 @@ bool ParseSettings(const QByteArray& bytes, SoundSettings& group);
 bool ParseSettings(const QByteArray& bytes, EffectSettings& group);
 bool ParseSettings(const QByteArray& bytes, MicSettings& group);
 
+// As ParseSettings, and says where it stopped: the 1-based line of the first
+// missing or bad value, 0 when every value was read.
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, BasicSettings& group);
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, ScreenSettings& group);
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, SoundSettings& group);
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, EffectSettings& group);
+qsizetype FirstBadSettingsLine(const QByteArray& bytes, MicSettings& group);
+
+// The 1-based line that holds `field`, a member or array element of `group`;
+// 0 when it is none.
+qsizetype SettingsLineOf(const BasicSettings& group, const void* field);
+qsizetype SettingsLineOf(const ScreenSettings& group, const void* field);
+qsizetype SettingsLineOf(const SoundSettings& group, const void* field);
+qsizetype SettingsLineOf(const EffectSettings& group, const void* field);
+qsizetype SettingsLineOf(const MicSettings& group, const void* field);
+
 // The number of lines, one per value, in the file of a group.
 qsizetype SettingsLineCount(const BasicSettings& group);
 qsizetype SettingsLineCount(const ScreenSettings& group);

@@ -1,63 +1,92 @@
 #include "store/SettingsLimits.h"
 
-#include <algorithm>
+#include "platform/BooleanText.h"
+#include "store/SettingsFileFormat.h"
 
 namespace {
 
 using namespace SettingsLimits;
 
-bool Within(int value, int low, int high)
-{
-    return value >= low && value <= high;
+// The fields of one group that hold a value their settings window does not
+// allow, and the first of them in file order.
+template <class Group>
+class LimitCheck {
+public:
+    explicit LimitCheck(const Group& group) : Checked(group) {}
+
+    // Each check takes the field itself, whose address names its line.
+    void Range(const int16_t& value, int low, int high) { Require(value >= low && value <= high, value); }
+    void Colour(const int32_t& value) { Require(value >= 0 && value <= ColourMax, value); }
+    template <size_t N>
+    void Colours(const std::array<int32_t, N>& values)
+    {
+        for (const int32_t& value : values)
+            Colour(value);
+    }
+    void Flag(const QString& value) { Require(IsBooleanText(value), value); }
+
+    qsizetype FirstLine() const { return First; }
+
+private:
+    template <class T>
+    void Require(bool allowed, const T& field)
+    {
+        if (allowed)
+            return;
+        const qsizetype line = SettingsLineOf(Checked, &field);
+        if (First == 0 || line < First)
+            First = line;
+    }
+
+    const Group& Checked;
+    qsizetype First = 0;
+};
+
 }
 
-bool IsColour(int32_t value)
+qsizetype FirstLineOutsideLimits(const BasicSettings& group)
 {
-    return Within(value, 0, ColourMax);
+    LimitCheck check(group);
+    check.Range(group.MeasureSeconds, MeasureSecondsMin, MeasureSecondsMax);
+    check.Range(group.StartWaitTenths, StartWaitMin, StartWaitMax);
+    return check.FirstLine();
 }
 
-template <size_t N>
-bool AreColours(const std::array<int32_t, N>& values)
+qsizetype FirstLineOutsideLimits(const ScreenSettings& group)
 {
-    return std::all_of(values.begin(), values.end(), IsColour);
+    LimitCheck check(group);
+    for (const int32_t* colour : {&group.WaitingBackColor, &group.MeasuringBackColor, &group.StoppedBackColor,
+                                  &group.ResultBackColor, &group.ResultForeColor, &group.ReadyBlinkBackColor,
+                                  &group.ReadyBlinkBandColor})
+        check.Colour(*colour);
+    check.Colours(group.BandBackColor);
+    check.Colours(group.BandForeColor);
+    for (const QString* flag : {&group.ResultFontBold, &group.ResultFontItalic, &group.BandFontBold, &group.BandFontItalic})
+        check.Flag(*flag);
+    check.Range(group.GaugeStyle, 0, 1);
+    return check.FirstLine();
 }
 
-// Font styles are stored as the texts "True" and "False".
-bool IsFlag(const QString& value)
+qsizetype FirstLineOutsideLimits(const SoundSettings& group)
 {
-    return value == QLatin1String("True") || value == QLatin1String("False");
+    LimitCheck check(group);
+    check.Range(group.RankSoundFromEntry, RankSoundFromEntryMin, RankSoundFromEntryMax);
+    return check.FirstLine();
 }
 
+qsizetype FirstLineOutsideLimits(const EffectSettings& group)
+{
+    LimitCheck check(group);
+    check.Range(group.BlinkInterval, BlinkIntervalMin, BlinkIntervalMax);
+    check.Range(group.BlinkRankLimit, BlinkRankLimitMin, BlinkRankLimitMax);
+    check.Colours(group.BlinkColor);
+    return check.FirstLine();
 }
 
-bool IsWithinLimits(const BasicSettings& group)
+qsizetype FirstLineOutsideLimits(const MicSettings& group)
 {
-    return Within(group.MeasureSeconds, MeasureSecondsMin, MeasureSecondsMax) &&
-           Within(group.StartWaitTenths, StartWaitMin, StartWaitMax);
-}
-
-bool IsWithinLimits(const ScreenSettings& group)
-{
-    const std::array<int32_t, 7> colours = {group.WaitingBackColor,    group.MeasuringBackColor, group.StoppedBackColor,
-                                            group.ResultBackColor,     group.ResultForeColor,    group.ReadyBlinkBackColor,
-                                            group.ReadyBlinkBandColor};
-    return AreColours(colours) && AreColours(group.BandBackColor) && AreColours(group.BandForeColor) &&
-           IsFlag(group.ResultFontBold) && IsFlag(group.ResultFontItalic) && IsFlag(group.BandFontBold) &&
-           IsFlag(group.BandFontItalic) && Within(group.GaugeStyle, 0, 1);
-}
-
-bool IsWithinLimits(const SoundSettings& group)
-{
-    return Within(group.RankSoundFromEntry, RankSoundFromEntryMin, RankSoundFromEntryMax);
-}
-
-bool IsWithinLimits(const EffectSettings& group)
-{
-    return Within(group.BlinkInterval, BlinkIntervalMin, BlinkIntervalMax) &&
-           Within(group.BlinkRankLimit, BlinkRankLimitMin, BlinkRankLimitMax) && AreColours(group.BlinkColor);
-}
-
-bool IsWithinLimits(const MicSettings& group)
-{
-    return Within(group.NoiseCutLevel, 0, NoiseCutLevelMax) && Within(group.Quality, 0, QualityMax);
+    LimitCheck check(group);
+    check.Range(group.NoiseCutLevel, 0, NoiseCutLevelMax);
+    check.Range(group.Quality, 0, QualityMax);
+    return check.FirstLine();
 }

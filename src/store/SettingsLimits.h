@@ -23,8 +23,10 @@ constexpr int QualityMax = 2;
 constexpr int32_t ColourMax = 0xFFFFFF;
 }
 
-bool IsWithinLimits(const BasicSettings& group);
-bool IsWithinLimits(const ScreenSettings& group);
-bool IsWithinLimits(const SoundSettings& group);
-bool IsWithinLimits(const EffectSettings& group);
-bool IsWithinLimits(const MicSettings& group);
+// The 1-based line of the first value of the group's file that its settings
+// window does not allow; 0 when the window allows them all.
+qsizetype FirstLineOutsideLimits(const BasicSettings& group);
+qsizetype FirstLineOutsideLimits(const ScreenSettings& group);
+qsizetype FirstLineOutsideLimits(const SoundSettings& group);
+qsizetype FirstLineOutsideLimits(const EffectSettings& group);
+qsizetype FirstLineOutsideLimits(const MicSettings& group);

@@ -1,5 +1,7 @@
 #include "store/SettingsRecord.h"
 
+#include "platform/BooleanText.h"
+
 BasicSettings BasicSettings::Factory()
 {
     BasicSettings basic;
@@ -16,7 +18,7 @@ BasicSettings BasicSettings::Factory()
 ScreenSettings ScreenSettings::Factory()
 {
     const QString gothic = QStringLiteral("ＭＳ ゴシック");
-    const QString no = QStringLiteral("False");
+    const QString no = BooleanText(false);
     ScreenSettings screen;
     screen.FullGaugeLayout = false;
     screen.WaitingBackColor = Rgb(0, 128, 64);

@@ -2,10 +2,13 @@
 
 #include "store/ContestState.h"
 #include "platform/AtomicFile.h"
+#include "platform/KeptAside.h"
+#include "store/SettingsFault.h"
 #include "store/SettingsFileFormat.h"
 #include "store/SettingsLimits.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -14,6 +17,7 @@ const QString ScreenFile = QStringLiteral("KANKYOU2.REC");
 const QString SoundFile = QStringLiteral("KANKYOU3.REC");
 const QString EffectFile = QStringLiteral("KANKYOU4.REC");
 const QString MicFile = QStringLiteral("KANKYOUB.REC");
+const QStringList AllFiles{BasicFile, ScreenFile, SoundFile, EffectFile, MicFile};
 
 // No line of a settings file comes near this; a longer one is junk.
 constexpr qint64 MaxLineBytes = 64 * 1024;
@@ -33,27 +37,45 @@ std::optional<QByteArray> ReadLines(QFile& file, qsizetype count)
     return bytes;
 }
 
+enum class Limits { Unchecked, Checked };
+
+// Reads the group from its file; with Limits::Checked its values must also be
+// ones its settings window allows. What is wrong with the file, for the
+// operator; empty when the group was read whole.
 template <class Group>
-bool LoadGroup(const ContestState& context, const QString& name, Group& group)
+QString LoadGroup(const ContestState& context, const QString& name, Group& group, Limits limits = Limits::Unchecked)
 {
-    QFile file(context.Folder.FilePath(name));
+    const QString path = context.Folder.FilePath(name);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return QFileInfo::exists(path) ? UnreadableFileFault(name) : MissingFileFault(name);
     const std::optional<QByteArray> bytes = ReadLines(file, SettingsLineCount(group));
-    return bytes && ParseSettings(*bytes, group);
+    if (!bytes)
+        return UnreadableFileFault(name);
+    qsizetype line = FirstBadSettingsLine(*bytes, group);
+    if (line == 0 && limits == Limits::Checked)
+        line = FirstLineOutsideLimits(group);
+    return line == 0 ? QString() : LineFault(name, *bytes, line);
 }
 
-// A group read whole and within what its settings window allows.
-template <class Group>
-bool LoadGroupChecked(const ContestState& context, const QString& name, Group& group)
+bool AnySettingsFileExists(const ContestState& context)
 {
-    return LoadGroup(context, name, group) && IsWithinLimits(group);
+    for (const QString& name : AllFiles) {
+        if (QFileInfo(context.Folder.FilePath(name)).isFile())
+            return true;
+    }
+    return false;
 }
 
-bool ReportBrokenAndReset(ContestState& context)
+bool ReportBrokenAndReset(ContestState& context, const QStringList& faults)
 {
-    context.Messages.Inform(QStringLiteral("環境設定データが不正です!\n出荷時に戻します。"), MessageIcon::Error);
+    context.Messages.Inform(BrokenSettingsMessage(faults, AnySettingsFileExists(context)), MessageIcon::Error);
     return ResetToFactorySettings(context);
+}
+
+void ReportWriteFailure(ContestState& context)
+{
+    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
 }
 
 template <class Group>
@@ -62,32 +84,49 @@ bool SaveGroup(ContestState& context, const QString& name, const Group& group)
     const std::optional<QByteArray> bytes = SerializeSettings(group);
     if (bytes && WriteFileAtomically(context.Folder.FilePath(name), *bytes))
         return true;
-    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
+    ReportWriteFailure(context);
     return false;
+}
+
+// The factory values replace a file only once its old content is kept aside:
+// nothing the operator set is lost without a trace.
+template <class Group>
+void ResetGroup(ContestState& context, const QString& name, Group& group, const Group& factory)
+{
+    group = factory;
+    if (CopyAside(context.Folder.FilePath(name), context.Now()))
+        SaveGroup(context, name, group);
+    else
+        ReportWriteFailure(context);
 }
 
 }
 
 bool LoadBasicSettings(ContestState& context)
 {
-    if (LoadGroup(context, BasicFile, context.Settings.Basic))
+    const QString fault = LoadGroup(context, BasicFile, context.Settings.Basic);
+    if (fault.isEmpty())
         return true;
-    return ReportBrokenAndReset(context);
+    return ReportBrokenAndReset(context, {fault});
 }
 
 bool LoadAllSettings(ContestState& context)
 {
     SettingsRecord& settings = context.Settings;
     // Every group is read, whichever is broken, so that the good ones are in
-    // memory whatever the operator answers.
-    bool whole = LoadGroupChecked(context, BasicFile, settings.Basic);
-    whole = LoadGroupChecked(context, ScreenFile, settings.Screen) && whole;
-    whole = LoadGroupChecked(context, SoundFile, settings.Sound) && whole;
-    whole = LoadGroupChecked(context, EffectFile, settings.Effect) && whole;
-    whole = LoadGroupChecked(context, MicFile, settings.Mic) && whole;
-    if (whole)
+    // memory whatever the operator answers, and every fault is named.
+    QStringList faults;
+    for (const QString& fault : {LoadGroup(context, BasicFile, settings.Basic, Limits::Checked),
+                                 LoadGroup(context, ScreenFile, settings.Screen, Limits::Checked),
+                                 LoadGroup(context, SoundFile, settings.Sound, Limits::Checked),
+                                 LoadGroup(context, EffectFile, settings.Effect, Limits::Checked),
+                                 LoadGroup(context, MicFile, settings.Mic, Limits::Checked)}) {
+        if (!fault.isEmpty())
+            faults << fault;
+    }
+    if (faults.isEmpty())
         return true;
-    return ReportBrokenAndReset(context);
+    return ReportBrokenAndReset(context, faults);
 }
 
 void LoadScreenSettings(ContestState& context)
@@ -144,15 +183,10 @@ bool ResetToFactorySettings(ContestState& context)
         return false;
     }
     SettingsRecord& settings = context.Settings;
-    settings.Basic = BasicSettings::Factory();
-    SaveBasicSettings(context);
-    settings.Screen = ScreenSettings::Factory();
-    SaveScreenSettings(context);
-    settings.Sound = SoundSettings::Factory(context.Folder.Path());
-    SaveSoundSettings(context);
-    settings.Effect = EffectSettings::Factory();
-    SaveEffectSettings(context);
-    settings.Mic = MicSettings::Factory();
-    SaveMicSettings(context);
+    ResetGroup(context, BasicFile, settings.Basic, BasicSettings::Factory());
+    ResetGroup(context, ScreenFile, settings.Screen, ScreenSettings::Factory());
+    ResetGroup(context, SoundFile, settings.Sound, SoundSettings::Factory(context.Folder.Path()));
+    ResetGroup(context, EffectFile, settings.Effect, EffectSettings::Factory());
+    ResetGroup(context, MicFile, settings.Mic, MicSettings::Factory());
     return true;
 }

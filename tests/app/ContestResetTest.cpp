@@ -1,6 +1,5 @@
 #include "app/ContestReset.h"
-#include "app/FactoryResetWindow.h"
-#include "app/DataClearWindow.h"
+#include "app/LockedActionWindow.h"
 #include "app/MainMenu.h"
 #include "store/ResultStore.h"
 
@@ -35,6 +34,24 @@ void StoreOneEntrant(TestFolder& folder)
     ASSERT_EQ(ScanLog(folder.Context), std::optional<int16_t>(2));
 }
 
+QCheckBox* LockBox(const QWidget& window)
+{
+    return window.findChild<QCheckBox*>(QStringLiteral("lockBox"));
+}
+
+QPushButton* ActionButton(const QWidget& window)
+{
+    return window.findChild<QPushButton*>(QStringLiteral("actionButton"));
+}
+
+// Opens the window, unlocks it and presses its button.
+void RunUnlocked(LockedActionWindow& window)
+{
+    window.show();
+    LockBox(window)->click();
+    ActionButton(window)->click();
+}
+
 class ContestReset : public testing::Test {
 protected:
     void SetUp() override { EnsureApplication(); }
@@ -65,13 +82,14 @@ TEST_F(ContestReset, FindingNoRecordingOrNoFolderCountsAsFailure)
 
 TEST_F(ContestReset, TheActionButtonsFollowTheirLockBoxes)
 {
-    DataClearWindow clear(Folder.Context);
-    FactoryResetWindow reset(Folder.Context);
+    LockedActionWindow clear(DataClear(Folder.Context));
+    LockedActionWindow reset(FactoryResetRequest(Folder.Context));
     Folder.Write(SetupFile, "#FALSE#\r\n#FALSE#\r\n");
-    const std::pair<QCheckBox*, QPushButton*> pairs[] = {{clear.CK1, clear.CmdClr}, {reset.CK2, reset.CmdUP2}};
     clear.show();
     reset.show();
-    for (const auto& [lock, button] : pairs) {
+    for (const LockedActionWindow* window : {&clear, &reset}) {
+        QCheckBox* lock = LockBox(*window);
+        QPushButton* button = ActionButton(*window);
         EXPECT_EQ(lock->text(), QStringLiteral("実行ロック"));
         EXPECT_FALSE(lock->isChecked());
         EXPECT_FALSE(button->isEnabled());
@@ -87,10 +105,12 @@ TEST_F(ContestReset, TheActionButtonsFollowTheirLockBoxes)
     reset.hide();
     clear.show();
     reset.show();
-    EXPECT_FALSE(clear.CK1->isChecked() || clear.CmdClr->isEnabled()) << "each opening starts locked";
-    EXPECT_FALSE(reset.CK2->isChecked() || reset.CmdUP2->isEnabled());
-    EXPECT_EQ(clear.CmdClr->text(), QStringLiteral("実行(&U)"));
-    EXPECT_EQ(reset.CmdUP2->text(), QStringLiteral("実行(&X)"));
+    EXPECT_FALSE(LockBox(clear)->isChecked() || ActionButton(clear)->isEnabled()) << "each opening starts locked";
+    EXPECT_FALSE(LockBox(reset)->isChecked() || ActionButton(reset)->isEnabled());
+    EXPECT_EQ(clear.windowTitle(), QStringLiteral("データクリア"));
+    EXPECT_EQ(reset.windowTitle(), QStringLiteral("設定初期化"));
+    EXPECT_EQ(ActionButton(clear)->text(), QStringLiteral("実行(&U)"));
+    EXPECT_EQ(ActionButton(reset)->text(), QStringLiteral("実行(&X)"));
 }
 
 TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
@@ -98,10 +118,8 @@ TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
     StoreOneEntrant(Folder);
     WriteAll(Folder, Recordings);
     WriteAll(Folder, OtherFiles);
-    DataClearWindow window(Folder.Context);
-    window.show();
-    window.CK1->click();
-    window.CmdClr->click();
+    LockedActionWindow window(DataClear(Folder.Context));
+    RunUnlocked(window);
 
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("クリアしました！")});
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::None);
@@ -116,10 +134,8 @@ TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
 TEST_F(ContestReset, ADataClearWithoutRecordingsStillEmptiesTheLog)
 {
     StoreOneEntrant(Folder);
-    DataClearWindow window(Folder.Context);
-    window.show();
-    window.CK1->click();
-    window.CmdClr->click();
+    LockedActionWindow window(DataClear(Folder.Context));
+    RunUnlocked(window);
 
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("データが不正です。(WAVｸﾘｱ)")});
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
@@ -131,10 +147,8 @@ TEST_F(ContestReset, RecordingsAreKeptWhenTheLogCannotBeCleared)
 {
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     WriteAll(Folder, Recordings);
-    DataClearWindow window(Folder.Context);
-    window.show();
-    window.CK1->click();
-    window.CmdClr->click();
+    LockedActionWindow window(DataClear(Folder.Context));
+    RunUnlocked(window);
 
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("ﾛｸﾞのｸﾘｱができません！")});
     for (const QString& name : Recordings)
@@ -145,11 +159,9 @@ TEST_F(ContestReset, RecordingsAreKeptWhenTheLogCannotBeCleared)
 TEST_F(ContestReset, DecliningTheResetRequestChangesNothing)
 {
     Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
-    FactoryResetWindow window(Folder.Context);
-    window.show();
-    window.CK2->click();
+    LockedActionWindow window(FactoryResetRequest(Folder.Context));
     Folder.Messages.Answer(MessageAnswer::No);
-    window.CmdUP2->click();
+    RunUnlocked(window);
 
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     const ScriptedMessageBox::Shown& question = Folder.Messages.Messages[0];
@@ -168,11 +180,9 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
     Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
     const QByteArray basic = Folder.Read(QStringLiteral("KANKYOU1.REC"));
     {
-        FactoryResetWindow window(Folder.Context);
-        window.show();
-        window.CK2->click();
+        LockedActionWindow window(FactoryResetRequest(Folder.Context));
         Folder.Messages.Answer(MessageAnswer::Yes);
-        window.CmdUP2->click();
+        RunUnlocked(window);
 
         EXPECT_EQ(Folder.Messages.Texts().back(), QStringLiteral("実行しました！　再度、ソフトウェアを起動してください。"));
         EXPECT_EQ(Folder.Read(SetupFile), QByteArray("#TRUE#\r\n#TRUE#\r\n")) << "the companion is kept";
@@ -184,7 +194,7 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
     AppContext next(Folder.Dir.path(), nextMessages);
     nextMessages.Answer(MessageAnswer::Yes);
     MainMenu menu(next);
-    menu.Form_Load();
+    menu.LoadAtStart();
     EXPECT_EQ(nextMessages.Texts().front(),
               QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"));
 }
@@ -192,11 +202,9 @@ TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtThe
 TEST_F(ContestReset, ARequestThatCannotBeStoredIsNotReportedAsDone)
 {
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(SetupFile));
-    FactoryResetWindow window(Folder.Context);
-    window.show();
-    window.CK2->click();
+    LockedActionWindow window(FactoryResetRequest(Folder.Context));
     Folder.Messages.Answer(MessageAnswer::Yes);
-    window.CmdUP2->click();
+    RunUnlocked(window);
 
     const std::vector<QString> texts = Folder.Messages.Texts();
     ASSERT_FALSE(texts.empty());

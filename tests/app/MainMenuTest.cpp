@@ -2,6 +2,7 @@
 #include "app/WindowNames.h"
 #include "app/VersionWindow.h"
 #include "app/MainMenu.h"
+#include "app/StartUp.h"
 #include "results/ScoreMonitor.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
@@ -11,6 +12,7 @@
 #include "support/WidgetTestSupport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QScreen>
@@ -38,23 +40,28 @@ protected:
         EnsureApplication();
         WriteInstalledFolder(Folder);
         Menu = std::make_unique<MainMenu>(Folder.Context);
-        Menu->Form_Load();
+        Menu->LoadAtStart();
     }
 
     // Captions of a menu as "caption" per entry and "-" per separator.
     static QStringList Captions(const QMenu* menu)
     {
+        if (!menu)
+            return {};
         QStringList captions;
         for (const QAction* action : menu->actions())
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return captions;
     }
 
+    QAction* Entry(const char* role) const { return Menu->findChild<QAction*>(QLatin1String(role)); }
+    QMenu* SubMenu(const char* role) const { return Menu->findChild<QMenu*>(QLatin1String(role)); }
+
     AppTestFolder Folder;
     std::unique_ptr<MainMenu> Menu;
 };
 
-// A stand-in for a window that a later part of the program provides.
+// A stand-in for a window of the program, recording how it was shown.
 class FakeDialog : public QDialog {
 public:
     using QDialog::QDialog;
@@ -79,20 +86,23 @@ public:
 TEST_F(MainMenuTest, HasTheTitlesAndEveryEntryWithItsMnemonic)
 {
     EXPECT_EQ(Menu->windowTitle(), QStringLiteral("ずべろ"));
-    EXPECT_EQ(Menu->LBX[0]->text(), QStringLiteral("大声大会用ソフトウェア"));
-    EXPECT_EQ(Menu->LBX[1]->text(), QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"));
-    EXPECT_EQ(Menu->LBX[2]->text(), QStringLiteral("ずべろ"));
+    QStringList labels;
+    for (const QLabel* label : Menu->findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("大声大会用ソフトウェア")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("ずべろ")));
 
     QStringList topLevel;
     for (const QAction* action : Menu->menuBar()->actions())
         topLevel << action->text();
     EXPECT_EQ(topLevel, (QStringList{"ﾌﾟﾚｲ(&A)", "環境(&B)", "特殊(&C)", "ﾂｰﾙ(&D)", "ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(Captions(Menu->F00), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "-",
+    EXPECT_EQ(Captions(SubMenu("playMenu")), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "-",
                                                 "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
-    EXPECT_EQ(Captions(Menu->B00), (QStringList{"基本(&A)", "画面(&B)", "ｻｳﾝﾄﾞ(&C)", "ﾏｲｸ設定(&D)"}));
-    EXPECT_EQ(Captions(Menu->V00), (QStringList{"効果(&A)", "ﾛｸﾞ(&B)"}));
-    EXPECT_EQ(Captions(Menu->T00), (QStringList{"設定初期化(&A)"}));
-    EXPECT_EQ(Captions(Menu->H00), (QStringList{"ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ表示(&A)"}));
+    EXPECT_EQ(Captions(SubMenu("settingsMenu")), (QStringList{"基本(&A)", "画面(&B)", "ｻｳﾝﾄﾞ(&C)", "ﾏｲｸ設定(&D)"}));
+    EXPECT_EQ(Captions(SubMenu("specialMenu")), (QStringList{"効果(&A)", "ﾛｸﾞ(&B)"}));
+    EXPECT_EQ(Captions(SubMenu("toolsMenu")), (QStringList{"設定初期化(&A)"}));
+    EXPECT_EQ(Captions(SubMenu("helpMenu")), (QStringList{"ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ表示(&A)"}));
 }
 
 TEST_F(MainMenuTest, IsGreyWithAFixedSizeAndNoMinimiseOrMaximiseButton)
@@ -106,16 +116,20 @@ TEST_F(MainMenuTest, IsGreyWithAFixedSizeAndNoMinimiseOrMaximiseButton)
 
 TEST_F(MainMenuTest, TheClockShowsTheCurrentTimeEverySecond)
 {
-    EXPECT_EQ(Menu->Timer1->interval(), 1000);
-    EXPECT_TRUE(Menu->Timer1->isActive());
+    auto* timer = Menu->findChild<QTimer*>(QStringLiteral("clockTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 1000);
+    EXPECT_TRUE(timer->isActive());
     Folder.Context.Now = [] { return QDateTime(QDate(2024, 1, 2), QTime(0, 0, 7)); };
-    Menu->Timer1_Timer();
-    EXPECT_EQ(Menu->LBTM1->text(), QStringLiteral("<00:00:07>"));
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_EQ(Menu->findChild<QLabel*>(QStringLiteral("clockLabel"))->text(), QStringLiteral("<00:00:07>"));
 }
 
 TEST_F(MainMenuTest, EveryEntryHasAWindowOfTheProgram)
 {
-    for (QMenu* menu : {Menu->F00, Menu->B00, Menu->V00, Menu->T00, Menu->H00}) {
+    for (const char* role : {"playMenu", "settingsMenu", "specialMenu", "toolsMenu", "helpMenu"}) {
+        QMenu* menu = SubMenu(role);
+        ASSERT_NE(menu, nullptr) << role;
         emit menu->aboutToShow();
         for (const QAction* action : menu->actions())
             EXPECT_TRUE(action->isSeparator() || action->isEnabled()) << action->text().toStdString();
@@ -139,7 +153,7 @@ TEST_F(MainMenuTest, GameStartOpensTheMeasurementScreenUntilEsc)
             QCoreApplication::sendEvent(seen, &escape);
         }
     });
-    Menu->F08->trigger();
+    Entry("startGameEntry")->trigger();
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(seen->windowTitle(), QStringLiteral("ずべろ　測定"));
     EXPECT_EQ(seen->geometry(), Menu->screen()->geometry()) << "the measurement screen fills the screen";
@@ -155,8 +169,8 @@ TEST_F(MainMenuTest, ModalEntriesBlockTheMenuAndReuseTheirWindow)
         ++factoryCalls;
         return made = new FakeDialog(parent);
     });
-    Menu->B04->trigger();
-    Menu->B04->trigger();
+    Entry("basicSettingsEntry")->trigger();
+    Entry("basicSettingsEntry")->trigger();
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(factoryCalls, 1);
     EXPECT_EQ(made->Shown, 2);
@@ -166,8 +180,8 @@ TEST_F(MainMenuTest, ModalEntriesBlockTheMenuAndReuseTheirWindow)
 
 TEST_F(MainMenuTest, TheScoreWindowsOpenBesideTheMenu)
 {
-    Menu->F50->trigger();
-    Menu->F51->trigger();
+    Entry("scoreSheetEntry")->trigger();
+    Entry("scoreMonitorEntry")->trigger();
     for (const QString& name : {WindowName::VVPRNOUT, WindowName::EVHYO30}) {
         QWidget* window = Menu->Windows.Existing(name);
         ASSERT_NE(window, nullptr) << name.toStdString();
@@ -195,7 +209,7 @@ TEST_F(MainMenuTest, TheRankingBoardOpensFromTheMenuAndTheWaitingMeasurementScre
 {
     QString seen;
     OnNextModal([&seen](QWidget* window) { seen = window ? window->windowTitle() : QString(); }, Qt::Key_A, QStringLiteral("a"));
-    Menu->F30->trigger();
+    Entry("rankingBoardEntry")->trigger();
     EXPECT_EQ(seen, QStringLiteral("ずべろ　順位表"));
 
     QStringList nested;
@@ -209,7 +223,7 @@ TEST_F(MainMenuTest, TheRankingBoardOpensFromTheMenuAndTheWaitingMeasurementScre
             QCoreApplication::sendEvent(screen, &space);
         },
         Qt::Key_Escape);
-    Menu->F08->trigger();
+    Entry("startGameEntry")->trigger();
     EXPECT_EQ(nested, (QStringList{QStringLiteral("ずべろ　測定"), QStringLiteral("ずべろ　順位表")}));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
@@ -218,7 +232,7 @@ TEST_F(MainMenuTest, TheMeasurementLogOpensModal)
 {
     QString seen;
     OnNextModal([&seen](QWidget* window) { seen = window ? window->windowTitle() : QString(); }, Qt::Key_Escape);
-    Menu->V02->trigger();
+    Entry("measurementLogEntry")->trigger();
     EXPECT_EQ(seen, QStringLiteral("測定ログ"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -227,7 +241,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
 {
     WriteLogOfTotals(Folder, {800, 900, 1000});
     Folder.Context.Contest.EntryNo = 3;
-    Menu->F51->trigger();
+    Entry("scoreMonitorEntry")->trigger();
     auto* monitor = dynamic_cast<ScoreMonitor*>(Menu->Windows.Existing(WindowName::EVHYO30));
     ASSERT_NE(monitor, nullptr);
     EXPECT_EQ(monitor->CurrentEntrant, 1);
@@ -245,7 +259,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(monitor->isVisible());
 
-    Menu->F51->trigger();
+    Entry("scoreMonitorEntry")->trigger();
     EXPECT_EQ(monitor->CurrentEntrant, 1) << "the menu always browses";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     monitor->close();
@@ -253,7 +267,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
 
 TEST_F(MainMenuTest, QuitEndsTheProgramAtOnce)
 {
-    Menu->F05->trigger();
+    Entry("quitEntry")->trigger();
     EXPECT_TRUE(Folder.Context.EndRequested());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
@@ -267,7 +281,7 @@ TEST_F(MainMenuTest, HelpOpensTheHelpFileWithAnArgumentList)
         arguments = a;
         return true;
     };
-    Menu->H01->trigger();
+    Entry("helpEntry")->trigger();
     EXPECT_EQ(program, QStringLiteral("xdg-open"));
     EXPECT_EQ(arguments, QStringList{Folder.Path(QStringLiteral("zuv18.chm"))});
     EXPECT_TRUE(Folder.Messages.Messages.empty());
@@ -276,7 +290,7 @@ TEST_F(MainMenuTest, HelpOpensTheHelpFileWithAnArgumentList)
 TEST_F(MainMenuTest, AViewerThatCannotStartIsReported)
 {
     Menu->StartHelpViewer = [](const QString&, const QStringList&) { return false; };
-    Menu->H01->trigger();
+    Entry("helpEntry")->trigger();
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("ヘルプファイルが見つかりません！"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::None);
@@ -289,18 +303,22 @@ TEST_F(MainMenuTest, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
         auto* window = dynamic_cast<VersionWindow*>(Menu->Windows.Existing(WindowName::S_VERFRM));
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("バージョン表示"));
-        EXPECT_EQ(window->Label1->text(), QStringLiteral("大声大会ソフト"));
-        EXPECT_EQ(window->Label3->text(), QStringLiteral("バージョン　1.34"));
-        EXPECT_EQ(window->Label2->text(), QStringLiteral("Last Update 2015/11/23"));
-        EXPECT_EQ(window->TXT1->toPlainText(), ProgramNotice());
+        const auto text = [window](const char* role) { return window->findChild<QLabel*>(QLatin1String(role))->text(); };
+        EXPECT_EQ(text("productLabel"), QStringLiteral("大声大会ソフト"));
+        EXPECT_EQ(text("versionLabel"), QStringLiteral("バージョン　1.34"));
+        EXPECT_EQ(text("lastUpdateLabel"), QStringLiteral("Last Update 2015/11/23"));
+        auto* programNotice = window->findChild<QPlainTextEdit*>(QStringLiteral("programNoticeBox"));
+        auto* helpNotice = window->findChild<QPlainTextEdit*>(QStringLiteral("helpNoticeBox"));
+        EXPECT_EQ(programNotice->toPlainText(), ProgramNotice());
         EXPECT_TRUE(ProgramNotice().contains(QStringLiteral("最大値と積算値"))) << "the system's term for the second score";
-        EXPECT_EQ(window->TXT2->toPlainText(), HelpNotice());
-        EXPECT_TRUE(window->TXT1->isReadOnly() && window->TXT2->isReadOnly());
-        EXPECT_EQ(window->CmdOk->text(), QStringLiteral("ＯＫ"));
+        EXPECT_EQ(helpNotice->toPlainText(), HelpNotice());
+        EXPECT_TRUE(programNotice->isReadOnly() && helpNotice->isReadOnly());
+        auto* ok = window->findChild<QPushButton*>(QStringLiteral("okButton"));
+        EXPECT_EQ(ok->text(), QStringLiteral("ＯＫ"));
         checked = true;
-        window->CmdOk->click();
+        ok->click();
     });
-    Menu->H02->trigger();
+    Entry("versionEntry")->trigger();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Menu->Windows.Existing(WindowName::S_VERFRM)->isVisible());
 }
@@ -311,7 +329,7 @@ TEST_F(MainMenuTest, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeComma
     Folder.Context.PlayVolumeCommand = QStringLiteral("mixer --play");
     QStringList started;
     QStringList titles;
-    const StartProgram record = [&started](const QString& program, const QStringList& arguments) {
+    const ProgramStart record = [&started](const QString& program, const QStringList& arguments) {
         started.append(program + u' ' + arguments.join(u' '));
         return true;
     };
@@ -327,9 +345,10 @@ TEST_F(MainMenuTest, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeComma
             volume->click();
         window->close();
     };
-    for (QAction* entry : {Menu->B04, Menu->B05, Menu->B06, Menu->B07, Menu->V16}) {
+    for (const char* role :
+         {"basicSettingsEntry", "screenSettingsEntry", "soundSettingsEntry", "microphoneSettingsEntry", "effectSettingsEntry"}) {
         QTimer::singleShot(0, pressVolumeAndClose);
-        entry->trigger();
+        Entry(role)->trigger();
     }
     EXPECT_EQ(titles, (QStringList{QStringLiteral("環境設定　基本設定"), QStringLiteral("環境設定　画面"),
                                    QStringLiteral("環境設定　サウンド"), QStringLiteral("環境設定　マイク"),

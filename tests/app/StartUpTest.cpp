@@ -1,4 +1,5 @@
 #include "app/MainMenu.h"
+#include "app/StartUp.h"
 
 #include "support/AppTestFolder.h"
 #include "support/WidgetTestSupport.h"
@@ -15,7 +16,10 @@ namespace {
 const QString SetupFile = QStringLiteral("SKANRI.REC");
 const QString SetupMessage = QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。");
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
-const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
+// A fresh folder: every settings file is missing, and none is there to keep.
+const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\nKANKYOU1.REC がありません。\nKANKYOU2.REC がありません。\n"
+                                              "KANKYOU3.REC がありません。\nKANKYOU4.REC がありません。\n"
+                                              "KANKYOUB.REC がありません。\n出荷時に戻します。");
 const QStringList SettingsFiles{QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
                                 QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
 
@@ -27,7 +31,7 @@ protected:
     std::unique_ptr<MainMenu> Start(AppTestFolder& folder)
     {
         auto menu = std::make_unique<MainMenu>(folder.Context);
-        menu->Form_Load();
+        menu->LoadAtStart();
         return menu;
     }
 
@@ -47,7 +51,7 @@ TEST_F(StartUp, AFreshFolderIsSetUpWithFactorySettingsOnYes)
     EXPECT_FALSE(folder.Context.EndRequested());
     for (const QString& file : SettingsFiles)
         EXPECT_TRUE(folder.Exists(file)) << file.toStdString();
-    EXPECT_TRUE(menu->LBTM1->text().startsWith(u'<'));
+    EXPECT_TRUE(menu->findChild<QLabel*>(QStringLiteral("clockLabel"))->text().startsWith(u'<'));
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(QSize(folder.Context.ScreenWidth, folder.Context.ScreenHeight), screen);
 }
@@ -94,7 +98,7 @@ TEST_F(StartUp, ASetupRequestIsCarriedOutOnceThenCleared)
     AppContext next(folder.Dir.path(), folder.Messages);
     folder.Messages.Messages.clear();
     MainMenu again(next);
-    again.Form_Load();
+    again.LoadAtStart();
     EXPECT_TRUE(folder.Messages.Messages.empty()) << "the request was consumed";
 }
 
@@ -117,7 +121,7 @@ TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
     AppContext next(folder.Dir.path(), folder.Messages);
     folder.Messages.Messages.clear();
     MainMenu again(next);
-    again.Form_Load();
+    again.LoadAtStart();
     EXPECT_TRUE(folder.Messages.Messages.empty());
     EXPECT_EQ(next.Settings.Basic.MeasureSeconds, 9);
 }
@@ -133,7 +137,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
     ScriptedMessageBox secondMessages;
     AppContext second(folder.Dir.path(), secondMessages);
     MainMenu secondMenu(second);
-    secondMenu.Form_Load();
+    secondMenu.LoadAtStart();
     ASSERT_EQ(secondMessages.Messages.size(), 1u);
     EXPECT_EQ(secondMessages.Messages[0].Text, QStringLiteral("ずべろは既に起動されています！"));
     EXPECT_EQ(secondMessages.Messages[0].Title, QStringLiteral("二重起動の禁止"));
@@ -150,7 +154,7 @@ TEST_F(StartUp, TheFolderIsFreeAgainOnceTheFirstCopyHasEnded)
     Start(folder).reset();
     AppContext next(folder.Dir.path(), folder.Messages);
     MainMenu again(next);
-    again.Form_Load();
+    again.LoadAtStart();
     EXPECT_FALSE(next.EndRequested());
     EXPECT_TRUE(folder.Messages.Messages.empty());
 }

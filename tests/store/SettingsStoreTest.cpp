@@ -6,15 +6,25 @@
 #include "support/SmallFileSystem.h"
 #include "support/TestFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
 const QStringList SettingsFiles = {QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
                                    QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
-const QString BrokenMessage = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
+const QString KeptNote = QStringLiteral("今の設定ファイルは、名前に日時を付けて残します。");
+
+// The broken-settings message naming these faults; existing files are kept.
+QString BrokenMessage(const QStringList& faults, bool keeps = true)
+{
+    return (QStringList{QStringLiteral("環境設定データが不正です!")} + faults + QStringList{QStringLiteral("出荷時に戻します。")} +
+            (keeps ? QStringList{KeptNote} : QStringList{}))
+        .join(u'\n');
+}
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
 const QString SaveFailure = QStringLiteral("管理データの書き込みができません！");
 
@@ -146,18 +156,18 @@ TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
 
 TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
 {
-    const std::vector<QByteArray> brokenFiles = {
-        "40000\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
-        "\"3\"\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
-        "3\r\n#TRUE#\r\n#TRUE#\r\n",
-        "3\r\n#TRUE#\r\n\x82\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n",
+    const std::vector<std::pair<QByteArray, QString>> rows = {
+        {"40000\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "KANKYOU1.REC の 1行目「40000」は使えない値です。"},
+        {"\"3\"\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "KANKYOU1.REC の 1行目「\"3\"」は使えない値です。"},
+        {"3\r\n#TRUE#\r\n#TRUE#\r\n", "KANKYOU1.REC の 4行目がありません。"},
+        {"3\r\n#TRUE#\r\n\x82\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "KANKYOU1.REC の 3行目「?」は使えない値です。"},
     };
-    for (const QByteArray& broken : brokenFiles) {
+    for (const auto& [broken, fault] : rows) {
         TestFolder folder;
         folder.Write(QStringLiteral("KANKYOU1.REC"), broken);
         folder.Messages.Answer(MessageAnswer::Yes);
         EXPECT_TRUE(LoadBasicSettings(folder.Context));
-        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << broken.toStdString();
+        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage({fault}), ResetQuestion})) << broken.toStdString();
         EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
         EXPECT_EQ(folder.Context.Settings.Basic, BasicSettings::Factory());
         EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")).left(3), QByteArray("3\r\n"));
@@ -166,20 +176,24 @@ TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
 
 TEST(SettingsStore, StartUpTakesNoFileWithAValueItsWindowDoesNotAllow)
 {
-    // Each row: a file as an operator's editor or a killed first start left it.
-    const std::vector<std::pair<QString, QByteArray>> rows = {
-        {"KANKYOU1.REC", "0\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"},
-        {"KANKYOU1.REC", "999\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"},
-        {"KANKYOU1.REC", "3\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n-21\r\n"},
-        {"KANKYOUB.REC", "10\r\n7\r\n"},
-        {"KANKYOUB.REC", "101\r\n0\r\n"},
-        {"KANKYOU2.REC", ""},
-        {"KANKYOU2.REC", "\x13\x37random\r\n"},
-        {"KANKYOU4.REC", "#TRUE#\r\n0\r\n3\r\n65280\r\n65535\r\n255\r\n"},
-        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n-1\r\n65535\r\n255\r\n"},
-        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n2147483647\r\n65535\r\n255\r\n"},
+    // Each row: a file as an operator's editor or a killed first start left
+    // it, and the fault the message names.
+    const QByteArray longJunk = QByteArray("1234567890").repeated(10);
+    const std::vector<std::tuple<QString, QByteArray, QString>> rows = {
+        {"KANKYOU1.REC", "0\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "1行目「0」"},
+        {"KANKYOU1.REC", "999\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "1行目「999」"},
+        {"KANKYOU1.REC", "3\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n-21\r\n", "7行目「-21」"},
+        {"KANKYOUB.REC", "10\r\n7\r\n", "2行目「7」"},
+        {"KANKYOUB.REC", "101\r\n0\r\n", "1行目「101」"},
+        {"KANKYOUB.REC", longJunk + "\r\n0\r\n", "1行目「" + QString::fromLatin1(longJunk.left(40)) + "…」"},
+        {"KANKYOU2.REC", "", "1行目がありません。"},
+        {"KANKYOU2.REC", "\x13\x37random\r\n", "1行目「?7random」"},
+        {"KANKYOU4.REC", "#TRUE#\r\n0\r\n3\r\n65280\r\n65535\r\n255\r\n", "2行目「0」"},
+        {"KANKYOU4.REC", "#TRUE#\r\n1\r\n3\r\n65280\r\n65535\r\n255\r\n", "2行目「1」"},
+        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n-1\r\n65535\r\n255\r\n", "4行目「-1」"},
+        {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n65280\r\n65535\r\n2147483647\r\n", "6行目「2147483647」"},
     };
-    for (const auto& [name, bytes] : rows) {
+    for (const auto& [name, bytes, fault] : rows) {
         TestFolder folder;
         folder.Messages.Answer(MessageAnswer::Yes);
         ASSERT_TRUE(ResetToFactorySettings(folder.Context));
@@ -187,7 +201,11 @@ TEST(SettingsStore, StartUpTakesNoFileWithAValueItsWindowDoesNotAllow)
         folder.Write(name, bytes);
         folder.Messages.Answer(MessageAnswer::Yes);
         EXPECT_TRUE(LoadAllSettings(folder.Context));
-        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << name.toStdString() << bytes.toStdString();
+        const std::vector<QString> texts = folder.Messages.Texts();
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_TRUE(texts[0].contains(u'\n' + name + QStringLiteral(" の ") + fault)) << texts[0].toStdString();
+        EXPECT_EQ(texts[0].count(QStringLiteral(".REC")), 1) << "only the file at fault is named";
+        EXPECT_EQ(texts[1], ResetQuestion);
     }
     TestFolder missing;
     missing.Messages.Answer(MessageAnswer::Yes);
@@ -197,8 +215,43 @@ TEST(SettingsStore, StartUpTakesNoFileWithAValueItsWindowDoesNotAllow)
     missing.Messages.Messages.clear();
     missing.Messages.Answer(MessageAnswer::Yes);
     EXPECT_TRUE(LoadAllSettings(missing.Context));
-    EXPECT_EQ(missing.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion})) << "a first start killed during the reset";
+    EXPECT_EQ(missing.Messages.Texts(),
+              (std::vector<QString>{BrokenMessage({"KANKYOU2.REC がありません。", "KANKYOU3.REC がありません。", "KANKYOU4.REC がありません。",
+                                                   "KANKYOUB.REC がありません。"}),
+                                    ResetQuestion}))
+        << "a first start killed during the reset";
     EXPECT_EQ(missing.Context.Settings.Screen, ScreenSettings::Factory());
+}
+
+TEST(SettingsStore, ABrokenValueNamesItsFileAndTheResetKeepsEveryOldFileAside)
+{
+    TestFolder folder;
+    folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
+    folder.Context.Settings = EditedSettings(folder.Dir.path());
+    ASSERT_TRUE(SaveBasicSettings(folder.Context) && SaveScreenSettings(folder.Context) && SaveSoundSettings(folder.Context) &&
+                SaveEffectSettings(folder.Context) && SaveMicSettings(folder.Context));
+    QByteArray screen = folder.Read(QStringLiteral("KANKYOU2.REC"));
+    screen.replace("\r\n197121\r\n", "\r\n16777216\r\n");
+    folder.Write(QStringLiteral("KANKYOU2.REC"), screen);
+    std::map<QString, QByteArray> before;
+    for (const QString& name : SettingsFiles)
+        before[name] = folder.Read(name);
+
+    folder.Messages.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(LoadAllSettings(folder.Context));
+    EXPECT_EQ(folder.Messages.Texts().front(), BrokenMessage({"KANKYOU2.REC の 3行目「16777216」は使えない値です。"}));
+    for (const QString& name : SettingsFiles) {
+        const QString kept = QString(name).replace(QStringLiteral(".REC"), QStringLiteral("_20261207-142005.REC"));
+        EXPECT_EQ(folder.Read(kept), before[name]) << kept.toStdString();
+    }
+    EXPECT_EQ(folder.Context.Settings.Effect, EffectSettings::Factory());
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB.REC")), QByteArray("10\r\n0\r\n"));
+
+    folder.Messages.Answer(MessageAnswer::Yes);
+    ASSERT_TRUE(ResetToFactorySettings(folder.Context));
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB_20261207-142005-1.REC")), QByteArray("10\r\n0\r\n"))
+        << "a second reset in the same second keeps the first copies";
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB_20261207-142005.REC")), before[QStringLiteral("KANKYOUB.REC")]);
 }
 
 TEST(SettingsStore, OnlyTheLinesOfAFileAreReadWhateverFollowsThem)
@@ -218,7 +271,7 @@ TEST(SettingsStore, AnsweringNoEndsTheProgramWithoutWritingAnything)
     folder.Messages.Answer(MessageAnswer::No);
     EXPECT_FALSE(LoadBasicSettings(folder.Context));
     EXPECT_TRUE(folder.Context.EndRequested());
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage, ResetQuestion}));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage({"KANKYOU1.REC がありません。"}, false), ResetQuestion}));
     ExpectNoSettingsFiles(folder);
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/LockedAction.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+// The window of a destructive action (data clear, factory reset request): two
+// lines of explanation above the "実行ロック" box ("lockBox") and the button
+// it unlocks ("actionButton"). Every opening starts locked.
+class LockedActionWindow : public QDialog {
+public:
+    explicit LockedActionWindow(LockedAction action, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FollowLock();
+    void RunAction();
+
+    LockedAction Action;
+    QCheckBox* lockBox = nullptr;
+    QPushButton* actionButton = nullptr;
+};
