@@ -171,24 +171,26 @@ void ScoreSheetOutput::ImmediatePrint()
 void ScoreSheetOutput::PrintSingleSheet(int16_t entryNo)
 {
     CurrentNo = entryNo;
-    LoadSheet(entryNo);
-    PrintSheetJob();
+    if (LoadSheet(entryNo))
+        PrintSheetJob();
 }
 
-void ScoreSheetOutput::LoadSheet(int entryNo)
+bool ScoreSheetOutput::LoadSheet(int entryNo)
 {
-    LoadLogRecord(Context, entryNo);
-    const ContestValues& contest = Context.Contest;
+    const std::optional<LoadedEntrant> entrant = LoadEntrant(Context, entryNo);
+    if (!entrant)
+        return false;
     Sheet.EntryNo = entryNo;
     Sheet.Title = Context.Settings.Screen.BandText[0];
     Sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
-    Sheet.MeasuredAt = contest.LogTexts[10];
-    Sheet.TotalPoints = contest.LogTexts[2];
-    Sheet.MaxPoints = contest.LogTexts[3];
-    Sheet.IntegPoints = contest.LogTexts[5];
-    Sheet.Quality = contest.LogQuality;
-    Sheet.NoiseCutLevel = contest.LogNoiseCutLevel;
-    Sheet.Levels = contest.LogQuality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    Sheet.MeasuredAt = entrant->MeasuredAt;
+    Sheet.TotalPoints = entrant->TotalPoints;
+    Sheet.MaxPoints = entrant->MaxPoints;
+    Sheet.IntegPoints = entrant->IntegPoints;
+    Sheet.Quality = entrant->Quality;
+    Sheet.NoiseCutLevel = entrant->NoiseCutLevel;
+    Sheet.Levels = entrant->Quality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    return true;
 }
 
 bool ScoreSheetOutput::SelectPrinter(const QString& name)
@@ -359,7 +361,10 @@ void ScoreSheetOutput::RunRange(Target target)
 bool ScoreSheetOutput::OutputSheet(int entryNo)
 {
     CurrentNo = static_cast<int16_t>(entryNo);
-    LoadSheet(entryNo);
+    // A record that cannot be loaded has been reported; no sheet shows another
+    // entrant's scores under its number.
+    if (!LoadSheet(entryNo))
+        return true;
     switch (RunTarget) {
     case Target::Printer:
         PrintSheetJob();

@@ -37,7 +37,8 @@ public:
     void ImmediatePrint();
     void OutputRange();
     void PrintSingleSheet(int16_t entryNo);
-    void LoadSheet(int entryNo);
+    // False, and no sheet, when the entrant's record cannot be loaded.
+    bool LoadSheet(int entryNo);
     void CmdSig_Click();
     void EN_PRN_Click(int index);
     void CmbPrinter_GotFocus();

@@ -230,14 +230,14 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     Menu->F51->trigger();
     auto* monitor = dynamic_cast<ScoreMonitor*>(Menu->Windows.Existing(WindowName::EVHYO30));
     ASSERT_NE(monitor, nullptr);
-    EXPECT_EQ(monitor->CurrentEntrant, 1);
+    EXPECT_EQ(monitor->CurrentEntrant(), 1);
 
     int shown = 0;
     bool modal = false;
     OnNextModal(
         [&](QWidget* window) {
             modal = window == monitor;
-            shown = monitor->CurrentEntrant;
+            shown = monitor->CurrentEntrant();
         },
         Qt::Key_Space);
     OpenScoreMonitor(Menu->Windows, ScoreMonitorRequest{OpenedAfterMeasurement}, Menu.get());
@@ -246,7 +246,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     EXPECT_FALSE(monitor->isVisible());
 
     Menu->F51->trigger();
-    EXPECT_EQ(monitor->CurrentEntrant, 1) << "the menu always browses";
+    EXPECT_EQ(monitor->CurrentEntrant(), 1) << "the menu always browses";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     monitor->close();
 }
