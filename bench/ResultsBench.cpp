@@ -62,7 +62,7 @@ void BM_RankingBoardOpening(benchmark::State& state)
         board.close();
         state.ResumeTiming();
     }
-    state.counters["pages"] = board.LastPage;
+    state.counters["pages"] = board.LastPage();
 }
 BENCHMARK(BM_RankingBoardOpening)->Unit(benchmark::kMillisecond);
 

@@ -19,9 +19,9 @@ ScoreSheet ThirtySecondSheet()
     sheet.Title = QStringLiteral("おおごえ大会");
     sheet.MeasureSeconds = 30;
     sheet.MeasuredAt = QStringLiteral("2024/05/06 07:08:09");
-    sheet.TotalPoints = QStringLiteral("870");
-    sheet.MaxPoints = QStringLiteral("619");
-    sheet.IntegPoints = QStringLiteral("251");
+    sheet.TotalPoints = 870;
+    sheet.MaxPoints = 619;
+    sheet.IntegPoints = 251;
     sheet.Quality = 2;
     sheet.NoiseCutLevel = 10;
     sheet.Levels = SampleLevels(ShoutSamples(2, 30), SampleWidth::Bits16);

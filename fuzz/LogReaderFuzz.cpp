@@ -97,11 +97,8 @@ void CheckScan(ContestState& context)
 
 void CheckLoad(ContestState& context, int entryNo)
 {
-    LoadLogRecord(context, entryNo);
-    if (entryNo < 1 || entryNo > MaxEntrants) {
-        for (const QString& text : context.Contest.LogTexts)
-            Check(text.isEmpty());
-    }
+    const std::optional<LoadedEntrant> entrant = LoadEntrant(context, entryNo);
+    Check(!entrant || (entryNo >= 1 && entryNo <= MaxEntrants && entrant->TotalPoints != ResultRecord::Unused));
 }
 
 void CheckRanking(ContestState& context, const QByteArray& log)

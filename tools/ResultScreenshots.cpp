@@ -79,14 +79,15 @@ void ShootLog(ContestState& context)
     MeasurementLogWindow log(context);
     log.show();
     Shoot(QStringLiteral("5-measurement-log"));
-    log.CmdJ_Click();
+    log.ToggleOrder();
     Shoot(QStringLiteral("6-measurement-log-by-rank"));
     QTimer::singleShot(0, [] {
         Shoot(QStringLiteral("7-export-dialog"));
         if (QWidget* dialog = QApplication::activeModalWidget())
             dialog->close();
     });
-    ChooseExportFile(&log, context.Folder.Path());
+    ChooseExportFile(&log, {QStringLiteral("テキストファイルの保存"), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(TXT) (*.TXT *.txt)")},
+                     context.Folder.Path());
     log.close();
 }
 

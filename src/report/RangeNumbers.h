@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-// Numbers typed into the range boxes and read from display texts.
+// Numbers typed into the range boxes.
 
 // The entry number a range box holds: its leading number rounded to an
 // integer, halves to the even neighbour. Nothing when it lies outside 16 bits.

@@ -1,7 +1,6 @@
 #include "report/ScoreSheetLayout.h"
 
 #include "platform/DisplayFormat.h"
-#include "report/RangeNumbers.h"
 
 #include <cmath>
 
@@ -29,9 +28,9 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
         gothic(480, QStringLiteral("エントリー№ ： ") + FormatNumber(sheet.EntryNo)),
         gothic(560, QStringLiteral("発声時刻     ： ") + sheet.MeasuredAt),
         gothic(640, QStringLiteral("測定時間     ： ") + Cell4(sheet.MeasureSeconds) + QStringLiteral(" 秒")),
-        gothic(720, QStringLiteral("成    績     ： ") + Cell4(LeadingNumber(sheet.TotalPoints)) + QStringLiteral(" 点")),
-        gothic(800, QStringLiteral("最 大 値     ： ") + Cell4(LeadingNumber(sheet.MaxPoints)) + QStringLiteral(" 点")),
-        gothic(880, QStringLiteral("積 算 値     ： ") + Cell4(LeadingNumber(sheet.IntegPoints)) + QStringLiteral(" 点")),
+        gothic(720, QStringLiteral("成    績     ： ") + Cell4(sheet.TotalPoints) + QStringLiteral(" 点")),
+        gothic(800, QStringLiteral("最 大 値     ： ") + Cell4(sheet.MaxPoints) + QStringLiteral(" 点")),
+        gothic(880, QStringLiteral("積 算 値     ： ") + Cell4(sheet.IntegPoints) + QStringLiteral(" 点")),
         note(1000, QStringLiteral("※　最大値と積算値は１０００点満点中の点数です。成績は最大値＋積算値の合計です。")),
         note(1040, QStringLiteral("※　最大値について　例えば計測時間中に10000回音量をスキャンしたとすれば､上位10%､"
                                   "音の大きい順に1000回分のデータの合計です。")),

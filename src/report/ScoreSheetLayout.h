@@ -12,7 +12,7 @@ constexpr int PageWidth = 2100;
 constexpr int PageHeight = 2970;
 constexpr int GraphTopOfSheet = 1450;
 
-// One entrant's sheet. The texts are those of the entrant's log record.
+// One entrant's sheet: the entrant's log record and the settings in force.
 struct ScoreSheet {
     int EntryNo = 0;
     QString Title;
@@ -20,9 +20,9 @@ struct ScoreSheet {
     // time axis of the graph.
     int MeasureSeconds = 0;
     QString MeasuredAt;
-    QString TotalPoints;
-    QString MaxPoints;
-    QString IntegPoints;
+    int TotalPoints = 0;
+    int MaxPoints = 0;
+    int IntegPoints = 0;
     int Quality = 0;
     int NoiseCutLevel = 0;
     // Signed sample levels of the recording (8-bit samples less 128).

@@ -184,7 +184,10 @@ void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
     QPrinter otherPrinter(QPrinter::HighResolution);
     QPrinter& printer = name == Printer.printerName() ? Printer : otherPrinter;
     if (UsePrinter(printer, name)) {
-        PrintSheet(printer, LoadSheet(entryNo));
+        // A record that cannot be loaded has been reported; no sheet shows
+        // another entrant's scores under its number.
+        if (const std::optional<ScoreSheet> sheet = LoadSheet(entryNo))
+            PrintSheet(printer, *sheet);
     } else {
         const QString missing = name.isEmpty() ? PrinterMissing : PrinterMissing + QStringLiteral("(%1)").arg(name);
         Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
@@ -193,21 +196,22 @@ void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
         SaveReportSettings(Context, name);
 }
 
-ScoreSheet ScoreSheetOutput::LoadSheet(int entryNo)
+std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
 {
-    LoadLogRecord(Context, entryNo);
-    const ContestValues& contest = Context.Contest;
+    const std::optional<LoadedEntrant> entrant = LoadEntrant(Context, entryNo);
+    if (!entrant)
+        return std::nullopt;
     ScoreSheet sheet;
     sheet.EntryNo = entryNo;
     sheet.Title = Context.Settings.Screen.BandText[0];
     sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
-    sheet.MeasuredAt = contest.LogTexts[10];
-    sheet.TotalPoints = contest.LogTexts[2];
-    sheet.MaxPoints = contest.LogTexts[3];
-    sheet.IntegPoints = contest.LogTexts[5];
-    sheet.Quality = contest.LogQuality;
-    sheet.NoiseCutLevel = contest.LogNoiseCutLevel;
-    sheet.Levels = contest.LogQuality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    sheet.MeasuredAt = entrant->MeasuredAt;
+    sheet.TotalPoints = entrant->TotalPoints;
+    sheet.MaxPoints = entrant->MaxPoints;
+    sheet.IntegPoints = entrant->IntegPoints;
+    sheet.Quality = entrant->Quality;
+    sheet.NoiseCutLevel = entrant->NoiseCutLevel;
+    sheet.Levels = entrant->Quality == 0 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
     return sheet;
 }
 
@@ -398,7 +402,12 @@ RunEnd ScoreSheetOutput::RunRange(Target target)
 
 SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 {
-    const ScoreSheet sheet = LoadSheet(entryNo);
+    // A record that cannot be loaded has been reported, and ends the run as
+    // a failed sheet: no sheet shows another entrant's scores under its number.
+    const std::optional<ScoreSheet> loaded = LoadSheet(entryNo);
+    if (!loaded)
+        return SheetOutcome::Failed;
+    const ScoreSheet& sheet = *loaded;
     switch (target) {
     case Target::Printer:
         return PrintSheet(Printer, sheet) ? SheetOutcome::Output : SheetOutcome::Failed;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
+#include <optional>
 #include <functional>
 #include <memory>
 
@@ -54,7 +55,8 @@ private:
     void Prepare();
     QString RememberedPrinter();
     void PrintAfterMeasurement(int entryNo);
-    ScoreSheet LoadSheet(int entryNo);
+    // Nothing when the entrant's record cannot be loaded (reported).
+    std::optional<ScoreSheet> LoadSheet(int entryNo);
     bool UsePrinter(QPrinter& printer, const QString& name);
     bool PrintSheet(QPrinter& printer, const ScoreSheet& sheet);
     void TakeStartAsEnd();

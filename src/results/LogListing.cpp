@@ -45,11 +45,11 @@ QByteArray LogExportText(std::span<const ResultRecord> records)
     return text;
 }
 
-std::optional<QString> ExportFileName(const QString& chosen)
+std::optional<QString> ExportFileName(const QString& chosen, const QString& extension)
 {
-    const QString extension = QStringLiteral(".TXT");
-    const QString name = chosen.right(4).toUpper() == extension ? chosen : chosen + extension;
-    if (QFileInfo(name).fileName().toUpper() == extension)
+    const bool ends = chosen.endsWith(extension, Qt::CaseInsensitive);
+    const QString name = ends ? chosen : chosen + extension;
+    if (QFileInfo(name).fileName().compare(extension, Qt::CaseInsensitive) == 0)
         return std::nullopt;
     return name;
 }

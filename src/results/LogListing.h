@@ -19,7 +19,7 @@ QString LogFileRow(const ResultRecord& record);
 // The export file: one row per entrant, each ended by CR LF, in code page 932.
 QByteArray LogExportText(std::span<const ResultRecord> records);
 
-// The name the export is written to: ".TXT" is appended unless the name
-// already ends in it in any letter case. Nothing when no name was given
-// (the file name part is just the extension).
-std::optional<QString> ExportFileName(const QString& chosen);
+// The name an export is written to: `extension` (".TXT", ".csv") is appended
+// unless the name already ends in it in any letter case. Nothing when no name
+// was given (the file name part is just the extension).
+std::optional<QString> ExportFileName(const QString& chosen, const QString& extension);

@@ -2,6 +2,7 @@
 
 #include "measure/RecordingFile.h"
 
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -74,15 +75,25 @@ QString TimeLabel(int label, int measureSeconds)
     return QString::number(label * measureSeconds / 10.0, 'f', 1);
 }
 
-std::optional<RecordingLevels> ReadRecordingLevels(const QString& path, int quality)
+std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, int quality, int32_t recordedSamples)
 {
-    const SampleWidth width = quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
+    if (quality < 0 || quality > 2)
+        return std::nullopt;
+    const RecordingFormat format = RecordingFormatOf(quality);
+    const SampleWidth width = format.BitsPerSample == 8 ? SampleWidth::Bits8 : SampleWidth::Bits16;
     // The sample count of 16-bit data is its byte count halved, halves to
     // even: one odd byte more than twice the limit still fits.
-    const std::optional<QByteArray> data = ReadRecordingData(path, width == SampleWidth::Bits8 ? MaxBytes8 : 2 * MaxSamples16 + 1);
-    if (!data)
+    const qint64 maxBytes = RecordingHeaderSize + (width == SampleWidth::Bits8 ? MaxBytes8 : 2 * MaxSamples16 + 1);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
         return std::nullopt;
-    return RecordingLevels{SampleLevels(*data, width), width};
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size() || !HasRecordingHeader(bytes, format.SampleRate, format.BitsPerSample))
+        return std::nullopt;
+    const QByteArray data = bytes.mid(RecordingHeaderSize);
+    if (data.isEmpty() && recordedSamples > 0)
+        return std::nullopt;
+    return RecordingLevels{SampleLevels(data, width), width};
 }
 
 void DrawGraphFrame(QPainter& painter, QSize size, const GraphLook& look)

@@ -46,11 +46,14 @@ struct RecordingLevels {
     SampleWidth Width = SampleWidth::Bits8;
 };
 
-// The samples of the recording at `path`, 8-bit when `quality` is 0 and
-// 16-bit otherwise; the 46-byte header is skipped unread. Nothing when the
-// file cannot be read or holds more than 250000 8-bit or 3000000 16-bit
-// samples.
-std::optional<RecordingLevels> ReadRecordingLevels(const QString& path, int quality);
+// The samples of an entrant's recording at `path`, made at the recording
+// `quality` (0 to 2) of its record that counted `recordedSamples`. Nothing
+// when the file cannot be read, holds more than 250000 8-bit or 3000000
+// 16-bit samples, or is not the recording its record describes: its header
+// is not the one this program writes for that quality and length, or it
+// holds no sample although the record counted some. Samples read under
+// another quality would be drawn as full-scale noise.
+std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, int quality, int32_t recordedSamples);
 
 // The steps of the picture on a painter over a window of `size`, each in
 // graph units: the background with the frame and the noise lines; the

@@ -1,6 +1,6 @@
 #include "results/MeasurementLogWindow.h"
 
-#include "platform/AtomicFile.h"
+#include "results/CsvExport.h"
 #include "results/LogListing.h"
 #include "store/ContestOperations.h"
 #include "store/ContestState.h"
@@ -8,10 +8,12 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -22,24 +24,33 @@ const QString ByRankCaption = QStringLiteral("順位順(&J)");
 const QString ByEntryCaption = QStringLiteral("発声順(&J)");
 constexpr int VisibleRows = 20;
 
-QPushButton* MakeButton(const QString& caption, const QString& tip, QWidget* parent)
+QPushButton* MakeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
     button->setToolTip(tip);
     button->setAutoDefault(false);
     return button;
 }
 
+// Replaces the file whole, keeping the permissions of one that was there: an
+// operator's private file stays private.
+bool WriteExportFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-std::optional<QString> ChooseExportFile(QWidget* parent, const QString& start)
+}
+
+std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& text, const QString& start)
 {
-    QFileDialog dialog(parent, QStringLiteral("テキストファイルの保存"), start);
+    QFileDialog dialog(parent, text.Title, start);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite |
                       QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(TXT) (*.TXT *.txt)"));
+    dialog.setNameFilter(text.Filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -51,33 +62,39 @@ MeasurementLogWindow::MeasurementLogWindow(ContestState& context, QWidget* paren
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont fixed(QStringLiteral("ＭＳ ゴシック"));
     fixed.setPointSize(10);
-    Label2 = new QLabel(
+    columnHeader = new QLabel(
         QStringLiteral("  No     順位　 総合得点　  高音（点数/数値）   　積算（点数/数値)     発声時刻"), this);
-    Label2->setFont(fixed);
-    List1 = new QListWidget(this);
-    List1->setFont(fixed);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    columnHeader->setObjectName(QStringLiteral("columnHeader"));
+    columnHeader->setFont(fixed);
+    entrantList = new QListWidget(this);
+    entrantList->setObjectName(QStringLiteral("entrantList"));
+    entrantList->setFont(fixed);
+    entrantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    entrantList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const QFontMetrics metrics(fixed);
     const QString widestRow(79, QLatin1Char('0'));
-    List1->setFixedSize(metrics.horizontalAdvance(widestRow) + List1->verticalScrollBar()->sizeHint().width() +
-                            2 * List1->frameWidth() + 8,
-                        metrics.lineSpacing() * VisibleRows + 2 * List1->frameWidth());
+    entrantList->setFixedSize(metrics.horizontalAdvance(widestRow) + entrantList->verticalScrollBar()->sizeHint().width() +
+                                  2 * entrantList->frameWidth() + 8,
+                              metrics.lineSpacing() * VisibleRows + 2 * entrantList->frameWidth());
 
-    CmdJ = MakeButton(ByRankCaption, QStringLiteral("順位順または発声順に表示します。"), this);
-    CmdTXT = MakeButton(QStringLiteral("テキスト(&T)"), QStringLiteral("作成したデータをテキストファイルに保存します。"), this);
-    CmdUpd = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"), this);
-    connect(CmdJ, &QPushButton::clicked, this, [this] { CmdJ_Click(); });
-    connect(CmdTXT, &QPushButton::clicked, this, [this] { CmdTXT_Click(); });
-    connect(CmdUpd, &QPushButton::clicked, this, [this] { CmdUpd_Click(); });
+    orderButton = MakeButton(QStringLiteral("orderButton"), ByRankCaption, QStringLiteral("順位順または発声順に表示します。"), this);
+    textExportButton = MakeButton(QStringLiteral("textExportButton"), QStringLiteral("テキスト(&T)"),
+                                  QStringLiteral("作成したデータをテキストファイルに保存します。"), this);
+    csvExportButton = MakeButton(QStringLiteral("csvExportButton"), QStringLiteral("CSV(&V)"),
+                                 QStringLiteral("表計算ソフトで開けるCSVファイルに保存します。"), this);
+    registerButton = MakeButton(QStringLiteral("registerButton"), QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"), this);
+    connect(orderButton, &QPushButton::clicked, this, [this] { ToggleOrder(); });
+    connect(textExportButton, &QPushButton::clicked, this, [this] { ExportText(); });
+    connect(csvExportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });
+    connect(registerButton, &QPushButton::clicked, this, [this] { RegisterSettings(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {CmdJ, CmdTXT, CmdUpd})
+    for (QPushButton* button : {orderButton, textExportButton, csvExportButton, registerButton})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label2);
-    layout->addWidget(List1);
+    layout->addWidget(columnHeader);
+    layout->addWidget(entrantList);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -94,14 +111,16 @@ void MeasurementLogWindow::Form_Load()
     LoadMicSettings(Context);
     Fill(RankAndListEntrants(Context, EntrantOrder::ByEntry));
     SortByRank = false;
-    CmdJ->setText(ByRankCaption);
+    orderButton->setText(ByRankCaption);
 }
 
-void MeasurementLogWindow::Fill(const std::vector<ResultRecord>& records)
+// A log that cannot be read has been named to the operator; the list stays
+// empty rather than passing for a contest without entrants.
+void MeasurementLogWindow::Fill(const std::optional<std::vector<ResultRecord>>& records)
 {
-    List1->clear();
-    for (const ResultRecord& record : records)
-        List1->addItem(LogListRow(record));
+    entrantList->clear();
+    for (const ResultRecord& record : records.value_or(std::vector<ResultRecord>()))
+        entrantList->addItem(LogListRow(record));
 }
 
 void MeasurementLogWindow::ListByEntry()
@@ -114,63 +133,75 @@ void MeasurementLogWindow::ListByRank()
     Fill(ListEntrants(Context, EntrantOrder::ByRank));
 }
 
-void MeasurementLogWindow::CmdJ_Click()
+void MeasurementLogWindow::ToggleOrder()
 {
     SortByRank = !SortByRank;
-    CmdJ->setText(SortByRank ? ByEntryCaption : ByRankCaption);
+    orderButton->setText(SortByRank ? ByEntryCaption : ByRankCaption);
     if (SortByRank)
         ListByRank();
     else
         ListByEntry();
 }
 
-void MeasurementLogWindow::CmdTXT_Click()
+void MeasurementLogWindow::ExportText()
 {
-    if (Context.Messages.Show(QStringLiteral("テキストファイルに保存しますか？"), QString(), MessageIcon::Information,
-                              MessageButtons::YesNo) != MessageAnswer::Yes)
+    Export({TextFormat, QStringLiteral("テキストファイルに保存しますか？"),
+            {QStringLiteral("テキストファイルの保存"), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(TXT) (*.TXT *.txt)")}, QStringLiteral(".TXT"),
+            LogExportText});
+}
+
+void MeasurementLogWindow::ExportCsv()
+{
+    Export({CsvFormat, QStringLiteral("CSVファイルに保存しますか？"),
+            {QStringLiteral("CSVファイルの保存"), QStringLiteral("CSVファイル (*.csv)")}, QStringLiteral(".csv"), LogCsvText});
+}
+
+// The export reads its file again rather than copying the list, in the order
+// the list shows.
+void MeasurementLogWindow::Export(const ExportKind& kind)
+{
+    if (Context.Messages.Show(kind.Question, QString(), MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (List1->count() == 0) {
+    const std::optional<std::vector<ResultRecord>> records =
+        ListEntrants(Context, SortByRank ? EntrantOrder::ByRank : EntrantOrder::ByEntry);
+    if (!records)
+        return;
+    if (records->empty()) {
         Context.Messages.Inform(QStringLiteral("データがありません！"), MessageIcon::None);
         return;
     }
-    const std::optional<QString> chosen = CommonDialog1(this, ExportFile.isEmpty() ? Context.Folder.Path() : ExportFile);
+    QString& lastFile = LastExportFile[kind.Format];
+    const std::optional<QString> chosen = SaveDialog(this, kind.Dialog, lastFile.isEmpty() ? Context.Folder.Path() : lastFile);
     // The settings files are found in the program folder, whatever the dialog did.
     QDir::setCurrent(Context.Folder.Path());
     if (!chosen)
         return;
-    const std::optional<QString> name = ExportFileName(*chosen);
+    const std::optional<QString> name = ExportFileName(*chosen, kind.Extension);
     if (!name) {
         Context.Messages.Inform(QStringLiteral("ﾌｧｨﾙ名がありません！"), MessageIcon::None);
         return;
     }
-    ExportFile = *name;
-    if (SortByRank)
-        ExportByRank();
-    else
-        ExportByEntry();
-}
-
-void MeasurementLogWindow::ExportByEntry()
-{
-    Export(ListEntrants(Context, EntrantOrder::ByEntry));
-}
-
-void MeasurementLogWindow::ExportByRank()
-{
-    Export(ListEntrants(Context, EntrantOrder::ByRank));
-}
-
-void MeasurementLogWindow::Export(const std::vector<ResultRecord>& records)
-{
-    if (!WriteFileAtomically(ExportFile, LogExportText(records))) {
-        Context.Messages.Inform(QStringLiteral("テキストファイルを作成できません！\n%1").arg(QDir::toNativeSeparators(ExportFile)),
+    if (!MayReplace(*name))
+        return;
+    lastFile = *name;
+    if (!WriteExportFile(*name, kind.Content(*records))) {
+        Context.Messages.Inform(QStringLiteral("テキストファイルを作成できません！\n%1").arg(QDir::toNativeSeparators(*name)),
                                 MessageIcon::Error);
         return;
     }
     Context.Messages.Inform(QStringLiteral("作成しました!"), MessageIcon::None);
 }
 
-void MeasurementLogWindow::CmdUpd_Click()
+// Asked once the name has its extension: the dialog saw the name without it.
+bool MeasurementLogWindow::MayReplace(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return Context.Messages.Show(QStringLiteral("%1 は既に存在します。\n置き換えますか？").arg(QDir::toNativeSeparators(path)),
+                                 QStringLiteral("確認"), MessageIcon::Warning, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void MeasurementLogWindow::RegisterSettings()
 {
     if (Context.Messages.Show(QStringLiteral("設定を登録しますか？"), QStringLiteral("確認"), MessageIcon::Information,
                               MessageButtons::YesNo) != MessageAnswer::Yes)

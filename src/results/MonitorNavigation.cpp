@@ -53,9 +53,14 @@ MonitorAction MonitorClickAction(Qt::MouseButton button, QPointF point, bool aft
     }
 }
 
+QString MonitorEntryLine(int entryNo)
+{
+    return QStringLiteral("エントリー№ : ") + QString::number(entryNo);
+}
+
 QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints)
 {
-    return QStringLiteral("エントリー№ : ") + QString::number(entryNo) + QStringLiteral("  成績 ：") +
+    return MonitorEntryLine(entryNo) + QStringLiteral("  成績 ：") +
            NumberCell(totalPoints, 4) + QStringLiteral(" 点 / 2000点") + QStringLiteral("   最大値 ：") +
            NumberCell(maxPoints, 4) + QStringLiteral(" 点") + QStringLiteral("   積算値：") + NumberCell(integPoints, 4) +
            QStringLiteral(" 点");

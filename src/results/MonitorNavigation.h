@@ -32,3 +32,6 @@ bool InStepArea(QPointF point);
 // "エントリー№ : 12  成績 ：1234 点 / 2000点   最大値 ： 678 点   積算値： 556 点".
 QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints);
 
+// "エントリー№ : 9" alone, for an entrant whose record cannot be loaded.
+QString MonitorEntryLine(int entryNo);
+

@@ -49,15 +49,18 @@ RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : QDialog(par
     setAutoFillBackground(true);
     for (int i = 0; i < BoardRows; ++i) {
         auto* row = new ClickLabel(this);
-        row->MouseDown = [this, i](Qt::MouseButton button) { HYOX1_MouseDown(i, button); };
-        HYOX1[static_cast<size_t>(i)] = row;
+        row->setObjectName(QStringLiteral("rankRow%1").arg(i));
+        row->MouseDown = [this, i](Qt::MouseButton button) { RowMouseDown(i, button); };
+        rankRows[static_cast<size_t>(i)] = row;
     }
     // The indicator takes no clicks, and keeps them from the board.
-    LB1 = new ClickLabel(this);
-    LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LmtTM = new QTimer(this);
-    LmtTM->setInterval(1000);
-    connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
+    pageIndicator = new ClickLabel(this);
+    pageIndicator->setObjectName(QStringLiteral("pageIndicator"));
+    pageIndicator->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    idleTimer = new QTimer(this);
+    idleTimer->setObjectName(QStringLiteral("idleTimer"));
+    idleTimer->setInterval(1000);
+    connect(idleTimer, &QTimer::timeout, this, [this] { CountIdleSecond(); });
 }
 
 void RankingBoard::showEvent(QShowEvent* event)
@@ -77,16 +80,16 @@ void RankingBoard::Form_Load()
     Ranking = RankAndListEntrants(Context, EntrantOrder::ByRank);
     PageCount();
     BoardLayout();
-    CurrentPage = 1;
-    PageLoad(CurrentPage);
+    Page = 1;
+    PageLoad(Page);
     PageShow();
-    IdleSeconds = 0;
-    LmtTM->start();
+    Idle = 0;
+    idleTimer->start();
 }
 
 void RankingBoard::PageCount()
 {
-    LastPage = LastBoardPage(static_cast<int>(Ranking.size()));
+    Last = LastBoardPage(Ranking ? static_cast<int>(Ranking->size()) : 0);
 }
 
 void RankingBoard::BoardLayout()
@@ -102,7 +105,7 @@ void RankingBoard::BoardLayout()
     rowFont.setUnderline(true);
     rowFont.setPointSizeF(std::max(height * TwipsPerPixel / 10 / 30, 1.0));
     for (int i = 0; i < BoardRows; ++i) {
-        ClickLabel* row = HYOX1[static_cast<size_t>(i)];
+        ClickLabel* row = rankRows[static_cast<size_t>(i)];
         SetTextColour(row, colours.ResultForeColor);
         row->setFont(rowFont);
         row->setGeometry(width / 10, (i + 1) * height / 12, width * 18 / 20, height / 12);
@@ -110,29 +113,29 @@ void RankingBoard::BoardLayout()
     QFont indicatorFont(QStringLiteral("ＭＳ Ｐゴシック"));
     indicatorFont.setBold(true);
     indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
-    LB1->setFont(indicatorFont);
-    SetTextColour(LB1, colours.ResultForeColor);
+    pageIndicator->setFont(indicatorFont);
+    SetTextColour(pageIndicator, colours.ResultForeColor);
 }
 
 void RankingBoard::PageLoad(int page)
 {
-    RowTexts = BoardPageRows(Ranking, page);
+    RowTexts = Ranking ? BoardPageRows(*Ranking, page) : std::array<QString, BoardRows>();
 }
 
 void RankingBoard::PageShow()
 {
     for (int a = 0; a < BoardRows; ++a) {
-        ClickLabel* row = HYOX1[static_cast<size_t>(a)];
-        row->setText(BoardLabelText(CurrentPage, a, RowTexts[static_cast<size_t>(a)]));
+        ClickLabel* row = rankRows[static_cast<size_t>(a)];
+        row->setText(BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]));
         row->resize(row->sizeHint());
     }
-    LB1->setText(BoardIndicatorText(CurrentPage));
-    const QSize indicator = LB1->sizeHint();
-    LB1->setGeometry(width() - indicator.width(), static_cast<int>(height() - indicator.height() * 1.2), indicator.width(),
+    pageIndicator->setText(BoardIndicatorText(Page));
+    const QSize indicator = pageIndicator->sizeHint();
+    pageIndicator->setGeometry(width() - indicator.width(), static_cast<int>(height() - indicator.height() * 1.2), indicator.width(),
                      indicator.height());
     // All rows start where the first one, centred, starts.
-    const int left = (width() - HYOX1[0]->width()) / 2;
-    for (ClickLabel* row : HYOX1)
+    const int left = (width() - rankRows[0]->width()) / 2;
+    for (ClickLabel* row : rankRows)
         row->move(left, row->y());
 }
 
@@ -144,27 +147,27 @@ void RankingBoard::Form_KeyPress(int keyAscii)
 
 void RankingBoard::Form_MouseDown(Qt::MouseButton button)
 {
-    const std::optional<int> page = BoardPageAfterClick(button, CurrentPage, LastPage);
+    const std::optional<int> page = BoardPageAfterClick(button, Page, Last);
     if (!page) {
         close();
         return;
     }
-    if (*page == CurrentPage)
+    if (*page == Page)
         return;
-    CurrentPage = *page;
-    PageLoad(CurrentPage);
+    Page = *page;
+    PageLoad(Page);
     PageShow();
 }
 
-void RankingBoard::HYOX1_MouseDown(int, Qt::MouseButton button)
+void RankingBoard::RowMouseDown(int, Qt::MouseButton button)
 {
     Form_MouseDown(button);
 }
 
-void RankingBoard::LmtTM_Timer()
+void RankingBoard::CountIdleSecond()
 {
-    ++IdleSeconds;
-    if (IdleSeconds > BoardOpenSeconds)
+    ++Idle;
+    if (Idle > BoardOpenSeconds)
         close();
 }
 
@@ -180,6 +183,6 @@ void RankingBoard::mousePressEvent(QMouseEvent* event)
 
 void RankingBoard::done(int result)
 {
-    LmtTM->stop();
+    idleTimer->stop();
     QDialog::done(result);
 }

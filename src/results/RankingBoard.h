@@ -1,9 +1,11 @@
 #pragma once
 
+#include "results/RankingPages.h"
 #include "store/ResultRecord.h"
 
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <vector>
 
 class ContestState;
@@ -25,17 +27,13 @@ public:
     // A key that produces a character (`keyAscii` not 0).
     void Form_KeyPress(int keyAscii);
     void Form_MouseDown(Qt::MouseButton button);
-    void HYOX1_MouseDown(int index, Qt::MouseButton button);
-    void LmtTM_Timer();
+    void RowMouseDown(int row, Qt::MouseButton button);
+    // Every second: the board closes itself once its time is up.
+    void CountIdleSecond();
 
-    std::array<ClickLabel*, 10> HYOX1{};
-    ClickLabel* LB1 = nullptr;
-    QTimer* LmtTM = nullptr;
-
-    int CurrentPage = 1;
-    int LastPage = 1;
-    int IdleSeconds = 0;
-    std::array<QString, 10> RowTexts;
+    int CurrentPage() const { return Page; }
+    int LastPage() const { return Last; }
+    int IdleSeconds() const { return Idle; }
 
 protected:
     void done(int result) override;
@@ -45,6 +43,16 @@ protected:
 
 private:
     ContestState& Context;
-    // The ranking file as the pass at opening wrote it, in rank order.
-    std::vector<ResultRecord> Ranking;
+    // Rows "rankRow0" to "rankRow9".
+    std::array<ClickLabel*, BoardRows> rankRows{};
+    ClickLabel* pageIndicator = nullptr;
+    QTimer* idleTimer = nullptr;
+
+    int Page = 1;
+    int Last = 1;
+    int Idle = 0;
+    std::array<QString, BoardRows> RowTexts;
+    // The ranking file as the pass at opening wrote it, in rank order;
+    // nothing when the log cannot be read (the operator has been told).
+    std::optional<std::vector<ResultRecord>> Ranking;
 };

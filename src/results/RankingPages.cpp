@@ -39,7 +39,8 @@ QString BoardLabelText(int page, int row, const QString& rowText)
     if (rowText.isEmpty())
         return {};
     const int rank = (page - 1) * BoardRows + row + 1;
-    return NumberCell(rank, 3) + QStringLiteral("位") + QString(14, QLatin1Char(' ')) + rowText;
+    const int lastRankOfPage = page * BoardRows;
+    return NumberCell(rank, lastRankOfPage > 999 ? 4 : 3) + QStringLiteral("位") + QString(14, QLatin1Char(' ')) + rowText;
 }
 
 QString BoardIndicatorText(int page)

@@ -25,7 +25,9 @@ QString BoardRowText(const ResultRecord& record);
 std::array<QString, BoardRows> BoardPageRows(std::span<const ResultRecord> ranking, int page);
 
 // The text of row `row` (0 to 9) of `page`: the rank in three characters,
-// "位", fourteen blanks and the row text; empty when the row text is.
+// "位", fourteen blanks and the row text; empty when the row text is. On a
+// page that reaches rank 1000 every rank takes four characters, so that
+// four-digit ranks show whole and the columns of the page stay aligned.
 QString BoardLabelText(int page, int row, const QString& rowText);
 
 // "␣1␣-␣10␣表示中" for page 1.

@@ -48,17 +48,21 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(p
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　測定結果"));
     setAutoFillBackground(true);
-    LBX = new ClickLabel(this);
-    LBX->setAlignment(Qt::AlignCenter);
-    LBX->MouseDown = [this](Qt::MouseButton) { LBX_MouseDown(); };
+    scoreLabel = new ClickLabel(this);
+    scoreLabel->setObjectName(QStringLiteral("scoreLabel"));
+    scoreLabel->setAlignment(Qt::AlignCenter);
+    scoreLabel->MouseDown = [this](Qt::MouseButton) { ScoreMouseDown(); };
     // The rank label does not react, and keeps its clicks from the window.
-    LB1 = new ClickLabel(this);
-    LB1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    BKTMR = new QTimer(this);
-    connect(BKTMR, &QTimer::timeout, this, [this] { BKTMR_Timer(); });
-    LmtTM = new QTimer(this);
-    LmtTM->setInterval(1000);
-    connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
+    rankLabel = new ClickLabel(this);
+    rankLabel->setObjectName(QStringLiteral("rankLabel"));
+    rankLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    blinkTimer = new QTimer(this);
+    blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
+    connect(blinkTimer, &QTimer::timeout, this, [this] { BlinkTick(); });
+    secondTimer = new QTimer(this);
+    secondTimer->setObjectName(QStringLiteral("secondTimer"));
+    secondTimer->setInterval(1000);
+    connect(secondTimer, &QTimer::timeout, this, [this] { CountSecond(); });
 }
 
 void ResultDisplay::showEvent(QShowEvent* event)
@@ -78,13 +82,13 @@ void ResultDisplay::Form_Load()
     ScreenHeight = screen->geometry().height();
     setGeometry(screen->geometry());
     unsetCursor();
-    LBX->unsetCursor();
-    JuniCall();
+    scoreLabel->unsetCursor();
+    RankEntrant();
     ResultLayout();
     Seconds = 0;
     BlinkPhase = 0;
-    BKTMR->stop();
-    LmtTM->start();
+    blinkTimer->stop();
+    secondTimer->start();
     if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
         StartRankEffects();
 }
@@ -94,16 +98,16 @@ void ResultDisplay::StartRankEffects()
     const EffectSettings& effect = Context.Settings.Effect;
     // An interval of 0 or less (a hand-edited file) means no blinking, not a
     // timer firing without pause.
-    if (effect.BlinkTopRanks && Rank <= effect.BlinkRankLimit && effect.BlinkInterval > 0) {
-        BKTMR->setInterval(effect.BlinkInterval * 10);
-        BKTMR->start();
+    if (effect.BlinkTopRanks && EntrantRank <= effect.BlinkRankLimit && effect.BlinkInterval > 0) {
+        blinkTimer->setInterval(effect.BlinkInterval * 10);
+        blinkTimer->start();
     }
-    SoundCall(RankSoundSlot(Rank, Context.Contest.EntryNo));
+    SoundCall(RankSoundSlot(EntrantRank, Context.Contest.EntryNo));
 }
 
-void ResultDisplay::JuniCall()
+void ResultDisplay::RankEntrant()
 {
-    Rank = RankMeasuredEntrant(Context);
+    EntrantRank = RankMeasuredEntrant(Context);
 }
 
 void ResultDisplay::ResultLayout()
@@ -121,40 +125,40 @@ void ResultDisplay::ResultLayout()
     };
     const int points = FitFontSize(20, 1000, 10, width, 0.8 * height, measure);
     const double scoreHeight = measure(points).height();
-    LBX->setFont(scoreFont);
-    LBX->setText(score);
-    SetTextColour(LBX, screen.ResultForeColor);
-    LBX->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
+    scoreLabel->setFont(scoreFont);
+    scoreLabel->setText(score);
+    SetTextColour(scoreLabel, screen.ResultForeColor);
+    scoreLabel->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
 
     QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
     rankFont.setBold(true);
     rankFont.setPointSize(std::max(static_cast<int>(height / 30), 1));
-    const QString rankText = RankLabelText(Rank, Context.Contest.EntryNo);
+    const QString rankText = RankLabelText(EntrantRank, Context.Contest.EntryNo);
     const QSizeF rankSize = QFontMetricsF(rankFont).size(0, rankText);
-    LB1->setFont(rankFont);
-    LB1->setText(rankText);
-    SetTextColour(LB1, screen.ResultForeColor);
-    LB1->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
+    rankLabel->setFont(rankFont);
+    rankLabel->setText(rankText);
+    SetTextColour(rankLabel, screen.ResultForeColor);
+    rankLabel->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
                          .toAlignedRect());
     SetBackColor(screen.ResultBackColor);
 }
 
 void ResultDisplay::SoundCall(int slot)
 {
-    PlaySlotOn(MM2, Context.Settings, slot);
+    PlaySlotOn(rankSound, Context.Settings, slot);
 }
 
-void ResultDisplay::BKTMR_Timer()
+void ResultDisplay::BlinkTick()
 {
     BlinkPhase = NextBlinkPhase(BlinkPhase);
     SetBackColor(Context.Settings.Effect.BlinkColor[static_cast<size_t>(BlinkPhase)]);
     if (Seconds >= BlinkSeconds) {
-        BKTMR->stop();
+        blinkTimer->stop();
         SetBackColor(Context.Settings.Screen.ResultBackColor);
     }
 }
 
-void ResultDisplay::LmtTM_Timer()
+void ResultDisplay::CountSecond()
 {
     ++Seconds;
     if (Seconds > ResultDisplaySeconds) {
@@ -164,7 +168,7 @@ void ResultDisplay::LmtTM_Timer()
     if (Seconds == 1) {
         const QCursor next = ProgramCursor(Context.Folder, QStringLiteral("next.ico"));
         setCursor(next);
-        LBX->setCursor(next);
+        scoreLabel->setCursor(next);
     }
 }
 
@@ -180,7 +184,7 @@ void ResultDisplay::Form_MouseDown()
         close();
 }
 
-void ResultDisplay::LBX_MouseDown()
+void ResultDisplay::ScoreMouseDown()
 {
     Form_MouseDown();
 }
@@ -202,16 +206,16 @@ void ResultDisplay::LogWrite()
 
 void ResultDisplay::done(int result)
 {
-    BKTMR->stop();
-    LmtTM->stop();
+    blinkTimer->stop();
+    secondTimer->stop();
     QDialog::done(result);
     Form_Unload();
 }
 
 void ResultDisplay::Form_Unload()
 {
-    if (Context.Settings.Basic.SoundOn && MM2.Mode() != MultimediaPlayer::ModeNotOpen)
-        MM2.Command(QStringLiteral("Close"));
+    if (Context.Settings.Basic.SoundOn && rankSound.Mode() != MultimediaPlayer::ModeNotOpen)
+        rankSound.Command(QStringLiteral("Close"));
     SavedEntryNo = Context.Contest.EntryNo;
     LogWrite();
     if (Context.Settings.Basic.PrintAtOnce && OpenScoreSheetOutput)

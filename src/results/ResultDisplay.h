@@ -20,29 +20,20 @@ public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
 
     void Form_Load();
-    void JuniCall();
+    void RankEntrant();
     void ResultLayout();
     void SoundCall(int slot);
     void LogWrite();
     void Form_KeyDown(int key);
     void Form_MouseDown();
-    void LBX_MouseDown();
-    void BKTMR_Timer();
-    void LmtTM_Timer();
+    void ScoreMouseDown();
+    // Each step of the blink and each second shown.
+    void BlinkTick();
+    void CountSecond();
     void Form_Unload();
 
-    ClickLabel* LBX = nullptr;
-    ClickLabel* LB1 = nullptr;
-    MultimediaPlayer MM2;
-    QTimer* BKTMR = nullptr;
-    QTimer* LmtTM = nullptr;
-
-    int Rank = 0;
-    int Seconds = 0;
-    int BlinkPhase = 0;
-    int SavedEntryNo = 0;
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
+    int Rank() const { return EntrantRank; }
+    const MultimediaPlayer& RankSoundPlayer() const { return rankSound; }
 
     // The score sheet output and the score monitor for the entrant just
     // stored, as the application wires them.
@@ -62,4 +53,16 @@ private:
     void StartRankEffects();
 
     ContestState& Context;
+    ClickLabel* scoreLabel = nullptr;
+    ClickLabel* rankLabel = nullptr;
+    MultimediaPlayer rankSound;
+    QTimer* blinkTimer = nullptr;
+    QTimer* secondTimer = nullptr;
+
+    int EntrantRank = 0;
+    int Seconds = 0;
+    int BlinkPhase = 0;
+    int SavedEntryNo = 0;
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "measure/RecordingFile.h"
 #include "results/MonitorNavigation.h"
+#include "store/ContestOperations.h"
 #include "store/ContestState.h"
 #include "store/ResultStore.h"
 #include "store/SettingsStore.h"
@@ -13,20 +14,28 @@
 #include <QPushButton>
 #include <QScreen>
 
+namespace {
+
+const QString CheckFolder = QStringLiteral("\nフォルダおよびファイルを確認してください！");
+
+}
+
 ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
     setMouseTracking(true);
-    LB1 = new QLabel(this);
+    infoLine = new QLabel(this);
+    infoLine->setObjectName(QStringLiteral("infoLine"));
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSize(12);
-    LB1->setFont(font);
-    LB1->move(0, 0);
-    CmdPlay = new QPushButton(QStringLiteral("再生(&P)"), this);
+    infoLine->setFont(font);
+    infoLine->move(0, 0);
+    playButton = new QPushButton(QStringLiteral("再生(&P)"), this);
+    playButton->setObjectName(QStringLiteral("playButton"));
     // The keys stay with the window: Space closes, the arrows step.
-    CmdPlay->setFocusPolicy(Qt::NoFocus);
-    connect(CmdPlay, &QPushButton::clicked, this, [this] { CmdPlay_Click(); });
+    playButton->setFocusPolicy(Qt::NoFocus);
+    connect(playButton, &QPushButton::clicked, this, [this] { PlayRecording(); });
 }
 
 void ScoreMonitor::showEvent(QShowEvent* event)
@@ -54,11 +63,13 @@ void ScoreMonitor::Form_Load()
     LoadBasicSettings(Context);
     LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
-    LastEntrant = firstFree ? *firstFree - 1 : 0;
-    CurrentEntrant = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, LastEntrant);
-    const QSize button = CmdPlay->sizeHint();
-    CmdPlay->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
-    CmdPlay->setEnabled(CurrentEntrant > 0);
+    if (!firstFree)
+        ReportUnreadableFile(Context, Context.LogPath());
+    Last = firstFree ? *firstFree - 1 : 0;
+    Current = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, Last);
+    const QSize button = playButton->sizeHint();
+    playButton->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
+    playButton->setEnabled(Current > 0);
     ShowEntrant();
 }
 
@@ -71,25 +82,23 @@ void ScoreMonitor::ShowEntrant()
         QPainter painter(&Picture);
         DrawGraphFrame(painter, size(), look);
     }
-    QPalette text = LB1->palette();
+    QPalette text = infoLine->palette();
     text.setColor(QPalette::WindowText, GraphDrawColour(look));
-    LB1->setPalette(text);
+    infoLine->setPalette(text);
     update();
 
+    // An entrant whose record cannot be loaded shows its number and nothing
+    // else: no scores, no recording read under a guessed quality.
     std::optional<RecordingLevels> recording;
-    if (CurrentEntrant > 0) {
-        LoadLogRecord(Context, CurrentEntrant);
-        ShowText();
-        recording = ReadRecordingLevels(Context.Folder.FilePath(RecordingFileName(CurrentEntrant)),
-                                        Context.Contest.LogQuality);
-        if (!recording)
-            Context.Messages.Inform(QStringLiteral("音声データが不正です。(%1)\nフォルダおよびファイルを確認してください！")
-                                        .arg(CurrentEntrant),
-                                    MessageIcon::Warning);
+    if (Current < 1) {
+        ShowText(MonitorTextLine(0, 0, 0, 0));
+    } else if (const std::optional<LoadedEntrant> entrant = LoadEntrant(Context, Current)) {
+        ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints));
+        recording = ReadRecording(*entrant);
     } else {
-        LB1->setText(MonitorTextLine(0, 0, 0, 0));
-        LB1->adjustSize();
+        ShowText(MonitorEntryLine(Current));
     }
+    HasSamples = recording && !recording->Levels.empty();
 
     QPainter painter(&Picture);
     DrawGraphScale(painter, size(), look);
@@ -98,18 +107,26 @@ void ScoreMonitor::ShowEntrant()
     update();
 }
 
-void ScoreMonitor::ShowText()
+std::optional<RecordingLevels> ScoreMonitor::ReadRecording(const LoadedEntrant& entrant)
 {
-    const std::array<QString, 11>& texts = Context.Contest.LogTexts;
-    LB1->setText(MonitorTextLine(CurrentEntrant, texts[2].toLongLong(), texts[3].toLongLong(), texts[5].toLongLong()));
-    LB1->adjustSize();
+    std::optional<RecordingLevels> recording = ReadEntrantRecording(
+        Context.Folder.FilePath(RecordingFileName(Current)), entrant.Quality, entrant.SampleCount);
+    if (!recording)
+        Context.Messages.Inform(QStringLiteral("音声データが不正です。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
+    return recording;
+}
+
+void ScoreMonitor::ShowText(const QString& text)
+{
+    infoLine->setText(text);
+    infoLine->adjustSize();
 }
 
 void ScoreMonitor::StepTo(int entrant)
 {
-    if (entrant == CurrentEntrant)
+    if (entrant == Current)
         return;
-    CurrentEntrant = entrant;
+    Current = entrant;
     ShowEntrant();
 }
 
@@ -120,10 +137,10 @@ void ScoreMonitor::Act(MonitorAction action)
         close();
         break;
     case MonitorAction::Next:
-        StepTo(StepEntrant(CurrentEntrant, 1, LastEntrant));
+        StepTo(StepEntrant(Current, 1, Last));
         break;
     case MonitorAction::Previous:
-        StepTo(StepEntrant(CurrentEntrant, -1, LastEntrant));
+        StepTo(StepEntrant(Current, -1, Last));
         break;
     case MonitorAction::Nothing:
         break;
@@ -150,24 +167,28 @@ void ScoreMonitor::Form_MouseMove(QPointF point)
     setCursor(InStepArea(GraphPoint(point)) ? Qt::ArrowCursor : Qt::CrossCursor);
 }
 
-void ScoreMonitor::CmdPlay_Click()
+void ScoreMonitor::PlayRecording()
 {
-    if (MM1.Mode() == MultimediaPlayer::ModePlaying) {
+    if (player.Mode() == MultimediaPlayer::ModePlaying) {
         StopPlaying();
         return;
     }
-    if (CurrentEntrant < 1)
+    if (Current < 1)
         return;
-    MM1.FileName = Context.Folder.FilePath(RecordingFileName(CurrentEntrant));
-    MM1.Command(QStringLiteral("Open"));
-    MM1.Command(QStringLiteral("Prev"));
-    MM1.Command(QStringLiteral("Play"));
+    if (HasSamples) {
+        player.FileName = Context.Folder.FilePath(RecordingFileName(Current));
+        player.Command(QStringLiteral("Open"));
+        player.Command(QStringLiteral("Prev"));
+        player.Command(QStringLiteral("Play"));
+    }
+    if (player.Mode() == MultimediaPlayer::ModeNotOpen)
+        Context.Messages.Inform(QStringLiteral("音声データを再生できません。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
 }
 
 void ScoreMonitor::StopPlaying()
 {
-    if (MM1.Mode() != MultimediaPlayer::ModeNotOpen)
-        MM1.Command(QStringLiteral("Close"));
+    if (player.Mode() != MultimediaPlayer::ModeNotOpen)
+        player.Command(QStringLiteral("Close"));
 }
 
 void ScoreMonitor::keyPressEvent(QKeyEvent* event)

@@ -9,6 +9,7 @@
 #include <QImage>
 
 class ContestState;
+struct LoadedEntrant;
 class QLabel;
 class QPushButton;
 
@@ -31,15 +32,12 @@ public:
     // `point` in pixels of the window.
     void Form_MouseDown(Qt::MouseButton button, QPointF point);
     void Form_MouseMove(QPointF point);
-    void CmdPlay_Click();
+    void PlayRecording();
 
-    QLabel* LB1 = nullptr;
-    QPushButton* CmdPlay = nullptr;
-    MultimediaPlayer MM1;
-
-    int LastEntrant = 0;
+    int LastEntrant() const { return Last; }
     // 0 when the log holds nobody.
-    int CurrentEntrant = 0;
+    int CurrentEntrant() const { return Current; }
+    const MultimediaPlayer& Player() const { return player; }
 
     // The picture of the entrant on view, drawn once per entrant.
     const QImage& Graph() const { return Picture; }
@@ -57,10 +55,19 @@ private:
     bool AfterMeasurement() const;
     void StepTo(int entrant);
     void Act(MonitorAction action);
-    void ShowText();
+    void ShowText(const QString& text);
+    std::optional<RecordingLevels> ReadRecording(const LoadedEntrant& entrant);
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;
 
     ContestState& Context;
+    QLabel* infoLine = nullptr;
+    QPushButton* playButton = nullptr;
+    MultimediaPlayer player;
+
+    int Last = 0;
+    int Current = 0;
+    // Whether the entrant on view has a recording with samples to play.
+    bool HasSamples = false;
     QImage Picture;
 };

@@ -3,6 +3,8 @@
 #include "store/ContestState.h"
 #include "store/ResultStore.h"
 
+#include <QDir>
+
 int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo)
 {
     const int16_t total = scoreTable[entryNo];
@@ -31,16 +33,30 @@ bool StoreMeasuredResult(ContestState& state)
     return true;
 }
 
-std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order)
+std::optional<std::vector<ResultRecord>> ListEntrants(ContestState& state, EntrantOrder order)
 {
     // A damaged log lists nobody, and the ranking derived from it neither.
-    if (!ScanLog(state))
-        return {};
-    return ReadEntrants(order == EntrantOrder::ByEntry ? state.LogPath() : state.RankingPath());
+    if (!ScanLog(state)) {
+        ReportUnreadableFile(state, state.LogPath());
+        return std::nullopt;
+    }
+    const QString path = order == EntrantOrder::ByEntry ? state.LogPath() : state.RankingPath();
+    std::optional<std::vector<ResultRecord>> entrants = ReadEntrants(path);
+    if (!entrants)
+        ReportUnreadableFile(state, path);
+    return entrants;
 }
 
-std::vector<ResultRecord> RankAndListEntrants(ContestState& state, EntrantOrder order)
+std::optional<std::vector<ResultRecord>> RankAndListEntrants(ContestState& state, EntrantOrder order)
 {
     RebuildRanking(state);
     return ListEntrants(state, order);
+}
+
+void ReportUnreadableFile(ContestState& state, const QString& path)
+{
+    state.Messages.Inform(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n"
+                                         "フォルダおよびファイルを確認してください！")
+                              .arg(QDir::toNativeSeparators(path)),
+                          MessageIcon::Error);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class ContestState;
@@ -28,10 +29,14 @@ bool StoreMeasuredResult(ContestState& state);
 // them, in rank order as the ranking file of the last ranking pass does.
 enum class EntrantOrder { ByEntry, ByRank };
 
-// The stored entrants in that order; none when the file cannot be read or
-// the log is damaged.
-std::vector<ResultRecord> ListEntrants(ContestState& state, EntrantOrder order);
+// The stored entrants in that order. Nothing when the log is damaged or a
+// file cannot be read; the operator has then been told which file.
+std::optional<std::vector<ResultRecord>> ListEntrants(ContestState& state, EntrantOrder order);
 
 // Ranks every stored entrant anew (ranking file and the ranks in the log),
 // then lists them in that order, each with its new rank.
-std::vector<ResultRecord> RankAndListEntrants(ContestState& state, EntrantOrder order);
+std::optional<std::vector<ResultRecord>> RankAndListEntrants(ContestState& state, EntrantOrder order);
+
+// Tells the operator that the contest file at `path` cannot be read or is
+// damaged, so that a damaged log never passes for an empty contest.
+void ReportUnreadableFile(ContestState& state, const QString& path);

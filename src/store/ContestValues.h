@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -12,11 +11,6 @@ struct ContestValues {
     // (index 0 unused).
     std::array<int16_t, MaxEntrants + 1> ScoreTable{};
     bool LogHasEntries = false;
-    // Display texts of the record last loaded, numbered 1 to 10 (index 0 unused).
-    std::array<QString, 11> LogTexts;
-    int16_t LogNoiseCutLevel = 0;
-    int16_t LogMeasureSeconds = 0;
-    int16_t LogQuality = 0;
     bool SetupRequest = false;
     bool SetupCompanion = false;
     // The number the next entrant gets, 1 to 3000 (3001 when the log is full).

@@ -143,7 +143,7 @@ void RebuildRanking(ContestState& context)
         WriteFileAtomically(context.LogPath(), *log);
 }
 
-void LoadLogRecord(ContestState& context, int entryNo)
+std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo)
 {
     // The range first: a number outside it would decode bytes outside the log.
     const bool inRange = entryNo >= 1 && entryNo <= MaxEntrants;
@@ -152,24 +152,23 @@ void LoadLogRecord(ContestState& context, int entryNo)
     const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
     if (!log || !remark) {
         context.Messages.Inform(QStringLiteral("データが不正です！(%1)").arg(entryNo), MessageIcon::Error);
-        return;
+        return std::nullopt;
     }
     if (record.IsUnused())
-        return;
-    std::array<QString, 11>& texts = context.Contest.LogTexts;
-    texts[1] = QString::number(record.EntryNo);
-    texts[2] = QString::number(record.TotalPoints);
-    texts[3] = QString::number(record.MaxPoints);
-    texts[4] = QString::number(record.MaxRaw);
-    texts[5] = QString::number(record.IntegPoints);
-    texts[6] = QString::number(record.IntegRaw);
-    texts[7] = QString::number(record.SampleCount);
-    texts[8] = *remark;
-    texts[9] = QString::number(record.Rank);
-    texts[10] = FormatDateTime(FromAutomationDate(record.MeasuredAt));
-    context.Contest.LogNoiseCutLevel = record.NoiseCutLevel;
-    context.Contest.LogMeasureSeconds = record.MeasureSeconds;
-    context.Contest.LogQuality = record.Quality;
+        return std::nullopt;
+    return LoadedEntrant{record.EntryNo,
+                         record.TotalPoints,
+                         record.MaxPoints,
+                         record.MaxRaw,
+                         record.IntegPoints,
+                         record.IntegRaw,
+                         record.SampleCount,
+                         *remark,
+                         record.Rank,
+                         FormatDateTime(FromAutomationDate(record.MeasuredAt)),
+                         record.NoiseCutLevel,
+                         record.MeasureSeconds,
+                         record.Quality};
 }
 
 bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result)
@@ -212,11 +211,11 @@ bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result
     return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
 }
 
-std::vector<ResultRecord> ReadEntrants(const QString& path)
+std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)
 {
     const auto file = ReadRecordFile(path);
     if (!file)
-        return {};
+        return std::nullopt;
     const QByteArray& bytes = file->first;
     const int entrants = CountEntrants(bytes);
     std::vector<ResultRecord> records;

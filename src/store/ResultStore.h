@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/LoadedEntrant.h"
 #include "store/MeasureResult.h"
 #include "store/ResultRecord.h"
 
@@ -27,9 +28,10 @@ std::optional<int16_t> ScanLog(ContestState& context);
 // and writes each entrant's rank into the log. Silent on failure.
 void RebuildRanking(ContestState& context);
 
-// Fills LogTexts and the three Log values from record `entryNo`; an unused
-// record changes nothing. "データが不正です！(n)" when the log cannot be read.
-void LoadLogRecord(ContestState& context, int entryNo);
+// The entrant stored as record `entryNo`. Nothing, without a word, for an
+// unused record; nothing and "データが不正です！(n)" when the log cannot be
+// read or the record's remark is not code page 932 text.
+std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo);
 
 // Writes the result of entry `entryNo` into the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
@@ -38,8 +40,8 @@ void LoadLogRecord(ContestState& context, int entryNo);
 bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result);
 
 // The records of the log or the ranking file at `path` from the first up to
-// the first unused one, at most 3000. A file that cannot be read gives none.
-std::vector<ResultRecord> ReadEntrants(const QString& path);
+// the first unused one, at most 3000. Nothing when the file cannot be read.
+std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path);
 
 // Rewrites all 3000 records as unused; "ﾛｸﾞのｸﾘｱができません！" on failure.
 bool ClearLog(ContestState& context);

@@ -244,14 +244,14 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     Entry("scoreMonitorEntry")->trigger();
     auto* monitor = dynamic_cast<ScoreMonitor*>(Menu->Windows.Existing(WindowName::EVHYO30));
     ASSERT_NE(monitor, nullptr);
-    EXPECT_EQ(monitor->CurrentEntrant, 1);
+    EXPECT_EQ(monitor->CurrentEntrant(), 1);
 
     int shown = 0;
     bool modal = false;
     OnNextModal(
         [&](QWidget* window) {
             modal = window == monitor;
-            shown = monitor->CurrentEntrant;
+            shown = monitor->CurrentEntrant();
         },
         Qt::Key_Space);
     OpenScoreMonitor(Menu->Windows, ScoreMonitorRequest{OpenedAfterMeasurement}, Menu.get());
@@ -260,7 +260,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     EXPECT_FALSE(monitor->isVisible());
 
     Entry("scoreMonitorEntry")->trigger();
-    EXPECT_EQ(monitor->CurrentEntrant, 1) << "the menu always browses";
+    EXPECT_EQ(monitor->CurrentEntrant(), 1) << "the menu always browses";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     monitor->close();
 }

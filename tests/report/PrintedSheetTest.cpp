@@ -68,21 +68,20 @@ protected:
 
     QStringList ExpectedLines(int entryNo)
     {
-        LoadLogRecord(Context, entryNo);
-        const auto& texts = Context.Contest.LogTexts;
-        const auto cell = [](const QString& number) { return NumberCell(number.toInt(), 4); };
+        const LoadedEntrant entrant = LoadEntrant(Context, entryNo).value();
+        const auto cell = [](int number) { return NumberCell(number, 4); };
         return {
             QStringLiteral("おおごえ大会"),
             QStringLiteral("エントリー№ ：  %1").arg(entryNo),
-            QStringLiteral("発声時刻     ： ") + texts[10],
+            QStringLiteral("発声時刻     ： ") + entrant.MeasuredAt,
             QStringLiteral("測定時間     ：    3 秒"),
-            QStringLiteral("成    績     ： %1 点").arg(cell(texts[2])),
-            QStringLiteral("最 大 値     ： %1 点").arg(cell(texts[3])),
-            QStringLiteral("積 算 値     ： %1 点").arg(cell(texts[5])),
+            QStringLiteral("成    績     ： %1 点").arg(cell(entrant.TotalPoints)),
+            QStringLiteral("最 大 値     ： %1 点").arg(cell(entrant.MaxPoints)),
+            QStringLiteral("積 算 値     ： %1 点").arg(cell(entrant.IntegPoints)),
             QStringLiteral("※　最大値と積算値は１０００点満点中の点数です。成績は最大値＋積算値の合計です。"),
             QStringLiteral("※　最大値について　例えば計測時間中に10000回音量をスキャンしたとすれば､上位10%､音の大きい順に1000回分のデータの合計です。"),
             QStringLiteral("※　積算値について　計測時間中にスキャナしたすべての音量の合計です。"),
-            Context.Contest.LogQuality == 0 ? QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)")
+            entrant.Quality == 0 ? QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)")
                                             : QStringLiteral("(計測音質 : PCM 48KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 10%以下をｶｯﾄ)"),
         };
     }

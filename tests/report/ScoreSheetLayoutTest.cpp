@@ -5,16 +5,16 @@
 
 namespace {
 
-ScoreSheet SheetOf(int entryNo, const char* total)
+ScoreSheet SheetOf(int entryNo, int total)
 {
     ScoreSheet sheet;
     sheet.EntryNo = entryNo;
     sheet.Title = QStringLiteral("おおごえ大会");
     sheet.MeasureSeconds = 5;
     sheet.MeasuredAt = QStringLiteral("2024/05/06 07:08:09");
-    sheet.TotalPoints = QString::fromUtf8(total);
-    sheet.MaxPoints = QStringLiteral("700");
-    sheet.IntegPoints = QStringLiteral("35");
+    sheet.TotalPoints = total;
+    sheet.MaxPoints = 700;
+    sheet.IntegPoints = 35;
     sheet.Quality = 2;
     sheet.NoiseCutLevel = 10;
     return sheet;
@@ -32,7 +32,7 @@ QString TextAt(const std::vector<SheetText>& texts, int y)
 
 TEST(ScoreSheetLayout, TheEntrantsLinesCarryRightAlignedNumbers)
 {
-    const std::vector<SheetText> texts = ScoreSheetTexts(SheetOf(7, "35"));
+    const std::vector<SheetText> texts = ScoreSheetTexts(SheetOf(7, 35));
     EXPECT_EQ(TextAt(texts, 250), QStringLiteral("おおごえ大会"));
     EXPECT_EQ(TextAt(texts, 480), QStringLiteral("エントリー№ ：  7"));
     EXPECT_EQ(TextAt(texts, 560), QStringLiteral("発声時刻     ： 2024/05/06 07:08:09"));
@@ -42,8 +42,7 @@ TEST(ScoreSheetLayout, TheEntrantsLinesCarryRightAlignedNumbers)
     EXPECT_EQ(TextAt(texts, 880), QStringLiteral("積 算 値     ：   35 点"));
     EXPECT_EQ(TextAt(texts, 2750), QStringLiteral("(計測音質 : PCM 48KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 10%以下をｶｯﾄ)"));
 
-    EXPECT_EQ(TextAt(ScoreSheetTexts(SheetOf(1234, "1500")), 720), QStringLiteral("成    績     ： 1500 点"));
-    EXPECT_EQ(TextAt(ScoreSheetTexts(SheetOf(1, "")), 720), QStringLiteral("成    績     ：    0 点"));
+    EXPECT_EQ(TextAt(ScoreSheetTexts(SheetOf(1234, 1500)), 720), QStringLiteral("成    績     ： 1500 点"));
 }
 
 TEST(ScoreSheetLayout, TheQualityLineNamesEachRecordingQuality)

@@ -272,3 +272,15 @@ TEST_F(ScoreSheetOutputTest, TheImmediatePrintPrintsNowhereButOnTheRememberedPri
     EXPECT_FALSE(Window.isVisible());
     EXPECT_EQ(Folder.Read(QStringLiteral("REPSETZ.REC")), QByteArray("\"NoSuchPrinter\"\r\n"));
 }
+
+TEST_F(ScoreSheetOutputTest, ARecordThatCannotBeLoadedGetsNoSheetAndEndsTheRun)
+{
+    Entrants(3);
+    // Entrant 2's remark ends in half a double-byte character.
+    QByteArray log = Folder.Read(QStringLiteral("loudlog.dat"));
+    log[ResultRecord::Size + 43] = '\x81';
+    Folder.Write(QStringLiteral("loudlog.dat"), log);
+    Open();
+    EXPECT_EQ(PreviewRun(), (std::vector<int>{1}));
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("データが不正です！(2)")});
+}

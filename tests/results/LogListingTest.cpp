@@ -45,13 +45,20 @@ TEST(LogListing, UnrankedEntrantsLongSumsAndMidnightKeepTheColumns)
               QStringLiteral("3000     -1      0        0  2345678     1000  7483647  2024/02/29 00:00:07"));
 }
 
-TEST(LogListing, ExportNamesEndInTxtAndNeedANameBeforeIt)
+TEST(LogListing, ExportNamesEndInTheirExtensionAndNeedANameBeforeIt)
 {
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results")), QStringLiteral("/tmp/results.TXT"));
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.txt")), QStringLiteral("/tmp/results.txt"));
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/Results.TxT")), QStringLiteral("/tmp/Results.TxT"));
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.txt.old")), QStringLiteral("/tmp/results.txt.old.TXT"));
-    EXPECT_EQ(ExportFileName(QString()), std::nullopt);
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/.txt")), std::nullopt);
-    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/")), std::nullopt);
+    const QString txt = QStringLiteral(".TXT");
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results"), txt), QStringLiteral("/tmp/results.TXT"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.txt"), txt), QStringLiteral("/tmp/results.txt"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/Results.TxT"), txt), QStringLiteral("/tmp/Results.TxT"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.txt.old"), txt), QStringLiteral("/tmp/results.txt.old.TXT"));
+    EXPECT_EQ(ExportFileName(QString(), txt), std::nullopt);
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/.txt"), txt), std::nullopt);
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/"), txt), std::nullopt);
+
+    const QString csv = QStringLiteral(".csv");
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results"), csv), QStringLiteral("/tmp/results.csv"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.CSV"), csv), QStringLiteral("/tmp/results.CSV"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/results.txt"), csv), QStringLiteral("/tmp/results.txt.csv"));
+    EXPECT_EQ(ExportFileName(QStringLiteral("/tmp/.Csv"), csv), std::nullopt);
 }

@@ -1,5 +1,6 @@
 #include "results/MeasurementLogWindow.h"
 
+#include "support/CsvReader.h"
 #include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"
 
@@ -7,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,28 +22,45 @@ protected:
         // Entrant 2 has an eight-digit raw sum, entrant 3 ties with entrant 1.
         std::vector<ResultRecord> entrants = {StoredEntrant(1, 900), StoredEntrant(2, 1500), StoredEntrant(3, 900)};
         entrants[1].MaxRaw = 12345678;
+        entrants[1].MeasureSeconds = 30;
+        entrants[0].Quality = 0;
+        entrants[2].Quality = 2;
+        entrants[2].NoiseCutLevel = 10;
         WriteLog(Folder, entrants);
-        Window.CommonDialog1 = [this](QWidget*, const QString& start) {
+        Window.SaveDialog = [this](QWidget*, const SaveDialogText& text, const QString& start) {
             ++DialogsShown;
+            DialogText = text;
             DialogStart = start;
             QDir::setCurrent(Elsewhere.path());
             return Choice;
         };
     }
 
+    template <class Control>
+    Control* Find(const char* name) const
+    {
+        return Window.findChild<Control*>(QString::fromLatin1(name));
+    }
+    QListWidget* List() const { return Find<QListWidget>("entrantList"); }
+    QPushButton* OrderButton() const { return Find<QPushButton>("orderButton"); }
+
     QStringList Rows() const
     {
         QStringList rows;
-        for (int i = 0; i < Window.List1->count(); ++i)
-            rows << Window.List1->item(i)->text();
+        for (int i = 0; i < List()->count(); ++i)
+            rows << List()->item(i)->text();
         return rows;
     }
 
-    void Export(const std::optional<QString>& choice)
+    // Answers Yes to the export's question, then `more` to those that follow.
+    void Export(const std::optional<QString>& choice, const char* button = "textExportButton",
+                std::initializer_list<MessageAnswer> more = {})
     {
         Choice = choice;
         Folder.Messages.Answer(MessageAnswer::Yes);
-        Window.CmdTXT->click();
+        for (MessageAnswer answer : more)
+            Folder.Messages.Answer(answer);
+        Find<QPushButton>(button)->click();
     }
 
     // The application comes before the window.
@@ -51,6 +70,7 @@ protected:
     MeasurementLogWindow Window{Folder.Context};
     std::optional<QString> Choice;
     int DialogsShown = 0;
+    SaveDialogText DialogText;
     QString DialogStart;
 };
 
@@ -63,18 +83,26 @@ QString Date(int entryNo)
     return QStringLiteral("2023/10/08 14:05:0%1").arg(entryNo);
 }
 
+const QByteArray CsvHeader = "\xEF\xBB\xBF"
+                             "エントリーNo,順位,総合得点,最大値(点),最大値(数値),積算値(点),積算値(数値),発声時刻,測定時間(秒),音質,ノイズカット(%)\r\n";
+const QByteArray Csv1 = "1,2,900,450,90000,450,900000,2023/10/08 14:05:01,1,8kHz 8bit,0\r\n";
+const QByteArray Csv2 = "2,1,1500,750,12345678,750,1500000,2023/10/08 14:05:02,30,16kHz 16bit,0\r\n";
+const QByteArray Csv3 = "3,3,900,450,90000,450,900000,2023/10/08 14:05:03,1,48kHz 16bit,10\r\n";
+
+const QString Advice = QStringLiteral("\nフォルダおよびファイルを確認してください！");
+
 }
 
 TEST_F(MeasurementLogWindowTest, ListsInEntryOrderWithFreshRanksAndTogglesToRankOrder)
 {
     Window.show();
     EXPECT_EQ(Rows(), (QStringList{Row1 + ' ' + Date(1), Row2 + ' ' + Date(2), Row3 + ' ' + Date(3)}));
-    EXPECT_EQ(Window.CmdJ->text(), QStringLiteral("順位順(&J)"));
-    Window.CmdJ->click();
-    EXPECT_EQ(Window.CmdJ->text(), QStringLiteral("発声順(&J)"));
+    EXPECT_EQ(OrderButton()->text(), QStringLiteral("順位順(&J)"));
+    OrderButton()->click();
+    EXPECT_EQ(OrderButton()->text(), QStringLiteral("発声順(&J)"));
     EXPECT_EQ(Rows(), (QStringList{Row2 + ' ' + Date(2), Row1 + ' ' + Date(1), Row3 + ' ' + Date(3)}));
-    Window.CmdJ->click();
-    EXPECT_EQ(Window.CmdJ->text(), QStringLiteral("順位順(&J)"));
+    OrderButton()->click();
+    EXPECT_EQ(OrderButton()->text(), QStringLiteral("順位順(&J)"));
     EXPECT_EQ(Rows().first(), Row1 + ' ' + Date(1));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
@@ -90,7 +118,7 @@ TEST_F(MeasurementLogWindowTest, ExportWritesTheRowsOfEitherOrderWithCrLf)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), (Row1 + Date(1) + "\r\n" + Row2 + Date(2) + "\r\n" + Row3 + Date(3) + "\r\n").toLatin1());
 
-    Window.CmdJ->click();
+    OrderButton()->click();
     const QString rankFile = Elsewhere.filePath(QStringLiteral("rank.txt"));
     Export(rankFile);
     EXPECT_EQ(DialogStart, entryFile + QStringLiteral(".TXT")) << "the next one starts at the last file";
@@ -110,7 +138,7 @@ TEST_F(MeasurementLogWindowTest, CancelNoAnswerAndNoNameWriteNothing)
     EXPECT_EQ(QDir::currentPath(), QDir(Folder.Dir.path()).canonicalPath()) << "back in the program folder after a cancel";
     Export(Elsewhere.filePath(QStringLiteral(".txt")));
     Folder.Messages.Answer(MessageAnswer::No);
-    Window.CmdTXT->click();
+    Find<QPushButton>("textExportButton")->click();
     EXPECT_EQ(DialogsShown, 2) << "No asks for no file";
     EXPECT_TRUE(QDir(Elsewhere.path()).isEmpty());
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("テキストファイルに保存しますか？"), QStringLiteral("テキストファイルに保存しますか？"),
@@ -121,10 +149,12 @@ TEST_F(MeasurementLogWindowTest, AnEmptyLogHasNothingToExport)
 {
     WriteLog(Folder, {});
     Window.show();
-    EXPECT_EQ(Window.List1->count(), 0);
+    EXPECT_EQ(List()->count(), 0);
     Export(Elsewhere.filePath(QStringLiteral("empty")));
+    Export(Elsewhere.filePath(QStringLiteral("empty")), "csvExportButton");
     EXPECT_EQ(DialogsShown, 0);
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("テキストファイルに保存しますか？"), QStringLiteral("データがありません！")}));
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("テキストファイルに保存しますか？"), QStringLiteral("データがありません！"),
+                                                            QStringLiteral("CSVファイルに保存しますか？"), QStringLiteral("データがありません！")}));
 }
 
 TEST_F(MeasurementLogWindowTest, AFileThatCannotBeCreatedIsNamedAndNothingElseChanges)
@@ -145,11 +175,11 @@ TEST_F(MeasurementLogWindowTest, RegisteringSavesTheMicrophoneSettingsAndCloses)
 {
     Window.show();
     Folder.Messages.Answer(MessageAnswer::No);
-    Window.CmdUpd->click();
+    Find<QPushButton>("registerButton")->click();
     EXPECT_TRUE(Window.isVisible());
     QFile::remove(Folder.Path(QStringLiteral("KANKYOUB.REC")));
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Window.CmdUpd->click();
+    Find<QPushButton>("registerButton")->click();
     EXPECT_FALSE(Window.isVisible());
     EXPECT_TRUE(Folder.Exists(QStringLiteral("KANKYOUB.REC")));
     ASSERT_EQ(Folder.Messages.Messages.size(), 3u);
@@ -164,7 +194,93 @@ TEST_F(MeasurementLogWindowTest, AFailedSaveIsReportedOnlyAsAFailure)
     QFile::remove(Folder.Path(QStringLiteral("KANKYOUB.REC")));
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("KANKYOUB.REC")));
     Folder.Messages.Answer(MessageAnswer::Yes);
-    Window.CmdUpd->click();
+    Find<QPushButton>("registerButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("設定を登録しますか？"), QStringLiteral("管理データの書き込みができません！")}));
     EXPECT_TRUE(Window.isVisible()) << "open for another try";
+}
+
+TEST_F(MeasurementLogWindowTest, CsvExportWritesEveryEntrantInTheOrderShownAndReadsBackAsACsvFile)
+{
+    Window.show();
+    const QString entryFile = Elsewhere.filePath(QStringLiteral("entry"));
+    Export(entryFile, "csvExportButton");
+    EXPECT_EQ(DialogText.Title, QStringLiteral("CSVファイルの保存"));
+    EXPECT_EQ(DialogText.Filter, QStringLiteral("CSVファイル (*.csv)"));
+    EXPECT_EQ(QDir::currentPath(), QDir(Folder.Dir.path()).canonicalPath()) << "back in the program folder";
+    QFile byEntry(entryFile + QStringLiteral(".csv"));
+    ASSERT_TRUE(byEntry.open(QIODevice::ReadOnly));
+    const QByteArray entryBytes = byEntry.readAll();
+    EXPECT_EQ(entryBytes, CsvHeader + Csv1 + Csv2 + Csv3);
+
+    OrderButton()->click();
+    const QString rankFile = Elsewhere.filePath(QStringLiteral("rank.CSV"));
+    Export(rankFile, "csvExportButton");
+    QFile byRank(rankFile);
+    ASSERT_TRUE(byRank.open(QIODevice::ReadOnly)) << "a name ending in .csv stays as typed";
+    EXPECT_EQ(byRank.readAll(), CsvHeader + Csv2 + Csv1 + Csv3);
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("CSVファイルに保存しますか？"), QStringLiteral("作成しました!"),
+                                                            QStringLiteral("CSVファイルに保存しますか？"), QStringLiteral("作成しました!")}));
+
+    ASSERT_TRUE(entryBytes.startsWith("\xEF\xBB\xBF"));
+    const std::optional<std::vector<QStringList>> table = ReadCsv(QString::fromUtf8(entryBytes.mid(3)));
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->size(), 4u);
+    EXPECT_EQ(table->at(0).size(), 11);
+    EXPECT_EQ(table->at(2), (QStringList{"2", "1", "1500", "750", "12345678", "750", "1500000", "2023/10/08 14:05:02", "30", "16kHz 16bit", "0"}));
+}
+
+TEST_F(MeasurementLogWindowTest, AnExistingFileIsReplacedOnlyWhenTheOperatorAgreesAndKeepsItsPermissions)
+{
+    Window.show();
+    const QString memo = Elsewhere.filePath(QStringLiteral("memo.TXT"));
+    {
+        QFile file(memo);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("operator's notes");
+    }
+    ASSERT_TRUE(QFile::setPermissions(memo, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString question = QStringLiteral("%1 は既に存在します。\n置き換えますか？").arg(memo);
+
+    // The dialog saw "memo"; the name that is written is "memo.TXT".
+    Export(Elsewhere.filePath(QStringLiteral("memo")), "textExportButton", {MessageAnswer::No});
+    QFile kept(memo);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("operator's notes"));
+    kept.close();
+
+    Export(memo, "textExportButton", {MessageAnswer::Yes});
+    QFile replaced(memo);
+    ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
+    EXPECT_EQ(replaced.readAll(), (Row1 + Date(1) + "\r\n" + Row2 + Date(2) + "\r\n" + Row3 + Date(3) + "\r\n").toLatin1());
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(memo).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("テキストファイルに保存しますか？"), question,
+                                                            QStringLiteral("テキストファイルに保存しますか？"), question,
+                                                            QStringLiteral("作成しました!")}));
+    EXPECT_EQ(Folder.Messages.Messages[1].Icon, MessageIcon::Warning);
+}
+
+TEST_F(MeasurementLogWindowTest, ADamagedLogIsNamedInTheListAndByBothExports)
+{
+    Folder.Write(QStringLiteral("loudlog.dat"), Folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size + 20));
+    const QString damaged = QStringLiteral("測定ログが読めないか、壊れています。(%1)").arg(Folder.Path(QStringLiteral("loudlog.dat"))) + Advice;
+    Window.show();
+    EXPECT_EQ(List()->count(), 0);
+    Export(Elsewhere.filePath(QStringLiteral("out")));
+    Export(Elsewhere.filePath(QStringLiteral("out")), "csvExportButton");
+    EXPECT_EQ(DialogsShown, 0);
+    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{damaged, QStringLiteral("テキストファイルに保存しますか？"), damaged,
+                                                            QStringLiteral("CSVファイルに保存しますか？"), damaged}));
+    EXPECT_TRUE(QDir(Elsewhere.path()).isEmpty());
+}
+
+TEST_F(MeasurementLogWindowTest, AContestFolderThatVanishedIsNamed)
+{
+    ContestState vanished(Elsewhere.filePath(QStringLiteral("renamed")), Folder.Messages);
+    MeasurementLogWindow window(vanished);
+    window.show();
+    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("entrantList"))->count(), 0);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("測定ログが読めないか、壊れています。(%1)").arg(vanished.LogPath()) + Advice});
 }

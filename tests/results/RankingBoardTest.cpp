@@ -25,19 +25,23 @@ protected:
         Board.show();
     }
 
+    ClickLabel* Row(int row) const { return Board.findChild<ClickLabel*>(QStringLiteral("rankRow%1").arg(row)); }
+    ClickLabel* Indicator() const { return Board.findChild<ClickLabel*>(QStringLiteral("pageIndicator")); }
+    QTimer* IdleTimer() const { return Board.findChild<QTimer*>(QStringLiteral("idleTimer")); }
+
     QStringList Rows() const
     {
         QStringList rows;
-        for (const ClickLabel* row : Board.HYOX1)
-            rows << row->text();
+        for (int row = 0; row < BoardRows; ++row)
+            rows << Row(row)->text();
         return rows;
     }
 
     int FilledRows() const
     {
         int filled = 0;
-        for (const ClickLabel* row : Board.HYOX1)
-            filled += !row->text().isEmpty();
+        for (const QString& row : Rows())
+            filled += !row.isEmpty();
         return filled;
     }
 
@@ -64,32 +68,32 @@ void Press(QWidget& widget, int key, const QString& text = {})
 TEST_F(RankingBoardWindow, WithoutEntrantsOnePageOfBlankRows)
 {
     Open({});
-    EXPECT_EQ(Board.LastPage, 1);
+    EXPECT_EQ(Board.LastPage(), 1);
     EXPECT_EQ(FilledRows(), 0);
-    EXPECT_EQ(Board.LB1->text(), QStringLiteral(" 1 - 10 表示中"));
+    EXPECT_EQ(Indicator()->text(), QStringLiteral(" 1 - 10 表示中"));
     Click(Board, Qt::RightButton);
-    EXPECT_EQ(Board.CurrentPage, 1) << "round to the only page";
+    EXPECT_EQ(Board.CurrentPage(), 1) << "round to the only page";
     EXPECT_TRUE(Board.isVisible());
 }
 
 TEST_F(RankingBoardWindow, NineEntrantsFillOnePageTenMakeAnEmptySecondPage)
 {
     Open({100, 200, 300, 400, 500, 600, 700, 800, 900});
-    EXPECT_EQ(Board.LastPage, 1);
+    EXPECT_EQ(Board.LastPage(), 1);
     EXPECT_EQ(FilledRows(), 9);
-    EXPECT_EQ(Board.HYOX1[0]->text(), QStringLiteral("  1位              №   9       900点"));
-    EXPECT_EQ(Board.HYOX1[8]->text(), QStringLiteral("  9位              №   1       100点"));
+    EXPECT_EQ(Row(0)->text(), QStringLiteral("  1位              №   9       900点"));
+    EXPECT_EQ(Row(8)->text(), QStringLiteral("  9位              №   1       100点"));
     Board.close();
 
     Open({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000});
-    EXPECT_EQ(Board.LastPage, 2);
+    EXPECT_EQ(Board.LastPage(), 2);
     EXPECT_EQ(FilledRows(), 10);
     Click(Board, Qt::RightButton);
-    EXPECT_EQ(Board.CurrentPage, 2);
+    EXPECT_EQ(Board.CurrentPage(), 2);
     EXPECT_EQ(FilledRows(), 0);
-    EXPECT_EQ(Board.LB1->text(), QStringLiteral(" 11 - 20 表示中"));
+    EXPECT_EQ(Indicator()->text(), QStringLiteral(" 11 - 20 表示中"));
     Click(Board, Qt::RightButton);
-    EXPECT_EQ(Board.CurrentPage, 1);
+    EXPECT_EQ(Board.CurrentPage(), 1);
     EXPECT_EQ(FilledRows(), 10);
 }
 
@@ -99,18 +103,18 @@ TEST_F(RankingBoardWindow, TwentyFiveEntrantsPageForwardRoundAndBackToClosing)
     for (int n = 1; n <= 25; ++n)
         totals.push_back(n * 10);
     Open(totals);
-    EXPECT_EQ(Board.LastPage, 3);
+    EXPECT_EQ(Board.LastPage(), 3);
     Click(Board, Qt::RightButton);
-    Click(*Board.HYOX1[3], Qt::RightButton);
-    EXPECT_EQ(Board.CurrentPage, 3) << "a row pages like the background";
+    Click(*Row(3), Qt::RightButton);
+    EXPECT_EQ(Board.CurrentPage(), 3) << "a row pages like the background";
     EXPECT_EQ(FilledRows(), 5);
-    EXPECT_EQ(Board.HYOX1[0]->text(), QStringLiteral(" 21位              №   5        50点"));
-    EXPECT_EQ(Board.LB1->text(), QStringLiteral(" 21 - 30 表示中"));
+    EXPECT_EQ(Row(0)->text(), QStringLiteral(" 21位              №   5        50点"));
+    EXPECT_EQ(Indicator()->text(), QStringLiteral(" 21 - 30 表示中"));
     Click(Board, Qt::LeftButton);
-    EXPECT_EQ(Board.CurrentPage, 2);
+    EXPECT_EQ(Board.CurrentPage(), 2);
     Click(Board, Qt::LeftButton);
-    EXPECT_EQ(Board.CurrentPage, 1);
-    Click(*Board.LB1, Qt::LeftButton);
+    EXPECT_EQ(Board.CurrentPage(), 1);
+    Click(*Indicator(), Qt::LeftButton);
     EXPECT_TRUE(Board.isVisible()) << "the indicator takes no clicks";
     Click(Board, Qt::MiddleButton);
     EXPECT_TRUE(Board.isVisible());
@@ -130,14 +134,14 @@ TEST_F(RankingBoardWindow, EqualTotalsListTheEarlierEntrantFirst)
 TEST_F(RankingBoardWindow, RowsStartTogetherCentredAndTheIndicatorSitsBottomRight)
 {
     Open({500, 1999, 7});
-    const int left = Board.HYOX1[0]->x();
-    EXPECT_NEAR(left + Board.HYOX1[0]->width() / 2, Board.width() / 2, 1);
-    for (const ClickLabel* row : Board.HYOX1)
-        EXPECT_EQ(row->x(), left);
-    EXPECT_LT(Board.HYOX1[0]->geometry().bottom(), Board.HYOX1[1]->y() + 1);
-    EXPECT_EQ(Board.LB1->geometry().right() + 1, Board.width());
-    EXPECT_LT(Board.LB1->geometry().bottom(), Board.height());
-    EXPECT_GT(Board.LB1->y(), Board.HYOX1[9]->y());
+    const int left = Row(0)->x();
+    EXPECT_NEAR(left + Row(0)->width() / 2, Board.width() / 2, 1);
+    for (int row = 0; row < BoardRows; ++row)
+        EXPECT_EQ(Row(row)->x(), left);
+    EXPECT_LT(Row(0)->geometry().bottom(), Row(1)->y() + 1);
+    EXPECT_EQ(Indicator()->geometry().right() + 1, Board.width());
+    EXPECT_LT(Indicator()->geometry().bottom(), Board.height());
+    EXPECT_GT(Indicator()->y(), Row(9)->y());
 }
 
 TEST_F(RankingBoardWindow, CharacterKeysCloseOtherKeysDoNot)
@@ -164,17 +168,17 @@ TEST_F(RankingBoardWindow, ClosesItselfInTheHundredAndEightyFirstSecondPagingOrN
     for (int second = 1; second <= 180; ++second) {
         if (second % 50 == 0)
             Click(Board, Qt::RightButton);
-        Board.LmtTM_Timer();
+        Board.CountIdleSecond();
     }
     EXPECT_TRUE(Board.isVisible());
-    Board.LmtTM_Timer();
+    Board.CountIdleSecond();
     EXPECT_FALSE(Board.isVisible());
-    EXPECT_FALSE(Board.LmtTM->isActive());
+    EXPECT_FALSE(IdleTimer()->isActive());
 
     Board.show();
-    EXPECT_EQ(Board.IdleSeconds, 0) << "a new opening has its full time";
-    EXPECT_TRUE(Board.LmtTM->isActive());
-    Board.LmtTM_Timer();
+    EXPECT_EQ(Board.IdleSeconds(), 0) << "a new opening has its full time";
+    EXPECT_TRUE(IdleTimer()->isActive());
+    Board.CountIdleSecond();
     EXPECT_TRUE(Board.isVisible());
 }
 
@@ -184,5 +188,16 @@ TEST_F(RankingBoardWindow, OpeningRanksEntrantsStoredSinceTheLastPass)
     Board.close();
     WriteLogOfTotals(Folder, {300, 900});
     Board.show();
-    EXPECT_EQ(Board.HYOX1[0]->text(), QStringLiteral("  1位              №   2       900点"));
+    EXPECT_EQ(Row(0)->text(), QStringLiteral("  1位              №   2       900点"));
+}
+
+TEST_F(RankingBoardWindow, ADamagedLogIsNamedInsteadOfShowingAnEmptyContest)
+{
+    WriteLogOfTotals(Folder, {500, 700});
+    Folder.Write(QStringLiteral("loudlog.dat"), Folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size + 20));
+    Board.show();
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("測定ログが読めないか、壊れています。(%1)\nフォルダおよびファイルを確認してください！")
+                                       .arg(Folder.Path(QStringLiteral("loudlog.dat")))});
+    EXPECT_EQ(FilledRows(), 0);
 }

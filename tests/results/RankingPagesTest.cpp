@@ -28,7 +28,11 @@ TEST(RankingBoard, RowsShowRankEntryAndTotalInFixedColumns)
     EXPECT_EQ(BoardRowText(Ranked(3000, 5)), QStringLiteral("№3000         5点"));
     EXPECT_EQ(BoardLabelText(1, 0, row), QStringLiteral("  1位              №  12      1234点"));
     EXPECT_EQ(BoardLabelText(3, 4, row).left(4), QStringLiteral(" 25位"));
-    EXPECT_EQ(BoardLabelText(124, 3, row).left(4), QStringLiteral("234位")) << "the 1234th place keeps three digits";
+    EXPECT_EQ(BoardLabelText(99, 9, row).left(4), QStringLiteral("990位"));
+    EXPECT_EQ(BoardLabelText(100, 0, row), QStringLiteral(" 991位              №  12      1234点"))
+        << "the page that reaches rank 1000 widens every rank";
+    EXPECT_EQ(BoardLabelText(100, 9, row).left(5), QStringLiteral("1000位"));
+    EXPECT_EQ(BoardLabelText(300, 9, row).left(5), QStringLiteral("3000位"));
     EXPECT_EQ(BoardLabelText(1, 5, QString()), QString()) << "no rank without an entrant";
 }
 

@@ -42,6 +42,21 @@ protected:
     ContestState& Context = Folder.Context;
 };
 
+ClickLabel* ScoreLabel(const ResultDisplay& window)
+{
+    return window.findChild<ClickLabel*>(QStringLiteral("scoreLabel"));
+}
+
+ClickLabel* RankLabel(const ResultDisplay& window)
+{
+    return window.findChild<ClickLabel*>(QStringLiteral("rankLabel"));
+}
+
+QTimer* BlinkTimer(const ResultDisplay& window)
+{
+    return window.findChild<QTimer*>(QStringLiteral("blinkTimer"));
+}
+
 void Press(QWidget& window, int key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -55,12 +70,13 @@ TEST_F(ResultDisplayTest, TheFirstEntrantIsTopOfOne)
     Measured({}, 1234);
     ResultDisplay window(Context);
     window.show();
-    EXPECT_EQ(window.Rank, 1);
-    EXPECT_EQ(window.LBX->text(), QStringLiteral("1234"));
-    EXPECT_EQ(window.LB1->text(), QStringLiteral(" 1位/ 1人中"));
-    EXPECT_EQ(window.geometry().size(), QSize(window.ScreenWidth, window.ScreenHeight));
-    EXPECT_LE(window.LBX->height(), 0.8 * window.ScreenHeight);
-    EXPECT_EQ(window.LB1->geometry().right() + 1, window.ScreenWidth) << "flush with the right edge";
+    EXPECT_EQ(window.Rank(), 1);
+    EXPECT_EQ(ScoreLabel(window)->text(), QStringLiteral("1234"));
+    EXPECT_EQ(RankLabel(window)->text(), QStringLiteral(" 1位/ 1人中"));
+    const QSize screen = window.screen()->geometry().size();
+    EXPECT_EQ(window.geometry().size(), screen);
+    EXPECT_LE(ScoreLabel(window)->height(), 0.8 * screen.height());
+    EXPECT_EQ(RankLabel(window)->geometry().right() + 1, screen.width()) << "flush with the right edge";
     window.close();
 }
 
@@ -69,12 +85,11 @@ TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)
     Measured({500, 700}, 600);
     ResultDisplay window(Context);
     window.show();
-    EXPECT_EQ(window.LB1->text(), QStringLiteral(" 2位/ 3人中"));
+    EXPECT_EQ(RankLabel(window)->text(), QStringLiteral(" 2位/ 3人中"));
     Press(window, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 4);
-    LoadLogRecord(Context, 3);
-    EXPECT_EQ(Context.Contest.LogTexts[2], QStringLiteral("600"));
+    EXPECT_EQ(LoadEntrant(Context, 3).value().TotalPoints, 600);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
@@ -84,16 +99,16 @@ TEST_F(ResultDisplayTest, ClicksCountOnlyFromTheSecondSecond)
     ResultDisplay window(Context);
     window.show();
     window.Form_MouseDown();
-    window.LmtTM_Timer();
-    window.LBX_MouseDown();
+    window.CountSecond();
+    window.ScoreMouseDown();
     EXPECT_TRUE(window.isVisible()) << "a click in the first second is ignored";
     Press(window, Qt::Key_Escape);
     Press(window, Qt::Key_A);
     EXPECT_TRUE(window.isVisible()) << "other keys do nothing";
-    window.LmtTM_Timer();
-    Click(window.LB1);
+    window.CountSecond();
+    Click(RankLabel(window));
     EXPECT_TRUE(window.isVisible()) << "the rank label does not react";
-    window.LBX_MouseDown();
+    window.ScoreMouseDown();
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -103,9 +118,9 @@ TEST_F(ResultDisplayTest, ClosesItselfAfterThreeMinutes)
     ResultDisplay window(Context);
     window.show();
     for (int second = 1; second <= 180; ++second)
-        window.LmtTM_Timer();
+        window.CountSecond();
     EXPECT_TRUE(window.isVisible());
-    window.LmtTM_Timer();
+    window.CountSecond();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 2);
 }
@@ -117,25 +132,25 @@ TEST_F(ResultDisplayTest, RankEffectsStartWithTheConfiguredEntrant)
     Measured({100, 200, 300}, 2000);
     ResultDisplay early(Context);
     early.show();
-    EXPECT_EQ(early.Rank, 1);
-    EXPECT_FALSE(early.BKTMR->isActive());
-    EXPECT_TRUE(early.MM2.FileName.isEmpty()) << "no rank sound before the fifth entrant";
+    EXPECT_EQ(early.Rank(), 1);
+    EXPECT_FALSE(BlinkTimer(early)->isActive());
+    EXPECT_TRUE(early.RankSoundPlayer().FileName.isEmpty()) << "no rank sound before the fifth entrant";
     early.close();
 
     Measured({100, 200, 300, 400}, 2000);
     ResultDisplay fifth(Context);
     fifth.show();
-    EXPECT_TRUE(fifth.BKTMR->isActive());
-    EXPECT_EQ(fifth.BKTMR->interval(), 30);
-    EXPECT_EQ(fifth.MM2.FileName, Context.Settings.Sound.SoundFile[2]);
+    EXPECT_TRUE(BlinkTimer(fifth)->isActive());
+    EXPECT_EQ(BlinkTimer(fifth)->interval(), 30);
+    EXPECT_EQ(fifth.RankSoundPlayer().FileName, Context.Settings.Sound.SoundFile[2]);
     fifth.close();
 
     Measured({100, 200, 300, 400}, 150);
     ResultDisplay fourth(Context);
     fourth.show();
-    EXPECT_EQ(fourth.Rank, 4);
-    EXPECT_FALSE(fourth.BKTMR->isActive()) << "rank 4 is beyond the blink limit of 3";
-    EXPECT_EQ(fourth.MM2.FileName, Context.Settings.Sound.SoundFile[5]);
+    EXPECT_EQ(fourth.Rank(), 4);
+    EXPECT_FALSE(BlinkTimer(fourth)->isActive()) << "rank 4 is beyond the blink limit of 3";
+    EXPECT_EQ(fourth.RankSoundPlayer().FileName, Context.Settings.Sound.SoundFile[5]);
     fourth.close();
 }
 
@@ -149,7 +164,7 @@ TEST_F(ResultDisplayTest, ABlinkIntervalOfZeroFromAHandEditedFileMeansNoBlinking
         Measured({}, 100);
         ResultDisplay window(Context);
         window.show();
-        EXPECT_FALSE(window.BKTMR->isActive()) << interval;
+        EXPECT_FALSE(BlinkTimer(window)->isActive()) << interval;
         window.close();
     }
 }
@@ -161,17 +176,17 @@ TEST_F(ResultDisplayTest, TheBlinkStopsAtTheThirdSecond)
     Measured({}, 100);
     ResultDisplay window(Context);
     window.show();
-    ASSERT_TRUE(window.BKTMR->isActive());
-    window.BKTMR_Timer();
+    ASSERT_TRUE(BlinkTimer(window)->isActive());
+    window.BlinkTick();
     EXPECT_EQ(window.BackColor(), QColor(255, 255, 0));
-    window.BKTMR_Timer();
+    window.BlinkTick();
     EXPECT_EQ(window.BackColor(), QColor(255, 0, 0));
-    window.BKTMR_Timer();
+    window.BlinkTick();
     EXPECT_EQ(window.BackColor(), QColor(0, 255, 0));
     for (int second = 0; second < 3; ++second)
-        window.LmtTM_Timer();
-    window.BKTMR_Timer();
-    EXPECT_FALSE(window.BKTMR->isActive());
+        window.CountSecond();
+    window.BlinkTick();
+    EXPECT_FALSE(BlinkTimer(window)->isActive());
     EXPECT_EQ(window.BackColor(), QColor(0, 0, 0));
     window.close();
 }

@@ -25,20 +25,22 @@ TEST_F(ScoreMonitorPlaying, APressPlaysTheEntrantOnViewAndASecondStopsIt)
 
     ScoreMonitor monitor(folder.Context);
     monitor.show();
+    auto* play = monitor.findChild<QPushButton*>(QStringLiteral("playButton"));
+    ASSERT_NE(play, nullptr);
     monitor.Form_KeyDown(Qt::Key_Right);
-    monitor.CmdPlay->click();
-    EXPECT_EQ(monitor.MM1.Mode(), MultimediaPlayer::ModePlaying);
-    EXPECT_EQ(monitor.MM1.FileName, folder.Path(QStringLiteral("xx0002.wav")));
-    monitor.CmdPlay->click();
-    EXPECT_EQ(monitor.MM1.Mode(), MultimediaPlayer::ModeNotOpen);
+    play->click();
+    EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModePlaying);
+    EXPECT_EQ(monitor.Player().FileName, folder.Path(QStringLiteral("xx0002.wav")));
+    play->click();
+    EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModeNotOpen);
 
-    monitor.CmdPlay->click();
-    EXPECT_EQ(monitor.MM1.Mode(), MultimediaPlayer::ModePlaying);
+    play->click();
+    EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModePlaying);
     monitor.Form_KeyDown(Qt::Key_Left);
-    EXPECT_EQ(monitor.MM1.Mode(), MultimediaPlayer::ModeNotOpen) << "stepping on stops the entrant no longer on view";
-    monitor.CmdPlay->click();
+    EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModeNotOpen) << "stepping on stops the entrant no longer on view";
+    play->click();
     monitor.close();
-    EXPECT_EQ(monitor.MM1.Mode(), MultimediaPlayer::ModeNotOpen) << "closing stops it";
+    EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModeNotOpen) << "closing stops it";
 
     EXPECT_EQ(folder.Read(QStringLiteral("xx0002.wav")), recording);
     EXPECT_EQ(folder.Read(QStringLiteral("loudlog.dat")), log);

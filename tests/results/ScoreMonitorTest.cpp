@@ -1,5 +1,6 @@
 #include "results/ScoreMonitor.h"
 
+#include "platform/WavHeader.h"
 #include "results/LoudnessGraph.h"
 #include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"
@@ -51,6 +52,9 @@ protected:
         QCoreApplication::sendEvent(&Monitor, &press);
     }
 
+    QLabel* InfoLine() const { return Monitor.findChild<QLabel*>(QStringLiteral("infoLine")); }
+    QPushButton* PlayButton() const { return Monitor.findChild<QPushButton*>(QStringLiteral("playButton")); }
+
     QColor GraphPixel(QPointF graphPoint) const
     {
         const QPoint pixel = GraphTransform(Monitor.size()).map(graphPoint).toPoint();
@@ -71,25 +75,25 @@ TEST_F(ScoreMonitorWindow, BrowsingStepsWithArrowsAndClicksAndClosesOutsideTheGr
     Stored({1234, 500, 2000});
     Open(OpenedFromMenu);
     EXPECT_EQ(Monitor.size(), Monitor.screen()->geometry().size());
-    EXPECT_EQ(Monitor.LastEntrant, 3);
-    EXPECT_EQ(Monitor.CurrentEntrant, 1);
-    EXPECT_EQ(Monitor.LB1->text(), QStringLiteral("エントリー№ : 1  成績 ：1234 点 / 2000点   最大値 ： 617 点   積算値： 617 点"));
+    EXPECT_EQ(Monitor.LastEntrant(), 3);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 1);
+    EXPECT_EQ(InfoLine()->text(), QStringLiteral("エントリー№ : 1  成績 ：1234 点 / 2000点   最大値 ： 617 点   積算値： 617 点"));
     Press(Qt::Key_Left);
-    EXPECT_EQ(Monitor.CurrentEntrant, 1);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 1);
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
-    EXPECT_EQ(Monitor.CurrentEntrant, 3);
-    EXPECT_TRUE(Monitor.LB1->text().startsWith(QStringLiteral("エントリー№ : 3  成績 ：2000 点")));
+    EXPECT_EQ(Monitor.CurrentEntrant(), 3);
+    EXPECT_TRUE(InfoLine()->text().startsWith(QStringLiteral("エントリー№ : 3  成績 ：2000 点")));
     Click(Qt::RightButton, {5000, 1000});
-    EXPECT_EQ(Monitor.CurrentEntrant, 2);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 2);
     Click(Qt::LeftButton, {9999, -3790});
-    EXPECT_EQ(Monitor.CurrentEntrant, 3);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 3);
     EXPECT_TRUE(Monitor.isVisible());
     Click(Qt::LeftButton, {5000, 3700});
     EXPECT_FALSE(Monitor.isVisible()) << "below the frame";
     Open(OpenedFromMenu);
-    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "browsing starts at the first again";
+    EXPECT_EQ(Monitor.CurrentEntrant(), 1) << "browsing starts at the first again";
     Press(Qt::Key_Escape);
     EXPECT_FALSE(Monitor.isVisible());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
@@ -99,19 +103,19 @@ TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClick
 {
     Stored({700, 800, 900, 1000});
     Open(OpenedAfterMeasurement);
-    EXPECT_EQ(Monitor.CurrentEntrant, 4);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 4);
     Press(Qt::Key_Left);
-    EXPECT_EQ(Monitor.CurrentEntrant, 3) << "arrows step in this mode too";
+    EXPECT_EQ(Monitor.CurrentEntrant(), 3) << "arrows step in this mode too";
     Click(Qt::LeftButton, {5000, 0});
     EXPECT_FALSE(Monitor.isVisible());
 
     Context.Contest.EntryNo = 1;
     Open(OpenedAfterMeasurement);
-    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "a failed store leaves the number at the first entrant";
+    EXPECT_EQ(Monitor.CurrentEntrant(), 1) << "a failed store leaves the number at the first entrant";
     Monitor.close();
     Context.Contest.EntryNo = 3001;
     Open(OpenedAfterMeasurement);
-    EXPECT_EQ(Monitor.CurrentEntrant, 4) << "never past the last stored entrant";
+    EXPECT_EQ(Monitor.CurrentEntrant(), 4) << "never past the last stored entrant";
     Press(Qt::Key_Space);
     EXPECT_FALSE(Monitor.isVisible());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
@@ -120,11 +124,11 @@ TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClick
 TEST_F(ScoreMonitorWindow, AnEmptyLogShowsAnEmptyGraphWithoutReading)
 {
     Open(OpenedAfterMeasurement);
-    EXPECT_EQ(Monitor.CurrentEntrant, 0);
-    EXPECT_EQ(Monitor.LB1->text(), QStringLiteral("エントリー№ : 0  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   0 点"));
-    EXPECT_FALSE(Monitor.CmdPlay->isEnabled());
+    EXPECT_EQ(Monitor.CurrentEntrant(), 0);
+    EXPECT_EQ(InfoLine()->text(), QStringLiteral("エントリー№ : 0  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   0 点"));
+    EXPECT_FALSE(PlayButton()->isEnabled());
     Press(Qt::Key_Right);
-    EXPECT_EQ(Monitor.CurrentEntrant, 0);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 0);
     EXPECT_EQ(GraphPixel({0, -3500}), QColor(Qt::black)) << "the frame is drawn";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
@@ -146,7 +150,7 @@ TEST_F(ScoreMonitorWindow, BothColourSchemesKeepTheNoiseAndZeroLineColours)
         EXPECT_EQ(GraphPixel({5500, 0}), drawing) << "centre line";
         EXPECT_EQ(GraphPixel(QPointF(5500, -NoiseLineOffset(50))), QColor(0, 128, 0)) << "noise line above";
         EXPECT_EQ(GraphPixel(QPointF(5500, NoiseLineOffset(50))), QColor(0, 128, 0)) << "noise line below";
-        EXPECT_EQ(Monitor.LB1->palette().color(QPalette::WindowText), drawing);
+        EXPECT_EQ(InfoLine()->palette().color(QPalette::WindowText), drawing);
         Monitor.close();
     }
 }
@@ -175,22 +179,63 @@ TEST_F(ScoreMonitorWindow, TheLoudestNegativeSampleReachesTheFrameTop)
     EXPECT_FALSE(Monitor.Graph().pixelColor(column + 4, (top + centre) / 2) == QColor(Qt::black)) << "only the sample's column";
 }
 
-TEST_F(ScoreMonitorWindow, AnUnreadableRecordingIsReportedAndLeavesTheGraphEmpty)
+TEST_F(ScoreMonitorWindow, ARecordingThatIsNotTheOneItsRecordDescribesIsReportedAndNotDrawn)
 {
-    Stored({1000, 1200});
-    std::vector<int16_t> loud(1600, 20000);
-    WriteRecording16(Folder, 1, loud);
+    Stored({1000, 1200, 1300, 1400, 1500});
+    WriteRecording16(Folder, 1, std::vector<int16_t>(1600, 20000));
     QFile::remove(Folder.Path(QStringLiteral("xx0002.wav")));
+    Folder.Write(QStringLiteral("xx0003.wav"), MakeRecordingHeader(8000, 8, 3200) + QByteArray(3200, '\xff'));
+    Folder.Write(QStringLiteral("xx0004.wav"), QByteArray());
+    Folder.Write(QStringLiteral("xx0005.wav"), MakeRecordingHeader(16000, 16, 0));
     Open(OpenedFromMenu);
     EXPECT_EQ(GraphPixel({5500, 1500}), QColor(Qt::black)) << "entrant 1 drawn";
-    Press(Qt::Key_Right);
-    EXPECT_EQ(Folder.Messages.Texts(),
-              std::vector<QString>{QStringLiteral("音声データが不正です。(2)\nフォルダおよびファイルを確認してください！")});
-    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
-    EXPECT_EQ(GraphPixel({5500, 1500}), QColor(Qt::white)) << "no waveform";
-    EXPECT_TRUE(Monitor.LB1->text().startsWith(QStringLiteral("エントリー№ : 2  成績 ：1200 点")));
+    const QString advice = QStringLiteral("\nフォルダおよびファイルを確認してください！");
+    for (int entrant = 2; entrant <= 5; ++entrant) {
+        Folder.Messages.Messages.clear();
+        Press(Qt::Key_Right);
+        EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("音声データが不正です。(%1)").arg(entrant) + advice});
+        EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
+        for (int x : {1000, 5500, 9000})
+            EXPECT_EQ(GraphPixel(QPointF(x, 1500)), QColor(Qt::white)) << "no waveform for entrant " << entrant;
+        EXPECT_TRUE(InfoLine()->text().startsWith(QStringLiteral("エントリー№ : %1  成績 ：").arg(entrant)));
+
+        Folder.Messages.Messages.clear();
+        PlayButton()->click();
+        EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("音声データを再生できません。(%1)").arg(entrant) + advice})
+            << "a replay that cannot play says so";
+        EXPECT_EQ(Monitor.Player().Mode(), MultimediaPlayer::ModeNotOpen);
+    }
     Press(Qt::Key_Left);
-    EXPECT_EQ(Monitor.CurrentEntrant, 1) << "the operator steps on";
+    EXPECT_EQ(Monitor.CurrentEntrant(), 4) << "the operator steps on";
+}
+
+TEST_F(ScoreMonitorWindow, ARecordThatCannotBeLoadedShowsItsNumberAndNothingOfAnotherEntrant)
+{
+    Stored({1234, 800});
+    WriteRecording16(Folder, 1, std::vector<int16_t>(1600, 20000));
+    WriteRecording16(Folder, 2, std::vector<int16_t>(1600, 20000));
+    // Entrant 2's remark ends in half a double-byte character.
+    QByteArray log = Folder.Read(QStringLiteral("loudlog.dat"));
+    log[ResultRecord::Size + 43] = '\x81';
+    Folder.Write(QStringLiteral("loudlog.dat"), log);
+    Open(OpenedFromMenu);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 2);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("データが不正です！(2)")});
+    EXPECT_EQ(InfoLine()->text(), QStringLiteral("エントリー№ : 2"));
+    EXPECT_EQ(GraphPixel({5500, 1500}), QColor(Qt::white)) << "no waveform";
+}
+
+TEST_F(ScoreMonitorWindow, ADamagedLogIsNamedAndNoEntrantIsShown)
+{
+    Stored({1000, 1200});
+    Folder.Write(QStringLiteral("loudlog.dat"), Folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size + 20));
+    Open(OpenedFromMenu);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 0);
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("測定ログが読めないか、壊れています。(%1)\nフォルダおよびファイルを確認してください！")
+                                       .arg(Folder.Path(QStringLiteral("loudlog.dat")))});
+    EXPECT_FALSE(PlayButton()->isEnabled());
 }
 
 TEST_F(ScoreMonitorWindow, TheGraphSurvivesBeingCoveredWithoutReadingAgain)
@@ -205,20 +250,5 @@ TEST_F(ScoreMonitorWindow, TheGraphSurvivesBeingCoveredWithoutReadingAgain)
                   GraphTransform(Monitor.size()).map(QPointF(5500, 1500)).toPoint()),
               QColor(Qt::black));
     EXPECT_EQ(Monitor.Graph(), drawn);
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
-}
-
-TEST_F(ScoreMonitorWindow, PlayingChangesNoFile)
-{
-    Stored({1000});
-    const QByteArray recording = Folder.Read(QStringLiteral("xx0001.wav"));
-    const QByteArray log = Folder.Read(QStringLiteral("loudlog.dat"));
-    Open(OpenedFromMenu);
-    Monitor.CmdPlay->click();
-    Monitor.CmdPlay->click();
-    Monitor.close();
-    EXPECT_EQ(Monitor.MM1.Mode(), MultimediaPlayer::ModeNotOpen);
-    EXPECT_EQ(Folder.Read(QStringLiteral("xx0001.wav")), recording);
-    EXPECT_EQ(Folder.Read(QStringLiteral("loudlog.dat")), log);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }

@@ -120,7 +120,7 @@ TEST_F(ResultStoreTest, AMissingLogIsCreatedEmptyAndAShortLogEndsWhereItsRecords
     const QByteArray shortLog = Measured(1, 900).Encode() + Measured(2, 800).Encode();
     folder.Write(Log, shortLog);
     EXPECT_EQ(ScanLog(context), 3);
-    LoadLogRecord(context, 2999);
+    EXPECT_FALSE(LoadEntrant(context, 2999).has_value());
     EXPECT_EQ(folder.Read(Log).size(), shortLog.size()) << "a read never shortens the log";
     EXPECT_TRUE(folder.Messages.Messages.empty());
 }
@@ -140,7 +140,7 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
     }
 }
 
-TEST_F(ResultStoreTest, LoadsTheDisplayTextsOfARecord)
+TEST_F(ResultStoreTest, LoadsTheNumbersAndTheTimeOfARecord)
 {
     ResultRecord record = Measured(1, 1234);
     record.MaxRaw = 307200;
@@ -153,40 +153,29 @@ TEST_F(ResultStoreTest, LoadsTheDisplayTextsOfARecord)
     record.Quality = 2;
     folder.Write(Log, record.Encode() + ResultRecord::Cleared(2, 0).Encode());
 
-    LoadLogRecord(context, 1);
-    const auto& texts = context.Contest.LogTexts;
-    EXPECT_EQ(QStringList(texts.begin() + 1, texts.end()),
-              (QStringList{"1", "1234", "617", "307200", "617", "3072000", "24000", QString(24, ' '), "1", "2026/01/02 09:05:03"}));
-    EXPECT_EQ(context.Contest.LogNoiseCutLevel, 10);
-    EXPECT_EQ(context.Contest.LogMeasureSeconds, 3);
-    EXPECT_EQ(context.Contest.LogQuality, 2);
-
-    LoadLogRecord(context, 2);
-    EXPECT_EQ(texts[2], QStringLiteral("1234")) << "an unused record changes nothing";
+    EXPECT_EQ(LoadEntrant(context, 1),
+              (LoadedEntrant{1, 1234, 617, 307200, 617, 3072000, 24000, QString(24, ' '), 1, "2026/01/02 09:05:03", 10, 3, 2}));
+    EXPECT_FALSE(LoadEntrant(context, 2).has_value()) << "an unused record";
     EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
-TEST_F(ResultStoreTest, AnUnreadableLogIsReportedWithTheEntryNumber)
+TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumberAndGivesNothing)
 {
-    ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    context.Contest.LogTexts[1] = QStringLiteral("kept");
-    LoadLogRecord(context, 12);
-    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{QStringLiteral("データが不正です！(12)")});
-    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
-    EXPECT_EQ(context.Contest.LogTexts[1], QStringLiteral("kept"));
-    EXPECT_FALSE(ScanLog(context).has_value());
-}
-
-TEST_F(ResultStoreTest, EntryNumbersOutsideTheLogAreRefusedBeforeAnythingIsRead)
-{
-    folder.Write(Log, Measured(1, 1234).Encode());
-    context.Contest.LogTexts[1] = QStringLiteral("kept");
+    // Entrant 2's remark ends in half a double-byte character.
+    ResultRecord damaged = Measured(2, 800);
+    damaged.Remark.back() = '\x81';
+    folder.Write(Log, Measured(1, 900).Encode() + damaged.Encode());
+    ASSERT_TRUE(LoadEntrant(context, 1).has_value());
+    EXPECT_FALSE(LoadEntrant(context, 2).has_value());
     for (int entryNo : {0, -1, -32768, 3001})
-        LoadLogRecord(context, entryNo);
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("データが不正です！(0)"), QStringLiteral("データが不正です！(-1)"),
-                                                             QStringLiteral("データが不正です！(-32768)"),
-                                                             QStringLiteral("データが不正です！(3001)")}));
-    EXPECT_EQ(context.Contest.LogTexts[1], QStringLiteral("kept"));
+        EXPECT_FALSE(LoadEntrant(context, entryNo).has_value()) << "refused before anything is read";
+    QFile::remove(folder.Path(Log));
+    ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
+    EXPECT_FALSE(LoadEntrant(context, 12).has_value());
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("データが不正です！(2)"), QStringLiteral("データが不正です！(0)"),
+                                                             QStringLiteral("データが不正です！(-1)"), QStringLiteral("データが不正です！(-32768)"),
+                                                             QStringLiteral("データが不正です！(3001)"), QStringLiteral("データが不正です！(12)")}));
+    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
 }
 
 TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)

@@ -1,0 +1,72 @@
+#include "results/CsvExport.h"
+
+#include "platform/AutomationDate.h"
+
+#include <algorithm>
+
+namespace {
+
+const QStringList HeaderRow = {
+    QStringLiteral("エントリーNo"),    QStringLiteral("順位"),           QStringLiteral("総合得点"),
+    QStringLiteral("最大値(点)"),      QStringLiteral("最大値(数値)"),   QStringLiteral("積算値(点)"),
+    QStringLiteral("積算値(数値)"),    QStringLiteral("発声時刻"),       QStringLiteral("測定時間(秒)"),
+    QStringLiteral("音質"),            QStringLiteral("ノイズカット(%)"),
+};
+
+QString CsvField(const QString& field)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(special.begin(), special.end(), [&field](QChar c) { return field.contains(c); }))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+}
+
+QString CsvQuality(int quality)
+{
+    switch (quality) {
+    case 0:
+        return QStringLiteral("8kHz 8bit");
+    case 1:
+        return QStringLiteral("16kHz 16bit");
+    case 2:
+        return QStringLiteral("48kHz 16bit");
+    default:
+        return QString::number(quality);
+    }
+}
+
+QStringList LogCsvFields(const ResultRecord& record)
+{
+    return {QString::number(record.EntryNo),
+            QString::number(record.Rank),
+            QString::number(record.TotalPoints),
+            QString::number(record.MaxPoints),
+            QString::number(record.MaxRaw),
+            QString::number(record.IntegPoints),
+            QString::number(record.IntegRaw),
+            FormatDateTime(FromAutomationDate(record.MeasuredAt)),
+            QString::number(record.MeasureSeconds),
+            CsvQuality(record.Quality),
+            QString::number(record.NoiseCutLevel)};
+}
+
+QString CsvLine(const QStringList& fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString& field : fields)
+        quoted << CsvField(field);
+    return quoted.join(QLatin1Char(','));
+}
+
+QByteArray LogCsvText(std::span<const ResultRecord> records)
+{
+    QString text = CsvLine(HeaderRow) + QStringLiteral("\r\n");
+    for (const ResultRecord& record : records)
+        text += CsvLine(LogCsvFields(record)) + QStringLiteral("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
