@@ -2,6 +2,7 @@
 
 #include "measure/LoudnessAnalysis.h"
 #include "measure/RecordingFile.h"
+#include "measure/RecordingSequence.h"
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
 #include "platform/AudioInputRecorder.h"
@@ -11,7 +12,6 @@
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGridLayout>
@@ -267,11 +267,11 @@ void MicrophoneSettingsWindow::CmdSTR_Click()
     }
     PC1->Clear();
     List1->clear();
-    Commands.RunMciCommand(QStringLiteral("close mysound"));
-    QDir::setCurrent(Context.Folder.Path());
-    Commands.RunMciCommand(QStringLiteral("open MK1.wav alias mysound type waveaudio"));
-    Commands.RunMciCommand(QStringLiteral("record mysound from 0 to ") + QString::number(TestSeconds * 1000) +
-                           QStringLiteral(" overwrite"));
+    RecordingSequence sequence(Context, Commands);
+    if (!sequence.CloseLeftover() || !sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000)) {
+        ReturnToIdle();
+        return;
+    }
     TickCount = 0;
     StopRequested = false;
     Timer1->start();
@@ -285,10 +285,9 @@ void MicrophoneSettingsWindow::CmdStp_Click()
     StopRequested = true;
 }
 
-void MicrophoneSettingsWindow::StopDevice()
+bool MicrophoneSettingsWindow::StopDevice()
 {
-    for (const char* command : {"stop mysound", "save mysound", "close mysound"})
-        Commands.RunMciCommand(QLatin1String(command));
+    return RecordingSequence(Context, Commands).Finish();
 }
 
 // The device ends its three seconds a little after the 30th tick, by the
@@ -310,6 +309,7 @@ void MicrophoneSettingsWindow::Timer1_Timer()
         Timer1->stop();
         LevelTimer->stop();
         PC1->Clear();
+        // The test is cancelled whether or not the recording could be saved.
         StopDevice();
         Context.Messages.Inform(QStringLiteral("テストはキャンセルされました！"), MessageIcon::None);
         ReturnToIdle();
@@ -331,8 +331,12 @@ void MicrophoneSettingsWindow::Timer1_Timer()
     WaitForDeviceToFinish();
     LevelTimer->stop();
     LVL1->SetLevel(0);
-    StopDevice();
     TickCount = 0;
+    // A recording that was not saved whole is not scored.
+    if (!StopDevice()) {
+        ReturnToIdle();
+        return;
+    }
     LBX8->setText(QStringLiteral("[解析中]"));
     TestAnalysis();
 }
