@@ -26,8 +26,8 @@ public:
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
     // measurement time, 3 stops, saves and closes. False when the step failed
-    // (the message has been shown, a device error's with its code): the
-    // measurement screen closes and nothing is scored or stored.
+    // (the message has been shown, a device error's with its code): the run
+    // ends there and nothing is scored or stored.
     bool RecordingStep(int step);
 
     // Ends a run cut short: the device is closed and the unsaved recording

@@ -225,3 +225,20 @@ TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwind
     EXPECT_EQ(Context.Contest.EntryNo, 1);
     EXPECT_EQ(ScanLog(Context), 1);
 }
+
+TEST_F(MeasurementScreenTest, SettingsChangedOnDiskBeyondTheirLimitsAreRefusedBeforeAnyRecording)
+{
+    // Written while the program runs, after the start-up's check.
+    Context.Settings.Basic.MeasureSeconds = 0;
+    SaveBasicSettings(Context);
+    Context.Settings.Basic.MeasureSeconds = 1;
+    auto screen = OpenScreen();
+    PressBand(*screen, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。設定を確認してください！")
+                                       .arg(QDir::toNativeSeparators(Folder.Path(QStringLiteral("KANKYOU1.REC"))))});
+    EXPECT_EQ(Recorder.StartedAt, -1);
+    EXPECT_FALSE(QFileInfo::exists(Folder.Path(QStringLiteral("xx0001.wav"))));
+}
