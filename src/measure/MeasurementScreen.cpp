@@ -355,7 +355,7 @@ void MeasurementScreen::StartMeasurement()
 {
     switch (Measurement.Run()) {
     case MeasurementRunner::Outcome::Abandoned:
-        // The screen is closing; nothing of it is touched any more.
+        // The screen is closing, or the program ending: nothing more is shown.
         return;
     case MeasurementRunner::Outcome::Failed:
         close();

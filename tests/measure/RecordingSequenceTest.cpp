@@ -24,17 +24,6 @@ protected:
 
 } // namespace
 
-TEST_F(RecordingSequenceTest, RecordsAndSavesTheNamedFile)
-{
-    Recorder.Signal = QByteArray(24000, '\x90');
-    ASSERT_TRUE(Sequence.CloseLeftover());
-    ASSERT_TRUE(Sequence.Start(QStringLiteral("MK1.wav"), 3000));
-    EXPECT_EQ(Recorder.SampleCount, 24000);
-    ASSERT_TRUE(Sequence.Finish());
-    EXPECT_EQ(Folder.Read(QStringLiteral("MK1.wav")).size(), 46 + 24000);
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
-}
-
 TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsMessage)
 {
     // Open fails: nothing is recorded and only the device error is shown.
