@@ -75,15 +75,15 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
     screen.show();
     for (auto _ : state) {
         state.PauseTiming();
-        screen.Audio.RecordingStep(1);
-        screen.Audio.RecordingStep(2);
+        screen.Runner().Audio().RecordingStep(1);
+        screen.Runner().Audio().RecordingStep(2);
         ResultDisplay result(contest.Context);
         PaintWatch watch;
         result.installEventFilter(&watch);
         state.ResumeTiming();
 
-        screen.Audio.RecordingStep(3);
-        screen.Audio.PlaySoundSlot(StopSound);
+        screen.Runner().Audio().RecordingStep(3);
+        screen.Runner().Audio().PlaySoundSlot(StopSound);
         AnalyzeWav16(contest.Context);
         result.show();
         while (!watch.Painted)
@@ -111,9 +111,9 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
         const double processorBefore = ProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        screen.RunMeasurement();
+        screen.Runner().Run();
         share = (ProcessorSeconds() - processorBefore) / (wall.elapsed() / 1000.0);
-        screen.DisplayState = Waiting;
+        screen.ShowState(Waiting);
     }
     state.counters["processor_percent"] = 100 * share;
     state.SetLabel(state.range(0) == BarGauge ? "bar gauge" : "circle gauge");

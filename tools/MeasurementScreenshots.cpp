@@ -29,19 +29,16 @@ void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
     MeasurementScreen screen(context);
     screen.show();
     Shoot(QStringLiteral("1-waiting") + suffix);
-    screen.DisplayState = Ready;
-    screen.ShowState();
+    screen.ShowState(Ready);
     screen.DrawGauge(-1);
     Shoot(QStringLiteral("2-ready") + suffix);
-    screen.SGTmr_Timer();
+    screen.Blink();
     Shoot(QStringLiteral("2-ready-blink") + suffix);
-    screen.DisplayState = Measuring;
-    screen.ShowState();
+    screen.ShowState(Measuring);
     for (int percent : {10, 20, 30, 40, 62})
         screen.DrawGauge(percent);
     Shoot(QStringLiteral("3-measuring") + suffix);
-    screen.DisplayState = Stopped;
-    screen.ShowState();
+    screen.ShowState(Stopped);
     Shoot(QStringLiteral("4-stopped") + suffix);
     screen.close();
 }

@@ -2,7 +2,8 @@
 
 namespace {
 
-// The gauge's own rounding of π: the sector edges fall where they always did.
+// π to six decimals. The screen turns the sectors back into angles with the
+// same value, so an edge at 12 o'clock stays exactly there.
 constexpr double Pi = 3.141592;
 
 }

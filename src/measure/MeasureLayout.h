@@ -10,11 +10,11 @@
 // The layout with the contest title at the top.
 struct HeadingLayoutFigures {
     double Aspect;        // H / W rounded to four decimals
-    QRectF Heading;       // LB1
+    QRectF Heading;       // the heading label
     double HeadingFontPoints;
-    QRectF Band;          // BOT1, same font as the heading
-    QRectF BarBox;        // PC1
-    QRectF NextEntry;     // NxtLB, same font as the heading
+    QRectF Band;          // the band, same font as the heading
+    QRectF BarBox;        // the bar gauge
+    QRectF NextEntry;     // the next-entry label, same font as the heading
     QPointF CircleCentre;
     double CircleRadius;
 };
@@ -23,9 +23,9 @@ HeadingLayoutFigures ComputeHeadingLayout(double width, double height);
 // The layout where the gauge fills the screen above the band; the band's
 // height comes from its fitted font.
 struct FullGaugeLayoutFigures {
-    QRectF Band;          // BOT1 along the bottom edge
-    QRectF BarBox;        // PC1 over all the screen above the band
-    QRectF NextEntry;     // NxtLB
+    QRectF Band;          // the band along the bottom edge
+    QRectF BarBox;        // the bar gauge over all the screen above the band
+    QRectF NextEntry;     // the next-entry label
     QPointF CircleCentre;
     double CircleRadius;
 };

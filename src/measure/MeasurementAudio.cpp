@@ -6,7 +6,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/AudioInputRecorder.h"
 #include "platform/KeptAside.h"
-#include "platform/MciErrorText.h"
 #include "store/ContestState.h"
 
 #include <QCoreApplication>
@@ -41,7 +40,7 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Device(MicrophoneUnlessGiven(std::move(recorder))), Commands(context, Device)
+    : Context(context), Device(MicrophoneUnlessGiven(std::move(recorder))), Commands(context, Device), Sequence(context, Commands)
 {
 }
 
@@ -51,7 +50,7 @@ bool MeasurementAudio::RecordingStep(int step)
     case 1:
         return Prepare();
     case 2:
-        return StartRecording();
+        return Sequence.Start(RecordingFileName(Context.Contest.EntryNo), Context.Settings.Basic.MeasureSeconds * 1000);
     case 3:
         return Finish();
     default:
@@ -83,45 +82,10 @@ bool MeasurementAudio::Prepare()
     }
     if (ResetGauge)
         ResetGauge();
-    // A device left open by an earlier run is closed first.
-    if (!Commands.RunMciCommand(QStringLiteral("close mysound"))) {
-        Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
+    if (!Sequence.CloseLeftover())
         return false;
-    }
     WaitMilliseconds(100);
     QCoreApplication::processEvents();
-    return true;
-}
-
-MeasurementAudio::StepResult MeasurementAudio::Run(const QString& command, int step)
-{
-    if (!Commands.RunMciCommand(command)) {
-        ShowStepError(step);
-        return StepResult::FolderLost;
-    }
-    return Commands.LastStatus() == MciSuccess ? StepResult::Done : StepResult::DeviceFailed;
-}
-
-bool MeasurementAudio::StartRecording()
-{
-    if (!QDir::setCurrent(Context.Folder.Path())) {
-        ShowStepError(2);
-        return false;
-    }
-    const QString fileName = RecordingFileName(Context.Contest.EntryNo);
-    const QString milliseconds = QString::number(Context.Settings.Basic.MeasureSeconds * 1000);
-    // A device error has been shown with its code; the run ends there, for a
-    // recording that never started must not be scored.
-    const StepResult opened = Run(QStringLiteral("open ") + fileName + QStringLiteral(" alias mysound type waveaudio"), 2);
-    if (opened != StepResult::Done)
-        return false;
-    WaitMilliseconds(1);
-    const StepResult recording = Run(QStringLiteral("record mysound from 0 to ") + milliseconds + QStringLiteral(" overwrite"), 2);
-    if (recording != StepResult::Done) {
-        AbortRecording();
-        return false;
-    }
-    WaitMilliseconds(1);
     return true;
 }
 
@@ -129,42 +93,28 @@ bool MeasurementAudio::Finish()
 {
     if (ResetGauge)
         ResetGauge();
-    // The device is closed even after a failed save; a recording that could
-    // not be saved whole is not scored.
-    bool whole = true;
-    for (const char* command : {"stop mysound", "save mysound", "close mysound"}) {
-        const StepResult result = Run(QLatin1String(command), 3);
-        if (result == StepResult::FolderLost)
-            return false;
-        whole = whole && result == StepResult::Done;
-    }
-    return whole;
+    return Sequence.Finish();
 }
 
 void MeasurementAudio::AbortRecording()
 {
-    Device.Execute(QStringLiteral("close mysound"));
-}
-
-void MeasurementAudio::ShowStepError(int step)
-{
-    Context.Messages.Inform(QStringLiteral("動作エラー！( ") + QString::number(step) + QLatin1Char(')'), MessageIcon::Error);
+    Sequence.Abandon();
 }
 
 void MeasurementAudio::PlaySoundSlot(int slot)
 {
-    CurrentSoundLength = PlaySlotOn(MM2, Context.Settings, slot);
+    CurrentSoundLength = PlaySlotOn(Player, Context.Settings, slot);
 }
 
 void MeasurementAudio::ClosePlayer()
 {
-    if (Context.Settings.Basic.SoundOn && MM2.Mode() != MultimediaPlayer::ModeNotOpen)
-        MM2.Command(QStringLiteral("Close"));
+    if (Context.Settings.Basic.SoundOn && Player.Mode() != MultimediaPlayer::ModeNotOpen)
+        Player.Command(QStringLiteral("Close"));
 }
 
 qint64 MeasurementAudio::RemainingSoundMs() const
 {
-    if (MM2.Mode() != MultimediaPlayer::ModePlaying)
+    if (Player.Mode() != MultimediaPlayer::ModePlaying)
         return 0;
-    return std::max<qint64>(CurrentSoundLength - MM2.Position(), 0);
+    return std::max<qint64>(CurrentSoundLength - Player.Position(), 0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measure/MciCommands.h"
+#include "measure/RecordingSequence.h"
 #include "platform/MciDevice.h"
 #include "platform/MultimediaPlayer.h"
 
@@ -19,8 +20,8 @@ public:
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
     // measurement time, 3 stops, saves and closes. False when the step failed
-    // (the message has been shown, a device error's with its code): the
-    // measurement screen closes and nothing is scored or stored.
+    // (the message has been shown, a device error's with its code): the run
+    // ends there and nothing is scored or stored.
     bool RecordingStep(int step);
 
     // Ends a run cut short: the device is closed and the unsaved recording
@@ -40,21 +41,18 @@ public:
     // Resets the gauge (value -1) at the start of steps 1 and 3.
     std::function<void()> ResetGauge;
 
-    MultimediaPlayer MM2;
+    MultimediaPlayer Player;
 
 private:
     bool Prepare();
     // An earlier recording under the entrant's name is renamed aside, never
     // overwritten: the log may not know of it.
     bool KeepEarlierRecording(const QString& recordingPath) const;
-    enum class StepResult { Done, DeviceFailed, FolderLost };
-    StepResult Run(const QString& command, int step);
-    bool StartRecording();
     bool Finish();
-    void ShowStepError(int step);
 
     ContestState& Context;
     MciDevice Device;
     MciCommands Commands;
+    RecordingSequence Sequence;
     qint64 CurrentSoundLength = 0;
 };

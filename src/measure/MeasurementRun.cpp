@@ -2,6 +2,7 @@
 
 #include "platform/DisplayFormat.h"
 #include "store/ContestValues.h"
+#include "store/SettingsLimits.h"
 
 #include <cmath>
 
@@ -73,4 +74,19 @@ ReadyAction DecideReady(int startWaitTenths, int64_t remainingMs)
 int GaugePercent(double elapsedSeconds, int measureSeconds)
 {
     return static_cast<int>(std::floor(elapsedSeconds * 100 / measureSeconds));
+}
+
+std::optional<QString> SettingsFileOutsideLimits(const SettingsRecord& settings)
+{
+    if (!IsWithinLimits(settings.Basic))
+        return QStringLiteral("KANKYOU1.REC");
+    if (!IsWithinLimits(settings.Screen))
+        return QStringLiteral("KANKYOU2.REC");
+    if (!IsWithinLimits(settings.Sound))
+        return QStringLiteral("KANKYOU3.REC");
+    if (!IsWithinLimits(settings.Effect))
+        return QStringLiteral("KANKYOU4.REC");
+    if (!IsWithinLimits(settings.Mic))
+        return QStringLiteral("KANKYOUB.REC");
+    return std::nullopt;
 }

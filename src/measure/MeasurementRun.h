@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // The decisions of a measurement run, apart from any window.
 
@@ -54,3 +55,8 @@ ReadyAction DecideReady(int startWaitTenths, int64_t remainingMs);
 // The gauge percentage after `elapsedSeconds` of a `measureSeconds` recording
 // (may pass 100 in the last pass).
 int GaugePercent(double elapsedSeconds, int measureSeconds);
+
+// The settings file holding a value its settings window does not allow (a
+// measurement time of 0 written while the program runs, say), the first of
+// the five in file order; nothing when all values are allowed.
+std::optional<QString> SettingsFileOutsideLimits(const SettingsRecord& settings);

@@ -2,9 +2,7 @@
 
 #include "store/ContestState.h"
 #include "measure/GaugeBox.h"
-#include "measure/LoudnessAnalysis.h"
 #include "measure/MeasureLayout.h"
-#include "measure/Waits.h"
 #include "platform/BooleanText.h"
 #include "platform/ClickLabel.h"
 #include "platform/ProgramCursor.h"
@@ -25,21 +23,6 @@ namespace {
 
 const QColor GaugeGreen(0, 128, 0);
 const QColor GaugeRed(255, 0, 0);
-constexpr int KeyEscape = 27;
-constexpr int KeySpace = 32;
-
-// The key code (ASCII: 27 Esc, 32 Space) of the keys this screen knows.
-int KeyCode(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        return KeyEscape;
-    case Qt::Key_Space:
-        return KeySpace;
-    default:
-        return 0;
-    }
-}
 
 void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 {
@@ -52,35 +35,40 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 }
 
 MeasurementScreen::MeasurementScreen(ContestState& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
-    : QDialog(parent), Audio(context, std::move(recorder)), Context(context)
+    : QDialog(parent), Context(context), Measurement(context, std::move(recorder))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　測定"));
     BuildControls();
-    Audio.ResetGauge = [this] { DrawGauge(-1); };
-    RemainingStartSound = [this] { return Audio.RemainingSoundMs(); };
+    Measurement.EnterState = [this](ScreenState state) { EnterRunState(state); };
+    Measurement.ShowGauge = [this](int value) { DrawGauge(value); };
 }
 
 MeasurementScreen::~MeasurementScreen() = default;
 
 void MeasurementScreen::BuildControls()
 {
-    LB1 = new ClickLabel(this);
-    LB1->setAutoFillBackground(true);
-    LB1->setAlignment(Qt::AlignCenter);
-    LB1->MouseDown = [this](Qt::MouseButton button) { LB1_MouseDown(button); };
-    BOT1 = new ClickLabel(this);
-    BOT1->setAutoFillBackground(true);
-    BOT1->setAlignment(Qt::AlignCenter);
-    BOT1->MouseDown = [this](Qt::MouseButton button) { BOT1_MouseDown(button); };
+    const auto label = [this](const char* name) {
+        auto* made = new ClickLabel(this);
+        made->setObjectName(QLatin1String(name));
+        made->setAlignment(Qt::AlignCenter);
+        return made;
+    };
+    headingLabel = label("headingLabel");
+    headingLabel->setAutoFillBackground(true);
+    headingLabel->MouseDown = [this](Qt::MouseButton button) { PressScreen(button); };
+    measureBand = label("measureBand");
+    measureBand->setAutoFillBackground(true);
+    measureBand->MouseDown = [this](Qt::MouseButton button) { PressBand(button); };
     // The next-entrant label and the gauge take no clicks and keep them from
     // the screen behind them.
-    NxtLB = new ClickLabel(this);
-    NxtLB->setAlignment(Qt::AlignCenter);
-    PC1 = new GaugeBox(this);
-    SGTmr = new QTimer(this);
-    SGTmr->setInterval(650);
-    connect(SGTmr, &QTimer::timeout, this, [this] { SGTmr_Timer(); });
+    nextEntryLabel = label("nextEntryLabel");
+    barGauge = new GaugeBox(this);
+    barGauge->setObjectName(QStringLiteral("barGauge"));
+    blinkTimer = new QTimer(this);
+    blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
+    blinkTimer->setInterval(650);
+    connect(blinkTimer, &QTimer::timeout, this, [this] { Blink(); });
 }
 
 void MeasurementScreen::showEvent(QShowEvent* event)
@@ -103,23 +91,17 @@ void MeasurementScreen::TakeScreen()
 
 void MeasurementScreen::Form_Load()
 {
-    Closing = false;
-    Running = false;
     TakeScreen();
     LoadBasicSettings(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
-    const std::optional<int16_t> next = ScanLog(Context);
-    LogReadable = next.has_value();
-    if (!LogReadable) {
-        RefuseUnreadableLog();
+    Measurable = MayMeasure();
+    if (!Measurable)
         return;
-    }
-    Context.Contest.EntryNo = *next;
     Gauge.Restart();
-    NxtLB->clear();
+    nextEntryLabel->clear();
     DisplayState = Waiting;
     if (Context.Settings.Screen.FullGaugeLayout)
         LayoutFullGauge();
@@ -127,14 +109,32 @@ void MeasurementScreen::Form_Load()
         LayoutHeading();
 }
 
-// Without a whole log the next entry number is unknown, and measuring under
-// a guessed number would overwrite an entrant's recording.
-void MeasurementScreen::RefuseUnreadableLog()
+// Settings files can change on disk while the program runs: a value no
+// settings window allows (a measurement time of 0) would record and score
+// what nobody set. Without a whole log the next entry number is unknown, and
+// measuring under a guessed number would overwrite an entrant's recording.
+bool MeasurementScreen::MayMeasure()
 {
-    Context.Messages.Inform(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
-                                           "フォルダおよびファイルを確認してください！")
-                                .arg(QDir::toNativeSeparators(Context.LogPath())),
-                            MessageIcon::Error);
+    if (const std::optional<QString> file = SettingsFileOutsideLimits(Context.Settings)) {
+        Refuse(QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。"
+                              "設定を確認してください！")
+                   .arg(QDir::toNativeSeparators(Context.Folder.FilePath(*file))));
+        return false;
+    }
+    const std::optional<int16_t> next = ScanLog(Context);
+    if (!next) {
+        Refuse(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
+                              "フォルダおよびファイルを確認してください！")
+                   .arg(QDir::toNativeSeparators(Context.LogPath())));
+        return false;
+    }
+    Context.Contest.EntryNo = *next;
+    return true;
+}
+
+void MeasurementScreen::Refuse(const QString& message)
+{
+    Context.Messages.Inform(message, MessageIcon::Error);
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -152,29 +152,29 @@ void MeasurementScreen::LayoutHeading()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
     const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth, ScreenHeight);
-    LB1->setGeometry(layout.Heading.toRect());
-    BOT1->setGeometry(layout.Band.toRect());
-    PC1->setGeometry(layout.BarBox.toRect());
-    BOT1->show();
-    LB1->setText(screen.BandText[HeadingLook]);
+    headingLabel->setGeometry(layout.Heading.toRect());
+    measureBand->setGeometry(layout.Band.toRect());
+    barGauge->setGeometry(layout.BarBox.toRect());
+    measureBand->show();
+    headingLabel->setText(screen.BandText[HeadingLook]);
     SetScreenBack(screen.WaitingBackColor);
-    NxtLB->setGeometry(layout.NextEntry.toRect());
-    ApplyBandFont(NxtLB, layout.HeadingFontPoints);
-    SetLabelColours(NxtLB, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
+    nextEntryLabel->setGeometry(layout.NextEntry.toRect());
+    ApplyBandFont(nextEntryLabel, layout.HeadingFontPoints);
+    SetLabelColours(nextEntryLabel, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
     CircleCentre = layout.CircleCentre;
     CircleRadius = layout.CircleRadius;
-    ShowState();
-    SetLabelColours(LB1, screen.BandForeColor[HeadingLook], screen.BandBackColor[HeadingLook]);
-    ApplyBandFont(LB1, layout.HeadingFontPoints);
-    ApplyBandFont(BOT1, layout.HeadingFontPoints);
-    LB1->show();
+    ApplyState();
+    SetLabelColours(headingLabel, screen.BandForeColor[HeadingLook], screen.BandBackColor[HeadingLook]);
+    ApplyBandFont(headingLabel, layout.HeadingFontPoints);
+    ApplyBandFont(measureBand, layout.HeadingFontPoints);
+    headingLabel->show();
     DrawGauge(-1);
 }
 
 void MeasurementScreen::LayoutFullGauge()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    LB1->hide();
+    headingLabel->hide();
     const QString longest = screen.BandText[LongestStateText(screen)];
     QFont font(screen.BandFontName);
     font.setBold(IsTrueText(screen.BandFontBold));
@@ -186,50 +186,68 @@ void MeasurementScreen::LayoutFullGauge()
     const int points = FitFullGaugeBandFont(ScreenWidth, ScreenHeight, measure);
     const double bandHeight = measure(points).height();
     const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth, ScreenHeight, bandHeight);
-    BOT1->setGeometry(layout.Band.toRect());
-    BOT1->show();
-    ApplyBandFont(BOT1, points);
-    ShowState();
+    measureBand->setGeometry(layout.Band.toRect());
+    measureBand->show();
+    ApplyBandFont(measureBand, points);
+    ApplyState();
     SetScreenBack(screen.WaitingBackColor);
-    PC1->setGeometry(layout.BarBox.toRect());
-    PC1->hide();
-    NxtLB->setGeometry(layout.NextEntry.toRect());
-    ApplyBandFont(NxtLB, points);
-    SetLabelColours(NxtLB, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
+    barGauge->setGeometry(layout.BarBox.toRect());
+    barGauge->hide();
+    nextEntryLabel->setGeometry(layout.NextEntry.toRect());
+    ApplyBandFont(nextEntryLabel, points);
+    SetLabelColours(nextEntryLabel, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
     CircleCentre = layout.CircleCentre;
     CircleRadius = layout.CircleRadius;
     DrawGauge(-1);
 }
 
-void MeasurementScreen::ShowState()
+void MeasurementScreen::ShowState(ScreenState state)
+{
+    DisplayState = state;
+    ApplyState();
+}
+
+void MeasurementScreen::ApplyState()
 {
     const StateLook look = LookOf(DisplayState, Context.Settings.Screen);
-    BOT1->setText(look.BandText);
-    SetLabelColours(BOT1, look.BandForeColor, look.BandBackColor);
+    measureBand->setText(look.BandText);
+    SetLabelColours(measureBand, look.BandForeColor, look.BandBackColor);
     SetScreenBack(look.ScreenBackColor);
     switch (look.Pointer) {
     case BandPointer::Go:
-        BOT1->setCursor(ProgramCursor(Context.Folder, QStringLiteral("go.ico")));
+        measureBand->setCursor(ProgramCursor(Context.Folder, QStringLiteral("go.ico")));
         break;
     case BandPointer::Next:
-        BOT1->setCursor(ProgramCursor(Context.Folder, QStringLiteral("next.ico")));
+        measureBand->setCursor(ProgramCursor(Context.Folder, QStringLiteral("next.ico")));
         break;
     case BandPointer::NoDrop:
-        BOT1->setCursor(Qt::ForbiddenCursor);
+        measureBand->setCursor(Qt::ForbiddenCursor);
         break;
     }
     if (look.ClearScreen) {
         Drawing.fill(Qt::transparent);
         update();
     }
-    PC1->setVisible(look.BarBoxVisible);
+    barGauge->setVisible(look.BarBoxVisible);
     if (DisplayState == Waiting) {
-        NxtLB->setText(NextEntryText(Context.Contest.EntryNo));
-        NxtLB->show();
+        nextEntryLabel->setText(NextEntryText(Context.Contest.EntryNo));
+        nextEntryLabel->show();
     } else if (DisplayState == Ready) {
-        NxtLB->hide();
-        Audio.PlaySoundSlot(StartSound);
+        nextEntryLabel->hide();
     }
+}
+
+// The ready look blinks from the start of the run until recording starts.
+void MeasurementScreen::EnterRunState(ScreenState state)
+{
+    if (state == Ready)
+        barGauge->Clear(GaugeGreen);
+    ShowState(state);
+    BlinkTicks = 0;
+    if (state == Ready)
+        blinkTimer->start();
+    else
+        blinkTimer->stop();
 }
 
 void MeasurementScreen::SetScreenBack(int32_t colour)
@@ -251,11 +269,11 @@ void MeasurementScreen::DrawGauge(int value)
 void MeasurementScreen::DrawBarGauge(int value)
 {
     if (value <= 0)
-        PC1->Clear(GaugeGreen);
+        barGauge->Clear(GaugeGreen);
     else if (value >= 100)
-        PC1->Clear(GaugeRed);
+        barGauge->Clear(GaugeRed);
     else
-        PC1->FillFromLeft(BarRedExtent(value), GaugeRed);
+        barGauge->FillFromLeft(BarRedExtent(value), GaugeRed);
 }
 
 void MeasurementScreen::DrawCircleGauge(int value)
@@ -282,12 +300,12 @@ void MeasurementScreen::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, Drawing);
 }
 
-void MeasurementScreen::BOT1_MouseDown(Qt::MouseButton button)
+void MeasurementScreen::PressBand(Qt::MouseButton button)
 {
+    if (!Measurable)
+        return;
     // Only a press that finds the stopped look opens the result display, not
     // the press whose run ends in it.
-    if (!LogReadable)
-        return;
     const bool pressedWhileStopped = DisplayState == Stopped;
     if (button == Qt::LeftButton && DisplayState == Waiting) {
         if (LogIsFull(Context.Contest.EntryNo)) {
@@ -295,175 +313,69 @@ void MeasurementScreen::BOT1_MouseDown(Qt::MouseButton button)
             close();
             return;
         }
-        RunMeasurement();
+        StartMeasurement();
     }
     if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
         ShowRankingBoard();
     if (pressedWhileStopped && DisplayState == Stopped) {
         ShowResultDisplay();
-        DisplayState = Waiting;
-        ShowState();
+        ShowState(Waiting);
     }
 }
 
-void MeasurementScreen::Form_MouseDown(Qt::MouseButton button)
+void MeasurementScreen::PressScreen(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
         ShowRankingBoard();
 }
 
-void MeasurementScreen::LB1_MouseDown(Qt::MouseButton button)
-{
-    Form_MouseDown(button);
-}
-
-void MeasurementScreen::Form_KeyDown(int key)
-{
-    if (key == KeyEscape)
-        close();
-    else if (key == KeySpace && DisplayState == Waiting && ShowRankingBoard)
-        ShowRankingBoard();
-}
-
 void MeasurementScreen::keyPressEvent(QKeyEvent* event)
 {
-    Form_KeyDown(KeyCode(event));
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else if (event->key() == Qt::Key_Space && DisplayState == Waiting && ShowRankingBoard)
+        ShowRankingBoard();
 }
 
 void MeasurementScreen::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown(event->button());
+    PressScreen(event->button());
 }
 
-void MeasurementScreen::SGTmr_Timer()
+void MeasurementScreen::Blink()
 {
     if (DisplayState != Ready)
         return;
     const BlinkColours colours = ReadyBlinkColours(BlinkTicks, Context.Settings.Screen);
     SetScreenBack(colours.ScreenBackColor);
-    SetLabelColours(BOT1, Context.Settings.Screen.BandForeColor[Ready + 1], colours.BandBackColor);
+    SetLabelColours(measureBand, Context.Settings.Screen.BandForeColor[Ready + 1], colours.BandBackColor);
     ++BlinkTicks;
 }
 
-bool MeasurementScreen::RunAbandoned() const
+void MeasurementScreen::StartMeasurement()
 {
-    return Closing || Context.EndRequested();
-}
-
-void MeasurementScreen::RunMeasurement()
-{
-    Running = true;
-    PC1->Clear(GaugeGreen);
-    DisplayState = Ready;
-    ShowState();
-    BlinkTicks = 0;
-    SGTmr->start();
-    if (!Audio.RecordingStep(1)) {
+    switch (Measurement.Run()) {
+    case MeasurementRunner::Outcome::Abandoned:
+        // The screen is closing, or the program ending: nothing more is shown.
+        return;
+    case MeasurementRunner::Outcome::Failed:
         close();
         return;
+    case MeasurementRunner::Outcome::Measured:
+        break;
     }
-    if (RunAbandoned())
-        return;
-    DrawGauge(-1);
-    WaitForReadyEnd();
-    SGTmr->stop();
-    if (RunAbandoned())
-        return;
-    DisplayState = Measuring;
-    ShowState();
-    if (!RecordShout())
-        return;
-    FinishRecording();
-    if (RunAbandoned())
-        return;
-    Running = false;
     if (Context.Settings.Basic.PauseAtStop) {
-        DisplayState = Stopped;
-        ShowState();
+        ShowState(Stopped);
         return;
     }
     ShowResultDisplay();
-    DisplayState = Waiting;
-    ShowState();
-}
-
-void MeasurementScreen::WaitForReadyEnd()
-{
-    const int startWait = Context.Settings.Basic.StartWaitTenths;
-    // A sound server that stops answering must not keep the hall waiting:
-    // the start sound counts as ended a little after its length.
-    QElapsedTimer waiting;
-    waiting.start();
-    const qint64 longest = Audio.SoundLength() + StartSoundMarginMs;
-    while (!RunAbandoned()) {
-        const qint64 remaining = waiting.elapsed() > longest ? 0 : RemainingStartSound();
-        switch (DecideReady(startWait, remaining)) {
-        case ReadyAction::StartRecording:
-            return;
-        case ReadyAction::StartAfterWait:
-            WaitMilliseconds(static_cast<int16_t>(std::min(startWait * 100, 32767)));
-            return;
-        case ReadyAction::KeepWaiting:
-            WaitMilliseconds(5);
-            break;
-        }
-    }
-}
-
-bool MeasurementScreen::RecordShout()
-{
-    if (!Audio.RecordingStep(2)) {
-        close();
-        return false;
-    }
-    const int seconds = Context.Settings.Basic.MeasureSeconds;
-    QElapsedTimer recording;
-    recording.start();
-    for (;;) {
-        const double elapsed = recording.elapsed() / 1000.0;
-        WaitMilliseconds(50);
-        if (RunAbandoned())
-            return false;
-        DrawGauge(GaugePercent(elapsed, std::max(seconds, 1)));
-        if (elapsed >= seconds)
-            return true;
-    }
-}
-
-void MeasurementScreen::FinishRecording()
-{
-    DrawGauge(100);
-    WaitSeconds(1);
-    if (RunAbandoned())
-        return;
-    if (!Audio.RecordingStep(3)) {
-        close();
-        return;
-    }
-    Audio.PlaySoundSlot(StopSound);
-    if (Context.Settings.Mic.Quality == 0)
-        AnalyzeWav8(Context);
-    else
-        AnalyzeWav16(Context);
-}
-
-void MeasurementScreen::AbandonRun()
-{
-    SGTmr->stop();
-    Audio.AbortRecording();
-    Running = false;
+    ShowState(Waiting);
 }
 
 void MeasurementScreen::done(int result)
 {
-    Closing = true;
-    if (Running)
-        AbandonRun();
-    Form_Unload();
+    blinkTimer->stop();
+    Measurement.Abandon();
+    Measurement.Audio().ClosePlayer();
     QDialog::done(result);
-}
-
-void MeasurementScreen::Form_Unload()
-{
-    Audio.ClosePlayer();
 }

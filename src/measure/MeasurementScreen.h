@@ -1,11 +1,10 @@
 #pragma once
 
 #include "measure/Gauge.h"
-#include "measure/MeasurementAudio.h"
 #include "measure/MeasurementRun.h"
+#include "measure/MeasurementRunner.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QImage>
 #include <functional>
 #include <memory>
@@ -18,36 +17,19 @@ class QTimer;
 class SoundRecorder;
 
 // The full-screen measurement screen in front of the audience: it names the
-// next entrant, and a left click on the lower band runs one measurement —
-// ready blink with the start sound, recording while the gauge fills, analysis
-// and the result display.
+// next entrant, and a left click on the lower band runs one measurement,
+// showing the ready blink, the gauge while recording, and then the result
+// display. The run itself is the MeasurementRunner's; the screen lays itself
+// out, shows the look of each state, draws the gauge and takes the input.
+//
+// Controls by object name: "measureBand" (the lower band, the start
+// control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
 class MeasurementScreen : public QDialog {
 public:
     explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
     void Form_Load();
-    void Form_Unload();
-    void BOT1_MouseDown(Qt::MouseButton button);
-    void Form_MouseDown(Qt::MouseButton button);
-    void LB1_MouseDown(Qt::MouseButton button);
-    void Form_KeyDown(int key);
-    void SGTmr_Timer();
-
-    void ShowState();
-    void RunMeasurement();
-    void LayoutHeading();
-    void LayoutFullGauge();
-    void DrawGauge(int value);
-
-    ScreenState DisplayState = Waiting;
-
-    ClickLabel* LB1 = nullptr;
-    ClickLabel* BOT1 = nullptr;
-    ClickLabel* NxtLB = nullptr;
-    GaugeBox* PC1 = nullptr;
-    QTimer* SGTmr = nullptr;
-    MeasurementAudio Audio;
 
     // The ranking board, and the result display of the entrant just measured
     // (shown modally; closing it stores the result), as the application
@@ -58,10 +40,15 @@ public:
     int ScreenWidth = 0;
     int ScreenHeight = 0;
 
-    // How long past its length the start sound is waited for at most.
-    static constexpr qint64 StartSoundMarginMs = 2000;
-    // Milliseconds still to play of the start sound; the player by default.
-    std::function<qint64()> RemainingStartSound;
+    ScreenState State() const { return DisplayState; }
+    // Shows the look of a state without running anything.
+    void ShowState(ScreenState state);
+    // One tick of the ready blink.
+    void Blink();
+    // -1 resets the gauge; each value is drawn once.
+    void DrawGauge(int value);
+
+    MeasurementRunner& Runner() { return Measurement; }
 
     // The picture drawn on the screen itself (the circle gauge).
     const QImage& ScreenDrawing() const { return Drawing; }
@@ -78,26 +65,34 @@ protected:
 private:
     void BuildControls();
     void TakeScreen();
+    bool MayMeasure();
+    void Refuse(const QString& message);
+    void LayoutHeading();
+    void LayoutFullGauge();
     void ApplyBandFont(QLabel* label, double points) const;
-    void WaitForReadyEnd();
-    bool RecordShout();
-    void FinishRecording();
-    void RefuseUnreadableLog();
+    void ApplyState();
+    void EnterRunState(ScreenState state);
+    void PressBand(Qt::MouseButton button);
+    void PressScreen(Qt::MouseButton button);
+    void StartMeasurement();
     void DrawBarGauge(int value);
     void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
-    // True once the screen has been closed under a running measurement.
-    bool RunAbandoned() const;
-    void AbandonRun();
 
     ContestState& Context;
+    MeasurementRunner Measurement;
+    ClickLabel* headingLabel = nullptr;
+    ClickLabel* measureBand = nullptr;
+    ClickLabel* nextEntryLabel = nullptr;
+    GaugeBox* barGauge = nullptr;
+    QTimer* blinkTimer = nullptr;
+    ScreenState DisplayState = Waiting;
     GaugeMemory Gauge;
     QImage Drawing;
     QColor ScreenBack;
     QPointF CircleCentre;
     double CircleRadius = 0;
     int BlinkTicks = 0;
-    bool Closing = false;
-    bool Running = false;
-    bool LogReadable = true;
+    // False when the log or the settings forbid measuring.
+    bool Measurable = true;
 };

@@ -2,6 +2,7 @@
 
 #include "measure/LoudnessAnalysis.h"
 #include "measure/RecordingFile.h"
+#include "measure/RecordingSequence.h"
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
 #include "platform/AudioInputRecorder.h"
@@ -11,7 +12,6 @@
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGridLayout>
@@ -277,11 +277,11 @@ void MicrophoneSettingsWindow::StartTest()
     }
     picture->Clear();
     headerList->clear();
-    Commands.RunMciCommand(QStringLiteral("close mysound"));
-    QDir::setCurrent(Context.Folder.Path());
-    Commands.RunMciCommand(QStringLiteral("open MK1.wav alias mysound type waveaudio"));
-    Commands.RunMciCommand(QStringLiteral("record mysound from 0 to ") + QString::number(TestSeconds * 1000) +
-                           QStringLiteral(" overwrite"));
+    RecordingSequence sequence(Context, Commands);
+    if (!sequence.CloseLeftover() || !sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000)) {
+        ReturnToIdle();
+        return;
+    }
     TickCount = 0;
     StopRequested = false;
     testTimer->start();
@@ -295,10 +295,9 @@ void MicrophoneSettingsWindow::RequestStop()
     StopRequested = true;
 }
 
-void MicrophoneSettingsWindow::StopDevice()
+bool MicrophoneSettingsWindow::StopDevice()
 {
-    for (const char* command : {"stop mysound", "save mysound", "close mysound"})
-        Commands.RunMciCommand(QLatin1String(command));
+    return RecordingSequence(Context, Commands).Finish();
 }
 
 // The device ends its three seconds a little after the 30th tick, by the
@@ -320,6 +319,7 @@ void MicrophoneSettingsWindow::TestTick()
         testTimer->stop();
         levelTimer->stop();
         picture->Clear();
+        // The test is cancelled whether or not the recording could be saved.
         StopDevice();
         Context.Messages.Inform(QStringLiteral("テストはキャンセルされました！"), MessageIcon::None);
         ReturnToIdle();
@@ -342,8 +342,12 @@ void MicrophoneSettingsWindow::TestTick()
     WaitForDeviceToFinish();
     levelTimer->stop();
     inputLevel->SetLevel(0);
-    StopDevice();
     TickCount = 0;
+    // A recording that was not saved whole is not scored.
+    if (!StopDevice()) {
+        ReturnToIdle();
+        return;
+    }
     TestAnalysis();
 }
 

@@ -59,7 +59,7 @@ private:
     void ResetPicture();
     void DrawBand();
     void SetLamp(bool recording);
-    void StopDevice();
+    bool StopDevice();
     void WaitForDeviceToFinish();
     void ReturnToIdle();
     void DrawAnalysedRecording(const QByteArray& data);

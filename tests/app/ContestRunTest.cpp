@@ -61,8 +61,8 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
         VirtualMicrophone microphone;
         microphone.Play(shout);
         WaitMilliseconds(400);
-        ClickBand(screen.BOT1);
-        ASSERT_EQ(screen.DisplayState, Waiting) << "entrant " << entrant + 1;
+        ClickBand(screen.findChild<ClickLabel*>(QStringLiteral("measureBand")));
+        ASSERT_EQ(screen.State(), Waiting) << "entrant " << entrant + 1;
     }
 
     EXPECT_EQ(context.Contest.EntryNo, 6);

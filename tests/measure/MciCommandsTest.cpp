@@ -256,7 +256,7 @@ TEST_F(AudioCommandsTest, SoundSlotsPlayOnlyWhenOnAndNeverFailOnABadFile)
 
     settings.Basic.SoundOn = true;
     Audio.PlaySoundSlot(0);
-    EXPECT_EQ(Audio.MM2.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(Audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);
     EXPECT_EQ(Audio.SoundLength(), 0);
     EXPECT_EQ(Audio.RemainingSoundMs(), 0);
 
@@ -266,7 +266,7 @@ TEST_F(AudioCommandsTest, SoundSlotsPlayOnlyWhenOnAndNeverFailOnABadFile)
     settings.Basic.SoundOn = true;
     settings.Sound.SoundEnabled[1] = false;
     Audio.PlaySoundSlot(1);
-    EXPECT_TRUE(Audio.MM2.FileName.endsWith(QStringLiteral("broken.wav"))) << "a slot that is off is not even named";
+    EXPECT_TRUE(Audio.Player.FileName.endsWith(QStringLiteral("broken.wav"))) << "a slot that is off is not even named";
     Audio.ClosePlayer();
-    EXPECT_EQ(Audio.MM2.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(Audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);
 }

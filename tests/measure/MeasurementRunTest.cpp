@@ -73,3 +73,16 @@ TEST(MeasurementRun, TextsOfTheWaitingScreen)
     screen.BandText = {QString(), QStringLiteral("abcd"), QStringLiteral("wxyz"), QStringLiteral("a"), QStringLiteral("b")};
     EXPECT_EQ(LongestStateText(screen), 1) << "the first of equally long texts";
 }
+
+TEST(MeasurementRun, TheFirstSettingsFileWithAValueBeyondItsLimitsIsNamed)
+{
+    SettingsRecord settings{BasicSettings::Factory(), ScreenSettings::Factory(), SoundSettings::Factory(QStringLiteral("/contest")),
+                            EffectSettings::Factory(), MicSettings::Factory()};
+    EXPECT_EQ(SettingsFileOutsideLimits(settings), std::nullopt);
+    settings.Mic.Quality = 3;
+    EXPECT_EQ(SettingsFileOutsideLimits(settings), QStringLiteral("KANKYOUB.REC"));
+    settings.Screen.WaitingBackColor = 0x1000000;
+    EXPECT_EQ(SettingsFileOutsideLimits(settings), QStringLiteral("KANKYOU2.REC"));
+    settings.Basic.MeasureSeconds = 31;
+    EXPECT_EQ(SettingsFileOutsideLimits(settings), QStringLiteral("KANKYOU1.REC"));
+}

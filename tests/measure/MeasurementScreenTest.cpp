@@ -23,6 +23,24 @@ void Press(QWidget* widget, int key)
     QCoreApplication::sendEvent(widget, &press);
 }
 
+template <class Control = ClickLabel>
+Control* Find(const MeasurementScreen& screen, const char* name)
+{
+    auto* control = screen.findChild<Control*>(QLatin1String(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
+QString Text(const MeasurementScreen& screen, const char* name)
+{
+    return Find(screen, name)->text();
+}
+
+void PressBand(const MeasurementScreen& screen, Qt::MouseButton button)
+{
+    Click(Find(screen, "measureBand"), button);
+}
+
 class MeasurementScreenTest : public testing::Test {
 protected:
     void SetUp() override
@@ -63,20 +81,20 @@ TEST_F(MeasurementScreenTest, OpensOnTheWholeScreenNamingTheNextEntrant)
     auto screen = OpenScreen();
     EXPECT_EQ(screen->geometry().size(), QSize(screen->ScreenWidth, screen->ScreenHeight));
     EXPECT_EQ(Context.Contest.EntryNo, 2);
-    EXPECT_EQ(screen->DisplayState, Waiting);
-    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
-    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("たいきちゅう"));
-    EXPECT_EQ(screen->LB1->text(), QStringLiteral("おおごえ大会"));
-    EXPECT_TRUE(screen->LB1->isVisible());
+    EXPECT_EQ(screen->State(), Waiting);
+    EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 2番"));
+    EXPECT_EQ(Text(*screen, "measureBand"), QStringLiteral("たいきちゅう"));
+    EXPECT_EQ(Text(*screen, "headingLabel"), QStringLiteral("おおごえ大会"));
+    EXPECT_TRUE(Find(*screen, "headingLabel")->isVisible());
 }
 
 TEST_F(MeasurementScreenTest, ARunStoresTheResultAndNamesTheNextEntrant)
 {
     auto screen = OpenScreen();
-    screen->BOT1_MouseDown(Qt::LeftButton);
-    EXPECT_EQ(screen->DisplayState, Waiting);
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_EQ(screen->State(), Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
-    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 2番"));
+    EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 2番"));
     ScanLog(Context);
     EXPECT_EQ(Context.Contest.ScoreTable[1], Context.Measure.TotalPoints);
     EXPECT_GT(Context.Measure.TotalPoints, 0);
@@ -91,16 +109,16 @@ TEST_F(MeasurementScreenTest, PausingAtStopWaitsForAPressOnTheBand)
     auto screen = OpenScreen();
     int boards = 0;
     screen->ShowRankingBoard = [&boards] { ++boards; };
-    screen->BOT1_MouseDown(Qt::LeftButton);
-    EXPECT_EQ(screen->DisplayState, Stopped) << "the press that ran stops in the stopped look";
-    EXPECT_EQ(screen->BOT1->text(), QStringLiteral("ていしちゅう"));
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_EQ(screen->State(), Stopped) << "the press that ran stops in the stopped look";
+    EXPECT_EQ(Text(*screen, "measureBand"), QStringLiteral("ていしちゅう"));
     EXPECT_EQ(Context.Contest.EntryNo, 1);
-    screen->Form_MouseDown(Qt::RightButton);
+    ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
     Press(screen.get(), Qt::Key_Space);
     EXPECT_EQ(boards, 0) << "no ranking board while stopped";
 
-    screen->BOT1_MouseDown(Qt::RightButton);
-    EXPECT_EQ(screen->DisplayState, Waiting);
+    PressBand(*screen, Qt::RightButton);
+    EXPECT_EQ(screen->State(), Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
     Press(screen.get(), Qt::Key_Space);
     EXPECT_EQ(boards, 1) << "Space on the waiting screen opens the board";
@@ -111,8 +129,8 @@ TEST_F(MeasurementScreenTest, TheLabelsAndTheGaugeKeepClicksFromTheScreen)
     auto screen = OpenScreen();
     int boards = 0;
     screen->ShowRankingBoard = [&boards] { ++boards; };
-    Click(screen->NxtLB, Qt::RightButton);
-    Click(screen->PC1, Qt::RightButton);
+    Click(Find(*screen, "nextEntryLabel"), Qt::RightButton);
+    Click(Find<GaugeBox>(*screen, "barGauge"), Qt::RightButton);
     EXPECT_EQ(boards, 0);
     ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
     EXPECT_EQ(boards, 1) << "a right click on the screen itself shows the board";
@@ -123,7 +141,7 @@ TEST_F(MeasurementScreenTest, AnUnreadableLogClosesTheScreenBeforeAnyRecordingIs
     Folder.Write(QStringLiteral("xx0001.wav"), "first entrant's shout");
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     auto screen = OpenScreen();
-    screen->BOT1_MouseDown(Qt::LeftButton);
+    PressBand(*screen, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_FALSE(screen->isVisible());
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
@@ -144,7 +162,7 @@ TEST_F(MeasurementScreenTest, AFullLogRefusesTheNextEntrant)
     Folder.Write(QStringLiteral("loudlog.dat"), log);
     auto screen = OpenScreen();
     EXPECT_EQ(Context.Contest.EntryNo, 3001);
-    screen->BOT1_MouseDown(Qt::LeftButton);
+    PressBand(*screen, Qt::LeftButton);
     EXPECT_EQ(Folder.Messages.Texts(),
               std::vector<QString>{QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！")});
     EXPECT_FALSE(screen->isVisible());
@@ -160,7 +178,7 @@ TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)
     QTimer::singleShot(700, [window] { Press(window, Qt::Key_Escape); });
     QElapsedTimer run;
     run.start();
-    screen->BOT1_MouseDown(Qt::LeftButton);
+    PressBand(*screen, Qt::LeftButton);
     EXPECT_LT(run.elapsed(), 3000) << "the run stops at once";
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 1);
@@ -170,40 +188,7 @@ TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)
 
     // The screen opens again and measures the same entrant.
     screen->show();
-    EXPECT_EQ(screen->NxtLB->text(), QStringLiteral("次は 1番"));
-}
-
-TEST_F(MeasurementScreenTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
-{
-    // The start sound's remaining time follows a clock that starts when the
-    // ready phase first asks; 1.5 s of sound.
-    const std::vector<std::pair<int, qint64>> cases = {{0, 1500}, {5, 2000}, {-5, 1000}, {-20, 0}};
-    for (const auto& [startWait, expectedStart] : cases) {
-        Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
-        SaveBasicSettings(Context);
-        Recorder = FakeRecorder::Log();
-        auto screen = OpenScreen();
-        screen->RemainingStartSound = [this] {
-            if (!Recorder.Clock.isValid())
-                Recorder.Clock.start();
-            return std::max<qint64>(1500 - Recorder.Clock.elapsed(), 0);
-        };
-        screen->BOT1_MouseDown(Qt::LeftButton);
-        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 200.0) << "start wait " << startWait;
-        screen->close();
-    }
-}
-
-TEST_F(MeasurementScreenTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
-{
-    auto screen = OpenScreen();
-    // A frozen sound server: the start sound reports time left forever.
-    screen->RemainingStartSound = [] { return qint64(60000); };
-    Recorder.Clock.start();
-    screen->BOT1_MouseDown(Qt::LeftButton);
-    EXPECT_GE(Recorder.StartedAt, MeasurementScreen::StartSoundMarginMs);
-    EXPECT_LT(Recorder.StartedAt, MeasurementScreen::StartSoundMarginMs + 1500);
-    EXPECT_EQ(Context.Contest.EntryNo, 2) << "the run goes on";
+    EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 1番"));
 }
 
 TEST_F(MeasurementScreenTest, TheGaugeFillsAndDrawsEachValueOnce)
@@ -221,22 +206,39 @@ TEST_F(MeasurementScreenTest, TheGaugeFillsAndDrawsEachValueOnce)
     Context.Settings.Screen.GaugeStyle = BarGauge;
     screen->DrawGauge(-1);
     screen->DrawGauge(30);
-    const QImage bar = screen->PC1->Picture();
+    const QImage bar = Find<GaugeBox>(*screen, "barGauge")->Picture();
     EXPECT_EQ(bar.pixelColor(bar.width() / 4, bar.height() / 2), QColor(255, 0, 0));
     EXPECT_EQ(bar.pixelColor(bar.width() / 2, bar.height() / 2), QColor(0, 128, 0));
     screen->DrawGauge(100);
-    EXPECT_EQ(screen->PC1->Picture().pixelColor(bar.width() - 2, 1), QColor(255, 0, 0));
+    EXPECT_EQ(Find<GaugeBox>(*screen, "barGauge")->Picture().pixelColor(bar.width() - 2, 1), QColor(255, 0, 0));
 }
 
 TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwinds)
 {
     QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(0).TemplateName)));
     auto screen = OpenScreen();
-    screen->BOT1_MouseDown(Qt::LeftButton);
+    PressBand(*screen, Qt::LeftButton);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("グラフデータ保存フォルダが正しくありません！")});
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_FALSE(screen->SGTmr->isActive());
+    EXPECT_FALSE(Find<QTimer>(*screen, "blinkTimer")->isActive());
     EXPECT_EQ(Recorder.StartedAt, -1) << "nothing is recorded";
     EXPECT_EQ(Context.Contest.EntryNo, 1);
     EXPECT_EQ(ScanLog(Context), 1);
+}
+
+TEST_F(MeasurementScreenTest, SettingsChangedOnDiskBeyondTheirLimitsAreRefusedBeforeAnyRecording)
+{
+    // Written while the program runs, after the start-up's check.
+    Context.Settings.Basic.MeasureSeconds = 0;
+    SaveBasicSettings(Context);
+    Context.Settings.Basic.MeasureSeconds = 1;
+    auto screen = OpenScreen();
+    PressBand(*screen, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Folder.Messages.Texts(),
+              std::vector<QString>{QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。設定を確認してください！")
+                                       .arg(QDir::toNativeSeparators(Folder.Path(QStringLiteral("KANKYOU1.REC"))))});
+    EXPECT_EQ(Recorder.StartedAt, -1);
+    EXPECT_FALSE(QFileInfo::exists(Folder.Path(QStringLiteral("xx0001.wav"))));
 }

@@ -46,7 +46,7 @@ TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
     MeasurementAudio audio(context);
 
     audio.PlaySoundSlot(0);
-    EXPECT_EQ(audio.MM2.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);
     EXPECT_EQ(audio.RemainingSoundMs(), 0);
     EXPECT_EQ(audio.SoundLength(), 0);
     audio.ClosePlayer();

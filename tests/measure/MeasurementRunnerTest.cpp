@@ -1,0 +1,121 @@
+#include "measure/MeasurementRunner.h"
+
+#include "measure/RecordingFile.h"
+#include "support/FakeRecorder.h"
+#include "support/TestFolder.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A run on a contest folder with the normal-quality template, sounds off and
+// a one-second measurement; what the run reports is noted instead of drawn.
+class MeasurementRunnerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const RecordingFormat format = RecordingFormatOf(0);
+        Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        Context.Contest.EntryNo = 1;
+        Context.Settings.Basic.SoundOn = false;
+        Context.Settings.Basic.MeasureSeconds = 1;
+        Context.Measure.TotalPoints = -1;
+        Recorder.Signal = QByteArray(8000, '\xF0');
+        Runner.EnterState = [this](ScreenState state) { States.push_back(state); };
+        Runner.ShowGauge = [this](int value) { Gauge.push_back(value); };
+    }
+
+    // The start sound as a clock that starts when the ready phase first asks.
+    void StartSoundOf(qint64 milliseconds)
+    {
+        Runner.RemainingStartSound = [this, milliseconds] {
+            if (!Recorder.Clock.isValid())
+                Recorder.Clock.start();
+            return std::max<qint64>(milliseconds - Recorder.Clock.elapsed(), 0);
+        };
+    }
+
+    TestFolder Folder;
+    ContestState& Context = Folder.Context;
+    FakeRecorder::Log Recorder;
+    MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder)};
+    std::vector<ScreenState> States;
+    std::vector<int> Gauge;
+};
+
+} // namespace
+
+TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheRecording)
+{
+    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
+    ASSERT_FALSE(Gauge.empty());
+    EXPECT_EQ(Gauge.front(), -1);
+    EXPECT_EQ(Gauge.back(), -1) << "the gauge is reset as the recording is saved";
+    EXPECT_NE(std::find(Gauge.begin(), Gauge.end(), 100), Gauge.end());
+    EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
+    EXPECT_GT(Context.Measure.TotalPoints, 0);
+    EXPECT_EQ(Context.Contest.EntryNo, 1) << "storing is the result display's";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
+{
+    // 1.5 s of start sound.
+    const std::vector<std::pair<int, qint64>> cases = {{0, 1500}, {5, 2000}, {-5, 1000}, {-20, 0}};
+    for (const auto& [startWait, expectedStart] : cases) {
+        Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
+        Recorder = FakeRecorder::Log();
+        StartSoundOf(1500);
+        Runner.Run();
+        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 200.0) << "start wait " << startWait;
+    }
+}
+
+TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
+{
+    // A frozen sound server: the start sound reports time left forever.
+    Runner.RemainingStartSound = [] { return qint64(60000); };
+    Recorder.Clock.start();
+    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+    EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
+    EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 1500);
+}
+
+TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
+{
+    Context.Settings.Basic.MeasureSeconds = 5;
+    // Abandoned while waiting for the start sound, and while recording.
+    for (const qint64 abandonAt : {300, 2500}) {
+        Recorder = FakeRecorder::Log();
+        StartSoundOf(1000);
+        States.clear();
+        QTimer::singleShot(abandonAt, [this] { Runner.Abandon(); });
+        QElapsedTimer run;
+        run.start();
+        EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Abandoned) << abandonAt;
+        EXPECT_LT(run.elapsed(), abandonAt + 1500) << "the run stops at once";
+        EXPECT_EQ(States.size(), abandonAt < 1000 ? 1u : 2u) << "nothing is shown after the abandonment";
+        EXPECT_EQ(Context.Measure.TotalPoints, -1);
+    }
+    EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    // The next run measures again.
+    Runner.RemainingStartSound = [] { return qint64(0); };
+    Context.Settings.Basic.MeasureSeconds = 1;
+    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+}
+
+TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceMessageAndScoresNothing)
+{
+    Recorder.Accepts = false;
+    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Failed);
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
+    EXPECT_EQ(Context.Measure.TotalPoints, -1);
+    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
+}
