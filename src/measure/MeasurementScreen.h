@@ -1,10 +1,10 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "measure/Gauge.h"
 #include "measure/MeasurementAudio.h"
 #include "measure/MeasurementRun.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
 #include <functional>
@@ -21,12 +21,12 @@ class SoundRecorder;
 // next entrant, and a left click on the lower band runs one measurement —
 // ready blink with the start sound, recording while the gauge fills, analysis
 // and the result display.
-class MeasurementScreen : public QDialog {
+class MeasurementScreen : public FullScreenWindow {
 public:
     explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_Unload();
     void BOT1_MouseDown(Qt::MouseButton button);
     void Form_MouseDown(Qt::MouseButton button);
@@ -55,9 +55,6 @@ public:
     std::function<void()> ShowRankingBoard;
     std::function<void()> ShowResultDisplay;
 
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
-
     // How long past its length the start sound is waited for at most.
     static constexpr qint64 StartSoundMarginMs = 2000;
     // Milliseconds still to play of the start sound; the player by default.
@@ -73,11 +70,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     void BuildControls();
-    void TakeScreen();
+    void NewDrawing();
     void ApplyBandFont(QLabel* label, double points) const;
     void WaitForReadyEnd();
     bool RecordShout();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "store/ResultRecord.h"
 
-#include <QDialog>
 #include <array>
 #include <vector>
 
@@ -13,11 +13,11 @@ class QTimer;
 // The full-screen ranking board for the audience: ten ranks per page with
 // entry number and total, paged with the mouse; a character key closes it,
 // and it closes by itself three minutes after it opened.
-class RankingBoard : public QDialog {
+class RankingBoard : public FullScreenWindow {
 public:
     explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void Form_Load() override;
     void BoardLayout();
     void PageCount();
     void PageLoad(int page);
@@ -41,7 +41,7 @@ protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     ContestState& Context;

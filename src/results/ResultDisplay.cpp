@@ -10,9 +10,7 @@
 #include "store/ContestOperations.h"
 #include "store/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -42,9 +40,8 @@ void SetTextColour(QLabel* label, int32_t colour)
 
 }
 
-ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　測定結果"));
     setAutoFillBackground(true);
     LBX = new ClickLabel(this);
@@ -60,22 +57,11 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(p
     connect(LmtTM, &QTimer::timeout, this, [this] { LmtTM_Timer(); });
 }
 
-void ResultDisplay::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
-}
-
 void ResultDisplay::Form_Load()
 {
     LoadBasicSettings(Context);
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    ScreenWidth = screen->geometry().width();
-    ScreenHeight = screen->geometry().height();
-    setGeometry(screen->geometry());
     unsetCursor();
     LBX->unsetCursor();
     JuniCall();
@@ -86,6 +72,11 @@ void ResultDisplay::Form_Load()
     LmtTM->start();
     if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
         StartRankEffects();
+}
+
+void ResultDisplay::LayOutForScreen()
+{
+    ResultLayout();
 }
 
 void ResultDisplay::StartRankEffects()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "platform/MultimediaPlayer.h"
 #include "store/OpenRequests.h"
 
-#include <QDialog>
 #include <functional>
 
 class ContestState;
@@ -15,11 +15,11 @@ class QTimer;
 // the rank among all entrants so far, a rank sound and, for top ranks, a
 // blinking background. Closing it stores the result and moves on to the next
 // entrant.
-class ResultDisplay : public QDialog {
+class ResultDisplay : public FullScreenWindow {
 public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void Form_Load() override;
     void JuniCall();
     void ResultLayout();
     void SoundCall(int slot);
@@ -41,8 +41,6 @@ public:
     int Seconds = 0;
     int BlinkPhase = 0;
     int SavedEntryNo = 0;
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
 
     // The score sheet output and the score monitor for the entrant just
     // stored, as the application wires them.
@@ -55,7 +53,7 @@ protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     void SetBackColor(int32_t colour);

@@ -6,16 +6,13 @@
 #include "store/ResultStore.h"
 #include "store/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
-ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
     setMouseTracking(true);
     LB1 = new QLabel(this);
@@ -27,13 +24,6 @@ ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : QDialog(par
     // The keys stay with the window: Space closes, the arrows step.
     CmdPlay->setFocusPolicy(Qt::NoFocus);
     connect(CmdPlay, &QPushButton::clicked, this, [this] { CmdPlay_Click(); });
-}
-
-void ScoreMonitor::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
 }
 
 bool ScoreMonitor::AfterMeasurement() const
@@ -49,16 +39,25 @@ GraphLook ScoreMonitor::Look() const
 
 void ScoreMonitor::Form_Load()
 {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    setGeometry(screen->geometry());
     LoadBasicSettings(Context);
     LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
     LastEntrant = firstFree ? *firstFree - 1 : 0;
     CurrentEntrant = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, LastEntrant);
+    PlaceButton();
+    CmdPlay->setEnabled(CurrentEntrant > 0);
+    ShowEntrant();
+}
+
+void ScoreMonitor::PlaceButton()
+{
     const QSize button = CmdPlay->sizeHint();
     CmdPlay->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
-    CmdPlay->setEnabled(CurrentEntrant > 0);
+}
+
+void ScoreMonitor::LayOutForScreen()
+{
+    PlaceButton();
     ShowEntrant();
 }
 

@@ -2,6 +2,7 @@
 
 #include "measure/Gauge.h"
 #include "platform/StoredColour.h"
+#include "settings/AudienceScreenChooser.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
@@ -192,6 +193,8 @@ void ScreenSettingsWindow::LayOut()
     auto* options = new QVBoxLayout;
     options->addWidget(ScreenMode.Frame);
     options->addWidget(Indicator.Frame);
+    audienceScreen = new AudienceScreenChooser(this);
+    options->addWidget(audienceScreen);
     options->addStretch();
     options->addWidget(CmdUpd);
     auto* lower = new QHBoxLayout;
@@ -208,6 +211,7 @@ void ScreenSettingsWindow::Form_Load()
 {
     LoadScreenSettings(Context);
     ShowScreenSettings();
+    audienceScreen->Load(Context);
 }
 
 void ScreenSettingsWindow::ShowBandLook(QLabel* label, int look)
@@ -440,6 +444,6 @@ void ScreenSettingsWindow::CmdUpd_Click()
 {
     RegisterSettings(QStringLiteral("確認"), QStringLiteral("登録しました。"), [this] {
         CollectScreenSettings();
-        return SaveScreenSettings(Context);
+        return SaveScreenSettings(Context) && audienceScreen->Store(Context);
     });
 }

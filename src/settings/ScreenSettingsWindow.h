@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class AudienceScreenChooser;
 class ColourPatch;
 class GaugeSample;
 class QFrame;
@@ -94,4 +95,6 @@ private:
     void ApplyBandFont();
     void ChooseColour(const QColor& current, const std::function<void(const QColor&)>& take);
     void ShowBandLabels(bool visible);
+
+    AudienceScreenChooser* audienceScreen = nullptr;
 };
