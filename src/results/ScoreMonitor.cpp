@@ -16,9 +16,7 @@ ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : FullScreenW
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
     setMouseTracking(true);
     LB1 = new QLabel(this);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(12);
-    LB1->setFont(font);
+    LB1->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
     LB1->move(0, 0);
     CmdPlay = new QPushButton(QStringLiteral("再生(&P)"), this);
     // The keys stay with the window: Space closes, the arrows step.
@@ -44,20 +42,23 @@ void ScoreMonitor::Form_Load()
     const std::optional<int16_t> firstFree = ScanLog(Context);
     LastEntrant = firstFree ? *firstFree - 1 : 0;
     CurrentEntrant = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, LastEntrant);
-    PlaceButton();
+    PlaceControls();
     CmdPlay->setEnabled(CurrentEntrant > 0);
     ShowEntrant();
 }
 
-void ScoreMonitor::PlaceButton()
+void ScoreMonitor::PlaceControls()
 {
+    QFont font = LB1->font();
+    font.setPointSize(MonitorTextPoints(height()));
+    LB1->setFont(font);
     const QSize button = CmdPlay->sizeHint();
     CmdPlay->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
 }
 
 void ScoreMonitor::LayOutForScreen()
 {
-    PlaceButton();
+    PlaceControls();
     ShowEntrant();
 }
 

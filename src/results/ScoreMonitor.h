@@ -55,7 +55,7 @@ protected:
 
 private:
     bool AfterMeasurement() const;
-    void PlaceButton();
+    void PlaceControls();
     void StepTo(int entrant);
     void Act(MonitorAction action);
     void ShowText();

@@ -5,6 +5,7 @@
 #include "measure/MeasurementScreen.h"
 #include "platform/ClickLabel.h"
 #include "platform/ScreenChoice.h"
+#include "results/LoudnessGraph.h"
 #include "results/RankingBoard.h"
 #include "results/ResultDisplay.h"
 #include "results/ScoreMonitor.h"
@@ -15,7 +16,9 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -220,4 +223,28 @@ TEST_F(AudienceScreen, AChosenScreenNotConnectedStaysChosenWhenTheSettingsAreReg
     Folder.Messages.Answer(MessageAnswer::Yes);
     window.CmdUpd->click();
     EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen, QStringLiteral("HDMI-9"));
+}
+
+TEST_F(AudienceScreen, TheGraphScaleEndsInsideTheMonitorOnEveryScreenSize)
+{
+    const GraphLook look{false, 10, 30};
+    for (const QSize size : {QSize(1280, 720), QSize(1920, 1080), QSize(3840, 2160), QSize(1024, 768)}) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        {
+            QPainter painter(&picture);
+            DrawGraphScale(painter, size, look);
+        }
+        // The time labels under the frame: "30.0" last.
+        const int top = qCeil(GraphTransform(size).map(QPointF(0, GraphHalfHeight)).y()) + 3;
+        int rightmostInk = -1;
+        for (int y = top; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                if (picture.pixelColor(x, y) != Qt::white)
+                    rightmostInk = std::max(rightmostInk, x);
+            }
+        }
+        EXPECT_GT(rightmostInk, size.width() * 9 / 10) << size.width() << "×" << size.height() << ": the last label is drawn";
+        EXPECT_LT(rightmostInk, size.width() - 1) << size.width() << "×" << size.height() << ": the last label is cut";
+    }
 }
