@@ -20,13 +20,15 @@ zuvelo_stop_services() {
   ZUVELO_SERVICE_PIDS=()
   if [ -n "$ZUVELO_SERVICE_DIR" ]; then
     rm -rf "$ZUVELO_SERVICE_DIR"
+    ZUVELO_SERVICE_DIR=""
   fi
 }
 
-# A virtual X display for tests that start the installed program.
+# A virtual X display for tests that start the installed program, of
+# ZUVELO_XVFB_SIZE pixels (default 1920x1080).
 zuvelo_start_xvfb() {
   local display=:${ZUVELO_XVFB_DISPLAY:-87}
-  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >"$(zuvelo_service_dir)/xvfb.log" 2>&1 &
+  Xvfb "$display" -screen 0 "${ZUVELO_XVFB_SIZE:-1920x1080}x24" -nolisten tcp >"$(zuvelo_service_dir)/xvfb.log" 2>&1 &
   ZUVELO_SERVICE_PIDS+=($!)
   local tries
   for tries in $(seq 50); do
@@ -104,4 +106,19 @@ zuvelo_start_cups() {
   lpadmin -d PDF
   export ZUVELO_TEST_PRINTER=PDF
   export ZUVELO_TEST_PRINTER_OUTPUT="$HOME/PDF"
+}
+
+# The screens the full-screen windows are photographed on: a small laptop, a
+# common full-HD screen, a 4K screen and a 4:3 projector.
+ZUVELO_SCREEN_SIZES=(1280x720 1920x1080 3840x2160 1024x768)
+
+# Runs the screenshot driver given with the folder <folder>/<size> on a
+# virtual X display of each of those sizes in turn.
+zuvelo_shoot_each_screen_size() {
+  local driver=$1 out=$2 size
+  for size in "${ZUVELO_SCREEN_SIZES[@]}"; do
+    ZUVELO_XVFB_SIZE=$size zuvelo_start_xvfb
+    DISPLAY=$ZUVELO_TEST_DISPLAY QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$driver" "$out/$size"
+    zuvelo_stop_services
+  done
 }

@@ -11,10 +11,8 @@
 #include "store/SettingsStore.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -35,9 +33,8 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 }
 
 MeasurementScreen::MeasurementScreen(ContestState& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
-    : QDialog(parent), Context(context), Measurement(context, std::move(recorder))
+    : FullScreenWindow(context, parent), Context(context), Measurement(context, std::move(recorder))
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　測定"));
     BuildControls();
     Measurement.EnterState = [this](ScreenState state) { EnterRunState(state); };
@@ -71,27 +68,25 @@ void MeasurementScreen::BuildControls()
     connect(blinkTimer, &QTimer::timeout, this, [this] { Blink(); });
 }
 
-void MeasurementScreen::showEvent(QShowEvent* event)
+// The circle gauge is drawn on a surface of the screen's size.
+void MeasurementScreen::NewDrawing()
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
+    Drawing = QImage(ScreenWidth, ScreenHeight, QImage::Format_ARGB32_Premultiplied);
+    Drawing.fill(Qt::transparent);
 }
 
-void MeasurementScreen::TakeScreen()
+void MeasurementScreen::LayOutForScreen()
 {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    ScreenWidth = area.width();
-    ScreenHeight = area.height();
-    setGeometry(area);
-    Drawing = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-    Drawing.fill(Qt::transparent);
+    NewDrawing();
+    if (Context.Settings.Screen.FullGaugeLayout)
+        LayoutFullGauge();
+    else
+        LayoutHeading();
 }
 
 void MeasurementScreen::Form_Load()
 {
-    TakeScreen();
+    NewDrawing();
     LoadBasicSettings(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);

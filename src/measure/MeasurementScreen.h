@@ -1,10 +1,10 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "measure/Gauge.h"
 #include "measure/MeasurementRun.h"
 #include "measure/MeasurementRunner.h"
 
-#include <QDialog>
 #include <QImage>
 #include <functional>
 #include <memory>
@@ -24,21 +24,18 @@ class SoundRecorder;
 //
 // Controls by object name: "measureBand" (the lower band, the start
 // control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
-class MeasurementScreen : public QDialog {
+class MeasurementScreen : public FullScreenWindow {
 public:
     explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
-    void Form_Load();
+    void Form_Load() override;
 
     // The ranking board, and the result display of the entrant just measured
     // (shown modally; closing it stores the result), as the application
     // wires them.
     std::function<void()> ShowRankingBoard;
     std::function<void()> ShowResultDisplay;
-
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
 
     ScreenState State() const { return DisplayState; }
     // Shows the look of a state without running anything.
@@ -60,11 +57,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     void BuildControls();
-    void TakeScreen();
+    void NewDrawing();
     bool MayMeasure();
     void Refuse(const QString& message);
     void LayoutHeading();

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -36,10 +37,13 @@ void DrawFrameRect(QPainter& painter, const QColor& colour, int width)
 }
 
 // Text whose top left corner is at (x, y) in graph units, in the font's own
-// pixel size rather than scaled with the units.
-void PrintAt(QPainter& painter, int x, int y, const QString& text)
+// pixel size rather than scaled with the units. A text that would run past
+// `rightEdge` (pixels) ends there instead: the last time label of a long
+// measurement on a narrow screen.
+void PrintAt(QPainter& painter, int x, int y, const QString& text, int rightEdge)
 {
-    const QPointF topLeft = painter.combinedTransform().map(QPointF(x, y));
+    QPointF topLeft = painter.combinedTransform().map(QPointF(x, y));
+    topLeft.setX(std::min(topLeft.x(), double(rightEdge - painter.fontMetrics().horizontalAdvance(text))));
     painter.save();
     painter.setViewTransformEnabled(false);
     painter.setWorldMatrixEnabled(false);
@@ -68,6 +72,11 @@ QTransform GraphTransform(QSize size)
 int NoiseLineOffset(int noiseCutLevel)
 {
     return static_cast<int>(noiseCutLevel / 100.0 * 3277);
+}
+
+int MonitorTextPoints(int screenHeight)
+{
+    return std::max(12, qRound(12 * screenHeight / 720.0));
 }
 
 QString TimeLabel(int label, int measureSeconds)
@@ -124,13 +133,14 @@ void DrawGraphScale(QPainter& painter, QSize size, const GraphLook& look)
     painter.drawLine(QPointF(0, 0), QPointF(GraphWidth, 0));
 
     QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPointSize(12);
+    font.setPointSize(MonitorTextPoints(size.height()));
     painter.setFont(font);
+    const int right = size.width();
     for (int m = 0; m <= 10; ++m)
-        PrintAt(painter, -200, m * 700 - 3550, m == 5 ? QStringLiteral(" +") : QStringLiteral(" ･"));
-    PrintAt(painter, -50, 3580, QStringLiteral("0"));
+        PrintAt(painter, -200, m * 700 - 3550, m == 5 ? QStringLiteral(" +") : QStringLiteral(" ･"), right);
+    PrintAt(painter, -50, 3580, QStringLiteral("0"), right);
     for (int h = 1; h <= 10; ++h)
-        PrintAt(painter, h * 1000 - 50, 3580, TimeLabel(h, look.MeasureSeconds));
+        PrintAt(painter, h * 1000 - 50, 3580, TimeLabel(h, look.MeasureSeconds), right);
     painter.restore();
 }
 

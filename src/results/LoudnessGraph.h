@@ -40,6 +40,12 @@ int NoiseLineOffset(int noiseCutLevel);
 // "0.5" for the first of ten labels of five seconds.
 QString TimeLabel(int label, int measureSeconds);
 
+// The point size of the monitor's texts (its score line and the graph's
+// scale) on a screen `screenHeight` pixels high: 12 up to 720 pixels, and in
+// proportion above, so that they keep their share of a large screen and stay
+// readable from the back of the hall.
+int MonitorTextPoints(int screenHeight);
+
 // The samples of a recording and how they are drawn.
 struct RecordingLevels {
     std::vector<int16_t> Levels;

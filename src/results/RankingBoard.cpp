@@ -7,9 +7,7 @@
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -42,9 +40,8 @@ void SetTextColour(QLabel* label, int32_t colour)
 
 }
 
-RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　順位表"));
     setAutoFillBackground(true);
     for (int i = 0; i < BoardRows; ++i) {
@@ -63,20 +60,11 @@ RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : QDialog(par
     connect(idleTimer, &QTimer::timeout, this, [this] { CountIdleSecond(); });
 }
 
-void RankingBoard::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
-}
-
 void RankingBoard::Form_Load()
 {
     LoadBasicSettings(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    setGeometry(screen->geometry());
     Ranking = RankAndListEntrants(Context, EntrantOrder::ByRank);
     PageCount();
     BoardLayout();
@@ -85,6 +73,12 @@ void RankingBoard::Form_Load()
     PageShow();
     Idle = 0;
     idleTimer->start();
+}
+
+void RankingBoard::LayOutForScreen()
+{
+    BoardLayout();
+    PageShow();
 }
 
 void RankingBoard::PageCount()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "results/RankingPages.h"
 #include "store/ResultRecord.h"
 
-#include <QDialog>
 #include <array>
 #include <optional>
 #include <vector>
@@ -15,11 +15,11 @@ class QTimer;
 // The full-screen ranking board for the audience: ten ranks per page with
 // entry number and total, paged with the mouse; a character key closes it,
 // and it closes by itself three minutes after it opened.
-class RankingBoard : public QDialog {
+class RankingBoard : public FullScreenWindow {
 public:
     explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void Form_Load() override;
     void BoardLayout();
     void PageCount();
     void PageLoad(int page);
@@ -39,7 +39,7 @@ protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     ContestState& Context;

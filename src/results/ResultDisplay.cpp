@@ -11,9 +11,7 @@
 #include "store/ContestOperations.h"
 #include "store/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -43,9 +41,8 @@ void SetTextColour(QLabel* label, int32_t colour)
 
 }
 
-ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　測定結果"));
     setAutoFillBackground(true);
     scoreLabel = new ClickLabel(this);
@@ -65,22 +62,11 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : QDialog(p
     connect(secondTimer, &QTimer::timeout, this, [this] { CountSecond(); });
 }
 
-void ResultDisplay::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
-}
-
 void ResultDisplay::Form_Load()
 {
     LoadBasicSettings(Context);
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    ScreenWidth = screen->geometry().width();
-    ScreenHeight = screen->geometry().height();
-    setGeometry(screen->geometry());
     unsetCursor();
     scoreLabel->unsetCursor();
     RankEntrant();
@@ -91,6 +77,11 @@ void ResultDisplay::Form_Load()
     secondTimer->start();
     if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
         StartRankEffects();
+}
+
+void ResultDisplay::LayOutForScreen()
+{
+    ResultLayout();
 }
 
 void ResultDisplay::StartRankEffects()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "platform/MultimediaPlayer.h"
 #include "store/OpenRequests.h"
 
-#include <QDialog>
 #include <functional>
 
 class ContestState;
@@ -15,11 +15,11 @@ class QTimer;
 // the rank among all entrants so far, a rank sound and, for top ranks, a
 // blinking background. Closing it stores the result and moves on to the next
 // entrant.
-class ResultDisplay : public QDialog {
+class ResultDisplay : public FullScreenWindow {
 public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void Form_Load() override;
     void RankEntrant();
     void ResultLayout();
     void SoundCall(int slot);
@@ -46,7 +46,7 @@ protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     void SetBackColor(int32_t colour);

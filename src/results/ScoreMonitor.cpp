@@ -7,12 +7,10 @@
 #include "store/ResultStore.h"
 #include "store/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -20,29 +18,19 @@ const QString CheckFolder = QStringLiteral("\nフォルダおよびファイル�
 
 }
 
-ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
     setMouseTracking(true);
     infoLine = new QLabel(this);
     infoLine->setObjectName(QStringLiteral("infoLine"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(12);
-    infoLine->setFont(font);
+    infoLine->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
     infoLine->move(0, 0);
     playButton = new QPushButton(QStringLiteral("再生(&P)"), this);
     playButton->setObjectName(QStringLiteral("playButton"));
     // The keys stay with the window: Space closes, the arrows step.
     playButton->setFocusPolicy(Qt::NoFocus);
     connect(playButton, &QPushButton::clicked, this, [this] { PlayRecording(); });
-}
-
-void ScoreMonitor::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Form_Load();
 }
 
 bool ScoreMonitor::AfterMeasurement() const
@@ -58,8 +46,6 @@ GraphLook ScoreMonitor::Look() const
 
 void ScoreMonitor::Form_Load()
 {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    setGeometry(screen->geometry());
     LoadBasicSettings(Context);
     LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
@@ -67,9 +53,23 @@ void ScoreMonitor::Form_Load()
         ReportUnreadableFile(Context, Context.LogPath());
     Last = firstFree ? *firstFree - 1 : 0;
     Current = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, Last);
+    PlaceControls();
+    playButton->setEnabled(Current > 0);
+    ShowEntrant();
+}
+
+void ScoreMonitor::PlaceControls()
+{
+    QFont font = infoLine->font();
+    font.setPointSize(MonitorTextPoints(height()));
+    infoLine->setFont(font);
     const QSize button = playButton->sizeHint();
     playButton->setGeometry(width() - button.width() - 8, 4, button.width(), button.height());
-    playButton->setEnabled(Current > 0);
+}
+
+void ScoreMonitor::LayOutForScreen()
+{
+    PlaceControls();
     ShowEntrant();
 }
 

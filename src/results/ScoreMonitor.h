@@ -1,11 +1,11 @@
 #pragma once
 
+#include "measure/FullScreenWindow.h"
 #include "platform/MultimediaPlayer.h"
 #include "results/LoudnessGraph.h"
 #include "results/MonitorNavigation.h"
 #include "store/OpenRequests.h"
 
-#include <QDialog>
 #include <QImage>
 
 class ContestState;
@@ -19,14 +19,14 @@ class QPushButton;
 // first entrant and steps with the arrow keys or the mouse; opened after a
 // measurement it shows the entrant just stored. "再生(&P)" plays the
 // entrant's recording, a second press stops it.
-class ScoreMonitor : public QDialog {
+class ScoreMonitor : public FullScreenWindow {
 public:
     explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
 
     // How it was asked to open; set before it is shown.
     ScoreMonitorRequest Request;
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowEntrant();
     void Form_KeyDown(int key);
     // `point` in pixels of the window.
@@ -49,10 +49,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void LayOutForScreen() override;
 
 private:
     bool AfterMeasurement() const;
+    void PlaceControls();
     void StepTo(int entrant);
     void Act(MonitorAction action);
     void ShowText(const QString& text);

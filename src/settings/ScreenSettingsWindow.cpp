@@ -3,6 +3,7 @@
 #include "measure/Gauge.h"
 #include "platform/BooleanText.h"
 #include "platform/StoredColour.h"
+#include "settings/AudienceScreenChooser.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
 #include "store/SettingsStore.h"
@@ -204,6 +205,8 @@ void ScreenSettingsWindow::LayOut()
     auto* options = new QVBoxLayout;
     options->addWidget(screenMode.Frame);
     options->addWidget(indicator.Frame);
+    audienceScreen = new AudienceScreenChooser(this);
+    options->addWidget(audienceScreen);
     options->addStretch();
     options->addWidget(registerButton);
     auto* lower = new QHBoxLayout;
@@ -221,6 +224,7 @@ void ScreenSettingsWindow::Form_Load()
     LoadScreenSettings(Context);
     edited = Context.Settings.Screen;
     ShowScreenSettings();
+    audienceScreen->Load(Context);
 }
 
 void ScreenSettingsWindow::ShowScreenSettings()
@@ -329,6 +333,6 @@ void ScreenSettingsWindow::Register()
         // A gauge style neither option shows is stored as the circle.
         edited.GaugeStyle = static_cast<int16_t>(indicator.Value() ? BarGauge : CircleGauge);
         Context.Settings.Screen = edited;
-        return SaveScreenSettings(Context);
+        return SaveScreenSettings(Context) && audienceScreen->Store(Context);
     });
 }

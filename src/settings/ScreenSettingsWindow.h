@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class AudienceScreenChooser;
 class ColourPatch;
 class GaugeSample;
 class QFrame;
@@ -82,4 +83,5 @@ private:
     YesNoPair screenMode;
     YesNoPair indicator;
     QPushButton* registerButton = nullptr;
+    AudienceScreenChooser* audienceScreen = nullptr;
 };

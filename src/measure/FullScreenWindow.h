@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class ContestState;
+class QScreen;
+
+// A frameless window that covers a whole screen for the audience: the screen
+// chosen for them ("表示先" in the screen settings, kept in ZUVELO.INI), or
+// the menu's screen when none is chosen or the chosen one is not connected.
+// Each time it opens it covers its screen first and then runs its own
+// loading; when its screen is unplugged while it shows, it moves to the
+// menu's screen and lays itself out again, the contest going on where it
+// stood. It takes the keyboard when it opens, whatever screen the mouse is on.
+class FullScreenWindow : public QDialog {
+public:
+    // The size of the screen the window covers, in its pixels.
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
+
+protected:
+    FullScreenWindow(const ContestState& context, QWidget* parent);
+
+    // Runs each time the window opens, once it covers its screen.
+    virtual void Form_Load() = 0;
+    // Runs after the window moved to another screen while it showed: lays it
+    // out for the new size without touching what it shows.
+    virtual void LayOutForScreen() = 0;
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The screen of the menu, or of whichever window of the operator this one
+    // was opened from.
+    QScreen* OperatorScreen() const;
+    void Cover(QScreen* screen);
+    void LeaveScreen(QScreen* removed);
+
+    const ContestState& Options;
+};

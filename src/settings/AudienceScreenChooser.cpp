@@ -1,0 +1,53 @@
+#include "settings/AudienceScreenChooser.h"
+
+#include "store/ContestState.h"
+#include "store/ProgramOptions.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+AudienceScreenChooser::AudienceScreenChooser(QWidget* parent)
+    : QGroupBox(QStringLiteral("表示先"), parent), screenBox(new QComboBox(this))
+{
+    screenBox->setObjectName(QStringLiteral("audienceScreenBox"));
+    screenBox->setToolTip(QStringLiteral("測定画面、結果、順位表示、成績モニターを表示する画面です。"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(screenBox);
+}
+
+void AudienceScreenChooser::Load(const ContestState& context)
+{
+    const QString stored = LoadProgramOptions(context).AudienceScreen;
+    screenBox->clear();
+    screenBox->addItem(QStringLiteral("メニューと同じ画面"), QString());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QSize size = screen->size();
+        screenBox->addItem(QStringLiteral("%1 (%2×%3)").arg(screen->name()).arg(size.width()).arg(size.height()),
+                           screen->name());
+    }
+    if (stored.isEmpty())
+        return;
+    int index = screenBox->findData(stored);
+    if (index < 0) {
+        screenBox->addItem(QStringLiteral("%1 (未接続)").arg(stored), stored);
+        index = screenBox->count() - 1;
+    }
+    screenBox->setCurrentIndex(index);
+}
+
+bool AudienceScreenChooser::Store(const ContestState& context) const
+{
+    ProgramOptions options = LoadProgramOptions(context);
+    options.AudienceScreen = Chosen();
+    if (SaveProgramOptions(context, options))
+        return true;
+    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
+    return false;
+}
+
+QString AudienceScreenChooser::Chosen() const
+{
+    return screenBox->currentData().toString();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QGroupBox>
+
+class ContestState;
+class QComboBox;
+
+// "表示先": the screen the full-screen windows (measurement screen, result
+// display, ranking board, score monitor) open on, chosen among the connected
+// screens by name and size, first "メニューと同じ画面". The choice lives in
+// ZUVELO.INI, apart from the screen settings file.
+class AudienceScreenChooser : public QGroupBox {
+public:
+    explicit AudienceScreenChooser(QWidget* parent);
+
+    // Lists the screens connected now and selects the stored choice. A stored
+    // screen that is not connected stays listed, marked so, and chosen: the
+    // projector may be unplugged while the operator edits the colours.
+    void Load(const ContestState& context);
+    // Stores the choice; a file that cannot be written is reported
+    // ("管理データの書き込みができません！") and gives false.
+    bool Store(const ContestState& context) const;
+
+    // The system's name of the chosen screen; empty for the menu's screen.
+    QString Chosen() const;
+
+private:
+    QComboBox* screenBox;
+};
