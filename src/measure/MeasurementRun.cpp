@@ -78,15 +78,15 @@ int GaugePercent(double elapsedSeconds, int measureSeconds)
 
 std::optional<QString> SettingsFileOutsideLimits(const SettingsRecord& settings)
 {
-    if (!IsWithinLimits(settings.Basic))
+    if (FirstLineOutsideLimits(settings.Basic) != 0)
         return QStringLiteral("KANKYOU1.REC");
-    if (!IsWithinLimits(settings.Screen))
+    if (FirstLineOutsideLimits(settings.Screen) != 0)
         return QStringLiteral("KANKYOU2.REC");
-    if (!IsWithinLimits(settings.Sound))
+    if (FirstLineOutsideLimits(settings.Sound) != 0)
         return QStringLiteral("KANKYOU3.REC");
-    if (!IsWithinLimits(settings.Effect))
+    if (FirstLineOutsideLimits(settings.Effect) != 0)
         return QStringLiteral("KANKYOU4.REC");
-    if (!IsWithinLimits(settings.Mic))
+    if (FirstLineOutsideLimits(settings.Mic) != 0)
         return QStringLiteral("KANKYOUB.REC");
     return std::nullopt;
 }

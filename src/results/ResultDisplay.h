@@ -63,6 +63,4 @@ private:
     int Seconds = 0;
     int BlinkPhase = 0;
     int SavedEntryNo = 0;
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
 };

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -147,9 +148,10 @@ TEST_F(AudienceScreen, AWindowWhoseScreenGoesAwayMovesToTheMenusScreenAndGoesOn)
     display.show();
     MeasurementScreen screen(Context, Menu.get(), std::make_unique<FakeRecorder>(Recorder));
     screen.show();
-    screen.DisplayState = Stopped;
-    screen.ShowState();
-    const QString stoppedText = screen.BOT1->text();
+    screen.ShowState(Stopped);
+    const auto* band = screen.findChild<QLabel*>(QStringLiteral("measureBand"));
+    ASSERT_NE(band, nullptr);
+    const QString stoppedText = band->text();
 
     emit qApp->screenRemoved(Operator);
     EXPECT_EQ(display.screen(), Projector) << "another screen went away";
@@ -159,10 +161,12 @@ TEST_F(AudienceScreen, AWindowWhoseScreenGoesAwayMovesToTheMenusScreenAndGoesOn)
         EXPECT_TRUE(window->isVisible());
         ExpectCovers(*window, Operator);
     }
-    EXPECT_EQ(display.LB1->text(), QStringLiteral(" 1位/ 1人中"));
-    EXPECT_EQ(display.LB1->geometry().right() + 1, Operator->size().width());
-    EXPECT_EQ(screen.DisplayState, Stopped);
-    EXPECT_EQ(screen.BOT1->text(), stoppedText);
+    const auto* rank = display.findChild<QLabel*>(QStringLiteral("rankLabel"));
+    ASSERT_NE(rank, nullptr);
+    EXPECT_EQ(rank->text(), QStringLiteral(" 1位/ 1人中"));
+    EXPECT_EQ(rank->geometry().right() + 1, Operator->size().width());
+    EXPECT_EQ(screen.State(), Stopped);
+    EXPECT_EQ(band->text(), stoppedText);
     EXPECT_EQ(Context.Contest.EntryNo, 1) << "nothing stored before the operator goes on";
 }
 
@@ -183,7 +187,7 @@ TEST_F(AudienceScreen, TheScreenSettingsListTheScreensAndRegisterTheChoiceConnec
     ASSERT_NE(box, nullptr);
     const auto registerWindow = [&] {
         Folder.Messages.Answer(MessageAnswer::Yes);
-        window.CmdUpd->click();
+        window.findChild<QPushButton*>(QStringLiteral("registerButton"))->click();
         EXPECT_FALSE(window.isVisible());
     };
     QStringList items;
