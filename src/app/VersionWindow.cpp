@@ -3,6 +3,7 @@
 #include "store/ContestState.h"
 #include "app/ShellPictures.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,7 +33,7 @@ QString ProgramNotice()
 QString HelpNotice()
 {
     return QStringLiteral("使い方は、メニューの「ﾍﾙﾌﾟ(H)」から「ﾍﾙﾌﾟ(H)」を選ぶと表示されるヘルプをご覧ください。"
-                          "ヘルプファイル zuv18.chm はプログラムと同じフォルダーにあります。");
+                          "ヘルプファイル zuv18.chm は、下に示す大会フォルダーから開きます。");
 }
 
 VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
@@ -49,6 +50,10 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
     Image1->setFixedSize(64, 64);
     TXT1 = MakeNoticeBox(this);
     TXT2 = MakeNoticeBox(this);
+    folderLabel = new QLabel(this);
+    folderLabel->setObjectName(QStringLiteral("folderLabel"));
+    folderLabel->setWordWrap(true);
+    folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     CmdOk = new QPushButton(QStringLiteral("ＯＫ"), this);
     CmdOk->setDefault(true);
     connect(CmdOk, &QPushButton::clicked, this, &VersionWindow::CmdOk_Click);
@@ -60,7 +65,8 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
     layout->addWidget(Label2, 2, 1);
     layout->addWidget(TXT1, 3, 0, 1, 2);
     layout->addWidget(TXT2, 4, 0, 1, 2);
-    layout->addWidget(CmdOk, 5, 1, Qt::AlignRight);
+    layout->addWidget(folderLabel, 5, 0, 1, 2);
+    layout->addWidget(CmdOk, 6, 1, Qt::AlignRight);
     layout->setColumnMinimumWidth(1, 360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -77,6 +83,7 @@ void VersionWindow::Form_Load()
     Image1->setPixmap(ProgramPicture(Context, IconPictureFile).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     TXT1->setPlainText(ProgramNotice());
     TXT2->setPlainText(HelpNotice());
+    folderLabel->setText(QStringLiteral("大会フォルダー：") + QDir::toNativeSeparators(Context.Folder.Path()));
 }
 
 void VersionWindow::CmdOk_Click()

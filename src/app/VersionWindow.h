@@ -7,7 +7,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The version window: product, version and two notices. Reads no settings.
+// The version window: product, version, two notices and the contest folder in
+// use. Reads no settings.
 class VersionWindow : public QDialog {
 public:
     VersionWindow(ContestState& context, QWidget* parent = nullptr);
@@ -28,6 +29,7 @@ protected:
 
 private:
     ContestState& Context;
+    QLabel* folderLabel = nullptr;
 };
 
 // The notices of the version window: what the program is, and where help is.

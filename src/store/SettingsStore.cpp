@@ -6,6 +6,7 @@
 #include "store/SettingsLimits.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -88,6 +89,15 @@ bool LoadAllSettings(ContestState& context)
     if (whole)
         return true;
     return ReportBrokenAndReset(context);
+}
+
+bool HoldsNoSettingsFile(const ContestState& context)
+{
+    for (const QString& name : {BasicFile, ScreenFile, SoundFile, EffectFile, MicFile}) {
+        if (QFileInfo::exists(context.Folder.FilePath(name)))
+            return false;
+    }
+    return true;
 }
 
 void LoadScreenSettings(ContestState& context)
