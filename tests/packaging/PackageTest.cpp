@@ -159,6 +159,7 @@ protected:
         ASSERT_TRUE(KeyboardTurn.tryLock(180000)) << "no turn at the keyboard";
         MakeReachable(Home.path());
         QDir(Home.path()).mkdir(QStringLiteral("runtime"));
+        QFile::setPermissions(Home.path() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (::geteuid() == 0) {
             for (const QString& path : {Home.path(), Home.path() + QStringLiteral("/runtime")})
                 ASSERT_EQ(::chown(QFile::encodeName(path).constData(), OrdinaryUid, OrdinaryUid), 0);
@@ -215,10 +216,11 @@ protected:
             .split(u'\n', Qt::SkipEmptyParts);
     }
 
-    // Waits up to 30 seconds for a window not seen before.
+    // Waits up to 60 seconds for a window not seen before (a first start also
+    // builds the font cache of the new home).
     QString NewWindow(const QStringList& seen) const
     {
-        for (int tries = 0; tries < 300; ++tries) {
+        for (int tries = 0; tries < 600; ++tries) {
             for (const QString& window : Windows()) {
                 if (!seen.contains(window))
                     return window;
@@ -269,6 +271,9 @@ protected:
         }
         EXPECT_EQ(ReadFile(folder + QStringLiteral("/SKANRI.REC")), QByteArray("#FALSE#\r\n#FALSE#\r\n"));
         EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/start.wav")));
+        if (::geteuid() == 0) {
+            EXPECT_EQ(QFileInfo(folder + QStringLiteral("/KANKYOU1.REC")).ownerId(), OrdinaryUid) << "written by the ordinary user";
+        }
         EXPECT_EQ(Snapshot(Root->path()), Before) << "the program wrote into its installation";
     }
 
