@@ -1,5 +1,7 @@
 // Draws the program icon "zuvelo.png" and the main menu's picture "menu.png"
-// into the folder given as the only argument.
+// into the folder given as the first argument. With an icon folder and a name
+// after it, also the desktop's icons of the program in the sizes of the
+// hicolor theme, as <icon folder>/<n>x<n>/apps/<name>.png.
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
@@ -39,12 +41,14 @@ void DrawWaves(QPainter& painter, QPointF origin, qreal first, qreal step, int c
     }
 }
 
-QImage Icon()
+// Drawn on a 256-pixel grid and scaled, so that every size is drawn sharp.
+QImage Icon(int size = 256)
 {
-    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 256.0, size / 256.0);
     QLinearGradient background(0, 0, 0, 256);
     background.setColorAt(0, QColor(255, 150, 40));
     background.setColorAt(1, QColor(210, 40, 30));
@@ -89,17 +93,30 @@ bool Save(const QImage& image, const QString& path)
     return false;
 }
 
+bool SaveThemeIcons(const QString& iconFolder, const QString& name)
+{
+    for (const int size : {48, 64, 128, 256}) {
+        const QString folder = iconFolder + QStringLiteral("/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        if (!Save(Icon(size), folder + QLatin1Char('/') + name + QStringLiteral(".png")))
+            return false;
+    }
+    return true;
+}
+
 }
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: MakeShellPictures <folder>\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: MakeShellPictures <folder> [<icon folder> <name>]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    const bool saved = Save(Icon(), folder + QStringLiteral("/zuvelo.png")) &&
-                       Save(MenuPicture(), folder + QStringLiteral("/menu.png"));
+    bool saved = Save(Icon(), folder + QStringLiteral("/zuvelo.png")) &&
+                 Save(MenuPicture(), folder + QStringLiteral("/menu.png"));
+    if (argc == 4)
+        saved = saved && SaveThemeIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     return saved ? 0 : 1;
 }

@@ -9,6 +9,10 @@ ZUVELO_RUN_PACKAGES=(
   pulseaudio pulseaudio-utils pavucontrol xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
 )
+# Building the Debian package and checking what it installs.
+ZUVELO_PACKAGE_PACKAGES=(
+  dpkg-dev file desktop-file-utils appstream
+)
 ZUVELO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev

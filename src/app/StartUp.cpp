@@ -31,17 +31,36 @@ void CheckProgramFolderPath(ContestState& context)
                             MessageIcon::Warning);
 }
 
+namespace {
+
+void InformSetup(ContestState& context)
+{
+    context.Messages.Inform(QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"),
+                            MessageIcon::Information);
+}
+
+// A folder without any settings file is a new installation, not damaged
+// data: it is set up as for a setup request, one that may be pending too.
+bool SetUpNewContestFolder(ContestState& context)
+{
+    InformSetup(context);
+    return context.Contest.SetupRequest ? ConsumeSetupRequest(context) : ResetToFactorySettings(context);
+}
+
+}
+
 bool LoadContestAtStart(ContestState& context)
 {
     RemoveLeftoverTemporaries(context.Folder.Path());
     CheckProgramFolderPath(context);
     LoadSetupRequest(context);
+    if (HoldsNoSettingsFile(context))
+        return SetUpNewContestFolder(context);
     if (!LoadAllSettings(context))
         return false;
     if (!context.Contest.SetupRequest)
         return true;
-    context.Messages.Inform(QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"),
-                            MessageIcon::Information);
+    InformSetup(context);
     return ConsumeSetupRequest(context);
 }
 

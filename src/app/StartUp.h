@@ -20,8 +20,10 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
 void CheckProgramFolderPath(ContestState& context);
 
 // Removes what writes cut short left behind, reads the setup request and
-// checks all five settings files, and carries out a pending setup request.
-// False when the program must end (the operator declined the factory reset).
+// checks all five settings files, and carries out a pending setup request. A
+// folder without any settings file is new and set up the same way, without
+// being called damaged. False when the program must end (the operator
+// declined the factory reset).
 bool LoadContestAtStart(ContestState& context);
 
 // The menu clock: "<hh:mm:ss>", 24-hour.

@@ -3,6 +3,7 @@
 #include "store/ContestState.h"
 #include "app/ShellPictures.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,7 +40,7 @@ QString ProgramNotice()
 QString HelpNotice()
 {
     return QStringLiteral("使い方は、メニューの「ﾍﾙﾌﾟ(H)」から「ﾍﾙﾌﾟ(H)」を選ぶと表示されるヘルプをご覧ください。"
-                          "ヘルプファイル zuv18.chm はプログラムと同じフォルダーにあります。");
+                          "ヘルプファイル zuv18.chm は、下に示す大会フォルダーから開きます。");
 }
 
 VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
@@ -56,6 +57,9 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
     programPicture->setFixedSize(64, 64);
     programNoticeBox = MakeNoticeBox("programNoticeBox", this);
     helpNoticeBox = MakeNoticeBox("helpNoticeBox", this);
+    folderLabel = MakeLabel(QString(), "folderLabel", this);
+    folderLabel->setWordWrap(true);
+    folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* okButton = new QPushButton(QStringLiteral("ＯＫ"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
@@ -68,7 +72,8 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
     layout->addWidget(lastUpdate, 2, 1);
     layout->addWidget(programNoticeBox, 3, 0, 1, 2);
     layout->addWidget(helpNoticeBox, 4, 0, 1, 2);
-    layout->addWidget(okButton, 5, 1, Qt::AlignRight);
+    layout->addWidget(folderLabel, 5, 0, 1, 2);
+    layout->addWidget(okButton, 6, 1, Qt::AlignRight);
     layout->setColumnMinimumWidth(1, 360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -86,4 +91,5 @@ void VersionWindow::ShowNotices()
         ProgramPicture(Context, IconPictureFile).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     programNoticeBox->setPlainText(ProgramNotice());
     helpNoticeBox->setPlainText(HelpNotice());
+    folderLabel->setText(QStringLiteral("大会フォルダー：") + QDir::toNativeSeparators(Context.Folder.Path()));
 }

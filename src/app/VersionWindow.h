@@ -6,9 +6,9 @@ class ContestState;
 class QLabel;
 class QPlainTextEdit;
 
-// The version window: product, version and two notices. Reads no settings.
-// Its notice boxes are "programNoticeBox" and "helpNoticeBox", its button
-// "okButton".
+// The version window: product, version, two notices and the contest folder in
+// use. Reads no settings. Its notice boxes are "programNoticeBox" and
+// "helpNoticeBox", the folder "folderLabel", its button "okButton".
 class VersionWindow : public QDialog {
 public:
     VersionWindow(ContestState& context, QWidget* parent = nullptr);
@@ -23,6 +23,7 @@ private:
     QLabel* programPicture = nullptr;
     QPlainTextEdit* programNoticeBox = nullptr;
     QPlainTextEdit* helpNoticeBox = nullptr;
+    QLabel* folderLabel = nullptr;
 };
 
 // The notices of the version window: what the program is, and where help is.

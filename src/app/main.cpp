@@ -1,6 +1,9 @@
-// The program's start: the operating system check, then the main menu, whose
-// LoadAtStart carries the rest of the start-up.
+// The program's start: the command line and the contest folder, the
+// operating system check, then the main menu, whose LoadAtStart carries the
+// rest of the start-up.
 #include "app/AppContext.h"
+#include "app/CommandLine.h"
+#include "app/ContestFolder.h"
 #include "app/StartUp.h"
 #include "app/SystemCheck.h"
 #include "app/MainMenu.h"
@@ -9,15 +12,47 @@
 
 #include <QApplication>
 #include <QSysInfo>
+#include <cstdio>
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments << QString::fromLocal8Bit(argv[n]);
+    return arguments;
+}
+
+}
 
 int main(int argc, char* argv[])
 {
+    // Help and version are answered without a display.
+    const CommandLine asked = ParseCommandLine(ArgumentsOf(argc, argv));
+    if (asked.Asked == CommandLine::Action::Help || asked.Asked == CommandLine::Action::Version) {
+        const QString text = asked.Asked == CommandLine::Action::Help ? CommandLineHelp() : VersionLine();
+        std::fputs(text.toUtf8().constData(), stdout);
+        return 0;
+    }
+
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUVELO_APP_ID));
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
 
+    // Read again without the options Qt took for itself (-platform, -display …).
+    const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
+    if (line.Asked == CommandLine::Action::Wrong) {
+        std::fprintf(stderr, "zuvelo: %s\nTry 'zuvelo --help'.\n", line.Error.toUtf8().constData());
+        return 2;
+    }
+
     QtMessageBox messages;
-    AppContext context(ProgramFolder::OfExecutable(), messages);
+    const std::optional<QString> folder = OpenContestFolder(line.Folder, ProgramFolder::OfExecutable(), messages);
+    if (!folder)
+        return 1;
+    AppContext context(*folder, messages);
     // Ends every event loop, the nested ones of modal windows included; the
     // windows are then destroyed without their close handlers running.
     context.OnEndProgram = [] { QCoreApplication::exit(0); };

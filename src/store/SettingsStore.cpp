@@ -129,6 +129,15 @@ bool LoadAllSettings(ContestState& context)
     return ReportBrokenAndReset(context, faults);
 }
 
+bool HoldsNoSettingsFile(const ContestState& context)
+{
+    for (const QString& name : {BasicFile, ScreenFile, SoundFile, EffectFile, MicFile}) {
+        if (QFileInfo::exists(context.Folder.FilePath(name)))
+            return false;
+    }
+    return true;
+}
+
 void LoadScreenSettings(ContestState& context)
 {
     LoadGroup(context, ScreenFile, context.Settings.Screen);

@@ -15,6 +15,10 @@ bool LoadBasicSettings(ContestState& context);
 // file at fault, and the factory question. False when the program must end.
 bool LoadAllSettings(ContestState& context);
 
+// True when the folder holds none of the five settings files: a new contest
+// folder, not a damaged one.
+bool HoldsNoSettingsFile(const ContestState& context);
+
 // Silent on error: values read before the error are kept, the rest keep
 // their previous values.
 void LoadScreenSettings(ContestState& context);

@@ -16,10 +16,6 @@ namespace {
 const QString SetupFile = QStringLiteral("SKANRI.REC");
 const QString SetupMessage = QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。");
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
-// A fresh folder: every settings file is missing, and none is there to keep.
-const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\nKANKYOU1.REC がありません。\nKANKYOU2.REC がありません。\n"
-                                              "KANKYOU3.REC がありません。\nKANKYOU4.REC がありません。\n"
-                                              "KANKYOUB.REC がありません。\n出荷時に戻します。");
 const QStringList SettingsFiles{QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
                                 QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
 
@@ -47,7 +43,7 @@ TEST_F(StartUp, AFreshFolderIsSetUpWithFactorySettingsOnYes)
     folder.Messages.Answer(MessageAnswer::Yes);
     const auto menu = Start(folder);
 
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenSettings, ResetQuestion}));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{SetupMessage, ResetQuestion}));
     EXPECT_FALSE(folder.Context.EndRequested());
     for (const QString& file : SettingsFiles)
         EXPECT_TRUE(folder.Exists(file)) << file.toStdString();
@@ -63,7 +59,7 @@ TEST_F(StartUp, AFreshFolderIsLeftUntouchedOnNo)
     folder.Messages.Answer(MessageAnswer::No);
     const auto menu = Start(folder);
 
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenSettings, ResetQuestion}));
+    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{SetupMessage, ResetQuestion}));
     EXPECT_TRUE(folder.Context.EndRequested());
     EXPECT_EQ(Files(folder), QStringList{SetupFile});
     EXPECT_EQ(folder.Read(SetupFile), QByteArray("#FALSE#\r\n#FALSE#\r\n"));
