@@ -7,6 +7,7 @@
 #include "platform/AudioInputRecorder.h"
 #include "platform/MciErrorText.h"
 #include "store/ContestState.h"
+#include "store/ProgramOptions.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,13 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-std::unique_ptr<SoundRecorder> MicrophoneUnlessGiven(std::unique_ptr<SoundRecorder> recorder)
-{
-    if (recorder)
-        return recorder;
-    return std::make_unique<AudioInputRecorder>();
-}
 
 // The template of the quality in use, and nothing else, becomes the
 // recording: anything else would be recorded into and scored as samples.
@@ -35,6 +29,11 @@ bool IsTemplateOf(const QString& path, const RecordingFormat& format)
 }
 
 } // namespace
+
+std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
+{
+    return std::make_unique<AudioInputRecorder>([&context] { return LoadProgramOptions(context).AudioInput.toUtf8(); });
+}
 
 QString KeptRecordingName(const QString& recordingPath, const QDateTime& now, int attempt)
 {
@@ -59,7 +58,7 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Device(MicrophoneUnlessGiven(std::move(recorder))), Commands(context, Device)
+    : Context(context), Device(recorder ? std::move(recorder) : ChosenMicrophone(context)), Commands(context, Device)
 {
 }
 

@@ -77,10 +77,34 @@ SoundServerDefaults QuerySoundServerDefaults(int timeoutMs)
 
 QAudioDevice DefaultAudioInput()
 {
-    return FindDevice(QMediaDevices::audioInputs(), QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput());
+    return ChosenAudioInput({});
 }
 
 QAudioDevice DefaultAudioOutput()
 {
     return FindDevice(QMediaDevices::audioOutputs(), QuerySoundServerDefaults().SinkName, QMediaDevices::defaultAudioOutput());
+}
+
+QAudioDevice ChosenAudioInput(const QByteArray& chosen)
+{
+    const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
+    const QAudioDevice found = FindDevice(inputs, chosen, QAudioDevice());
+    return found.isNull() ? FindDevice(inputs, QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput()) : found;
+}
+
+AudioInputList ListAudioInputs()
+{
+    AudioInputList list;
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        list.Inputs.push_back({device.id(), device.description()});
+    list.DefaultName = DefaultAudioInput().id();
+    return list;
+}
+
+ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen)
+{
+    if (chosen.isEmpty())
+        return {};
+    const bool listed = std::any_of(list.Inputs.begin(), list.Inputs.end(), [&](const AudioInputEntry& input) { return input.Name == chosen; });
+    return listed ? ResolvedAudioInput{chosen, false} : ResolvedAudioInput{{}, true};
 }

@@ -1,10 +1,10 @@
 #include "settings/MicrophoneSettingsWindow.h"
 
 #include "measure/LoudnessAnalysis.h"
+#include "measure/MeasurementAudio.h"
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
-#include "platform/AudioInputRecorder.h"
 #include "platform/WavHeader.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
@@ -33,10 +33,10 @@ const QSize PictureSize(480, 220);
 // last samples before it is stopped.
 constexpr qint64 DeviceFinishMs = 2000;
 
-std::unique_ptr<SoundRecorder> TakeRecorder(std::unique_ptr<SoundRecorder> given, SoundRecorder*& kept)
+std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::unique_ptr<SoundRecorder> given, SoundRecorder*& kept)
 {
     if (!given)
-        given = std::make_unique<AudioInputRecorder>();
+        given = ChosenMicrophone(context);
     kept = given.get();
     return given;
 }
@@ -45,7 +45,7 @@ std::unique_ptr<SoundRecorder> TakeRecorder(std::unique_ptr<SoundRecorder> given
 
 MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
-      Recorder(nullptr), Device(TakeRecorder(std::move(recorder), Recorder)), Commands(context, Device)
+      Recorder(nullptr), Device(TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
 {
     BuildControls();
     LayOut();
