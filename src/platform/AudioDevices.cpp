@@ -21,6 +21,7 @@ void OnServerInfo(pa_context*, const pa_server_info* info, void* data)
     if (info) {
         query->Defaults.SourceName = info->default_source_name;
         query->Defaults.SinkName = info->default_sink_name;
+        query->Defaults.ServerName = QString::fromUtf8(info->server_name) + QLatin1Char(' ') + QString::fromUtf8(info->server_version);
     }
     query->Answered = true;
 }

@@ -11,6 +11,9 @@
 struct SoundServerDefaults {
     QByteArray SourceName;
     QByteArray SinkName;
+    // The server's own name and version, "pulseaudio 16.1" or
+    // "PulseAudio (on PipeWire 0.3.65) 15.0.0".
+    QString ServerName;
 };
 
 // Empty names when no sound server answers within `timeoutMs`.
