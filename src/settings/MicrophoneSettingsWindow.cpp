@@ -6,6 +6,7 @@
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
 #include "platform/WavHeader.h"
+#include "settings/AudioInputChooser.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
@@ -100,6 +101,8 @@ void MicrophoneSettingsWindow::BuildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &MicrophoneSettingsWindow::Timer1_Timer);
+    inputChooser = new AudioInputChooser(Context, this);
+    inputChooser->setObjectName(QStringLiteral("inputChooser"));
     LevelTimer = new QTimer(this);
     LevelTimer->setInterval(50);
     connect(LevelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::LevelTimer_Timer);
@@ -146,6 +149,7 @@ void MicrophoneSettingsWindow::LayOut()
     for (QLabel* score : {LB101, LB102, LB103})
         scores->addWidget(score);
     middle->addLayout(scores);
+    middle->addWidget(inputChooser);
     middle->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -181,6 +185,7 @@ void MicrophoneSettingsWindow::Form_Load()
     OP1[mic.Quality]->setChecked(true);
     LB6->setText(CutLevelText(mic.NoiseCutLevel));
     List1->clear();
+    inputChooser->Load();
     LVL1->SetLevel(0);
     ReturnToIdle();
     ResetPicture();

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class AudioInputChooser;
 class LevelBar;
 class PictureBox;
 class QGroupBox;
@@ -95,6 +96,7 @@ private:
 
     QString RecVolumeCommand;
     SoundRecorder* Recorder;
+    AudioInputChooser* inputChooser = nullptr;
     MciDevice Device;
     MciCommands Commands;
     bool Locked = false;
