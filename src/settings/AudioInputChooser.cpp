@@ -79,7 +79,7 @@ void AudioInputChooser::Load()
     inputList->setCurrentIndex(std::max(inputList->findData(resolved.Name), 0));
     missingInput->setText(QStringLiteral("選ばれていた入力「%1」が見つかりません。既定の入力で録音します。").arg(QString::fromUtf8(stored)));
     missingInput->setVisible(resolved.Missing);
-    Monitor->Stop();
+    RestartListening();
 }
 
 QByteArray AudioInputChooser::ListedName() const
@@ -94,19 +94,28 @@ void AudioInputChooser::Choose(int index)
     if (!SaveProgramOptions(Context, options))
         Context.Messages.Inform(QStringLiteral("入力の選択を保存できません！"), MessageIcon::Warning);
     missingInput->hide();
+    RestartListening();
+}
+
+void AudioInputChooser::RestartListening()
+{
     Monitor->Stop();
+    ListeningFailed = false;
 }
 
 void AudioInputChooser::ShowLevel()
 {
-    if (!Monitor->IsRecording())
-        Monitor->Start(ListeningFormat, ListeningSamples);
+    // An input that cannot be listened to is tried again only when the list
+    // changes or the window is shown again, not on every tick.
+    if (!Monitor->IsRecording() && !ListeningFailed)
+        ListeningFailed = !Monitor->Start(ListeningFormat, ListeningSamples);
     inputLevel->setValue(static_cast<int>(100 * PeakOfLast(Monitor->Samples(), ListeningQuality, 50)));
 }
 
 void AudioInputChooser::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    RestartListening();
     levelTimer->start();
 }
 

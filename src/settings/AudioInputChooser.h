@@ -42,6 +42,7 @@ protected:
 
 private:
     void Choose(int index);
+    void RestartListening();
     void ShowLevel();
 
     ContestState& Context;
@@ -52,4 +53,5 @@ private:
     QProgressBar* inputLevel = nullptr;
     QLabel* missingInput = nullptr;
     QTimer* levelTimer = nullptr;
+    bool ListeningFailed = false;
 };
