@@ -1,5 +1,6 @@
 #include "settings/AudioInputChooser.h"
 
+#include "measure/RecordingFile.h"
 #include "platform/AudioInputRecorder.h"
 #include "platform/MessageBoxService.h"
 #include "settings/MicTest.h"
@@ -14,11 +15,10 @@
 
 namespace {
 
-// The level is read from a listening recording of this quality, restarted
-// when it has run its length or the input changes.
+// The level is read from a listening recording of this quality, a minute
+// long, restarted when it has run its length or the input changes.
 constexpr int ListeningQuality = 1;
-const PcmFormat ListeningFormat{16000, 16};
-constexpr int64_t ListeningSamples = 16000 * 60;
+constexpr int ListeningSeconds = 60;
 
 }
 
@@ -107,8 +107,11 @@ void AudioInputChooser::ShowLevel()
 {
     // An input that cannot be listened to is tried again only when the list
     // changes or the window is shown again, not on every tick.
-    if (!Monitor->IsRecording() && !ListeningFailed)
-        ListeningFailed = !Monitor->Start(ListeningFormat, ListeningSamples);
+    if (!Monitor->IsRecording() && !ListeningFailed) {
+        const RecordingFormat format = RecordingFormatOf(ListeningQuality);
+        const PcmFormat pcm{int(format.SampleRate), int(format.BitsPerSample)};
+        ListeningFailed = !Monitor->Start(pcm, int64_t(pcm.SampleRate) * ListeningSeconds);
+    }
     inputLevel->setValue(static_cast<int>(100 * PeakOfLast(Monitor->Samples(), ListeningQuality, 50)));
 }
 
