@@ -149,6 +149,13 @@ zuvelo_start_pipewire() {
     pactl load-module $module >/dev/null || return 1
   done
   pactl set-default-source virtmic && pactl set-default-sink speakers || return 1
+  # A listener on each microphone keeps its path running, as the loopbacks of
+  # silence do on PulseAudio: an idle path would hold the end of a sound
+  # played earlier and hand it to the next recording.
+  for module in virtmic monomic; do
+    parecord --raw --latency-msec=20 --device=$module >/dev/null 2>&1 &
+    ZUVELO_SERVICE_PIDS+=($!)
+  done
   zuvelo_await_microphone PipeWire
 }
 
