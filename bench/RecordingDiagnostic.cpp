@@ -1,10 +1,12 @@
-// Diagnostic of recording on the sound server: for each quality, the delay
-// from the record command to the first captured sample, and the processor
-// time of a 3-second recording while the measurement waits run (a 50 ms wait
-// per gauge step, then the one-second wait before the device is stopped).
-// Needs a running sound server; run it as build/bench/zuvelo_recording_diagnostic.
+// Diagnostic of recording on the sound server: for each quality, the samples
+// of a 3-second recording, the delay from the record command to the first
+// captured sample, and the processor time while the measurement waits run (a
+// 50 ms wait per gauge step, then the one-second wait before the device is
+// stopped), each line naming the server. Needs a running sound server; run it
+// as build/bench/zuvelo_recording_diagnostic.
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
+#include "platform/AudioDevices.h"
 #include "platform/AudioInputRecorder.h"
 #include "platform/MciDevice.h"
 
@@ -25,7 +27,7 @@ double ProcessCpuMs()
     return cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6;
 }
 
-bool RunQuality(int quality, const QString& folder)
+bool RunQuality(int quality, const QString& folder, const QString& server)
 {
     const RecordingFormat format = RecordingFormatOf(quality);
     QFile file(folder + QStringLiteral("/take.wav"));
@@ -55,10 +57,10 @@ bool RunQuality(int quality, const QString& folder)
     device.Execute(QStringLiteral("close mysound"));
 
     const qint64 samples = (QFile(file.fileName()).size() - 46) / (format.BitsPerSample / 8);
-    std::printf("%5u Hz %2u bit: first sample after %3lld ms; %lld samples; CPU %.0f ms over %lld ms (%.1f %%)\n",
-                format.SampleRate, format.BitsPerSample, static_cast<long long>(probe.FirstSampleDelayMs()),
-                static_cast<long long>(samples), cpuMs, static_cast<long long>(wallMs), 100.0 * cpuMs / double(wallMs));
-    return true;
+    std::printf("%s, %5u Hz %2u bit: %lld samples; first sample after %3lld ms; CPU %.0f ms over %lld ms (%.1f %%)\n",
+                server.toUtf8().constData(), format.SampleRate, format.BitsPerSample, static_cast<long long>(samples),
+                static_cast<long long>(probe.FirstSampleDelayMs()), cpuMs, static_cast<long long>(wallMs), 100.0 * cpuMs / double(wallMs));
+    return samples == qint64(format.SampleRate) * 3;
 }
 
 } // namespace
@@ -68,9 +70,14 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    for (int quality = 0; quality <= 2; ++quality) {
-        if (!RunQuality(quality, folder.path()))
-            return 1;
+    const QString server = QuerySoundServerDefaults().ServerName;
+    if (server.isEmpty()) {
+        std::printf("no sound server answers\n");
+        return 1;
     }
+    bool complete = true;
+    for (int quality = 0; quality <= 2; ++quality)
+        complete = RunQuality(quality, folder.path(), server) && complete;
+    return complete ? 0 : 1;
     return 0;
 }

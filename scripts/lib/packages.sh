@@ -18,6 +18,7 @@ ZUVELO_TEST_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
   espeak-ng sox
+  pipewire pipewire-pulse wireplumber dbus-daemon
   poppler-utils
 )
 

@@ -7,6 +7,7 @@
 #include "platform/AudioInputRecorder.h"
 #include "platform/KeptAside.h"
 #include "store/ContestState.h"
+#include "store/ProgramOptions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,13 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-std::unique_ptr<SoundRecorder> MicrophoneUnlessGiven(std::unique_ptr<SoundRecorder> recorder)
-{
-    if (recorder)
-        return recorder;
-    return std::make_unique<AudioInputRecorder>();
-}
 
 // The template of the quality in use, and nothing else, becomes the
 // recording: anything else would be recorded into and scored as samples.
@@ -34,13 +28,19 @@ bool IsTemplateOf(const QString& path, const RecordingFormat& format)
 
 } // namespace
 
+std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
+{
+    return std::make_unique<AudioInputRecorder>([&context] { return LoadProgramOptions(context).AudioInput.toUtf8(); });
+}
+
 bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 {
     return MoveAside(recordingPath, Context.Now());
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Device(MicrophoneUnlessGiven(std::move(recorder))), Commands(context, Device), Sequence(context, Commands)
+    : Context(context), Device(recorder ? std::move(recorder) : ChosenMicrophone(context)), Commands(context, Device),
+      Sequence(context, Commands)
 {
 }
 

@@ -11,6 +11,10 @@
 class ContestState;
 class SoundRecorder;
 
+// Records from the input chosen in the program's options, read again at each
+// recording (the default input when none is chosen or the chosen one is gone).
+std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
+
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.
 class MeasurementAudio {

@@ -21,6 +21,7 @@ void OnServerInfo(pa_context*, const pa_server_info* info, void* data)
     if (info) {
         query->Defaults.SourceName = info->default_source_name;
         query->Defaults.SinkName = info->default_sink_name;
+        query->Defaults.ServerName = QString::fromUtf8(info->server_name) + QLatin1Char(' ') + QString::fromUtf8(info->server_version);
     }
     query->Answered = true;
 }
@@ -77,10 +78,34 @@ SoundServerDefaults QuerySoundServerDefaults(int timeoutMs)
 
 QAudioDevice DefaultAudioInput()
 {
-    return FindDevice(QMediaDevices::audioInputs(), QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput());
+    return ChosenAudioInput({});
 }
 
 QAudioDevice DefaultAudioOutput()
 {
     return FindDevice(QMediaDevices::audioOutputs(), QuerySoundServerDefaults().SinkName, QMediaDevices::defaultAudioOutput());
+}
+
+QAudioDevice ChosenAudioInput(const QByteArray& chosen)
+{
+    const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
+    const QAudioDevice found = FindDevice(inputs, chosen, QAudioDevice());
+    return found.isNull() ? FindDevice(inputs, QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput()) : found;
+}
+
+AudioInputList ListAudioInputs()
+{
+    AudioInputList list;
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        list.Inputs.push_back({device.id(), device.description()});
+    list.DefaultName = DefaultAudioInput().id();
+    return list;
+}
+
+ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen)
+{
+    if (chosen.isEmpty())
+        return {};
+    const bool listed = std::any_of(list.Inputs.begin(), list.Inputs.end(), [&](const AudioInputEntry& input) { return input.Name == chosen; });
+    return listed ? ResolvedAudioInput{chosen, false} : ResolvedAudioInput{{}, true};
 }

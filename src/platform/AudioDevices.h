@@ -2,6 +2,8 @@
 
 #include <QAudioDevice>
 #include <QByteArray>
+#include <QString>
+#include <vector>
 
 // The sound server's default source and sink as the operator chose them in
 // the system's volume control. Qt reports the first ordinary source as its
@@ -9,6 +11,9 @@
 struct SoundServerDefaults {
     QByteArray SourceName;
     QByteArray SinkName;
+    // The server's own name and version, "pulseaudio 16.1" or
+    // "PulseAudio (on PipeWire 0.3.65) 15.0.0".
+    QString ServerName;
 };
 
 // Empty names when no sound server answers within `timeoutMs`.
@@ -18,3 +23,34 @@ SoundServerDefaults QuerySoundServerDefaults(int timeoutMs = 1000);
 // answer or Qt does not list that device.
 QAudioDevice DefaultAudioInput();
 QAudioDevice DefaultAudioOutput();
+
+// The input to record from for a stored choice (the server's name of an
+// input): that input while the server lists it, otherwise the default. Never
+// waits for a missing device.
+QAudioDevice ChosenAudioInput(const QByteArray& chosen);
+
+// An input as the operator chooses it: the server's name, which is stored,
+// and the description the operator knows it by.
+struct AudioInputEntry {
+    QByteArray Name;
+    QString Description;
+    bool operator==(const AudioInputEntry&) const = default;
+};
+
+// The inputs the server offers and the name of its default among them.
+struct AudioInputList {
+    std::vector<AudioInputEntry> Inputs;
+    QByteArray DefaultName;
+};
+
+AudioInputList ListAudioInputs();
+
+// What a stored choice comes to: its own name while it is listed, otherwise
+// the default (an empty name); Missing when a stored name is not listed.
+struct ResolvedAudioInput {
+    QByteArray Name;
+    bool Missing = false;
+    bool operator==(const ResolvedAudioInput&) const = default;
+};
+
+ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen);

@@ -1,24 +1,28 @@
 #include "platform/AudioInputRecorder.h"
 
 #include "platform/AudioDevices.h"
+#include "platform/MonoMix.h"
 
 #include <QAudioSource>
 #include <QIODevice>
+#include <algorithm>
 
 namespace {
 
-QAudioFormat ToAudioFormat(const PcmFormat& format)
+// The input's own channels at the recording's rate, in 16 bits whatever the
+// recording's width: the server resamples but does not mix.
+QAudioFormat CaptureFormat(const QAudioDevice& device, int sampleRate)
 {
     QAudioFormat audioFormat;
-    audioFormat.setSampleRate(format.SampleRate);
-    audioFormat.setChannelCount(1);
-    audioFormat.setSampleFormat(format.BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    audioFormat.setSampleRate(sampleRate);
+    audioFormat.setChannelCount(std::clamp(device.preferredFormat().channelCount(), 1, std::max(device.maximumChannelCount(), 1)));
+    audioFormat.setSampleFormat(QAudioFormat::Int16);
     return audioFormat;
 }
 
 } // namespace
 
-AudioInputRecorder::AudioInputRecorder() = default;
+AudioInputRecorder::AudioInputRecorder(std::function<QByteArray()> chosenInput) : ChosenInput(std::move(chosenInput)) {}
 
 AudioInputRecorder::~AudioInputRecorder()
 {
@@ -29,12 +33,15 @@ bool AudioInputRecorder::Start(const PcmFormat& format, int64_t sampleCount)
 {
     EndCapture();
     Captured.clear();
+    Pending.clear();
     FirstSampleMs = -1;
     SinceStart.start();
-    const QAudioFormat audioFormat = ToAudioFormat(format);
-    const QAudioDevice device = DefaultAudioInput();
-    if (device.isNull() || !device.isFormatSupported(audioFormat))
+    const QAudioDevice device = ChosenAudioInput(ChosenInput ? ChosenInput() : QByteArray());
+    const QAudioFormat audioFormat = CaptureFormat(device, format.SampleRate);
+    if (device.isNull() || (format.BitsPerSample != 8 && format.BitsPerSample != 16) || !device.isFormatSupported(audioFormat))
         return false;
+    Format = format;
+    Channels = audioFormat.channelCount();
     TargetBytes = sampleCount * format.BytesPerSample();
     if (TargetBytes <= 0)
         return true;
@@ -58,10 +65,15 @@ void AudioInputRecorder::TakeAvailable()
 {
     if (!Input)
         return;
-    const QByteArray data = Input->read(TargetBytes - Captured.size());
+    const qint64 frameBytes = 2 * Channels;
+    const qint64 missingFrames = (TargetBytes - Captured.size()) / Format.BytesPerSample();
+    const QByteArray data = Input->read(missingFrames * frameBytes - Pending.size());
     if (!data.isEmpty() && FirstSampleMs < 0)
         FirstSampleMs = SinceStart.elapsed();
-    Captured.append(data);
+    Pending.append(data);
+    const qint64 whole = Pending.size() / frameBytes * frameBytes;
+    Captured.append(MixToMono(Pending.left(whole), Channels, Format.BitsPerSample));
+    Pending.remove(0, whole);
     if (Captured.size() < TargetBytes)
         return;
     // The source must not be stopped inside its own signal: that deletes the

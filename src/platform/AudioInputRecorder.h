@@ -4,17 +4,22 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QAudioSource;
 class QIODevice;
 
-// Records from the sound server's default source through Qt Multimedia. The
-// samples arrive through the event loop of the thread that started it, which
-// the waits keep running; the server buffers them in the meantime.
+// Records through Qt Multimedia from the input `chosenInput` names when a
+// recording starts (the server's name of an input; the default input when it
+// gives an empty name or names an input that is gone). The input is opened at
+// its own channel count and mixed to mono here, so that every sound server
+// delivers the same samples. The samples arrive through the event loop of the
+// thread that started it, which the waits keep running; the server buffers
+// them in the meantime.
 class AudioInputRecorder : public SoundRecorder {
 public:
-    AudioInputRecorder();
+    explicit AudioInputRecorder(std::function<QByteArray()> chosenInput = {});
     ~AudioInputRecorder() override;
 
     bool Start(const PcmFormat& format, int64_t sampleCount) override;
@@ -32,6 +37,11 @@ private:
 
     std::unique_ptr<QAudioSource> Source;
     QIODevice* Input = nullptr;
+    std::function<QByteArray()> ChosenInput;
+    PcmFormat Format;
+    int Channels = 1;
+    // Frames as they came, up to the last whole one; mono samples of Format.
+    QByteArray Pending;
     QByteArray Captured;
     qint64 TargetBytes = 0;
     QElapsedTimer SinceStart;

@@ -1,12 +1,13 @@
 #include "settings/MicrophoneSettingsWindow.h"
 
 #include "measure/LoudnessAnalysis.h"
+#include "measure/MeasurementAudio.h"
 #include "measure/RecordingFile.h"
 #include "measure/RecordingSequence.h"
 #include "measure/Waits.h"
 #include "platform/AtomicFile.h"
-#include "platform/AudioInputRecorder.h"
 #include "platform/WavHeader.h"
+#include "settings/AudioInputChooser.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
 #include "store/ContestState.h"
@@ -33,10 +34,10 @@ const QSize PictureSize(480, 220);
 // last samples before it is stopped.
 constexpr qint64 DeviceFinishMs = 2000;
 
-std::unique_ptr<SoundRecorder> TakeRecorder(std::unique_ptr<SoundRecorder> given, SoundRecorder*& kept)
+std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::unique_ptr<SoundRecorder> given, SoundRecorder*& kept)
 {
     if (!given)
-        given = std::make_unique<AudioInputRecorder>();
+        given = ChosenMicrophone(context);
     kept = given.get();
     return given;
 }
@@ -45,7 +46,7 @@ std::unique_ptr<SoundRecorder> TakeRecorder(std::unique_ptr<SoundRecorder> given
 
 MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
-      Recorder(nullptr), Device(TakeRecorder(std::move(recorder), Recorder)), Commands(context, Device)
+      Recorder(nullptr), Device(TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
 {
     BuildControls();
     LayOut();
@@ -100,6 +101,7 @@ void MicrophoneSettingsWindow::BuildControls()
     testTimer = new QTimer(this);
     testTimer->setInterval(100);
     connect(testTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::TestTick);
+    inputChooser = new AudioInputChooser(Context, this);
     levelTimer = new QTimer(this);
     levelTimer->setInterval(50);
     connect(levelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::ShowInputLevel);
@@ -110,7 +112,7 @@ void MicrophoneSettingsWindow::BuildControls()
                   {recordingLamp, "recordingLamp"}, {totalScore, "totalScore"}, {maxScore, "maxScore"},
                   {integratedScore, "integratedScore"}, {lockMessage, "lockMessage"}, {testButton, "testButton"},
                   {stopButton, "stopButton"}, {registerButton, "registerButton"}, {volumeButton, "volumeButton"},
-                  {testTimer, "testTimer"}, {levelTimer, "levelTimer"}});
+                  {testTimer, "testTimer"}, {levelTimer, "levelTimer"}, {inputChooser, "inputChooser"}});
 }
 
 void MicrophoneSettingsWindow::LayOut()
@@ -154,6 +156,7 @@ void MicrophoneSettingsWindow::LayOut()
     for (QLabel* score : {totalScore, maxScore, integratedScore})
         scores->addWidget(score);
     middle->addLayout(scores);
+    middle->addWidget(inputChooser);
     middle->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -190,6 +193,7 @@ void MicrophoneSettingsWindow::Form_Load()
     qualityOptions[mic.Quality]->setChecked(true);
     cutLevelText->setText(CutLevelText(mic.NoiseCutLevel));
     headerList->clear();
+    inputChooser->Load();
     inputLevel->SetLevel(0);
     ReturnToIdle();
     ResetPicture();

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class AudioInputChooser;
 class LevelBar;
 class PictureBox;
 class QGroupBox;
@@ -67,6 +68,7 @@ private:
 
     QString RecVolumeCommand;
     SoundRecorder* Recorder;
+    AudioInputChooser* inputChooser = nullptr;
     MciDevice Device;
     MciCommands Commands;
     bool Locked = false;

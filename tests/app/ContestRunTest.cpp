@@ -7,7 +7,6 @@
 #include "measure/MeasurementScreen.h"
 
 #include "support/WidgetTestSupport.h"
-#include "measure/LoudnessAnalysis.h"
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
 #include "platform/ClickLabel.h"
@@ -15,6 +14,7 @@
 #include "store/ResultStore.h"
 #include "support/ResultDisplayCloser.h"
 #include "support/AppTestFolder.h"
+#include "support/IndependentScore.h"
 #include "support/SoundServer.h"
 
 #include <QMouseEvent>
@@ -70,11 +70,13 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>());
     std::vector<int> totals;
     for (int entryNo = 1; entryNo <= 5; ++entryNo) {
-        const MeasureResult analysed =
-            ScoreRecordingFile(folder.Path(RecordingFileName(entryNo)), SampleWidth::Bits16, context.Settings.Mic.NoiseCutLevel);
+        const IndependentScore analysed = ScoreIndependently(folder.Path(RecordingFileName(entryNo)), context.Settings.Mic.NoiseCutLevel);
+        ASSERT_TRUE(analysed.Read) << "entry " << entryNo;
         const ResultRecord stored = ResultRecord::Decode(folder.Read(QStringLiteral("loudlog.dat")).constData() + 70 * (entryNo - 1));
         EXPECT_EQ(stored.TotalPoints, analysed.TotalPoints) << "entry " << entryNo;
         EXPECT_EQ(stored.MaxPoints, analysed.MaxPoints) << "entry " << entryNo;
+        EXPECT_EQ(stored.IntegPoints, analysed.IntegPoints) << "entry " << entryNo;
+        EXPECT_EQ(stored.MaxRaw, analysed.MaxRaw) << "entry " << entryNo;
         EXPECT_EQ(stored.IntegRaw, analysed.IntegRaw) << "entry " << entryNo;
         EXPECT_EQ(stored.SampleCount, 32000) << "two seconds at 16 kHz";
         EXPECT_EQ(stored.Quality, 1);

@@ -6,10 +6,13 @@
 #include "measure/RecordingFile.h"
 #include "measure/Waits.h"
 #include "platform/AudioDevices.h"
+#include "store/ProgramOptions.h"
 #include "support/SoundServer.h"
 #include "support/TestFolder.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,6 +117,9 @@ TEST_F(Recording, TakesTheServersDefaultSource)
     EXPECT_EQ(QuerySoundServerDefaults().SourceName, QByteArray("virtmic"));
     EXPECT_EQ(DefaultAudioInput().id(), QByteArray("virtmic"));
     EXPECT_EQ(DefaultAudioOutput().id(), QByteArray("speakers"));
+    // The run on PipeWire really talks to PipeWire.
+    const bool onPipeWire = QuerySoundServerDefaults().ServerName.contains(QLatin1String("PipeWire"));
+    EXPECT_EQ(onPipeWire, SoundServerName() == QLatin1String("pipewire")) << QuerySoundServerDefaults().ServerName.toStdString();
 }
 
 TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
@@ -167,6 +173,55 @@ TEST_P(RecordingAtQuality, ASpokenPhraseScoresAsTheSpeech)
     EXPECT_GT(expected.IntegPoints, 10);
     EXPECT_NEAR(double(recorded.IntegRaw), double(expected.IntegRaw), 0.04 * double(expected.IntegRaw));
     EXPECT_NEAR(double(recorded.MaxRaw), double(expected.MaxRaw), 0.04 * double(expected.MaxRaw));
+}
+
+// A stereo input is mixed to mono by averaging its channels, whichever server
+// runs: the same tone on both channels records at the tone's own level, a
+// tone on one channel at half of it, and a mono input as it is.
+TEST_P(RecordingAtQuality, EveryInputRecordsAtTheLevelOfItsChannelsAverage)
+{
+    const int quality = GetParam();
+    const double toneRms = 0.5 * 32767.0 / std::sqrt(2.0);
+    struct Input {
+        const char* What;
+        std::vector<double> Channels;
+        const char* Sink;
+        const char* Name;
+        double ExpectedRms;
+    };
+    const Input inputs[] = {{"stereo, both channels", {0.5, 0.5}, "micsink", "", toneRms},
+                            {"stereo, left channel only", {0.5, 0.0}, "micsink", "", toneRms / 2},
+                            {"mono", {0.5}, "monosink", "monomic", toneRms}};
+    for (const Input& input : inputs) {
+        SCOPED_TRACE(input.What);
+        ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QLatin1String(input.Name), {}}));
+        const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
+        WriteChannelTones(tonePath, 48000, 3.0, input.Channels);
+        Microphone.Play(tonePath, QLatin1String(input.Sink));
+        WaitMilliseconds(500);
+        const QByteArray samples = CheckFile(Record(quality, 1), quality, 1);
+        const double rms = RecordingRms(samples, RecordingFormatOf(quality).BitsPerSample);
+        std::printf("%s, quality %d, %s: RMS %.0f (expected %.0f)\n", SoundServerName().toUtf8().constData(), quality, input.What, rms,
+                    input.ExpectedRms);
+        // Within 0.05 dB of the tone, so within 0.1 dB between any two servers.
+        EXPECT_NEAR(20 * std::log10(rms / input.ExpectedRms), 0.0, 0.05) << "RMS " << rms;
+        Microphone.Player.waitForFinished(5000);
+    }
+}
+
+TEST_F(Recording, AStoredInputThatIsGoneGivesWayToTheDefaultAtOnce)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("unpluggedmic"), {}}));
+    const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
+    WriteChannelTones(tonePath, 48000, 3.0, {0.5, 0.5});
+    Microphone.Play(tonePath);
+    WaitMilliseconds(500);
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray samples = CheckFile(Record(1, 1), 1, 1);
+    // A second of recording and the second's wait after it, no more.
+    EXPECT_LT(clock.elapsed(), 3000) << "nothing waited for the missing input";
+    EXPECT_NEAR(RecordingRms(samples, 16), 0.5 * 32767.0 / std::sqrt(2.0), 100.0) << "the default input was recorded";
 }
 
 INSTANTIATE_TEST_SUITE_P(Qualities, RecordingAtQuality, testing::Values(0, 1, 2), [](const auto& info) {

@@ -10,11 +10,13 @@
 #include "support/SoundServer.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <cstdio>
 
 namespace {
 
@@ -93,6 +95,48 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         const PictureDifference difference =
             ComparePictures(DrawTestPicture(quality, data, true), DrawTestPicture(quality, data, false));
         EXPECT_EQ(difference.Pixels, 0) << "per-column drawing of the real recording";
+    }
+}
+
+// The test records what a measurement would: the input chosen in the
+// window, its channels averaged.
+TEST_F(OnSoundServer, TheTestRecordsTheChosenInputAtItsChannelsAverage)
+{
+    UseQuality(1);
+    const double toneRms = 0.5 * 32767.0 / std::sqrt(2.0);
+    struct Input {
+        const char* What;
+        std::vector<double> Channels;
+        const char* Sink;
+        int Listed;
+        double ExpectedRms;
+    };
+    // The list holds the default, then the inputs in the server's order.
+    const Input inputs[] = {{"stereo, left channel only", {0.5, 0.0}, "micsink", 0, toneRms / 2},
+                            {"mono, chosen in the window", {0.5}, "monosink", -1, toneRms}};
+    for (const Input& input : inputs) {
+        SCOPED_TRACE(input.What);
+        MicrophoneSettingsWindow window(Folder.Context, QString());
+        window.show();
+        auto* list = window.findChild<QComboBox*>(QStringLiteral("inputList"));
+        const int index = input.Listed >= 0 ? input.Listed : list->findData(QByteArray("monomic"));
+        ASSERT_GE(index, 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        const QString tonePath = Folder.Path(QStringLiteral("channels.wav"));
+        WriteChannelTones(tonePath, 48000, 8.0, input.Channels);
+        VirtualMicrophone microphone;
+        microphone.Play(tonePath, QLatin1String(input.Sink));
+        WaitUntil([] { return false; }, 400);
+        window.CmdSTR->click();
+        ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
+        EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
+        const QByteArray samples = Folder.Read(QStringLiteral("mk1.wav")).mid(RecordingHeaderSize);
+        // The tone fills the recording but for its first moments.
+        const double rms = RecordingRms(samples.mid(samples.size() / 3), 16);
+        std::printf("%s, microphone test, %s: RMS %.0f (expected %.0f)\n", SoundServerName().toUtf8().constData(), input.What, rms,
+                    input.ExpectedRms);
+        EXPECT_NEAR(20 * std::log10(rms / input.ExpectedRms), 0.0, 0.05) << "RMS " << rms;
     }
 }
 
