@@ -128,7 +128,7 @@ TEST_F(OnSoundServer, TheTestRecordsTheChosenInputAtItsChannelsAverage)
         VirtualMicrophone microphone;
         microphone.Play(tonePath, QLatin1String(input.Sink));
         WaitUntil([] { return false; }, 400);
-        window.CmdSTR->click();
+        Child<QPushButton>(window, "testButton")->click();
         ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
         EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
         const QByteArray samples = Folder.Read(QStringLiteral("mk1.wav")).mid(RecordingHeaderSize);
