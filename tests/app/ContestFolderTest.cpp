@@ -16,7 +16,10 @@ namespace {
 
 const QString SetupMessage = QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。");
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
-const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\n出荷時に戻します。");
+// Only KANKYOU1.REC is left: the others are named, and the one there is kept.
+const QString BrokenSettings = QStringLiteral("環境設定データが不正です!\nKANKYOU2.REC がありません。\nKANKYOU3.REC がありません。\n"
+                                              "KANKYOU4.REC がありません。\nKANKYOUB.REC がありません。\n出荷時に戻します。\n"
+                                              "今の設定ファイルは、名前に日時を付けて残します。");
 const QStringList SettingsFiles{QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
                                 QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
 
