@@ -57,7 +57,7 @@ void ShootBoard(ContestState& context)
     RankingBoard board(context);
     board.show();
     Shoot(QStringLiteral("1-ranking-board-page1"));
-    board.Form_MouseDown(Qt::RightButton);
+    board.PressMouse(Qt::RightButton);
     Shoot(QStringLiteral("2-ranking-board-page2"));
     board.close();
 }
@@ -69,7 +69,7 @@ void ShootMonitor(ContestState& context, bool whiteOnBlack)
     ScoreMonitor monitor(context);
     monitor.Request = ScoreMonitorRequest{OpenedFromMenu};
     monitor.show();
-    monitor.Form_KeyDown(Qt::Key_Right);
+    monitor.PressKey(Qt::Key_Right);
     Shoot(whiteOnBlack ? QStringLiteral("4-score-monitor-white-on-black") : QStringLiteral("3-score-monitor-black-on-white"));
     monitor.close();
 }

@@ -19,7 +19,7 @@ void FullScreenWindow::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     Cover(ScreenNamed(QGuiApplication::screens(), LoadProgramOptions(Options).AudienceScreen, OperatorScreen()));
-    Form_Load();
+    LoadOnOpen();
     // With a focus that follows the mouse, the keys would otherwise go to the
     // operator's screen.
     activateWindow();

@@ -22,7 +22,7 @@ protected:
     FullScreenWindow(const ContestState& context, QWidget* parent);
 
     // Runs each time the window opens, once it covers its screen.
-    virtual void Form_Load() = 0;
+    virtual void LoadOnOpen() = 0;
     // Runs after the window moved to another screen while it showed: lays it
     // out for the new size without touching what it shows.
     virtual void LayOutForScreen() = 0;

@@ -84,7 +84,7 @@ void MeasurementScreen::LayOutForScreen()
         LayoutHeading();
 }
 
-void MeasurementScreen::Form_Load()
+void MeasurementScreen::LoadOnOpen()
 {
     NewDrawing();
     LoadBasicSettings(Context);

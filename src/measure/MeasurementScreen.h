@@ -29,7 +29,7 @@ public:
     explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
 
     // The ranking board, and the result display of the entrant just measured
     // (shown modally; closing it stores the result), as the application

@@ -103,10 +103,10 @@ void MeasurementLogWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        Form_Load();
+        LoadOnOpen();
 }
 
-void MeasurementLogWindow::Form_Load()
+void MeasurementLogWindow::LoadOnOpen()
 {
     LoadMicSettings(Context);
     Fill(RankAndListEntrants(Context, EntrantOrder::ByEntry));

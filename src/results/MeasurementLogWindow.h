@@ -34,7 +34,7 @@ class MeasurementLogWindow : public QDialog {
 public:
     explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void LoadOnOpen();
     void ListByEntry();
     void ListByRank();
     void ToggleOrder();

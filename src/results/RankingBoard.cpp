@@ -60,7 +60,7 @@ RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : FullScreenW
     connect(idleTimer, &QTimer::timeout, this, [this] { CountIdleSecond(); });
 }
 
-void RankingBoard::Form_Load()
+void RankingBoard::LoadOnOpen()
 {
     LoadBasicSettings(Context);
     LoadScreenSettings(Context);
@@ -133,13 +133,13 @@ void RankingBoard::PageShow()
         row->move(left, row->y());
 }
 
-void RankingBoard::Form_KeyPress(int keyAscii)
+void RankingBoard::PressKey(int keyAscii)
 {
     if (keyAscii != 0)
         close();
 }
 
-void RankingBoard::Form_MouseDown(Qt::MouseButton button)
+void RankingBoard::PressMouse(Qt::MouseButton button)
 {
     const std::optional<int> page = BoardPageAfterClick(button, Page, Last);
     if (!page) {
@@ -155,7 +155,7 @@ void RankingBoard::Form_MouseDown(Qt::MouseButton button)
 
 void RankingBoard::RowMouseDown(int, Qt::MouseButton button)
 {
-    Form_MouseDown(button);
+    PressMouse(button);
 }
 
 void RankingBoard::CountIdleSecond()
@@ -167,12 +167,12 @@ void RankingBoard::CountIdleSecond()
 
 void RankingBoard::keyPressEvent(QKeyEvent* event)
 {
-    Form_KeyPress(KeyAscii(event));
+    PressKey(KeyAscii(event));
 }
 
 void RankingBoard::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown(event->button());
+    PressMouse(event->button());
 }
 
 void RankingBoard::done(int result)

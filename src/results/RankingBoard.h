@@ -19,14 +19,14 @@ class RankingBoard : public FullScreenWindow {
 public:
     explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     void BoardLayout();
     void PageCount();
     void PageLoad(int page);
     void PageShow();
     // A key that produces a character (`keyAscii` not 0).
-    void Form_KeyPress(int keyAscii);
-    void Form_MouseDown(Qt::MouseButton button);
+    void PressKey(int keyAscii);
+    void PressMouse(Qt::MouseButton button);
     void RowMouseDown(int row, Qt::MouseButton button);
     // Every second: the board closes itself once its time is up.
     void CountIdleSecond();

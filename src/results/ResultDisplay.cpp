@@ -62,7 +62,7 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScree
     connect(secondTimer, &QTimer::timeout, this, [this] { CountSecond(); });
 }
 
-void ResultDisplay::Form_Load()
+void ResultDisplay::LoadOnOpen()
 {
     LoadBasicSettings(Context);
     LoadEffectSettings(Context);
@@ -163,13 +163,13 @@ void ResultDisplay::CountSecond()
     }
 }
 
-void ResultDisplay::Form_KeyDown(int key)
+void ResultDisplay::PressKey(int key)
 {
     if (key == KeySpace || key == KeyEnter)
         close();
 }
 
-void ResultDisplay::Form_MouseDown()
+void ResultDisplay::PressMouse()
 {
     if (Seconds >= FirstClickSecond)
         close();
@@ -177,17 +177,17 @@ void ResultDisplay::Form_MouseDown()
 
 void ResultDisplay::ScoreMouseDown()
 {
-    Form_MouseDown();
+    PressMouse();
 }
 
 void ResultDisplay::keyPressEvent(QKeyEvent* event)
 {
-    Form_KeyDown(KeyCode(event));
+    PressKey(KeyCode(event));
 }
 
 void ResultDisplay::mousePressEvent(QMouseEvent*)
 {
-    Form_MouseDown();
+    PressMouse();
 }
 
 void ResultDisplay::LogWrite()
@@ -200,10 +200,10 @@ void ResultDisplay::done(int result)
     blinkTimer->stop();
     secondTimer->stop();
     QDialog::done(result);
-    Form_Unload();
+    StoreOnClose();
 }
 
-void ResultDisplay::Form_Unload()
+void ResultDisplay::StoreOnClose()
 {
     if (Context.Settings.Basic.SoundOn && rankSound.Mode() != MultimediaPlayer::ModeNotOpen)
         rankSound.Command(QStringLiteral("Close"));

@@ -19,18 +19,18 @@ class ResultDisplay : public FullScreenWindow {
 public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     void RankEntrant();
     void ResultLayout();
     void SoundCall(int slot);
     void LogWrite();
-    void Form_KeyDown(int key);
-    void Form_MouseDown();
+    void PressKey(int key);
+    void PressMouse();
     void ScoreMouseDown();
     // Each step of the blink and each second shown.
     void BlinkTick();
     void CountSecond();
-    void Form_Unload();
+    void StoreOnClose();
 
     int Rank() const { return EntrantRank; }
     const MultimediaPlayer& RankSoundPlayer() const { return rankSound; }

@@ -44,7 +44,7 @@ GraphLook ScoreMonitor::Look() const
                      Context.Settings.Basic.MeasureSeconds};
 }
 
-void ScoreMonitor::Form_Load()
+void ScoreMonitor::LoadOnOpen()
 {
     LoadBasicSettings(Context);
     LoadMicSettings(Context);
@@ -147,7 +147,7 @@ void ScoreMonitor::Act(MonitorAction action)
     }
 }
 
-void ScoreMonitor::Form_KeyDown(int key)
+void ScoreMonitor::PressKey(int key)
 {
     Act(MonitorKeyAction(key));
 }
@@ -157,12 +157,12 @@ QPointF ScoreMonitor::GraphPoint(QPointF pixel) const
     return GraphTransform(size()).inverted().map(pixel);
 }
 
-void ScoreMonitor::Form_MouseDown(Qt::MouseButton button, QPointF point)
+void ScoreMonitor::PressMouse(Qt::MouseButton button, QPointF point)
 {
     Act(MonitorClickAction(button, GraphPoint(point), AfterMeasurement()));
 }
 
-void ScoreMonitor::Form_MouseMove(QPointF point)
+void ScoreMonitor::MoveMouse(QPointF point)
 {
     setCursor(InStepArea(GraphPoint(point)) ? Qt::ArrowCursor : Qt::CrossCursor);
 }
@@ -193,17 +193,17 @@ void ScoreMonitor::StopPlaying()
 
 void ScoreMonitor::keyPressEvent(QKeyEvent* event)
 {
-    Form_KeyDown(event->key());
+    PressKey(event->key());
 }
 
 void ScoreMonitor::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown(event->button(), event->position());
+    PressMouse(event->button(), event->position());
 }
 
 void ScoreMonitor::mouseMoveEvent(QMouseEvent* event)
 {
-    Form_MouseMove(event->position());
+    MoveMouse(event->position());
 }
 
 void ScoreMonitor::paintEvent(QPaintEvent*)

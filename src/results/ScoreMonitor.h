@@ -26,12 +26,12 @@ public:
     // How it was asked to open; set before it is shown.
     ScoreMonitorRequest Request;
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     void ShowEntrant();
-    void Form_KeyDown(int key);
+    void PressKey(int key);
     // `point` in pixels of the window.
-    void Form_MouseDown(Qt::MouseButton button, QPointF point);
-    void Form_MouseMove(QPointF point);
+    void PressMouse(Qt::MouseButton button, QPointF point);
+    void MoveMouse(QPointF point);
     void PlayRecording();
 
     int LastEntrant() const { return Last; }

@@ -90,7 +90,7 @@ void BasicSettingsWindow::LayOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void BasicSettingsWindow::Form_Load()
+void BasicSettingsWindow::LoadOnOpen()
 {
     if (!LoadBasicSettings(Context))
         return;

@@ -13,7 +13,7 @@ class BasicSettingsWindow : public SettingsDialog {
 public:
     explicit BasicSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
 
 private:
     void LayOut();

@@ -101,7 +101,7 @@ void EffectSettingsWindow::LayOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void EffectSettingsWindow::Form_Load()
+void EffectSettingsWindow::LoadOnOpen()
 {
     StopTest();
     blinkStep = 0;

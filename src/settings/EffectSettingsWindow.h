@@ -18,7 +18,7 @@ class EffectSettingsWindow : public SettingsDialog {
 public:
     explicit EffectSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     // One step of the blink test: the next of the three colours.
     void BlinkTick();
 

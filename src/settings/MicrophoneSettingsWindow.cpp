@@ -173,7 +173,7 @@ void MicrophoneSettingsWindow::LayOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MicrophoneSettingsWindow::Form_Load()
+void MicrophoneSettingsWindow::LoadOnOpen()
 {
     Testing = false;
     StopRequested = false;

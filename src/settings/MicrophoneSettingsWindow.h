@@ -29,7 +29,7 @@ public:
     MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent = nullptr,
             std::unique_ptr<SoundRecorder> recorder = {});
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     // One 100 ms tick of a running test.
     void TestTick();
     // Reads and scores the test recording; on a recording of the wrong size

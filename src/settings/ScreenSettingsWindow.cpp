@@ -219,7 +219,7 @@ void ScreenSettingsWindow::LayOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void ScreenSettingsWindow::Form_Load()
+void ScreenSettingsWindow::LoadOnOpen()
 {
     LoadScreenSettings(Context);
     edited = Context.Settings.Screen;

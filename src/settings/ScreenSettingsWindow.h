@@ -24,7 +24,7 @@ class ScreenSettingsWindow : public SettingsDialog {
 public:
     explicit ScreenSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
 
 private:
     // One of the window's colours, as a field of the screen settings.

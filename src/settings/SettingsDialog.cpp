@@ -21,7 +21,7 @@ SettingsDialog::SettingsDialog(ContestState& context, const QString& caption, QW
 void SettingsDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        Form_Load();
+        LoadOnOpen();
     QDialog::showEvent(event);
 }
 

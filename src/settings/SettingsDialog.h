@@ -22,7 +22,7 @@ public:
     SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
 
     // Runs each time the window is opened.
-    virtual void Form_Load() = 0;
+    virtual void LoadOnOpen() = 0;
 
     SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
 

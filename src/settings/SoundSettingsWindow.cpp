@@ -109,7 +109,7 @@ void SoundSettingsWindow::LayOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void SoundSettingsWindow::Form_Load()
+void SoundSettingsWindow::LoadOnOpen()
 {
     SelectSlot(0);
     LoadSoundSettings(Context);

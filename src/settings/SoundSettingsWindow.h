@@ -18,7 +18,7 @@ class SoundSettingsWindow : public SettingsDialog {
 public:
     SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
-    void Form_Load() override;
+    void LoadOnOpen() override;
     // The player of the test sound.
     const MultimediaPlayer& Player() const { return player; }
 

@@ -98,7 +98,7 @@ TEST_F(ResultDisplayTest, ClicksCountOnlyFromTheSecondSecond)
     Measured({}, 10);
     ResultDisplay window(Context);
     window.show();
-    window.Form_MouseDown();
+    window.PressMouse();
     window.CountSecond();
     window.ScoreMouseDown();
     EXPECT_TRUE(window.isVisible()) << "a click in the first second is ignored";

@@ -27,7 +27,7 @@ TEST_F(ScoreMonitorPlaying, APressPlaysTheEntrantOnViewAndASecondStopsIt)
     monitor.show();
     auto* play = monitor.findChild<QPushButton*>(QStringLiteral("playButton"));
     ASSERT_NE(play, nullptr);
-    monitor.Form_KeyDown(Qt::Key_Right);
+    monitor.PressKey(Qt::Key_Right);
     play->click();
     EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModePlaying);
     EXPECT_EQ(monitor.Player().FileName, folder.Path(QStringLiteral("xx0002.wav")));
@@ -36,7 +36,7 @@ TEST_F(ScoreMonitorPlaying, APressPlaysTheEntrantOnViewAndASecondStopsIt)
 
     play->click();
     EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModePlaying);
-    monitor.Form_KeyDown(Qt::Key_Left);
+    monitor.PressKey(Qt::Key_Left);
     EXPECT_EQ(monitor.Player().Mode(), MultimediaPlayer::ModeNotOpen) << "stepping on stops the entrant no longer on view";
     play->click();
     monitor.close();
