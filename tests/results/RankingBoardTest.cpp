@@ -122,15 +122,6 @@ TEST_F(RankingBoardWindow, TwentyFiveEntrantsPageForwardRoundAndBackToClosing)
     EXPECT_FALSE(Board.isVisible());
 }
 
-TEST_F(RankingBoardWindow, EqualTotalsListTheEarlierEntrantFirst)
-{
-    Open({500, 700, 700, 300});
-    EXPECT_EQ(Rows().mid(0, 4), (QStringList{QStringLiteral("  1位              №   2       700点"),
-                                             QStringLiteral("  2位              №   3       700点"),
-                                             QStringLiteral("  3位              №   1       500点"),
-                                             QStringLiteral("  4位              №   4       300点")}));
-}
-
 TEST_F(RankingBoardWindow, RowsStartTogetherCentredAndTheIndicatorSitsBottomRight)
 {
     Open({500, 1999, 7});
