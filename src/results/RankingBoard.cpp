@@ -2,6 +2,7 @@
 
 #include "platform/ClickLabel.h"
 #include "platform/StoredColour.h"
+#include "platform/WidgetColours.h"
 #include "results/RankingPages.h"
 #include "store/ContestOperations.h"
 #include "store/ContestState.h"
@@ -29,13 +30,6 @@ int KeyAscii(const QKeyEvent* event)
     default:
         return event->text().isEmpty() ? 0 : event->text().at(0).unicode();
     }
-}
-
-void SetTextColour(QLabel* label, int32_t colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, FromStoredColour(colour));
-    label->setPalette(palette);
 }
 
 }
@@ -89,9 +83,7 @@ void RankingBoard::PageCount()
 void RankingBoard::BoardLayout()
 {
     const ScreenSettings& colours = Context.Settings.Screen;
-    QPalette back = palette();
-    back.setColor(QPalette::Window, FromStoredColour(colours.ResultBackColor));
-    setPalette(back);
+    SetBackColour(this, FromStoredColour(colours.ResultBackColor));
 
     const int width = this->width();
     const int height = this->height();
@@ -100,7 +92,7 @@ void RankingBoard::BoardLayout()
     rowFont.setPointSizeF(std::max(height * TwipsPerPixel / 10 / 30, 1.0));
     for (int i = 0; i < BoardRows; ++i) {
         ClickLabel* row = rankRows[static_cast<size_t>(i)];
-        SetTextColour(row, colours.ResultForeColor);
+        SetTextColour(row, FromStoredColour(colours.ResultForeColor));
         row->setFont(rowFont);
         row->setGeometry(width / 10, (i + 1) * height / 12, width * 18 / 20, height / 12);
     }
@@ -108,7 +100,7 @@ void RankingBoard::BoardLayout()
     indicatorFont.setBold(true);
     indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
     pageIndicator->setFont(indicatorFont);
-    SetTextColour(pageIndicator, colours.ResultForeColor);
+    SetTextColour(pageIndicator, FromStoredColour(colours.ResultForeColor));
 }
 
 void RankingBoard::PageLoad(int page)

@@ -7,6 +7,7 @@
 #include "platform/FontFitting.h"
 #include "platform/ProgramCursor.h"
 #include "platform/StoredColour.h"
+#include "platform/WidgetColours.h"
 #include "results/RankAnnouncement.h"
 #include "store/ContestOperations.h"
 #include "store/SettingsStore.h"
@@ -30,13 +31,6 @@ int KeyCode(const QKeyEvent* event)
     default:
         return 0;
     }
-}
-
-void SetTextColour(QLabel* label, int32_t colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, FromStoredColour(colour));
-    label->setPalette(palette);
 }
 
 }
@@ -118,7 +112,7 @@ void ResultDisplay::ResultLayout()
     const double scoreHeight = measure(points).height();
     scoreLabel->setFont(scoreFont);
     scoreLabel->setText(score);
-    SetTextColour(scoreLabel, screen.ResultForeColor);
+    SetTextColour(scoreLabel, FromStoredColour(screen.ResultForeColor));
     scoreLabel->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
 
     QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -128,7 +122,7 @@ void ResultDisplay::ResultLayout()
     const QSizeF rankSize = QFontMetricsF(rankFont).size(0, rankText);
     rankLabel->setFont(rankFont);
     rankLabel->setText(rankText);
-    SetTextColour(rankLabel, screen.ResultForeColor);
+    SetTextColour(rankLabel, FromStoredColour(screen.ResultForeColor));
     rankLabel->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
                          .toAlignedRect());
     SetBackColor(screen.ResultBackColor);
@@ -217,12 +211,10 @@ void ResultDisplay::StoreOnClose()
 
 void ResultDisplay::SetBackColor(int32_t colour)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, FromStoredColour(colour));
-    setPalette(colours);
+    SetBackColour(this, FromStoredColour(colour));
 }
 
 QColor ResultDisplay::BackColor() const
 {
-    return palette().color(QPalette::Window);
+    return BackColour(this);
 }

@@ -1,6 +1,7 @@
 #include "results/ScoreMonitor.h"
 
 #include "measure/RecordingFile.h"
+#include "platform/WidgetColours.h"
 #include "results/MonitorNavigation.h"
 #include "store/ContestOperations.h"
 #include "store/ContestState.h"
@@ -82,9 +83,7 @@ void ScoreMonitor::ShowEntrant()
         QPainter painter(&Picture);
         DrawGraphFrame(painter, size(), look);
     }
-    QPalette text = infoLine->palette();
-    text.setColor(QPalette::WindowText, GraphDrawColour(look));
-    infoLine->setPalette(text);
+    SetTextColour(infoLine, GraphDrawColour(look));
     update();
 
     // An entrant whose record cannot be loaded shows its number and nothing

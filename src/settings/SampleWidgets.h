@@ -1,17 +1,13 @@
 #pragma once
 
+#include "platform/WidgetColours.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
 
 // The small pictures of the settings windows.
-
-// Background and text colours of a widget, as its palette holds them.
-void SetBackColour(QWidget* widget, const QColor& colour);
-QColor BackColour(const QWidget* widget);
-void SetTextColour(QWidget* widget, const QColor& colour);
-QColor TextColour(const QWidget* widget);
 
 // A patch of colour (a swatch, a lamp, a sample of the measurement screen);
 // reports a double click to its handler.

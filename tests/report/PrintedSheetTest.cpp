@@ -116,6 +116,26 @@ private:
     }
 };
 
+// Three stored entrants in the range, and a queue that refuses every job in
+// the printer list beside the test printer.
+class PrintedSheetBesideARejectingQueue : public PrintedSheet {
+protected:
+    void SetUp() override
+    {
+        PrintedSheet::SetUp();
+        if (IsSkipped())
+            return;
+        if (!rejecting.Made())
+            GTEST_SKIP() << "no CUPS queue can be made here";
+        for (int n = 1; n <= 3; ++n)
+            StoreEntrant(Context, n, 0, 1, 5);
+        Open(1, 3);
+        Box("printerBox")->addItem(rejecting.Name);
+    }
+
+    RejectingPrinter rejecting;
+};
+
 // The page size of the first page of a PDF file as pdfinfo gives it.
 QString PdfPageSize(const QString& path)
 {
@@ -211,15 +231,8 @@ TEST_F(PrintedSheet, AStopDeclinedGoesOnWithTheSameSheetAndAStopAgreedEndsTheRun
     EXPECT_FALSE(Button("stopButton")->isEnabled());
 }
 
-TEST_F(PrintedSheet, ASheetCUPSRefusesEndsTheRunThereWithoutTheSuccessMessage)
+TEST_F(PrintedSheetBesideARejectingQueue, ASheetCUPSRefusesEndsTheRunThereWithoutTheSuccessMessage)
 {
-    RejectingPrinter rejecting;
-    if (!rejecting.Made())
-        GTEST_SKIP() << "no CUPS queue can be made here";
-    for (int n = 1; n <= 3; ++n)
-        StoreEntrant(Context, n, 0, 1, 5);
-    Open(1, 3);
-    Box("printerBox")->addItem(rejecting.Name);
     ChoosePrinter(rejecting.Name);
     Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("プリンターに出力できません！(1)")});
@@ -227,15 +240,8 @@ TEST_F(PrintedSheet, ASheetCUPSRefusesEndsTheRunThereWithoutTheSuccessMessage)
     EXPECT_TRUE(NewJobs(0).isEmpty());
 }
 
-TEST_F(PrintedSheet, AnImmediatePrintDuringARunLeavesTheRunOnItsPrinter)
+TEST_F(PrintedSheetBesideARejectingQueue, AnImmediatePrintDuringARunLeavesTheRunOnItsPrinter)
 {
-    RejectingPrinter rejecting;
-    if (!rejecting.Made())
-        GTEST_SKIP() << "no CUPS queue can be made here";
-    for (int n = 1; n <= 3; ++n)
-        StoreEntrant(Context, n, 0, 1, 5);
-    Open(1, 3);
-    Box("printerBox")->addItem(rejecting.Name);
     // While sheet 2 is about to go out, the operator chooses the other
     // printer and a measurement asks for its immediate print.
     QObject::connect(SheetNumberBox(), &QLineEdit::textChanged, &Window, [&](const QString& text) {
