@@ -1,7 +1,7 @@
 #include "report/ScoreSheetOutput.h"
 
+#include "platform/PrintJobs.h"
 #include "report/GraphData.h"
-#include "report/PrintJobs.h"
 #include "report/RangeNumbers.h"
 #include "report/ReportSettings.h"
 #include "report/ScoreSheetDrawing.h"

@@ -1,4 +1,4 @@
-#include "report/PrintJobs.h"
+#include "platform/PrintJobs.h"
 
 #include <cups/cups.h>
 
