@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ContestValues.h"
-#include "store/ResultRecord.h"
+#include "core/ContestValues.h"
+#include "core/ResultRecord.h"
 
 #include <QFile>
 #include <QString>

@@ -2,12 +2,12 @@
 // wait to the result display on screen after a 30-second recording at
 // 48 kHz, and the processor time of the user-interface process while a
 // 30-second measurement runs.
-#include "store/ContestState.h"
-#include "measure/LoudnessAnalysis.h"
+#include "core/ContestState.h"
+#include "core/LoudnessAnalysis.h"
 #include "measure/MeasurementScreen.h"
-#include "measure/RecordingFile.h"
+#include "core/RecordingFile.h"
 #include "results/ResultDisplay.h"
-#include "store/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "support/FakeRecorder.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // The main of the benchmarks that show windows: an offscreen Qt application
 // with the program's font substitutions.
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The ranking pass over a full contest of 3000 entrants.
-#include "store/ContestState.h"
-#include "store/ResultRecord.h"
-#include "store/ResultStore.h"
+#include "core/ContestState.h"
+#include "core/ResultRecord.h"
+#include "core/ResultStore.h"
 #include "FullLog.h"
 
 #include <QFile>

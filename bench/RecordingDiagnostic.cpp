@@ -4,11 +4,11 @@
 // 50 ms wait per gauge step, then the one-second wait before the device is
 // stopped), each line naming the server. Needs a running sound server; run it
 // as build/bench/zuvelo_recording_diagnostic.
-#include "measure/RecordingFile.h"
-#include "measure/Waits.h"
-#include "platform/AudioDevices.h"
-#include "platform/AudioInputRecorder.h"
-#include "platform/MciDevice.h"
+#include "core/RecordingFile.h"
+#include "core/Waits.h"
+#include "audio/AudioDevices.h"
+#include "audio/AudioInputRecorder.h"
+#include "audio/MciDevice.h"
 
 #include <QCoreApplication>
 #include <QDir>

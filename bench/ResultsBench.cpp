@@ -4,9 +4,9 @@
 // included.
 #include "results/LoudnessGraph.h"
 #include "results/RankingBoard.h"
-#include "store/ContestState.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsStore.h"
 #include "support/SpokenRecording.h"
 #include "FullLog.h"
 

@@ -1,6 +1,6 @@
 // Scoring a 30-second recording against the floor of reading it into memory.
-#include "measure/LoudnessAnalysis.h"
-#include "measure/RecordingFile.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The microphone test's waveform at 48 kHz (three seconds, 144000 samples)
 // on its picture: one line per pixel column against one line per sample.
-#include "measure/WaveformDrawing.h"
+#include "widgets/WaveformDrawing.h"
 #include "settings/MicTest.h"
 
 #include <QImage>

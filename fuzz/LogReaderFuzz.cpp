@@ -4,10 +4,10 @@
 // nothing, a record outside the log changes no text, and the ranking pass
 // changes nothing in the log but the rank fields and ranks the leading used
 // records in order of their totals.
-#include "platform/MessageBoxService.h"
-#include "store/ContestState.h"
-#include "store/ResultRecord.h"
-#include "store/ResultStore.h"
+#include "core/MessageBoxService.h"
+#include "core/ContestState.h"
+#include "core/ResultRecord.h"
+#include "core/ResultStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // never crash; a format it accepts is one the device records, a header
 // written for that format reads back as it, and bytes after the point where
 // the check stopped cannot change its answer.
-#include "platform/WavHeader.h"
+#include "core/WavHeader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a recording: scoring must never crash, must not depend on
 // how the bytes arrive, and must keep the points in their range.
-#include "measure/LoudnessAnalysis.h"
+#include "core/LoudnessAnalysis.h"
 
 #include <cstdint>
 #include <cstdlib>

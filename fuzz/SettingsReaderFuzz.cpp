@@ -1,6 +1,6 @@
 // Arbitrary bytes as a settings file: reading must never crash, and whatever
 // was read in full must come back unchanged through a save.
-#include "store/SettingsFileFormat.h"
+#include "core/SettingsFileFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 //     exits with 1 when anything is wrong.
 #include "FolderAfterKill.h"
 
-#include "platform/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "FolderAfterKill.h"
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/RecordingFile.h"
-#include "platform/ProgramFolder.h"
-#include "platform/WriteNotation.h"
-#include "store/ContestValues.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsFileFormat.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
+#include "core/ProgramFolder.h"
+#include "core/WriteNotation.h"
+#include "core/ContestValues.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsFileFormat.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Writes the empty recording templates, one per recording quality, into the
 // folder given as the only argument.
-#include "measure/RecordingFile.h"
+#include "core/RecordingFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // Shows the measurement screen in each of its looks, both layouts and both
 // gauge styles, and the result display, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 #include "measure/MeasurementScreen.h"
-#include "measure/RecordingFile.h"
-#include "platform/DesktopSetup.h"
+#include "core/RecordingFile.h"
+#include "widgets/DesktopSetup.h"
 #include "results/ResultDisplay.h"
-#include "store/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "ScreenshotSupport.h"
 
 #include <QApplication>

@@ -2,11 +2,11 @@
 // output window and the print preview at three zooms on the X display, and
 // photographs the whole display after each, into the folder given as the
 // only argument.
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 #include "support/ScoreSheetEntrants.h"
 #include "ScreenshotSupport.h"
 

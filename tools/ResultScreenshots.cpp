@@ -2,13 +2,13 @@
 // both colour schemes, the measurement log and its save dialog on the X
 // display, and photographs the whole display after each into the folder
 // given as the only argument.
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
 #include "results/RankingBoard.h"
-#include "store/ContestState.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsStore.h"
 #include "support/SpokenRecording.h"
 #include "ScreenshotSupport.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/MessageBoxService.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/MessageBoxService.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

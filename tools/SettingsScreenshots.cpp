@@ -2,16 +2,16 @@
 // after a test and while a contest locks it — and Qt's colour, font and file
 // choosers as the windows open them, and photographs the whole display after
 // each into the folder given as the only argument.
-#include "measure/RecordingFile.h"
-#include "platform/DesktopSetup.h"
+#include "core/RecordingFile.h"
+#include "widgets/DesktopSetup.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/BasicSettingsWindow.h"
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
-#include "store/ContestState.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsStore.h"
 #include "ScreenshotSupport.h"
 
 #include <QApplication>

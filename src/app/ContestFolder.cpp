@@ -1,8 +1,8 @@
 #include "app/ContestFolder.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/MessageBoxService.h"
-#include "platform/ProgramFolder.h"
+#include "core/AtomicFile.h"
+#include "core/MessageBoxService.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

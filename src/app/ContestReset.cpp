@@ -1,9 +1,9 @@
 #include "app/ContestReset.h"
 
-#include "store/ContestState.h"
-#include "store/ResultStore.h"
-#include "store/SettingsStore.h"
-#include "store/SetupRequest.h"
+#include "core/ContestState.h"
+#include "core/ResultStore.h"
+#include "core/SettingsStore.h"
+#include "core/SetupRequest.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/ShellPictures.h"
 
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 
 QPixmap ProgramPicture(const ContestState& context, const QString& name)
 {

@@ -2,12 +2,12 @@
 
 #include "app/AppContext.h"
 #include "app/SystemCheck.h"
-#include "platform/AtomicFile.h"
-#include "platform/AutomationDate.h"
-#include "platform/Cp932.h"
-#include "store/ResultStore.h"
-#include "store/SetupRequest.h"
-#include "store/SettingsStore.h"
+#include "core/AtomicFile.h"
+#include "core/AutomationDate.h"
+#include "core/Cp932.h"
+#include "core/ResultStore.h"
+#include "core/SetupRequest.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 

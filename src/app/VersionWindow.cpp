@@ -1,6 +1,6 @@
 #include "app/VersionWindow.h"
 
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 #include "app/ShellPictures.h"
 
 #include <QDir>

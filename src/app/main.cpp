@@ -7,8 +7,8 @@
 #include "app/StartUp.h"
 #include "app/SystemCheck.h"
 #include "app/MainMenu.h"
-#include "platform/DesktopSetup.h"
-#include "platform/QtMessageBox.h"
+#include "widgets/DesktopSetup.h"
+#include "widgets/QtMessageBox.h"
 
 #include <QApplication>
 #include <QSysInfo>

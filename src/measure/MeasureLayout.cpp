@@ -1,6 +1,6 @@
 #include "measure/MeasureLayout.h"
 
-#include "platform/FontFitting.h"
+#include "widgets/FontFitting.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "measure/MeasurementRun.h"
 
-#include "platform/DisplayFormat.h"
-#include "store/ContestValues.h"
-#include "store/SettingsLimits.h"
+#include "core/DisplayFormat.h"
+#include "core/ContestValues.h"
+#include "core/SettingsLimits.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "measure/MeasurementRunner.h"
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/Waits.h"
-#include "store/ContestState.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/Waits.h"
+#include "core/ContestState.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -1,14 +1,14 @@
 #include "measure/MeasurementScreen.h"
 
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 #include "measure/GaugeBox.h"
 #include "measure/MeasureLayout.h"
-#include "platform/BooleanText.h"
-#include "platform/ClickLabel.h"
-#include "platform/ProgramCursor.h"
-#include "platform/StoredColour.h"
-#include "store/ResultStore.h"
-#include "store/SettingsStore.h"
+#include "core/BooleanText.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ProgramCursor.h"
+#include "widgets/StoredColour.h"
+#include "core/ResultStore.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "report/GraphData.h"
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/RecordingFile.h"
-#include "measure/WaveformDrawing.h"
-#include "store/ContestState.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
+#include "widgets/WaveformDrawing.h"
+#include "core/ContestState.h"
 
 
 namespace {

@@ -1,9 +1,9 @@
 #include "report/ReportSettings.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/Cp932.h"
-#include "platform/WriteNotation.h"
-#include "store/ContestState.h"
+#include "core/AtomicFile.h"
+#include "core/Cp932.h"
+#include "core/WriteNotation.h"
+#include "core/ContestState.h"
 
 #include <QDir>
 #include <QFile>

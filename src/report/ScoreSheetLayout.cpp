@@ -1,6 +1,6 @@
 #include "report/ScoreSheetLayout.h"
 
-#include "platform/DisplayFormat.h"
+#include "core/DisplayFormat.h"
 
 #include <cmath>
 

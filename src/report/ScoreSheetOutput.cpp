@@ -1,13 +1,13 @@
 #include "report/ScoreSheetOutput.h"
 
-#include "platform/PrintJobs.h"
+#include "printing/PrintJobs.h"
 #include "report/GraphData.h"
 #include "report/RangeNumbers.h"
 #include "report/ReportSettings.h"
 #include "report/ScoreSheetDrawing.h"
-#include "store/ContestState.h"
-#include "store/ResultStore.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/ResultStore.h"
+#include "core/SettingsStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>

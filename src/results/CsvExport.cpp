@@ -1,6 +1,6 @@
 #include "results/CsvExport.h"
 
-#include "platform/AutomationDate.h"
+#include "core/AutomationDate.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "results/LogListing.h"
 
-#include "platform/AutomationDate.h"
-#include "platform/Cp932.h"
-#include "platform/DisplayFormat.h"
+#include "core/AutomationDate.h"
+#include "core/Cp932.h"
+#include "core/DisplayFormat.h"
 
 #include <QFileInfo>
 

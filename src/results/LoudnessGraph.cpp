@@ -1,6 +1,6 @@
 #include "results/LoudnessGraph.h"
 
-#include "measure/RecordingFile.h"
+#include "core/RecordingFile.h"
 
 #include <QFile>
 #include <QPainter>

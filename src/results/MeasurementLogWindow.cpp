@@ -2,9 +2,9 @@
 
 #include "results/CsvExport.h"
 #include "results/LogListing.h"
-#include "store/ContestOperations.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestOperations.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFileDialog>

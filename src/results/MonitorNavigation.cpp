@@ -1,6 +1,6 @@
 #include "results/MonitorNavigation.h"
 
-#include "platform/DisplayFormat.h"
+#include "core/DisplayFormat.h"
 #include "results/LoudnessGraph.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "results/RankAnnouncement.h"
 
-#include "platform/DisplayFormat.h"
+#include "core/DisplayFormat.h"
 
 int RankSoundSlot(int rank, int entrants)
 {

@@ -1,12 +1,12 @@
 #include "results/RankingBoard.h"
 
-#include "platform/ClickLabel.h"
-#include "platform/StoredColour.h"
-#include "platform/WidgetColours.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/StoredColour.h"
+#include "widgets/WidgetColours.h"
 #include "results/RankingPages.h"
-#include "store/ContestOperations.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestOperations.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QKeyEvent>
 #include <QTimer>

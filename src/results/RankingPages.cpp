@@ -1,6 +1,6 @@
 #include "results/RankingPages.h"
 
-#include "platform/DisplayFormat.h"
+#include "core/DisplayFormat.h"
 
 #include <algorithm>
 

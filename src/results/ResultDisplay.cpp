@@ -1,16 +1,16 @@
 #include "results/ResultDisplay.h"
 
-#include "store/ContestState.h"
-#include "measure/SoundSlots.h"
-#include "platform/BooleanText.h"
-#include "platform/ClickLabel.h"
-#include "platform/FontFitting.h"
-#include "platform/ProgramCursor.h"
-#include "platform/StoredColour.h"
-#include "platform/WidgetColours.h"
+#include "core/ContestState.h"
+#include "audio/SoundSlots.h"
+#include "core/BooleanText.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/FontFitting.h"
+#include "widgets/ProgramCursor.h"
+#include "widgets/StoredColour.h"
+#include "widgets/WidgetColours.h"
 #include "results/RankAnnouncement.h"
-#include "store/ContestOperations.h"
-#include "store/SettingsStore.h"
+#include "core/ContestOperations.h"
+#include "core/SettingsStore.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -1,12 +1,12 @@
 #include "results/ScoreMonitor.h"
 
-#include "measure/RecordingFile.h"
-#include "platform/WidgetColours.h"
+#include "core/RecordingFile.h"
+#include "widgets/WidgetColours.h"
 #include "results/MonitorNavigation.h"
-#include "store/ContestOperations.h"
-#include "store/ContestState.h"
-#include "store/ResultStore.h"
-#include "store/SettingsStore.h"
+#include "core/ContestOperations.h"
+#include "core/ContestState.h"
+#include "core/ResultStore.h"
+#include "core/SettingsStore.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "settings/AudienceScreenChooser.h"
 
-#include "store/ContestState.h"
-#include "store/ProgramOptions.h"
+#include "core/ContestState.h"
+#include "core/ProgramOptions.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

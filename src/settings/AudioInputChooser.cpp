@@ -1,11 +1,11 @@
 #include "settings/AudioInputChooser.h"
 
-#include "measure/RecordingFile.h"
-#include "platform/AudioInputRecorder.h"
-#include "platform/MessageBoxService.h"
+#include "core/RecordingFile.h"
+#include "audio/AudioInputRecorder.h"
+#include "core/MessageBoxService.h"
 #include "settings/MicTest.h"
-#include "store/ContestState.h"
-#include "store/ProgramOptions.h"
+#include "core/ContestState.h"
+#include "core/ProgramOptions.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

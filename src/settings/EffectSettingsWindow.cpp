@@ -1,11 +1,11 @@
 #include "settings/EffectSettingsWindow.h"
 
-#include "platform/DisplayFormat.h"
-#include "platform/StoredColour.h"
+#include "core/DisplayFormat.h"
+#include "widgets/StoredColour.h"
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "settings/MicTest.h"
 
-#include "measure/RecordingFile.h"
-#include "measure/WaveformDrawing.h"
-#include "platform/DisplayFormat.h"
+#include "core/RecordingFile.h"
+#include "widgets/WaveformDrawing.h"
+#include "core/DisplayFormat.h"
 
 #include <QPainter>
 #include <algorithm>

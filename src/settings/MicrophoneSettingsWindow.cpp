@@ -1,17 +1,17 @@
 #include "settings/MicrophoneSettingsWindow.h"
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/MeasurementAudio.h"
-#include "measure/RecordingFile.h"
-#include "measure/RecordingSequence.h"
-#include "measure/Waits.h"
-#include "platform/AtomicFile.h"
-#include "platform/WavHeader.h"
+#include "core/LoudnessAnalysis.h"
+#include "audio/MeasurementAudio.h"
+#include "core/RecordingFile.h"
+#include "audio/RecordingSequence.h"
+#include "core/Waits.h"
+#include "core/AtomicFile.h"
+#include "core/WavHeader.h"
 #include "settings/AudioInputChooser.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QElapsedTimer>
 #include <QFile>

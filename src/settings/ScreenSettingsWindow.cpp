@@ -1,12 +1,12 @@
 #include "settings/ScreenSettingsWindow.h"
 
 #include "measure/Gauge.h"
-#include "platform/BooleanText.h"
-#include "platform/StoredColour.h"
+#include "core/BooleanText.h"
+#include "widgets/StoredColour.h"
 #include "settings/AudienceScreenChooser.h"
 #include "settings/SampleWidgets.h"
-#include "store/ContestState.h"
-#include "store/SettingsStore.h"
+#include "core/ContestState.h"
+#include "core/SettingsStore.h"
 
 #include <QFrame>
 #include <QGridLayout>

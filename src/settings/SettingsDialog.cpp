@@ -1,8 +1,8 @@
 #include "settings/SettingsDialog.h"
 
 #include "settings/TypedText.h"
-#include "store/ContestState.h"
-#include "store/ResultStore.h"
+#include "core/ContestState.h"
+#include "core/ResultStore.h"
 
 #include <QKeyEvent>
 #include <QLabel>

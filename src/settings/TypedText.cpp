@@ -1,6 +1,6 @@
 #include "settings/TypedText.h"
 
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 #include <QList>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "settings/VolumeControl.h"
 
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 
 #include <QProcess>
 

@@ -1,7 +1,7 @@
 #include "app/ContestReset.h"
 #include "app/LockedActionWindow.h"
 #include "app/MainMenu.h"
-#include "store/ResultStore.h"
+#include "core/ResultStore.h"
 
 #include "support/AppTestFolder.h"
 #include "support/WidgetTestSupport.h"

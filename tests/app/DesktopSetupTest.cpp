@@ -1,4 +1,4 @@
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 
 #include "support/WidgetTestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "app/MenuWindows.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 #include "support/AppTestFolder.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/TestPrinter.h"

@@ -1,6 +1,6 @@
 #include "measure/MeasurementRunner.h"
 
-#include "measure/RecordingFile.h"
+#include "core/RecordingFile.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
 

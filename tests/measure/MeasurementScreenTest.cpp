@@ -2,11 +2,11 @@
 
 #include "support/WidgetTestSupport.h"
 #include "measure/GaugeBox.h"
-#include "measure/RecordingFile.h"
-#include "platform/ClickLabel.h"
-#include "store/ResultRecord.h"
-#include "store/ContestOperations.h"
-#include "store/ResultStore.h"
+#include "core/RecordingFile.h"
+#include "widgets/ClickLabel.h"
+#include "core/ResultRecord.h"
+#include "core/ContestOperations.h"
+#include "core/ResultStore.h"
 #include "support/FakeRecorder.h"
 
 #include <QDir>

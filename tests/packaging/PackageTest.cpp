@@ -1,6 +1,6 @@
 #include "app/ContestFolder.h"
-#include "store/SettingsFileFormat.h"
-#include "store/SettingsRecord.h"
+#include "core/SettingsFileFormat.h"
+#include "core/SettingsRecord.h"
 
 #include <QDir>
 #include <QDirIterator>

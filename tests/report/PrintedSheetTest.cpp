@@ -1,7 +1,7 @@
 #include "report/ScoreSheetOutput.h"
 
-#include "platform/DesktopSetup.h"
-#include "platform/DisplayFormat.h"
+#include "widgets/DesktopSetup.h"
+#include "core/DisplayFormat.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/TestPrinter.h"
 #include "support/WidgetTestSupport.h"

@@ -1,6 +1,6 @@
 #include "report/ReportSettings.h"
 
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 #include "support/TestFolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "report/ScoreSheetDrawing.h"
 
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 #include "report/PageSurface.h"
 #include "support/WidgetTestSupport.h"
 

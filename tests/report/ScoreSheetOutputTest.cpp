@@ -1,6 +1,6 @@
 #include "report/ScoreSheetOutput.h"
 
-#include "platform/DesktopSetup.h"
+#include "widgets/DesktopSetup.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/WidgetTestSupport.h"
 

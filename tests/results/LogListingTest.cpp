@@ -1,6 +1,6 @@
 #include "results/LogListing.h"
 
-#include "platform/AutomationDate.h"
+#include "core/AutomationDate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "results/LoudnessGraph.h"
 #include "results/MonitorNavigation.h"
 
-#include "platform/WavHeader.h"
+#include "core/WavHeader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

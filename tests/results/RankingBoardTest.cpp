@@ -1,6 +1,6 @@
 #include "results/RankingBoard.h"
 
-#include "platform/ClickLabel.h"
+#include "widgets/ClickLabel.h"
 #include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"
 

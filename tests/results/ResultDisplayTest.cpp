@@ -1,9 +1,9 @@
 #include "results/ResultDisplay.h"
 
 #include "support/WidgetTestSupport.h"
-#include "platform/ClickLabel.h"
-#include "store/ResultRecord.h"
-#include "store/ResultStore.h"
+#include "widgets/ClickLabel.h"
+#include "core/ResultRecord.h"
+#include "core/ResultStore.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "results/ScoreMonitor.h"
 
-#include "platform/WavHeader.h"
+#include "core/WavHeader.h"
 #include "results/LoudnessGraph.h"
 #include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"

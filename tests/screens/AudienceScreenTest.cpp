@@ -3,14 +3,14 @@
 // operator's screen, and a projector that is missing or unplugged gives the
 // menu's screen.
 #include "measure/MeasurementScreen.h"
-#include "platform/ClickLabel.h"
-#include "platform/ScreenChoice.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ScreenChoice.h"
 #include "results/LoudnessGraph.h"
 #include "results/RankingBoard.h"
 #include "results/ResultDisplay.h"
 #include "results/ScoreMonitor.h"
 #include "settings/ScreenSettingsWindow.h"
-#include "store/ProgramOptions.h"
+#include "core/ProgramOptions.h"
 #include "support/FakeRecorder.h"
 #include "support/WidgetTestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "SettingsWindowTest.h"
 
 #include "settings/AudioInputChooser.h"
-#include "store/ProgramOptions.h"
+#include "core/ProgramOptions.h"
 #include "support/FakeRecorder.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "SettingsWindowTest.h"
 #include "WaveformComparison.h"
 
-#include "platform/MultimediaPlayer.h"
+#include "audio/MultimediaPlayer.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SampleWidgets.h"
 #include "settings/SoundSettingsWindow.h"

@@ -3,7 +3,7 @@
 // refusal of a recording of the wrong size.
 #include "SettingsWindowTest.h"
 
-#include "measure/LoudnessAnalysis.h"
+#include "core/LoudnessAnalysis.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"

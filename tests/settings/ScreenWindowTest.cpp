@@ -2,7 +2,7 @@
 // registered is what the samples show.
 #include "SettingsWindowTest.h"
 
-#include "platform/StoredColour.h"
+#include "widgets/StoredColour.h"
 #include "settings/SampleWidgets.h"
 #include "settings/ScreenSettingsWindow.h"
 

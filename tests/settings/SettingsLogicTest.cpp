@@ -1,7 +1,7 @@
 // The settings windows' rules that need no window: typed numbers, texts a
 // settings file can hold, the microphone test's figures and read-out, and
 // the start of the volume controls.
-#include "platform/WavHeader.h"
+#include "core/WavHeader.h"
 #include "settings/MicTest.h"
 #include "settings/TypedText.h"
 #include "settings/VolumeControl.h"

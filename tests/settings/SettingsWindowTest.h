@@ -1,8 +1,8 @@
 #pragma once
 
-#include "measure/RecordingFile.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsFileFormat.h"
+#include "core/RecordingFile.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsFileFormat.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QCoreApplication>

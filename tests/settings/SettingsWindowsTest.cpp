@@ -2,7 +2,7 @@
 // effects windows.
 #include "SettingsWindowTest.h"
 
-#include "platform/StoredColour.h"
+#include "widgets/StoredColour.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SampleWidgets.h"

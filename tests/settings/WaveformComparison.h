@@ -1,7 +1,7 @@
 #pragma once
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/WaveformDrawing.h"
+#include "core/LoudnessAnalysis.h"
+#include "widgets/WaveformDrawing.h"
 #include "settings/MicTest.h"
 
 #include <QImage>

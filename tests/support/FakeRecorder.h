@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoundRecorder.h"
+#include "core/SoundRecorder.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

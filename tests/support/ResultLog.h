@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/AutomationDate.h"
-#include "platform/WavHeader.h"
-#include "store/ContestValues.h"
-#include "store/ResultRecord.h"
+#include "core/AutomationDate.h"
+#include "core/WavHeader.h"
+#include "core/ContestValues.h"
+#include "core/ResultRecord.h"
 #include "support/TestFolder.h"
 
 #include <vector>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/RecordingFile.h"
-#include "platform/WavHeader.h"
-#include "store/ContestState.h"
-#include "store/ResultStore.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
+#include "core/WavHeader.h"
+#include "core/ContestState.h"
+#include "core/ResultStore.h"
 
 #include <QFile>
 #include <QtEndian>

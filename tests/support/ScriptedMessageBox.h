@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxService.h"
+#include "core/MessageBoxService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WavHeader.h"
+#include "core/WavHeader.h"
 
 #include <QByteArray>
 #include <QDir>

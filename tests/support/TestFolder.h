@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ContestState.h"
+#include "core/ContestState.h"
 #include "ScriptedMessageBox.h"
 
 #include <QByteArray>

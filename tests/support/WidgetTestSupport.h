@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "support/TestFolder.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "FolderAfterKill.h"
 
-#include "measure/LoudnessAnalysis.h"
-#include "measure/RecordingFile.h"
-#include "platform/WavHeader.h"
-#include "store/ResultRecord.h"
-#include "store/SettingsFileFormat.h"
+#include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
+#include "core/WavHeader.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsFileFormat.h"
 #include "support/TestFolder.h"
 
 #include <QDir>

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/SoundRecorder.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QAudioSource;
+class QIODevice;
+
+// Records through Qt Multimedia from the input `chosenInput` names when a
+// recording starts (the server's name of an input; the default input when it
+// gives an empty name or names an input that is gone). The input is opened at
+// its own channel count and mixed to mono here, so that every sound server
+// delivers the same samples. The samples arrive through the event loop of the
+// thread that started it, which the waits keep running; the server buffers
+// them in the meantime.
+class AudioInputRecorder : public SoundRecorder {
+public:
+    explicit AudioInputRecorder(std::function<QByteArray()> chosenInput = {});
+    ~AudioInputRecorder() override;
+
+    bool Start(const PcmFormat& format, int64_t sampleCount) override;
+    void Stop() override;
+    bool IsRecording() const override;
+    QByteArray Samples() const override;
+
+    // Milliseconds from the last Start to the arrival of the first sample;
+    // -1 while none has arrived.
+    qint64 FirstSampleDelayMs() const { return FirstSampleMs; }
+
+private:
+    void TakeAvailable();
+    void EndCapture();
+
+    std::unique_ptr<QAudioSource> Source;
+    QIODevice* Input = nullptr;
+    std::function<QByteArray()> ChosenInput;
+    PcmFormat Format;
+    int Channels = 1;
+    // Frames as they came, up to the last whole one; mono samples of Format.
+    QByteArray Pending;
+    QByteArray Captured;
+    qint64 TargetBytes = 0;
+    QElapsedTimer SinceStart;
+    qint64 FirstSampleMs = -1;
+    // Context of the deferred stop; gone with the recorder.
+    QObject Guard;
+};

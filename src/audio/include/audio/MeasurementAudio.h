@@ -1,0 +1,62 @@
+#pragma once
+
+#include "audio/MciCommands.h"
+#include "audio/RecordingSequence.h"
+#include "audio/MciDevice.h"
+#include "audio/MultimediaPlayer.h"
+
+#include <functional>
+#include <memory>
+
+class ContestState;
+class SoundRecorder;
+
+// Records from the input chosen in the program's options, read again at each
+// recording (the default input when none is chosen or the chosen one is gone).
+std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
+
+// The sound side of a measurement: the recording sequence of one entrant on
+// the recording device, and the player of the sound slots.
+class MeasurementAudio {
+public:
+    // Records from the microphone unless another recorder is given.
+    explicit MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
+
+    // Step 1 prepares the entrant's recording file, 2 starts recording for the
+    // measurement time, 3 stops, saves and closes. False when the step failed
+    // (the message has been shown, a device error's with its code): the run
+    // ends there and nothing is scored or stored.
+    bool RecordingStep(int step);
+
+    // Ends a run cut short: the device is closed and the unsaved recording
+    // dropped, without waits or messages, for the screen may be closing.
+    void AbortRecording();
+
+    // Plays a sound slot when sounds and the slot are on; remembers its length.
+    void PlaySoundSlot(int slot);
+    void ClosePlayer();
+
+    // Length in milliseconds of the sound last started by PlaySoundSlot.
+    qint64 SoundLength() const { return CurrentSoundLength; }
+    // Milliseconds still to play of that sound; 0 once the player has stopped
+    // or been closed, so a wait for the end always ends.
+    qint64 RemainingSoundMs() const;
+
+    // Resets the gauge (value -1) at the start of steps 1 and 3.
+    std::function<void()> ResetGauge;
+
+    MultimediaPlayer Player;
+
+private:
+    bool Prepare();
+    // An earlier recording under the entrant's name is renamed aside, never
+    // overwritten: the log may not know of it.
+    bool KeepEarlierRecording(const QString& recordingPath) const;
+    bool Finish();
+
+    ContestState& Context;
+    MciDevice Device;
+    MciCommands Commands;
+    RecordingSequence Sequence;
+    qint64 CurrentSoundLength = 0;
+};

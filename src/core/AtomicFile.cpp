@@ -1,0 +1,81 @@
+#include "core/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Marks the temporary files of this program's writes, so that those a crash
+// left behind are known for what they are.
+constexpr char TemporarySuffix[] = ".zuvelo-";
+
+// Writes all of `bytes`, going on after a partial write; false at the first
+// error (a full disk among them).
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// New files get the permissions an ordinary file would get.
+void SetOrdinaryPermissions(int fd)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+}
+
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    // Every step is checked: the data written, its way to the disk, the
+    // close, and the rename that puts it in place. A buffered write would
+    // report a full disk only when it is too late to keep the old file.
+    QByteArray temporary = QFile::encodeName(path) + TemporarySuffix + "XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    SetOrdinaryPermissions(fd);
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    return true;
+}
+
+void RemoveLeftoverTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    const QStringList leftovers = dir.entryList({QStringLiteral("*") + QLatin1String(TemporarySuffix) + QStringLiteral("??????")},
+                                                QDir::Files | QDir::Hidden);
+    for (const QString& name : leftovers)
+        QFile::remove(dir.filePath(name));
+}
+
+bool CopyFileReplacing(const QString& source, const QString& destination)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    return file.error() == QFileDevice::NoError && WriteFileAtomically(destination, bytes);
+}

@@ -1,0 +1,12 @@
+#include "core/DisplayFormat.h"
+
+QString FormatNumber(int64_t value)
+{
+    const QString digits = QString::number(value);
+    return value < 0 ? digits : QLatin1Char(' ') + digits;
+}
+
+QString NumberCell(int64_t value, int width)
+{
+    return (QString(width, QLatin1Char(' ')) + FormatNumber(value)).right(width);
+}

@@ -1,0 +1,43 @@
+#include "core/ProgramOptions.h"
+
+#include "core/ContestState.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+const QString OptionsFile = QStringLiteral("ZUVELO.INI");
+const QString AudioInputKey = QStringLiteral("Audio/Input");
+const QString AudienceScreenKey = QStringLiteral("Screen/Audience");
+
+QString OptionsPath(const ContestState& context)
+{
+    return context.Folder.FilePath(OptionsFile);
+}
+
+}
+
+ProgramOptions LoadProgramOptions(const ContestState& context)
+{
+    QSettings file(OptionsPath(context), QSettings::IniFormat);
+    if (file.status() != QSettings::NoError)
+        return {};
+    return {file.value(AudioInputKey).toString(), file.value(AudienceScreenKey).toString()};
+}
+
+bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
+{
+    const QString path = OptionsPath(context);
+    {
+        // QSettings keeps a file it cannot parse; start such a file afresh.
+        QSettings existing(path, QSettings::IniFormat);
+        if (existing.status() == QSettings::FormatError && !QFile::remove(path))
+            return false;
+    }
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(AudioInputKey, options.AudioInput);
+    file.setValue(AudienceScreenKey, options.AudienceScreen);
+    file.sync();
+    return file.status() == QSettings::NoError;
+}

@@ -1,0 +1,8 @@
+#include "core/ProgramStart.h"
+
+#include <QProcess>
+
+bool StartDetachedProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}

@@ -1,0 +1,238 @@
+#include "core/ResultStore.h"
+
+#include "core/ContestState.h"
+#include "core/AtomicFile.h"
+#include "core/AutomationDate.h"
+#include "core/Cp932.h"
+#include "core/ResultRecord.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr int RankOffset = 44;
+
+int WholeRecords(const QByteArray& bytes)
+{
+    return static_cast<int>(bytes.size() / ResultRecord::Size);
+}
+
+ResultRecord RecordAt(const QByteArray& bytes, int entryNo)
+{
+    if (entryNo > WholeRecords(bytes))
+        return ResultRecord::Missing(static_cast<int16_t>(entryNo));
+    return ResultRecord::Decode(bytes.constData() + qsizetype(ResultRecord::Size) * (entryNo - 1));
+}
+
+// Number of entrants: the records before the first unused one.
+int CountEntrants(const QByteArray& log)
+{
+    for (int n = 1; n <= MaxEntrants; ++n) {
+        if (RecordAt(log, n).IsUnused())
+            return n - 1;
+    }
+    return MaxEntrants;
+}
+
+// A log cut in the middle of a record, longer than its 3000 records, or
+// whose entrants do not carry their own numbers, is not the log this program
+// wrote: reading on would name the wrong next entrant and overwrite a
+// recording, and rewriting it would lose what lies beyond the records read.
+bool IsWholeLog(qint64 fileSize, const QByteArray& log)
+{
+    if (fileSize % ResultRecord::Size != 0 || fileSize > qint64(ResultRecord::Size) * MaxEntrants)
+        return false;
+    const int entrants = CountEntrants(log);
+    for (int n = 1; n <= entrants; ++n) {
+        if (RecordAt(log, n).EntryNo != n)
+            return false;
+    }
+    return true;
+}
+
+// The records of a log or ranking file, created empty when missing, with the
+// file's whole length.
+std::optional<std::pair<QByteArray, qint64>> ReadRecordFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    file.close();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(qint64(ResultRecord::Size) * MaxEntrants);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return std::make_pair(bytes, file.size());
+}
+
+// The records of the measurement log; nothing when it cannot be read or is
+// damaged.
+std::optional<QByteArray> ReadLog(const QString& path)
+{
+    const auto file = ReadRecordFile(path);
+    if (!file || !IsWholeLog(file->second, file->first))
+        return std::nullopt;
+    return file->first;
+}
+
+int32_t SaturateToLong(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int16_t> ToInteger(int64_t value)
+{
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
+{
+    return file.seek(offset) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+}
+
+std::optional<int16_t> ScanLog(ContestState& context)
+{
+    const std::optional<QByteArray> log = ReadLog(context.LogPath());
+    if (!log)
+        return std::nullopt;
+    const int entrants = CountEntrants(*log);
+    for (int n = 1; n <= entrants; ++n)
+        context.Contest.ScoreTable[n] = RecordAt(*log, n).TotalPoints;
+    const auto firstUnused = static_cast<int16_t>(entrants + 1);
+    context.Contest.LogHasEntries = firstUnused > 1;
+    return firstUnused;
+}
+
+void RebuildRanking(ContestState& context)
+{
+    std::optional<QByteArray> log = ReadLog(context.LogPath());
+    if (!log)
+        return;
+    const int entrants = CountEntrants(*log);
+    std::vector<int> order(static_cast<size_t>(entrants));
+    std::iota(order.begin(), order.end(), 1);
+    std::vector<int16_t> totals(static_cast<size_t>(entrants) + 1);
+    for (int n = 1; n <= entrants; ++n)
+        totals[n] = RecordAt(*log, n).TotalPoints;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return totals[a] > totals[b]; });
+
+    QByteArray ranking;
+    ResultRecord last;
+    last.Rank = 0;
+    for (int r = 1; r <= entrants; ++r) {
+        const int entryNo = order[r - 1];
+        last = RecordAt(*log, entryNo);
+        last.Rank = static_cast<int16_t>(r);
+        ranking += last.Encode();
+        qToLittleEndian(static_cast<int16_t>(r), log->data() + qsizetype(ResultRecord::Size) * (entryNo - 1) + RankOffset);
+    }
+    last.TotalPoints = ResultRecord::Unused;
+    ranking += last.Encode();
+
+    if (WriteFileAtomically(context.RankingPath(), ranking) && entrants > 0)
+        WriteFileAtomically(context.LogPath(), *log);
+}
+
+std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo)
+{
+    // The range first: a number outside it would decode bytes outside the log.
+    const bool inRange = entryNo >= 1 && entryNo <= MaxEntrants;
+    const std::optional<QByteArray> log = inRange ? ReadLog(context.LogPath()) : std::nullopt;
+    const ResultRecord record = log ? RecordAt(*log, entryNo) : ResultRecord();
+    const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
+    if (!log || !remark) {
+        context.Messages.Inform(QStringLiteral("データが不正です！(%1)").arg(entryNo), MessageIcon::Error);
+        return std::nullopt;
+    }
+    if (record.IsUnused())
+        return std::nullopt;
+    return LoadedEntrant{record.EntryNo,
+                         record.TotalPoints,
+                         record.MaxPoints,
+                         record.MaxRaw,
+                         record.IntegPoints,
+                         record.IntegRaw,
+                         record.SampleCount,
+                         *remark,
+                         record.Rank,
+                         FormatDateTime(FromAutomationDate(record.MeasuredAt)),
+                         record.NoiseCutLevel,
+                         record.MeasureSeconds,
+                         record.Quality};
+}
+
+bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result)
+{
+    const std::optional<int16_t> total = ToInteger(result.TotalPoints);
+    const std::optional<int16_t> maxPoints = ToInteger(result.MaxPoints);
+    const std::optional<int16_t> integPoints = ToInteger(result.IntegPoints);
+    if (entryNo < 1 || entryNo > MaxEntrants || !total || !maxPoints || !integPoints)
+        return false;
+    const std::optional<QByteArray> log = ReadLog(context.LogPath());
+    if (!log)
+        return false;
+
+    ResultRecord record = RecordAt(*log, entryNo);
+    record.EntryNo = static_cast<int16_t>(entryNo);
+    record.TotalPoints = *total;
+    record.MaxPoints = *maxPoints;
+    record.IntegPoints = *integPoints;
+    record.MaxRaw = SaturateToLong(result.MaxRaw);
+    record.IntegRaw = SaturateToLong(result.IntegRaw);
+    record.SampleCount = result.SampleCount;
+    record.MeasuredAt = ToAutomationDate(context.Now());
+    record.Reserved1 = -1;
+    record.Reserved2 = 0;
+    record.Reserved3 = 0;
+    record.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
+    record.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
+    record.Quality = context.Settings.Mic.Quality;
+
+    // Entrants follow each other without a gap: records missing before this
+    // one are written as unused rather than left as zeros.
+    const int whole = WholeRecords(*log);
+    const int firstWritten = std::min(whole + 1, entryNo);
+    QByteArray bytes;
+    for (int n = firstWritten; n < entryNo; ++n)
+        bytes += ResultRecord::Missing(static_cast<int16_t>(n)).Encode();
+    bytes += record.Encode();
+
+    QFile file(context.LogPath());
+    return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
+}
+
+std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)
+{
+    const auto file = ReadRecordFile(path);
+    if (!file)
+        return std::nullopt;
+    const QByteArray& bytes = file->first;
+    const int entrants = CountEntrants(bytes);
+    std::vector<ResultRecord> records;
+    records.reserve(static_cast<size_t>(entrants));
+    for (int n = 1; n <= entrants; ++n)
+        records.push_back(RecordAt(bytes, n));
+    return records;
+}
+
+bool ClearLog(ContestState& context)
+{
+    QByteArray log;
+    log.reserve(ResultRecord::Size * MaxEntrants);
+    for (int n = 1; n <= MaxEntrants; ++n)
+        log += ResultRecord::Cleared(static_cast<int16_t>(n), ToAutomationDate(context.Now())).Encode();
+    if (WriteFileAtomically(context.LogPath(), log))
+        return true;
+    context.Messages.Inform(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"), MessageIcon::Error);
+    return false;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/LoadedEntrant.h"
+#include "core/MeasureResult.h"
+#include "core/ResultRecord.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class ContestState;
+
+// The contest's measurement log "loudlog.dat" (record n is entry number n)
+// and the ranking file "loudjni.dat".
+// A missing log is created empty; records beyond the end of a short log read
+// as unused, and a read never shortens the log. A log whose length is not a
+// whole number of records, that holds more than 3000 records, or whose
+// entrants do not carry their own entry numbers, is damaged: every operation
+// below treats it as unreadable.
+
+// The first unused entry number, 1 to 3001; fills ScoreTable and
+// LogHasEntries. Nothing when the log cannot be created or read, or is damaged.
+std::optional<int16_t> ScanLog(ContestState& context);
+
+// Ranks the entrants (higher total first, the lower entry number first among
+// equal totals) into the ranking file, ended by a record whose total is -1,
+// and writes each entrant's rank into the log. Silent on failure.
+void RebuildRanking(ContestState& context);
+
+// The entrant stored as record `entryNo`. Nothing, without a word, for an
+// unused record; nothing and "データが不正です！(n)" when the log cannot be
+// read or the record's remark is not code page 932 text.
+std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo);
+
+// Writes the result of entry `entryNo` into the log, keeping the record's
+// remark and rank. Raw sums beyond the 32-bit fields are stored as
+// 2147483647; the points are unaffected. False when the log could not be
+// written; the record then stays as it was.
+bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result);
+
+// The records of the log or the ranking file at `path` from the first up to
+// the first unused one, at most 3000. Nothing when the file cannot be read.
+std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path);
+
+// Rewrites all 3000 records as unused; "ﾛｸﾞのｸﾘｱができません！" on failure.
+bool ClearLog(ContestState& context);

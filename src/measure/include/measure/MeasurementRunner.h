@@ -1,0 +1,71 @@
+#pragma once
+
+#include "audio/MeasurementAudio.h"
+#include "measure/MeasurementRun.h"
+
+#include <functional>
+#include <memory>
+
+class ContestState;
+class SoundRecorder;
+
+// One entrant's measurement, from the press on the band to the scored
+// recording: the ready phase with the start sound and the start wait, the
+// recording for the measurement time while the gauge fills, the stop sound
+// and the analysis, whose result the result display shows and stores. It
+// draws nothing: the measurement screen shows the states and gauge values it
+// reports, and tests run it without any window.
+class MeasurementRunner {
+public:
+    // Records from the microphone unless another recorder is given.
+    explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
+
+    enum class Outcome {
+        // Recorded and analysed: the result awaits the result display.
+        Measured,
+        // A recording step failed and has shown its message; nothing was
+        // scored and the device is closed.
+        Failed,
+        // Abandon was called, or the program is ending.
+        Abandoned,
+    };
+
+    // Runs the whole measurement while events are processed; events may
+    // close the screen, which then calls Abandon.
+    Outcome Run();
+
+    // Ends the run in progress at once: the device is closed and the unsaved
+    // recording dropped, without messages; the run unwinds at its next wait
+    // without reporting anything more. Nothing happens between runs.
+    void Abandon();
+
+    // Enters the ready state (start sound and blink) and the measuring state.
+    std::function<void(ScreenState)> EnterState;
+    // A gauge value: -1 resets, 0 to 100 and a little beyond fill.
+    std::function<void(int)> ShowGauge;
+
+    // How long past its length the start sound is waited for at most: a
+    // sound server that stops answering must not keep the hall waiting.
+    static constexpr qint64 StartSoundMarginMs = 2000;
+    // Milliseconds still to play of the start sound; the player by default.
+    std::function<qint64()> RemainingStartSound;
+
+    MeasurementAudio& Audio() { return Sound; }
+
+private:
+    Outcome RunSteps();
+    bool Prepare();
+    bool AwaitStartSound();
+    bool Record();
+    bool Finish();
+    bool Analyse();
+    // The run's waits; false once the run has been abandoned.
+    bool Pause(int milliseconds);
+    bool PauseSeconds(int seconds);
+    bool Abandoned() const;
+
+    ContestState& Context;
+    MeasurementAudio Sound;
+    bool Running = false;
+    bool AbandonRequested = false;
+};

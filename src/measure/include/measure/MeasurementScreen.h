@@ -1,0 +1,95 @@
+#pragma once
+
+#include "widgets/FullScreenWindow.h"
+#include "measure/Gauge.h"
+#include "measure/MeasurementRun.h"
+#include "measure/MeasurementRunner.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+
+class ContestState;
+class ClickLabel;
+class GaugeBox;
+class QLabel;
+class QTimer;
+class SoundRecorder;
+
+// The full-screen measurement screen in front of the audience: it names the
+// next entrant, and a left click on the lower band runs one measurement,
+// showing the ready blink, the gauge while recording, and then the result
+// display. The run itself is the MeasurementRunner's; the screen lays itself
+// out, shows the look of each state, draws the gauge and takes the input.
+//
+// Controls by object name: "measureBand" (the lower band, the start
+// control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
+class MeasurementScreen : public FullScreenWindow {
+public:
+    explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
+    ~MeasurementScreen() override;
+
+    void LoadOnOpen() override;
+
+    // The ranking board, and the result display of the entrant just measured
+    // (shown modally; closing it stores the result), as the application
+    // wires them.
+    std::function<void()> ShowRankingBoard;
+    std::function<void()> ShowResultDisplay;
+
+    ScreenState State() const { return DisplayState; }
+    // Shows the look of a state without running anything.
+    void ShowState(ScreenState state);
+    // One tick of the ready blink.
+    void Blink();
+    // -1 resets the gauge; each value is drawn once.
+    void DrawGauge(int value);
+
+    MeasurementRunner& Runner() { return Measurement; }
+
+    // The picture drawn on the screen itself (the circle gauge).
+    const QImage& ScreenDrawing() const { return Drawing; }
+    QColor ScreenBackColor() const { return ScreenBack; }
+    int BlinkCounter() const { return BlinkTicks; }
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void LayOutForScreen() override;
+
+private:
+    void BuildControls();
+    void NewDrawing();
+    bool MayMeasure();
+    void Refuse(const QString& message);
+    void LayoutHeading();
+    void LayoutFullGauge();
+    void ApplyBandFont(QLabel* label, double points) const;
+    void ApplyState();
+    void EnterRunState(ScreenState state);
+    void PressBand(Qt::MouseButton button);
+    void PressScreen(Qt::MouseButton button);
+    void StartMeasurement();
+    void DrawBarGauge(int value);
+    void DrawCircleGauge(int value);
+    void SetScreenBack(int32_t colour);
+
+    ContestState& Context;
+    MeasurementRunner Measurement;
+    ClickLabel* headingLabel = nullptr;
+    ClickLabel* measureBand = nullptr;
+    ClickLabel* nextEntryLabel = nullptr;
+    GaugeBox* barGauge = nullptr;
+    QTimer* blinkTimer = nullptr;
+    ScreenState DisplayState = Waiting;
+    GaugeMemory Gauge;
+    QImage Drawing;
+    QColor ScreenBack;
+    QPointF CircleCentre;
+    double CircleRadius = 0;
+    int BlinkTicks = 0;
+    // False when the log or the settings forbid measuring.
+    bool Measurable = true;
+};

@@ -1,8 +1,0 @@
-#include "platform/ProgramStart.h"
-
-#include <QProcess>
-
-bool StartDetachedProgram(const QString& program, const QStringList& arguments)
-{
-    return QProcess::startDetached(program, arguments);
-}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "report/OutputRun.h"
+#include "report/PageSurface.h"
+#include "report/ScoreSheetLayout.h"
+#include "core/OpenRequests.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+#include <optional>
+#include <functional>
+#include <memory>
+
+class ContestState;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The score sheet output: one A4 sheet per entrant for a range of entry
+// numbers, to the chosen printer (each sheet a print job of its own, counted
+// only once CUPS has taken it), into the preview, or into one PDF file.
+// Opened from the menu beside it, or without ever showing itself to print
+// the sheet of the entrant just stored.
+class ScoreSheetOutput : public QWidget {
+public:
+    explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
+
+    // Opens the window as the request says: from the menu at `menuPosition`,
+    // with the printer remembered in the contest folder chosen (the system's
+    // default printer on first use); or for the immediate print of a stored
+    // entrant's sheet on that printer (on the one chosen in the window while
+    // it is open), never on another, and without changing a run's printer.
+    void Open(const ScoreSheetRequest& request, QPoint menuPosition = {});
+
+    // The printer the next run prints on.
+    QString ChosenPrinter() const { return PrinterName; }
+
+    // Shows the preview of the sheet on the page surface and waits until it
+    // closes; true when the operator stopped the run there.
+    std::function<bool(const PageSurface& page)> ShowPreview;
+    // Asks where to save the PDF file; an empty path when cancelled.
+    std::function<QString()> ChoosePdfFile;
+    // Shows the options of the printer (paper, quality, two-sided printing)
+    // for the operator to change; true when they were accepted.
+    std::function<bool(QPrinter& printer)> ShowPrinterOptions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Target { Printer, Preview, PdfFile };
+
+    void Prepare();
+    QString RememberedPrinter();
+    void PrintAfterMeasurement(int entryNo);
+    // Nothing when the entrant's record cannot be loaded (reported).
+    std::optional<ScoreSheet> LoadSheet(int entryNo);
+    bool UsePrinter(QPrinter& printer, const QString& name);
+    bool PrintSheet(QPrinter& printer, const ScoreSheet& sheet);
+    void TakeStartAsEnd();
+    void EndChosen(int index);
+    void PrinterBoxEntered(Qt::FocusReason reason);
+    void PrinterBoxLeft(Qt::FocusReason reason);
+    void OpenPrinterOptions();
+    void PreviewRange();
+    void PrintRange();
+    void SaveRangeAsPdf();
+    QString AskPdfFile();
+    bool AskPrinterOptions(QPrinter& printer);
+    RunEnd RunRange(Target target);
+    SheetOutcome OutputSheet(Target target, int entryNo);
+
+    ContestState& Context;
+
+    QComboBox* startBox = nullptr;
+    QComboBox* endBox = nullptr;
+    QPushButton* singleSheetButton = nullptr;
+    QComboBox* printerBox = nullptr;
+    QPushButton* printerOptionsButton = nullptr;
+    QPushButton* previewButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* pdfButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QLineEdit* sheetNumberBox = nullptr;
+
+    QString PrinterName;
+    QString PrinterAtFocus;
+    QPrinter Printer{QPrinter::HighResolution};
+    PageSurface PreviewPage;
+    QString PdfPath;
+    std::unique_ptr<QPrinter> PdfPrinter;
+    std::unique_ptr<QPainter> PdfPainter;
+    bool StopRequest = false;
+    bool Running = false;
+    bool Closing = false;
+};

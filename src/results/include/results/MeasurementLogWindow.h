@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/ResultRecord.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+class ContestState;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// What the save dialog of an export says.
+struct SaveDialogText {
+    QString Title;
+    // "ﾃｷｽﾄﾌｧｲﾙ(TXT) (*.TXT *.txt)".
+    QString Filter;
+};
+
+// The save dialog of an export, in Japanese, starting at `start` (a folder
+// or the last file chosen). It does not ask about an existing file: the
+// window asks once the name has its extension. Nothing when the operator
+// cancels.
+std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& text, const QString& start);
+
+// The measurement log: every stored entrant with rank, points, raw sums and
+// the time of the shout, in entry or rank order, and the same entrants
+// written to a text file or to a CSV file for spreadsheets.
+class MeasurementLogWindow : public QDialog {
+public:
+    explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
+
+    void LoadOnOpen();
+    void ListByEntry();
+    void ListByRank();
+    void ToggleOrder();
+    void ExportText();
+    void ExportCsv();
+    void RegisterSettings();
+
+    // The save dialog; tests put a chooser of their own here.
+    std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)> SaveDialog = ChooseExportFile;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    enum ExportFormat { TextFormat, CsvFormat };
+    struct ExportKind {
+        ExportFormat Format;
+        QString Question;
+        SaveDialogText Dialog;
+        QString Extension;
+        QByteArray (*Content)(std::span<const ResultRecord>);
+    };
+
+    void Fill(const std::optional<std::vector<ResultRecord>>& records);
+    void Export(const ExportKind& kind);
+    bool MayReplace(const QString& path);
+
+    ContestState& Context;
+    QLabel* columnHeader = nullptr;
+    QListWidget* entrantList = nullptr;
+    QPushButton* orderButton = nullptr;
+    QPushButton* textExportButton = nullptr;
+    QPushButton* csvExportButton = nullptr;
+    QPushButton* registerButton = nullptr;
+
+    // Rank order instead of entry order.
+    bool SortByRank = false;
+    // The last file chosen for each kind of export.
+    std::array<QString, 2> LastExportFile;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "widgets/FullScreenWindow.h"
+#include "results/RankingPages.h"
+#include "core/ResultRecord.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class ContestState;
+class ClickLabel;
+class QTimer;
+
+// The full-screen ranking board for the audience: ten ranks per page with
+// entry number and total, paged with the mouse; a character key closes it,
+// and it closes by itself three minutes after it opened.
+class RankingBoard : public FullScreenWindow {
+public:
+    explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
+
+    void LoadOnOpen() override;
+    void BoardLayout();
+    void PageCount();
+    void PageLoad(int page);
+    void PageShow();
+    // A key that produces a character (`keyAscii` not 0).
+    void PressKey(int keyAscii);
+    void PressMouse(Qt::MouseButton button);
+    void RowMouseDown(int row, Qt::MouseButton button);
+    // Every second: the board closes itself once its time is up.
+    void CountIdleSecond();
+
+    int CurrentPage() const { return Page; }
+    int LastPage() const { return Last; }
+    int IdleSeconds() const { return Idle; }
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void LayOutForScreen() override;
+
+private:
+    ContestState& Context;
+    // Rows "rankRow0" to "rankRow9".
+    std::array<ClickLabel*, BoardRows> rankRows{};
+    ClickLabel* pageIndicator = nullptr;
+    QTimer* idleTimer = nullptr;
+
+    int Page = 1;
+    int Last = 1;
+    int Idle = 0;
+    std::array<QString, BoardRows> RowTexts;
+    // The ranking file as the pass at opening wrote it, in rank order;
+    // nothing when the log cannot be read (the operator has been told).
+    std::optional<std::vector<ResultRecord>> Ranking;
+};

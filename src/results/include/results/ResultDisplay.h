@@ -1,0 +1,66 @@
+#pragma once
+
+#include "widgets/FullScreenWindow.h"
+#include "audio/MultimediaPlayer.h"
+#include "core/OpenRequests.h"
+
+#include <functional>
+
+class ContestState;
+class ClickLabel;
+class QLabel;
+class QTimer;
+
+// The full-screen result of the entrant just measured: the total very large,
+// the rank among all entrants so far, a rank sound and, for top ranks, a
+// blinking background. Closing it stores the result and moves on to the next
+// entrant.
+class ResultDisplay : public FullScreenWindow {
+public:
+    ResultDisplay(ContestState& context, QWidget* parent = nullptr);
+
+    void LoadOnOpen() override;
+    void RankEntrant();
+    void ResultLayout();
+    void SoundCall(int slot);
+    void LogWrite();
+    void PressKey(int key);
+    void PressMouse();
+    void ScoreMouseDown();
+    // Each step of the blink and each second shown.
+    void BlinkTick();
+    void CountSecond();
+    void StoreOnClose();
+
+    int Rank() const { return EntrantRank; }
+    const MultimediaPlayer& RankSoundPlayer() const { return rankSound; }
+
+    // The score sheet output and the score monitor for the entrant just
+    // stored, as the application wires them.
+    std::function<void(const ScoreSheetRequest&)> OpenScoreSheetOutput;
+    std::function<void(const ScoreMonitorRequest&)> OpenScoreMonitor;
+
+    QColor BackColor() const;
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void LayOutForScreen() override;
+
+private:
+    void SetBackColor(int32_t colour);
+    void StartRankEffects();
+
+    ContestState& Context;
+    ClickLabel* scoreLabel = nullptr;
+    ClickLabel* rankLabel = nullptr;
+    MultimediaPlayer rankSound;
+    QTimer* blinkTimer = nullptr;
+    QTimer* secondTimer = nullptr;
+
+    int EntrantRank = 0;
+    int Seconds = 0;
+    int BlinkPhase = 0;
+    int SavedEntryNo = 0;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "widgets/FullScreenWindow.h"
+#include "audio/MultimediaPlayer.h"
+#include "results/LoudnessGraph.h"
+#include "results/MonitorNavigation.h"
+#include "core/OpenRequests.h"
+
+#include <QImage>
+
+class ContestState;
+struct LoadedEntrant;
+class QLabel;
+class QPushButton;
+
+// The full-screen score monitor: one stored entrant at a time, its scores
+// in a text line above a graph of its recording over the measurement time,
+// with the noise cut level marked. Browsing from the menu it starts at the
+// first entrant and steps with the arrow keys or the mouse; opened after a
+// measurement it shows the entrant just stored. "再生(&P)" plays the
+// entrant's recording, a second press stops it.
+class ScoreMonitor : public FullScreenWindow {
+public:
+    explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
+
+    // How it was asked to open; set before it is shown.
+    ScoreMonitorRequest Request;
+
+    void LoadOnOpen() override;
+    void ShowEntrant();
+    void PressKey(int key);
+    // `point` in pixels of the window.
+    void PressMouse(Qt::MouseButton button, QPointF point);
+    void MoveMouse(QPointF point);
+    void PlayRecording();
+
+    int LastEntrant() const { return Last; }
+    // 0 when the log holds nobody.
+    int CurrentEntrant() const { return Current; }
+    const MultimediaPlayer& Player() const { return player; }
+
+    // The picture of the entrant on view, drawn once per entrant.
+    const QImage& Graph() const { return Picture; }
+    GraphLook Look() const;
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void LayOutForScreen() override;
+
+private:
+    bool AfterMeasurement() const;
+    void PlaceControls();
+    void StepTo(int entrant);
+    void Act(MonitorAction action);
+    void ShowText(const QString& text);
+    std::optional<RecordingLevels> ReadRecording(const LoadedEntrant& entrant);
+    void StopPlaying();
+    QPointF GraphPoint(QPointF pixel) const;
+
+    ContestState& Context;
+    QLabel* infoLine = nullptr;
+    QPushButton* playButton = nullptr;
+    MultimediaPlayer player;
+
+    int Last = 0;
+    int Current = 0;
+    // Whether the entrant on view has a recording with samples to play.
+    bool HasSamples = false;
+    QImage Picture;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/MessageBoxService.h"
+
+class QWidget;
+
+// Message boxes on screen, modal to the active window.
+class QtMessageBox : public MessageBoxService {
+public:
+    MessageAnswer Show(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons) override;
+};
+
+// The name shown in the title of a message box that has no title of its own.
+extern const char* const ProgramTitle;

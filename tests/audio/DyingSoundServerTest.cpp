@@ -1,0 +1,72 @@
+// Runs against a sound server of its own, started before the program
+// connects to it and killed in the middle of a recording, as when the
+// operator's sound server crashes during a shout.
+#include "audio/MeasurementAudio.h"
+
+#include "core/RecordingFile.h"
+#include "core/Waits.h"
+#include "core/AtomicFile.h"
+#include "support/PrivateSoundServer.h"
+#include "support/TestFolder.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<PrivateSoundServer> Server;
+
+// The server starts before the tests run, and only then: listing the tests
+// starts none. The program connects to a sound server once, so the server
+// must be up and named before anything touches sound.
+class SoundServerEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        Server = std::make_unique<PrivateSoundServer>();
+        qputenv("PULSE_SERVER", Server->Address().toUtf8());
+    }
+    void TearDown() override { Server.reset(); }
+};
+
+}
+
+TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
+{
+    if (!Server->Running())
+        GTEST_SKIP() << "the sound server could not be started";
+    TestFolder folder;
+    ContestState& context = folder.Context;
+    ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
+    context.Settings.Mic.Quality = 1;
+    context.Settings.Basic.MeasureSeconds = 2;
+    context.Contest.EntryNo = 3;
+    MeasurementAudio audio(context);
+
+    ASSERT_TRUE(audio.RecordingStep(1));
+    ASSERT_TRUE(audio.RecordingStep(2));
+    WaitMilliseconds(800);
+    Server->Kill();
+    WaitMilliseconds(2000);
+    EXPECT_FALSE(audio.RecordingStep(3));
+    ASSERT_EQ(folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")))
+        << folder.Messages.Messages[0].Text.toStdString();
+    EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
+}
+
+int main(int argc, char* argv[])
+{
+    // The program connects to a sound server once, so the server must be up
+    // and named before anything touches sound.
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new SoundServerEnvironment);
+    const int result = RUN_ALL_TESTS();
+    Server.reset();
+    std::fflush(nullptr);
+    // The sound library may object to its server's death at exit.
+    std::_Exit(result);
+}

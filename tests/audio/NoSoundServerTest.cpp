@@ -1,0 +1,62 @@
+// Runs with the sound server address pointing nowhere, as on a machine whose
+// sound server is not running.
+#include "audio/MeasurementAudio.h"
+
+#include "core/RecordingFile.h"
+#include "audio/AudioDevices.h"
+#include "audio/MciErrorText.h"
+#include "support/SoundServer.h"
+#include "support/TestFolder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
+{
+    TestFolder folder;
+    ContestState& context = folder.Context;
+    folder.Write(QStringLiteral("mksrc48.wav"), MakeRecordingHeader(48000, 16, 0));
+    context.Settings.Mic.Quality = 2;
+    context.Settings.Basic.MeasureSeconds = 3;
+    context.Contest.EntryNo = 5;
+    MeasurementAudio audio(context);
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(audio.RecordingStep(1));
+    EXPECT_FALSE(audio.RecordingStep(2)) << "nothing to score";
+    EXPECT_LT(clock.elapsed(), 3000);
+
+    const QString expected = *MciErrorText(MciWaveInputsUnsuitable)
+        + QStringLiteral(" (328)(record mysound from 0 to 3000 overwrite)\n"
+                         "マイクが接続されていない（または、マイクが機能していない)可能性があります。");
+    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{expected});
+    EXPECT_EQ(folder.Read(QStringLiteral("xx0005.wav")), MakeRecordingHeader(48000, 16, 0));
+}
+
+TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
+{
+    TestFolder folder;
+    WriteTone(folder.Path(QStringLiteral("start.wav")), 22050, 1.0, 0.3);
+    ContestState& context = folder.Context;
+    context.Settings.Basic.SoundOn = true;
+    context.Settings.Sound.SoundEnabled.fill(true);
+    context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
+    MeasurementAudio audio(context);
+
+    audio.PlaySoundSlot(0);
+    EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);
+    EXPECT_EQ(audio.RemainingSoundMs(), 0);
+    EXPECT_EQ(audio.SoundLength(), 0);
+    audio.ClosePlayer();
+    EXPECT_TRUE(QuerySoundServerDefaults().SourceName.isEmpty());
+}
+
+int main(int argc, char* argv[])
+{
+    qputenv("PULSE_SERVER", "unix:/nonexistent/zuvelo-no-sound-server");
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

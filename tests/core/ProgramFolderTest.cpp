@@ -1,0 +1,22 @@
+#include "core/ProgramFolder.h"
+
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProgramFolder, FindsFilesWithoutRegardToLetterCase)
+{
+    TestFolder folder;
+    folder.Write(QStringLiteral("mksrc.wav"), "x");
+    folder.Write(QStringLiteral("MK1.wav"), "y");
+    const ProgramFolder& programFolder = folder.Context.Folder;
+    EXPECT_EQ(programFolder.FilePath(QStringLiteral("MKSRC.WAV")), folder.Path(QStringLiteral("mksrc.wav")));
+    EXPECT_EQ(programFolder.FilePath(QStringLiteral("mk1.wav")), folder.Path(QStringLiteral("MK1.wav")));
+    EXPECT_EQ(programFolder.FilePath(QStringLiteral("mksrc.wav")), folder.Path(QStringLiteral("mksrc.wav")));
+}
+
+TEST(ProgramFolder, NamesANewFileAsAsked)
+{
+    TestFolder folder;
+    EXPECT_EQ(folder.Context.Folder.FilePath(QStringLiteral("KANKYOU1.REC")), folder.Path(QStringLiteral("KANKYOU1.REC")));
+}

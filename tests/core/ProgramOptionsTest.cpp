@@ -1,0 +1,31 @@
+#include "core/ProgramOptions.h"
+
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProgramOptions, AMissingEmptyOrDamagedFileReadsAsTheDefaults)
+{
+    for (const QByteArray& content : {QByteArray(), QByteArray("\xff\xfe\0[[[Audio\nInput=\"x", 18)}) {
+        TestFolder folder;
+        if (!content.isNull())
+            folder.Write(QStringLiteral("ZUVELO.INI"), content);
+        const ProgramOptions options = LoadProgramOptions(folder.Context);
+        EXPECT_TRUE(options.AudioInput.isEmpty());
+        EXPECT_TRUE(options.AudienceScreen.isEmpty());
+        EXPECT_TRUE(folder.Messages.Messages.empty());
+    }
+}
+
+TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
+{
+    TestFolder folder;
+    folder.Write(QStringLiteral("zuvelo.ini"), QByteArray("[Audio\nInput=\"unterminated\n"));
+    ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), QStringLiteral("HDMI-1")}));
+    const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));
+    EXPECT_TRUE(text.contains("[Audio]\nInput=alsa_input.usb-mic")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1")) << text.toStdString();
+    const ProgramOptions options = LoadProgramOptions(folder.Context);
+    EXPECT_EQ(options.AudioInput, QStringLiteral("alsa_input.usb-mic"));
+    EXPECT_EQ(options.AudienceScreen, QStringLiteral("HDMI-1"));
+}
