@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Services the tests talk to, each started here and stopped by its process id,
 # with their files in one folder that is removed when they stop. A service
 # changes nothing outside that folder: the X display takes a free number, and
@@ -20,10 +21,10 @@ zuvelo_make_service_dir() {
 # number that is no longer our child's (the service ended and the number went
 # to another process) is left alone.
 zuvelo_stop_pid() {
-  local pid=$1 tries
+  local pid=$1
   if [ "$(ps -o ppid= -p "$pid" 2>/dev/null | tr -d ' ')" = "$BASHPID" ]; then
     kill "$pid" 2>/dev/null || true
-    for tries in $(seq 100); do
+    for _ in $(seq 100); do
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
     done
@@ -46,11 +47,11 @@ zuvelo_stop_services() {
   unset CUPS_SERVER LPDEST
 }
 
-# Stops the services when the script ends, also on Ctrl-C, SIGTERM or a
-# hang-up; $1 names another function to run instead that stops them itself.
+# Runs the function named (zuvelo_stop_services, or the script's own that
+# calls it) when the script ends, also on Ctrl-C, SIGTERM or a hang-up.
 zuvelo_stop_services_at_exit() {
   # shellcheck disable=SC2064 # the function is named now
-  trap "${1:-zuvelo_stop_services}" EXIT
+  trap "$1" EXIT
   trap 'exit 129' HUP
   trap 'exit 130' INT
   trap 'exit 143' TERM
@@ -64,7 +65,7 @@ zuvelo_stop_services_at_exit() {
 # the loser goes on to the next number.
 zuvelo_start_xvfb() {
   zuvelo_make_service_dir
-  local numbers number pid ready tries
+  local numbers number pid ready
   if [ -n "${ZUVELO_XVFB_DISPLAY:-}" ]; then
     numbers=("$ZUVELO_XVFB_DISPLAY")
   else
@@ -79,7 +80,7 @@ zuvelo_start_xvfb() {
     Xvfb ":$number" -displayfd 3 -screen 0 "${ZUVELO_XVFB_SIZE:-1920x1080}x24" -nolisten tcp \
       3>"$ready" >"$ZUVELO_SERVICE_DIR/xvfb-$number.log" 2>&1 &
     pid=$!
-    for tries in $(seq 100); do
+    for _ in $(seq 100); do
       [ -s "$ready" ] || ! kill -0 "$pid" 2>/dev/null && break
       sleep 0.1
     done
@@ -110,8 +111,7 @@ ZUVELO_MICROPHONE_MODULES=(
 # Waits until the default input delivers data, which it does a while after
 # the server is up.
 zuvelo_await_microphone() {
-  local tries
-  for tries in $(seq 100); do
+  for _ in $(seq 100); do
     if [ "$(timeout 2 parecord --latency-msec=20 --raw --format=u8 --rate=8000 --channels=1 2>/dev/null | head -c 400 | wc -c)" -ge 400 ]; then
       return 0
     fi
@@ -164,8 +164,7 @@ zuvelo_start_pulseaudio() {
 
 # Waits up to five seconds for a socket to appear.
 zuvelo_await_socket() {
-  local tries
-  for tries in $(seq 100); do
+  for _ in $(seq 100); do
     [ -S "$1" ] && return 0
     sleep 0.05
   done
@@ -243,7 +242,7 @@ zuvelo_cups_pdf_ppd() {
 # spool folder, where it keeps the document of each job as d<job number>-001).
 zuvelo_start_cups() {
   zuvelo_make_service_dir
-  local dir="$ZUVELO_SERVICE_DIR/cups" pid tries
+  local dir="$ZUVELO_SERVICE_DIR/cups" pid
   mkdir -p "$dir/etc" "$dir/spool" "$dir/cache" "$dir/state" "$dir/log" "$dir/ssl" "$dir/socket" \
     "$dir/pdf" "$dir/pdf-spool" "$dir/pdf-log" "$dir/pdf-tmp"
   # The filters run as the user lp, and Ghostscript as the job's owner.
@@ -295,7 +294,7 @@ CONF
   pid=$!
   ZUVELO_SERVICE_PIDS+=("$pid")
   export CUPS_SERVER="$dir/socket/cups.sock"
-  for tries in $(seq 100); do
+  for _ in $(seq 100); do
     if lpstat -r 2>/dev/null | grep -q 'is running'; then
       break
     fi
