@@ -242,7 +242,7 @@ zuvelo_cups_pdf_ppd() {
 # spool folder, where it keeps the document of each job as d<job number>-001).
 zuvelo_start_cups() {
   zuvelo_make_service_dir
-  local dir="$ZUVELO_SERVICE_DIR/cups" pid
+  local dir="$ZUVELO_SERVICE_DIR/cups" pid output
   mkdir -p "$dir/etc" "$dir/spool" "$dir/cache" "$dir/state" "$dir/log" "$dir/ssl" "$dir/socket" \
     "$dir/pdf" "$dir/pdf-spool" "$dir/pdf-log" "$dir/pdf-tmp"
   # The filters run as the user lp, and Ghostscript as the job's owner.
@@ -306,9 +306,12 @@ CONF
     cat "$dir/cupsd.log" "$dir/log/error_log" >&2 2>/dev/null || true
     return 1
   fi
-  # lpadmin warns that printer drivers are deprecated; cups-pdf has no other kind.
-  lpadmin -p PDF -E -v cups-pdf:/ -P "$dir/PDF.ppd" -o PageSize=A4 2>/dev/null
-  lpadmin -d PDF
+  # lpadmin warns that printer drivers are deprecated (cups-pdf has no other
+  # kind); its output is shown when it fails.
+  if ! output=$(lpadmin -p PDF -E -v cups-pdf:/ -P "$dir/PDF.ppd" -o PageSize=A4 2>&1) || ! lpadmin -d PDF; then
+    echo "the printer PDF could not be made: $output" >&2
+    return 1
+  fi
   export LPDEST=PDF
   export ZUVELO_TEST_PRINTER=PDF
   export ZUVELO_TEST_PRINTER_OUTPUT="$dir/pdf"
