@@ -28,7 +28,9 @@ zuvelo_stop_pid() {
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
     done
-    kill -KILL "$pid" 2>/dev/null || true
+    if kill -0 "$pid" 2>/dev/null; then
+      kill -KILL "$pid" 2>/dev/null || true
+    fi
   fi
   wait "$pid" 2>/dev/null || true
 }
@@ -212,12 +214,13 @@ zuvelo_start_pipewire() {
 }
 
 # The PPD of the test printer: cups-pdf's own, with the folders cups-pdf
-# writes to given as the printer's defaults, which cups-pdf reads after its
-# configuration in /etc/cups (where Out is the job owner's home). A PPD
-# default ends at its first "/", so the folders are named relative to the
-# scheduler's working folder, which its backends inherit.
+# writes to (its output, spool, log and Ghostscript's temporary files) given
+# as the printer's defaults, which cups-pdf reads after its configuration in
+# /etc/cups, where the output goes to the job owner's home. A PPD default
+# ends at its first "/", so the folders are named relative to the working
+# folder of the scheduler, which its backends inherit.
 zuvelo_cups_pdf_ppd() {
-  local setting folder
+  local line setting folder
   while IFS= read -r line; do
     if [ "$line" = "*CloseGroup: General" ]; then
       for setting in Out=pdf Spool=pdf-spool Log=pdf-log GSTmp=pdf-tmp; do
@@ -229,6 +232,11 @@ zuvelo_cups_pdf_ppd() {
     fi
     printf '%s\n' "$line"
   done </usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+}
+
+# Whether the scheduler CUPS_SERVER names takes requests.
+zuvelo_cups_running() {
+  [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]
 }
 
 # CUPS with one printer "PDF" (cups-pdf, A4) that stands in for paper, on a
@@ -290,18 +298,21 @@ PreserveJobFiles Yes
 </Policy>
 CONF
   zuvelo_cups_pdf_ppd >"$dir/PDF.ppd"
+  if ! grep -q '^\*DefaultOut: pdf$' "$dir/PDF.ppd"; then
+    echo "cups-pdf's PPD has changed: its jobs would go to the user's home" >&2
+    return 1
+  fi
+  # In the folder of the printer's PPD defaults.
   (cd "$dir" && exec /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf") >"$dir/cupsd.log" 2>&1 &
   pid=$!
   ZUVELO_SERVICE_PIDS+=("$pid")
   export CUPS_SERVER="$dir/socket/cups.sock"
   for _ in $(seq 100); do
-    if lpstat -r 2>/dev/null | grep -q 'is running'; then
-      break
-    fi
+    zuvelo_cups_running && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+  if ! zuvelo_cups_running; then
     echo "CUPS did not start:" >&2
     cat "$dir/cupsd.log" "$dir/log/error_log" >&2 2>/dev/null || true
     return 1
