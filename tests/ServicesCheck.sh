@@ -26,6 +26,7 @@ machine_default() { env -u CUPS_SERVER -u LPDEST -u PRINTER LC_ALL=C lpstat -d 2
 # test shares a CTest resource lock with the crash-safety run.
 service_folders() { compgen -G "/tmp/zuvelo-services.*" || true; }
 
+unset ZUVELO_XVFB_DISPLAY
 zuvelo_stop_services_at_exit zuvelo_stop_services
 before=$(machine_default)
 folders_before=$(service_folders)
@@ -59,6 +60,12 @@ folder=$ZUVELO_SERVICE_DIR
 zuvelo_stop_services
 for pid in "${pids[@]}"; do
   ! kill -0 "$pid" 2>/dev/null || fail "process $pid still runs: $(ps -o cmd= -p "$pid")"
+done
+# The scheduler's filters and backends work in its folder.
+for cwd in /proc/[0-9]*/cwd; do
+  case $(readlink "$cwd" 2>/dev/null) in
+    "$folder"/*) fail "a process is left in the service folder: $(tr '\0' ' ' <"${cwd%/cwd}/cmdline")" ;;
+  esac
 done
 if [ -z "$folder" ] || [ -e "$folder" ] || [ "$(service_folders)" != "$folders_before" ]; then
   fail "service folders are left: $(service_folders)"
