@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # the lists are used by the scripts that source this file
 # Debian packages the project needs to build, run and test itself.
 ZUVELO_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config

@@ -97,8 +97,8 @@ class RejectingPrinter {
 public:
     RejectingPrinter() : Name(QStringLiteral("ZuveloRejects%1").arg(QCoreApplication::applicationPid()))
     {
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Name, QStringLiteral("-E"), QStringLiteral("-v"),
-                                        QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), QStringLiteral("/etc/cups/ppd/PDF.ppd")});
+        Run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Name, QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+                                        QStringLiteral("-m"), QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd")});
         Run(QStringLiteral("cupsreject"), {Name});
     }
     ~RejectingPrinter() { Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Name}); }

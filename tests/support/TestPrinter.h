@@ -13,7 +13,9 @@
 
 // Tests on the CUPS printer of the test command, named by
 // ZUVELO_TEST_PRINTER; each job becomes a PDF file in the folder
-// ZUVELO_TEST_PRINTER_OUTPUT. Skipped where no printer is named.
+// ZUVELO_TEST_PRINTER_OUTPUT, and the scheduler keeps the document it
+// received in its spool folder ZUVELO_TEST_PRINTER_SPOOL. Skipped where no
+// printer is named.
 class TestPrinterTest : public testing::Test {
 protected:
     void SetUp() override
@@ -72,7 +74,8 @@ protected:
         const QRegularExpressionMatch match = jobNumber.match(printedFile);
         if (!match.hasMatch())
             return {};
-        return QStringLiteral("/var/spool/cups/d%1-001").arg(match.captured(1).toInt(), 5, 10, QLatin1Char('0'));
+        const QString spool = qEnvironmentVariable("ZUVELO_TEST_PRINTER_SPOOL", QStringLiteral("/var/spool/cups"));
+        return spool + QStringLiteral("/d%1-001").arg(match.captured(1).toInt(), 5, 10, QLatin1Char('0'));
     }
 
     // The text lines of a PDF file in the order drawn. A PDF places text
