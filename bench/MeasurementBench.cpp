@@ -34,9 +34,9 @@ public:
         Context.Settings.Basic.MeasureSeconds = 30;
         Context.Settings.Basic.PauseAtStop = true;
         SaveBasicSettings(Context);
-        Context.Settings.Mic.Quality = 2;
+        Context.Settings.Mic.Quality = RecordingQuality::High;
         SaveMicSettings(Context);
-        const RecordingFormat format = RecordingFormatOf(2);
+        const RecordingFormat format = RecordingFormatOf(RecordingQuality::High);
         QFile recordingTemplate(Folder.filePath(QLatin1String(format.TemplateName)));
         recordingTemplate.open(QIODevice::WriteOnly);
         recordingTemplate.write(MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));

@@ -64,7 +64,6 @@ protected:
         Context.Settings.Basic.SoundOn = false;
         SaveBasicSettings(Context);
         Context.Contest.EntryNo = 1;
-        Context.Measure.TotalPoints = 1234;
         Menu = std::make_unique<QWidget>();
         Menu->setGeometry(QRect(Operator->geometry().topLeft() + QPoint(100, 100), QSize(400, 300)));
         Menu->show();
