@@ -37,7 +37,7 @@ bool RunQuality(int quality, const QString& folder, const QString& server)
 
     auto recorder = std::make_unique<AudioInputRecorder>();
     AudioInputRecorder& probe = *recorder;
-    MciDevice device(std::move(recorder));
+    MciDevice device(folder, std::move(recorder));
     if (device.Execute(QStringLiteral("open take.wav alias mysound type waveaudio")).Code != 0)
         return false;
 

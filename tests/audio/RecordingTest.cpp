@@ -141,8 +141,8 @@ TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
         if (amplitude == 0.0) {
             EXPECT_EQ(recorded.TotalPoints.Value, 0);
         }
-        ExpectPointsNear(recorded.MaxPoints, expected.MaxPoints, "maximum");
-        ExpectPointsNear(recorded.IntegPoints, expected.IntegPoints, "integrated");
+        ExpectPointsNear(recorded.MaxPoints.Value, expected.MaxPoints.Value, "maximum");
+        ExpectPointsNear(recorded.IntegPoints.Value, expected.IntegPoints.Value, "integrated");
         Microphone.Player.waitForFinished(5000);
     }
 }

@@ -93,7 +93,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll().mid(RecordingHeaderSize);
         const PictureDifference difference =
-            ComparePictures(DrawTestPicture(quality, data, true), DrawTestPicture(quality, data, false));
+            ComparePictures(DrawTestPicture(static_cast<RecordingQuality>(quality), data, true), DrawTestPicture(static_cast<RecordingQuality>(quality), data, false));
         EXPECT_EQ(difference.Pixels, 0) << "per-column drawing of the real recording";
     }
 }

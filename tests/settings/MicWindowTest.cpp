@@ -144,7 +144,7 @@ TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
     Folder.Messages.Messages.clear();
     Folder.Messages.Answer(MessageAnswer::Yes);
     Child<QPushButton>(*window, "registerButton")->click();
-    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), FileOf(MicSettings{35, 1}));
+    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), FileOf(MicSettings{35, RecordingQuality::Middle}));
     EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("確認"));
 }
