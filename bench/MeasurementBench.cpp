@@ -34,9 +34,9 @@ public:
         Context.Settings.Basic.MeasureSeconds = 30;
         Context.Settings.Basic.PauseAtStop = true;
         SaveBasicSettings(Context);
-        Context.Settings.Mic.Quality = 2;
+        Context.Settings.Mic.Quality = RecordingQuality::High;
         SaveMicSettings(Context);
-        const RecordingFormat format = RecordingFormatOf(2);
+        const RecordingFormat format = RecordingFormatOf(RecordingQuality::High);
         QFile recordingTemplate(Folder.filePath(QLatin1String(format.TemplateName)));
         recordingTemplate.open(QIODevice::WriteOnly);
         recordingTemplate.write(MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
@@ -73,6 +73,7 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
     Contest contest;
     MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
     screen.show();
+    MeasureResult scored;
     for (auto _ : state) {
         state.PauseTiming();
         screen.Runner().Audio().RecordingStep(1);
@@ -84,7 +85,10 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
 
         screen.Runner().Audio().RecordingStep(3);
         screen.Runner().Audio().PlaySoundSlot(StopSound);
-        AnalyzeWav16(contest.Context);
+        const int entryNo = contest.Context.Contest.EntryNo;
+        scored = ScoreRecordingFile(contest.Context.Folder.FilePath(RecordingFileName(entryNo)), SampleWidth::Bits16,
+                                    contest.Context.Settings.Mic.NoiseCutLevel);
+        result.SetEntrant({entryNo, scored});
         result.show();
         while (!watch.Painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -93,7 +97,7 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
         result.hide();
         state.ResumeTiming();
     }
-    state.counters["samples"] = double(contest.Context.Measure.SampleCount);
+    state.counters["samples"] = double(scored.SampleCount);
 }
 BENCHMARK(BM_FinishingToResultOnScreen)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -104,7 +108,7 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
     contest.Context.Settings.Screen.GaugeStyle = static_cast<int16_t>(state.range(0));
     SaveScreenSettings(contest.Context);
     MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
-    screen.ShowResultDisplay = [] {};
+    screen.ShowResultDisplay = [](const MeasuredEntrant&) {};
     screen.show();
     double share = 0;
     for (auto _ : state) {

@@ -29,7 +29,7 @@ double ProcessCpuMs()
 
 bool RunQuality(int quality, const QString& folder, const QString& server)
 {
-    const RecordingFormat format = RecordingFormatOf(quality);
+    const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
     QFile file(folder + QStringLiteral("/take.wav"));
     if (!file.open(QIODevice::WriteOnly) || file.write(MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0)) != 46)
         return false;
@@ -37,7 +37,7 @@ bool RunQuality(int quality, const QString& folder, const QString& server)
 
     auto recorder = std::make_unique<AudioInputRecorder>();
     AudioInputRecorder& probe = *recorder;
-    MciDevice device(std::move(recorder));
+    MciDevice device(folder, std::move(recorder));
     if (device.Execute(QStringLiteral("open take.wav alias mysound type waveaudio")).Code != 0)
         return false;
 

@@ -22,7 +22,7 @@ ScoreSheet ThirtySecondSheet()
     sheet.TotalPoints = 870;
     sheet.MaxPoints = 619;
     sheet.IntegPoints = 251;
-    sheet.Quality = 2;
+    sheet.Quality = RecordingQuality::High;
     sheet.NoiseCutLevel = 10;
     sheet.Levels = SampleLevels(ShoutSamples(2, 30), SampleWidth::Bits16);
     return sheet;

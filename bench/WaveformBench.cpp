@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int HighQuality = 2;
+constexpr RecordingQuality HighQuality = RecordingQuality::High;
 
 QByteArray TestRecording()
 {

@@ -74,12 +74,12 @@ std::optional<QString> RecordingFault(const ProgramFolder& folder, int entryNo, 
         return QStringLiteral("%1 of a stored entrant is missing").arg(name);
     const SampleWidth width = record.Quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
     const MeasureResult score = ScoreRecordingFile(path, width, record.NoiseCutLevel);
-    if (score.TotalPoints != record.TotalPoints || score.MaxPoints != record.MaxPoints ||
-        score.IntegPoints != record.IntegPoints || score.SampleCount != record.SampleCount ||
+    if (score.TotalPoints.Value != record.TotalPoints || score.MaxPoints.Value != record.MaxPoints ||
+        score.IntegPoints.Value != record.IntegPoints || score.SampleCount != record.SampleCount ||
         Saturated(score.MaxRaw) != record.MaxRaw || Saturated(score.IntegRaw) != record.IntegRaw)
         return QStringLiteral("%1 scores %2 points over %3 samples, its record %4 over %5")
             .arg(name)
-            .arg(score.TotalPoints)
+            .arg(score.TotalPoints.Value)
             .arg(score.SampleCount)
             .arg(record.TotalPoints)
             .arg(record.SampleCount);

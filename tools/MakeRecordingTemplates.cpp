@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     for (int quality = 0; quality <= 2; ++quality) {
-        const RecordingFormat format = RecordingFormatOf(quality);
+        const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
         QFile file(folder + QLatin1Char('/') + QLatin1String(format.TemplateName));
         const QByteArray header = MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0);
         if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size()) {

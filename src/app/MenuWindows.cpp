@@ -23,7 +23,10 @@ namespace {
 
 void WireMeasurementScreen(WindowRegistry& windows, MeasurementScreen* screen)
 {
-    screen->ShowResultDisplay = [&windows, screen] { windows.ShowModal(WindowName::VhyoFRM, screen); };
+    screen->ShowResultDisplay = [&windows, screen](const MeasuredEntrant& entrant) {
+        windows.ShowModal(WindowName::VhyoFRM, screen,
+                          [&entrant](QWidget* display) { static_cast<ResultDisplay*>(display)->SetEntrant(entrant); });
+    };
     screen->ShowRankingBoard = [&windows, screen] { windows.ShowModal(WindowName::ZanFRM, screen); };
 }
 

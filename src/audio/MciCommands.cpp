@@ -6,8 +6,8 @@
 #include "audio/MciDevice.h"
 #include "audio/MciErrorText.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -42,7 +42,7 @@ int32_t MciCommands::SendMciCommand(const QString& command, QString& reply)
 
 bool MciCommands::RunMciCommand(const QString& command)
 {
-    if (!QDir::setCurrent(Context.Folder.Path()))
+    if (!QFileInfo(Context.Folder.Path()).isDir())
         return false;
     WaitMilliseconds(1);
     QString reply;
@@ -56,7 +56,7 @@ bool MciCommands::RunMciCommand(const QString& command)
         LastCode = MciSuccess;
         break;
     case MciInvalidFile:
-        RepairRecordingFile();
+        RepairRecordingFile(RecordingPath);
         WaitMilliseconds(1);
         Context.Messages.Show(DeviceErrorMessage(code, reply, command), QStringLiteral("Error"), MessageIcon::Error, MessageButtons::Ok);
         break;
@@ -67,9 +67,8 @@ bool MciCommands::RunMciCommand(const QString& command)
     return true;
 }
 
-void MciCommands::RepairRecordingFile()
+void MciCommands::RepairRecordingFile(const QString& path)
 {
-    const QString wavPath = Context.Measure.WavPath;
-    if (wavPath.isEmpty() || !CopyFileReplacing(Context.Folder.FilePath(QStringLiteral("MKSRC.WAV")), wavPath))
+    if (path.isEmpty() || !CopyFileReplacing(Context.Folder.FilePath(QStringLiteral("MKSRC.WAV")), path))
         Context.Messages.Inform(QStringLiteral("音声ファイルエラー!\n再起動してください！"), MessageIcon::Error);
 }

@@ -57,16 +57,19 @@ bool Is(const QString& word, const char* keyword)
     return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
-// A relative name is taken from the current folder, as the platform does.
-QString ResolveFile(const QString& name)
+// A bare or relative name is taken from the contest folder.
+QString ResolveFile(const QString& folder, const QString& name)
 {
-    const QFileInfo info(QDir::current(), name);
+    const QFileInfo info(QDir(folder), name);
     return ProgramFolder(info.absolutePath()).FilePath(info.fileName());
 }
 
 } // namespace
 
-MciDevice::MciDevice(std::unique_ptr<SoundRecorder> recorder) : Recorder(std::move(recorder)) {}
+MciDevice::MciDevice(const QString& folder, std::unique_ptr<SoundRecorder> recorder)
+    : Folder(folder), Recorder(std::move(recorder))
+{
+}
 
 MciReply MciDevice::Execute(const QString& command)
 {
@@ -120,7 +123,7 @@ MciReply MciDevice::Open(const QStringList& words)
     }
     if (Opened)
         return Failure(alias.compare(Opened->Alias, Qt::CaseInsensitive) == 0 ? MciDuplicateAlias : MciDeviceOpen);
-    const QString path = ResolveFile(words[1]);
+    const QString path = ResolveFile(Folder, words[1]);
     if (!QFileInfo(path).isFile())
         return Failure(MciFileNotFound);
     const std::optional<PcmFormat> format = ReadRecordableFormat(path);

@@ -39,7 +39,8 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Device(recorder ? std::move(recorder) : ChosenMicrophone(context)), Commands(context, Device),
+    : Context(context), Device(context.Folder.Path(), recorder ? std::move(recorder) : ChosenMicrophone(context)),
+      Commands(context, Device),
       Sequence(context, Commands)
 {
 }
@@ -61,7 +62,8 @@ bool MeasurementAudio::RecordingStep(int step)
 bool MeasurementAudio::Prepare()
 {
     const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
-    Context.Measure.WavPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
+    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
+    Commands.SetRecordingFile(recordingPath);
     const QString templatePath = Context.Folder.FilePath(QLatin1String(format.TemplateName));
     if (!IsTemplateOf(templatePath, format)) {
         Context.Messages.Inform(QStringLiteral("録音用のひな形ファイルが正しくありません。(%1)\n"
@@ -70,13 +72,13 @@ bool MeasurementAudio::Prepare()
                                 MessageIcon::Error);
         return false;
     }
-    if (!KeepEarlierRecording(Context.Measure.WavPath)) {
+    if (!KeepEarlierRecording(recordingPath)) {
         Context.Messages.Inform(QStringLiteral("前の録音ファイルを退避できません。(%1)\nフォルダおよびファイルを確認してください！")
                                     .arg(RecordingFileName(Context.Contest.EntryNo)),
                                 MessageIcon::Error);
         return false;
     }
-    if (!CopyFileReplacing(templatePath, Context.Measure.WavPath)) {
+    if (!CopyFileReplacing(templatePath, recordingPath)) {
         Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
         return false;
     }

@@ -5,32 +5,25 @@
 
 #include <QDir>
 
-int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo)
+int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant)
 {
-    const int16_t total = scoreTable[entryNo];
     int rank = 1;
-    for (int earlier = 1; earlier < entryNo; ++earlier) {
-        if (scoreTable[earlier] >= total)
+    for (int earlier = 1; earlier < entrant.EntryNo; ++earlier) {
+        if (RanksBefore({earlier, scoreTable[earlier]}, entrant))
             ++rank;
     }
     return rank;
 }
 
-int RankMeasuredEntrant(ContestState& state)
+std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state, const MeasuredEntrant& entrant)
 {
-    const int entryNo = state.Contest.EntryNo;
-    state.Contest.ScoreTable[entryNo] = static_cast<int16_t>(state.Measure.TotalPoints);
-    return RankOfEntrant(state.Contest.ScoreTable, entryNo);
-}
-
-bool StoreMeasuredResult(ContestState& state)
-{
-    if (!StoreResult(state, state.Contest.EntryNo, state.Measure)) {
-        state.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
-        return false;
-    }
-    ++state.Contest.EntryNo;
-    return true;
+    // The store refuses points that do not fit the 16-bit record field, so
+    // the score table entry below always holds them.
+    if (!StoreResult(state, entrant))
+        return LogWriteFailed{};
+    state.Contest.ScoreTable[entrant.EntryNo] = *entrant.Result.TotalPoints.ToInt16();
+    state.Contest.EntryNo = static_cast<int16_t>(entrant.EntryNo + 1);
+    return EntrantRecorded{RankOfNewEntrant(state.Contest.ScoreTable, {entrant.EntryNo, entrant.Result.TotalPoints.Value})};
 }
 
 std::optional<std::vector<ResultRecord>> ListEntrants(ContestState& state, EntrantOrder order)

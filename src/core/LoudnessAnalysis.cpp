@@ -1,6 +1,5 @@
 #include "core/LoudnessAnalysis.h"
 
-#include "core/ContestState.h"
 #include "core/RecordingFile.h"
 
 #include <QFile>
@@ -47,17 +46,9 @@ int64_t TakeLoudestTenth(const Magnitudes& magnitudes, int64_t sampleCount)
     return maxRaw;
 }
 
-int64_t Points(int64_t numerator, int64_t denominator)
+Points PointsOf(int64_t numerator, int64_t denominator)
 {
-    return static_cast<int64_t>(std::trunc(static_cast<double>(numerator) / static_cast<double>(denominator) * 1000.0));
-}
-
-void Analyze(ContestState& context, SampleWidth width)
-{
-    context.Measure.WavPath = context.Folder.FilePath(RecordingFileName(context.Contest.EntryNo));
-    const QString path = context.Measure.WavPath;
-    context.Measure = ScoreRecordingFile(path, width, context.Settings.Mic.NoiseCutLevel);
-    context.Measure.WavPath = path;
+    return Points{static_cast<int64_t>(std::trunc(static_cast<double>(numerator) / static_cast<double>(denominator) * 1000.0))};
 }
 
 }
@@ -115,8 +106,8 @@ MeasureResult LoudnessTally::Finish(int64_t dataBytes) const
     result.IntegRaw = magnitudes.IntegRaw;
     result.MaxRaw = TakeLoudestTenth(magnitudes, sampleCount);
     const int64_t denominator = sampleCount * magnitudes.FullScale;
-    result.MaxPoints = Points(result.MaxRaw * 10, denominator);
-    result.IntegPoints = Points(result.IntegRaw, denominator);
+    result.MaxPoints = PointsOf(result.MaxRaw * 10, denominator);
+    result.IntegPoints = PointsOf(result.IntegRaw, denominator);
     result.TotalPoints = result.MaxPoints + result.IntegPoints;
     return result;
 }
@@ -135,14 +126,4 @@ MeasureResult ScoreRecordingFile(const QString& path, SampleWidth width, int noi
             tally.Add(buffer.data(), static_cast<size_t>(got));
     }
     return tally.Finish(dataBytes);
-}
-
-void AnalyzeWav8(ContestState& context)
-{
-    Analyze(context, SampleWidth::Bits8);
-}
-
-void AnalyzeWav16(ContestState& context)
-{
-    Analyze(context, SampleWidth::Bits16);
 }

@@ -23,12 +23,12 @@ std::optional<QByteArray> ReadRecordingData(const QString& path, qint64 maxBytes
     return data;
 }
 
-RecordingFormat RecordingFormatOf(int quality)
+RecordingFormat RecordingFormatOf(RecordingQuality quality)
 {
     switch (quality) {
-    case 1:
+    case RecordingQuality::Middle:
         return {16000, 16, "mksrc16.wav"};
-    case 2:
+    case RecordingQuality::High:
         return {48000, 16, "mksrc48.wav"};
     default:
         return {8000, 8, "mksrc.wav"};

@@ -4,6 +4,7 @@
 #include "core/AtomicFile.h"
 #include "core/AutomationDate.h"
 #include "core/Cp932.h"
+#include "core/Ranking.h"
 #include "core/ResultRecord.h"
 
 #include <QFile>
@@ -86,13 +87,6 @@ int32_t SaturateToLong(int64_t value)
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-std::optional<int16_t> ToInteger(int64_t value)
-{
-    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
-        return std::nullopt;
-    return static_cast<int16_t>(value);
-}
-
 bool WriteAt(QFile& file, qint64 offset, const QByteArray& bytes)
 {
     return file.seek(offset) && file.write(bytes) == bytes.size() && file.flush();
@@ -124,7 +118,7 @@ void RebuildRanking(ContestState& context)
     std::vector<int16_t> totals(static_cast<size_t>(entrants) + 1);
     for (int n = 1; n <= entrants; ++n)
         totals[n] = RecordAt(*log, n).TotalPoints;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return totals[a] > totals[b]; });
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return RanksBefore({a, totals[a]}, {b, totals[b]}); });
 
     QByteArray ranking;
     ResultRecord last;
@@ -168,14 +162,16 @@ std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo)
                          FormatDateTime(FromAutomationDate(record.MeasuredAt)),
                          record.NoiseCutLevel,
                          record.MeasureSeconds,
-                         record.Quality};
+                         static_cast<RecordingQuality>(record.Quality)};
 }
 
-bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result)
+bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
 {
-    const std::optional<int16_t> total = ToInteger(result.TotalPoints);
-    const std::optional<int16_t> maxPoints = ToInteger(result.MaxPoints);
-    const std::optional<int16_t> integPoints = ToInteger(result.IntegPoints);
+    const int entryNo = entrant.EntryNo;
+    const MeasureResult& result = entrant.Result;
+    const std::optional<int16_t> total = result.TotalPoints.ToInt16();
+    const std::optional<int16_t> maxPoints = result.MaxPoints.ToInt16();
+    const std::optional<int16_t> integPoints = result.IntegPoints.ToInt16();
     if (entryNo < 1 || entryNo > MaxEntrants || !total || !maxPoints || !integPoints)
         return false;
     const std::optional<QByteArray> log = ReadLog(context.LogPath());
@@ -196,7 +192,7 @@ bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result
     record.Reserved3 = 0;
     record.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
     record.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
-    record.Quality = context.Settings.Mic.Quality;
+    record.Quality = static_cast<int16_t>(context.Settings.Mic.Quality);
 
     // Entrants follow each other without a gap: records missing before this
     // one are written as unused rather than left as zeros.

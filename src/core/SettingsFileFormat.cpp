@@ -46,6 +46,14 @@ struct FieldReader {
     qsizetype ValuesRead = 0;
 
     bool operator()(int16_t& value) { return Counted(Reader.ReadInteger(value)); }
+    bool operator()(RecordingQuality& value)
+    {
+        int16_t number = 0;
+        if (!(*this)(number))
+            return false;
+        value = static_cast<RecordingQuality>(number);
+        return true;
+    }
     bool operator()(int32_t& value) { return Counted(Reader.ReadLong(value)); }
     bool operator()(bool& value) { return Counted(Reader.ReadBoolean(value)); }
     bool operator()(QString& value) { return Counted(Reader.ReadText(value)); }
@@ -72,6 +80,7 @@ struct FieldWriter {
     WriteNotationWriter Writer;
 
     bool operator()(int16_t value) { return Write(value); }
+    bool operator()(RecordingQuality value) { return Write(static_cast<int16_t>(value)); }
     bool operator()(int32_t value) { return Write(value); }
     bool operator()(bool value) { Writer.WriteBoolean(value); return true; }
     bool operator()(const QString& value) { Writer.WriteText(value); return Writer.Ok(); }

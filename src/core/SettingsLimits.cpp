@@ -16,6 +16,7 @@ public:
 
     // Each check takes the field itself, whose address names its line.
     void Range(const int16_t& value, int low, int high) { Require(value >= low && value <= high, value); }
+    void Quality(const RecordingQuality& value) { Require(IsKnownQuality(value), value); }
     void Colour(const int32_t& value) { Require(value >= 0 && value <= ColourMax, value); }
     template <size_t N>
     void Colours(const std::array<int32_t, N>& values)
@@ -87,6 +88,6 @@ qsizetype FirstLineOutsideLimits(const MicSettings& group)
 {
     LimitCheck check(group);
     check.Range(group.NoiseCutLevel, 0, NoiseCutLevelMax);
-    check.Range(group.Quality, 0, QualityMax);
+    check.Quality(group.Quality);
     return check.FirstLine();
 }

@@ -68,6 +68,6 @@ MicSettings MicSettings::Factory()
 {
     MicSettings mic;
     mic.NoiseCutLevel = 10;
-    mic.Quality = 0;
+    mic.Quality = RecordingQuality::Normal;
     return mic;
 }

@@ -1,6 +1,7 @@
 #include "measure/MeasurementRunner.h"
 
 #include "core/LoudnessAnalysis.h"
+#include "core/RecordingFile.h"
 #include "core/Waits.h"
 #include "core/ContestState.h"
 
@@ -16,15 +17,18 @@ MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<Soun
     RemainingStartSound = [this] { return Sound.RemainingSoundMs(); };
 }
 
-MeasurementRunner::Outcome MeasurementRunner::Run()
+MeasurementRunner::Result MeasurementRunner::Run()
 {
     Running = true;
     AbandonRequested = false;
+    Scored.reset();
     const Outcome outcome = RunSteps();
     Running = false;
     if (outcome == Outcome::Failed)
         Sound.AbortRecording();
-    return outcome;
+    if (outcome != Outcome::Measured)
+        return {outcome, std::nullopt};
+    return {outcome, Scored};
 }
 
 // Every step processes events, any of which may abandon the run; the check
@@ -130,9 +134,9 @@ bool MeasurementRunner::Finish()
 
 bool MeasurementRunner::Analyse()
 {
-    if (Context.Settings.Mic.Quality == 0)
-        AnalyzeWav8(Context);
-    else
-        AnalyzeWav16(Context);
+    const int entryNo = Context.Contest.EntryNo;
+    const MicSettings& mic = Context.Settings.Mic;
+    Scored = MeasuredEntrant{entryNo, ScoreRecordingFile(Context.Folder.FilePath(RecordingFileName(entryNo)),
+                                                         SampleWidthOf(mic.Quality), mic.NoiseCutLevel)};
     return true;
 }

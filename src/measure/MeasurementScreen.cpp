@@ -313,7 +313,7 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
     if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
         ShowRankingBoard();
     if (pressedWhileStopped && DisplayState == Stopped) {
-        ShowResultDisplay();
+        ShowResultDisplay(*Measured);
         ShowState(Waiting);
     }
 }
@@ -349,7 +349,8 @@ void MeasurementScreen::Blink()
 
 void MeasurementScreen::StartMeasurement()
 {
-    switch (Measurement.Run()) {
+    const MeasurementRunner::Result run = Measurement.Run();
+    switch (run.Kind) {
     case MeasurementRunner::Outcome::Abandoned:
         // The screen is closing, or the program ending: nothing more is shown.
         return;
@@ -359,11 +360,12 @@ void MeasurementScreen::StartMeasurement()
     case MeasurementRunner::Outcome::Measured:
         break;
     }
+    Measured = run.Entrant;
     if (Context.Settings.Basic.PauseAtStop) {
         ShowState(Stopped);
         return;
     }
-    ShowResultDisplay();
+    ShowResultDisplay(*Measured);
     ShowState(Waiting);
 }
 

@@ -63,17 +63,17 @@ QString TimeAxisLabel(int measureSeconds, int tick)
     return QString::number(measureSeconds * tick / 10.0, 'f', 1);
 }
 
-QString QualityLine(int quality, int noiseCutLevel)
+QString QualityLine(RecordingQuality quality, int noiseCutLevel)
 {
     static const char* const qualities[] = {"PCM 8KHz 8BIT", "PCM 16KHz 16BIT", "PCM 48KHz 16BIT"};
-    if (quality < 0 || quality > 2)
+    if (!IsKnownQuality(quality))
         return {};
     return QStringLiteral("(計測音質 : %1  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : %2%以下をｶｯﾄ)")
-        .arg(QLatin1String(qualities[quality]))
+        .arg(QLatin1String(qualities[static_cast<int>(quality)]))
         .arg(noiseCutLevel);
 }
 
-double GraphLevelScale(int quality)
+double GraphLevelScale(RecordingQuality quality)
 {
-    return quality == 0 ? 400.0 / 128 : 400.0 / 32768;
+    return SampleWidthOf(quality) == SampleWidth::Bits8 ? 400.0 / 128 : 400.0 / 32768;
 }

@@ -84,9 +84,9 @@ QString TimeLabel(int label, int measureSeconds)
     return QString::number(label * measureSeconds / 10.0, 'f', 1);
 }
 
-std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, int quality, int32_t recordedSamples)
+std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, RecordingQuality quality, int32_t recordedSamples)
 {
-    if (quality < 0 || quality > 2)
+    if (!IsKnownQuality(quality))
         return std::nullopt;
     const RecordingFormat format = RecordingFormatOf(quality);
     const SampleWidth width = format.BitsPerSample == 8 ? SampleWidth::Bits8 : SampleWidth::Bits16;

@@ -69,7 +69,7 @@ void ResultDisplay::LoadOnOpen()
     BlinkPhase = 0;
     blinkTimer->stop();
     secondTimer->start();
-    if (Context.Contest.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
+    if (Entrant.EntryNo >= Context.Settings.Sound.RankSoundFromEntry)
         StartRankEffects();
 }
 
@@ -87,12 +87,12 @@ void ResultDisplay::StartRankEffects()
         blinkTimer->setInterval(effect.BlinkInterval * 10);
         blinkTimer->start();
     }
-    SoundCall(RankSoundSlot(EntrantRank, Context.Contest.EntryNo));
+    SoundCall(RankSoundSlot(EntrantRank, Entrant.EntryNo));
 }
 
 void ResultDisplay::RankEntrant()
 {
-    EntrantRank = RankMeasuredEntrant(Context);
+    EntrantRank = RankOfNewEntrant(Context.Contest.ScoreTable, {Entrant.EntryNo, Entrant.Result.TotalPoints.Value});
 }
 
 void ResultDisplay::ResultLayout()
@@ -103,7 +103,7 @@ void ResultDisplay::ResultLayout()
 
     QFont scoreFont(screen.ResultFontName);
     scoreFont.setBold(IsTrueText(screen.ResultFontBold));
-    const QString score = QString::number(Context.Measure.TotalPoints);
+    const QString score = QString::number(Entrant.Result.TotalPoints.Value);
     const auto measure = [&scoreFont, &score](int size) {
         scoreFont.setPointSize(size);
         return QFontMetricsF(scoreFont).size(0, score);
@@ -118,7 +118,7 @@ void ResultDisplay::ResultLayout()
     QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
     rankFont.setBold(true);
     rankFont.setPointSize(std::max(static_cast<int>(height / 30), 1));
-    const QString rankText = RankLabelText(EntrantRank, Context.Contest.EntryNo);
+    const QString rankText = RankLabelText(EntrantRank, Entrant.EntryNo);
     const QSizeF rankSize = QFontMetricsF(rankFont).size(0, rankText);
     rankLabel->setFont(rankFont);
     rankLabel->setText(rankText);
@@ -186,7 +186,8 @@ void ResultDisplay::mousePressEvent(QMouseEvent*)
 
 void ResultDisplay::LogWrite()
 {
-    StoreMeasuredResult(Context);
+    if (std::holds_alternative<LogWriteFailed>(RecordEntrant(Context, Entrant)))
+        Context.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
 }
 
 void ResultDisplay::done(int result)
@@ -201,7 +202,7 @@ void ResultDisplay::StoreOnClose()
 {
     if (Context.Settings.Basic.SoundOn && rankSound.Mode() != MultimediaPlayer::ModeNotOpen)
         rankSound.Command(QStringLiteral("Close"));
-    SavedEntryNo = Context.Contest.EntryNo;
+    SavedEntryNo = Entrant.EntryNo;
     LogWrite();
     if (Context.Settings.Basic.PrintAtOnce && OpenScoreSheetOutput)
         OpenScoreSheetOutput(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});

@@ -17,7 +17,7 @@ namespace {
 
 // The level is read from a listening recording of this quality, a minute
 // long, restarted when it has run its length or the input changes.
-constexpr int ListeningQuality = 1;
+constexpr RecordingQuality ListeningQuality = RecordingQuality::Middle;
 constexpr int ListeningSeconds = 60;
 
 }

@@ -19,16 +19,11 @@ struct Scale {
     int FullScale;
 };
 
-Scale ScaleOf(int quality)
+Scale ScaleOf(RecordingQuality quality)
 {
-    if (quality == 0)
+    if (SampleWidthOf(quality) == SampleWidth::Bits8)
         return {266, -10, 128, 128};
     return {3500, -3500, 0, 3277};
-}
-
-SampleWidth WidthOf(int quality)
-{
-    return quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
 }
 
 QPen Hairline(const QColor& colour, Qt::PenStyle style = Qt::SolidLine)
@@ -74,7 +69,7 @@ const std::array<QString, 14> ReadoutLabels{
 
 }
 
-int ExpectedTestBytes(int quality)
+int ExpectedTestBytes(RecordingQuality quality)
 {
     const RecordingFormat format = RecordingFormatOf(quality);
     return static_cast<int>(format.SampleRate) * format.BitsPerSample / 8 * TestSeconds;
@@ -85,7 +80,7 @@ QString CutLevelText(int noiseCutLevel)
     return QString::number(noiseCutLevel) + QStringLiteral("%以下をカット");
 }
 
-int CutBandHalfHeight(int noiseCutLevel, int quality)
+int CutBandHalfHeight(int noiseCutLevel, RecordingQuality quality)
 {
     // Exact in whole numbers: 3277 shares no factor with 100.
     return noiseCutLevel * ScaleOf(quality).FullScale / 100;
@@ -109,12 +104,12 @@ QStringList HeaderReadout(const QByteArray& header)
     return lines;
 }
 
-QString ScoreLine(const QString& label, int64_t points)
+QString ScoreLine(const QString& label, Points points)
 {
-    return label + QStringLiteral(" : ") + NumberCell(points, 4) + QStringLiteral(" 点");
+    return label + QStringLiteral(" : ") + NumberCell(points.Value, 4) + QStringLiteral(" 点");
 }
 
-QTransform PictureTransform(int quality, double width, const QSize& pixels)
+QTransform PictureTransform(RecordingQuality quality, double width, const QSize& pixels)
 {
     const Scale scale = ScaleOf(quality);
     const double sx = pixels.width() / width;
@@ -122,7 +117,7 @@ QTransform PictureTransform(int quality, double width, const QSize& pixels)
     return QTransform(sx, 0, 0, sy, 0, -scale.Top * sy);
 }
 
-void DrawCutBand(QPainter& painter, int quality, double width, int noiseCutLevel, bool afterTest)
+void DrawCutBand(QPainter& painter, RecordingQuality quality, double width, int noiseCutLevel, bool afterTest)
 {
     const Scale scale = ScaleOf(quality);
     const int half = CutBandHalfHeight(noiseCutLevel, quality);
@@ -144,14 +139,14 @@ void DrawCutBand(QPainter& painter, int quality, double width, int noiseCutLevel
     painter.restore();
 }
 
-void DrawProgress(QPainter& painter, int quality, int ticks)
+void DrawProgress(QPainter& painter, RecordingQuality quality, int ticks)
 {
     const double right = ExpectedTestBytes(quality) / 10.0 * (ticks / 3.0) + 1;
-    const QRectF bar = quality == 0 ? QRectF(QPointF(0, 120), QPointF(right, 136)) : QRectF(QPointF(0, -200), QPointF(right, 200));
+    const QRectF bar = SampleWidthOf(quality) == SampleWidth::Bits8 ? QRectF(QPointF(0, 120), QPointF(right, 136)) : QRectF(QPointF(0, -200), QPointF(right, 200));
     painter.fillRect(bar, QColor(255, 0, 0));
 }
 
-void DrawReferenceLines(QPainter& painter, int quality, double width)
+void DrawReferenceLines(QPainter& painter, RecordingQuality quality, double width)
 {
     const Scale scale = ScaleOf(quality);
     painter.save();
@@ -161,17 +156,17 @@ void DrawReferenceLines(QPainter& painter, int quality, double width)
     painter.restore();
 }
 
-void DrawTestWaveform(QPainter& painter, int quality, const QByteArray& data)
+void DrawTestWaveform(QPainter& painter, RecordingQuality quality, const QByteArray& data)
 {
-    const std::vector<int16_t> levels = SampleLevels(data, WidthOf(quality));
-    const WaveformPlacement placement{0, double(data.size()), ScaleOf(quality).Centre, quality == 0 ? 1.0 : 0.1};
+    const std::vector<int16_t> levels = SampleLevels(data, SampleWidthOf(quality));
+    const WaveformPlacement placement{0, double(data.size()), ScaleOf(quality).Centre, SampleWidthOf(quality) == SampleWidth::Bits8 ? 1.0 : 0.1};
     painter.save();
     painter.setPen(Qt::black);
     DrawWaveform(painter, placement, levels);
     painter.restore();
 }
 
-double PeakOfLast(const QByteArray& samples, int quality, int milliseconds)
+double PeakOfLast(const QByteArray& samples, RecordingQuality quality, int milliseconds)
 {
     const RecordingFormat format = RecordingFormatOf(quality);
     const int bytesPerSample = format.BitsPerSample / 8;
@@ -179,7 +174,7 @@ double PeakOfLast(const QByteArray& samples, int quality, int milliseconds)
     const qsizetype whole = samples.size() - samples.size() % bytesPerSample;
     const QByteArray last = samples.mid(std::max<qsizetype>(0, whole - wanted), std::min(wanted, whole));
     int peak = 0;
-    for (const int16_t level : SampleLevels(last, WidthOf(quality)))
+    for (const int16_t level : SampleLevels(last, SampleWidthOf(quality)))
         peak = std::max(peak, std::abs(int(level)));
-    return double(peak) / (quality == 0 ? 128.0 : 32768.0);
+    return double(peak) / (SampleWidthOf(quality) == SampleWidth::Bits8 ? 128.0 : 32768.0);
 }

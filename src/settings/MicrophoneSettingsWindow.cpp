@@ -46,7 +46,7 @@ std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::un
 
 MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
-      Recorder(nullptr), Device(TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
+      Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
 {
     BuildControls();
     LayOut();
@@ -187,10 +187,11 @@ void MicrophoneSettingsWindow::LoadOnOpen()
     // A hand-edited file may hold values no control can show.
     MicSettings& mic = Context.Settings.Mic;
     mic.NoiseCutLevel = static_cast<int16_t>(std::clamp<int>(mic.NoiseCutLevel, 0, 100));
-    mic.Quality = static_cast<int16_t>(std::clamp<int>(mic.Quality, 0, 2));
+    if (!IsKnownQuality(mic.Quality))
+        mic.Quality = std::clamp(mic.Quality, RecordingQuality::Normal, RecordingQuality::High);
     ExpectedBytes = ExpectedTestBytes(mic.Quality);
     cutLevelBar->setValue(mic.NoiseCutLevel);
-    qualityOptions[mic.Quality]->setChecked(true);
+    qualityOptions[static_cast<int>(mic.Quality)]->setChecked(true);
     cutLevelText->setText(CutLevelText(mic.NoiseCutLevel));
     headerList->clear();
     inputChooser->Load();
@@ -214,18 +215,18 @@ void MicrophoneSettingsWindow::ResetPicture()
 
 void MicrophoneSettingsWindow::DrawBand()
 {
-    const int quality = Context.Settings.Mic.Quality;
+    const RecordingQuality quality = Context.Settings.Mic.Quality;
     QPainter painter(&picture->Canvas());
     painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
     DrawCutBand(painter, quality, ExpectedBytes, Context.Settings.Mic.NoiseCutLevel, AfterTest == 1);
     picture->update();
 }
 
-int MicrophoneSettingsWindow::SelectedQuality() const
+RecordingQuality MicrophoneSettingsWindow::SelectedQuality() const
 {
     for (int i = 0; i < 3; ++i) {
         if (qualityOptions[i]->isChecked())
-            return i;
+            return static_cast<RecordingQuality>(i);
     }
     return Context.Settings.Mic.Quality;
 }
@@ -233,17 +234,17 @@ int MicrophoneSettingsWindow::SelectedQuality() const
 void MicrophoneSettingsWindow::ChangeQuality(int index)
 {
     MicSettings& mic = Context.Settings.Mic;
-    if (index != mic.Quality) {
+    if (static_cast<RecordingQuality>(index) != mic.Quality) {
         if (Locked) {
             Context.Messages.Inform(QStringLiteral("プレイ中の変更はできません！"), MessageIcon::Information, QStringLiteral("変更制限"));
-            qualityOptions[mic.Quality]->setChecked(true);
+            qualityOptions[static_cast<int>(mic.Quality)]->setChecked(true);
         } else if (Context.Messages.Show(QStringLiteral("測定音質を変える場合は必ずテストをおこなって\n"
                                                         "録音するマイクボリュームを合わせてください。\n変更しますか？"),
                                          QStringLiteral("音質の変更"), MessageIcon::Warning,
                                          MessageButtons::YesNo) == MessageAnswer::Yes) {
-            mic.Quality = static_cast<int16_t>(index);
+            mic.Quality = static_cast<RecordingQuality>(index);
         } else {
-            qualityOptions[mic.Quality]->setChecked(true);
+            qualityOptions[static_cast<int>(mic.Quality)]->setChecked(true);
         }
     }
     ResetPicture();
@@ -273,8 +274,9 @@ void MicrophoneSettingsWindow::StartTest()
     for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->hide();
     const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
-    Context.Measure.WavPath = Context.Folder.FilePath(TestFile);
-    if (!CopyFileReplacing(Context.Folder.FilePath(QLatin1String(format.TemplateName)), Context.Measure.WavPath)) {
+    const QString testPath = Context.Folder.FilePath(TestFile);
+    Commands.SetRecordingFile(testPath);
+    if (!CopyFileReplacing(Context.Folder.FilePath(QLatin1String(format.TemplateName)), testPath)) {
         Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
         ReturnToIdle();
         return;
@@ -331,7 +333,7 @@ void MicrophoneSettingsWindow::TestTick()
     }
     ++TickCount;
     {
-        const int quality = Context.Settings.Mic.Quality;
+        const RecordingQuality quality = Context.Settings.Mic.Quality;
         QPainter painter(&picture->Canvas());
         painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
         DrawProgress(painter, quality, TickCount);
@@ -381,7 +383,7 @@ void MicrophoneSettingsWindow::TestAnalysis()
     }
     DrawAnalysedRecording(data);
     const MicSettings& mic = Context.Settings.Mic;
-    const MeasureResult result = ScoreRecordingFile(path, mic.Quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16, mic.NoiseCutLevel);
+    const MeasureResult result = ScoreRecordingFile(path, SampleWidthOf(mic.Quality), mic.NoiseCutLevel);
     totalScore->setText(ScoreLine(QStringLiteral("測定値"), result.TotalPoints));
     maxScore->setText(ScoreLine(QStringLiteral("最大値"), result.MaxPoints));
     integratedScore->setText(ScoreLine(QStringLiteral("積算値"), result.IntegPoints));
@@ -392,7 +394,7 @@ void MicrophoneSettingsWindow::TestAnalysis()
 
 void MicrophoneSettingsWindow::DrawAnalysedRecording(const QByteArray& data)
 {
-    const int quality = Context.Settings.Mic.Quality;
+    const RecordingQuality quality = Context.Settings.Mic.Quality;
     picture->Clear();
     QPainter painter(&picture->Canvas());
     painter.setWorldTransform(PictureTransform(quality, DataBytes, picture->Canvas().size()));
@@ -421,7 +423,7 @@ void MicrophoneSettingsWindow::Register()
         if (Locked)
             Context.Settings.Mic = Stored;
         else
-            Context.Settings.Mic.Quality = static_cast<int16_t>(SelectedQuality());
+            Context.Settings.Mic.Quality = SelectedQuality();
         return SaveMicSettings(Context);
     });
 }

@@ -29,8 +29,8 @@ void WriteAll(const TestFolder& folder, const QStringList& names)
 void StoreOneEntrant(TestFolder& folder)
 {
     MeasureResult result;
-    result.TotalPoints = 500;
-    ASSERT_TRUE(StoreResult(folder.Context, 1, result));
+    result.TotalPoints = Points{500};
+    ASSERT_TRUE(StoreResult(folder.Context, {1, result}));
     ASSERT_EQ(ScanLog(folder.Context), std::optional<int16_t>(2));
 }
 

@@ -40,13 +40,13 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     AppTestFolder folder;
     AppContext& context = folder.Context;
     WriteInstalledFolder(folder);
-    const RecordingFormat format = RecordingFormatOf(1);
+    const RecordingFormat format = RecordingFormatOf(RecordingQuality::Middle);
     folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
     context.Settings.Basic.SoundOn = false;
     context.Settings.Basic.MeasureSeconds = 2;
     context.Settings.Basic.PauseAtStop = false;
     SaveBasicSettings(context);
-    context.Settings.Mic.Quality = 1;
+    context.Settings.Mic.Quality = RecordingQuality::Middle;
     SaveMicSettings(context);
 
     WindowRegistry windows;

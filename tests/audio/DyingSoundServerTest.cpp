@@ -40,7 +40,7 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     TestFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
-    context.Settings.Mic.Quality = 1;
+    context.Settings.Mic.Quality = RecordingQuality::Middle;
     context.Settings.Basic.MeasureSeconds = 2;
     context.Contest.EntryNo = 3;
     MeasurementAudio audio(context);

@@ -22,12 +22,12 @@ protected:
     void SetUp() override
     {
         for (int quality = 0; quality <= 2; ++quality) {
-            const RecordingFormat format = RecordingFormatOf(quality);
+            const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
             Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         }
         Folder.Context.Contest.EntryNo = 7;
         Folder.Context.Settings.Basic.MeasureSeconds = 3;
-        Folder.Context.Measure.WavPath = Folder.Path(QStringLiteral("xx0007.wav"));
+        Commands.SetRecordingFile(Folder.Path(QStringLiteral("xx0007.wav")));
         Audio.ResetGauge = [this] { ++GaugeResets; };
     }
 
@@ -36,7 +36,7 @@ protected:
     TestFolder Folder;
     FakeRecorder::Log Recorder;
     MeasurementAudio Audio{Folder.Context, std::make_unique<FakeRecorder>(Recorder)};
-    MciDevice Device{std::make_unique<FakeRecorder>(Recorder)};
+    MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     int GaugeResets = 0;
 };
@@ -86,7 +86,7 @@ TEST_F(AudioCommandsTest, AnInvalidFileIsRepairedFromTheRepairTemplate)
 TEST_F(AudioCommandsTest, AFailedRepairAsksForARestart)
 {
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    Commands.RepairRecordingFile();
+    Commands.RepairRecordingFile(Folder.Path(QStringLiteral("xx0007.wav")));
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("音声ファイルエラー!\n再起動してください！"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
@@ -105,15 +105,15 @@ TEST_F(AudioCommandsTest, NoMicrophoneAddsTheHint)
 TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
 {
     Folder.Context.Contest.EntryNo = 12;
-    Folder.Context.Settings.Mic.Quality = 1;
+    Folder.Context.Settings.Mic.Quality = RecordingQuality::Middle;
     Folder.Context.Settings.Basic.MeasureSeconds = 30;
     Recorder.Signal = QByteArray("\x7F\x00\x80\xFF", 4);
     // A file left from an earlier run is kept aside, then replaced.
     Folder.Write(QStringLiteral("XX0012.WAV"), QByteArray(100, 'x'));
     Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
 
+    const QString workingFolder = QDir::currentPath();
     ASSERT_TRUE(Audio.RecordingStep(1));
-    EXPECT_EQ(Folder.Context.Measure.WavPath, Folder.Path(QStringLiteral("XX0012.WAV")));
     EXPECT_EQ(Folder.Read(QStringLiteral("XX0012.WAV")), MakeRecordingHeader(16000, 16, 0));
     EXPECT_EQ(Folder.Read(QStringLiteral("XX0012_20261207-142005.WAV")), QByteArray(100, 'x'));
     ASSERT_TRUE(Audio.RecordingStep(2));
@@ -126,6 +126,7 @@ TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
     EXPECT_EQ(file.mid(46, 4), Recorder.Signal);
     EXPECT_EQ(GaugeResets, 2);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(QDir::currentPath(), workingFolder);
     // Step 3 closed the device.
     EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
@@ -145,7 +146,7 @@ TEST_F(AudioCommandsTest, AnAbortedRunClosesTheDeviceAndKeepsTheTemplate)
 
 TEST_F(AudioCommandsTest, AFailedOpenEndsTheRunWithItsOnlyMessage)
 {
-    Folder.Context.Settings.Mic.Quality = 2;
+    Folder.Context.Settings.Mic.Quality = RecordingQuality::High;
     ASSERT_TRUE(Audio.RecordingStep(1));
     // The file turns into a folder between the steps: open fails and nothing
     // is recorded.
@@ -161,7 +162,7 @@ TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
 {
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("mksrc.wav"))));
     EXPECT_FALSE(Audio.RecordingStep(1));
-    Folder.Context.Settings.Mic.Quality = 1;
+    Folder.Context.Settings.Mic.Quality = RecordingQuality::Middle;
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
     EXPECT_FALSE(Audio.RecordingStep(1));
     const QString message = QStringLiteral("グラフデータ保存フォルダが正しくありません！");
@@ -188,8 +189,8 @@ TEST_F(AudioCommandsTest, ATemplateThatIsNoTemplateOfTheQualityIsNeverRecordedIn
     const std::vector<std::pair<int, QByteArray>> wrong = {
         {0, random}, {0, MakeRecordingHeader(16000, 16, 0)}, {2, MakeRecordingHeader(48000, 16, 10)}, {1, QByteArray()}};
     for (const auto& [quality, bytes] : wrong) {
-        Folder.Context.Settings.Mic.Quality = static_cast<int16_t>(quality);
-        Folder.Write(QLatin1String(RecordingFormatOf(quality).TemplateName), bytes);
+        Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
+        Folder.Write(QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName), bytes);
         EXPECT_FALSE(Audio.RecordingStep(1)) << quality;
         EXPECT_FALSE(Folder.Exists(QStringLiteral("xx0007.wav")));
     }

@@ -14,7 +14,6 @@ class MciDeviceTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        QDir::setCurrent(Folder.Dir.path());
         Folder.Write(QStringLiteral("mksrc16.wav"), MakeRecordingHeader(16000, 16, 0));
     }
 
@@ -22,7 +21,7 @@ protected:
 
     TestFolder Folder;
     FakeRecorder::Log Recorder;
-    MciDevice Device{std::make_unique<FakeRecorder>(Recorder)};
+    MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
 };
 
 QByteArray WavHeader(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits)

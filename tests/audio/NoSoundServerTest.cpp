@@ -17,7 +17,7 @@ TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
     TestFolder folder;
     ContestState& context = folder.Context;
     folder.Write(QStringLiteral("mksrc48.wav"), MakeRecordingHeader(48000, 16, 0));
-    context.Settings.Mic.Quality = 2;
+    context.Settings.Mic.Quality = RecordingQuality::High;
     context.Settings.Basic.MeasureSeconds = 3;
     context.Contest.EntryNo = 5;
     MeasurementAudio audio(context);

@@ -17,7 +17,7 @@ protected:
 
     TestFolder Folder;
     FakeRecorder::Log Recorder;
-    MciDevice Device{std::make_unique<FakeRecorder>(Recorder)};
+    MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     RecordingSequence Sequence{Folder.Context, Commands};
 };

@@ -69,7 +69,7 @@ protected:
         if (IsSkipped())
             return;
         for (int quality = 0; quality <= 2; ++quality) {
-            const RecordingFormat format = RecordingFormatOf(quality);
+            const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
             Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         }
         Folder.Context.Contest.EntryNo = 7;
@@ -79,7 +79,7 @@ protected:
     // right after the start.
     QByteArray Record(int quality, int seconds, const std::function<void()>& whileRecording = {})
     {
-        Folder.Context.Settings.Mic.Quality = static_cast<int16_t>(quality);
+        Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
         Folder.Context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
         MeasurementAudio audio(Folder.Context);
         EXPECT_TRUE(audio.RecordingStep(1));
@@ -97,7 +97,7 @@ protected:
     // exact header; returns the samples.
     static QByteArray CheckFile(const QByteArray& file, int quality, int seconds)
     {
-        const RecordingFormat format = RecordingFormatOf(quality);
+        const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
         const uint32_t dataBytes = format.SampleRate * seconds * (format.BitsPerSample / 8);
         EXPECT_EQ(file.size(), RecordingHeaderSize + int64_t(dataBytes));
         EXPECT_EQ(file.left(RecordingHeaderSize), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, dataBytes));
@@ -125,7 +125,7 @@ TEST_F(Recording, TakesTheServersDefaultSource)
 TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
 {
     const int quality = GetParam();
-    const int rate = int(RecordingFormatOf(quality).SampleRate);
+    const int rate = int(RecordingFormatOf(static_cast<RecordingQuality>(quality)).SampleRate);
     for (const double amplitude : {0.0, 0.1, 1.0}) {
         SCOPED_TRACE(amplitude);
         if (amplitude > 0) {
@@ -139,10 +139,10 @@ TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
         const MeasureResult recorded = ScoreOf(samples, quality);
         const MeasureResult expected = ScoreOf(AsRecorded(Tone(rate, 1.0, amplitude), quality, rate), quality);
         if (amplitude == 0.0) {
-            EXPECT_EQ(recorded.TotalPoints, 0);
+            EXPECT_EQ(recorded.TotalPoints.Value, 0);
         }
-        ExpectPointsNear(recorded.MaxPoints, expected.MaxPoints, "maximum");
-        ExpectPointsNear(recorded.IntegPoints, expected.IntegPoints, "integrated");
+        ExpectPointsNear(recorded.MaxPoints.Value, expected.MaxPoints.Value, "maximum");
+        ExpectPointsNear(recorded.IntegPoints.Value, expected.IntegPoints.Value, "integrated");
         Microphone.Player.waitForFinished(5000);
     }
 }
@@ -150,7 +150,7 @@ TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
 TEST_P(RecordingAtQuality, ASpokenPhraseScoresAsTheSpeech)
 {
     const int quality = GetParam();
-    const int rate = int(RecordingFormatOf(quality).SampleRate);
+    const int rate = int(RecordingFormatOf(static_cast<RecordingQuality>(quality)).SampleRate);
     const QString phrasePath = Folder.Path(QStringLiteral("phrase.wav"));
     ASSERT_EQ(QProcess::execute(QStringLiteral("espeak-ng"), {QStringLiteral("-a"), QStringLiteral("100"), QStringLiteral("-w"), phrasePath,
                                                               QStringLiteral("Louder, louder, the loudest voice wins!")}),
@@ -170,7 +170,7 @@ TEST_P(RecordingAtQuality, ASpokenPhraseScoresAsTheSpeech)
     const QByteArray samples = CheckFile(Record(quality, seconds, [&] { Microphone.Play(phrasePath); }), quality, seconds);
     const MeasureResult recorded = ScoreOf(samples, quality);
     const MeasureResult expected = ScoreOf(AsRecorded(speech, quality, int64_t(rate) * seconds), quality);
-    EXPECT_GT(expected.IntegPoints, 10);
+    EXPECT_GT(expected.IntegPoints.Value, 10);
     EXPECT_NEAR(double(recorded.IntegRaw), double(expected.IntegRaw), 0.04 * double(expected.IntegRaw));
     EXPECT_NEAR(double(recorded.MaxRaw), double(expected.MaxRaw), 0.04 * double(expected.MaxRaw));
 }
@@ -200,7 +200,7 @@ TEST_P(RecordingAtQuality, EveryInputRecordsAtTheLevelOfItsChannelsAverage)
         Microphone.Play(tonePath, QLatin1String(input.Sink));
         WaitMilliseconds(500);
         const QByteArray samples = CheckFile(Record(quality, 1), quality, 1);
-        const double rms = RecordingRms(samples, RecordingFormatOf(quality).BitsPerSample);
+        const double rms = RecordingRms(samples, RecordingFormatOf(static_cast<RecordingQuality>(quality)).BitsPerSample);
         std::printf("%s, quality %d, %s: RMS %.0f (expected %.0f)\n", SoundServerName().toUtf8().constData(), quality, input.What, rms,
                     input.ExpectedRms);
         // Within 0.05 dB of the tone, so within 0.1 dB between any two servers.

@@ -66,8 +66,8 @@ MeasureResult ReferenceScore(SampleWidth width, const QByteArray& data, int nois
         return {};
     result.SampleCount = static_cast<int32_t>(n);
     const double q = static_cast<double>(n * fullScale);
-    result.MaxPoints = static_cast<int64_t>(std::trunc(static_cast<double>(result.MaxRaw * 10) / q * 1000));
-    result.IntegPoints = static_cast<int64_t>(std::trunc(static_cast<double>(result.IntegRaw) / q * 1000));
+    result.MaxPoints = Points{static_cast<int64_t>(std::trunc(static_cast<double>(result.MaxRaw * 10) / q * 1000))};
+    result.IntegPoints = Points{static_cast<int64_t>(std::trunc(static_cast<double>(result.IntegRaw) / q * 1000))};
     result.TotalPoints = result.MaxPoints + result.IntegPoints;
     return result;
 }
@@ -77,8 +77,8 @@ MeasureResult ReferenceScore(SampleWidth width, const QByteArray& data, int nois
 TEST(LoudnessAnalysis, SilenceScoresNothingAtAnyCutLevel)
 {
     for (int cut : {0, 10, 100}) {
-        EXPECT_EQ(Score(SampleWidth::Bits8, QByteArray(8000, '\x80'), cut).TotalPoints, 0);
-        EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(16000, '\0'), cut).TotalPoints, 0);
+        EXPECT_EQ(Score(SampleWidth::Bits8, QByteArray(8000, '\x80'), cut).TotalPoints.Value, 0);
+        EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(16000, '\0'), cut).TotalPoints.Value, 0);
     }
 }
 
@@ -87,20 +87,20 @@ TEST(LoudnessAnalysis, FullScaleScoresTheMaximum)
     const MeasureResult full = Score(SampleWidth::Bits8, QByteArray(24000, '\0'), 10);
     EXPECT_EQ(full.SampleCount, 24000);
     EXPECT_EQ(full.MaxRaw, 307200);
-    EXPECT_EQ(full.MaxPoints, 1000);
+    EXPECT_EQ(full.MaxPoints.Value, 1000);
     EXPECT_EQ(full.IntegRaw, 3072000);
-    EXPECT_EQ(full.IntegPoints, 1000);
-    EXPECT_EQ(full.TotalPoints, 2000);
+    EXPECT_EQ(full.IntegPoints.Value, 1000);
+    EXPECT_EQ(full.TotalPoints.Value, 2000);
 
     const MeasureResult odd = Score(SampleWidth::Bits8, QByteArray(8001, '\0'), 10);
     EXPECT_EQ(odd.MaxRaw, 801 * 128) << "the ceiling of a tenth is taken";
-    EXPECT_EQ(odd.MaxPoints, 1001);
+    EXPECT_EQ(odd.MaxPoints.Value, 1001);
 
     const MeasureResult loud16 = Score(SampleWidth::Bits16, Samples16(std::vector<int>(48000, -32768)), 10);
     EXPECT_EQ(loud16.MaxRaw, 4800 * 32700);
-    EXPECT_EQ(loud16.MaxPoints, 997);
-    EXPECT_EQ(loud16.IntegPoints, 1000);
-    EXPECT_EQ(Score(SampleWidth::Bits16, Samples16(std::vector<int>(480, 32767)), 10).IntegPoints, 999);
+    EXPECT_EQ(loud16.MaxPoints.Value, 997);
+    EXPECT_EQ(loud16.IntegPoints.Value, 1000);
+    EXPECT_EQ(Score(SampleWidth::Bits16, Samples16(std::vector<int>(480, 32767)), 10).IntegPoints.Value, 999);
 }
 
 TEST(LoudnessAnalysis, TheLoudestTenthOfTenSamplesIsTheLoudestOne)
@@ -108,9 +108,9 @@ TEST(LoudnessAnalysis, TheLoudestTenthOfTenSamplesIsTheLoudestOne)
     const QByteArray data("\x8A\x77\x88\x79\x86\x7B\x84\x7D\x82\x7F", 10);
     const MeasureResult result = Score(SampleWidth::Bits8, data, 0);
     EXPECT_EQ(result.MaxRaw, 10);
-    EXPECT_EQ(result.MaxPoints, 78);
+    EXPECT_EQ(result.MaxPoints.Value, 78);
     EXPECT_EQ(result.IntegRaw, 55);
-    EXPECT_EQ(result.IntegPoints, 42);
+    EXPECT_EQ(result.IntegPoints.Value, 42);
 }
 
 TEST(LoudnessAnalysis, TheNoiseCutIsStrict)
@@ -121,8 +121,8 @@ TEST(LoudnessAnalysis, TheNoiseCutIsStrict)
     EXPECT_EQ(Score(SampleWidth::Bits8, QByteArray(1, static_cast<char>(128 + 7)), 5).IntegRaw, 7);
     EXPECT_EQ(Score(SampleWidth::Bits16, Samples16({8192, -8192}), 25).IntegRaw, 0);
     EXPECT_EQ(Score(SampleWidth::Bits16, Samples16({8193}), 25).IntegRaw, 8193);
-    EXPECT_EQ(Score(SampleWidth::Bits8, QByteArray(100, '\0'), 100).TotalPoints, 0);
-    EXPECT_EQ(Score(SampleWidth::Bits16, Samples16(std::vector<int>(100, -32768)), 100).TotalPoints, 0);
+    EXPECT_EQ(Score(SampleWidth::Bits8, QByteArray(100, '\0'), 100).TotalPoints.Value, 0);
+    EXPECT_EQ(Score(SampleWidth::Bits16, Samples16(std::vector<int>(100, -32768)), 100).TotalPoints.Value, 0);
 }
 
 TEST(LoudnessAnalysis, SixteenBitSamplesAreSignedLittleEndianWords)
@@ -154,14 +154,14 @@ TEST(LoudnessAnalysis, FewRetainedSamplesAllCountButTheDenominatorKeepsN)
     data[500] = '\x70';
     const MeasureResult result = Score(SampleWidth::Bits8, data, 0);
     EXPECT_EQ(result.MaxRaw, result.IntegRaw);
-    EXPECT_EQ(result.IntegPoints, static_cast<int64_t>(32.0 / (1000 * 128) * 1000));
+    EXPECT_EQ(result.IntegPoints.Value, static_cast<int64_t>(32.0 / (1000 * 128) * 1000));
 }
 
 TEST(LoudnessAnalysis, OddSixteenBitLengthsRoundTheCountToEven)
 {
     EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(7, '\x10'), 0).SampleCount, 4);
     EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(5, '\x10'), 0).SampleCount, 2);
-    EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(1, '\x10'), 0).TotalPoints, 0);
+    EXPECT_EQ(Score(SampleWidth::Bits16, QByteArray(1, '\x10'), 0).TotalPoints.Value, 0);
 }
 
 TEST(LoudnessAnalysis, CountingAgreesWithTheLevelByLevelWalk)
@@ -184,36 +184,26 @@ TEST(LoudnessAnalysis, CountingAgreesWithTheLevelByLevelWalk)
     }
 }
 
-TEST(LoudnessAnalysis, AnalysesTheRecordingOfTheCurrentEntry)
+TEST(LoudnessAnalysis, ScoresARecordingFileAtEitherWidth)
 {
     TestFolder folder;
-    folder.Context.Contest.EntryNo = 7;
-    folder.Context.Settings.Mic.NoiseCutLevel = 10;
-    folder.Write(QStringLiteral("XX0007.WAV"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, '\0'));
-    AnalyzeWav8(folder.Context);
-    EXPECT_EQ(folder.Context.Measure.WavPath, folder.Path(QStringLiteral("XX0007.WAV")));
-    EXPECT_EQ(folder.Context.Measure.TotalPoints, 2000);
+    folder.Write(QStringLiteral("xx0007.wav"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, '\0'));
+    EXPECT_EQ(ScoreRecordingFile(folder.Path(QStringLiteral("xx0007.wav")), SampleWidth::Bits8, 10).TotalPoints, Points{2000});
 
-    folder.Context.Contest.EntryNo = 3000;
     folder.Write(QStringLiteral("xx3000.wav"), MakeRecordingHeader(16000, 16, 4) + Samples16({-32768, 100}));
-    AnalyzeWav16(folder.Context);
-    EXPECT_EQ(folder.Context.Measure.SampleCount, 2);
-    EXPECT_EQ(folder.Context.Measure.IntegRaw, 32768) << "the quiet sample falls under the cut";
+    const MeasureResult result = ScoreRecordingFile(folder.Path(QStringLiteral("xx3000.wav")), SampleWidth::Bits16, 10);
+    EXPECT_EQ(result.SampleCount, 2);
+    EXPECT_EQ(result.IntegRaw, 32768) << "the quiet sample falls under the cut";
 }
 
 TEST(LoudnessAnalysis, FilesNoLongerThanTheHeaderScoreZero)
 {
     TestFolder folder;
-    folder.Context.Contest.EntryNo = 1;
+    const QString path = folder.Path(QStringLiteral("xx0001.wav"));
     for (const QByteArray& bytes : {QByteArray(), QByteArray(10, '\0'), MakeRecordingHeader(8000, 8, 0)}) {
         folder.Write(QStringLiteral("xx0001.wav"), bytes);
-        AnalyzeWav8(folder.Context);
-        EXPECT_EQ(folder.Context.Measure.SampleCount, 0);
-        EXPECT_EQ(folder.Context.Measure.TotalPoints, 0);
-        EXPECT_EQ(folder.Context.Measure.IntegRaw, 0);
-        EXPECT_EQ(folder.Context.Measure.WavPath, folder.Path(QStringLiteral("xx0001.wav")));
+        EXPECT_EQ(ScoreRecordingFile(path, SampleWidth::Bits8, 10), MeasureResult());
     }
-    folder.Context.Contest.EntryNo = 2;
-    AnalyzeWav16(folder.Context);
-    EXPECT_EQ(folder.Context.Measure.TotalPoints, 0) << "a missing file scores nothing and does not crash";
+    EXPECT_EQ(ScoreRecordingFile(folder.Path(QStringLiteral("xx0002.wav")), SampleWidth::Bits16, 10), MeasureResult())
+        << "a missing file scores nothing and does not crash";
 }

@@ -135,7 +135,7 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
         RebuildRanking(context);
-        EXPECT_FALSE(StoreResult(context, 1, MeasureResult()));
+        EXPECT_FALSE(StoreResult(context, {1, MeasureResult()}));
         EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
     }
 }
@@ -154,7 +154,7 @@ TEST_F(ResultStoreTest, LoadsTheNumbersAndTheTimeOfARecord)
     folder.Write(Log, record.Encode() + ResultRecord::Cleared(2, 0).Encode());
 
     EXPECT_EQ(LoadEntrant(context, 1),
-              (LoadedEntrant{1, 1234, 617, 307200, 617, 3072000, 24000, QString(24, ' '), 1, "2026/01/02 09:05:03", 10, 3, 2}));
+              (LoadedEntrant{1, 1234, 617, 307200, 617, 3072000, 24000, QString(24, ' '), 1, "2026/01/02 09:05:03", 10, 3, RecordingQuality::High}));
     EXPECT_FALSE(LoadEntrant(context, 2).has_value()) << "an unused record";
     EXPECT_TRUE(folder.Messages.Messages.empty());
 }
@@ -184,17 +184,17 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
     std::memcpy(old.Remark.data(), "remark kept by the store", 24);
     old.Rank = 4;
     folder.Write(Log, old.Encode());
-    context.Settings.Mic = {25, 1};
+    context.Settings.Mic = {25, RecordingQuality::Middle};
     context.Settings.Basic.MeasureSeconds = 7;
 
     MeasureResult result;
     result.SampleCount = 112000;
     result.MaxRaw = 123456;
     result.IntegRaw = 654321;
-    result.MaxPoints = 900;
-    result.IntegPoints = 400;
-    result.TotalPoints = 1300;
-    ASSERT_TRUE(StoreResult(context, 1, result));
+    result.MaxPoints = Points{900};
+    result.IntegPoints = Points{400};
+    result.TotalPoints = Points{1300};
+    ASSERT_TRUE(StoreResult(context, {1, result}));
 
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.EntryNo, 1);
@@ -220,10 +220,10 @@ TEST_F(ResultStoreTest, RawSumsBeyondTheirFieldsSaturateAndThePointsStay)
     loud.SampleCount = 1440000;
     loud.IntegRaw = int64_t(1440000) * 32768;
     loud.MaxRaw = int64_t(144000) * 32700 * 10;
-    loud.IntegPoints = 1000;
-    loud.MaxPoints = 997;
-    loud.TotalPoints = 1997;
-    ASSERT_TRUE(StoreResult(context, 1, loud));
+    loud.IntegPoints = Points{1000};
+    loud.MaxPoints = Points{997};
+    loud.TotalPoints = Points{1997};
+    ASSERT_TRUE(StoreResult(context, {1, loud}));
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.IntegRaw, 2147483647);
     EXPECT_EQ(stored.MaxRaw, 2147483647);
@@ -234,8 +234,8 @@ TEST_F(ResultStoreTest, RawSumsBeyondTheirFieldsSaturateAndThePointsStay)
 TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
 {
     MeasureResult result;
-    result.TotalPoints = 5;
-    ASSERT_TRUE(StoreResult(context, 3, result));
+    result.TotalPoints = Points{5};
+    ASSERT_TRUE(StoreResult(context, {3, result}));
     const QByteArray log = folder.Read(Log);
     ASSERT_EQ(log.size(), 70 * 3);
     EXPECT_TRUE(RecordOf(log, 1).IsUnused());
@@ -246,11 +246,11 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
 TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
 {
     MeasureResult result;
-    result.TotalPoints = 5;
-    EXPECT_FALSE(StoreResult(context, 0, result));
-    EXPECT_FALSE(StoreResult(context, 3001, result));
+    result.TotalPoints = Points{5};
+    EXPECT_FALSE(StoreResult(context, {0, result}));
+    EXPECT_FALSE(StoreResult(context, {3001, result}));
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(StoreResult(context, 1, result));
+    EXPECT_FALSE(StoreResult(context, {1, result}));
 }
 
 TEST_F(ResultStoreTest, ALogThatCannotBeClearedIsReported)

@@ -62,7 +62,7 @@ SettingsRecord EditedSettings(const QString& folder)
     settings.Sound.SoundEnabled[3] = false;
     settings.Sound.RankSoundFromEntry = 12;
     settings.Effect = {false, 25, 10, {Rgb(1, 1, 1), Rgb(2, 2, 2), Rgb(3, 3, 3)}};
-    settings.Mic = {55, 2};
+    settings.Mic = {55, RecordingQuality::High};
     return settings;
 }
 
@@ -135,11 +135,11 @@ TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
     EXPECT_EQ(settings.Sound.SoundEnabled, (std::array<bool, 7>{true, true, true, false, false, false, false}));
     EXPECT_EQ(settings.Sound.RankSoundFromEntry, 77);
 
-    settings.Mic = {33, 1};
+    settings.Mic = {33, RecordingQuality::Middle};
     folder.Write(QStringLiteral("KANKYOUB.REC"), "20\r\n\"2\"\r\n");
     LoadMicSettings(folder.Context);
     EXPECT_EQ(settings.Mic.NoiseCutLevel, 20);
-    EXPECT_EQ(settings.Mic.Quality, 1);
+    EXPECT_EQ(settings.Mic.Quality, RecordingQuality::Middle);
 
     settings.Screen = ScreenSettings::Factory();
     folder.Write(QStringLiteral("KANKYOU2.REC"), "#TRUE#\r\n1\r\n2\r\n3\r\n4\r\n5\r\n\"\x82\"\r\n");
@@ -259,10 +259,10 @@ TEST(SettingsStore, OnlyTheLinesOfAFileAreReadWhateverFollowsThem)
     TestFolder folder;
     folder.Write(QStringLiteral("KANKYOUB.REC"), QByteArray("55\r\n2\r\n") + QByteArray(8 * 1024 * 1024, 'j'));
     LoadMicSettings(folder.Context);
-    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, 2}));
+    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, RecordingQuality::High}));
     folder.Write(QStringLiteral("KANKYOUB.REC"), QByteArray(8 * 1024 * 1024, '5'));
     LoadMicSettings(folder.Context);
-    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, 2})) << "an endless first line is no value";
+    EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, RecordingQuality::High})) << "an endless first line is no value";
 }
 
 TEST(SettingsStore, AnsweringNoEndsTheProgramWithoutWritingAnything)

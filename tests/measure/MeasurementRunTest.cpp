@@ -79,7 +79,7 @@ TEST(MeasurementRun, TheFirstSettingsFileWithAValueBeyondItsLimitsIsNamed)
     SettingsRecord settings{BasicSettings::Factory(), ScreenSettings::Factory(), SoundSettings::Factory(QStringLiteral("/contest")),
                             EffectSettings::Factory(), MicSettings::Factory()};
     EXPECT_EQ(SettingsFileOutsideLimits(settings), std::nullopt);
-    settings.Mic.Quality = 3;
+    settings.Mic.Quality = static_cast<RecordingQuality>(3);
     EXPECT_EQ(SettingsFileOutsideLimits(settings), QStringLiteral("KANKYOUB.REC"));
     settings.Screen.WaitingBackColor = 0x1000000;
     EXPECT_EQ(SettingsFileOutsideLimits(settings), QStringLiteral("KANKYOU2.REC"));

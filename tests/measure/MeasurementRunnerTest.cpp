@@ -17,12 +17,11 @@ class MeasurementRunnerTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        const RecordingFormat format = RecordingFormatOf(0);
+        const RecordingFormat format = RecordingFormatOf(RecordingQuality::Normal);
         Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         Context.Contest.EntryNo = 1;
         Context.Settings.Basic.SoundOn = false;
         Context.Settings.Basic.MeasureSeconds = 1;
-        Context.Measure.TotalPoints = -1;
         Recorder.Signal = QByteArray(8000, '\xF0');
         Runner.EnterState = [this](ScreenState state) { States.push_back(state); };
         Runner.ShowGauge = [this](int value) { Gauge.push_back(value); };
@@ -50,14 +49,17 @@ protected:
 
 TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheRecording)
 {
-    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+    const MeasurementRunner::Result run = Runner.Run();
+    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Measured);
     EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
     ASSERT_FALSE(Gauge.empty());
     EXPECT_EQ(Gauge.front(), -1);
     EXPECT_EQ(Gauge.back(), -1) << "the gauge is reset as the recording is saved";
     EXPECT_NE(std::find(Gauge.begin(), Gauge.end(), 100), Gauge.end());
     EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
-    EXPECT_GT(Context.Measure.TotalPoints, 0);
+    ASSERT_TRUE(run.Entrant.has_value());
+    EXPECT_EQ(run.Entrant->EntryNo, 1);
+    EXPECT_GT(run.Entrant->Result.TotalPoints.Value, 0);
     EXPECT_EQ(Context.Contest.EntryNo, 1) << "storing is the result display's";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
@@ -80,7 +82,7 @@ TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
     // A frozen sound server: the start sound reports time left forever.
     Runner.RemainingStartSound = [] { return qint64(60000); };
     Recorder.Clock.start();
-    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
     EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
     EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 1500);
 }
@@ -94,12 +96,13 @@ TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
         StartSoundOf(1000);
         States.clear();
         QTimer::singleShot(abandonAt, [this] { Runner.Abandon(); });
-        QElapsedTimer run;
-        run.start();
-        EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Abandoned) << abandonAt;
-        EXPECT_LT(run.elapsed(), abandonAt + 1500) << "the run stops at once";
+        QElapsedTimer clock;
+        clock.start();
+        const MeasurementRunner::Result run = Runner.Run();
+        EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Abandoned) << abandonAt;
+        EXPECT_LT(clock.elapsed(), abandonAt + 1500) << "the run stops at once";
         EXPECT_EQ(States.size(), abandonAt < 1000 ? 1u : 2u) << "nothing is shown after the abandonment";
-        EXPECT_EQ(Context.Measure.TotalPoints, -1);
+        EXPECT_FALSE(run.Entrant.has_value());
     }
     EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
@@ -107,15 +110,16 @@ TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
     // The next run measures again.
     Runner.RemainingStartSound = [] { return qint64(0); };
     Context.Settings.Basic.MeasureSeconds = 1;
-    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
+    EXPECT_TRUE(Runner.Run().Entrant.has_value());
 }
 
 TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceMessageAndScoresNothing)
 {
     Recorder.Accepts = false;
-    EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Failed);
+    const MeasurementRunner::Result run = Runner.Run();
+    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Failed);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
-    EXPECT_EQ(Context.Measure.TotalPoints, -1);
+    EXPECT_FALSE(run.Entrant.has_value());
     EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
 }

@@ -47,7 +47,7 @@ protected:
     {
         EnsureApplication();
         WriteInstalledFolder(Folder);
-        const RecordingFormat format = RecordingFormatOf(0);
+        const RecordingFormat format = RecordingFormatOf(RecordingQuality::Normal);
         Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         Context.Settings.Basic.SoundOn = false;
         Context.Settings.Basic.MeasureSeconds = 1;
@@ -59,7 +59,10 @@ protected:
     {
         auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder));
         // Stands in for the result display, which stores the result as it closes.
-        screen->ShowResultDisplay = [this] { StoreMeasuredResult(Context); };
+        screen->ShowResultDisplay = [this](const MeasuredEntrant& entrant) {
+            Shown = entrant;
+            RecordEntrant(Context, entrant);
+        };
         screen->show();
         return screen;
     }
@@ -67,6 +70,7 @@ protected:
     TestFolder Folder;
     ContestState& Context = Folder.Context;
     FakeRecorder::Log Recorder;
+    MeasuredEntrant Shown;
 };
 
 }
@@ -96,8 +100,9 @@ TEST_F(MeasurementScreenTest, ARunStoresTheResultAndNamesTheNextEntrant)
     EXPECT_EQ(Context.Contest.EntryNo, 2);
     EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 2番"));
     ScanLog(Context);
-    EXPECT_EQ(Context.Contest.ScoreTable[1], Context.Measure.TotalPoints);
-    EXPECT_GT(Context.Measure.TotalPoints, 0);
+    EXPECT_EQ(Shown.EntryNo, 1);
+    EXPECT_EQ(Context.Contest.ScoreTable[1], Shown.Result.TotalPoints.Value);
+    EXPECT_GT(Shown.Result.TotalPoints.Value, 0);
     EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
 }
@@ -215,7 +220,7 @@ TEST_F(MeasurementScreenTest, TheGaugeFillsAndDrawsEachValueOnce)
 
 TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwinds)
 {
-    QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(0).TemplateName)));
+    QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(RecordingQuality::Normal).TemplateName)));
     auto screen = OpenScreen();
     PressBand(*screen, Qt::LeftButton);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("グラフデータ保存フォルダが正しくありません！")});

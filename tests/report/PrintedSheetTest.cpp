@@ -81,7 +81,7 @@ protected:
             QStringLiteral("※　最大値と積算値は１０００点満点中の点数です。成績は最大値＋積算値の合計です。"),
             QStringLiteral("※　最大値について　例えば計測時間中に10000回音量をスキャンしたとすれば､上位10%､音の大きい順に1000回分のデータの合計です。"),
             QStringLiteral("※　積算値について　計測時間中にスキャナしたすべての音量の合計です。"),
-            entrant.Quality == 0 ? QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)")
+            entrant.Quality == RecordingQuality::Normal ? QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)")
                                             : QStringLiteral("(計測音質 : PCM 48KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 10%以下をｶｯﾄ)"),
         };
     }

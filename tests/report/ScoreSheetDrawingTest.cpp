@@ -19,7 +19,7 @@ protected:
         Sheet.EntryNo = 7;
         Sheet.Title = QStringLiteral("おおごえ大会");
         Sheet.MeasureSeconds = 3;
-        Sheet.Quality = 0;
+        Sheet.Quality = RecordingQuality::Normal;
         for (int i = 0; i < 24000; ++i)
             Sheet.Levels.push_back(static_cast<int16_t>((i * 7919) % 256 - 128));
     }

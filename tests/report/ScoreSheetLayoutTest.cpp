@@ -15,7 +15,7 @@ ScoreSheet SheetOf(int entryNo, int total)
     sheet.TotalPoints = total;
     sheet.MaxPoints = 700;
     sheet.IntegPoints = 35;
-    sheet.Quality = 2;
+    sheet.Quality = RecordingQuality::High;
     sheet.NoiseCutLevel = 10;
     return sheet;
 }
@@ -47,10 +47,10 @@ TEST(ScoreSheetLayout, TheEntrantsLinesCarryRightAlignedNumbers)
 
 TEST(ScoreSheetLayout, TheQualityLineNamesEachRecordingQuality)
 {
-    EXPECT_EQ(QualityLine(0, 5), QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)"));
-    EXPECT_EQ(QualityLine(1, 0), QStringLiteral("(計測音質 : PCM 16KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 0%以下をｶｯﾄ)"));
-    EXPECT_EQ(QualityLine(3, 5), QString());
-    EXPECT_EQ(QualityLine(-1, 5), QString());
+    EXPECT_EQ(QualityLine(RecordingQuality::Normal, 5), QStringLiteral("(計測音質 : PCM 8KHz 8BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 5%以下をｶｯﾄ)"));
+    EXPECT_EQ(QualityLine(RecordingQuality::Middle, 0), QStringLiteral("(計測音質 : PCM 16KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 0%以下をｶｯﾄ)"));
+    EXPECT_EQ(QualityLine(static_cast<RecordingQuality>(3), 5), QString());
+    EXPECT_EQ(QualityLine(static_cast<RecordingQuality>(-1), 5), QString());
 }
 
 TEST(ScoreSheetLayout, TheTimeAxisDividesTheMeasurementTimeInTenths)

@@ -59,18 +59,18 @@ TEST(LoudnessGraph, ARecordingIsReadOnlyWhenItIsTheOneItsRecordDescribes)
         return dir.filePath(name);
     };
     const QString sixteen = write(QStringLiteral("16k.wav"), MakeRecordingHeader(16000, 16, 6) + QByteArray("\x00\x80\xff\xff\x34\x12", 6));
-    const std::optional<RecordingLevels> read16 = ReadEntrantRecording(sixteen, 1, 3);
+    const std::optional<RecordingLevels> read16 = ReadEntrantRecording(sixteen, RecordingQuality::Middle, 3);
     ASSERT_TRUE(read16);
     EXPECT_EQ(read16->Levels, (std::vector<int16_t>{-32768, -1, 4660}));
     EXPECT_EQ(read16->Width, SampleWidth::Bits16);
     const QString eight = write(QStringLiteral("8k.wav"), MakeRecordingHeader(8000, 8, 3) + QByteArray("\x00\x80\xff", 3));
-    ASSERT_TRUE(ReadEntrantRecording(eight, 0, 3));
-    EXPECT_EQ(ReadEntrantRecording(eight, 0, 3)->Levels, (std::vector<int16_t>{-128, 0, 127}));
+    ASSERT_TRUE(ReadEntrantRecording(eight, RecordingQuality::Normal, 3));
+    EXPECT_EQ(ReadEntrantRecording(eight, RecordingQuality::Normal, 3)->Levels, (std::vector<int16_t>{-128, 0, 127}));
     const QString headerOnly = write(QStringLiteral("silent.wav"), MakeRecordingHeader(48000, 16, 0));
-    ASSERT_TRUE(ReadEntrantRecording(headerOnly, 2, 0)) << "a record of no samples";
-    EXPECT_TRUE(ReadEntrantRecording(headerOnly, 2, 0)->Levels.empty());
+    ASSERT_TRUE(ReadEntrantRecording(headerOnly, RecordingQuality::High, 0)) << "a record of no samples";
+    EXPECT_TRUE(ReadEntrantRecording(headerOnly, RecordingQuality::High, 0)->Levels.empty());
     const QString longest8 = write(QStringLiteral("long8.wav"), MakeRecordingHeader(8000, 8, 250000) + QByteArray(250000, '\x80'));
-    EXPECT_TRUE(ReadEntrantRecording(longest8, 0, 250000));
+    EXPECT_TRUE(ReadEntrantRecording(longest8, RecordingQuality::Normal, 250000));
 
     const struct {
         QString Path;
@@ -89,5 +89,5 @@ TEST(LoudnessGraph, ARecordingIsReadOnlyWhenItIsTheOneItsRecordDescribes)
         {write(QStringLiteral("toolong16.wav"), MakeRecordingHeader(16000, 16, 6000002) + QByteArray(6000002, '\0')), 1, "too long"},
     };
     for (const auto& row : refused)
-        EXPECT_FALSE(ReadEntrantRecording(row.Path, row.Quality, 1000)) << row.Why;
+        EXPECT_FALSE(ReadEntrantRecording(row.Path, static_cast<RecordingQuality>(row.Quality), 1000)) << row.Why;
 }

@@ -31,15 +31,12 @@ protected:
         for (size_t i = 0; i < earlier.size(); ++i)
             Context.Contest.ScoreTable[i + 1] = static_cast<int16_t>(earlier[i]);
         Context.Contest.EntryNo = static_cast<int16_t>(earlier.size() + 1);
-        Context.Measure = MeasureResult();
-        Context.Measure.TotalPoints = total;
-        Context.Measure.MaxPoints = total / 2;
-        Context.Measure.IntegPoints = total - total / 2;
-        Context.Measure.SampleCount = 24000;
+        Entrant = {Context.Contest.EntryNo, MeasureResult{24000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}}};
     }
 
     TestFolder Folder;
     ContestState& Context = Folder.Context;
+    MeasuredEntrant Entrant;
 };
 
 ClickLabel* ScoreLabel(const ResultDisplay& window)
@@ -69,6 +66,7 @@ TEST_F(ResultDisplayTest, TheFirstEntrantIsTopOfOne)
 {
     Measured({}, 1234);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     EXPECT_EQ(window.Rank(), 1);
     EXPECT_EQ(ScoreLabel(window)->text(), QStringLiteral("1234"));
@@ -84,6 +82,7 @@ TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)
 {
     Measured({500, 700}, 600);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     EXPECT_EQ(RankLabel(window)->text(), QStringLiteral(" 2位/ 3人中"));
     Press(window, Qt::Key_Return);
@@ -97,6 +96,7 @@ TEST_F(ResultDisplayTest, ClicksCountOnlyFromTheSecondSecond)
 {
     Measured({}, 10);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     window.PressMouse();
     window.CountSecond();
@@ -116,6 +116,7 @@ TEST_F(ResultDisplayTest, ClosesItselfAfterThreeMinutes)
 {
     Measured({}, 10);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     for (int second = 1; second <= 180; ++second)
         window.CountSecond();
@@ -131,6 +132,7 @@ TEST_F(ResultDisplayTest, RankEffectsStartWithTheConfiguredEntrant)
     SaveSoundSettings(Context);
     Measured({100, 200, 300}, 2000);
     ResultDisplay early(Context);
+    early.SetEntrant(Entrant);
     early.show();
     EXPECT_EQ(early.Rank(), 1);
     EXPECT_FALSE(BlinkTimer(early)->isActive());
@@ -139,6 +141,7 @@ TEST_F(ResultDisplayTest, RankEffectsStartWithTheConfiguredEntrant)
 
     Measured({100, 200, 300, 400}, 2000);
     ResultDisplay fifth(Context);
+    fifth.SetEntrant(Entrant);
     fifth.show();
     EXPECT_TRUE(BlinkTimer(fifth)->isActive());
     EXPECT_EQ(BlinkTimer(fifth)->interval(), 30);
@@ -147,6 +150,7 @@ TEST_F(ResultDisplayTest, RankEffectsStartWithTheConfiguredEntrant)
 
     Measured({100, 200, 300, 400}, 150);
     ResultDisplay fourth(Context);
+    fourth.SetEntrant(Entrant);
     fourth.show();
     EXPECT_EQ(fourth.Rank(), 4);
     EXPECT_FALSE(BlinkTimer(fourth)->isActive()) << "rank 4 is beyond the blink limit of 3";
@@ -163,6 +167,7 @@ TEST_F(ResultDisplayTest, ABlinkIntervalOfZeroFromAHandEditedFileMeansNoBlinking
         SaveEffectSettings(Context);
         Measured({}, 100);
         ResultDisplay window(Context);
+        window.SetEntrant(Entrant);
         window.show();
         EXPECT_FALSE(BlinkTimer(window)->isActive()) << interval;
         window.close();
@@ -175,6 +180,7 @@ TEST_F(ResultDisplayTest, TheBlinkStopsAtTheThirdSecond)
     SaveSoundSettings(Context);
     Measured({}, 100);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     ASSERT_TRUE(BlinkTimer(window)->isActive());
     window.BlinkTick();
@@ -196,6 +202,7 @@ TEST_F(ResultDisplayTest, AFailedLogWriteIsReportedAndTheEntrantKeepsItsNumber)
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     Measured({}, 10);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     window.show();
     window.close();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！")});
@@ -210,6 +217,7 @@ TEST_F(ResultDisplayTest, ScoreSheetAndMonitorOpenInThatOrderWhenSet)
     SaveBasicSettings(Context);
     Measured({}, 10);
     ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
     std::vector<QString> opened;
     window.OpenScoreSheetOutput = [&](const ScoreSheetRequest& request) {
         opened.push_back(QStringLiteral("sheet %1 of %2").arg(request.OpenMode).arg(request.EntryNo));

@@ -64,7 +64,6 @@ protected:
         Context.Settings.Basic.SoundOn = false;
         SaveBasicSettings(Context);
         Context.Contest.EntryNo = 1;
-        Context.Measure.TotalPoints = 1234;
         Menu = std::make_unique<QWidget>();
         Menu->setGeometry(QRect(Operator->geometry().topLeft() + QPoint(100, 100), QSize(400, 300)));
         Menu->show();
@@ -145,6 +144,7 @@ TEST_F(AudienceScreen, AWindowWhoseScreenGoesAwayMovesToTheMenusScreenAndGoesOn)
 {
     ChooseAudienceScreen(QStringLiteral("Projector"));
     ResultDisplay display(Context, Menu.get());
+    display.SetEntrant({1, MeasureResult{8000, 0, 0, Points{600}, Points{634}, Points{1234}}});
     display.show();
     MeasurementScreen screen(Context, Menu.get(), std::make_unique<FakeRecorder>(Recorder));
     screen.show();

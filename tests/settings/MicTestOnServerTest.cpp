@@ -30,7 +30,7 @@ protected:
         EnsureApplication();
         WriteInstalledFolder(Folder);
         for (int quality = 0; quality <= 2; ++quality) {
-            const RecordingFormat format = RecordingFormatOf(quality);
+            const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
             Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         }
         WriteTone(Folder.Path(QStringLiteral("tone.wav")), 48000, 8.0, 0.5);
@@ -38,7 +38,7 @@ protected:
 
     void UseQuality(int quality)
     {
-        Folder.Context.Settings.Mic.Quality = static_cast<int16_t>(quality);
+        Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
         SaveMicSettings(Folder.Context);
     }
 
@@ -77,7 +77,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         const QString recording = Folder.Path(QStringLiteral("mk1.wav"));
         const MeasureResult score = ScoreRecordingFile(recording, quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16,
                                                        Folder.Context.Settings.Mic.NoiseCutLevel);
-        EXPECT_GT(score.TotalPoints, 100);
+        EXPECT_GT(score.TotalPoints.Value, 100);
         EXPECT_EQ(Child<QLabel>(window, "totalScore")->text(), ScoreLine(QStringLiteral("測定値"), score.TotalPoints));
         EXPECT_EQ(Child<QLabel>(window, "maxScore")->text(), ScoreLine(QStringLiteral("最大値"), score.MaxPoints));
         EXPECT_EQ(Child<QLabel>(window, "integratedScore")->text(), ScoreLine(QStringLiteral("積算値"), score.IntegPoints));
@@ -93,7 +93,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll().mid(RecordingHeaderSize);
         const PictureDifference difference =
-            ComparePictures(DrawTestPicture(quality, data, true), DrawTestPicture(quality, data, false));
+            ComparePictures(DrawTestPicture(static_cast<RecordingQuality>(quality), data, true), DrawTestPicture(static_cast<RecordingQuality>(quality), data, false));
         EXPECT_EQ(difference.Pixels, 0) << "per-column drawing of the real recording";
     }
 }

@@ -75,7 +75,7 @@ TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
     ASSERT_FALSE(atStop.empty());
     EXPECT_EQ(atStop.front(), std::make_pair(QStringLiteral("[解析中]"), QColor(0, 0, 255)));
     const MeasureResult expected = ScoreRecordingFile(Folder.Path(QStringLiteral("mk1.wav")), SampleWidth::Bits8, 20);
-    EXPECT_GT(expected.TotalPoints, 0);
+    EXPECT_GT(expected.TotalPoints.Value, 0);
     EXPECT_EQ(Child<QLabel>(*window, "totalScore")->text(), ScoreLine(QStringLiteral("測定値"), expected.TotalPoints));
     EXPECT_EQ(Child<QLabel>(*window, "maxScore")->text(), ScoreLine(QStringLiteral("最大値"), expected.MaxPoints));
     EXPECT_EQ(Child<QLabel>(*window, "integratedScore")->text(), ScoreLine(QStringLiteral("積算値"), expected.IntegPoints));
@@ -144,7 +144,7 @@ TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
     Folder.Messages.Messages.clear();
     Folder.Messages.Answer(MessageAnswer::Yes);
     Child<QPushButton>(*window, "registerButton")->click();
-    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), FileOf(MicSettings{35, 1}));
+    EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOUB.REC")), FileOf(MicSettings{35, RecordingQuality::Middle}));
     EXPECT_EQ(Folder.Messages.Texts(), AskedAndConfirmed());
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("確認"));
 }

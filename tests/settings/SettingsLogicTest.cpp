@@ -38,11 +38,11 @@ TEST(StoredText, AQuoteOrACharacterOutsideCodePage932IsNamed)
 
 TEST(MicTestFigures, CutBandFollowsTheLevelAtEachWidth)
 {
-    EXPECT_EQ(CutBandHalfHeight(0, 0), 0);
-    EXPECT_EQ(CutBandHalfHeight(7, 0), 8);
-    EXPECT_EQ(CutBandHalfHeight(100, 0), 128);
-    EXPECT_EQ(CutBandHalfHeight(7, 1), 229);
-    EXPECT_EQ(CutBandHalfHeight(100, 2), 3277);
+    EXPECT_EQ(CutBandHalfHeight(0, RecordingQuality::Normal), 0);
+    EXPECT_EQ(CutBandHalfHeight(7, RecordingQuality::Normal), 8);
+    EXPECT_EQ(CutBandHalfHeight(100, RecordingQuality::Normal), 128);
+    EXPECT_EQ(CutBandHalfHeight(7, RecordingQuality::Middle), 229);
+    EXPECT_EQ(CutBandHalfHeight(100, RecordingQuality::High), 3277);
     EXPECT_EQ(CutLevelText(5), QStringLiteral("5%以下をカット"));
 }
 
@@ -63,9 +63,9 @@ TEST(MicTestFigures, HeaderReadsOutNamesAsTextAndFieldsAsHexBytes)
 
 TEST(MicTestFigures, ScoresAreRightAlignedInFourCharacters)
 {
-    EXPECT_EQ(ScoreLine(QStringLiteral("測定値"), 0), QStringLiteral("測定値 :    0 点"));
-    EXPECT_EQ(ScoreLine(QStringLiteral("最大値"), 523), QStringLiteral("最大値 :  523 点"));
-    EXPECT_EQ(ScoreLine(QStringLiteral("積算値"), 1523), QStringLiteral("積算値 : 1523 点"));
+    EXPECT_EQ(ScoreLine(QStringLiteral("測定値"), Points{0}), QStringLiteral("測定値 :    0 点"));
+    EXPECT_EQ(ScoreLine(QStringLiteral("最大値"), Points{523}), QStringLiteral("最大値 :  523 点"));
+    EXPECT_EQ(ScoreLine(QStringLiteral("積算値"), Points{1523}), QStringLiteral("積算値 : 1523 点"));
 }
 
 TEST(MicTestFigures, TheInputLevelIsThePeakOfTheLastFiftyMilliseconds)
@@ -74,15 +74,15 @@ TEST(MicTestFigures, TheInputLevelIsThePeakOfTheLastFiftyMilliseconds)
     QByteArray eightBit(2000, char(128));
     eightBit[10] = char(0);
     eightBit[1700] = char(128 + 64);
-    EXPECT_DOUBLE_EQ(PeakOfLast(eightBit, 0, 50), 0.5);
-    EXPECT_DOUBLE_EQ(PeakOfLast(eightBit, 0, 1000), 1.0);
+    EXPECT_DOUBLE_EQ(PeakOfLast(eightBit, RecordingQuality::Normal, 50), 0.5);
+    EXPECT_DOUBLE_EQ(PeakOfLast(eightBit, RecordingQuality::Normal, 1000), 1.0);
     // 16 kHz, 16 bit: -16384 among silence; a trailing odd byte is no sample.
     QByteArray sixteenBit(3200, char(0));
     sixteenBit[3000] = char(0x00);
     sixteenBit[3001] = char(0xC0);
     sixteenBit.append(char(0x7F));
-    EXPECT_DOUBLE_EQ(PeakOfLast(sixteenBit, 1, 50), 0.5);
-    EXPECT_DOUBLE_EQ(PeakOfLast(QByteArray(), 2, 50), 0.0);
+    EXPECT_DOUBLE_EQ(PeakOfLast(sixteenBit, RecordingQuality::Middle, 50), 0.5);
+    EXPECT_DOUBLE_EQ(PeakOfLast(QByteArray(), RecordingQuality::High, 50), 0.0);
 }
 
 TEST(VolumeControl, StartsTheProgramWithItsArgumentsOrTellsWhereElseToTurn)

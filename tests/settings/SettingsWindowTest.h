@@ -22,7 +22,7 @@ protected:
         EnsureApplication();
         WriteInstalledFolder(Folder);
         for (int quality = 0; quality <= 2; ++quality) {
-            const RecordingFormat format = RecordingFormatOf(quality);
+            const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
             Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
         }
     }

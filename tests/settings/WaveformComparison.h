@@ -9,15 +9,16 @@
 
 // The microphone test's waveform of `data` drawn on a picture of the test's
 // size, per pixel column or one line per sample.
-inline QImage DrawTestPicture(int quality, const QByteArray& data, bool perColumn, const QSize& size = QSize(480, 220))
+inline QImage DrawTestPicture(RecordingQuality quality, const QByteArray& data, bool perColumn, const QSize& size = QSize(480, 220))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setWorldTransform(PictureTransform(quality, double(data.size()), size));
     painter.setPen(Qt::black);
-    const std::vector<int16_t> levels = SampleLevels(data, quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16);
-    const WaveformPlacement placement{0, double(data.size()), quality == 0 ? 128.0 : 0.0, quality == 0 ? 1.0 : 0.1};
+    const std::vector<int16_t> levels = SampleLevels(data, SampleWidthOf(quality));
+    const bool eightBit = quality == RecordingQuality::Normal;
+    const WaveformPlacement placement{0, double(data.size()), eightBit ? 128.0 : 0.0, eightBit ? 1.0 : 0.1};
     if (perColumn)
         DrawWaveform(painter, placement, levels);
     else

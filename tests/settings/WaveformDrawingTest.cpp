@@ -38,8 +38,8 @@ TEST(WaveformDrawing, PerColumnDrawsThePictureOfOneLinePerSample)
         for (unsigned seed : {1u, 2u}) {
             const QByteArray data = Shout(quality, seed);
             for (const QSize size : {QSize(480, 220), QSize(333, 150)}) {
-                const QImage columns = DrawTestPicture(quality, data, true, size);
-                const QImage samples = DrawTestPicture(quality, data, false, size);
+                const QImage columns = DrawTestPicture(static_cast<RecordingQuality>(quality), data, true, size);
+                const QImage samples = DrawTestPicture(static_cast<RecordingQuality>(quality), data, false, size);
                 const PictureDifference difference = ComparePictures(columns, samples);
                 EXPECT_GT(difference.Drawn, size.width() * 10) << "quality " << quality;
                 EXPECT_EQ(difference.Pixels, 0) << "quality " << quality << " seed " << seed << " width " << size.width();

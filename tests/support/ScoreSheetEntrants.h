@@ -14,7 +14,7 @@
 // fades, scored and stored as the next entrant of the log.
 inline QByteArray ShoutSamples(int quality, int seconds)
 {
-    const RecordingFormat format = RecordingFormatOf(quality);
+    const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
     const int count = static_cast<int>(format.SampleRate) * seconds;
     const bool eightBit = format.BitsPerSample == 8;
     QByteArray data(count * (eightBit ? 1 : 2), Qt::Uninitialized);
@@ -34,7 +34,7 @@ inline QByteArray ShoutSamples(int quality, int seconds)
 // cut of `noiseCut` percent; its recording lies in the program folder.
 inline void StoreEntrant(ContestState& context, int entryNo, int quality, int seconds, int noiseCut)
 {
-    const RecordingFormat format = RecordingFormatOf(quality);
+    const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
     const QByteArray samples = ShoutSamples(quality, seconds);
     const QString path = context.Folder.FilePath(RecordingFileName(entryNo));
     QFile file(path);
@@ -43,9 +43,9 @@ inline void StoreEntrant(ContestState& context, int entryNo, int quality, int se
         file.write(samples);
     }
     file.close();
-    context.Settings.Mic.Quality = static_cast<int16_t>(quality);
+    context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
     context.Settings.Mic.NoiseCutLevel = static_cast<int16_t>(noiseCut);
     context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
     const SampleWidth width = quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
-    StoreResult(context, entryNo, ScoreRecordingFile(path, width, noiseCut));
+    StoreResult(context, {entryNo, ScoreRecordingFile(path, width, noiseCut)});
 }

@@ -58,9 +58,9 @@ protected:
         const MeasureResult score = ScoreRecordingFile(Folder.Path(RecordingFileName(entryNo)),
                                                        quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16, 10);
         ResultRecord record = ResultRecord::Missing(static_cast<int16_t>(entryNo));
-        record.TotalPoints = static_cast<int16_t>(score.TotalPoints);
-        record.MaxPoints = static_cast<int16_t>(score.MaxPoints);
-        record.IntegPoints = static_cast<int16_t>(score.IntegPoints);
+        record.TotalPoints = static_cast<int16_t>(score.TotalPoints.Value);
+        record.MaxPoints = static_cast<int16_t>(score.MaxPoints.Value);
+        record.IntegPoints = static_cast<int16_t>(score.IntegPoints.Value);
         record.MaxRaw = static_cast<int32_t>(score.MaxRaw);
         record.IntegRaw = static_cast<int32_t>(score.IntegRaw);
         record.SampleCount = score.SampleCount;

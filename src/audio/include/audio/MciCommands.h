@@ -16,21 +16,26 @@ public:
     // code; `reply` gets the device's answer or the text of the error.
     int32_t SendMciCommand(const QString& command, QString& reply);
 
-    // Sends a command from the program folder and reports any device error
-    // itself. False only when the program folder cannot be made the current
-    // folder: then nothing was sent, for a bare file name would name a file
-    // elsewhere. LastStatus tells the caller whether the device failed.
+    // Sends a command and reports any device error itself; a file that is
+    // no sound file is first replaced by the repair template. False only
+    // when the contest folder is gone: then nothing was sent. LastStatus
+    // tells the caller whether the device failed.
     bool RunMciCommand(const QString& command);
 
     // 0 when the last command RunMciCommand sent succeeded (closing an alias
     // that is not open counts as success), otherwise the device's error code.
     int32_t LastStatus() const { return LastCode; }
 
-    // Puts the repair template in place of the recording file in use.
-    void RepairRecordingFile();
+    // The recording file the commands work on, repaired when the device
+    // finds it broken.
+    void SetRecordingFile(const QString& path) { RecordingPath = path; }
+
+    // Puts the repair template in place of the recording file at `path`.
+    void RepairRecordingFile(const QString& path);
 
 private:
     ContestState& Context;
     MciDevice& Device;
     int32_t LastCode = 0;
+    QString RecordingPath;
 };

@@ -27,7 +27,8 @@ struct MciReply {
 // what was recorded.
 class MciDevice {
 public:
-    explicit MciDevice(std::unique_ptr<SoundRecorder> recorder);
+    // Bare and relative file names in commands name files of `folder`.
+    MciDevice(const QString& folder, std::unique_ptr<SoundRecorder> recorder);
 
     MciReply Execute(const QString& command);
 
@@ -66,6 +67,7 @@ private:
     // but `extra` more words.
     int32_t CheckAlias(const QStringList& words, int extraWords) const;
 
+    QString Folder;
     std::unique_ptr<SoundRecorder> Recorder;
     std::optional<OpenedFile> Opened;
 };

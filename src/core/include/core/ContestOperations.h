@@ -1,29 +1,34 @@
 #pragma once
 
 #include "core/ContestValues.h"
+#include "core/MeasureResult.h"
+#include "core/Ranking.h"
 #include "core/ResultRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 class ContestState;
 
 // What happens to the entrant just measured, on the contest state.
 
-// Rank of entrant `entryNo` among entrants 1 to `entryNo` by their totals in
-// `scoreTable`: higher totals first, the earlier entrant first among equals.
-int RankOfEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, int entryNo);
+// Rank of `entrant` among itself and the entrants before it, whose totals
+// `scoreTable` holds by entry number.
+int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant);
 
-// Enters the total of the last analysis for the current entry number into
-// the score table and returns that entrant's rank.
-int RankMeasuredEntrant(ContestState& state);
+struct EntrantRecorded {
+    int Rank = 0;
+};
+// The log could not be written: the record stays as it was and the entrant
+// keeps its number.
+struct LogWriteFailed {};
 
-// Stores the last analysis as the record of the current entry number and
-// moves on to the next number. On failure "ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！",
-// the record stays as it was and the entrant keeps the number.
-bool StoreMeasuredResult(ContestState& state);
+// Stores the entrant's result as its record of the log, enters its total in
+// the score table and moves on to the next entry number.
+std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state, const MeasuredEntrant& entrant);
 
 // The lists of stored entrants: in entry order as the measurement log holds
 // them, in rank order as the ranking file of the last ranking pass does.

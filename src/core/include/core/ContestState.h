@@ -3,14 +3,13 @@
 #include "core/MessageBoxService.h"
 #include "core/ProgramFolder.h"
 #include "core/ContestValues.h"
-#include "core/MeasureResult.h"
 #include "core/SettingsRecord.h"
 
 #include <QDateTime>
 #include <functional>
 
 // The state of the contest for the whole run: the program folder with its
-// files, the settings, the contest values and the last analysis, with the
+// files, the settings and the contest values, with the
 // message service and the clock that the store and every window use. Created
 // once at start-up and handed to the windows; a test builds its own over a
 // temporary program folder.
@@ -22,7 +21,6 @@ public:
     MessageBoxService& Messages;
     SettingsRecord Settings;
     ContestValues Contest;
-    MeasureResult Measure;
 
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordingQuality.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -19,7 +21,7 @@ struct LoadedEntrant {
     // The settings in force at the measurement.
     int NoiseCutLevel = 0;
     int MeasureSeconds = 0;
-    int Quality = 0;
+    RecordingQuality Quality = RecordingQuality::Normal;
 
     bool operator==(const LoadedEntrant&) const = default;
 };

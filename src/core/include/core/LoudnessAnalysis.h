@@ -1,16 +1,13 @@
 #pragma once
 
 #include "core/MeasureResult.h"
+#include "core/RecordingQuality.h"
 
 #include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-class ContestState;
-
-enum class SampleWidth { Bits8, Bits16 };
 
 // Scores the samples of one recording. Samples are counted per value in one
 // pass; the loudest tenth is then taken from the counts, level by level from
@@ -39,8 +36,3 @@ private:
 // the rest are samples of the given width, whatever the header says.
 MeasureResult ScoreRecordingFile(const QString& path, SampleWidth width, int noiseCutLevel);
 
-// Score the recording of the current entry number with the current noise cut
-// level into the context's MeasureResult: 8-bit for the normal quality,
-// 16-bit for the two higher ones.
-void AnalyzeWav8(ContestState& context);
-void AnalyzeWav16(ContestState& context);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordingQuality.h"
 #include "core/WavHeader.h"
 
 #include <QString>
@@ -20,4 +21,4 @@ struct RecordingFormat {
     uint16_t BitsPerSample;
     const char* TemplateName;
 };
-RecordingFormat RecordingFormatOf(int quality);
+RecordingFormat RecordingFormatOf(RecordingQuality quality);

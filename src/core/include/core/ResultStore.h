@@ -33,11 +33,11 @@ void RebuildRanking(ContestState& context);
 // read or the record's remark is not code page 932 text.
 std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo);
 
-// Writes the result of entry `entryNo` into the log, keeping the record's
+// Writes the entrant's result into its record of the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
 // 2147483647; the points are unaffected. False when the log could not be
 // written; the record then stays as it was.
-bool StoreResult(ContestState& context, int entryNo, const MeasureResult& result);
+bool StoreResult(ContestState& context, const MeasuredEntrant& entrant);
 
 // The records of the log or the ranking file at `path` from the first up to
 // the first unused one, at most 3000. Nothing when the file cannot be read.

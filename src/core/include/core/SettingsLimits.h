@@ -19,7 +19,6 @@ constexpr int BlinkIntervalMax = 50;
 constexpr int BlinkRankLimitMin = 1;
 constexpr int BlinkRankLimitMax = 40;
 constexpr int NoiseCutLevelMax = 100;
-constexpr int QualityMax = 2;
 constexpr int32_t ColourMax = 0xFFFFFF;
 }
 

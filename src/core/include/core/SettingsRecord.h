@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordingQuality.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -80,7 +82,7 @@ struct EffectSettings {
 // KANKYOUB.REC
 struct MicSettings {
     int16_t NoiseCutLevel = 0;
-    int16_t Quality = 0;
+    RecordingQuality Quality = RecordingQuality::Normal;
 
     static MicSettings Factory();
     bool operator==(const MicSettings&) const = default;

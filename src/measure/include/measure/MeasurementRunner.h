@@ -1,10 +1,12 @@
 #pragma once
 
 #include "audio/MeasurementAudio.h"
+#include "core/MeasureResult.h"
 #include "measure/MeasurementRun.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ContestState;
 class SoundRecorder;
@@ -21,7 +23,7 @@ public:
     explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
 
     enum class Outcome {
-        // Recorded and analysed: the result awaits the result display.
+        // Recorded and analysed: the entrant awaits the result display.
         Measured,
         // A recording step failed and has shown its message; nothing was
         // scored and the device is closed.
@@ -30,9 +32,15 @@ public:
         Abandoned,
     };
 
+    struct Result {
+        Outcome Kind = Outcome::Failed;
+        // The scored entrant, when measured.
+        std::optional<MeasuredEntrant> Entrant;
+    };
+
     // Runs the whole measurement while events are processed; events may
     // close the screen, which then calls Abandon.
-    Outcome Run();
+    Result Run();
 
     // Ends the run in progress at once: the device is closed and the unsaved
     // recording dropped, without messages; the run unwinds at its next wait
@@ -68,4 +76,5 @@ private:
     MeasurementAudio Sound;
     bool Running = false;
     bool AbandonRequested = false;
+    std::optional<MeasuredEntrant> Scored;
 };

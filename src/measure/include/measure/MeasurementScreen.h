@@ -35,7 +35,7 @@ public:
     // (shown modally; closing it stores the result), as the application
     // wires them.
     std::function<void()> ShowRankingBoard;
-    std::function<void()> ShowResultDisplay;
+    std::function<void(const MeasuredEntrant&)> ShowResultDisplay;
 
     ScreenState State() const { return DisplayState; }
     // Shows the look of a state without running anything.
@@ -92,4 +92,7 @@ private:
     int BlinkTicks = 0;
     // False when the log or the settings forbid measuring.
     bool Measurable = true;
+    // The entrant measured last, held for the result display while the
+    // screen pauses at the stop.
+    std::optional<MeasuredEntrant> Measured;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordingQuality.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -23,7 +25,7 @@ struct ScoreSheet {
     int TotalPoints = 0;
     int MaxPoints = 0;
     int IntegPoints = 0;
-    int Quality = 0;
+    RecordingQuality Quality = RecordingQuality::Normal;
     int NoiseCutLevel = 0;
     // Signed sample levels of the recording (8-bit samples less 128).
     std::vector<int16_t> Levels;
@@ -51,8 +53,8 @@ QString TimeAxisLabel(int measureSeconds, int tick);
 
 // "(計測音質 : PCM 48KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 10%以下をｶｯﾄ)"; empty for an
 // unknown quality.
-QString QualityLine(int quality, int noiseCutLevel);
+QString QualityLine(RecordingQuality quality, int noiseCutLevel);
 
 // Page units per sample level: a full-scale sample reaches 400 units from
 // the zero line.
-double GraphLevelScale(int quality);
+double GraphLevelScale(RecordingQuality quality);

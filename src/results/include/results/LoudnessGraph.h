@@ -59,7 +59,7 @@ struct RecordingLevels {
 // is not the one this program writes for that quality and length, or it
 // holds no sample although the record counted some. Samples read under
 // another quality would be drawn as full-scale noise.
-std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, int quality, int32_t recordedSamples);
+std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, RecordingQuality quality, int32_t recordedSamples);
 
 // The steps of the picture on a painter over a window of `size`, each in
 // graph units: the background with the frame and the noise lines; the

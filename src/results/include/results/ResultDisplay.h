@@ -2,6 +2,7 @@
 
 #include "widgets/FullScreenWindow.h"
 #include "audio/MultimediaPlayer.h"
+#include "core/MeasureResult.h"
 #include "core/OpenRequests.h"
 
 #include <functional>
@@ -18,6 +19,9 @@ class QTimer;
 class ResultDisplay : public FullScreenWindow {
 public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
+
+    // The entrant the next opening shows and, on closing, stores.
+    void SetEntrant(const MeasuredEntrant& entrant) { Entrant = entrant; }
 
     void LoadOnOpen() override;
     void RankEntrant();
@@ -63,4 +67,5 @@ private:
     int Seconds = 0;
     int BlinkPhase = 0;
     int SavedEntryNo = 0;
+    MeasuredEntrant Entrant;
 };

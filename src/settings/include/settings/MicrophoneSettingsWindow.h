@@ -64,7 +64,7 @@ private:
     void WaitForDeviceToFinish();
     void ReturnToIdle();
     void DrawAnalysedRecording(const QByteArray& data);
-    int SelectedQuality() const;
+    RecordingQuality SelectedQuality() const;
 
     QString RecVolumeCommand;
     SoundRecorder* Recorder;
