@@ -2,12 +2,12 @@
 
 #include "core/SoundRecorder.h"
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <algorithm>
 #include <functional>
 
 // Hands out a fixed signal at once instead of capturing the microphone, and
-// notes when the recording started: milliseconds on Clock when it runs.
+// notes when the recording started: milliseconds of Now when it is set.
 class FakeRecorder : public SoundRecorder {
 public:
     struct Log {
@@ -18,7 +18,7 @@ public:
         int Stops = 0;
         // Fewer samples than asked for, as from a sound server that died.
         int64_t DeliverAtMost = -1;
-        QElapsedTimer Clock;
+        std::function<qint64()> Now;
         qint64 StartedAt = -1;
         // Runs when the recording is stopped.
         std::function<void()> OnStop;
@@ -28,7 +28,7 @@ public:
 
     bool Start(const PcmFormat& format, int64_t sampleCount) override
     {
-        State.StartedAt = State.Clock.isValid() ? State.Clock.elapsed() : 0;
+        State.StartedAt = State.Now ? State.Now() : 0;
         State.Format = format;
         State.SampleCount = sampleCount;
         return State.Accepts;
