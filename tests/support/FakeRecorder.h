@@ -22,6 +22,8 @@ public:
         qint64 StartedAt = -1;
         // Runs when the recording is stopped.
         std::function<void()> OnStop;
+        // What the recorder says of itself: still capturing.
+        bool Recording = false;
     };
 
     explicit FakeRecorder(Log& log) : State(log) {}
@@ -39,7 +41,7 @@ public:
         if (State.OnStop)
             State.OnStop();
     }
-    bool IsRecording() const override { return false; }
+    bool IsRecording() const override { return State.Recording; }
     QByteArray Samples() const override
     {
         QByteArray samples = State.Signal;
