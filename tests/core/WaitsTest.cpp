@@ -71,6 +71,7 @@ TEST(Waits, AnAbandonedWaitEndsInTheRoundOfEventsThatAbandonedIt)
 
 TEST(SystemClock, SleepsUntilTheNextEventOrTheTimeAsked)
 {
+    SystemClock().HandleEvents(0); // what start-up left pending
     QElapsedTimer elapsed;
     elapsed.start();
     SystemClock().HandleEvents(30);
