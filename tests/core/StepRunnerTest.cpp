@@ -77,15 +77,3 @@ TEST_F(StepRunnerTest, AbandonmentDuringAWaitEndsTheWaitAtOnce)
     EXPECT_EQ(waitEnded, 200);
     EXPECT_EQ(Done, "");
 }
-
-TEST_F(StepRunnerTest, AnAbandonedRunLeavesTheNextRunAloneAndARunWithinARunIsRefused)
-{
-    Runner.Abandon();
-    const StepRunner::Step nested = [this] {
-        Done += Runner.Run({Noting("x")}) == StepRunner::Outcome::Abandoned ? "refused" : "nested";
-        return true;
-    };
-    EXPECT_EQ(Runner.Run({Noting("a"), nested, Noting("b")}), StepRunner::Outcome::Completed)
-        << "an abandonment between runs is no abandonment";
-    EXPECT_EQ(Done, "arefusedb");
-}
