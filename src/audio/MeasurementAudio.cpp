@@ -2,14 +2,13 @@
 
 #include "core/RecordingFile.h"
 #include "audio/SoundSlots.h"
-#include "core/Waits.h"
+#include "core/StepRunner.h"
 #include "core/AtomicFile.h"
 #include "audio/AudioInputRecorder.h"
 #include "core/KeptAside.h"
 #include "core/ContestState.h"
 #include "core/ProgramOptions.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -38,10 +37,9 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
     return MoveAside(recordingPath, Context.Now());
 }
 
-MeasurementAudio::MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Device(context.Folder.Path(), recorder ? std::move(recorder) : ChosenMicrophone(context)),
-      Commands(context, Device),
-      Sequence(context, Commands)
+MeasurementAudio::MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder)
+    : Context(context), Run(run), Device(context.Folder.Path(), recorder ? std::move(recorder) : ChosenMicrophone(context)),
+      Commands(context, Device), Sequence(context, Commands, run)
 {
 }
 
@@ -86,9 +84,7 @@ bool MeasurementAudio::Prepare()
         ResetGauge();
     if (!Sequence.CloseLeftover())
         return false;
-    WaitMilliseconds(100);
-    QCoreApplication::processEvents();
-    return true;
+    return Run.Wait(100);
 }
 
 bool MeasurementAudio::Finish()

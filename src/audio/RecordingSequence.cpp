@@ -1,7 +1,7 @@
 #include "audio/RecordingSequence.h"
 
 #include "audio/MciCommands.h"
-#include "core/Waits.h"
+#include "core/StepRunner.h"
 #include "audio/MciErrorText.h"
 #include "core/ContestState.h"
 
@@ -11,7 +11,10 @@ const QString Alias = QStringLiteral("mysound");
 
 }
 
-RecordingSequence::RecordingSequence(ContestState& context, MciCommands& commands) : Context(context), Commands(commands) {}
+RecordingSequence::RecordingSequence(ContestState& context, MciCommands& commands, StepRunner& run)
+    : Context(context), Commands(commands), Steps(run)
+{
+}
 
 RecordingSequence::Result RecordingSequence::Run(const QString& command, int step)
 {
@@ -35,15 +38,23 @@ bool RecordingSequence::Start(const QString& fileName, int milliseconds)
     if (Run(QStringLiteral("open ") + fileName + QStringLiteral(" alias ") + Alias + QStringLiteral(" type waveaudio"), 2) !=
         Result::Done)
         return false;
-    WaitMilliseconds(1);
+    if (!Pause())
+        return false;
     const QString record = QStringLiteral("record ") + Alias + QStringLiteral(" from 0 to ") + QString::number(milliseconds) +
                            QStringLiteral(" overwrite");
     if (Run(record, 2) != Result::Done) {
         Abandon();
         return false;
     }
-    WaitMilliseconds(1);
-    return true;
+    return Pause();
+}
+
+bool RecordingSequence::Pause()
+{
+    if (Steps.Wait(1))
+        return true;
+    Abandon();
+    return false;
 }
 
 bool RecordingSequence::Finish()

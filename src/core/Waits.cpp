@@ -1,9 +1,5 @@
 #include "core/Waits.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTime>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -11,51 +7,44 @@ namespace {
 
 constexpr double SecondsPerDay = 86400.0;
 // How often the seconds wait looks at the time of day.
-constexpr int TimeOfDayPollMs = 20;
+constexpr qint64 TimeOfDayPollMs = 20;
 
-// Handles events until the next one arrives or `timeoutMs` have passed.
-void HandleEventsFor(QTimer& wake, qint64 timeoutMs)
+// One round of events, sleeping at most `timeoutMs` (at least 1, so that a
+// timed wait never spins); false when the wait is abandoned.
+bool HandleEventsFor(WaitClock& clock, qint64 timeoutMs, const std::function<bool()>& abandoned)
 {
-    wake.start(static_cast<int>(std::max<qint64>(timeoutMs, 1)));
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    clock.HandleEvents(static_cast<int>(std::max<qint64>(timeoutMs, 1)));
+    return !abandoned || !abandoned();
 }
 
 } // namespace
 
-void WaitMilliseconds(int16_t n)
+bool WaitMilliseconds(int16_t n, WaitClock& clock, const std::function<bool()>& abandoned)
 {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
-    while (clock.elapsed() <= n)
-        HandleEventsFor(wake, n + 1 - clock.elapsed());
+    const qint64 start = clock.Milliseconds();
+    for (qint64 elapsed = 0; elapsed <= n; elapsed = clock.Milliseconds() - start) {
+        if (!HandleEventsFor(clock, n + 1 - elapsed, abandoned))
+            return false;
+    }
+    return true;
 }
 
-double SecondsSinceMidnight()
+bool WaitSeconds(int16_t n, WaitClock& clock, const std::function<bool()>& abandoned)
 {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
-
-void WaitSeconds(int16_t n, const std::function<double()>& timeOfDay)
-{
-    const double start = timeOfDay();
+    const double start = clock.SecondsSinceMidnight();
     const double target = std::round(start) + n;
     // The rule never waits longer than n + 0.5 s; the monotonic bound keeps a
     // clock set back during the wait from stretching it.
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 startMs = clock.Milliseconds();
     const double limitMs = (n + 0.5) * 1000.0;
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
-    while (clock.elapsed() < limitMs) {
-        double now = timeOfDay();
+    while (clock.Milliseconds() - startMs < limitMs) {
+        double now = clock.SecondsSinceMidnight();
         if (now < start)
             now += SecondsPerDay;
         if (now >= target)
-            return;
-        HandleEventsFor(wake, std::min<qint64>(TimeOfDayPollMs, static_cast<qint64>((target - now) * 1000.0) + 1));
+            return true;
+        if (!HandleEventsFor(clock, std::min<qint64>(TimeOfDayPollMs, static_cast<qint64>((target - now) * 1000.0) + 1), abandoned))
+            return false;
     }
+    return true;
 }

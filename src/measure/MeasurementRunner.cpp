@@ -2,14 +2,12 @@
 
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
 #include "core/ContestState.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 
-MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Sound(context, std::move(recorder))
+MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
+    : Context(context), Steps(clock, [&context] { return context.EndRequested(); }), Sound(context, Steps, std::move(recorder))
 {
     EnterState = [](ScreenState) {};
     ShowGauge = [](int) {};
@@ -19,58 +17,26 @@ MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<Soun
 
 MeasurementRunner::Result MeasurementRunner::Run()
 {
-    Running = true;
-    AbandonRequested = false;
     Scored.reset();
-    const Outcome outcome = RunSteps();
-    Running = false;
-    if (outcome == Outcome::Failed)
+    switch (Steps.Run({[this] { return Prepare(); }, [this] { return AwaitStartSound(); }, [this] { return Record(); },
+                       [this] { return Finish(); }, [this] { return Analyse(); }})) {
+    case StepRunner::Outcome::Completed:
+        return {Outcome::Measured, Scored};
+    case StepRunner::Outcome::Failed:
         Sound.AbortRecording();
-    if (outcome != Outcome::Measured)
-        return {outcome, std::nullopt};
-    return {outcome, Scored};
-}
-
-// Every step processes events, any of which may abandon the run; the check
-// after each step and in the run's own waits is the only one.
-MeasurementRunner::Outcome MeasurementRunner::RunSteps()
-{
-    using Step = bool (MeasurementRunner::*)();
-    static constexpr Step Steps[] = {&MeasurementRunner::Prepare, &MeasurementRunner::AwaitStartSound,
-                                     &MeasurementRunner::Record, &MeasurementRunner::Finish, &MeasurementRunner::Analyse};
-    for (const Step step : Steps) {
-        const bool done = (this->*step)();
-        if (Abandoned())
-            return Outcome::Abandoned;
-        if (!done)
-            return Outcome::Failed;
+        return {Outcome::Failed, std::nullopt};
+    case StepRunner::Outcome::Abandoned:
+        break;
     }
-    return Outcome::Measured;
+    return {Outcome::Abandoned, std::nullopt};
 }
 
 void MeasurementRunner::Abandon()
 {
-    if (!Running)
+    if (!Steps.Running())
         return;
-    AbandonRequested = true;
+    Steps.Abandon();
     Sound.AbortRecording();
-}
-
-bool MeasurementRunner::Abandoned() const
-{
-    return AbandonRequested || Context.EndRequested();
-}
-
-bool MeasurementRunner::Pause(int milliseconds)
-{
-    WaitMilliseconds(static_cast<int16_t>(std::min(milliseconds, 32767)));
-    return !Abandoned();
-}
-
-bool MeasurementRunner::PauseSeconds(int seconds)
-{
-    WaitSeconds(static_cast<int16_t>(seconds));
-    return !Abandoned();
 }
 
 bool MeasurementRunner::Prepare()
@@ -84,18 +50,17 @@ bool MeasurementRunner::AwaitStartSound()
 {
     ShowGauge(-1);
     const int startWait = Context.Settings.Basic.StartWaitTenths;
-    QElapsedTimer waiting;
-    waiting.start();
+    const qint64 start = Steps.Milliseconds();
     const qint64 longest = Sound.SoundLength() + StartSoundMarginMs;
     for (;;) {
-        const qint64 remaining = waiting.elapsed() > longest ? 0 : RemainingStartSound();
+        const qint64 remaining = Steps.Milliseconds() - start > longest ? 0 : RemainingStartSound();
         switch (DecideReady(startWait, remaining)) {
         case ReadyAction::StartRecording:
             return true;
         case ReadyAction::StartAfterWait:
-            return Pause(startWait * 100);
+            return Steps.Wait(startWait * 100);
         case ReadyAction::KeepWaiting:
-            if (!Pause(5))
+            if (!Steps.Wait(5))
                 return false;
             break;
         }
@@ -108,11 +73,10 @@ bool MeasurementRunner::Record()
     if (!Sound.RecordingStep(2))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
-    QElapsedTimer recording;
-    recording.start();
+    const qint64 start = Steps.Milliseconds();
     for (;;) {
-        const double elapsed = recording.elapsed() / 1000.0;
-        if (!Pause(50))
+        const double elapsed = (Steps.Milliseconds() - start) / 1000.0;
+        if (!Steps.Wait(50))
             return false;
         ShowGauge(GaugePercent(elapsed, std::max(seconds, 1)));
         if (elapsed >= seconds)
@@ -124,7 +88,7 @@ bool MeasurementRunner::Record()
 bool MeasurementRunner::Finish()
 {
     ShowGauge(100);
-    if (!PauseSeconds(1))
+    if (!Steps.WaitSeconds(1))
         return false;
     if (!Sound.RecordingStep(3))
         return false;

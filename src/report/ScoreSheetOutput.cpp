@@ -9,7 +9,6 @@
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -64,7 +63,8 @@ bool MovedBetweenControls(Qt::FocusReason reason)
 
 }
 
-ScoreSheetOutput::ScoreSheetOutput(ContestState& context, QWidget* parent) : QWidget(parent, Qt::Window), Context(context)
+ScoreSheetOutput::ScoreSheetOutput(ContestState& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), Context(context), RangeRun(SystemClock(), [&context] { return context.EndRequested(); })
 {
     setWindowTitle(QStringLiteral("成績出力"));
     startBox = RangeBox(QStringLiteral("startBox"), this);
@@ -153,7 +153,6 @@ void ScoreSheetOutput::Prepare()
     printerBox->setEditText(PrinterName);
     sheetNumberBox->clear();
     stopButton->setEnabled(true);
-    Closing = false;
 }
 
 // The printer the report settings remember; the system's default printer
@@ -281,7 +280,7 @@ void ScoreSheetOutput::PrinterBoxLeft(Qt::FocusReason reason)
 
 void ScoreSheetOutput::OpenPrinterOptions()
 {
-    if (Running)
+    if (RangeRun.Running())
         return;
     if (!UsePrinter(Printer, printerBox->currentText())) {
         Context.Messages.Inform(PrinterMissing, MessageIcon::None);
@@ -310,7 +309,7 @@ bool ScoreSheetOutput::AskPrinterOptions(QPrinter& printer)
 
 void ScoreSheetOutput::PreviewRange()
 {
-    if (Running)
+    if (RangeRun.Running())
         return;
     PreviewPage.Clear();
     const QString message = RunEndMessage(RunRange(Target::Preview), true);
@@ -320,7 +319,7 @@ void ScoreSheetOutput::PreviewRange()
 
 void ScoreSheetOutput::PrintRange()
 {
-    if (Running)
+    if (RangeRun.Running())
         return;
     if (!UsePrinter(Printer, PrinterName)) {
         Context.Messages.Inform(PrinterMissing, MessageIcon::None);
@@ -333,7 +332,7 @@ void ScoreSheetOutput::PrintRange()
 
 void ScoreSheetOutput::SaveRangeAsPdf()
 {
-    if (Running)
+    if (RangeRun.Running())
         return;
     PdfPath = ChoosePdfFile();
     QDir::setCurrent(Context.Folder.Path());
@@ -377,16 +376,12 @@ RunEnd ScoreSheetOutput::RunRange(Target target)
         Context.Messages.Inform(QStringLiteral("開始№・終了№が範囲外です！"), MessageIcon::Error);
         return RunEnd::Stopped;
     }
-    Running = true;
     stopButton->setEnabled(true);
     const int lastEntry = ScanLog(Context).value_or(1) - 1;
     OutputRunSteps steps;
     steps.ShowNumber = [this](int n) { sheetNumberBox->setText(QString::number(n)); };
-    steps.LetEventsRun = [] { QCoreApplication::processEvents(); };
-    steps.StopRequested = [this] { return StopRequest || Closing || Context.EndRequested(); };
+    steps.StopRequested = [this] { return StopRequest; };
     steps.ConfirmStop = [this] {
-        if (Closing || Context.EndRequested())
-            return true;
         if (Context.Messages.Show(QStringLiteral("出力を中断しますか？"), {}, MessageIcon::Information, MessageButtons::YesNo)
             == MessageAnswer::Yes)
             return true;
@@ -394,9 +389,8 @@ RunEnd ScoreSheetOutput::RunRange(Target target)
         return false;
     };
     steps.OutputSheet = [this, target](int n) { return OutputSheet(target, n); };
-    const RunEnd runEnd = RunOutputRange(*start, *end, lastEntry, steps);
+    const RunEnd runEnd = RunOutputRange(*start, *end, lastEntry, steps, RangeRun);
     stopButton->setEnabled(false);
-    Running = false;
     return runEnd;
 }
 
@@ -432,7 +426,7 @@ SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
-    Closing = Running;
+    RangeRun.Abandon();
     SaveReportSettings(Context, PrinterName);
     QWidget::closeEvent(event);
 }

@@ -4,7 +4,6 @@
 #include "audio/MeasurementAudio.h"
 #include "core/RecordingFile.h"
 #include "audio/RecordingSequence.h"
-#include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "core/WavHeader.h"
 #include "settings/AudioInputChooser.h"
@@ -13,7 +12,6 @@
 #include "core/ContestState.h"
 #include "core/SettingsStore.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,9 +42,11 @@ std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::un
 
 }
 
-MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
+MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent,
+                                                   std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
-      Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
+      Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)),
+      Commands(context, Device), TestRun(clock, [&context] { return context.EndRequested(); })
 {
     BuildControls();
     LayOut();
@@ -283,7 +283,7 @@ void MicrophoneSettingsWindow::StartTest()
     }
     picture->Clear();
     headerList->clear();
-    RecordingSequence sequence(Context, Commands);
+    RecordingSequence sequence(Context, Commands, TestRun);
     if (!sequence.CloseLeftover() || !sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000)) {
         ReturnToIdle();
         return;
@@ -303,20 +303,48 @@ void MicrophoneSettingsWindow::RequestStop()
 
 bool MicrophoneSettingsWindow::StopDevice()
 {
-    return RecordingSequence(Context, Commands).Finish();
+    return RecordingSequence(Context, Commands, TestRun).Finish();
+}
+
+void MicrophoneSettingsWindow::FinishTest()
+{
+    switch (TestRun.Run({[this] { return WaitForDeviceToFinish(); }, [this] { return StopRecording(); },
+                         [this] { TestAnalysis(); return true; }})) {
+    case StepRunner::Outcome::Completed:
+        return;
+    case StepRunner::Outcome::Abandoned:
+        // The program is ending: the recording is dropped.
+        levelTimer->stop();
+        RecordingSequence(Context, Commands, TestRun).Abandon();
+        break;
+    case StepRunner::Outcome::Failed:
+        // A recording that was not saved whole is not scored.
+        break;
+    }
+    ReturnToIdle();
 }
 
 // The device ends its three seconds a little after the 30th tick, by the
 // time its first samples took to arrive; stopped at once it would save a
 // recording that is too short.
-void MicrophoneSettingsWindow::WaitForDeviceToFinish()
+bool MicrophoneSettingsWindow::WaitForDeviceToFinish()
 {
-    QElapsedTimer waited;
-    waited.start();
+    const qint64 start = TestRun.Milliseconds();
     QString mode;
-    while (waited.elapsed() < DeviceFinishMs && Commands.SendMciCommand(QStringLiteral("status mysound mode"), mode) == 0 &&
-           mode == QLatin1String("recording"))
-        WaitMilliseconds(10);
+    while (TestRun.Milliseconds() - start < DeviceFinishMs &&
+           Commands.SendMciCommand(QStringLiteral("status mysound mode"), mode) == 0 && mode == QLatin1String("recording")) {
+        if (!TestRun.Wait(10))
+            return false;
+    }
+    return true;
+}
+
+bool MicrophoneSettingsWindow::StopRecording()
+{
+    levelTimer->stop();
+    inputLevel->SetLevel(0);
+    TickCount = 0;
+    return StopDevice();
 }
 
 void MicrophoneSettingsWindow::TestTick()
@@ -345,16 +373,7 @@ void MicrophoneSettingsWindow::TestTick()
     picture->Clear();
     SetLamp(false);
     stateText->setText(QStringLiteral("[解析中]"));
-    WaitForDeviceToFinish();
-    levelTimer->stop();
-    inputLevel->SetLevel(0);
-    TickCount = 0;
-    // A recording that was not saved whole is not scored.
-    if (!StopDevice()) {
-        ReturnToIdle();
-        return;
-    }
-    TestAnalysis();
+    FinishTest();
 }
 
 void MicrophoneSettingsWindow::ShowInputLevel()

@@ -2,6 +2,7 @@
 // connects to it and killed in the middle of a recording, as when the
 // operator's sound server crashes during a shout.
 #include "audio/MeasurementAudio.h"
+#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
 #include "core/Waits.h"
@@ -43,7 +44,8 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     context.Settings.Mic.Quality = RecordingQuality::Middle;
     context.Settings.Basic.MeasureSeconds = 2;
     context.Contest.EntryNo = 3;
-    MeasurementAudio audio(context);
+    StepRunner run;
+    MeasurementAudio audio(context, run);
 
     ASSERT_TRUE(audio.RecordingStep(1));
     ASSERT_TRUE(audio.RecordingStep(2));

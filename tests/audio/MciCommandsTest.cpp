@@ -1,5 +1,6 @@
 #include "audio/MciCommands.h"
 #include "audio/MeasurementAudio.h"
+#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
 #include "core/Waits.h"
@@ -35,7 +36,8 @@ protected:
 
     TestFolder Folder;
     FakeRecorder::Log Recorder;
-    MeasurementAudio Audio{Folder.Context, std::make_unique<FakeRecorder>(Recorder)};
+    StepRunner Run;
+    MeasurementAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     int GaugeResets = 0;
@@ -221,7 +223,8 @@ TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
     context.Contest.EntryNo = 1;
     context.Settings.Basic.MeasureSeconds = 1;
     FakeRecorder::Log recorder;
-    MeasurementAudio audio(context, std::make_unique<FakeRecorder>(recorder));
+    StepRunner run;
+    MeasurementAudio audio(context, run, std::make_unique<FakeRecorder>(recorder));
     ASSERT_TRUE(audio.RecordingStep(1));
     ASSERT_TRUE(audio.RecordingStep(2));
 

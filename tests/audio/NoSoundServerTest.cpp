@@ -1,6 +1,7 @@
 // Runs with the sound server address pointing nowhere, as on a machine whose
 // sound server is not running.
 #include "audio/MeasurementAudio.h"
+#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
 #include "audio/AudioDevices.h"
@@ -20,7 +21,8 @@ TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
     context.Settings.Mic.Quality = RecordingQuality::High;
     context.Settings.Basic.MeasureSeconds = 3;
     context.Contest.EntryNo = 5;
-    MeasurementAudio audio(context);
+    StepRunner run;
+    MeasurementAudio audio(context, run);
 
     QElapsedTimer clock;
     clock.start();
@@ -43,7 +45,8 @@ TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
     context.Settings.Basic.SoundOn = true;
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
-    MeasurementAudio audio(context);
+    StepRunner run;
+    MeasurementAudio audio(context, run);
 
     audio.PlaySoundSlot(0);
     EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);

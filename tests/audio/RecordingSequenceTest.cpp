@@ -3,6 +3,9 @@
 #include "audio/MciCommands.h"
 #include "core/RecordingFile.h"
 #include "audio/MciDevice.h"
+#include "audio/MciErrorText.h"
+#include "core/StepRunner.h"
+#include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
 
@@ -19,7 +22,9 @@ protected:
     FakeRecorder::Log Recorder;
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
-    RecordingSequence Sequence{Folder.Context, Commands};
+    FakeClock Clock;
+    StepRunner Run{Clock};
+    RecordingSequence Sequence{Folder.Context, Commands, Run};
 };
 
 } // namespace
@@ -44,4 +49,14 @@ TEST_F(RecordingSequenceTest, ALostProgramFolderIsAStepErrorAndTheDeviceIsClosed
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("動作エラー！( 3)"),
                                                               QStringLiteral("グラフデータ保存フォルダが正しくありません！")}));
     EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
+}
+
+TEST_F(RecordingSequenceTest, AStartAbandonedInItsWaitClosesTheDeviceWithoutRecordingOrAMessage)
+{
+    Clock.At(0, [this] { Run.Abandon(); });
+    EXPECT_EQ(Run.Run({[this] { return Sequence.Start(QStringLiteral("MK1.wav"), 3000); }}), StepRunner::Outcome::Abandoned);
+    EXPECT_EQ(Recorder.SampleCount, -1);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    QString mode;
+    EXPECT_EQ(Commands.SendMciCommand(QStringLiteral("status mysound mode"), mode), MciInvalidDeviceName);
 }

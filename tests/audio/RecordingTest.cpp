@@ -1,6 +1,7 @@
 // Records known signals through the virtual microphone of the test sound
 // server with the real command layer, at every recording quality.
 #include "audio/MeasurementAudio.h"
+#include "core/StepRunner.h"
 
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
@@ -81,7 +82,8 @@ protected:
     {
         Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
         Folder.Context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
-        MeasurementAudio audio(Folder.Context);
+        StepRunner run;
+        MeasurementAudio audio(Folder.Context, run);
         EXPECT_TRUE(audio.RecordingStep(1));
         EXPECT_TRUE(audio.RecordingStep(2));
         if (whileRecording)

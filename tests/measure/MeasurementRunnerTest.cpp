@@ -1,18 +1,18 @@
 #include "measure/MeasurementRunner.h"
 
 #include "core/RecordingFile.h"
+#include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 // A run on a contest folder with the normal-quality template, sounds off and
-// a one-second measurement; what the run reports is noted instead of drawn.
+// a one-second measurement, on a clock of its own; what the run reports is
+// noted instead of drawn.
 class MeasurementRunnerTest : public testing::Test {
 protected:
     void SetUp() override
@@ -23,24 +23,28 @@ protected:
         Context.Settings.Basic.SoundOn = false;
         Context.Settings.Basic.MeasureSeconds = 1;
         Recorder.Signal = QByteArray(8000, '\xF0');
+        Recorder.Now = [this] { return Clock.Now; };
         Runner.EnterState = [this](ScreenState state) { States.push_back(state); };
         Runner.ShowGauge = [this](int value) { Gauge.push_back(value); };
     }
 
-    // The start sound as a clock that starts when the ready phase first asks.
+    // The start sound, started when the ready phase first asks; the clock
+    // then counts from 0.
     void StartSoundOf(qint64 milliseconds)
     {
-        Runner.RemainingStartSound = [this, milliseconds] {
-            if (!Recorder.Clock.isValid())
-                Recorder.Clock.start();
-            return std::max<qint64>(milliseconds - Recorder.Clock.elapsed(), 0);
+        Runner.RemainingStartSound = [this, milliseconds, started = false]() mutable {
+            if (!started)
+                Clock.Now = 0;
+            started = true;
+            return std::max<qint64>(milliseconds - Clock.Now, 0);
         };
     }
 
     TestFolder Folder;
     ContestState& Context = Folder.Context;
     FakeRecorder::Log Recorder;
-    MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder)};
+    FakeClock Clock;
+    MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder), Clock};
     std::vector<ScreenState> States;
     std::vector<int> Gauge;
 };
@@ -70,10 +74,9 @@ TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound
     const std::vector<std::pair<int, qint64>> cases = {{0, 1500}, {5, 2000}, {-5, 1000}, {-20, 0}};
     for (const auto& [startWait, expectedStart] : cases) {
         Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
-        Recorder = FakeRecorder::Log();
         StartSoundOf(1500);
         Runner.Run();
-        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 200.0) << "start wait " << startWait;
+        EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 10.0) << "start wait " << startWait;
     }
 }
 
@@ -81,27 +84,25 @@ TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
 {
     // A frozen sound server: the start sound reports time left forever.
     Runner.RemainingStartSound = [] { return qint64(60000); };
-    Recorder.Clock.start();
     EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
     EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
-    EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 1500);
+    EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 200);
 }
 
 TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
 {
     Context.Settings.Basic.MeasureSeconds = 5;
-    // Abandoned while waiting for the start sound, and while recording.
-    for (const qint64 abandonAt : {300, 2500}) {
-        Recorder = FakeRecorder::Log();
+    // Abandoned while waiting for the start sound, while recording, and in
+    // the finishing second.
+    for (const qint64 abandonAt : {300, 2500, 6200}) {
         StartSoundOf(1000);
         States.clear();
-        QTimer::singleShot(abandonAt, [this] { Runner.Abandon(); });
-        QElapsedTimer clock;
-        clock.start();
+        Clock.At(abandonAt, [this] { Runner.Abandon(); });
         const MeasurementRunner::Result run = Runner.Run();
         EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Abandoned) << abandonAt;
-        EXPECT_LT(clock.elapsed(), abandonAt + 1500) << "the run stops at once";
+        EXPECT_EQ(Clock.Now, abandonAt) << "the run stops at once";
         EXPECT_EQ(States.size(), abandonAt < 1000 ? 1u : 2u) << "nothing is shown after the abandonment";
+        EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46) << "the recording is not saved";
         EXPECT_FALSE(run.Entrant.has_value());
     }
     EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";

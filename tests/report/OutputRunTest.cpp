@@ -1,5 +1,8 @@
 #include "report/OutputRun.h"
 
+#include "core/StepRunner.h"
+#include "support/FakeClock.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -22,10 +25,10 @@ struct ScriptedRun {
     RunEnd Run(int start, int end, int lastEntry)
     {
         OutputRunSteps steps;
-        steps.ShowNumber = [this](int n) { Shown.push_back(n); };
-        steps.LetEventsRun = [this] {
-            if (std::find(PressStopBefore.begin(), PressStopBefore.end(), Shown.back()) != PressStopBefore.end())
-                Stop = true;
+        steps.ShowNumber = [this](int n) {
+            Shown.push_back(n);
+            if (std::find(PressStopBefore.begin(), PressStopBefore.end(), n) != PressStopBefore.end())
+                Clock.At(Clock.Now, [this] { Stop = true; });
         };
         steps.StopRequested = [this] { return Stop; };
         steps.ConfirmStop = [this] {
@@ -39,8 +42,12 @@ struct ScriptedRun {
             Output.push_back(n);
             return n == StopInPreviewAt ? SheetOutcome::StoppedThere : SheetOutcome::Output;
         };
-        return RunOutputRange(start, end, lastEntry, steps);
+        return RunOutputRange(start, end, lastEntry, steps, Runner);
     }
+
+    FakeClock Clock;
+    bool Closed = false;
+    StepRunner Runner{Clock, [this] { return Closed; }};
 };
 
 }
@@ -97,6 +104,15 @@ TEST(OutputRun, AgreeingToStopEndsBeforeTheNextSheet)
     run.Answers = {true};
     EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Stopped);
     EXPECT_EQ(run.Output, (std::vector<int>{1}));
+}
+
+TEST(OutputRun, AWindowClosedDuringTheRunEndsItWithoutAQuestion)
+{
+    ScriptedRun run;
+    run.Clock.At(0, [&run] { run.Closed = true; });
+    EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Stopped);
+    EXPECT_EQ(run.Questions, 0);
+    EXPECT_TRUE(run.Output.empty());
 }
 
 TEST(OutputRun, StoppingInThePreviewEndsAfterTheSheetOnView)

@@ -7,6 +7,7 @@
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
+#include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 
 #include <QLabel>
@@ -30,7 +31,8 @@ protected:
 
     std::unique_ptr<MicrophoneSettingsWindow> Open()
     {
-        auto window = std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder));
+        auto window = std::make_unique<MicrophoneSettingsWindow>(Context, QString(), nullptr, std::make_unique<FakeRecorder>(Recorder),
+                                                                 Clock);
         window->show();
         return window;
     }
@@ -44,6 +46,7 @@ protected:
     }
 
     FakeRecorder::Log Recorder;
+    FakeClock Clock;
 };
 
 }
@@ -107,6 +110,36 @@ TEST_F(MicWindow, ACancelledTestScoresNothingAndTheNextCountsFromZero)
     EXPECT_EQ(window->TickCount, 0);
     RunTicks(*window, TestTicks);
     EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
+}
+
+TEST_F(MicWindow, TheLastSamplesAreAwaitedWhileTheDeviceRecordsButNoLongerThanTwoSeconds)
+{
+    auto window = Open();
+    for (const qint64 deviceEnds : {300, 5000}) {
+        Child<QPushButton>(*window, "testButton")->click();
+        Recorder.Recording = true;
+        Clock.Now = 0;
+        Clock.At(deviceEnds, [this] { Recorder.Recording = false; });
+        qint64 stoppedAt = -1;
+        Recorder.OnStop = [this, &stoppedAt] { stoppedAt = Clock.Now; };
+        RunTicks(*window, TestTicks);
+        EXPECT_NEAR(double(stoppedAt), double(std::min<qint64>(deviceEnds, 2000)), 10.0) << deviceEnds;
+        EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
+        Recorder.Recording = false;
+    }
+}
+
+TEST_F(MicWindow, ATestCutShortByTheProgramsEndScoresNothingAndClosesTheDevice)
+{
+    auto window = Open();
+    Child<QPushButton>(*window, "testButton")->click();
+    Recorder.Recording = true;
+    Clock.At(Clock.Now + 100, [this] { Context.EndProgram(); });
+    RunTicks(*window, TestTicks);
+    EXPECT_FALSE(window->Testing);
+    EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
 }
 
 TEST_F(MicWindow, ARecordingOfTheWrongSizeIsReadOutButNotScored)

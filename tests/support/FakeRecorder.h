@@ -2,12 +2,12 @@
 
 #include "core/SoundRecorder.h"
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <algorithm>
 #include <functional>
 
 // Hands out a fixed signal at once instead of capturing the microphone, and
-// notes when the recording started: milliseconds on Clock when it runs.
+// notes when the recording started: milliseconds of Now when it is set.
 class FakeRecorder : public SoundRecorder {
 public:
     struct Log {
@@ -18,17 +18,19 @@ public:
         int Stops = 0;
         // Fewer samples than asked for, as from a sound server that died.
         int64_t DeliverAtMost = -1;
-        QElapsedTimer Clock;
+        std::function<qint64()> Now;
         qint64 StartedAt = -1;
         // Runs when the recording is stopped.
         std::function<void()> OnStop;
+        // What the recorder says of itself: still capturing.
+        bool Recording = false;
     };
 
     explicit FakeRecorder(Log& log) : State(log) {}
 
     bool Start(const PcmFormat& format, int64_t sampleCount) override
     {
-        State.StartedAt = State.Clock.isValid() ? State.Clock.elapsed() : 0;
+        State.StartedAt = State.Now ? State.Now() : 0;
         State.Format = format;
         State.SampleCount = sampleCount;
         return State.Accepts;
@@ -39,7 +41,7 @@ public:
         if (State.OnStop)
             State.OnStop();
     }
-    bool IsRecording() const override { return false; }
+    bool IsRecording() const override { return State.Recording; }
     QByteArray Samples() const override
     {
         QByteArray samples = State.Signal;

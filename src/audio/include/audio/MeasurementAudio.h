@@ -10,6 +10,7 @@
 
 class ContestState;
 class SoundRecorder;
+class StepRunner;
 
 // Records from the input chosen in the program's options, read again at each
 // recording (the default input when none is chosen or the chosen one is gone).
@@ -19,8 +20,9 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
 // the recording device, and the player of the sound slots.
 class MeasurementAudio {
 public:
-    // Records from the microphone unless another recorder is given.
-    explicit MeasurementAudio(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
+    // Records from the microphone unless another recorder is given; the
+    // steps wait through `run`, and end as failed when it is abandoned.
+    MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder = {});
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
     // measurement time, 3 stops, saves and closes. False when the step failed
@@ -55,6 +57,7 @@ private:
     bool Finish();
 
     ContestState& Context;
+    StepRunner& Run;
     MciDevice Device;
     MciCommands Commands;
     RecordingSequence Sequence;

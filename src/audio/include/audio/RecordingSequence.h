@@ -4,6 +4,7 @@
 
 class ContestState;
 class MciCommands;
+class StepRunner;
 
 // The audio commands that record one file on the device "mysound", the same
 // for a measurement and for the microphone test. Every command's result is
@@ -14,7 +15,9 @@ class MciCommands;
 // start, or was not saved whole, must not be scored.
 class RecordingSequence {
 public:
-    RecordingSequence(ContestState& context, MciCommands& commands);
+    // Waits through `run`: a run abandoned during a wait closes the device
+    // without a message and answers false.
+    RecordingSequence(ContestState& context, MciCommands& commands, StepRunner& run);
 
     // Closes a device left open by an earlier recording.
     bool CloseLeftover();
@@ -34,7 +37,11 @@ public:
 private:
     enum class Result { Done, DeviceFailed, FolderLost };
     Result Run(const QString& command, int step);
+    // The device's moment between commands; false, with the device closed,
+    // when the run is abandoned.
+    bool Pause();
 
     ContestState& Context;
     MciCommands& Commands;
+    StepRunner& Steps;
 };

@@ -2,6 +2,7 @@
 
 #include "audio/MeasurementAudio.h"
 #include "core/MeasureResult.h"
+#include "core/StepRunner.h"
 #include "measure/MeasurementRun.h"
 
 #include <functional>
@@ -19,8 +20,10 @@ class SoundRecorder;
 // reports, and tests run it without any window.
 class MeasurementRunner {
 public:
-    // Records from the microphone unless another recorder is given.
-    explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
+    // Records from the microphone unless another recorder is given; waits
+    // on `clock`.
+    explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {},
+                               WaitClock& clock = SystemClock());
 
     enum class Outcome {
         // Recorded and analysed: the entrant awaits the result display.
@@ -28,7 +31,8 @@ public:
         // A recording step failed and has shown its message; nothing was
         // scored and the device is closed.
         Failed,
-        // Abandon was called, or the program is ending.
+        // Abandon was called, or the program is ending; also a run started
+        // while one is under way, which goes on.
         Abandoned,
     };
 
@@ -61,20 +65,14 @@ public:
     MeasurementAudio& Audio() { return Sound; }
 
 private:
-    Outcome RunSteps();
     bool Prepare();
     bool AwaitStartSound();
     bool Record();
     bool Finish();
     bool Analyse();
-    // The run's waits; false once the run has been abandoned.
-    bool Pause(int milliseconds);
-    bool PauseSeconds(int seconds);
-    bool Abandoned() const;
 
     ContestState& Context;
+    StepRunner Steps;
     MeasurementAudio Sound;
-    bool Running = false;
-    bool AbandonRequested = false;
     std::optional<MeasuredEntrant> Scored;
 };

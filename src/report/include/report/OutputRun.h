@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class StepRunner;
+
 // What became of one sheet of a run.
 enum class SheetOutcome {
     Output,
@@ -15,10 +17,9 @@ enum class SheetOutcome {
 // The output run over a range of entry numbers, one sheet after the other,
 // with the steps the score sheet window supplies.
 struct OutputRunSteps {
-    // Shows the number of the sheet about to be output.
+    // Shows the number of the sheet about to be output; the window's events
+    // then run, where a press of the stop button is taken.
     std::function<void(int entryNo)> ShowNumber;
-    // Lets pending window events run: where a press of the stop button is taken.
-    std::function<void()> LetEventsRun;
     // Whether a stop was requested since the run began or since the last No.
     std::function<bool()> StopRequested;
     // Asks whether to stop; true ends the run, false withdraws the request.
@@ -29,7 +30,7 @@ struct OutputRunSteps {
 enum class RunEnd {
     // Every sheet of the range went out.
     Completed,
-    // The operator stopped the run.
+    // The operator stopped the run, or the run was abandoned.
     Stopped,
     // A sheet failed; the run ended there.
     Failed,
@@ -41,9 +42,10 @@ enum class RunEnd {
 // measured one. Only such entries have a sheet.
 bool HasStoredRecord(int entryNo, int lastEntry);
 
-// Sheets for `start` to `end` in steps of one; nothing when start > end.
-// Numbers without a stored record are passed over without a stop check.
-RunEnd RunOutputRange(int start, int end, int lastEntry, const OutputRunSteps& steps);
+// Sheets for `start` to `end` in steps of one, through `run`; nothing when
+// start > end. Numbers without a stored record are passed over without a
+// stop check.
+RunEnd RunOutputRange(int start, int end, int lastEntry, const OutputRunSteps& steps, StepRunner& run);
 
 // What the operator is told when a run ends: "出力終了！" only when every
 // sheet reached the printer or file (a preview run ends without a word), a

@@ -4,6 +4,7 @@
 #include "report/PageSurface.h"
 #include "report/ScoreSheetLayout.h"
 #include "core/OpenRequests.h"
+#include "core/StepRunner.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -93,6 +94,6 @@ private:
     std::unique_ptr<QPrinter> PdfPrinter;
     std::unique_ptr<QPainter> PdfPainter;
     bool StopRequest = false;
-    bool Running = false;
-    bool Closing = false;
+    // Abandoned when the window closes or the program ends.
+    StepRunner RangeRun;
 };

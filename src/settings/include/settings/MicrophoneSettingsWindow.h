@@ -2,6 +2,7 @@
 
 #include "audio/MciCommands.h"
 #include "audio/MciDevice.h"
+#include "core/StepRunner.h"
 #include "settings/SettingsDialog.h"
 #include "settings/VolumeControl.h"
 #include "core/SettingsRecord.h"
@@ -25,9 +26,10 @@ class SoundRecorder;
 // shows its header, its waveform against the cut band and its scores.
 class MicrophoneSettingsWindow : public SettingsDialog {
 public:
-    // Records from the microphone unless another recorder is given.
+    // Records from the microphone unless another recorder is given; the
+    // test's waits go by `clock`.
     MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent = nullptr,
-            std::unique_ptr<SoundRecorder> recorder = {});
+            std::unique_ptr<SoundRecorder> recorder = {}, WaitClock& clock = SystemClock());
 
     void LoadOnOpen() override;
     // One 100 ms tick of a running test.
@@ -61,7 +63,11 @@ private:
     void DrawBand();
     void SetLamp(bool recording);
     bool StopDevice();
-    void WaitForDeviceToFinish();
+    // The end of a test after its last tick, as one run: awaiting the
+    // device, stopping it and scoring the recording.
+    void FinishTest();
+    bool WaitForDeviceToFinish();
+    bool StopRecording();
     void ReturnToIdle();
     void DrawAnalysedRecording(const QByteArray& data);
     RecordingQuality SelectedQuality() const;
@@ -71,6 +77,7 @@ private:
     AudioInputChooser* inputChooser = nullptr;
     MciDevice Device;
     MciCommands Commands;
+    StepRunner TestRun;
     bool Locked = false;
     // The settings as stored; registering keeps them while the contest locks.
     MicSettings Stored;

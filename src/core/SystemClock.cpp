@@ -1,0 +1,42 @@
+#include "core/WaitClock.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+class SystemWaitClock : public WaitClock {
+public:
+    SystemWaitClock() { Monotonic.start(); }
+
+    qint64 Milliseconds() const override { return Monotonic.elapsed(); }
+
+    double SecondsSinceMidnight() const override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+    void HandleEvents(int milliseconds) override
+    {
+        if (milliseconds <= 0) {
+            QCoreApplication::processEvents();
+            return;
+        }
+        // The timer is the event that ends the sleep when nothing else comes.
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.setTimerType(Qt::PreciseTimer);
+        wake.start(milliseconds);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+
+private:
+    QElapsedTimer Monotonic;
+};
+
+} // namespace
+
+WaitClock& SystemClock()
+{
+    static SystemWaitClock clock;
+    return clock;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The time the waits go by, and how they let it pass: the system's clocks
+// and Qt's event loop in the program, a clock of their own in tests.
+class WaitClock {
+public:
+    virtual ~WaitClock() = default;
+
+    // Milliseconds on a clock that never goes back.
+    virtual qint64 Milliseconds() const = 0;
+    // The time of day in seconds since midnight, with fractions.
+    virtual double SecondsSinceMidnight() const = 0;
+    // Handles the pending events, then sleeps until the next event arrives
+    // or `milliseconds` have passed; 0 handles what is pending and returns.
+    virtual void HandleEvents(int milliseconds) = 0;
+};
+
+// The system's monotonic clock and time of day, sleeping in the event loop
+// of the thread's Qt application: never a spin that keeps a core busy.
+WaitClock& SystemClock();

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/WaitClock.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+
+// A clock that moves only when a wait lets time pass, so that no real time
+// does: each round of events runs what Qt has queued, then sleeps to the
+// next action scheduled with At (an event waking the sleep) or for the time
+// asked, and runs the actions then due.
+class FakeClock : public WaitClock {
+public:
+    qint64 Milliseconds() const override { return Now; }
+
+    double SecondsSinceMidnight() const override
+    {
+        return TimeOfDayAt ? TimeOfDayAt(Now) : std::fmod(DayStart + Now / 1000.0, 86400.0);
+    }
+
+    void HandleEvents(int milliseconds) override
+    {
+        ++Rounds;
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        qint64 until = Now + std::max(milliseconds, 0);
+        if (!Actions.empty())
+            until = std::min(until, std::max(Now, Actions.begin()->first));
+        Now = until;
+        while (!Actions.empty() && Actions.begin()->first <= Now) {
+            const std::function<void()> action = Actions.begin()->second;
+            Actions.erase(Actions.begin());
+            action();
+        }
+    }
+
+    // Runs `action` in the first round of events at or after `milliseconds`.
+    void At(qint64 milliseconds, std::function<void()> action) { Actions.emplace(milliseconds, std::move(action)); }
+
+    qint64 Now = 0;
+    // The time of day at Now = 0, in seconds since midnight.
+    double DayStart = 43200.0;
+    // Replaces the running time of day (a clock stopped or set back).
+    std::function<double(qint64 now)> TimeOfDayAt;
+    int Rounds = 0;
+
+private:
+    std::multimap<qint64, std::function<void()>> Actions;
+};
