@@ -10,10 +10,13 @@
 MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
     : Context(context), Sound(context, std::move(recorder))
 {
-    EnterState = [](ScreenState) {};
-    ShowGauge = [](int) {};
-    Sound.ResetGauge = [this] { ShowGauge(-1); };
+    connect(&Sound, &MeasurementAudio::gaugeResetDue, this, [this] { emit gaugeShown(-1); });
     RemainingStartSound = [this] { return Sound.RemainingSoundMs(); };
+}
+
+void MeasurementRunner::SetStartSoundClock(std::function<qint64()> remaining)
+{
+    RemainingStartSound = std::move(remaining);
 }
 
 MeasurementRunner::Outcome MeasurementRunner::Run()
@@ -71,14 +74,14 @@ bool MeasurementRunner::PauseSeconds(int seconds)
 
 bool MeasurementRunner::Prepare()
 {
-    EnterState(Ready);
+    emit stateEntered(Ready);
     Sound.PlaySoundSlot(StartSound);
     return Sound.RecordingStep(1);
 }
 
 bool MeasurementRunner::AwaitStartSound()
 {
-    ShowGauge(-1);
+    emit gaugeShown(-1);
     const int startWait = Context.Settings.Basic.StartWaitTenths;
     QElapsedTimer waiting;
     waiting.start();
@@ -100,7 +103,7 @@ bool MeasurementRunner::AwaitStartSound()
 
 bool MeasurementRunner::Record()
 {
-    EnterState(Measuring);
+    emit stateEntered(Measuring);
     if (!Sound.RecordingStep(2))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
@@ -110,7 +113,7 @@ bool MeasurementRunner::Record()
         const double elapsed = recording.elapsed() / 1000.0;
         if (!Pause(50))
             return false;
-        ShowGauge(GaugePercent(elapsed, std::max(seconds, 1)));
+        emit gaugeShown(GaugePercent(elapsed, std::max(seconds, 1)));
         if (elapsed >= seconds)
             return true;
     }
@@ -119,7 +122,7 @@ bool MeasurementRunner::Record()
 // The device is given one more second to finish its fixed-length recording.
 bool MeasurementRunner::Finish()
 {
-    ShowGauge(100);
+    emit gaugeShown(100);
     if (!PauseSeconds(1))
         return false;
     if (!Sound.RecordingStep(3))

@@ -24,18 +24,18 @@ protected:
         Context.Settings.Basic.MeasureSeconds = 1;
         Context.Measure.TotalPoints = -1;
         Recorder.Signal = QByteArray(8000, '\xF0');
-        Runner.EnterState = [this](ScreenState state) { States.push_back(state); };
-        Runner.ShowGauge = [this](int value) { Gauge.push_back(value); };
+        QObject::connect(&Runner, &MeasurementRunner::stateEntered, [this](ScreenState state) { States.push_back(state); });
+        QObject::connect(&Runner, &MeasurementRunner::gaugeShown, [this](int value) { Gauge.push_back(value); });
     }
 
     // The start sound as a clock that starts when the ready phase first asks.
     void StartSoundOf(qint64 milliseconds)
     {
-        Runner.RemainingStartSound = [this, milliseconds] {
+        Runner.SetStartSoundClock([this, milliseconds] {
             if (!Recorder.Clock.isValid())
                 Recorder.Clock.start();
             return std::max<qint64>(milliseconds - Recorder.Clock.elapsed(), 0);
-        };
+        });
     }
 
     TestFolder Folder;
@@ -78,7 +78,7 @@ TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound
 TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
 {
     // A frozen sound server: the start sound reports time left forever.
-    Runner.RemainingStartSound = [] { return qint64(60000); };
+    Runner.SetStartSoundClock([] { return qint64(60000); });
     Recorder.Clock.start();
     EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
     EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
@@ -105,7 +105,7 @@ TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 
     // The next run measures again.
-    Runner.RemainingStartSound = [] { return qint64(0); };
+    Runner.SetStartSoundClock([] { return qint64(0); });
     Context.Settings.Basic.MeasureSeconds = 1;
     EXPECT_EQ(Runner.Run(), MeasurementRunner::Outcome::Measured);
 }

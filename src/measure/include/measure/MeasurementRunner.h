@@ -3,6 +3,7 @@
 #include "audio/MeasurementAudio.h"
 #include "measure/MeasurementRun.h"
 
+#include <QObject>
 #include <functional>
 #include <memory>
 
@@ -15,7 +16,8 @@ class SoundRecorder;
 // and the analysis, whose result the result display shows and stores. It
 // draws nothing: the measurement screen shows the states and gauge values it
 // reports, and tests run it without any window.
-class MeasurementRunner {
+class MeasurementRunner : public QObject {
+    Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given.
     explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
@@ -39,18 +41,20 @@ public:
     // without reporting anything more. Nothing happens between runs.
     void Abandon();
 
-    // Enters the ready state (start sound and blink) and the measuring state.
-    std::function<void(ScreenState)> EnterState;
-    // A gauge value: -1 resets, 0 to 100 and a little beyond fill.
-    std::function<void(int)> ShowGauge;
-
     // How long past its length the start sound is waited for at most: a
     // sound server that stops answering must not keep the hall waiting.
     static constexpr qint64 StartSoundMarginMs = 2000;
-    // Milliseconds still to play of the start sound; the player by default.
-    std::function<qint64()> RemainingStartSound;
+    // What tells the milliseconds still to play of the start sound; the
+    // player unless a test gives a clock of its own.
+    void SetStartSoundClock(std::function<qint64()> remaining);
 
     MeasurementAudio& Audio() { return Sound; }
+
+signals:
+    // Entered the ready state (start sound and blink) or the measuring state.
+    void stateEntered(ScreenState state);
+    // A gauge value: -1 resets, 0 to 100 and a little beyond fill.
+    void gaugeShown(int value);
 
 private:
     Outcome RunSteps();
@@ -66,6 +70,7 @@ private:
 
     ContestState& Context;
     MeasurementAudio Sound;
+    std::function<qint64()> RemainingStartSound;
     bool Running = false;
     bool AbandonRequested = false;
 };

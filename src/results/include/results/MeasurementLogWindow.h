@@ -42,8 +42,9 @@ public:
     void ExportCsv();
     void RegisterSettings();
 
-    // The save dialog; tests put a chooser of their own here.
-    std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)> SaveDialog = ChooseExportFile;
+    using SaveDialogChooser = std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)>;
+    // The save dialog; ChooseExportFile unless a test gives a chooser of its own.
+    void SetSaveDialog(SaveDialogChooser chooser) { SaveDialog = std::move(chooser); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +64,7 @@ private:
     bool MayReplace(const QString& path);
 
     ContestState& Context;
+    SaveDialogChooser SaveDialog = ChooseExportFile;
     QLabel* columnHeader = nullptr;
     QListWidget* entrantList = nullptr;
     QPushButton* orderButton = nullptr;

@@ -24,7 +24,7 @@ public:
     explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
 
     // How it was asked to open; set before it is shown.
-    ScoreMonitorRequest Request;
+    void SetRequest(const ScoreMonitorRequest& request) { Request = request; }
 
     void LoadOnOpen() override;
     void ShowEntrant();
@@ -62,6 +62,7 @@ private:
     QPointF GraphPoint(QPointF pixel) const;
 
     ContestState& Context;
+    ScoreMonitorRequest Request;
     QLabel* infoLine = nullptr;
     QPushButton* playButton = nullptr;
     MultimediaPlayer player;

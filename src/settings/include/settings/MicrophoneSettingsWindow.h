@@ -43,12 +43,15 @@ public:
     int ExpectedBytes = 0;
     int DataBytes = 0;
 
-    ProgramStart StartVolumeControl = StartDetachedProgram;
+    // How the recording volume control is started; a test records instead.
+    void SetVolumeControlStart(ProgramStart start) { StartVolumeControl = std::move(start); }
 
 protected:
     bool MayClose() override;
 
 private:
+    ProgramStart StartVolumeControl = StartDetachedProgram;
+
     void ChangeQuality(int index);
     void ChangeCutLevel();
     void StartTest();

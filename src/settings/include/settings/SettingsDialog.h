@@ -24,7 +24,9 @@ public:
     // Runs each time the window is opened.
     virtual void LoadOnOpen() = 0;
 
-    SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
+    // The colour, font and file choosers; Qt's dialogs unless a test gives
+    // stand-ins.
+    void SetChoosers(SettingsChoosers choosers) { Choosers = std::move(choosers); }
 
 protected:
     // Asks "設定を登録しますか？" (Yes/No, information icon, with `title`);
@@ -58,4 +60,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     ContestState& Context;
+    SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
 };

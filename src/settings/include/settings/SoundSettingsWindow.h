@@ -22,7 +22,8 @@ public:
     // The player of the test sound.
     const MultimediaPlayer& Player() const { return player; }
 
-    ProgramStart StartVolumeControl = StartDetachedProgram;
+    // How the playback volume control is started; a test records instead.
+    void SetVolumeControlStart(ProgramStart start) { StartVolumeControl = std::move(start); }
 
 protected:
     void done(int result) override;
@@ -52,4 +53,5 @@ private:
     int currentSlot = 0;
 
     QString PlayVolumeCommand;
+    ProgramStart StartVolumeControl = StartDetachedProgram;
 };
