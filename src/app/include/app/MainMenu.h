@@ -14,6 +14,7 @@ class QTimer;
 // which every other window is opened. Its entries carry object names by role
 // ("startGameEntry", "versionEntry" ...), its clock label "clockLabel".
 class MainMenu : public QMainWindow {
+    Q_OBJECT
 public:
     explicit MainMenu(AppContext& context, QWidget* parent = nullptr);
 

@@ -31,6 +31,7 @@ std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& t
 // the time of the shout, in entry or rank order, and the same entrants
 // written to a text file or to a CSV file for spreadsheets.
 class MeasurementLogWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
 

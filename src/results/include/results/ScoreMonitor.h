@@ -20,6 +20,7 @@ class QPushButton;
 // measurement it shows the entrant just stored. "再生(&P)" plays the
 // entrant's recording, a second press stops it.
 class ScoreMonitor : public FullScreenWindow {
+    Q_OBJECT
 public:
     explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
 

@@ -24,6 +24,7 @@ class SoundRecorder;
 // system's recording volume, and a test recording of three seconds that
 // shows its header, its waveform against the cut band and its scores.
 class MicrophoneSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given.
     MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent = nullptr,

@@ -18,6 +18,7 @@ class QPushButton;
 // NumberPair and yes/no values through YesNoPair, and locks what a running
 // contest must keep.
 class SettingsDialog : public QDialog {
+    Q_OBJECT
 public:
     SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
 

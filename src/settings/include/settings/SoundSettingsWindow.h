@@ -15,6 +15,7 @@ class QLineEdit;
 // entrant from whom the rank sounds play, a test play of the selected slot
 // and the system's playback volume.
 class SoundSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
