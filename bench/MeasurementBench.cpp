@@ -108,7 +108,6 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
     contest.Context.Settings.Screen.GaugeStyle = static_cast<int16_t>(state.range(0));
     SaveScreenSettings(contest.Context);
     MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
-    screen.ShowResultDisplay = [](const MeasuredEntrant&) {};
     screen.show();
     double share = 0;
     for (auto _ : state) {

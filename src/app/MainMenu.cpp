@@ -1,10 +1,18 @@
 #include "app/MainMenu.h"
 
 #include "app/AppContext.h"
-#include "app/MenuWindows.h"
 #include "app/ShellPictures.h"
 #include "app/StartUp.h"
-#include "app/WindowNames.h"
+#include "app/LockedActionWindow.h"
+#include "app/VersionWindow.h"
+#include "measure/MeasurementScreen.h"
+#include "results/MeasurementLogWindow.h"
+#include "results/RankingBoard.h"
+#include "settings/BasicSettingsWindow.h"
+#include "settings/EffectSettingsWindow.h"
+#include "settings/MicrophoneSettingsWindow.h"
+#include "settings/ScreenSettingsWindow.h"
+#include "settings/SoundSettingsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,13 +41,11 @@ QFont Font(const char* family, int points, bool bold = false)
     return font;
 }
 
-// One entry of a menu: its caption and object name, the window it opens and
-// what choosing it does, a modal opening of that window unless told. An entry
-// without a caption is a separator.
+// One entry of a menu: its caption and object name and what choosing it
+// does. An entry without a caption is a separator.
 struct MenuEntry {
     QString Caption;
     const char* Role = nullptr;
-    QString Window;
     std::function<void()> Act;
 };
 
@@ -54,7 +60,7 @@ struct MenuGroup {
 MainMenu::MainMenu(AppContext& context, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
-      Context(context), Instance(context.Folder.Path())
+      Context(context), MenuWindows(context), Instance(context.Folder.Path())
 {
     setWindowTitle(QStringLiteral("ずべろ"));
     QPalette palette = this->palette();
@@ -69,7 +75,6 @@ MainMenu::MainMenu(AppContext& context, QWidget* parent)
     clockTimer->setInterval(1000);
     connect(clockTimer, &QTimer::timeout, this, &MainMenu::ShowClock);
     clockTimer->start();
-    RegisterMenuWindows(Windows, Context);
 }
 
 void MainMenu::BuildLabels()
@@ -96,37 +101,38 @@ void MainMenu::BuildLabels()
 
 void MainMenu::BuildMenus()
 {
+    // Every window but the two score windows opens modally over the menu.
+    const auto modal = [this](auto window) { return [this, window] { Windows::ShowModal((MenuWindows.*window)(this)); }; };
     const MenuEntry separator;
     const std::vector<MenuGroup> groups = {
         {QStringLiteral("ﾌﾟﾚｲ(&A)"),
          "playMenu",
-         {{QStringLiteral("ｹﾞｰﾑ開始(&A)"), "startGameEntry", WindowName::MainFRM, {}},
-          {QStringLiteral("順位表示(&B)"), "rankingBoardEntry", WindowName::ZanFRM, {}},
-          {QStringLiteral("成績出力(&C)"), "scoreSheetEntry", WindowName::VVPRNOUT,
-           [this] { OpenScoreSheetOutput(Windows, ScoreSheetRequest{}, this); }},
-          {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", WindowName::EVHYO30,
-           [this] { OpenScoreMonitor(Windows, ScoreMonitorRequest{}, this); }},
+         {{QStringLiteral("ｹﾞｰﾑ開始(&A)"), "startGameEntry", modal(&Windows::measurementScreen)},
+          {QStringLiteral("順位表示(&B)"), "rankingBoardEntry", modal(&Windows::rankingBoard)},
+          {QStringLiteral("成績出力(&C)"), "scoreSheetEntry",
+           [this] { MenuWindows.OpenScoreSheetOutput(ScoreSheetRequest{}, this); }},
+          {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", [this] { MenuWindows.OpenScoreMonitor(ScoreMonitorRequest{}); }},
           separator,
-          {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", WindowName::InitFRM, {}},
+          {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", modal(&Windows::dataClear)},
           separator,
-          {QStringLiteral("終了(&Q)"), "quitEntry", {}, [this] { Context.EndProgram(); }}}},
+          {QStringLiteral("終了(&Q)"), "quitEntry", [this] { Context.EndProgram(); }}}},
         {QStringLiteral("環境(&B)"),
          "settingsMenu",
-         {{QStringLiteral("基本(&A)"), "basicSettingsEntry", WindowName::VVSET01, {}},
-          {QStringLiteral("画面(&B)"), "screenSettingsEntry", WindowName::VVSET02, {}},
-          {QStringLiteral("ｻｳﾝﾄﾞ(&C)"), "soundSettingsEntry", WindowName::VVSET03, {}},
-          {QStringLiteral("ﾏｲｸ設定(&D)"), "microphoneSettingsEntry", WindowName::EVSET20, {}}}},
+         {{QStringLiteral("基本(&A)"), "basicSettingsEntry", modal(&Windows::basicSettings)},
+          {QStringLiteral("画面(&B)"), "screenSettingsEntry", modal(&Windows::screenSettings)},
+          {QStringLiteral("ｻｳﾝﾄﾞ(&C)"), "soundSettingsEntry", modal(&Windows::soundSettings)},
+          {QStringLiteral("ﾏｲｸ設定(&D)"), "microphoneSettingsEntry", modal(&Windows::microphoneSettings)}}},
         {QStringLiteral("特殊(&C)"),
          "specialMenu",
-         {{QStringLiteral("効果(&A)"), "effectSettingsEntry", WindowName::EVSET09, {}},
-          {QStringLiteral("ﾛｸﾞ(&B)"), "measurementLogEntry", WindowName::EVCHK02, {}}}},
+         {{QStringLiteral("効果(&A)"), "effectSettingsEntry", modal(&Windows::effectSettings)},
+          {QStringLiteral("ﾛｸﾞ(&B)"), "measurementLogEntry", modal(&Windows::measurementLog)}}},
         {QStringLiteral("ﾂｰﾙ(&D)"),
          "toolsMenu",
-         {{QStringLiteral("設定初期化(&A)"), "factoryResetEntry", WindowName::EVSET00, {}}}},
+         {{QStringLiteral("設定初期化(&A)"), "factoryResetEntry", modal(&Windows::factoryResetRequest)}}},
         {QStringLiteral("ﾍﾙﾌﾟ(&H)"),
          "helpMenu",
-         {{QStringLiteral("ﾍﾙﾌﾟ(&H)"), "helpEntry", {}, [this] { OpenHelpFile(Context, StartHelpViewer); }},
-          {QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), "versionEntry", WindowName::S_VERFRM, {}}}},
+         {{QStringLiteral("ﾍﾙﾌﾟ(&H)"), "helpEntry", [this] { OpenHelpFile(Context, StartHelpViewer); }},
+          {QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), "versionEntry", modal(&Windows::versionWindow)}}},
     };
     for (const MenuGroup& group : groups) {
         QMenu* menu = menuBar()->addMenu(group.Caption);
@@ -138,21 +144,8 @@ void MainMenu::BuildMenus()
             }
             QAction* action = menu->addAction(entry.Caption);
             action->setObjectName(QLatin1String(entry.Role));
-            action->setData(entry.Window);
-            const QString window = entry.Window;
-            const std::function<void()> act = entry.Act ? entry.Act : [this, window] { Windows.ShowModal(window, this); };
-            connect(action, &QAction::triggered, this, act);
+            connect(action, &QAction::triggered, this, entry.Act);
         }
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] { RefreshEntries(menu); });
-    }
-}
-
-void MainMenu::RefreshEntries(QMenu* menu)
-{
-    for (QAction* action : menu->actions()) {
-        const QString window = action->data().toString();
-        if (!window.isEmpty())
-            action->setEnabled(Windows.IsRegistered(window));
     }
 }
 

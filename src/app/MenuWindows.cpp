@@ -1,11 +1,12 @@
-#include "app/MenuWindows.h"
+// How the windows are made and wired to each other: the measurement screen to
+// the result display and the ranking board, the result display to the score
+// sheet output and the score monitor, the score sheet output to the preview.
+#include "app/Windows.h"
 
 #include "app/AppContext.h"
 #include "app/ContestReset.h"
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
@@ -19,93 +20,124 @@
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
 
-namespace {
-
-void WireMeasurementScreen(WindowRegistry& windows, MeasurementScreen* screen)
+MeasurementScreen& Windows::measurementScreen(QWidget* owner)
 {
-    screen->ShowResultDisplay = [&windows, screen](const MeasuredEntrant& entrant) {
-        windows.ShowModal(WindowName::VhyoFRM, screen,
-                          [&entrant](QWidget* display) { static_cast<ResultDisplay*>(display)->SetEntrant(entrant); });
-    };
-    screen->ShowRankingBoard = [&windows, screen] { windows.ShowModal(WindowName::ZanFRM, screen); };
-}
-
-void WireResultDisplay(WindowRegistry& windows, ResultDisplay* display)
-{
-    display->OpenScoreSheetOutput = [&windows, display](const ScoreSheetRequest& request) {
-        OpenScoreSheetOutput(windows, request, display);
-    };
-    display->OpenScoreMonitor = [&windows, display](const ScoreMonitorRequest& request) {
-        OpenScoreMonitor(windows, request, display);
-    };
-}
-
-void WireScoreSheetOutput(WindowRegistry& windows, ScoreSheetOutput* output)
-{
-    output->ShowPreview = [&windows, output](const PageSurface& page) {
-        auto* preview = static_cast<PrintPreview*>(windows.Instance(WindowName::PreView1, output));
-        preview->SetPage(&page);
-        windows.ShowModal(WindowName::PreView1, output);
-        preview->SetPage(nullptr);
-        return preview->RunStopped();
-    };
-}
-
-}
-
-// Modal windows are made with their first owner as parent; modeless ones
-// (the score sheet output and the score monitor) are made without one.
-void RegisterMenuWindows(WindowRegistry& windows, AppContext& context)
-{
-    windows.Register(WindowName::MainFRM, [&windows, &context](QWidget* parent) {
-        auto* screen = new MeasurementScreen(context, parent);
-        WireMeasurementScreen(windows, screen);
+    return Kept(Measurement, [this, owner] {
+        auto* screen = new MeasurementScreen(Context, owner);
+        QObject::connect(screen, &MeasurementScreen::resultDisplayRequested, screen,
+                         [this, screen](const MeasuredEntrant& entrant) {
+                             ResultDisplay& display = resultDisplay(screen);
+                             display.SetEntrant(entrant);
+                             ShowModal(display);
+                         });
+        QObject::connect(screen, &MeasurementScreen::rankingBoardRequested, screen,
+                         [this, screen] { ShowModal(rankingBoard(screen)); });
         return screen;
     });
-    windows.Register(WindowName::VhyoFRM, [&windows, &context](QWidget* parent) {
-        auto* display = new ResultDisplay(context, parent);
-        WireResultDisplay(windows, display);
+}
+
+ResultDisplay& Windows::resultDisplay(QWidget* owner)
+{
+    return Kept(Result, [this, owner] {
+        auto* display = new ResultDisplay(Context, owner);
+        QObject::connect(display, &ResultDisplay::scoreSheetRequested, display,
+                         [this, display](const ScoreSheetRequest& request) { OpenScoreSheetOutput(request, display); });
+        QObject::connect(display, &ResultDisplay::scoreMonitorRequested, display,
+                         [this](const ScoreMonitorRequest& request) { OpenScoreMonitor(request); });
         return display;
     });
-    windows.Register(WindowName::VVSET01, [&context](QWidget* parent) { return new BasicSettingsWindow(context, parent); });
-    windows.Register(WindowName::VVSET02, [&context](QWidget* parent) { return new ScreenSettingsWindow(context, parent); });
-    windows.Register(WindowName::VVSET03,
-                     [&context](QWidget* parent) { return new SoundSettingsWindow(context, context.PlayVolumeCommand, parent); });
-    windows.Register(WindowName::EVSET20,
-                     [&context](QWidget* parent) { return new MicrophoneSettingsWindow(context, context.RecVolumeCommand, parent); });
-    windows.Register(WindowName::EVSET09, [&context](QWidget* parent) { return new EffectSettingsWindow(context, parent); });
-    windows.Register(WindowName::ZanFRM, [&context](QWidget* parent) { return new RankingBoard(context, parent); });
-    windows.Register(WindowName::EVHYO30, [&context](QWidget*) { return new ScoreMonitor(context); });
-    windows.Register(WindowName::EVCHK02, [&context](QWidget* parent) { return new MeasurementLogWindow(context, parent); });
-    windows.Register(WindowName::VVPRNOUT, [&windows, &context](QWidget* parent) {
-        auto* output = new ScoreSheetOutput(context, parent);
-        WireScoreSheetOutput(windows, output);
+}
+
+RankingBoard& Windows::rankingBoard(QWidget* owner)
+{
+    return Kept(Ranking, [this, owner] { return new RankingBoard(Context, owner); });
+}
+
+ScoreSheetOutput& Windows::scoreSheetOutput()
+{
+    return Kept(ScoreSheet, [this] {
+        auto* output = new ScoreSheetOutput(Context);
+        QObject::connect(output, &ScoreSheetOutput::previewRequested, output, [this, output](const PageSurface& page) {
+            PrintPreview& preview = printPreview(output);
+            preview.SetPage(&page);
+            ShowModal(preview);
+            preview.SetPage(nullptr);
+            if (preview.RunStopped())
+                output->StopAtPreviewedSheet();
+        });
         return output;
     });
-    windows.Register(WindowName::PreView1, [](QWidget* parent) { return new PrintPreview(parent); });
-    windows.Register(WindowName::InitFRM, [&context](QWidget* parent) { return new LockedActionWindow(DataClear(context), parent); });
-    windows.Register(WindowName::EVSET00,
-                     [&context](QWidget* parent) { return new LockedActionWindow(FactoryResetRequest(context), parent); });
-    windows.Register(WindowName::S_VERFRM, [&context](QWidget* parent) { return new VersionWindow(context, parent); });
 }
 
-void OpenScoreSheetOutput(WindowRegistry& windows, const ScoreSheetRequest& request, QWidget* owner)
+PrintPreview& Windows::printPreview(QWidget* owner)
 {
-    auto* output = static_cast<ScoreSheetOutput*>(windows.Instance(WindowName::VVPRNOUT));
-    output->Open(request, owner ? owner->pos() : QPoint());
+    return Kept(Preview, [owner] { return new PrintPreview(owner); });
 }
 
-void OpenScoreMonitor(WindowRegistry& windows, const ScoreMonitorRequest& request, QWidget* owner)
+ScoreMonitor& Windows::scoreMonitor()
 {
-    const auto prepare = [&request](QWidget* window) {
-        auto* monitor = static_cast<ScoreMonitor*>(window);
-        // Already open beside the menu: it opens anew, for this request.
-        if (request.OpenMode != OpenedFromMenu && monitor->isVisible())
-            monitor->hide();
-        monitor->Request = request;
-    };
+    return Kept(Monitor, [this] { return new ScoreMonitor(Context); });
+}
+
+MeasurementLogWindow& Windows::measurementLog(QWidget* owner)
+{
+    return Kept(Log, [this, owner] { return new MeasurementLogWindow(Context, owner); });
+}
+
+BasicSettingsWindow& Windows::basicSettings(QWidget* owner)
+{
+    return Kept(Basic, [this, owner] { return new BasicSettingsWindow(Context, owner); });
+}
+
+ScreenSettingsWindow& Windows::screenSettings(QWidget* owner)
+{
+    return Kept(Screen, [this, owner] { return new ScreenSettingsWindow(Context, owner); });
+}
+
+SoundSettingsWindow& Windows::soundSettings(QWidget* owner)
+{
+    return Kept(Sound, [this, owner] { return new SoundSettingsWindow(Context, Context.PlayVolumeCommand, owner); });
+}
+
+MicrophoneSettingsWindow& Windows::microphoneSettings(QWidget* owner)
+{
+    return Kept(Microphone, [this, owner] { return new MicrophoneSettingsWindow(Context, Context.RecVolumeCommand, owner); });
+}
+
+EffectSettingsWindow& Windows::effectSettings(QWidget* owner)
+{
+    return Kept(Effect, [this, owner] { return new EffectSettingsWindow(Context, owner); });
+}
+
+LockedActionWindow& Windows::dataClear(QWidget* owner)
+{
+    return Kept(DataClearWindow, [this, owner] { return new LockedActionWindow(DataClear(Context), owner); });
+}
+
+LockedActionWindow& Windows::factoryResetRequest(QWidget* owner)
+{
+    return Kept(FactoryResetWindow, [this, owner] { return new LockedActionWindow(FactoryResetRequest(Context), owner); });
+}
+
+VersionWindow& Windows::versionWindow(QWidget* owner)
+{
+    return Kept(Version, [this, owner] { return new VersionWindow(Context, owner); });
+}
+
+void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
+{
+    scoreSheetOutput().Open(request, owner ? owner->pos() : QPoint());
+}
+
+void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)
+{
+    ScoreMonitor& monitor = scoreMonitor();
+    // Already open beside the menu: it opens anew, for this request.
+    if (request.OpenMode != OpenedFromMenu && monitor.isVisible())
+        monitor.hide();
+    monitor.SetRequest(request);
     if (request.OpenMode == OpenedFromMenu)
-        windows.ShowModeless(WindowName::EVHYO30, prepare);
+        ShowModeless(monitor);
     else
-        windows.ShowModal(WindowName::EVHYO30, owner, prepare);
+        ShowModal(monitor);
 }

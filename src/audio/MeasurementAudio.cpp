@@ -80,8 +80,7 @@ bool MeasurementAudio::Prepare()
         Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
         return false;
     }
-    if (ResetGauge)
-        ResetGauge();
+    emit gaugeResetDue();
     if (!Sequence.CloseLeftover())
         return false;
     return Run.Wait(100);
@@ -89,8 +88,7 @@ bool MeasurementAudio::Prepare()
 
 bool MeasurementAudio::Finish()
 {
-    if (ResetGauge)
-        ResetGauge();
+    emit gaugeResetDue();
     return Sequence.Finish();
 }
 

@@ -18,6 +18,5 @@ QString ContestState::RankingPath() const
 void ContestState::EndProgram()
 {
     EndIsRequested = true;
-    if (OnEndProgram)
-        OnEndProgram();
+    emit endRequested();
 }

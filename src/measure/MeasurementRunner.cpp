@@ -9,10 +9,13 @@
 MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : Context(context), Steps(clock, [&context] { return context.EndRequested(); }), Sound(context, Steps, std::move(recorder))
 {
-    EnterState = [](ScreenState) {};
-    ShowGauge = [](int) {};
-    Sound.ResetGauge = [this] { ShowGauge(-1); };
+    connect(&Sound, &MeasurementAudio::gaugeResetDue, this, [this] { emit gaugeShown(-1); });
     RemainingStartSound = [this] { return Sound.RemainingSoundMs(); };
+}
+
+void MeasurementRunner::SetStartSoundClock(std::function<qint64()> remaining)
+{
+    RemainingStartSound = std::move(remaining);
 }
 
 MeasurementRunner::Result MeasurementRunner::Run()
@@ -41,14 +44,14 @@ void MeasurementRunner::Abandon()
 
 bool MeasurementRunner::Prepare()
 {
-    EnterState(Ready);
+    emit stateEntered(Ready);
     Sound.PlaySoundSlot(StartSound);
     return Sound.RecordingStep(1);
 }
 
 bool MeasurementRunner::AwaitStartSound()
 {
-    ShowGauge(-1);
+    emit gaugeShown(-1);
     const int startWait = Context.Settings.Basic.StartWaitTenths;
     const qint64 start = Steps.Milliseconds();
     const qint64 longest = Sound.SoundLength() + StartSoundMarginMs;
@@ -69,7 +72,7 @@ bool MeasurementRunner::AwaitStartSound()
 
 bool MeasurementRunner::Record()
 {
-    EnterState(Measuring);
+    emit stateEntered(Measuring);
     if (!Sound.RecordingStep(2))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
@@ -78,7 +81,7 @@ bool MeasurementRunner::Record()
         const double elapsed = (Steps.Milliseconds() - start) / 1000.0;
         if (!Steps.Wait(50))
             return false;
-        ShowGauge(GaugePercent(elapsed, std::max(seconds, 1)));
+        emit gaugeShown(GaugePercent(elapsed, std::max(seconds, 1)));
         if (elapsed >= seconds)
             return true;
     }
@@ -87,7 +90,7 @@ bool MeasurementRunner::Record()
 // The device is given one more second to finish its fixed-length recording.
 bool MeasurementRunner::Finish()
 {
-    ShowGauge(100);
+    emit gaugeShown(100);
     if (!Steps.WaitSeconds(1))
         return false;
     if (!Sound.RecordingStep(3))

@@ -37,8 +37,8 @@ MeasurementScreen::MeasurementScreen(ContestState& context, QWidget* parent, std
 {
     setWindowTitle(QStringLiteral("ずべろ　測定"));
     BuildControls();
-    Measurement.EnterState = [this](ScreenState state) { EnterRunState(state); };
-    Measurement.ShowGauge = [this](int value) { DrawGauge(value); };
+    connect(&Measurement, &MeasurementRunner::stateEntered, this, [this](ScreenState state) { EnterRunState(state); });
+    connect(&Measurement, &MeasurementRunner::gaugeShown, this, [this](int value) { DrawGauge(value); });
 }
 
 MeasurementScreen::~MeasurementScreen() = default;
@@ -53,10 +53,10 @@ void MeasurementScreen::BuildControls()
     };
     headingLabel = label("headingLabel");
     headingLabel->setAutoFillBackground(true);
-    headingLabel->MouseDown = [this](Qt::MouseButton button) { PressScreen(button); };
+    connect(headingLabel, &ClickLabel::pressed, this, [this](Qt::MouseButton button) { PressScreen(button); });
     measureBand = label("measureBand");
     measureBand->setAutoFillBackground(true);
-    measureBand->MouseDown = [this](Qt::MouseButton button) { PressBand(button); };
+    connect(measureBand, &ClickLabel::pressed, this, [this](Qt::MouseButton button) { PressBand(button); });
     // The next-entrant label and the gauge take no clicks and keep them from
     // the screen behind them.
     nextEntryLabel = label("nextEntryLabel");
@@ -310,26 +310,26 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
         }
         StartMeasurement();
     }
-    if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
-        ShowRankingBoard();
+    if (button == Qt::RightButton && DisplayState == Waiting)
+        emit rankingBoardRequested();
     if (pressedWhileStopped && DisplayState == Stopped) {
-        ShowResultDisplay(*Measured);
+        emit resultDisplayRequested(*Measured);
         ShowState(Waiting);
     }
 }
 
 void MeasurementScreen::PressScreen(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && DisplayState == Waiting && ShowRankingBoard)
-        ShowRankingBoard();
+    if (button == Qt::RightButton && DisplayState == Waiting)
+        emit rankingBoardRequested();
 }
 
 void MeasurementScreen::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape)
         close();
-    else if (event->key() == Qt::Key_Space && DisplayState == Waiting && ShowRankingBoard)
-        ShowRankingBoard();
+    else if (event->key() == Qt::Key_Space && DisplayState == Waiting)
+        emit rankingBoardRequested();
 }
 
 void MeasurementScreen::mousePressEvent(QMouseEvent* event)
@@ -365,7 +365,7 @@ void MeasurementScreen::StartMeasurement()
         ShowState(Stopped);
         return;
     }
-    ShowResultDisplay(*Measured);
+    emit resultDisplayRequested(*Measured);
     ShowState(Waiting);
 }
 

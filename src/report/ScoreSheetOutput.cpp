@@ -419,9 +419,10 @@ SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
         break;
     }
     PreviewPage.Draw([&sheet](QPainter& painter) { DrawScoreSheet(painter, sheet); });
-    const bool stopped = ShowPreview && ShowPreview(PreviewPage);
+    PreviewStopped = false;
+    emit previewRequested(PreviewPage);
     PreviewPage.Clear();
-    return stopped ? SheetOutcome::StoppedThere : SheetOutcome::Output;
+    return PreviewStopped ? SheetOutcome::StoppedThere : SheetOutcome::Output;
 }
 
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)

@@ -41,7 +41,7 @@ RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : FullScreenW
     for (int i = 0; i < BoardRows; ++i) {
         auto* row = new ClickLabel(this);
         row->setObjectName(QStringLiteral("rankRow%1").arg(i));
-        row->MouseDown = [this, i](Qt::MouseButton button) { RowMouseDown(i, button); };
+        connect(row, &ClickLabel::pressed, this, [this, i](Qt::MouseButton button) { RowMouseDown(i, button); });
         rankRows[static_cast<size_t>(i)] = row;
     }
     // The indicator takes no clicks, and keeps them from the board.

@@ -42,7 +42,7 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScree
     scoreLabel = new ClickLabel(this);
     scoreLabel->setObjectName(QStringLiteral("scoreLabel"));
     scoreLabel->setAlignment(Qt::AlignCenter);
-    scoreLabel->MouseDown = [this](Qt::MouseButton) { ScoreMouseDown(); };
+    connect(scoreLabel, &ClickLabel::pressed, this, [this] { ScoreMouseDown(); });
     // The rank label does not react, and keeps its clicks from the window.
     rankLabel = new ClickLabel(this);
     rankLabel->setObjectName(QStringLiteral("rankLabel"));
@@ -204,10 +204,10 @@ void ResultDisplay::StoreOnClose()
         rankSound.Command(QStringLiteral("Close"));
     SavedEntryNo = Entrant.EntryNo;
     LogWrite();
-    if (Context.Settings.Basic.PrintAtOnce && OpenScoreSheetOutput)
-        OpenScoreSheetOutput(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});
-    if (Context.Settings.Basic.WaveformDisplay && OpenScoreMonitor)
-        OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
+    if (Context.Settings.Basic.PrintAtOnce)
+        emit scoreSheetRequested(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});
+    if (Context.Settings.Basic.WaveformDisplay)
+        emit scoreMonitorRequested(ScoreMonitorRequest{OpenedAfterMeasurement});
 }
 
 void ResultDisplay::SetBackColor(int32_t colour)

@@ -29,7 +29,7 @@ BasicSettingsWindow::BasicSettingsWindow(ContestState& context, QWidget* parent)
     startWait->Name(QStringLiteral("startWait"));
     startWait->Box()->setToolTip(QStringLiteral("「ようい」の点滅が終了してスタート音が鳴り、計測中の表示がでます。"
                                                 "その時点から、実際、計測が始まるまでのタイムラグの設定です。"));
-    startWait->Left = [this](int tenths) { WarnNegativeStartWait(tenths); };
+    connect(startWait, &NumberPair::left, this, [this](int tenths) { WarnNegativeStartWait(tenths); });
 
     sound.Name(QStringLiteral("soundOnOption"), QStringLiteral("soundOffOption"));
     sound.Frame->setToolTip(QStringLiteral("サウンドの有無の設定。"));

@@ -30,7 +30,8 @@ EffectSettingsWindow::EffectSettingsWindow(ContestState& context, QWidget* paren
     rankLimit = new NumberPair(this, Qt::Vertical, {2, 40}, {1, 40}, 1);
     rankLimit->Name(QStringLiteral("rankLimit"));
     rankLimit->Box()->setToolTip(QStringLiteral("何位以上を点滅させるかの設定です。"));
-    rankLimit->Changed = [this](int value) { Context.Settings.Effect.BlinkRankLimit = static_cast<int16_t>(value); };
+    connect(rankLimit, &NumberPair::changed, this,
+            [this](int value) { Context.Settings.Effect.BlinkRankLimit = static_cast<int16_t>(value); });
     intervalBar = new QScrollBar(Qt::Horizontal, this);
     intervalBar->setObjectName(QStringLiteral("intervalBar"));
     intervalBar->setRange(2, 50);
@@ -43,7 +44,7 @@ EffectSettingsWindow::EffectSettingsWindow(ContestState& context, QWidget* paren
         swatches[i] = new ColourPatch(this, QSize(48, 32));
         swatches[i]->setObjectName(QStringLiteral("swatch%1").arg(i));
         swatches[i]->setToolTip(QStringLiteral("ダブルクリックで色指定ができます。"));
-        swatches[i]->DblClick = [this, i] { ChooseColour(i); };
+        connect(swatches[i], &ColourPatch::doubleClicked, this, [this, i] { ChooseColour(i); });
     }
     blinkSample = new ColourPatch(this, QSize(160, 90));
     blinkSample->setObjectName(QStringLiteral("blinkSample"));

@@ -66,18 +66,17 @@ void NumberPair::BoxLostFocus(const QFocusEvent& event)
 
 void NumberPair::ReportLeaving(const QFocusEvent& event)
 {
-    if (!Left || Reporting || !OperatorMovedFocus(event.reason()))
+    if (Reporting || !OperatorMovedFocus(event.reason()))
         return;
     Reporting = true;
-    Left(ScrollBar->value());
+    emit left(ScrollBar->value());
     Reporting = false;
 }
 
 void NumberPair::BarChanged()
 {
     TextBox->setText(QString::number(ScrollBar->value()));
-    if (Changed)
-        Changed(ScrollBar->value());
+    emit changed(ScrollBar->value());
 }
 
 bool NumberPair::eventFilter(QObject* watched, QEvent* event)

@@ -13,8 +13,7 @@ ColourPatch::ColourPatch(QWidget* parent, const QSize& size) : QLabel(parent)
 
 void ColourPatch::mouseDoubleClickEvent(QMouseEvent*)
 {
-    if (DblClick)
-        DblClick();
+    emit doubleClicked();
 }
 
 GaugeSample::GaugeSample(Kind kind, QWidget* parent) : QWidget(parent), Shape(kind) {}

@@ -1,9 +1,7 @@
 // A whole contest through the real sound server: five entrants shout at
 // different loudness into the virtual microphone, each run started by a click
 // on the band of the measurement screen.
-#include "app/MenuWindows.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
+#include "app/Windows.h"
 #include "measure/MeasurementScreen.h"
 
 #include "support/WidgetTestSupport.h"
@@ -49,10 +47,9 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     context.Settings.Mic.Quality = RecordingQuality::Middle;
     SaveMicSettings(context);
 
-    WindowRegistry windows;
-    RegisterMenuWindows(windows, context);
-    windows.ShowModeless(WindowName::MainFRM);
-    auto& screen = *dynamic_cast<MeasurementScreen*>(windows.Existing(WindowName::MainFRM));
+    Windows windows(context);
+    MeasurementScreen& screen = windows.measurementScreen(nullptr);
+    Windows::ShowModeless(screen);
     ResultDisplayCloser closer;
     const std::vector<double> loudness = {0.2, 0.6, 0.1, 0.9, 0.4};
     for (size_t entrant = 0; entrant < loudness.size(); ++entrant) {

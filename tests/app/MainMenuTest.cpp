@@ -1,9 +1,10 @@
-#include "app/MenuWindows.h"
-#include "app/WindowNames.h"
+#include "app/Windows.h"
 #include "app/VersionWindow.h"
 #include "app/MainMenu.h"
 #include "app/StartUp.h"
+#include "report/ScoreSheetOutput.h"
 #include "results/ScoreMonitor.h"
+#include "settings/BasicSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
 
@@ -57,28 +58,10 @@ protected:
     QAction* Entry(const char* role) const { return Menu->findChild<QAction*>(QLatin1String(role)); }
     QMenu* SubMenu(const char* role) const { return Menu->findChild<QMenu*>(QLatin1String(role)); }
 
+    Windows& Opened() const { return Menu->OpenWindows(); }
+
     AppTestFolder Folder;
     std::unique_ptr<MainMenu> Menu;
-};
-
-// A stand-in for a window of the program, recording how it was shown.
-class FakeDialog : public QDialog {
-public:
-    using QDialog::QDialog;
-    int Shown = 0;
-
-protected:
-    void showEvent(QShowEvent*) override
-    {
-        ++Shown;
-        QTimer::singleShot(0, this, [this] {
-            WasModal = QApplication::activeModalWidget() == this;
-            reject();
-        });
-    }
-
-public:
-    bool WasModal = false;
 };
 
 }
@@ -125,24 +108,6 @@ TEST_F(MainMenuTest, TheClockShowsTheCurrentTimeEverySecond)
     EXPECT_EQ(Menu->findChild<QLabel*>(QStringLiteral("clockLabel"))->text(), QStringLiteral("<00:00:07>"));
 }
 
-TEST_F(MainMenuTest, EveryEntryHasAWindowOfTheProgram)
-{
-    for (const char* role : {"playMenu", "settingsMenu", "specialMenu", "toolsMenu", "helpMenu"}) {
-        QMenu* menu = SubMenu(role);
-        ASSERT_NE(menu, nullptr) << role;
-        emit menu->aboutToShow();
-        for (const QAction* action : menu->actions())
-            EXPECT_TRUE(action->isSeparator() || action->isEnabled()) << action->text().toStdString();
-    }
-}
-
-TEST(WindowRegistryDeath, OpeningANameWithoutAWindowFailsLoudly)
-{
-    EnsureApplication();
-    WindowRegistry windows;
-    EXPECT_DEATH(windows.ShowModeless(QStringLiteral("NoSuchWindow")), "No window is registered under the name \"NoSuchWindow\"");
-}
-
 TEST_F(MainMenuTest, GameStartOpensTheMeasurementScreenUntilEsc)
 {
     QWidget* seen = nullptr;
@@ -163,29 +128,26 @@ TEST_F(MainMenuTest, GameStartOpensTheMeasurementScreenUntilEsc)
 
 TEST_F(MainMenuTest, ModalEntriesBlockTheMenuAndReuseTheirWindow)
 {
-    FakeDialog* made = nullptr;
-    int factoryCalls = 0;
-    Menu->Windows.Register(WindowName::VVSET01, [&](QWidget* parent) {
-        ++factoryCalls;
-        return made = new FakeDialog(parent);
-    });
-    Entry("basicSettingsEntry")->trigger();
-    Entry("basicSettingsEntry")->trigger();
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(factoryCalls, 1);
-    EXPECT_EQ(made->Shown, 2);
-    EXPECT_TRUE(made->WasModal);
-    EXPECT_EQ(made->parentWidget(), Menu.get());
+    std::vector<QWidget*> shown;
+    for (int opening = 0; opening < 2; ++opening) {
+        QTimer::singleShot(0, [&shown] {
+            shown.push_back(QApplication::activeModalWidget());
+            if (shown.back())
+                shown.back()->close();
+        });
+        Entry("basicSettingsEntry")->trigger();
+    }
+    QWidget* window = &Opened().basicSettings(nullptr);
+    EXPECT_EQ(shown, (std::vector<QWidget*>{window, window}));
+    EXPECT_EQ(window->parentWidget(), Menu.get());
 }
 
 TEST_F(MainMenuTest, TheScoreWindowsOpenBesideTheMenu)
 {
     Entry("scoreSheetEntry")->trigger();
     Entry("scoreMonitorEntry")->trigger();
-    for (const QString& name : {WindowName::VVPRNOUT, WindowName::EVHYO30}) {
-        QWidget* window = Menu->Windows.Existing(name);
-        ASSERT_NE(window, nullptr) << name.toStdString();
-        EXPECT_TRUE(window->isVisible());
+    for (QWidget* window : {static_cast<QWidget*>(&Opened().scoreSheetOutput()), static_cast<QWidget*>(&Opened().scoreMonitor())}) {
+        EXPECT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
         EXPECT_EQ(window->parent(), nullptr) << "keeps the program running when the menu closes";
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -242,8 +204,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
     WriteLogOfTotals(Folder, {800, 900, 1000});
     Folder.Context.Contest.EntryNo = 3;
     Entry("scoreMonitorEntry")->trigger();
-    auto* monitor = dynamic_cast<ScoreMonitor*>(Menu->Windows.Existing(WindowName::EVHYO30));
-    ASSERT_NE(monitor, nullptr);
+    ScoreMonitor* monitor = &Opened().scoreMonitor();
     EXPECT_EQ(monitor->CurrentEntrant(), 1);
 
     int shown = 0;
@@ -254,7 +215,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
             shown = monitor->CurrentEntrant();
         },
         Qt::Key_Space);
-    OpenScoreMonitor(Menu->Windows, ScoreMonitorRequest{OpenedAfterMeasurement}, Menu.get());
+    Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
     EXPECT_TRUE(modal);
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(monitor->isVisible());
@@ -276,11 +237,11 @@ TEST_F(MainMenuTest, HelpOpensTheHelpFileWithAnArgumentList)
 {
     QString program;
     QStringList arguments;
-    Menu->StartHelpViewer = [&](const QString& p, const QStringList& a) {
+    Menu->SetHelpViewerStart([&](const QString& p, const QStringList& a) {
         program = p;
         arguments = a;
         return true;
-    };
+    });
     Entry("helpEntry")->trigger();
     EXPECT_EQ(program, QStringLiteral("xdg-open"));
     EXPECT_EQ(arguments, QStringList{Folder.Path(QStringLiteral("zuv18.chm"))});
@@ -289,7 +250,7 @@ TEST_F(MainMenuTest, HelpOpensTheHelpFileWithAnArgumentList)
 
 TEST_F(MainMenuTest, AViewerThatCannotStartIsReported)
 {
-    Menu->StartHelpViewer = [](const QString&, const QStringList&) { return false; };
+    Menu->SetHelpViewerStart([](const QString&, const QStringList&) { return false; });
     Entry("helpEntry")->trigger();
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("ヘルプファイルが見つかりません！"));
@@ -300,8 +261,7 @@ TEST_F(MainMenuTest, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
 {
     bool checked = false;
     QTimer::singleShot(0, [&] {
-        auto* window = dynamic_cast<VersionWindow*>(Menu->Windows.Existing(WindowName::S_VERFRM));
-        ASSERT_NE(window, nullptr);
+        VersionWindow* window = &Opened().versionWindow(nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("バージョン表示"));
         const auto text = [window](const char* role) { return window->findChild<QLabel*>(QLatin1String(role))->text(); };
         EXPECT_EQ(text("productLabel"), QStringLiteral("大声大会ソフト"));
@@ -320,7 +280,7 @@ TEST_F(MainMenuTest, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
     });
     Entry("versionEntry")->trigger();
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(Menu->Windows.Existing(WindowName::S_VERFRM)->isVisible());
+    EXPECT_FALSE(Opened().versionWindow(nullptr).isVisible());
 }
 
 TEST_F(MainMenuTest, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeCommands)
@@ -338,9 +298,9 @@ TEST_F(MainMenuTest, TheSettingsEntriesOpenTheirWindowsWithTheSystemsVolumeComma
         ASSERT_NE(window, nullptr);
         titles.append(window->windowTitle());
         if (auto* sound = dynamic_cast<SoundSettingsWindow*>(window))
-            sound->StartVolumeControl = record;
+            sound->SetVolumeControlStart(record);
         if (auto* mic = dynamic_cast<MicrophoneSettingsWindow*>(window))
-            mic->StartVolumeControl = record;
+            mic->SetVolumeControlStart(record);
         if (auto* volume = window->findChild<QPushButton*>(QStringLiteral("volumeButton")))
             volume->click();
         window->close();

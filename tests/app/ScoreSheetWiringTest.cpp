@@ -1,6 +1,5 @@
-#include "app/MenuWindows.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
+#include "app/Windows.h"
+#include "report/ScoreSheetOutput.h"
 #include "widgets/DesktopSetup.h"
 #include "support/AppTestFolder.h"
 #include "support/ScoreSheetEntrants.h"
@@ -35,8 +34,7 @@ protected:
         WriteInstalledFolder(Folder);
         StoreEntrant(Folder.Context, 1, 0, 1, 5);
         StoreEntrant(Folder.Context, 2, 1, 1, 5);
-        RegisterMenuWindows(Windows, Folder.Context);
-        Windows.Instance(WindowName::VVPRNOUT)->installEventFilter(&Counter);
+        Wired.scoreSheetOutput().installEventFilter(&Counter);
     }
 
     // Prints the sheet of entrant 2 as the result display asks for it.
@@ -45,12 +43,12 @@ protected:
         const QStringList printed = PdfFiles();
         Before.unite(QSet<QString>(printed.begin(), printed.end()));
         Folder.Messages.Messages.clear();
-        OpenScoreSheetOutput(Windows, ScoreSheetRequest{OpenedAfterMeasurement, 2}, nullptr);
+        Wired.OpenScoreSheetOutput(ScoreSheetRequest{OpenedAfterMeasurement, 2}, nullptr);
         return NewJobs(expectedJobs);
     }
 
     AppTestFolder Folder;
-    WindowRegistry Windows;
+    Windows Wired{Folder.Context};
     ShowCounter Counter;
 };
 
@@ -64,7 +62,7 @@ TEST_F(ImmediatePrint, OneSheetGoesToTheSavedPrinterWithoutTheWindowEverShowing)
     EXPECT_TRUE(jobs[0].contains(QStringLiteral("Zuvelo-0002")));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     EXPECT_EQ(Counter.Shown, 0);
-    EXPECT_FALSE(Windows.Existing(WindowName::VVPRNOUT)->isVisible());
+    EXPECT_FALSE(Wired.scoreSheetOutput().isVisible());
 }
 
 TEST_F(ImmediatePrint, AFirstUseGoesToTheDefaultPrinterAndRemembersIt)

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,7 +30,6 @@ protected:
         Folder.Context.Contest.EntryNo = 7;
         Folder.Context.Settings.Basic.MeasureSeconds = 3;
         Commands.SetRecordingFile(Folder.Path(QStringLiteral("xx0007.wav")));
-        Audio.ResetGauge = [this] { ++GaugeResets; };
     }
 
     QString ErrorText(int32_t code) const { return *MciErrorText(code); }
@@ -40,7 +40,7 @@ protected:
     MeasurementAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
-    int GaugeResets = 0;
+    QSignalSpy GaugeResets{&Audio, &MeasurementAudio::gaugeResetDue};
 };
 
 } // namespace
@@ -126,7 +126,7 @@ TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
     ASSERT_EQ(file.size(), 46 + 2 * 16000 * 30);
     EXPECT_EQ(file.left(46), MakeRecordingHeader(16000, 16, 2 * 16000 * 30));
     EXPECT_EQ(file.mid(46, 4), Recorder.Signal);
-    EXPECT_EQ(GaugeResets, 2);
+    EXPECT_EQ(GaugeResets.count(), 2);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     EXPECT_EQ(QDir::currentPath(), workingFolder);
     // Step 3 closed the device.

@@ -24,20 +24,20 @@ protected:
         Context.Settings.Basic.MeasureSeconds = 1;
         Recorder.Signal = QByteArray(8000, '\xF0');
         Recorder.Now = [this] { return Clock.Now; };
-        Runner.EnterState = [this](ScreenState state) { States.push_back(state); };
-        Runner.ShowGauge = [this](int value) { Gauge.push_back(value); };
+        QObject::connect(&Runner, &MeasurementRunner::stateEntered, [this](ScreenState state) { States.push_back(state); });
+        QObject::connect(&Runner, &MeasurementRunner::gaugeShown, [this](int value) { Gauge.push_back(value); });
     }
 
     // The start sound, started when the ready phase first asks; the clock
     // then counts from 0.
     void StartSoundOf(qint64 milliseconds)
     {
-        Runner.RemainingStartSound = [this, milliseconds, started = false]() mutable {
+        Runner.SetStartSoundClock([this, milliseconds, started = false]() mutable {
             if (!started)
                 Clock.Now = 0;
             started = true;
             return std::max<qint64>(milliseconds - Clock.Now, 0);
-        };
+        });
     }
 
     TestFolder Folder;
@@ -83,7 +83,7 @@ TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound
 TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
 {
     // A frozen sound server: the start sound reports time left forever.
-    Runner.RemainingStartSound = [] { return qint64(60000); };
+    Runner.SetStartSoundClock([] { return qint64(60000); });
     EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
     EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
     EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 200);
@@ -109,7 +109,7 @@ TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 
     // The next run measures again.
-    Runner.RemainingStartSound = [] { return qint64(0); };
+    Runner.SetStartSoundClock([] { return qint64(0); });
     Context.Settings.Basic.MeasureSeconds = 1;
     EXPECT_TRUE(Runner.Run().Entrant.has_value());
 }

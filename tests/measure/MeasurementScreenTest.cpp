@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,10 +60,10 @@ protected:
     {
         auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder));
         // Stands in for the result display, which stores the result as it closes.
-        screen->ShowResultDisplay = [this](const MeasuredEntrant& entrant) {
+        QObject::connect(screen.get(), &MeasurementScreen::resultDisplayRequested, [this](const MeasuredEntrant& entrant) {
             Shown = entrant;
             RecordEntrant(Context, entrant);
-        };
+        });
         screen->show();
         return screen;
     }
@@ -112,33 +113,31 @@ TEST_F(MeasurementScreenTest, PausingAtStopWaitsForAPressOnTheBand)
     Context.Settings.Basic.PauseAtStop = true;
     SaveBasicSettings(Context);
     auto screen = OpenScreen();
-    int boards = 0;
-    screen->ShowRankingBoard = [&boards] { ++boards; };
+    QSignalSpy boards(screen.get(), &MeasurementScreen::rankingBoardRequested);
     PressBand(*screen, Qt::LeftButton);
     EXPECT_EQ(screen->State(), Stopped) << "the press that ran stops in the stopped look";
     EXPECT_EQ(Text(*screen, "measureBand"), QStringLiteral("ていしちゅう"));
     EXPECT_EQ(Context.Contest.EntryNo, 1);
     ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
     Press(screen.get(), Qt::Key_Space);
-    EXPECT_EQ(boards, 0) << "no ranking board while stopped";
+    EXPECT_EQ(boards.count(), 0) << "no ranking board while stopped";
 
     PressBand(*screen, Qt::RightButton);
     EXPECT_EQ(screen->State(), Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
     Press(screen.get(), Qt::Key_Space);
-    EXPECT_EQ(boards, 1) << "Space on the waiting screen opens the board";
+    EXPECT_EQ(boards.count(), 1) << "Space on the waiting screen opens the board";
 }
 
 TEST_F(MeasurementScreenTest, TheLabelsAndTheGaugeKeepClicksFromTheScreen)
 {
     auto screen = OpenScreen();
-    int boards = 0;
-    screen->ShowRankingBoard = [&boards] { ++boards; };
+    QSignalSpy boards(screen.get(), &MeasurementScreen::rankingBoardRequested);
     Click(Find(*screen, "nextEntryLabel"), Qt::RightButton);
     Click(Find<GaugeBox>(*screen, "barGauge"), Qt::RightButton);
-    EXPECT_EQ(boards, 0);
+    EXPECT_EQ(boards.count(), 0);
     ClickAt(screen.get(), QPoint(2, 2), Qt::RightButton);
-    EXPECT_EQ(boards, 1) << "a right click on the screen itself shows the board";
+    EXPECT_EQ(boards.count(), 1) << "a right click on the screen itself shows the board";
 }
 
 TEST_F(MeasurementScreenTest, AnUnreadableLogClosesTheScreenBeforeAnyRecordingIsTouched)

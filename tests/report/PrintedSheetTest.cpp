@@ -271,12 +271,12 @@ TEST_F(PrintedSheet, TheOptionsChosenForThePrinterReachItsSheetsUpright)
     });
     Button("printerOptionsButton")->click();
 
-    Window.ShowPrinterOptions = [this](QPrinter& printer) {
+    Window.SetPrinterOptionsDialog([this](QPrinter& printer) {
         EXPECT_EQ(printer.printerName(), Printer);
         printer.setPageSize(QPageSize(QPageSize::A5));
         printer.setPageOrientation(QPageLayout::Landscape);
         return true;
-    };
+    });
     Button("printerOptionsButton")->click();
     Button("printButton")->click();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});

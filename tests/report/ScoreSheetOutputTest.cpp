@@ -54,21 +54,24 @@ protected:
     std::vector<int> PreviewRun(int stopAt = 0)
     {
         std::vector<int> shown;
-        Window.ShowPreview = [&](const PageSurface& page) {
-            EXPECT_FALSE(page.IsEmpty());
-            shown.push_back(SheetNumber().toInt());
-            return shown.back() == stopAt;
-        };
+        const QMetaObject::Connection preview =
+            QObject::connect(&Window, &ScoreSheetOutput::previewRequested, [&](const PageSurface& page) {
+                EXPECT_FALSE(page.IsEmpty());
+                shown.push_back(SheetNumber().toInt());
+                if (shown.back() == stopAt)
+                    Window.StopAtPreviewedSheet();
+            });
         Button("previewButton")->click();
+        QObject::disconnect(preview);
         return shown;
     }
 
     void SavePdf(const QString& path)
     {
-        Window.ChoosePdfFile = [&] {
+        Window.SetPdfFileChooser([path] {
             QDir::setCurrent(QDir::tempPath());
             return path;
-        };
+        });
         Button("pdfButton")->click();
     }
 

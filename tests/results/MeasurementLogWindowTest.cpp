@@ -27,13 +27,13 @@ protected:
         entrants[2].Quality = 2;
         entrants[2].NoiseCutLevel = 10;
         WriteLog(Folder, entrants);
-        Window.SaveDialog = [this](QWidget*, const SaveDialogText& text, const QString& start) {
+        Window.SetSaveDialog([this](QWidget*, const SaveDialogText& text, const QString& start) {
             ++DialogsShown;
             DialogText = text;
             DialogStart = start;
             QDir::setCurrent(Elsewhere.path());
             return Choice;
-        };
+        });
     }
 
     template <class Control>

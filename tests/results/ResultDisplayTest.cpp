@@ -219,12 +219,12 @@ TEST_F(ResultDisplayTest, ScoreSheetAndMonitorOpenInThatOrderWhenSet)
     ResultDisplay window(Context);
     window.SetEntrant(Entrant);
     std::vector<QString> opened;
-    window.OpenScoreSheetOutput = [&](const ScoreSheetRequest& request) {
+    QObject::connect(&window, &ResultDisplay::scoreSheetRequested, [&](const ScoreSheetRequest& request) {
         opened.push_back(QStringLiteral("sheet %1 of %2").arg(request.OpenMode).arg(request.EntryNo));
-    };
-    window.OpenScoreMonitor = [&](const ScoreMonitorRequest& request) {
+    });
+    QObject::connect(&window, &ResultDisplay::scoreMonitorRequested, [&](const ScoreMonitorRequest& request) {
         opened.push_back(QStringLiteral("monitor %1").arg(request.OpenMode));
-    };
+    });
     window.show();
     window.close();
     EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("sheet -1 of 1"), QStringLiteral("monitor -1")}));

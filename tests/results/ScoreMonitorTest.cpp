@@ -34,7 +34,7 @@ protected:
 
     void Open(int16_t mode)
     {
-        Monitor.Request = ScoreMonitorRequest{mode};
+        Monitor.SetRequest(ScoreMonitorRequest{mode});
         Monitor.show();
     }
 

@@ -20,14 +20,16 @@ protected:
     {
         SettingsWindowTest::SetUp();
         Window = std::make_unique<ScreenSettingsWindow>(Context);
-        Window->Choosers.ChooseColour = [this](const QColor& initial, QWidget*) {
-            Presets.push_back(initial);
-            return ColourAnswer;
-        };
-        Window->Choosers.ChooseFont = [this](const QFont& initial, QWidget*) {
-            FontPresets.push_back(initial);
-            return FontAnswer;
-        };
+        Window->SetChoosers({.ChooseColour =
+                                 [this](const QColor& initial, QWidget*) {
+                                     Presets.push_back(initial);
+                                     return ColourAnswer;
+                                 },
+                             .ChooseFont =
+                                 [this](const QFont& initial, QWidget*) {
+                                     FontPresets.push_back(initial);
+                                     return FontAnswer;
+                                 }});
         Window->show();
     }
 

@@ -141,6 +141,14 @@ void TypeAndLeave(QLineEdit* box, const QString& text)
     SendFocus(box, QEvent::FocusOut);
 }
 
+void DoubleClick(QWidget* widget)
+{
+    const QPointF centre = QRectF(widget->rect()).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &click);
+}
+
 }
 
 TEST_F(SettingsWindows, TheBasicWindowStoresItsFileAsTheStoreWritesIt)
@@ -426,30 +434,30 @@ TEST_F(SettingsWindows, TheFileChooserTakesAPathIntoMemoryOnlyAndAlwaysRestoresT
     auto* browse3 = Child<QPushButton>(window, "browseButton3");
     const QString factoryPath = file3->text();
     QString preset;
-    window.Choosers.ChooseFile = [&preset](const QString& current, const QString&, const QString&, QWidget*) {
+    window.SetChoosers({.ChooseFile = [&preset](const QString& current, const QString&, const QString&, QWidget*) {
         preset = current;
         QDir::setCurrent(QDir::rootPath());
         return std::optional<QString>();
-    };
+    }});
     browse3->click();
     EXPECT_EQ(preset, factoryPath);
     EXPECT_EQ(file3->text(), factoryPath);
     EXPECT_EQ(QDir::current(), QDir(Folder.Dir.path()));
 
     const QByteArray fileBefore = Folder.Read(QStringLiteral("KANKYOU3.REC"));
-    window.Choosers.ChooseFile = [](const QString&, const QString&, const QString&, QWidget*) {
+    window.SetChoosers({.ChooseFile = [](const QString&, const QString&, const QString&, QWidget*) {
         QDir::setCurrent(QDir::rootPath());
         return std::optional<QString>(QStringLiteral("/media/効果音/ok.WAV"));
-    };
+    }});
     browse3->click();
     EXPECT_EQ(file3->text(), QStringLiteral("/media/効果音/ok.WAV"));
     EXPECT_EQ(Context.Settings.Sound.SoundFile[3], QStringLiteral("/media/効果音/ok.WAV"));
     EXPECT_EQ(Folder.Read(QStringLiteral("KANKYOU3.REC")), fileBefore);
     EXPECT_EQ(QDir::current(), QDir(Folder.Dir.path()));
 
-    window.Choosers.ChooseFile = [](const QString&, const QString&, const QString&, QWidget*) {
+    window.SetChoosers({.ChooseFile = [](const QString&, const QString&, const QString&, QWidget*) {
         return std::optional<QString>(QStringLiteral("/media/음향/ok.wav"));
-    };
+    }});
     browse3->click();
     EXPECT_EQ(file3->text(), QStringLiteral("/media/効果音/ok.WAV")) << "a path the file cannot hold is refused";
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
@@ -481,10 +489,12 @@ TEST_F(SettingsWindows, TheVolumeButtonsStartTheirOwnCommandLines)
     FakeRecorder::Log recorder;
     MicrophoneSettingsWindow mic(Context, QStringLiteral("pavucontrol --tab=4"), nullptr, std::make_unique<FakeRecorder>(recorder));
     QStringList started;
-    sound.StartVolumeControl = mic.StartVolumeControl = [&started](const QString& program, const QStringList& arguments) {
+    const ProgramStart record = [&started](const QString& program, const QStringList& arguments) {
         started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
         return true;
     };
+    sound.SetVolumeControlStart(record);
+    mic.SetVolumeControlStart(record);
     sound.show();
     mic.show();
     Child<QPushButton>(sound, "volumeButton")->click();
@@ -529,14 +539,14 @@ TEST_F(SettingsWindows, TheEffectsWindowStoresColoursAndTheFactoryButtonBringsTh
     auto* registerButton = Child<QPushButton>(window, "registerButton");
     std::optional<QColor> answer = QColor(10, 20, 30);
     QColor preset;
-    window.Choosers.ChooseColour = [&](const QColor& initial, QWidget*) {
+    window.SetChoosers({.ChooseColour = [&](const QColor& initial, QWidget*) {
         preset = initial;
         return answer;
-    };
-    Child<ColourPatch>(window, "swatch2")->DblClick();
+    }});
+    DoubleClick(Child<ColourPatch>(window, "swatch2"));
     EXPECT_EQ(ToStoredColour(preset), EffectSettings::Factory().BlinkColor[2]);
     answer.reset();
-    Child<ColourPatch>(window, "swatch0")->DblClick();
+    DoubleClick(Child<ColourPatch>(window, "swatch0"));
     Child<QRadioButton>(window, "noBlinkOption")->click();
     TypeAndLeave(Child<QLineEdit>(window, "rankLimitBox"), QStringLiteral("33"));
     Child<QScrollBar>(window, "intervalBar")->setValue(12);

@@ -11,6 +11,7 @@ class QPushButton;
 // lines of explanation above the "実行ロック" box ("lockBox") and the button
 // it unlocks ("actionButton"). Every opening starts locked.
 class LockedActionWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit LockedActionWindow(LockedAction action, QWidget* parent = nullptr);
 

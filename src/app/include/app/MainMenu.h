@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowRegistry.h"
+#include "app/Windows.h"
 #include "core/ProgramStart.h"
 #include "app/SingleInstance.h"
 
@@ -8,13 +8,13 @@
 
 class AppContext;
 class QLabel;
-class QMenu;
 class QTimer;
 
 // The main menu: the product title, a running clock and the menu bar from
 // which every other window is opened. Its entries carry object names by role
 // ("startGameEntry", "versionEntry" ...), its clock label "clockLabel".
 class MainMenu : public QMainWindow {
+    Q_OBJECT
 public:
     explicit MainMenu(AppContext& context, QWidget* parent = nullptr);
 
@@ -24,20 +24,21 @@ public:
     // (AppContext::EndRequested); the menu is then not to be shown.
     void LoadAtStart();
 
-    WindowRegistry Windows;
-    // How the help viewer is started; tests put a recorder here.
-    ProgramStart StartHelpViewer = StartDetachedProgram;
+    // The windows the menu opens.
+    Windows& OpenWindows() { return MenuWindows; }
+    // How the help viewer is started; a test records instead.
+    void SetHelpViewerStart(ProgramStart start) { StartHelpViewer = std::move(start); }
 
 private:
     void BuildLabels();
     void BuildMenus();
-    // An entry whose window is not part of the program is shown disabled.
-    void RefreshEntries(QMenu* menu);
     void ShowPictures();
     void CenterOnScreen();
     void ShowClock();
 
     AppContext& Context;
+    Windows MenuWindows;
+    ProgramStart StartHelpViewer = StartDetachedProgram;
     SingleInstance Instance;
     QLabel* menuPicture = nullptr;
     QLabel* clockLabel = nullptr;

@@ -10,6 +10,7 @@ class QPlainTextEdit;
 // use. Reads no settings. Its notice boxes are "programNoticeBox" and
 // "helpNoticeBox", the folder "folderLabel", its button "okButton".
 class VersionWindow : public QDialog {
+    Q_OBJECT
 public:
     VersionWindow(ContestState& context, QWidget* parent = nullptr);
 

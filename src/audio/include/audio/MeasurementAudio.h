@@ -5,7 +5,7 @@
 #include "audio/MciDevice.h"
 #include "audio/MultimediaPlayer.h"
 
-#include <functional>
+#include <QObject>
 #include <memory>
 
 class ContestState;
@@ -18,7 +18,8 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
 
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.
-class MeasurementAudio {
+class MeasurementAudio : public QObject {
+    Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given; the
     // steps wait through `run`, and end as failed when it is abandoned.
@@ -44,10 +45,11 @@ public:
     // or been closed, so a wait for the end always ends.
     qint64 RemainingSoundMs() const;
 
-    // Resets the gauge (value -1) at the start of steps 1 and 3.
-    std::function<void()> ResetGauge;
-
     MultimediaPlayer Player;
+
+signals:
+    // The gauge is to be reset, at the start of steps 1 and 3.
+    void gaugeResetDue();
 
 private:
     bool Prepare();

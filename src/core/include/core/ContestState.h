@@ -6,6 +6,7 @@
 #include "core/SettingsRecord.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <functional>
 
 // The state of the contest for the whole run: the program folder with its
@@ -13,7 +14,8 @@
 // message service and the clock that the store and every window use. Created
 // once at start-up and handed to the windows; a test builds its own over a
 // temporary program folder.
-class ContestState {
+class ContestState : public QObject {
+    Q_OBJECT
 public:
     ContestState(const QString& programFolder, MessageBoxService& messages);
 
@@ -29,11 +31,13 @@ public:
 
     // Asks the program to end at once (the operator refused the factory
     // values). The caller stops what it was doing; the application honours
-    // the request through OnEndProgram, and runs in progress see
-    // EndRequested and unwind.
+    // the request on endRequested, and runs in progress see EndRequested and
+    // unwind.
     void EndProgram();
     bool EndRequested() const { return EndIsRequested; }
-    std::function<void()> OnEndProgram;
+
+signals:
+    void endRequested();
 
 private:
     bool EndIsRequested = false;

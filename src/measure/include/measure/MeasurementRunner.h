@@ -5,6 +5,7 @@
 #include "core/StepRunner.h"
 #include "measure/MeasurementRun.h"
 
+#include <QObject>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,7 +19,8 @@ class SoundRecorder;
 // and the analysis, whose result the result display shows and stores. It
 // draws nothing: the measurement screen shows the states and gauge values it
 // reports, and tests run it without any window.
-class MeasurementRunner {
+class MeasurementRunner : public QObject {
+    Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given; waits
     // on `clock`.
@@ -51,18 +53,20 @@ public:
     // without reporting anything more. Nothing happens between runs.
     void Abandon();
 
-    // Enters the ready state (start sound and blink) and the measuring state.
-    std::function<void(ScreenState)> EnterState;
-    // A gauge value: -1 resets, 0 to 100 and a little beyond fill.
-    std::function<void(int)> ShowGauge;
-
     // How long past its length the start sound is waited for at most: a
     // sound server that stops answering must not keep the hall waiting.
     static constexpr qint64 StartSoundMarginMs = 2000;
-    // Milliseconds still to play of the start sound; the player by default.
-    std::function<qint64()> RemainingStartSound;
+    // What tells the milliseconds still to play of the start sound; the
+    // player unless a test gives a clock of its own.
+    void SetStartSoundClock(std::function<qint64()> remaining);
 
     MeasurementAudio& Audio() { return Sound; }
+
+signals:
+    // Entered the ready state (start sound and blink) or the measuring state.
+    void stateEntered(ScreenState state);
+    // A gauge value: -1 resets, 0 to 100 and a little beyond fill.
+    void gaugeShown(int value);
 
 private:
     bool Prepare();
@@ -75,4 +79,5 @@ private:
     StepRunner Steps;
     MeasurementAudio Sound;
     std::optional<MeasuredEntrant> Scored;
+    std::function<qint64()> RemainingStartSound;
 };

@@ -6,7 +6,6 @@
 #include "measure/MeasurementRunner.h"
 
 #include <QImage>
-#include <functional>
 #include <memory>
 
 class ContestState;
@@ -25,17 +24,12 @@ class SoundRecorder;
 // Controls by object name: "measureBand" (the lower band, the start
 // control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
 class MeasurementScreen : public FullScreenWindow {
+    Q_OBJECT
 public:
     explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
     void LoadOnOpen() override;
-
-    // The ranking board, and the result display of the entrant just measured
-    // (shown modally; closing it stores the result), as the application
-    // wires them.
-    std::function<void()> ShowRankingBoard;
-    std::function<void(const MeasuredEntrant&)> ShowResultDisplay;
 
     ScreenState State() const { return DisplayState; }
     // Shows the look of a state without running anything.
@@ -51,6 +45,14 @@ public:
     const QImage& ScreenDrawing() const { return Drawing; }
     QColor ScreenBackColor() const { return ScreenBack; }
     int BlinkCounter() const { return BlinkTicks; }
+
+signals:
+    // The operator asked for the ranking board while the screen waits.
+    void rankingBoardRequested();
+    // The entrant just measured is to be shown; whoever shows the result
+    // display does so modally, for the screen goes on once it has closed
+    // (closing it stores the result).
+    void resultDisplayRequested(const MeasuredEntrant& entrant);
 
 protected:
     void done(int result) override;

@@ -15,6 +15,7 @@ class QWidget;
 // 次表示 (or the close box) goes on to the next sheet, 中断 stops the run.
 // Each sheet opens at 100 %, scrolled to the top left.
 class PrintPreview : public QDialog {
+    Q_OBJECT
 public:
     explicit PrintPreview(QWidget* parent = nullptr);
 

@@ -24,6 +24,7 @@ class QPushButton;
 // Opened from the menu beside it, or without ever showing itself to print
 // the sheet of the entrant just stored.
 class ScoreSheetOutput : public QWidget {
+    Q_OBJECT
 public:
     explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
 
@@ -37,14 +38,22 @@ public:
     // The printer the next run prints on.
     QString ChosenPrinter() const { return PrinterName; }
 
-    // Shows the preview of the sheet on the page surface and waits until it
-    // closes; true when the operator stopped the run there.
-    std::function<bool(const PageSurface& page)> ShowPreview;
-    // Asks where to save the PDF file; an empty path when cancelled.
-    std::function<QString()> ChoosePdfFile;
-    // Shows the options of the printer (paper, quality, two-sided printing)
-    // for the operator to change; true when they were accepted.
-    std::function<bool(QPrinter& printer)> ShowPrinterOptions;
+    // Ends a preview run after the sheet on view: the operator stopped it in
+    // the preview. Called while previewRequested is being answered.
+    void StopAtPreviewedSheet() { PreviewStopped = true; }
+
+    // What asks where to save the PDF file (an empty path when cancelled),
+    // and what shows the options of the printer (paper, quality, two-sided
+    // printing) for the operator to change (true when accepted): the window's
+    // own dialogs unless a test gives others.
+    void SetPdfFileChooser(std::function<QString()> chooser) { ChoosePdfFile = std::move(chooser); }
+    void SetPrinterOptionsDialog(std::function<bool(QPrinter&)> dialog) { ShowPrinterOptions = std::move(dialog); }
+
+signals:
+    // A sheet of a preview run is drawn on `page`, to be shown until the
+    // operator goes on; the run continues once this returns, so it is
+    // answered synchronously.
+    void previewRequested(const PageSurface& page);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +83,8 @@ private:
     SheetOutcome OutputSheet(Target target, int entryNo);
 
     ContestState& Context;
+    std::function<QString()> ChoosePdfFile;
+    std::function<bool(QPrinter&)> ShowPrinterOptions;
 
     QComboBox* startBox = nullptr;
     QComboBox* endBox = nullptr;
@@ -96,4 +107,5 @@ private:
     bool StopRequest = false;
     // Abandoned when the window closes or the program ends.
     StepRunner RangeRun;
+    bool PreviewStopped = false;
 };

@@ -31,6 +31,7 @@ std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& t
 // the time of the shout, in entry or rank order, and the same entrants
 // written to a text file or to a CSV file for spreadsheets.
 class MeasurementLogWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
 
@@ -42,8 +43,9 @@ public:
     void ExportCsv();
     void RegisterSettings();
 
-    // The save dialog; tests put a chooser of their own here.
-    std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)> SaveDialog = ChooseExportFile;
+    using SaveDialogChooser = std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)>;
+    // The save dialog; ChooseExportFile unless a test gives a chooser of its own.
+    void SetSaveDialog(SaveDialogChooser chooser) { SaveDialog = std::move(chooser); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +65,7 @@ private:
     bool MayReplace(const QString& path);
 
     ContestState& Context;
+    SaveDialogChooser SaveDialog = ChooseExportFile;
     QLabel* columnHeader = nullptr;
     QListWidget* entrantList = nullptr;
     QPushButton* orderButton = nullptr;

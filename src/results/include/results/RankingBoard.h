@@ -16,6 +16,7 @@ class QTimer;
 // entry number and total, paged with the mouse; a character key closes it,
 // and it closes by itself three minutes after it opened.
 class RankingBoard : public FullScreenWindow {
+    Q_OBJECT
 public:
     explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
 

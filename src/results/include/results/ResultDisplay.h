@@ -5,8 +5,6 @@
 #include "core/MeasureResult.h"
 #include "core/OpenRequests.h"
 
-#include <functional>
-
 class ContestState;
 class ClickLabel;
 class QLabel;
@@ -17,6 +15,7 @@ class QTimer;
 // blinking background. Closing it stores the result and moves on to the next
 // entrant.
 class ResultDisplay : public FullScreenWindow {
+    Q_OBJECT
 public:
     ResultDisplay(ContestState& context, QWidget* parent = nullptr);
 
@@ -39,12 +38,13 @@ public:
     int Rank() const { return EntrantRank; }
     const MultimediaPlayer& RankSoundPlayer() const { return rankSound; }
 
-    // The score sheet output and the score monitor for the entrant just
-    // stored, as the application wires them.
-    std::function<void(const ScoreSheetRequest&)> OpenScoreSheetOutput;
-    std::function<void(const ScoreMonitorRequest&)> OpenScoreMonitor;
-
     QColor BackColor() const;
+
+signals:
+    // The entrant just stored wants its sheet printed at once, then its
+    // score monitor shown, as the basic settings ask.
+    void scoreSheetRequested(const ScoreSheetRequest& request);
+    void scoreMonitorRequested(const ScoreMonitorRequest& request);
 
 protected:
     void done(int result) override;

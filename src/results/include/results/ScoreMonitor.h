@@ -20,11 +20,12 @@ class QPushButton;
 // measurement it shows the entrant just stored. "再生(&P)" plays the
 // entrant's recording, a second press stops it.
 class ScoreMonitor : public FullScreenWindow {
+    Q_OBJECT
 public:
     explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
 
     // How it was asked to open; set before it is shown.
-    ScoreMonitorRequest Request;
+    void SetRequest(const ScoreMonitorRequest& request) { Request = request; }
 
     void LoadOnOpen() override;
     void ShowEntrant();
@@ -62,6 +63,7 @@ private:
     QPointF GraphPoint(QPointF pixel) const;
 
     ContestState& Context;
+    ScoreMonitorRequest Request;
     QLabel* infoLine = nullptr;
     QPushButton* playButton = nullptr;
     MultimediaPlayer player;

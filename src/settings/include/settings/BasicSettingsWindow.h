@@ -10,6 +10,7 @@ class QLabel;
 // choices of a measurement. The measurement time is locked while the
 // contest has entrants.
 class BasicSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     explicit BasicSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 

@@ -15,6 +15,7 @@ class QTimer;
 // how fast, and the three colours it cycles through; a test shows the
 // blinking and a button brings back the factory values.
 class EffectSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     explicit EffectSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 

@@ -25,6 +25,7 @@ class SoundRecorder;
 // system's recording volume, and a test recording of three seconds that
 // shows its header, its waveform against the cut band and its scores.
 class MicrophoneSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given; the
     // test's waits go by `clock`.
@@ -45,12 +46,15 @@ public:
     int ExpectedBytes = 0;
     int DataBytes = 0;
 
-    ProgramStart StartVolumeControl = StartDetachedProgram;
+    // How the recording volume control is started; a test records instead.
+    void SetVolumeControlStart(ProgramStart start) { StartVolumeControl = std::move(start); }
 
 protected:
     bool MayClose() override;
 
 private:
+    ProgramStart StartVolumeControl = StartDetachedProgram;
+
     void ChangeQuality(int index);
     void ChangeCutLevel();
     void StartTest();

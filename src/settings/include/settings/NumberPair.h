@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QFocusEvent;
 class QLineEdit;
@@ -20,6 +19,7 @@ class QWidget;
 // - a move of the bar writes its value into the box.
 // The bar's range may be wider than what typing accepts.
 class NumberPair : public QObject {
+    Q_OBJECT
 public:
     struct Range {
         int Low;
@@ -38,12 +38,13 @@ public:
     // The value the pair holds, always within the bar's range.
     int Value() const;
 
+signals:
     // After the bar's value changed, by typing or by moving it.
-    std::function<void(int)> Changed;
+    void changed(int value);
     // When the operator moves the focus from the box or the bar to another
     // control (Tab, Backtab, a click, a shortcut), after a typed number has
     // been taken. Focus lost to another window or a pop-up is not leaving.
-    std::function<void(int)> Left;
+    void left(int value);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +58,6 @@ private:
     QScrollBar* ScrollBar;
     Range Typed;
     QString PrevText;
-    // Set while Left runs: a message it shows moves the focus again.
+    // Set while left is answered: a message shown then moves the focus again.
     bool Reporting = false;
 };

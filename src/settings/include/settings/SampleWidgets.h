@@ -5,17 +5,18 @@
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
-#include <functional>
 
 // The small pictures of the settings windows.
 
 // A patch of colour (a swatch, a lamp, a sample of the measurement screen);
-// reports a double click to its handler.
+// announces a double click.
 class ColourPatch : public QLabel {
+    Q_OBJECT
 public:
     explicit ColourPatch(QWidget* parent, const QSize& size = {});
 
-    std::function<void()> DblClick;
+signals:
+    void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -21,6 +21,7 @@ class QLineEdit;
 // effect in the settings at once; the band texts and the file only on
 // registering.
 class ScreenSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     explicit ScreenSettingsWindow(ContestState& context, QWidget* parent = nullptr);
 

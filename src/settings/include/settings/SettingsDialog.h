@@ -18,13 +18,16 @@ class QPushButton;
 // NumberPair and yes/no values through YesNoPair, and locks what a running
 // contest must keep.
 class SettingsDialog : public QDialog {
+    Q_OBJECT
 public:
     SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
 
     // Runs each time the window is opened.
     virtual void LoadOnOpen() = 0;
 
-    SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
+    // The colour, font and file choosers; Qt's dialogs unless a test gives
+    // stand-ins.
+    void SetChoosers(SettingsChoosers choosers) { Choosers = std::move(choosers); }
 
 protected:
     // Asks "設定を登録しますか？" (Yes/No, information icon, with `title`);
@@ -58,4 +61,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     ContestState& Context;
+    SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
 };

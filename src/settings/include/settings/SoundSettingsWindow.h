@@ -15,6 +15,7 @@ class QLineEdit;
 // entrant from whom the rank sounds play, a test play of the selected slot
 // and the system's playback volume.
 class SoundSettingsWindow : public SettingsDialog {
+    Q_OBJECT
 public:
     SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
@@ -22,7 +23,8 @@ public:
     // The player of the test sound.
     const MultimediaPlayer& Player() const { return player; }
 
-    ProgramStart StartVolumeControl = StartDetachedProgram;
+    // How the playback volume control is started; a test records instead.
+    void SetVolumeControlStart(ProgramStart start) { StartVolumeControl = std::move(start); }
 
 protected:
     void done(int result) override;
@@ -52,4 +54,5 @@ private:
     int currentSlot = 0;
 
     QString PlayVolumeCommand;
+    ProgramStart StartVolumeControl = StartDetachedProgram;
 };

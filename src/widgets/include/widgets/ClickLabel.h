@@ -2,20 +2,21 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <functional>
 
-// A label that reports a press of any mouse button to its handler.
+// A label that announces a press of any mouse button; the press goes no
+// further, whether anyone listens or not.
 class ClickLabel : public QLabel {
+    Q_OBJECT
 public:
     using QLabel::QLabel;
 
-    std::function<void(Qt::MouseButton)> MouseDown;
+signals:
+    void pressed(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        if (MouseDown)
-            MouseDown(event->button());
+        emit pressed(event->button());
         event->accept();
     }
 };

@@ -13,6 +13,7 @@ class QScreen;
 // menu's screen and lays itself out again, the contest going on where it
 // stood. It takes the keyboard when it opens, whatever screen the mouse is on.
 class FullScreenWindow : public QDialog {
+    Q_OBJECT
 public:
     // The size of the screen the window covers, in its pixels.
     int ScreenWidth = 0;

@@ -1,0 +1,25 @@
+#include "app/Windows.h"
+
+#include <QDialog>
+
+Windows::Windows(AppContext& context) : Context(context) {}
+
+Windows::~Windows()
+{
+    for (const QPointer<QWidget>& window : Made) {
+        if (window && !window->parent())
+            delete window.data();
+    }
+}
+
+void Windows::ShowModal(QDialog& window)
+{
+    window.exec();
+}
+
+void Windows::ShowModeless(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}

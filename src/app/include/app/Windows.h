@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/OpenRequests.h"
+
+#include <QPointer>
+#include <vector>
+
+class AppContext;
+class BasicSettingsWindow;
+class EffectSettingsWindow;
+class LockedActionWindow;
+class MeasurementLogWindow;
+class MeasurementScreen;
+class MicrophoneSettingsWindow;
+class PrintPreview;
+class QDialog;
+class QWidget;
+class RankingBoard;
+class ResultDisplay;
+class ScoreMonitor;
+class ScoreSheetOutput;
+class ScreenSettingsWindow;
+class SoundSettingsWindow;
+class VersionWindow;
+
+// The application's windows, one of each kind, made on first use and reused
+// for the whole run, each wired to the others as it is made: no window makes
+// another, they meet only here. A window that opens modally is made with its
+// first owner as parent; the score sheet output and the score monitor are
+// made without one, so that they keep the program running when the menu is
+// closed before them. The names in brackets are those of the original forms.
+class Windows {
+public:
+    explicit Windows(AppContext& context);
+    ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
+
+    MeasurementScreen& measurementScreen(QWidget* owner);     // MainFRM
+    ResultDisplay& resultDisplay(QWidget* owner);             // VhyoFRM
+    RankingBoard& rankingBoard(QWidget* owner);               // ZanFRM
+    ScoreSheetOutput& scoreSheetOutput();                     // VVPRNOUT
+    PrintPreview& printPreview(QWidget* owner);               // PreView1
+    ScoreMonitor& scoreMonitor();                             // EVHYO30
+    MeasurementLogWindow& measurementLog(QWidget* owner);     // EVCHK02
+    BasicSettingsWindow& basicSettings(QWidget* owner);       // VVSET01
+    ScreenSettingsWindow& screenSettings(QWidget* owner);     // VVSET02
+    SoundSettingsWindow& soundSettings(QWidget* owner);       // VVSET03
+    MicrophoneSettingsWindow& microphoneSettings(QWidget* owner); // EVSET20
+    EffectSettingsWindow& effectSettings(QWidget* owner);     // EVSET09
+    LockedActionWindow& dataClear(QWidget* owner);            // InitFRM
+    LockedActionWindow& factoryResetRequest(QWidget* owner);  // EVSET00
+    VersionWindow& versionWindow(QWidget* owner);             // S_VERFRM
+
+    // The two windows that open either from the menu or for the entrant just
+    // stored, with the request that says which. The score sheet output opens
+    // at the position of `owner` (the menu); for the entrant just stored it
+    // prints the sheet without ever showing itself. The score monitor opens
+    // beside the menu, or modally for the entrant just stored, anew when it
+    // was already open.
+    void OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner);
+    void OpenScoreMonitor(const ScoreMonitorRequest& request);
+
+    // Opens the window and waits until it is closed.
+    static void ShowModal(QDialog& window);
+    // Opens the window beside the menu, in front.
+    static void ShowModeless(QWidget& window);
+
+private:
+    // The window kept in `kept`, made by `make` when there is none (yet).
+    template <class Window, class Make>
+    Window& Kept(QPointer<Window>& kept, Make make)
+    {
+        if (!kept) {
+            kept = make();
+            Made.emplace_back(kept.data());
+        }
+        return *kept;
+    }
+
+    AppContext& Context;
+    QPointer<MeasurementScreen> Measurement;
+    QPointer<ResultDisplay> Result;
+    QPointer<RankingBoard> Ranking;
+    QPointer<ScoreSheetOutput> ScoreSheet;
+    QPointer<PrintPreview> Preview;
+    QPointer<ScoreMonitor> Monitor;
+    QPointer<MeasurementLogWindow> Log;
+    QPointer<BasicSettingsWindow> Basic;
+    QPointer<ScreenSettingsWindow> Screen;
+    QPointer<SoundSettingsWindow> Sound;
+    QPointer<MicrophoneSettingsWindow> Microphone;
+    QPointer<EffectSettingsWindow> Effect;
+    QPointer<LockedActionWindow> DataClearWindow;
+    QPointer<LockedActionWindow> FactoryResetWindow;
+    QPointer<VersionWindow> Version;
+    // Every window made, for the ones without a parent to be deleted.
+    std::vector<QPointer<QWidget>> Made;
+};

@@ -1,0 +1,70 @@
+#include "app/Windows.h"
+
+#include "report/PrintPreview.h"
+#include "report/ScoreSheetOutput.h"
+#include "results/RankingBoard.h"
+#include "results/ScoreMonitor.h"
+#include "widgets/DesktopSetup.h"
+#include "support/AppTestFolder.h"
+#include "support/ScoreSheetEntrants.h"
+#include "support/WidgetTestSupport.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        WriteInstalledFolder(Folder);
+    }
+
+    AppTestFolder Folder;
+    Windows Made{Folder.Context};
+};
+
+}
+
+TEST_F(WindowsTest, EachKindIsMadeOnceWithItsFirstOwnerAsParentAndAnewOnceGone)
+{
+    auto menu = std::make_unique<QWidget>();
+    QWidget screen;
+    RankingBoard& board = Made.rankingBoard(menu.get());
+    EXPECT_EQ(&Made.rankingBoard(&screen), &board);
+    EXPECT_EQ(board.parentWidget(), menu.get());
+
+    menu.reset();
+    EXPECT_EQ(Made.rankingBoard(&screen).parentWidget(), &screen) << "its owner took the first one with it";
+
+    EXPECT_EQ(&Made.scoreMonitor(), &Made.scoreMonitor());
+    EXPECT_EQ(Made.scoreMonitor().parentWidget(), nullptr);
+    EXPECT_EQ(Made.scoreSheetOutput().parentWidget(), nullptr);
+}
+
+TEST_F(WindowsTest, StoppingInThePreviewEndsTheScoreSheetRunThere)
+{
+    InstallFontSubstitutions();
+    for (int entryNo = 1; entryNo <= 3; ++entryNo)
+        StoreEntrant(Folder.Context, entryNo, 0, 1, 5);
+    Made.OpenScoreSheetOutput(ScoreSheetRequest{}, nullptr);
+    ScoreSheetOutput& output = Made.scoreSheetOutput();
+    std::vector<int> previews;
+    QTimer stopInPreview;
+    QObject::connect(&stopInPreview, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<PrintPreview*>(QApplication::activeModalWidget());
+        if (!preview || !preview->isVisible())
+            return;
+        previews.push_back(preview->parentWidget() == &output);
+        preview->findChild<QAction*>(QStringLiteral("stopItem"))->trigger();
+    });
+    stopInPreview.start(10);
+    output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
+    EXPECT_EQ(previews, std::vector<int>{true}) << "one sheet, in a preview over the score sheet output";
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    output.close();
+}
