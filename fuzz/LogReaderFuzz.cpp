@@ -4,7 +4,7 @@
 // nothing, a record outside the log changes no text, and the ranking pass
 // changes nothing in the log but the rank fields and ranks the leading used
 // records in order of their totals.
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 #include "core/ContestState.h"
 #include "core/ResultRecord.h"
 #include "core/ResultStore.h"

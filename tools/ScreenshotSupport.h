@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 #include "core/ContestState.h"
 #include "core/SettingsStore.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/RecordingFile.h"
 #include "audio/AudioInputRecorder.h"
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 #include "settings/MicTest.h"
 #include "core/ContestState.h"
 #include "core/ProgramOptions.h"
