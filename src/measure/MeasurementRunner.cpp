@@ -3,12 +3,13 @@
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "core/Waits.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 
-MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder)
+MeasurementRunner::MeasurementRunner(ContestSession& context, std::unique_ptr<SoundRecorder> recorder)
     : Context(context), Sound(context, std::move(recorder))
 {
     EnterState = [](ScreenState) {};
@@ -77,7 +78,7 @@ bool MeasurementRunner::Prepare()
 {
     EnterState(Ready);
     Sound.PlaySoundSlot(StartSound);
-    return Sound.RecordingStep(1);
+    return Succeeded(Context.Messages, Sound.RecordingStep(1));
 }
 
 bool MeasurementRunner::AwaitStartSound()
@@ -105,7 +106,7 @@ bool MeasurementRunner::AwaitStartSound()
 bool MeasurementRunner::Record()
 {
     EnterState(Measuring);
-    if (!Sound.RecordingStep(2))
+    if (!Succeeded(Context.Messages, Sound.RecordingStep(2)))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
     QElapsedTimer recording;
@@ -126,7 +127,7 @@ bool MeasurementRunner::Finish()
     ShowGauge(100);
     if (!PauseSeconds(1))
         return false;
-    if (!Sound.RecordingStep(3))
+    if (!Succeeded(Context.Messages, Sound.RecordingStep(3)))
         return false;
     Sound.PlaySoundSlot(StopSound);
     return true;

@@ -10,8 +10,10 @@
 #include "settings/AudioInputChooser.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,7 +46,7 @@ std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::un
 
 }
 
-MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
+MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestSession& context, QString recVolumeCommand, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
       Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)), Commands(context, Device)
 {
@@ -179,7 +181,7 @@ void MicrophoneSettingsWindow::LoadOnOpen()
     StopRequested = false;
     testTimer->stop();
     levelTimer->stop();
-    if (!LoadBasicSettings(Context))
+    if (!LoadBasicSettingsOrRecover(Context))
         return;
     testDuration->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
     LoadMicSettings(Context);
@@ -277,14 +279,15 @@ void MicrophoneSettingsWindow::StartTest()
     const QString testPath = Context.Folder.FilePath(TestFile);
     Commands.SetRecordingFile(testPath);
     if (!CopyFileReplacing(Context.Folder.FilePath(QLatin1String(format.TemplateName)), testPath)) {
-        Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
+        Report(Context.Messages, AudioFailure(RecordingFolderUnusable{}));
         ReturnToIdle();
         return;
     }
     picture->Clear();
     headerList->clear();
-    RecordingSequence sequence(Context, Commands);
-    if (!sequence.CloseLeftover() || !sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000)) {
+    RecordingSequence sequence(Commands);
+    if (!Succeeded(Context.Messages, sequence.CloseLeftover()) ||
+        !Succeeded(Context.Messages, sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000))) {
         ReturnToIdle();
         return;
     }
@@ -303,7 +306,7 @@ void MicrophoneSettingsWindow::RequestStop()
 
 bool MicrophoneSettingsWindow::StopDevice()
 {
-    return RecordingSequence(Context, Commands).Finish();
+    return Succeeded(Context.Messages, RecordingSequence(Commands).Finish());
 }
 
 // The device ends its three seconds a little after the 30th tick, by the
@@ -424,7 +427,7 @@ void MicrophoneSettingsWindow::Register()
             Context.Settings.Mic = Stored;
         else
             Context.Settings.Mic.Quality = SelectedQuality();
-        return SaveMicSettings(Context);
+        return Succeeded(Context.Messages, SaveMicSettings(Context));
     });
 }
 

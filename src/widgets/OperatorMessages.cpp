@@ -64,6 +64,11 @@ OperatorMessage MessageFor(const LogNotCleared&)
     return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));
 }
 
+OperatorMessage MessageFor(const LogWriteFailed&)
+{
+    return Error(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"));
+}
+
 OperatorMessage MessageFor(const SettingsNotWritten&)
 {
     return Error(QStringLiteral("管理データの書き込みができません！"));

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-class ContestState;
+class ContestSession;
 class SoundRecorder;
 
 // One entrant's measurement, from the press on the band to the scored
@@ -20,13 +20,13 @@ class SoundRecorder;
 class MeasurementRunner {
 public:
     // Records from the microphone unless another recorder is given.
-    explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {});
+    explicit MeasurementRunner(ContestSession& context, std::unique_ptr<SoundRecorder> recorder = {});
 
     enum class Outcome {
         // Recorded and analysed: the entrant awaits the result display.
         Measured,
-        // A recording step failed and has shown its message; nothing was
-        // scored and the device is closed.
+        // A recording step failed and its failures have been told; nothing
+        // was scored and the device is closed.
         Failed,
         // Abandon was called, or the program is ending.
         Abandoned,
@@ -72,7 +72,7 @@ private:
     bool PauseSeconds(int seconds);
     bool Abandoned() const;
 
-    ContestState& Context;
+    ContestSession& Context;
     MeasurementAudio Sound;
     bool Running = false;
     bool AbandonRequested = false;

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class GaugeBox;
 class QLabel;
@@ -26,7 +26,7 @@ class SoundRecorder;
 // control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
 class MeasurementScreen : public FullScreenWindow {
 public:
-    explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
+    explicit MeasurementScreen(ContestSession& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
     void LoadOnOpen() override;
@@ -76,7 +76,7 @@ private:
     void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
 
-    ContestState& Context;
+    ContestSession& Context;
     MeasurementRunner Measurement;
     ClickLabel* headingLabel = nullptr;
     ClickLabel* measureBand = nullptr;

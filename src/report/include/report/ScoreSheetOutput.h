@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class ContestState;
+class ContestSession;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,7 +24,7 @@ class QPushButton;
 // the sheet of the entrant just stored.
 class ScoreSheetOutput : public QWidget {
 public:
-    explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
+    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr);
 
     // Opens the window as the request says: from the menu at `menuPosition`,
     // with the printer remembered in the contest folder chosen (the system's
@@ -72,7 +72,7 @@ private:
     RunEnd RunRange(Target target);
     SheetOutcome OutputSheet(Target target, int entryNo);
 
-    ContestState& Context;
+    ContestSession& Context;
 
     QComboBox* startBox = nullptr;
     QComboBox* endBox = nullptr;

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-class ContestState;
+class ContestSession;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -32,7 +32,7 @@ std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& t
 // written to a text file or to a CSV file for spreadsheets.
 class MeasurementLogWindow : public QDialog {
 public:
-    explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit MeasurementLogWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen();
     void ListByEntry();
@@ -62,7 +62,7 @@ private:
     void Export(const ExportKind& kind);
     bool MayReplace(const QString& path);
 
-    ContestState& Context;
+    ContestSession& Context;
     QLabel* columnHeader = nullptr;
     QListWidget* entrantList = nullptr;
     QPushButton* orderButton = nullptr;

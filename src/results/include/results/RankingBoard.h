@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class QTimer;
 
@@ -17,7 +17,7 @@ class QTimer;
 // and it closes by itself three minutes after it opened.
 class RankingBoard : public FullScreenWindow {
 public:
-    explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
+    explicit RankingBoard(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     void BoardLayout();
@@ -42,7 +42,7 @@ protected:
     void LayOutForScreen() override;
 
 private:
-    ContestState& Context;
+    ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
     ClickLabel* pageIndicator = nullptr;

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class QLabel;
 class QTimer;
@@ -18,7 +18,7 @@ class QTimer;
 // entrant.
 class ResultDisplay : public FullScreenWindow {
 public:
-    ResultDisplay(ContestState& context, QWidget* parent = nullptr);
+    ResultDisplay(ContestSession& context, QWidget* parent = nullptr);
 
     // The entrant the next opening shows and, on closing, stores.
     void SetEntrant(const MeasuredEntrant& entrant) { Entrant = entrant; }
@@ -56,7 +56,7 @@ private:
     void SetBackColor(int32_t colour);
     void StartRankEffects();
 
-    ContestState& Context;
+    ContestSession& Context;
     ClickLabel* scoreLabel = nullptr;
     ClickLabel* rankLabel = nullptr;
     MultimediaPlayer rankSound;

@@ -8,7 +8,7 @@
 
 #include <QImage>
 
-class ContestState;
+class ContestSession;
 struct LoadedEntrant;
 class QLabel;
 class QPushButton;
@@ -21,7 +21,7 @@ class QPushButton;
 // entrant's recording, a second press stops it.
 class ScoreMonitor : public FullScreenWindow {
 public:
-    explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
+    explicit ScoreMonitor(ContestSession& context, QWidget* parent = nullptr);
 
     // How it was asked to open; set before it is shown.
     ScoreMonitorRequest Request;
@@ -61,7 +61,7 @@ private:
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;
 
-    ContestState& Context;
+    ContestSession& Context;
     QLabel* infoLine = nullptr;
     QPushButton* playButton = nullptr;
     MultimediaPlayer player;

@@ -11,7 +11,7 @@ class QLabel;
 // contest has entrants.
 class BasicSettingsWindow : public SettingsDialog {
 public:
-    explicit BasicSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit BasicSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
 

@@ -16,7 +16,7 @@ class QTimer;
 // blinking and a button brings back the factory values.
 class EffectSettingsWindow : public SettingsDialog {
 public:
-    explicit EffectSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit EffectSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     // One step of the blink test: the next of the three colours.

@@ -26,7 +26,7 @@ class SoundRecorder;
 class MicrophoneSettingsWindow : public SettingsDialog {
 public:
     // Records from the microphone unless another recorder is given.
-    MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent = nullptr,
+    MicrophoneSettingsWindow(ContestSession& context, QString recVolumeCommand, QWidget* parent = nullptr,
             std::unique_ptr<SoundRecorder> recorder = {});
 
     void LoadOnOpen() override;

@@ -22,7 +22,7 @@ class QLineEdit;
 // registering.
 class ScreenSettingsWindow : public SettingsDialog {
 public:
-    explicit ScreenSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit ScreenSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
 

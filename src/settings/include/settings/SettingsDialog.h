@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
-class ContestState;
+class ContestSession;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +19,7 @@ class QPushButton;
 // contest must keep.
 class SettingsDialog : public QDialog {
 public:
-    SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
+    SettingsDialog(ContestSession& context, const QString& caption, QWidget* parent);
 
     // Runs each time the window is opened.
     virtual void LoadOnOpen() = 0;
@@ -57,5 +57,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    ContestState& Context;
+    ContestSession& Context;
 };

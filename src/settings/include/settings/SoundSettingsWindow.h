@@ -16,7 +16,7 @@ class QLineEdit;
 // and the system's playback volume.
 class SoundSettingsWindow : public SettingsDialog {
 public:
-    SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
+    SoundSettingsWindow(ContestSession& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     // The player of the test sound.

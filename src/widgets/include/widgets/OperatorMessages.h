@@ -1,10 +1,13 @@
 #pragma once
 
 #include "audio/AudioFailure.h"
+#include "core/ContestOperations.h"
 #include "core/StoreFailures.h"
 #include "widgets/MessageBoxService.h"
 
 #include <optional>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 // The one catalogue of what the operator is told when the store or the
@@ -20,6 +23,7 @@ struct OperatorMessage {
 OperatorMessage MessageFor(const ContestFileUnreadable& failure);
 OperatorMessage MessageFor(const EntrantUnreadable& failure);
 OperatorMessage MessageFor(const LogNotCleared& failure);
+OperatorMessage MessageFor(const LogWriteFailed& failure);
 OperatorMessage MessageFor(const SettingsNotWritten& failure);
 OperatorMessage MessageFor(const SettingsDamaged& failure);
 OperatorMessage MessageFor(const SetupRequestUnreadable& failure);
@@ -42,6 +46,14 @@ void Report(MessageBoxService& messages, const std::vector<Failure>& failures)
         Report(messages, failure);
 }
 
+// Shows the failure's message, if any.
+template <class Failure>
+void Report(MessageBoxService& messages, const std::optional<Failure>& failure)
+{
+    if (failure)
+        Report(messages, *failure);
+}
+
 // Shows the failure's message, if any; true when there was none.
 template <class Failure>
 bool Succeeded(MessageBoxService& messages, const std::optional<Failure>& failure)
@@ -53,3 +65,22 @@ bool Succeeded(MessageBoxService& messages, const std::optional<Failure>& failur
 
 // Shows the step's failures; true when the step went through.
 bool Succeeded(MessageBoxService& messages, const AudioStep& step);
+
+// The value a store operation found; for a failure, its message is shown and
+// nothing returned, as for any other outcome (an unused record), silently.
+template <class Value, class... Outcomes>
+std::optional<Value> ValueOrReport(MessageBoxService& messages, const std::variant<Outcomes...>& outcome)
+{
+    return std::visit(
+        [&messages](const auto& alternative) -> std::optional<Value> {
+            using Alternative = std::decay_t<decltype(alternative)>;
+            if constexpr (std::is_same_v<Alternative, Value>) {
+                return alternative;
+            } else {
+                if constexpr (requires { MessageFor(alternative); })
+                    Report(messages, alternative);
+                return std::nullopt;
+            }
+        },
+        outcome);
+}
