@@ -7,7 +7,7 @@
 #include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -37,7 +37,7 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
 {
     if (!Server->Running())
         GTEST_SKIP() << "the sound server could not be started";
-    TestFolder folder;
+    StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
     context.Settings.Mic.Quality = RecordingQuality::Middle;

@@ -7,7 +7,7 @@
 #include "core/AtomicFile.h"
 #include "support/FakeRecorder.h"
 #include "support/SmallFileSystem.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -33,7 +33,7 @@ protected:
 
     QString ErrorText(int32_t code) const { return *MciErrorText(code); }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     FakeRecorder::Log Recorder;
     MeasurementAudio Audio{Folder.Context, std::make_unique<FakeRecorder>(Recorder)};
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};

@@ -6,7 +6,7 @@
 #include "audio/AudioDevices.h"
 #include "audio/MciErrorText.h"
 #include "support/SoundServer.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,7 +14,7 @@
 
 TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
 {
-    TestFolder folder;
+    StoreFolder folder;
     ContestState& context = folder.Context;
     folder.Write(QStringLiteral("mksrc48.wav"), MakeRecordingHeader(48000, 16, 0));
     context.Settings.Mic.Quality = RecordingQuality::High;
@@ -37,7 +37,7 @@ TEST(NoSoundServer, RecordingShowsTheMicrophoneMessageWithoutHanging)
 
 TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
 {
-    TestFolder folder;
+    StoreFolder folder;
     WriteTone(folder.Path(QStringLiteral("start.wav")), 22050, 1.0, 0.3);
     ContestState& context = folder.Context;
     context.Settings.Basic.SoundOn = true;

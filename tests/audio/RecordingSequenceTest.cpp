@@ -4,7 +4,7 @@
 #include "core/RecordingFile.h"
 #include "audio/MciDevice.h"
 #include "support/FakeRecorder.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ class RecordingSequenceTest : public testing::Test {
 protected:
     void SetUp() override { Folder.Write(QStringLiteral("MK1.wav"), MakeRecordingHeader(8000, 8, 0)); }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     FakeRecorder::Log Recorder;
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};

@@ -8,7 +8,7 @@
 #include "audio/AudioDevices.h"
 #include "core/ProgramOptions.h"
 #include "support/SoundServer.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -104,7 +104,7 @@ protected:
         return file.mid(RecordingHeaderSize);
     }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     VirtualMicrophone Microphone;
 };
 
