@@ -7,6 +7,8 @@
 #include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
+#include "audio/MciErrorText.h"
+#include "support/AudioSteps.h"
 #include "support/StoreFolder.h"
 
 #include <QCoreApplication>
@@ -45,15 +47,14 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     context.Contest.EntryNo = 3;
     MeasurementAudio audio(context);
 
-    ASSERT_TRUE(audio.RecordingStep(1));
-    ASSERT_TRUE(audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
     WaitMilliseconds(800);
     Server->Kill();
     WaitMilliseconds(2000);
-    EXPECT_FALSE(audio.RecordingStep(3));
-    ASSERT_EQ(folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")))
-        << folder.Messages.Messages[0].Text.toStdString();
+    const AudioStep finish = audio.RecordingStep(3);
+    EXPECT_FALSE(finish.Done);
+    EXPECT_EQ(finish.Failures, (AudioFailures{DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
 }
 

@@ -3,6 +3,8 @@
 #include "audio/MciCommands.h"
 #include "core/RecordingFile.h"
 #include "audio/MciDevice.h"
+#include "audio/MciErrorText.h"
+#include "support/AudioSteps.h"
 #include "support/FakeRecorder.h"
 #include "support/StoreFolder.h"
 
@@ -19,29 +21,31 @@ protected:
     FakeRecorder::Log Recorder;
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
-    RecordingSequence Sequence{Folder.Context, Commands};
+    RecordingSequence Sequence{Commands};
 };
 
 } // namespace
 
-TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsMessage)
+TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsFailure)
 {
-    // Open fails: nothing is recorded and only the device error is shown.
+    // Open fails: nothing is recorded and only the device error is reported.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("MK1.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("MK1.wav"))));
-    EXPECT_FALSE(Sequence.Start(QStringLiteral("MK1.wav"), 3000));
+    const AudioStep step = Sequence.Start(QStringLiteral("MK1.wav"), 3000);
+    EXPECT_FALSE(step.Done);
     EXPECT_EQ(Recorder.SampleCount, -1);
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(275)(open MK1.wav alias mysound type waveaudio)")));
+    EXPECT_EQ(step.Failures, (AudioFailures{DeviceFailed{MciFileNotFound, QStringLiteral("open MK1.wav alias mysound type waveaudio")}}));
 }
 
 TEST_F(RecordingSequenceTest, ALostProgramFolderIsAStepErrorAndTheDeviceIsClosed)
 {
-    ASSERT_TRUE(Sequence.Start(QStringLiteral("MK1.wav"), 3000));
+    ASSERT_TRUE(Clean(Sequence.Start(QStringLiteral("MK1.wav"), 3000)));
     ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
-    EXPECT_FALSE(Sequence.Finish());
-    EXPECT_FALSE(Sequence.CloseLeftover());
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("動作エラー！( 3)"),
-                                                              QStringLiteral("グラフデータ保存フォルダが正しくありません！")}));
+    const AudioStep finish = Sequence.Finish();
+    const AudioStep leftover = Sequence.CloseLeftover();
+    EXPECT_FALSE(finish.Done);
+    EXPECT_FALSE(leftover.Done);
+    EXPECT_EQ(finish.Failures, AudioFailures{FolderLost{3}});
+    EXPECT_EQ(leftover.Failures, AudioFailures{RecordingFolderUnusable{}});
     EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
 }

@@ -13,32 +13,40 @@
 struct DeviceFailed {
     int32_t Code = 0;
     QString Command;
+    bool operator==(const DeviceFailed&) const = default;
 };
 
 // The recording file the device found broken could not be replaced by the
 // repair template: the next recording would fail the same way.
-struct RecordingNotRepaired {};
+struct RecordingNotRepaired {
+    bool operator==(const RecordingNotRepaired&) const = default;
+};
 
 // The contest folder could not be entered for a command of recording step
 // Step (2 starting, 3 finishing): nothing was sent.
 struct FolderLost {
     int Step = 0;
+    bool operator==(const FolderLost&) const = default;
 };
 
 // The contest folder cannot take a recording: the template could not be
 // copied there, or the folder was gone when a left-over device was closed.
-struct RecordingFolderUnusable {};
+struct RecordingFolderUnusable {
+    bool operator==(const RecordingFolderUnusable&) const = default;
+};
 
 // The template TemplateName is no recording template of the quality in use:
 // recording into it would score whatever it holds.
 struct TemplateUnsuitable {
     QString TemplateName;
+    bool operator==(const TemplateUnsuitable&) const = default;
 };
 
 // An earlier recording under FileName could not be renamed aside, so it is
 // not overwritten.
 struct EarlierRecordingNotKept {
     QString FileName;
+    bool operator==(const EarlierRecordingNotKept&) const = default;
 };
 
 using AudioFailure = std::variant<DeviceFailed, RecordingNotRepaired, FolderLost, RecordingFolderUnusable, TemplateUnsuitable,

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "audio/AudioFailure.h"
+
+// A recording step that went through without any failure.
+inline bool Clean(const AudioStep& step)
+{
+    return step.Done && step.Failures.empty();
+}
+
+using AudioFailures = std::vector<AudioFailure>;
