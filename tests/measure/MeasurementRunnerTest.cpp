@@ -38,7 +38,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
     MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder)};
     std::vector<ScreenState> States;
