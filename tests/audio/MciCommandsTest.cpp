@@ -138,23 +138,17 @@ TEST_F(AudioCommandsTest, AFailedOpenEndsTheRunWithItsOnlyFailure)
     // is recorded.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("xx0007.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    const AudioStep step = Audio.RecordingStep(2);
-    EXPECT_FALSE(step.Done);
-    EXPECT_EQ(step.Failures, (AudioFailures{DeviceFailed{MciFileNotFound, QStringLiteral("open xx0007.wav alias mysound type waveaudio")}}));
+    EXPECT_EQ(Audio.RecordingStep(2), Failed({DeviceFailed{MciFileNotFound, QStringLiteral("open xx0007.wav alias mysound type waveaudio")}}));
     EXPECT_EQ(Recorder.SampleCount, -1);
 }
 
 TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
 {
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("mksrc.wav"))));
-    const AudioStep withoutTemplate = Audio.RecordingStep(1);
-    EXPECT_FALSE(withoutTemplate.Done);
-    EXPECT_EQ(withoutTemplate.Failures, AudioFailures{RecordingFolderUnusable{}});
+    EXPECT_EQ(Audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
     Folder.Context.Settings.Mic.Quality = RecordingQuality::Middle;
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    const AudioStep unwritable = Audio.RecordingStep(1);
-    EXPECT_FALSE(unwritable.Done);
-    EXPECT_EQ(unwritable.Failures, AudioFailures{RecordingFolderUnusable{}});
+    EXPECT_EQ(Audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
 }
 
 TEST_F(AudioCommandsTest, EveryTakeOfTheSameEntrantIsKeptAside)
@@ -177,11 +171,9 @@ TEST_F(AudioCommandsTest, ATemplateThatIsNoTemplateOfTheQualityIsNeverRecordedIn
         {0, random}, {0, MakeRecordingHeader(16000, 16, 0)}, {2, MakeRecordingHeader(48000, 16, 10)}, {1, QByteArray()}};
     for (const auto& [quality, bytes] : wrong) {
         Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
-        Folder.Write(QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName), bytes);
-        const AudioStep step = Audio.RecordingStep(1);
-        EXPECT_FALSE(step.Done) << quality;
-        EXPECT_EQ(step.Failures,
-                  AudioFailures{TemplateUnsuitable{QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName)}});
+        const QString templateName = QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName);
+        Folder.Write(templateName, bytes);
+        EXPECT_EQ(Audio.RecordingStep(1), Failed({TemplateUnsuitable{templateName}})) << quality;
         EXPECT_FALSE(Folder.Exists(QStringLiteral("xx0007.wav")));
     }
 }
@@ -193,9 +185,7 @@ TEST_F(AudioCommandsTest, ARecordingTheDeviceEndedEarlyIsReportedAndNotSaved)
     ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
     WaitMilliseconds(1000 + MciDevice::LateSamplesMs + 100);
-    const AudioStep step = Audio.RecordingStep(3);
-    EXPECT_FALSE(step.Done);
-    EXPECT_EQ(step.Failures, (AudioFailures{DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
+    EXPECT_EQ(Audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0)) << "the half recording is not saved";
 }
 
@@ -219,9 +209,7 @@ TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
 
     disk.FillLeaving(0);
     context.Contest.EntryNo = 2;
-    const AudioStep full = audio.RecordingStep(1);
-    EXPECT_FALSE(full.Done);
-    EXPECT_EQ(full.Failures, AudioFailures{RecordingFolderUnusable{}});
+    EXPECT_EQ(audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
     EXPECT_FALSE(QFile::exists(context.Folder.FilePath(QStringLiteral("xx0002.wav"))));
 }
 
@@ -229,12 +217,8 @@ TEST_F(AudioCommandsTest, StepTwoFailsWhenTheProgramFolderIsGone)
 {
     ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
-    const AudioStep start = Audio.RecordingStep(2);
-    const AudioStep finish = Audio.RecordingStep(3);
-    EXPECT_FALSE(start.Done);
-    EXPECT_FALSE(finish.Done);
-    EXPECT_EQ(start.Failures, AudioFailures{FolderLost{2}});
-    EXPECT_EQ(finish.Failures, AudioFailures{FolderLost{3}});
+    EXPECT_EQ(Audio.RecordingStep(2), Failed({FolderLost{2}}));
+    EXPECT_EQ(Audio.RecordingStep(3), Failed({FolderLost{3}}));
 }
 
 TEST_F(AudioCommandsTest, SoundSlotsPlayOnlyWhenOnAndNeverFailOnABadFile)

@@ -31,21 +31,16 @@ TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsFailure)
     // Open fails: nothing is recorded and only the device error is reported.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("MK1.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("MK1.wav"))));
-    const AudioStep step = Sequence.Start(QStringLiteral("MK1.wav"), 3000);
-    EXPECT_FALSE(step.Done);
+    EXPECT_EQ(Sequence.Start(QStringLiteral("MK1.wav"), 3000),
+              Failed({DeviceFailed{MciFileNotFound, QStringLiteral("open MK1.wav alias mysound type waveaudio")}}));
     EXPECT_EQ(Recorder.SampleCount, -1);
-    EXPECT_EQ(step.Failures, (AudioFailures{DeviceFailed{MciFileNotFound, QStringLiteral("open MK1.wav alias mysound type waveaudio")}}));
 }
 
 TEST_F(RecordingSequenceTest, ALostProgramFolderIsAStepErrorAndTheDeviceIsClosed)
 {
     ASSERT_TRUE(Clean(Sequence.Start(QStringLiteral("MK1.wav"), 3000)));
     ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
-    const AudioStep finish = Sequence.Finish();
-    const AudioStep leftover = Sequence.CloseLeftover();
-    EXPECT_FALSE(finish.Done);
-    EXPECT_FALSE(leftover.Done);
-    EXPECT_EQ(finish.Failures, AudioFailures{FolderLost{3}});
-    EXPECT_EQ(leftover.Failures, AudioFailures{RecordingFolderUnusable{}});
+    EXPECT_EQ(Sequence.Finish(), Failed({FolderLost{3}}));
+    EXPECT_EQ(Sequence.CloseLeftover(), Failed({RecordingFolderUnusable{}}));
     EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
 }

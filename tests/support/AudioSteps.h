@@ -9,3 +9,9 @@ inline bool Clean(const AudioStep& step)
 }
 
 using AudioFailures = std::vector<AudioFailure>;
+
+// A recording step that did not go through, for these failures.
+inline AudioStep Failed(AudioFailures failures)
+{
+    return {false, std::move(failures)};
+}

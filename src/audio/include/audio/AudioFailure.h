@@ -58,4 +58,5 @@ using AudioFailure = std::variant<DeviceFailed, RecordingNotRepaired, FolderLost
 struct AudioStep {
     bool Done = true;
     std::vector<AudioFailure> Failures;
+    bool operator==(const AudioStep&) const = default;
 };
