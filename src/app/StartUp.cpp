@@ -68,7 +68,8 @@ bool LoadContestAtStart(ContestSession& context)
     Report(context.Messages, LoadSetupRequest(context));
     if (HoldsNoSettingsFile(context))
         return SetUpNewContestFolder(context);
-    if (const std::optional<SettingsDamaged> damaged = LoadAllSettings(context); damaged && !RecoverDamagedSettings(context, *damaged))
+    const std::optional<SettingsDamaged> damaged = LoadAllSettings(context);
+    if (damaged && !RecoverDamagedSettings(context, *damaged))
         return false;
     if (!context.Contest.SetupRequest)
         return true;

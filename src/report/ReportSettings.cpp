@@ -12,7 +12,7 @@ namespace {
 
 const QString FileName = QStringLiteral("REPSETZ.REC");
 
-QString FilePathInProgramFolder(ContestSession& context)
+QString FilePathInProgramFolder(ContestState& context)
 {
     QDir::setCurrent(context.Folder.Path());
     return context.Folder.FilePath(FileName);

@@ -93,7 +93,8 @@ void ScoreMonitor::ShowEntrant()
     std::optional<RecordingLevels> recording;
     if (Current < 1) {
         ShowText(MonitorTextLine(0, 0, 0, 0));
-    } else if (const std::optional<LoadedEntrant> entrant = ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, Current))) {
+    } else if (const std::optional<LoadedEntrant> entrant =
+                   ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, Current))) {
         ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints));
         recording = ReadRecording(*entrant);
     } else {
