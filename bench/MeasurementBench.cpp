@@ -2,7 +2,7 @@
 // wait to the result display on screen after a 30-second recording at
 // 48 kHz, and the processor time of the user-interface process while a
 // 30-second measurement runs.
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/LoudnessAnalysis.h"
 #include "measure/MeasurementScreen.h"
 #include "core/RecordingFile.h"
@@ -44,7 +44,7 @@ public:
 
     QTemporaryDir Folder;
     AnswerYes Answers;
-    ContestState Context;
+    ContestSession Context;
     FakeRecorder::Log Recorder;
 };
 

@@ -10,16 +10,10 @@
 
 namespace {
 
-class SilentMessages : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Ok; }
-};
-
 void BM_RebuildRanking(benchmark::State& state)
 {
     QTemporaryDir dir;
-    SilentMessages messages;
-    ContestState context(dir.path(), messages);
+    ContestState context(dir.path());
     WriteFullLog(context.LogPath());
     for (auto _ : state)
         RebuildRanking(context);

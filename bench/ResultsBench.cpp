@@ -4,7 +4,7 @@
 // included.
 #include "results/LoudnessGraph.h"
 #include "results/RankingBoard.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsStore.h"
 #include "support/SpokenRecording.h"
@@ -52,7 +52,7 @@ void BM_RankingBoardOpening(benchmark::State& state)
 {
     QTemporaryDir folder;
     AnswerYes answers;
-    ContestState context(folder.path(), answers);
+    ContestSession context(folder.path(), answers);
     ResetToFactorySettings(context);
     WriteFullLog(context.LogPath());
     RankingBoard board(context);

@@ -4,7 +4,6 @@
 // nothing, a record outside the log changes no text, and the ranking pass
 // changes nothing in the log but the rank fields and ranks the leading used
 // records in order of their totals.
-#include "core/MessageBoxService.h"
 #include "core/ContestState.h"
 #include "core/ResultRecord.h"
 #include "core/ResultStore.h"
@@ -21,11 +20,6 @@ namespace {
 
 constexpr int RankOffset = 44;
 constexpr int TotalOffset = 2;
-
-class SilentMessages : public MessageBoxService {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Ok; }
-};
 
 // Shared memory where there is some: the ranking pass syncs what it writes.
 const QString& FolderPath()
@@ -97,7 +91,8 @@ void CheckScan(ContestState& context)
 
 void CheckLoad(ContestState& context, int entryNo)
 {
-    const std::optional<LoadedEntrant> entrant = LoadEntrant(context, entryNo);
+    const auto loaded = LoadEntrant(context, entryNo);
+    const LoadedEntrant* entrant = std::get_if<LoadedEntrant>(&loaded);
     Check(!entrant || (entryNo >= 1 && entryNo <= MaxEntrants && entrant->TotalPoints != ResultRecord::Unused));
 }
 
@@ -131,8 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 5)
         return 0;
-    SilentMessages messages;
-    ContestState context(FolderPath(), messages);
+    ContestState context(FolderPath());
     QFile::remove(context.RankingPath());
     const QByteArray log = LogOf(data, size);
     WriteFile(context.LogPath(), log);

@@ -1,7 +1,7 @@
 // Shows the measurement screen in each of its looks, both layouts and both
 // gauge styles, and the result display, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "measure/MeasurementScreen.h"
 #include "core/RecordingFile.h"
 #include "widgets/DesktopSetup.h"
@@ -18,7 +18,7 @@
 
 namespace {
 
-void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
+void ShootLooks(ContestSession& context, bool fullGauge, int gaugeStyle)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     context.Settings.Screen.FullGaugeLayout = fullGauge;
@@ -43,7 +43,7 @@ void ShootLooks(ContestState& context, bool fullGauge, int gaugeStyle)
     screen.close();
 }
 
-void ShootResult(ContestState& context)
+void ShootResult(ContestSession& context)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     SaveScreenSettings(context);
@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     InstallFontSubstitutions();
 
     FactoryContest contest;
-    ContestState& context = contest.Context;
+    ContestSession& context = contest.Context;
     context.Settings.Basic.SoundOn = false;
     SaveBasicSettings(context);
 

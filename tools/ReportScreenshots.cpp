@@ -5,7 +5,7 @@
 #include "widgets/DesktopSetup.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
 #include "support/ScoreSheetEntrants.h"
 #include "ScreenshotSupport.h"
@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     InstallFontSubstitutions();
 
     FactoryContest contest;
-    ContestState& context = contest.Context;
+    ContestSession& context = contest.Context;
     StoreEntrant(context, 1, 0, 30, 5);
     StoreEntrant(context, 2, 2, 30, 10);
     StoreEntrant(context, 3, 1, 30, 0);

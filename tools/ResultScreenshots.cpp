@@ -6,7 +6,7 @@
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
 #include "results/RankingBoard.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsStore.h"
 #include "support/SpokenRecording.h"
@@ -24,7 +24,7 @@ namespace {
 
 // Twenty-five entrants of a 5-second contest at 48 kHz, each with the same
 // spoken recording, stored over a quarter of an hour.
-void StoreContest(ContestState& context)
+void StoreContest(ContestSession& context)
 {
     const QByteArray recording = SpokenRecordingFile(2, 5);
     QByteArray log;
@@ -52,7 +52,7 @@ void StoreContest(ContestState& context)
         file.write(log);
 }
 
-void ShootBoard(ContestState& context)
+void ShootBoard(ContestSession& context)
 {
     RankingBoard board(context);
     board.show();
@@ -62,7 +62,7 @@ void ShootBoard(ContestState& context)
     board.close();
 }
 
-void ShootMonitor(ContestState& context, bool whiteOnBlack)
+void ShootMonitor(ContestSession& context, bool whiteOnBlack)
 {
     context.Settings.Basic.WaveformWhiteOnBlack = whiteOnBlack;
     SaveBasicSettings(context);
@@ -74,7 +74,7 @@ void ShootMonitor(ContestState& context, bool whiteOnBlack)
     monitor.close();
 }
 
-void ShootLog(ContestState& context)
+void ShootLog(ContestSession& context)
 {
     MeasurementLogWindow log(context);
     log.show();
@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
     InstallFontSubstitutions();
 
     FactoryContest contest;
-    ContestState& context = contest.Context;
+    ContestSession& context = contest.Context;
     context.Settings.Basic.SoundOn = false;
     context.Settings.Basic.MeasureSeconds = 5;
     SaveBasicSettings(context);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/MessageBoxService.h"
-#include "core/ContestState.h"
+#include "widgets/MessageBoxService.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -31,7 +31,7 @@ struct FactoryContest {
 
     QTemporaryDir Folder;
     AnswerYes Answers;
-    ContestState Context{Folder.path(), Answers};
+    ContestSession Context{Folder.path(), Answers};
 };
 
 // The folder the pictures go to.

@@ -9,7 +9,7 @@
 #include "settings/BasicSettingsWindow.h"
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsStore.h"
 #include "ScreenshotSupport.h"
@@ -54,7 +54,7 @@ void ShootWindow(QDialog& window, const QString& name)
     window.close();
 }
 
-void ShootMicrophone(ContestState& context)
+void ShootMicrophone(ContestSession& context)
 {
     MicrophoneSettingsWindow window(context, QStringLiteral("pavucontrol --tab=4"));
     window.show();
@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
     InstallFontSubstitutions();
 
     FactoryContest contest;
-    ContestState& context = contest.Context;
+    ContestSession& context = contest.Context;
     for (int quality = 0; quality <= 2; ++quality) {
         const RecordingFormat format = RecordingFormatOf(quality);
         WriteFile(context.Folder.FilePath(QLatin1String(format.TemplateName)),

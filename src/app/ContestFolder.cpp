@@ -1,7 +1,7 @@
 #include "app/ContestFolder.h"
 
 #include "core/AtomicFile.h"
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 #include "core/ProgramFolder.h"
 
 #include <QDir>

@@ -1,9 +1,10 @@
 #include "app/ContestReset.h"
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "core/SetupRequest.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,9 +36,9 @@ bool DeleteRecordings(const QString& folder)
     return found && deletedAll;
 }
 
-bool ClearContestData(ContestState& context)
+bool ClearContestData(ContestSession& context)
 {
-    if (!ClearLog(context))
+    if (!Succeeded(context.Messages, ClearLog(context)))
         return false;
     if (DeleteRecordings(context.Folder.Path()))
         context.Messages.Inform(QStringLiteral("クリアしました！"), MessageIcon::None);
@@ -46,7 +47,7 @@ bool ClearContestData(ContestState& context)
     return true;
 }
 
-bool RequestFactoryReset(ContestState& context)
+bool RequestFactoryReset(ContestSession& context)
 {
     const QString question = QStringLiteral("セットアップ時のシステム設定をします。\n"
                                             "次回の起動時にすべての設定が出荷時に戻ります。\n"
@@ -55,7 +56,7 @@ bool RequestFactoryReset(ContestState& context)
         MessageAnswer::Yes)
         return false;
     context.Contest.SetupRequest = true;
-    if (!SaveSetupRequest(context)) {
+    if (!Succeeded(context.Messages, SaveSetupRequest(context))) {
         context.Contest.SetupRequest = false;
         return false;
     }
@@ -64,7 +65,7 @@ bool RequestFactoryReset(ContestState& context)
     return true;
 }
 
-LockedAction DataClear(ContestState& context)
+LockedAction DataClear(ContestSession& context)
 {
     LockedAction action;
     action.Title = QStringLiteral("データクリア");
@@ -76,7 +77,7 @@ LockedAction DataClear(ContestState& context)
     return action;
 }
 
-LockedAction FactoryResetRequest(ContestState& context)
+LockedAction FactoryResetRequest(ContestSession& context)
 {
     LockedAction action;
     action.Title = QStringLiteral("設定初期化");
@@ -86,7 +87,7 @@ LockedAction FactoryResetRequest(ContestState& context)
     action.BoldHeading = true;
     action.ExplanationWidth = 320;
     // Read now so that the companion value is written back unchanged.
-    action.Prepare = [&context] { LoadSetupRequest(context); };
+    action.Prepare = [&context] { Report(context.Messages, LoadSetupRequest(context)); };
     action.Run = [&context] { return RequestFactoryReset(context); };
     return action;
 }

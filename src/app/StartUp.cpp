@@ -8,6 +8,8 @@
 #include "core/ResultStore.h"
 #include "core/SetupRequest.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QDir>
 
@@ -19,7 +21,7 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
     return false;
 }
 
-void CheckProgramFolderPath(ContestState& context)
+void CheckProgramFolderPath(ContestSession& context)
 {
     const QString outside = CharactersOutsideCp932(context.Folder.Path());
     if (outside.isEmpty())
@@ -33,30 +35,41 @@ void CheckProgramFolderPath(ContestState& context)
 
 namespace {
 
-void InformSetup(ContestState& context)
+void InformSetup(ContestSession& context)
 {
     context.Messages.Inform(QStringLiteral("<< インストール / 初期設定要求 >>\nパソコンの環境にソフトウェアの設定を合わせます。"),
                             MessageIcon::Information);
 }
 
+// The request is cleared on disk before the question, so that a No does not
+// ask again at the next start.
+bool ConsumeSetupRequest(ContestSession& context)
+{
+    Report(context.Messages, LoadSetupRequest(context));
+    context.Contest.SetupRequest = false;
+    Report(context.Messages, SaveSetupRequest(context));
+    return OfferFactorySettings(context);
+}
+
 // A folder without any settings file is a new installation, not damaged
 // data: it is set up as for a setup request, one that may be pending too.
-bool SetUpNewContestFolder(ContestState& context)
+bool SetUpNewContestFolder(ContestSession& context)
 {
     InformSetup(context);
-    return context.Contest.SetupRequest ? ConsumeSetupRequest(context) : ResetToFactorySettings(context);
+    return context.Contest.SetupRequest ? ConsumeSetupRequest(context) : OfferFactorySettings(context);
 }
 
 }
 
-bool LoadContestAtStart(ContestState& context)
+bool LoadContestAtStart(ContestSession& context)
 {
     RemoveLeftoverTemporaries(context.Folder.Path());
     CheckProgramFolderPath(context);
-    LoadSetupRequest(context);
+    Report(context.Messages, LoadSetupRequest(context));
     if (HoldsNoSettingsFile(context))
         return SetUpNewContestFolder(context);
-    if (!LoadAllSettings(context))
+    const std::optional<SettingsDamaged> damaged = LoadAllSettings(context);
+    if (damaged && !RecoverDamagedSettings(context, *damaged))
         return false;
     if (!context.Contest.SetupRequest)
         return true;
@@ -74,7 +87,7 @@ QString HelpFilePath(const ContestState& context)
     return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
 }
 
-void OpenHelpFile(ContestState& context, const ProgramStart& start)
+void OpenHelpFile(ContestSession& context, const ProgramStart& start)
 {
     if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
         context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);

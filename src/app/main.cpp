@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
     AppContext context(*folder, messages);
     // Ends every event loop, the nested ones of modal windows included; the
     // windows are then destroyed without their close handlers running.
-    QObject::connect(&context, &ContestState::endRequested, &application, [] { QCoreApplication::exit(0); });
+    QObject::connect(&context, &ContestSession::endRequested, &application, [] { QCoreApplication::exit(0); });
 
     if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;

@@ -3,6 +3,8 @@
 std::optional<QString> MciErrorText(int32_t code)
 {
     switch (code) {
+    case MciEmptyCommand:
+        return QStringLiteral("コマンド文字列が指定されていません");
     case MciSuccess:
         return QStringLiteral("指定されたコマンドは正常に実行されました。");
     case MciUnrecognizedKeyword:
@@ -40,4 +42,9 @@ std::optional<QString> MciErrorText(int32_t code)
     default:
         return std::nullopt;
     }
+}
+
+QString MciFailureReply(int32_t code)
+{
+    return MciErrorText(code).value_or(QStringLiteral("Error (文字列が取れません)"));
 }

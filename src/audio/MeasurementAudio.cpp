@@ -39,11 +39,11 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 
 MeasurementAudio::MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder)
     : Context(context), Run(run), Device(context.Folder.Path(), recorder ? std::move(recorder) : ChosenMicrophone(context)),
-      Commands(context, Device), Sequence(context, Commands, run)
+      Commands(context, Device), Sequence(Commands, run)
 {
 }
 
-bool MeasurementAudio::RecordingStep(int step)
+AudioStep MeasurementAudio::RecordingStep(int step)
 {
     switch (step) {
     case 1:
@@ -53,40 +53,31 @@ bool MeasurementAudio::RecordingStep(int step)
     case 3:
         return Finish();
     default:
-        return true;
+        return {};
     }
 }
 
-bool MeasurementAudio::Prepare()
+AudioStep MeasurementAudio::Prepare()
 {
     const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
     const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
     Commands.SetRecordingFile(recordingPath);
     const QString templatePath = Context.Folder.FilePath(QLatin1String(format.TemplateName));
-    if (!IsTemplateOf(templatePath, format)) {
-        Context.Messages.Inform(QStringLiteral("録音用のひな形ファイルが正しくありません。(%1)\n"
-                                               "測定音質に合ったファイルを置き直してください！")
-                                    .arg(QLatin1String(format.TemplateName)),
-                                MessageIcon::Error);
-        return false;
-    }
-    if (!KeepEarlierRecording(recordingPath)) {
-        Context.Messages.Inform(QStringLiteral("前の録音ファイルを退避できません。(%1)\nフォルダおよびファイルを確認してください！")
-                                    .arg(RecordingFileName(Context.Contest.EntryNo)),
-                                MessageIcon::Error);
-        return false;
-    }
-    if (!CopyFileReplacing(templatePath, recordingPath)) {
-        Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
-        return false;
-    }
+    if (!IsTemplateOf(templatePath, format))
+        return {false, {TemplateUnsuitable{QLatin1String(format.TemplateName)}}};
+    if (!KeepEarlierRecording(recordingPath))
+        return {false, {EarlierRecordingNotKept{RecordingFileName(Context.Contest.EntryNo)}}};
+    if (!CopyFileReplacing(templatePath, recordingPath))
+        return {false, {RecordingFolderUnusable{}}};
     emit gaugeResetDue();
-    if (!Sequence.CloseLeftover())
-        return false;
-    return Run.Wait(100);
+    AudioStep closed = Sequence.CloseLeftover();
+    if (!closed.Done)
+        return closed;
+    closed.Done = Run.Wait(100);
+    return closed;
 }
 
-bool MeasurementAudio::Finish()
+AudioStep MeasurementAudio::Finish()
 {
     emit gaugeResetDue();
     return Sequence.Finish();

@@ -3,7 +3,6 @@
 #include "audio/MciCommands.h"
 #include "core/StepRunner.h"
 #include "audio/MciErrorText.h"
-#include "core/ContestState.h"
 
 namespace {
 
@@ -11,42 +10,48 @@ const QString Alias = QStringLiteral("mysound");
 
 }
 
-RecordingSequence::RecordingSequence(ContestState& context, MciCommands& commands, StepRunner& run)
-    : Context(context), Commands(commands), Steps(run)
-{
-}
+RecordingSequence::RecordingSequence(MciCommands& commands, StepRunner& run) : Commands(commands), Steps(run) {}
 
-RecordingSequence::Result RecordingSequence::Run(const QString& command, int step)
+RecordingSequence::Result RecordingSequence::Run(const QString& command, int step, AudioStep& report)
 {
-    if (!Commands.RunMciCommand(command)) {
-        Context.Messages.Inform(QStringLiteral("動作エラー！( ") + QString::number(step) + QLatin1Char(')'), MessageIcon::Error);
+    MciRun run = Commands.RunMciCommand(command);
+    if (!run.Sent) {
+        report.Failures.push_back(FolderLost{step});
         return Result::FolderLost;
     }
-    return Commands.LastStatus() == MciSuccess ? Result::Done : Result::DeviceFailed;
+    report.Failures.insert(report.Failures.end(), run.Failures.begin(), run.Failures.end());
+    return run.Status == MciSuccess ? Result::Done : Result::DeviceFailed;
 }
 
-bool RecordingSequence::CloseLeftover()
+AudioStep RecordingSequence::CloseLeftover()
 {
-    if (Commands.RunMciCommand(QStringLiteral("close ") + Alias))
-        return true;
-    Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
-    return false;
+    MciRun run = Commands.RunMciCommand(QStringLiteral("close ") + Alias);
+    if (!run.Sent)
+        return {false, {RecordingFolderUnusable{}}};
+    return {true, std::move(run.Failures)};
 }
 
-bool RecordingSequence::Start(const QString& fileName, int milliseconds)
+AudioStep RecordingSequence::Start(const QString& fileName, int milliseconds)
 {
-    if (Run(QStringLiteral("open ") + fileName + QStringLiteral(" alias ") + Alias + QStringLiteral(" type waveaudio"), 2) !=
-        Result::Done)
-        return false;
-    if (!Pause())
-        return false;
+    AudioStep report;
+    if (Run(QStringLiteral("open ") + fileName + QStringLiteral(" alias ") + Alias + QStringLiteral(" type waveaudio"), 2, report) !=
+        Result::Done) {
+        report.Done = false;
+        return report;
+    }
+    if (!Pause()) {
+        report.Done = false;
+        return report;
+    }
     const QString record = QStringLiteral("record ") + Alias + QStringLiteral(" from 0 to ") + QString::number(milliseconds) +
                            QStringLiteral(" overwrite");
-    if (Run(record, 2) != Result::Done) {
+    if (Run(record, 2, report) != Result::Done) {
         Abandon();
-        return false;
+        report.Done = false;
+        return report;
     }
-    return Pause();
+    report.Done = Pause();
+    return report;
 }
 
 bool RecordingSequence::Pause()
@@ -57,18 +62,19 @@ bool RecordingSequence::Pause()
     return false;
 }
 
-bool RecordingSequence::Finish()
+AudioStep RecordingSequence::Finish()
 {
-    bool whole = true;
+    AudioStep report;
     for (const char* command : {"stop ", "save ", "close "}) {
-        const Result result = Run(QLatin1String(command) + Alias, 3);
+        const Result result = Run(QLatin1String(command) + Alias, 3, report);
         if (result == Result::FolderLost) {
             Abandon();
-            return false;
+            report.Done = false;
+            return report;
         }
-        whole = whole && result == Result::Done;
+        report.Done = report.Done && result == Result::Done;
     }
-    return whole;
+    return report;
 }
 
 void RecordingSequence::Abandon()

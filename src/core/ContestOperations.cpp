@@ -3,7 +3,6 @@
 #include "core/ContestState.h"
 #include "core/ResultStore.h"
 
-#include <QDir>
 
 int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant)
 {
@@ -26,30 +25,19 @@ std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state,
     return EntrantRecorded{RankOfNewEntrant(state.Contest.ScoreTable, {entrant.EntryNo, entrant.Result.TotalPoints.Value})};
 }
 
-std::optional<std::vector<ResultRecord>> ListEntrants(ContestState& state, EntrantOrder order)
+EntrantList ListEntrants(ContestState& state, EntrantOrder order)
 {
     // A damaged log lists nobody, and the ranking derived from it neither.
-    if (!ScanLog(state)) {
-        ReportUnreadableFile(state, state.LogPath());
-        return std::nullopt;
-    }
+    if (!ScanLog(state))
+        return ContestFileUnreadable{state.LogPath()};
     const QString path = order == EntrantOrder::ByEntry ? state.LogPath() : state.RankingPath();
-    std::optional<std::vector<ResultRecord>> entrants = ReadEntrants(path);
-    if (!entrants)
-        ReportUnreadableFile(state, path);
-    return entrants;
+    if (std::optional<std::vector<ResultRecord>> entrants = ReadEntrants(path))
+        return std::move(*entrants);
+    return ContestFileUnreadable{path};
 }
 
-std::optional<std::vector<ResultRecord>> RankAndListEntrants(ContestState& state, EntrantOrder order)
+EntrantList RankAndListEntrants(ContestState& state, EntrantOrder order)
 {
     RebuildRanking(state);
     return ListEntrants(state, order);
-}
-
-void ReportUnreadableFile(ContestState& state, const QString& path)
-{
-    state.Messages.Inform(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n"
-                                         "フォルダおよびファイルを確認してください！")
-                              .arg(QDir::toNativeSeparators(path)),
-                          MessageIcon::Error);
 }

@@ -1,9 +1,6 @@
 #include "core/ContestState.h"
 
-ContestState::ContestState(const QString& programFolder, MessageBoxService& messages)
-    : Folder(programFolder), Messages(messages)
-{
-}
+ContestState::ContestState(const QString& programFolder) : Folder(programFolder) {}
 
 QString ContestState::LogPath() const
 {
@@ -13,10 +10,4 @@ QString ContestState::LogPath() const
 QString ContestState::RankingPath() const
 {
     return Folder.FilePath(QStringLiteral("loudjni.dat"));
-}
-
-void ContestState::EndProgram()
-{
-    EndIsRequested = true;
-    emit endRequested();
 }

@@ -137,19 +137,17 @@ void RebuildRanking(ContestState& context)
         WriteFileAtomically(context.LogPath(), *log);
 }
 
-std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo)
+std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const ContestState& context, int entryNo)
 {
     // The range first: a number outside it would decode bytes outside the log.
     const bool inRange = entryNo >= 1 && entryNo <= MaxEntrants;
     const std::optional<QByteArray> log = inRange ? ReadLog(context.LogPath()) : std::nullopt;
     const ResultRecord record = log ? RecordAt(*log, entryNo) : ResultRecord();
     const std::optional<QString> remark = DecodeCp932(QByteArray(record.Remark.data(), qsizetype(record.Remark.size())));
-    if (!log || !remark) {
-        context.Messages.Inform(QStringLiteral("データが不正です！(%1)").arg(entryNo), MessageIcon::Error);
-        return std::nullopt;
-    }
+    if (!log || !remark)
+        return EntrantUnreadable{entryNo};
     if (record.IsUnused())
-        return std::nullopt;
+        return UnusedRecord{};
     return LoadedEntrant{record.EntryNo,
                          record.TotalPoints,
                          record.MaxPoints,
@@ -221,14 +219,13 @@ std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)
     return records;
 }
 
-bool ClearLog(ContestState& context)
+std::optional<LogNotCleared> ClearLog(const ContestState& context)
 {
     QByteArray log;
     log.reserve(ResultRecord::Size * MaxEntrants);
     for (int n = 1; n <= MaxEntrants; ++n)
         log += ResultRecord::Cleared(static_cast<int16_t>(n), ToAutomationDate(context.Now())).Encode();
     if (WriteFileAtomically(context.LogPath(), log))
-        return true;
-    context.Messages.Inform(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"), MessageIcon::Error);
-    return false;
+        return std::nullopt;
+    return LogNotCleared{context.LogPath()};
 }

@@ -41,12 +41,3 @@ QString LineFault(const QString& fileName, const QByteArray& bytes, qsizetype li
         value.chop(1);
     return QStringLiteral("%1 の %2行目「%3」は使えない値です。").arg(fileName).arg(line).arg(Shown(value));
 }
-
-QString BrokenSettingsMessage(const QStringList& faults, bool keepsFiles)
-{
-    QStringList lines{QStringLiteral("環境設定データが不正です!")};
-    lines << faults << QStringLiteral("出荷時に戻します。");
-    if (keepsFiles)
-        lines << QStringLiteral("今の設定ファイルは、名前に日時を付けて残します。");
-    return lines.join(u'\n');
-}

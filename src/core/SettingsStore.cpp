@@ -67,50 +67,46 @@ bool AnySettingsFileExists(const ContestState& context)
     return false;
 }
 
-bool ReportBrokenAndReset(ContestState& context, const QStringList& faults)
-{
-    context.Messages.Inform(BrokenSettingsMessage(faults, AnySettingsFileExists(context)), MessageIcon::Error);
-    return ResetToFactorySettings(context);
-}
-
-void ReportWriteFailure(ContestState& context)
-{
-    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
-}
-
 template <class Group>
-bool SaveGroup(ContestState& context, const QString& name, const Group& group)
+std::optional<SettingsNotWritten> SaveGroup(ContestState& context, const QString& name, const Group& group)
 {
+    const QString path = context.Folder.FilePath(name);
     const std::optional<QByteArray> bytes = SerializeSettings(group);
-    if (bytes && WriteFileAtomically(context.Folder.FilePath(name), *bytes))
-        return true;
-    ReportWriteFailure(context);
-    return false;
+    if (bytes && WriteFileAtomically(path, *bytes))
+        return std::nullopt;
+    return SettingsNotWritten{path};
 }
 
 // The factory values replace a file only once its old content is kept aside:
 // nothing the operator set is lost without a trace.
 template <class Group>
-void ResetGroup(ContestState& context, const QString& name, Group& group, const Group& factory)
+void ResetGroup(ContestState& context, const QString& name, Group& group, const Group& factory,
+                std::vector<SettingsNotWritten>& notWritten)
 {
     group = factory;
-    if (CopyAside(context.Folder.FilePath(name), context.Now()))
-        SaveGroup(context, name, group);
-    else
-        ReportWriteFailure(context);
+    const QString path = context.Folder.FilePath(name);
+    const std::optional<SettingsNotWritten> failure =
+        CopyAside(path, context.Now()) ? SaveGroup(context, name, group) : SettingsNotWritten{path};
+    if (failure)
+        notWritten.push_back(*failure);
+}
+
+std::optional<SettingsDamaged> Damaged(const ContestState& context, const QStringList& faults)
+{
+    if (faults.isEmpty())
+        return std::nullopt;
+    return SettingsDamaged{faults, AnySettingsFileExists(context)};
 }
 
 }
 
-bool LoadBasicSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadBasicSettings(ContestState& context)
 {
     const QString fault = LoadGroup(context, BasicFile, context.Settings.Basic);
-    if (fault.isEmpty())
-        return true;
-    return ReportBrokenAndReset(context, {fault});
+    return Damaged(context, fault.isEmpty() ? QStringList() : QStringList{fault});
 }
 
-bool LoadAllSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadAllSettings(ContestState& context)
 {
     SettingsRecord& settings = context.Settings;
     // Every group is read, whichever is broken, so that the good ones are in
@@ -124,9 +120,7 @@ bool LoadAllSettings(ContestState& context)
         if (!fault.isEmpty())
             faults << fault;
     }
-    if (faults.isEmpty())
-        return true;
-    return ReportBrokenAndReset(context, faults);
+    return Damaged(context, faults);
 }
 
 bool HoldsNoSettingsFile(const ContestState& context)
@@ -158,44 +152,39 @@ void LoadMicSettings(ContestState& context)
     LoadGroup(context, MicFile, context.Settings.Mic);
 }
 
-bool SaveBasicSettings(ContestState& context)
+std::optional<SettingsNotWritten> SaveBasicSettings(ContestState& context)
 {
     return SaveGroup(context, BasicFile, context.Settings.Basic);
 }
 
-bool SaveScreenSettings(ContestState& context)
+std::optional<SettingsNotWritten> SaveScreenSettings(ContestState& context)
 {
     return SaveGroup(context, ScreenFile, context.Settings.Screen);
 }
 
-bool SaveSoundSettings(ContestState& context)
+std::optional<SettingsNotWritten> SaveSoundSettings(ContestState& context)
 {
     return SaveGroup(context, SoundFile, context.Settings.Sound);
 }
 
-bool SaveEffectSettings(ContestState& context)
+std::optional<SettingsNotWritten> SaveEffectSettings(ContestState& context)
 {
     return SaveGroup(context, EffectFile, context.Settings.Effect);
 }
 
-bool SaveMicSettings(ContestState& context)
+std::optional<SettingsNotWritten> SaveMicSettings(ContestState& context)
 {
     return SaveGroup(context, MicFile, context.Settings.Mic);
 }
 
-bool ResetToFactorySettings(ContestState& context)
+std::vector<SettingsNotWritten> ResetToFactorySettings(ContestState& context)
 {
-    const MessageAnswer answer = context.Messages.Show(QStringLiteral("環境設定を初期値に戻します。"), QString(),
-                                                       MessageIcon::None, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes) {
-        context.EndProgram();
-        return false;
-    }
     SettingsRecord& settings = context.Settings;
-    ResetGroup(context, BasicFile, settings.Basic, BasicSettings::Factory());
-    ResetGroup(context, ScreenFile, settings.Screen, ScreenSettings::Factory());
-    ResetGroup(context, SoundFile, settings.Sound, SoundSettings::Factory(context.Folder.Path()));
-    ResetGroup(context, EffectFile, settings.Effect, EffectSettings::Factory());
-    ResetGroup(context, MicFile, settings.Mic, MicSettings::Factory());
-    return true;
+    std::vector<SettingsNotWritten> notWritten;
+    ResetGroup(context, BasicFile, settings.Basic, BasicSettings::Factory(), notWritten);
+    ResetGroup(context, ScreenFile, settings.Screen, ScreenSettings::Factory(), notWritten);
+    ResetGroup(context, SoundFile, settings.Sound, SoundSettings::Factory(context.Folder.Path()), notWritten);
+    ResetGroup(context, EffectFile, settings.Effect, EffectSettings::Factory(), notWritten);
+    ResetGroup(context, MicFile, settings.Mic, MicSettings::Factory(), notWritten);
+    return notWritten;
 }

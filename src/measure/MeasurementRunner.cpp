@@ -2,11 +2,12 @@
 
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
+#include "widgets/OperatorMessages.h"
 
 #include <algorithm>
 
-MeasurementRunner::MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
+MeasurementRunner::MeasurementRunner(ContestSession& context, std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : Context(context), Steps(clock, [&context] { return context.EndRequested(); }), Sound(context, Steps, std::move(recorder))
 {
     connect(&Sound, &MeasurementAudio::gaugeResetDue, this, [this] { emit gaugeShown(-1); });
@@ -46,7 +47,7 @@ bool MeasurementRunner::Prepare()
 {
     emit stateEntered(Ready);
     Sound.PlaySoundSlot(StartSound);
-    return Sound.RecordingStep(1);
+    return Succeeded(Context.Messages, Sound.RecordingStep(1));
 }
 
 bool MeasurementRunner::AwaitStartSound()
@@ -73,7 +74,7 @@ bool MeasurementRunner::AwaitStartSound()
 bool MeasurementRunner::Record()
 {
     emit stateEntered(Measuring);
-    if (!Sound.RecordingStep(2))
+    if (!Succeeded(Context.Messages, Sound.RecordingStep(2)))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
     const qint64 start = Steps.Milliseconds();
@@ -93,7 +94,7 @@ bool MeasurementRunner::Finish()
     emit gaugeShown(100);
     if (!Steps.WaitSeconds(1))
         return false;
-    if (!Sound.RecordingStep(3))
+    if (!Succeeded(Context.Messages, Sound.RecordingStep(3)))
         return false;
     Sound.PlaySoundSlot(StopSound);
     return true;

@@ -1,6 +1,6 @@
 #include "measure/MeasurementScreen.h"
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "measure/GaugeBox.h"
 #include "measure/MeasureLayout.h"
 #include "core/BooleanText.h"
@@ -9,6 +9,7 @@
 #include "widgets/StoredColour.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 
 }
 
-MeasurementScreen::MeasurementScreen(ContestState& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
+MeasurementScreen::MeasurementScreen(ContestSession& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
     : FullScreenWindow(context, parent), Context(context), Measurement(context, std::move(recorder))
 {
     setWindowTitle(QStringLiteral("ずべろ　測定"));
@@ -87,7 +88,7 @@ void MeasurementScreen::LayOutForScreen()
 void MeasurementScreen::LoadOnOpen()
 {
     NewDrawing();
-    LoadBasicSettings(Context);
+    LoadBasicSettingsOrRecover(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
     LoadEffectSettings(Context);

@@ -3,7 +3,7 @@
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "widgets/WaveformDrawing.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 constexpr qint64 MaxSamples8 = 250000;
 constexpr qint64 MaxSamples16 = 30000000;
 
-std::vector<int16_t> LoadGraphData(ContestState& context, int entryNo, SampleWidth width, qint64 maxSamples)
+std::vector<int16_t> LoadGraphData(ContestSession& context, int entryNo, SampleWidth width, qint64 maxSamples)
 {
     // An odd last byte of 16-bit data is no sample of its own.
     const qint64 maxBytes = width == SampleWidth::Bits8 ? maxSamples : 2 * maxSamples + 1;
@@ -24,12 +24,12 @@ std::vector<int16_t> LoadGraphData(ContestState& context, int entryNo, SampleWid
 
 }
 
-std::vector<int16_t> LoadGraphData8(ContestState& context, int entryNo)
+std::vector<int16_t> LoadGraphData8(ContestSession& context, int entryNo)
 {
     return LoadGraphData(context, entryNo, SampleWidth::Bits8, MaxSamples8);
 }
 
-std::vector<int16_t> LoadGraphData16(ContestState& context, int entryNo)
+std::vector<int16_t> LoadGraphData16(ContestSession& context, int entryNo)
 {
     return LoadGraphData(context, entryNo, SampleWidth::Bits16, MaxSamples16);
 }

@@ -3,7 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Cp932.h"
 #include "core/WriteNotation.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@ bool StorablePrinterName(const QString& printerName)
     return !printerName.contains(QLatin1Char('"')) && EncodeCp932(printerName).has_value();
 }
 
-ReportSettingsLoad LoadReportSettings(ContestState& context, QString& printerName)
+ReportSettingsLoad LoadReportSettings(ContestSession& context, QString& printerName)
 {
     QFile file(FilePathInProgramFolder(context));
     if (!file.exists() && QDir(context.Folder.Path()).exists())
@@ -41,7 +41,7 @@ ReportSettingsLoad LoadReportSettings(ContestState& context, QString& printerNam
     return ReportSettingsLoad::Loaded;
 }
 
-bool SaveReportSettings(ContestState& context, const QString& printerName)
+bool SaveReportSettings(ContestSession& context, const QString& printerName)
 {
     const QString path = FilePathInProgramFolder(context);
     if (printerName.isEmpty())

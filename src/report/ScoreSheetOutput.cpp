@@ -5,9 +5,10 @@
 #include "report/RangeNumbers.h"
 #include "report/ReportSettings.h"
 #include "report/ScoreSheetDrawing.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,7 +64,7 @@ bool MovedBetweenControls(Qt::FocusReason reason)
 
 }
 
-ScoreSheetOutput::ScoreSheetOutput(ContestState& context, QWidget* parent)
+ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent)
     : QWidget(parent, Qt::Window), Context(context), RangeRun(SystemClock(), [&context] { return context.EndRequested(); })
 {
     setWindowTitle(QStringLiteral("成績出力"));
@@ -197,7 +198,7 @@ void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
 
 std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
 {
-    const std::optional<LoadedEntrant> entrant = LoadEntrant(Context, entryNo);
+    const std::optional<LoadedEntrant> entrant = ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, entryNo));
     if (!entrant)
         return std::nullopt;
     ScoreSheet sheet;

@@ -3,8 +3,9 @@
 #include "results/CsvExport.h"
 #include "results/LogListing.h"
 #include "core/ContestOperations.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -56,7 +57,7 @@ std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& t
     return dialog.selectedFiles().constFirst();
 }
 
-MeasurementLogWindow::MeasurementLogWindow(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)
+MeasurementLogWindow::MeasurementLogWindow(ContestSession& context, QWidget* parent) : QDialog(parent), Context(context)
 {
     setWindowTitle(QStringLiteral("測定ログ"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -109,7 +110,7 @@ void MeasurementLogWindow::showEvent(QShowEvent* event)
 void MeasurementLogWindow::LoadOnOpen()
 {
     LoadMicSettings(Context);
-    Fill(RankAndListEntrants(Context, EntrantOrder::ByEntry));
+    Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByEntry)));
     SortByRank = false;
     orderButton->setText(ByRankCaption);
 }
@@ -125,12 +126,12 @@ void MeasurementLogWindow::Fill(const std::optional<std::vector<ResultRecord>>& 
 
 void MeasurementLogWindow::ListByEntry()
 {
-    Fill(ListEntrants(Context, EntrantOrder::ByEntry));
+    Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, ListEntrants(Context, EntrantOrder::ByEntry)));
 }
 
 void MeasurementLogWindow::ListByRank()
 {
-    Fill(ListEntrants(Context, EntrantOrder::ByRank));
+    Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, ListEntrants(Context, EntrantOrder::ByRank)));
 }
 
 void MeasurementLogWindow::ToggleOrder()
@@ -162,8 +163,8 @@ void MeasurementLogWindow::Export(const ExportKind& kind)
 {
     if (Context.Messages.Show(kind.Question, QString(), MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    const std::optional<std::vector<ResultRecord>> records =
-        ListEntrants(Context, SortByRank ? EntrantOrder::ByRank : EntrantOrder::ByEntry);
+    const std::optional<std::vector<ResultRecord>> records = ValueOrReport<std::vector<ResultRecord>>(
+        Context.Messages, ListEntrants(Context, SortByRank ? EntrantOrder::ByRank : EntrantOrder::ByEntry));
     if (!records)
         return;
     if (records->empty()) {
@@ -206,8 +207,8 @@ void MeasurementLogWindow::RegisterSettings()
     if (Context.Messages.Show(QStringLiteral("設定を登録しますか？"), QStringLiteral("確認"), MessageIcon::Information,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    // A failed save has shown its own message; the window stays open then.
-    if (!SaveMicSettings(Context))
+    // The window stays open after a failed save.
+    if (!Succeeded(Context.Messages, SaveMicSettings(Context)))
         return;
     Context.Messages.Inform(QStringLiteral("登録しました。"), MessageIcon::None);
     accept();

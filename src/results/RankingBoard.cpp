@@ -5,8 +5,10 @@
 #include "widgets/WidgetColours.h"
 #include "results/RankingPages.h"
 #include "core/ContestOperations.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -34,7 +36,7 @@ int KeyAscii(const QKeyEvent* event)
 
 }
 
-RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
+RankingBoard::RankingBoard(ContestSession& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
     setWindowTitle(QStringLiteral("ずべろ　順位表"));
     setAutoFillBackground(true);
@@ -56,10 +58,10 @@ RankingBoard::RankingBoard(ContestState& context, QWidget* parent) : FullScreenW
 
 void RankingBoard::LoadOnOpen()
 {
-    LoadBasicSettings(Context);
+    LoadBasicSettingsOrRecover(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
-    Ranking = RankAndListEntrants(Context, EntrantOrder::ByRank);
+    Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
     PageCount();
     BoardLayout();
     Page = 1;

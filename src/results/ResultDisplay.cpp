@@ -1,6 +1,6 @@
 #include "results/ResultDisplay.h"
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "audio/SoundSlots.h"
 #include "core/BooleanText.h"
 #include "widgets/ClickLabel.h"
@@ -11,6 +11,8 @@
 #include "results/RankAnnouncement.h"
 #include "core/ContestOperations.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -35,7 +37,7 @@ int KeyCode(const QKeyEvent* event)
 
 }
 
-ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
+ResultDisplay::ResultDisplay(ContestSession& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
     setWindowTitle(QStringLiteral("ずべろ　測定結果"));
     setAutoFillBackground(true);
@@ -58,7 +60,7 @@ ResultDisplay::ResultDisplay(ContestState& context, QWidget* parent) : FullScree
 
 void ResultDisplay::LoadOnOpen()
 {
-    LoadBasicSettings(Context);
+    LoadBasicSettingsOrRecover(Context);
     LoadEffectSettings(Context);
     LoadMicSettings(Context);
     unsetCursor();
@@ -186,8 +188,7 @@ void ResultDisplay::mousePressEvent(QMouseEvent*)
 
 void ResultDisplay::LogWrite()
 {
-    if (std::holds_alternative<LogWriteFailed>(RecordEntrant(Context, Entrant)))
-        Context.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
+    ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant));
 }
 
 void ResultDisplay::done(int result)

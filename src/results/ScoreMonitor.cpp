@@ -4,9 +4,11 @@
 #include "widgets/WidgetColours.h"
 #include "results/MonitorNavigation.h"
 #include "core/ContestOperations.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,7 +21,7 @@ const QString CheckFolder = QStringLiteral("\nフォルダおよびファイル�
 
 }
 
-ScoreMonitor::ScoreMonitor(ContestState& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
+ScoreMonitor::ScoreMonitor(ContestSession& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
     setMouseTracking(true);
@@ -47,11 +49,11 @@ GraphLook ScoreMonitor::Look() const
 
 void ScoreMonitor::LoadOnOpen()
 {
-    LoadBasicSettings(Context);
+    LoadBasicSettingsOrRecover(Context);
     LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
     if (!firstFree)
-        ReportUnreadableFile(Context, Context.LogPath());
+        Report(Context.Messages, ContestFileUnreadable{Context.LogPath()});
     Last = firstFree ? *firstFree - 1 : 0;
     Current = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, Last);
     PlaceControls();
@@ -91,7 +93,8 @@ void ScoreMonitor::ShowEntrant()
     std::optional<RecordingLevels> recording;
     if (Current < 1) {
         ShowText(MonitorTextLine(0, 0, 0, 0));
-    } else if (const std::optional<LoadedEntrant> entrant = LoadEntrant(Context, Current)) {
+    } else if (const std::optional<LoadedEntrant> entrant =
+                   ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, Current))) {
         ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints));
         recording = ReadRecording(*entrant);
     } else {

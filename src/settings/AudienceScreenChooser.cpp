@@ -1,6 +1,6 @@
 #include "settings/AudienceScreenChooser.h"
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ProgramOptions.h"
 
 #include <QComboBox>
@@ -37,7 +37,7 @@ void AudienceScreenChooser::Load(const ContestState& context)
     screenBox->setCurrentIndex(index);
 }
 
-bool AudienceScreenChooser::Store(const ContestState& context) const
+bool AudienceScreenChooser::Store(const ContestSession& context) const
 {
     ProgramOptions options = LoadProgramOptions(context);
     options.AudienceScreen = Chosen();

@@ -2,9 +2,9 @@
 
 #include "core/RecordingFile.h"
 #include "audio/AudioInputRecorder.h"
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 #include "settings/MicTest.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ProgramOptions.h"
 
 #include <QComboBox>
@@ -22,7 +22,7 @@ constexpr int ListeningSeconds = 60;
 
 }
 
-AudioInputChooser::AudioInputChooser(ContestState& context, QWidget* parent, std::function<AudioInputList()> listInputs,
+AudioInputChooser::AudioInputChooser(ContestSession& context, QWidget* parent, std::function<AudioInputList()> listInputs,
                                      std::unique_ptr<SoundRecorder> monitor)
     : QWidget(parent), Context(context), ListInputs(std::move(listInputs)), Monitor(std::move(monitor))
 {

@@ -2,8 +2,10 @@
 
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-BasicSettingsWindow::BasicSettingsWindow(ContestState& context, QWidget* parent)
+BasicSettingsWindow::BasicSettingsWindow(ContestSession& context, QWidget* parent)
     : SettingsDialog(context, QStringLiteral("環境設定　基本設定"), parent),
       sound(QStringLiteral("サウンド"), QStringLiteral("使用"), QStringLiteral("不使用"), this),
       pauseAtStop(QStringLiteral("停止中ブレーク"), QStringLiteral("する"), QStringLiteral("しない"), this),
@@ -92,7 +94,7 @@ void BasicSettingsWindow::LayOut()
 
 void BasicSettingsWindow::LoadOnOpen()
 {
-    if (!LoadBasicSettings(Context))
+    if (!LoadBasicSettingsOrRecover(Context))
         return;
     const BasicSettings& basic = Context.Settings.Basic;
     measureTime->Show(basic.MeasureSeconds);
@@ -126,6 +128,6 @@ void BasicSettingsWindow::Register()
         basic.PrintAtOnce = printAtOnce.Value();
         basic.WaveformDisplay = waveform.Value();
         basic.WaveformWhiteOnBlack = waveformColours.Value();
-        return SaveBasicSettings(Context);
+        return Succeeded(Context.Messages, SaveBasicSettings(Context));
     });
 }

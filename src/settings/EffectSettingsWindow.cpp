@@ -4,8 +4,9 @@
 #include "widgets/StoredColour.h"
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +17,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-EffectSettingsWindow::EffectSettingsWindow(ContestState& context, QWidget* parent)
+EffectSettingsWindow::EffectSettingsWindow(ContestSession& context, QWidget* parent)
     : SettingsDialog(context, QStringLiteral("特殊設定　（効果）"), parent),
       blinkTopRanks(QStringLiteral("上位点滅"), QStringLiteral("する"), QStringLiteral("しない"), this)
 {
@@ -177,7 +178,7 @@ void EffectSettingsWindow::Register()
         for (int i = 0; i < 3; ++i)
             effect.BlinkColor[i] = ToStoredColour(BackColour(swatches[i]));
         effect.BlinkInterval = static_cast<int16_t>(intervalBar->value());
-        return SaveEffectSettings(Context);
+        return Succeeded(Context.Messages, SaveEffectSettings(Context));
     });
 }
 

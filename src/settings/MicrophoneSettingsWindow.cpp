@@ -9,8 +9,10 @@
 #include "settings/AudioInputChooser.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/FactorySettings.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -42,7 +44,7 @@ std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::un
 
 }
 
-MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent,
+MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestSession& context, QString recVolumeCommand, QWidget* parent,
                                                    std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
       Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)),
@@ -179,7 +181,7 @@ void MicrophoneSettingsWindow::LoadOnOpen()
     StopRequested = false;
     testTimer->stop();
     levelTimer->stop();
-    if (!LoadBasicSettings(Context))
+    if (!LoadBasicSettingsOrRecover(Context))
         return;
     testDuration->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
     LoadMicSettings(Context);
@@ -277,14 +279,15 @@ void MicrophoneSettingsWindow::StartTest()
     const QString testPath = Context.Folder.FilePath(TestFile);
     Commands.SetRecordingFile(testPath);
     if (!CopyFileReplacing(Context.Folder.FilePath(QLatin1String(format.TemplateName)), testPath)) {
-        Context.Messages.Inform(QStringLiteral("グラフデータ保存フォルダが正しくありません！"), MessageIcon::Error);
+        Report(Context.Messages, AudioFailure(RecordingFolderUnusable{}));
         ReturnToIdle();
         return;
     }
     picture->Clear();
     headerList->clear();
-    RecordingSequence sequence(Context, Commands, TestRun);
-    if (!sequence.CloseLeftover() || !sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000)) {
+    RecordingSequence sequence(Commands, TestRun);
+    if (!Succeeded(Context.Messages, sequence.CloseLeftover()) ||
+        !Succeeded(Context.Messages, sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000))) {
         ReturnToIdle();
         return;
     }
@@ -303,7 +306,7 @@ void MicrophoneSettingsWindow::RequestStop()
 
 bool MicrophoneSettingsWindow::StopDevice()
 {
-    return RecordingSequence(Context, Commands, TestRun).Finish();
+    return Succeeded(Context.Messages, RecordingSequence(Commands, TestRun).Finish());
 }
 
 void MicrophoneSettingsWindow::FinishTest()
@@ -315,7 +318,7 @@ void MicrophoneSettingsWindow::FinishTest()
     case StepRunner::Outcome::Abandoned:
         // The program is ending: the recording is dropped.
         levelTimer->stop();
-        RecordingSequence(Context, Commands, TestRun).Abandon();
+        RecordingSequence(Commands, TestRun).Abandon();
         break;
     case StepRunner::Outcome::Failed:
         // A recording that was not saved whole is not scored.
@@ -443,7 +446,7 @@ void MicrophoneSettingsWindow::Register()
             Context.Settings.Mic = Stored;
         else
             Context.Settings.Mic.Quality = SelectedQuality();
-        return SaveMicSettings(Context);
+        return Succeeded(Context.Messages, SaveMicSettings(Context));
     });
 }
 

@@ -5,8 +5,9 @@
 #include "widgets/StoredColour.h"
 #include "settings/AudienceScreenChooser.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -55,7 +56,7 @@ QFrame* SamplePicture(QWidget* parent)
 
 }
 
-ScreenSettingsWindow::ScreenSettingsWindow(ContestState& context, QWidget* parent)
+ScreenSettingsWindow::ScreenSettingsWindow(ContestSession& context, QWidget* parent)
     : SettingsDialog(context, QStringLiteral("環境設定　画面"), parent),
       screenMode(QStringLiteral("画面モード"), QStringLiteral("フル"), QStringLiteral("見出有"), this),
       indicator(QStringLiteral("インジケーター"), QStringLiteral("四角"), QStringLiteral("円"), this)
@@ -333,6 +334,6 @@ void ScreenSettingsWindow::Register()
         // A gauge style neither option shows is stored as the circle.
         edited.GaugeStyle = static_cast<int16_t>(indicator.Value() ? BarGauge : CircleGauge);
         Context.Settings.Screen = edited;
-        return SaveScreenSettings(Context) && audienceScreen->Store(Context);
+        return Succeeded(Context.Messages, SaveScreenSettings(Context)) && audienceScreen->Store(Context);
     });
 }

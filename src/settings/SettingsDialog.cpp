@@ -1,7 +1,7 @@
 #include "settings/SettingsDialog.h"
 
 #include "settings/TypedText.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 
 #include <QKeyEvent>
@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <memory>
 
-SettingsDialog::SettingsDialog(ContestState& context, const QString& caption, QWidget* parent)
+SettingsDialog::SettingsDialog(ContestSession& context, const QString& caption, QWidget* parent)
     : QDialog(parent), Context(context)
 {
     setWindowTitle(caption);

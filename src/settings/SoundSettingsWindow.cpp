@@ -2,8 +2,9 @@
 
 #include "settings/NumberPair.h"
 #include "settings/SampleWidgets.h"
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -27,7 +28,7 @@ QString UseCaption(bool used)
 
 }
 
-SoundSettingsWindow::SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent)
+SoundSettingsWindow::SoundSettingsWindow(ContestSession& context, QString playVolumeCommand, QWidget* parent)
     : SettingsDialog(context, QStringLiteral("環境設定　サウンド"), parent), PlayVolumeCommand(std::move(playVolumeCommand))
 {
     BuildSlots();
@@ -184,7 +185,7 @@ void SoundSettingsWindow::Register()
             sound.SoundEnabled[i] = useBoxes[i]->isChecked();
         }
         sound.RankSoundFromEntry = static_cast<int16_t>(rankSoundFrom->Value());
-        return SaveSoundSettings(Context);
+        return Succeeded(Context.Messages, SaveSoundSettings(Context));
     });
 }
 

@@ -1,10 +1,10 @@
 #include "settings/VolumeControl.h"
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 
 #include <QProcess>
 
-void OpenVolumeControl(ContestState& context, const QString& commandLine, const ProgramStart& start)
+void OpenVolumeControl(ContestSession& context, const QString& commandLine, const ProgramStart& start)
 {
     QStringList arguments = QProcess::splitCommand(commandLine);
     const QString program = arguments.isEmpty() ? QString() : arguments.takeFirst();

@@ -122,6 +122,23 @@ TEST_F(StartUp, DecliningTheSetupEndsTheProgramAndKeepsTheSettings)
     EXPECT_EQ(next.Settings.Basic.MeasureSeconds, 9);
 }
 
+TEST_F(StartUp, DamagedSettingsAreNamedAndANoEndsTheProgramWithoutWritingAnything)
+{
+    AppTestFolder folder;
+    WriteInstalledFolder(folder);
+    folder.Write(QStringLiteral("KANKYOUB.REC"), "10\r\n7\r\n");
+    const QStringList before = Files(folder);
+    folder.Messages.Answer(MessageAnswer::No);
+    const auto menu = Start(folder);
+    EXPECT_EQ(folder.Messages.Texts(),
+              (std::vector<QString>{QStringLiteral("環境設定データが不正です!\nKANKYOUB.REC の 2行目「7」は使えない値です。\n出荷時に戻します。\n"
+                                                   "今の設定ファイルは、名前に日時を付けて残します。"),
+                                    ResetQuestion}));
+    EXPECT_TRUE(folder.Context.EndRequested());
+    EXPECT_EQ(Files(folder), before);
+    EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB.REC")), QByteArray("10\r\n7\r\n"));
+}
+
 TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
 {
     AppTestFolder folder;

@@ -8,7 +8,9 @@
 #include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
-#include "support/TestFolder.h"
+#include "audio/MciErrorText.h"
+#include "support/AudioSteps.h"
+#include "support/StoreFolder.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -38,7 +40,7 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
 {
     if (!Server->Running())
         GTEST_SKIP() << "the sound server could not be started";
-    TestFolder folder;
+    StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
     context.Settings.Mic.Quality = RecordingQuality::Middle;
@@ -47,15 +49,12 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     StepRunner run;
     MeasurementAudio audio(context, run);
 
-    ASSERT_TRUE(audio.RecordingStep(1));
-    ASSERT_TRUE(audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
     WaitMilliseconds(800);
     Server->Kill();
     WaitMilliseconds(2000);
-    EXPECT_FALSE(audio.RecordingStep(3));
-    ASSERT_EQ(folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")))
-        << folder.Messages.Messages[0].Text.toStdString();
+    EXPECT_EQ(audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
 }
 

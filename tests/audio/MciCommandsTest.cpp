@@ -6,9 +6,10 @@
 #include "core/Waits.h"
 #include "audio/MciErrorText.h"
 #include "core/AtomicFile.h"
+#include "support/AudioSteps.h"
 #include "support/FakeRecorder.h"
 #include "support/SmallFileSystem.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,8 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString MicrophoneHint = QStringLiteral("マイクが接続されていない（または、マイクが機能していない)可能性があります。");
 
 class AudioCommandsTest : public testing::Test {
 protected:
@@ -32,9 +31,7 @@ protected:
         Commands.SetRecordingFile(Folder.Path(QStringLiteral("xx0007.wav")));
     }
 
-    QString ErrorText(int32_t code) const { return *MciErrorText(code); }
-
-    TestFolder Folder;
+    StoreFolder Folder;
     FakeRecorder::Log Recorder;
     StepRunner Run;
     MeasurementAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
@@ -52,56 +49,48 @@ TEST_F(AudioCommandsTest, AnEmptyCommandIsRefusedWithoutSending)
     EXPECT_EQ(reply, QStringLiteral("コマンド文字列が指定されていません"));
     QString notOpen;
     EXPECT_EQ(Commands.SendMciCommand(QStringLiteral("close mysound"), notOpen), MciInvalidDeviceName);
-    EXPECT_EQ(notOpen, ErrorText(MciInvalidDeviceName));
+    EXPECT_EQ(notOpen, *MciErrorText(MciInvalidDeviceName));
 }
 
 TEST_F(AudioCommandsTest, ClosingADeviceThatIsNotOpenPassesSilently)
 {
-    EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")));
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    const MciRun run = Commands.RunMciCommand(QStringLiteral("close mysound"));
+    EXPECT_TRUE(run.Sent);
+    EXPECT_EQ(run.Status, MciSuccess);
+    EXPECT_TRUE(run.Failures.empty());
 }
 
-TEST_F(AudioCommandsTest, ErrorsAreShownWithCodeAndCommand)
+TEST_F(AudioCommandsTest, ErrorsAreReportedWithCodeAndCommand)
 {
     const QString command = QStringLiteral("open xx0099.wav alias mysound type waveaudio");
-    EXPECT_TRUE(Commands.RunMciCommand(command));
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    const ScriptedMessageBox::Shown& shown = Folder.Messages.Messages[0];
-    EXPECT_EQ(shown.Text, ErrorText(MciFileNotFound) + QStringLiteral(" (275)(") + command + QStringLiteral(")"));
-    EXPECT_EQ(shown.Title, QStringLiteral("Error"));
-    EXPECT_EQ(shown.Icon, MessageIcon::Error);
-    EXPECT_EQ(shown.Buttons, MessageButtons::Ok);
+    const MciRun run = Commands.RunMciCommand(command);
+    EXPECT_TRUE(run.Sent);
+    EXPECT_EQ(run.Status, MciFileNotFound);
+    EXPECT_EQ(run.Failures, (AudioFailures{DeviceFailed{MciFileNotFound, command}}));
 }
 
 TEST_F(AudioCommandsTest, AnInvalidFileIsRepairedFromTheRepairTemplate)
 {
     Folder.Write(QStringLiteral("xx0007.wav"), QByteArray("garbage that is no sound file"));
     const QString command = QStringLiteral("open xx0007.wav alias mysound type waveaudio");
-    Commands.RunMciCommand(command);
-    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{ErrorText(MciInvalidFile) + QStringLiteral(" (296)(") + command + QStringLiteral(")")});
+    EXPECT_EQ(Commands.RunMciCommand(command).Failures, (AudioFailures{DeviceFailed{MciInvalidFile, command}}));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0));
     // The next attempt finds a valid file.
-    EXPECT_TRUE(Commands.RunMciCommand(command));
-    EXPECT_EQ(Folder.Messages.Messages.size(), 1u);
+    const MciRun next = Commands.RunMciCommand(command);
+    EXPECT_EQ(next.Status, MciSuccess);
+    EXPECT_TRUE(next.Failures.empty());
 }
 
-TEST_F(AudioCommandsTest, AFailedRepairAsksForARestart)
+TEST_F(AudioCommandsTest, AFailedRepairIsReportedBeforeTheDeviceError)
 {
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    Commands.RepairRecordingFile(Folder.Path(QStringLiteral("xx0007.wav")));
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("音声ファイルエラー!\n再起動してください！"));
-    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
-}
-
-TEST_F(AudioCommandsTest, NoMicrophoneAddsTheHint)
-{
-    Recorder.Accepts = false;
-    Commands.RunMciCommand(QStringLiteral("open mksrc.wav alias mysound type waveaudio"));
-    const QString command = QStringLiteral("record mysound from 0 to 3000 overwrite");
-    Commands.RunMciCommand(command);
-    EXPECT_EQ(Folder.Messages.Texts(),
-              std::vector<QString>{ErrorText(MciWaveInputsUnsuitable) + QStringLiteral(" (328)(") + command + QStringLiteral(")\n") + MicrophoneHint});
+    EXPECT_FALSE(Commands.RepairRecordingFile(Folder.Path(QStringLiteral("xx0007.wav"))));
+    QFile::remove(Folder.Path(QStringLiteral("mksrc.wav")));
+    Folder.Write(QStringLiteral("xx0008.wav"), QByteArray("no sound file"));
+    Commands.SetRecordingFile(Folder.Path(QStringLiteral("xx0008.wav")));
+    const QString command = QStringLiteral("open xx0008.wav alias mysound type waveaudio");
+    EXPECT_EQ(Commands.RunMciCommand(command).Failures,
+              (AudioFailures{RecordingNotRepaired{}, DeviceFailed{MciInvalidFile, command}}));
 }
 
 TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
@@ -115,61 +104,53 @@ TEST_F(AudioCommandsTest, TheRecordingStepsRecordTheEntrantsFile)
     Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
 
     const QString workingFolder = QDir::currentPath();
-    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     EXPECT_EQ(Folder.Read(QStringLiteral("XX0012.WAV")), MakeRecordingHeader(16000, 16, 0));
     EXPECT_EQ(Folder.Read(QStringLiteral("XX0012_20261207-142005.WAV")), QByteArray(100, 'x'));
-    ASSERT_TRUE(Audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
     EXPECT_EQ(Recorder.SampleCount, 16000 * 30);
-    ASSERT_TRUE(Audio.RecordingStep(3));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(3)));
 
     const QByteArray file = Folder.Read(QStringLiteral("XX0012.WAV"));
     ASSERT_EQ(file.size(), 46 + 2 * 16000 * 30);
     EXPECT_EQ(file.left(46), MakeRecordingHeader(16000, 16, 2 * 16000 * 30));
     EXPECT_EQ(file.mid(46, 4), Recorder.Signal);
     EXPECT_EQ(GaugeResets.count(), 2);
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
     EXPECT_EQ(QDir::currentPath(), workingFolder);
     // Step 3 closed the device.
-    EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")));
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_TRUE(Commands.RunMciCommand(QStringLiteral("close mysound")).Failures.empty());
 }
 
 TEST_F(AudioCommandsTest, AnAbortedRunClosesTheDeviceAndKeepsTheTemplate)
 {
-    ASSERT_TRUE(Audio.RecordingStep(1));
-    ASSERT_TRUE(Audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
     Audio.AbortRecording();
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0));
     // The next run opens the device anew without complaint.
-    ASSERT_TRUE(Audio.RecordingStep(1));
-    ASSERT_TRUE(Audio.RecordingStep(2));
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
 }
 
-TEST_F(AudioCommandsTest, AFailedOpenEndsTheRunWithItsOnlyMessage)
+TEST_F(AudioCommandsTest, AFailedOpenEndsTheRunWithItsOnlyFailure)
 {
     Folder.Context.Settings.Mic.Quality = RecordingQuality::High;
-    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     // The file turns into a folder between the steps: open fails and nothing
     // is recorded.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("xx0007.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    EXPECT_FALSE(Audio.RecordingStep(2));
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(275)(open xx0007.wav alias mysound type waveaudio)")));
+    EXPECT_EQ(Audio.RecordingStep(2), Failed({DeviceFailed{MciFileNotFound, QStringLiteral("open xx0007.wav alias mysound type waveaudio")}}));
     EXPECT_EQ(Recorder.SampleCount, -1);
 }
 
 TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
 {
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("mksrc.wav"))));
-    EXPECT_FALSE(Audio.RecordingStep(1));
+    EXPECT_EQ(Audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
     Folder.Context.Settings.Mic.Quality = RecordingQuality::Middle;
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("xx0007.wav"))));
-    EXPECT_FALSE(Audio.RecordingStep(1));
-    const QString message = QStringLiteral("グラフデータ保存フォルダが正しくありません！");
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{message, message}));
-    EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(Audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
 }
 
 TEST_F(AudioCommandsTest, EveryTakeOfTheSameEntrantIsKeptAside)
@@ -177,7 +158,7 @@ TEST_F(AudioCommandsTest, EveryTakeOfTheSameEntrantIsKeptAside)
     Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)); };
     for (int take = 0; take < 3; ++take) {
         Folder.Write(QStringLiteral("xx0007.wav"), QByteArray::number(take));
-        ASSERT_TRUE(Audio.RecordingStep(1));
+        ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
         Audio.AbortRecording();
     }
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000.wav")), "0");
@@ -192,24 +173,21 @@ TEST_F(AudioCommandsTest, ATemplateThatIsNoTemplateOfTheQualityIsNeverRecordedIn
         {0, random}, {0, MakeRecordingHeader(16000, 16, 0)}, {2, MakeRecordingHeader(48000, 16, 10)}, {1, QByteArray()}};
     for (const auto& [quality, bytes] : wrong) {
         Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
-        Folder.Write(QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName), bytes);
-        EXPECT_FALSE(Audio.RecordingStep(1)) << quality;
+        const QString templateName = QLatin1String(RecordingFormatOf(static_cast<RecordingQuality>(quality)).TemplateName);
+        Folder.Write(templateName, bytes);
+        EXPECT_EQ(Audio.RecordingStep(1), Failed({TemplateUnsuitable{templateName}})) << quality;
         EXPECT_FALSE(Folder.Exists(QStringLiteral("xx0007.wav")));
     }
-    ASSERT_EQ(Folder.Messages.Messages.size(), 4u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("mksrc.wav")));
 }
 
 TEST_F(AudioCommandsTest, ARecordingTheDeviceEndedEarlyIsReportedAndNotSaved)
 {
     Folder.Context.Settings.Basic.MeasureSeconds = 1;
     Recorder.DeliverAtMost = 4000;
-    ASSERT_TRUE(Audio.RecordingStep(1));
-    ASSERT_TRUE(Audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
     WaitMilliseconds(1000 + MciDevice::LateSamplesMs + 100);
-    EXPECT_FALSE(Audio.RecordingStep(3));
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(262)(save mysound)")));
+    EXPECT_EQ(Audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0)) << "the half recording is not saved";
 }
 
@@ -217,38 +195,33 @@ TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
 {
     SmallFileSystem disk(128);
     SKIP_WITHOUT(disk);
-    ScriptedMessageBox messages;
-    ContestState context(disk.Path(), messages);
+    ContestState context(disk.Path());
     ASSERT_TRUE(WriteFileAtomically(context.Folder.FilePath(QStringLiteral("mksrc.wav")), MakeRecordingHeader(8000, 8, 0)));
     context.Contest.EntryNo = 1;
     context.Settings.Basic.MeasureSeconds = 1;
     FakeRecorder::Log recorder;
     StepRunner run;
     MeasurementAudio audio(context, run, std::make_unique<FakeRecorder>(recorder));
-    ASSERT_TRUE(audio.RecordingStep(1));
-    ASSERT_TRUE(audio.RecordingStep(2));
+    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
 
     disk.FillLeaving(4096);
-    EXPECT_FALSE(audio.RecordingStep(3));
-    ASSERT_EQ(messages.Messages.size(), 1u);
-    EXPECT_TRUE(messages.Messages[0].Text.endsWith(QStringLiteral("(286)(save mysound)")));
+    EXPECT_EQ(audio.RecordingStep(3).Failures, (AudioFailures{DeviceFailed{MciFileNotSaved, QStringLiteral("save mysound")}}));
     QFile recording(context.Folder.FilePath(QStringLiteral("xx0001.wav")));
     EXPECT_EQ(recording.size(), 46) << "the template stays; no half recording";
 
     disk.FillLeaving(0);
     context.Contest.EntryNo = 2;
-    EXPECT_FALSE(audio.RecordingStep(1));
-    EXPECT_EQ(messages.Texts().back(), QStringLiteral("グラフデータ保存フォルダが正しくありません！"));
+    EXPECT_EQ(audio.RecordingStep(1), Failed({RecordingFolderUnusable{}}));
     EXPECT_FALSE(QFile::exists(context.Folder.FilePath(QStringLiteral("xx0002.wav"))));
 }
 
 TEST_F(AudioCommandsTest, StepTwoFailsWhenTheProgramFolderIsGone)
 {
-    ASSERT_TRUE(Audio.RecordingStep(1));
+    ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
-    EXPECT_FALSE(Audio.RecordingStep(2));
-    EXPECT_FALSE(Audio.RecordingStep(3));
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("動作エラー！( 2)"), QStringLiteral("動作エラー！( 3)")}));
+    EXPECT_EQ(Audio.RecordingStep(2), Failed({FolderLost{2}}));
+    EXPECT_EQ(Audio.RecordingStep(3), Failed({FolderLost{3}}));
 }
 
 TEST_F(AudioCommandsTest, SoundSlotsPlayOnlyWhenOnAndNeverFailOnABadFile)

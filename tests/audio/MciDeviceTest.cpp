@@ -3,7 +3,7 @@
 #include "support/FakeRecorder.h"
 #include "core/RecordingFile.h"
 #include "audio/MciErrorText.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ protected:
 
     int32_t Run(const QString& command) { return Device.Execute(command).Code; }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     FakeRecorder::Log Recorder;
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
 };

@@ -2,7 +2,7 @@
 
 #include "core/Waits.h"
 #include "support/SoundServer.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -51,7 +51,7 @@ int StreamsOnSpeakers()
 
 class PlayerOnServer : public SoundServerTest {
 protected:
-    TestFolder Folder;
+    StoreFolder Folder;
     MultimediaPlayer Player;
 };
 
@@ -59,7 +59,7 @@ protected:
 
 TEST(MultimediaPlayer, AFileThatCannotBeOpenedLeavesThePlayerNotOpen)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("junk.wav"), QByteArray("RIFF\x10\x00\x00\x00WAVEfmt junkjunk", 24));
     MultimediaPlayer player;
     for (const QString& name : {QStringLiteral("missing.wav"), QStringLiteral("junk.wav")}) {

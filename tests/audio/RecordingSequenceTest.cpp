@@ -6,8 +6,9 @@
 #include "audio/MciErrorText.h"
 #include "core/StepRunner.h"
 #include "support/FakeClock.h"
+#include "support/AudioSteps.h"
 #include "support/FakeRecorder.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -18,45 +19,44 @@ class RecordingSequenceTest : public testing::Test {
 protected:
     void SetUp() override { Folder.Write(QStringLiteral("MK1.wav"), MakeRecordingHeader(8000, 8, 0)); }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     FakeRecorder::Log Recorder;
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     FakeClock Clock;
     StepRunner Run{Clock};
-    RecordingSequence Sequence{Folder.Context, Commands, Run};
+    RecordingSequence Sequence{Commands, Run};
 };
 
 } // namespace
 
-TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsMessage)
+TEST_F(RecordingSequenceTest, AFailedCommandEndsTheSequenceWithItsFailure)
 {
-    // Open fails: nothing is recorded and only the device error is shown.
+    // Open fails: nothing is recorded and only the device error is reported.
     ASSERT_TRUE(QFile::remove(Folder.Path(QStringLiteral("MK1.wav"))));
     ASSERT_TRUE(QDir().mkdir(Folder.Path(QStringLiteral("MK1.wav"))));
-    EXPECT_FALSE(Sequence.Start(QStringLiteral("MK1.wav"), 3000));
+    EXPECT_EQ(Sequence.Start(QStringLiteral("MK1.wav"), 3000),
+              Failed({DeviceFailed{MciFileNotFound, QStringLiteral("open MK1.wav alias mysound type waveaudio")}}));
     EXPECT_EQ(Recorder.SampleCount, -1);
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("(275)(open MK1.wav alias mysound type waveaudio)")));
 }
 
 TEST_F(RecordingSequenceTest, ALostProgramFolderIsAStepErrorAndTheDeviceIsClosed)
 {
-    ASSERT_TRUE(Sequence.Start(QStringLiteral("MK1.wav"), 3000));
+    ASSERT_TRUE(Clean(Sequence.Start(QStringLiteral("MK1.wav"), 3000)));
     ASSERT_TRUE(QDir(Folder.Dir.path()).removeRecursively());
-    EXPECT_FALSE(Sequence.Finish());
-    EXPECT_FALSE(Sequence.CloseLeftover());
-    EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("動作エラー！( 3)"),
-                                                              QStringLiteral("グラフデータ保存フォルダが正しくありません！")}));
+    EXPECT_EQ(Sequence.Finish(), Failed({FolderLost{3}}));
+    EXPECT_EQ(Sequence.CloseLeftover(), Failed({RecordingFolderUnusable{}}));
     EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
 }
 
 TEST_F(RecordingSequenceTest, AStartAbandonedInItsWaitClosesTheDeviceWithoutRecordingOrAMessage)
 {
     Clock.At(0, [this] { Run.Abandon(); });
-    EXPECT_EQ(Run.Run({[this] { return Sequence.Start(QStringLiteral("MK1.wav"), 3000); }}), StepRunner::Outcome::Abandoned);
+    AudioStep start;
+    EXPECT_EQ(Run.Run({[this, &start] { return (start = Sequence.Start(QStringLiteral("MK1.wav"), 3000)).Done; }}),
+              StepRunner::Outcome::Abandoned);
     EXPECT_EQ(Recorder.SampleCount, -1);
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_TRUE(start.Failures.empty());
     QString mode;
     EXPECT_EQ(Commands.SendMciCommand(QStringLiteral("status mysound mode"), mode), MciInvalidDeviceName);
 }

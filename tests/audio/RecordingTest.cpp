@@ -9,7 +9,8 @@
 #include "audio/AudioDevices.h"
 #include "core/ProgramOptions.h"
 #include "support/SoundServer.h"
-#include "support/TestFolder.h"
+#include "support/AudioSteps.h"
+#include "support/StoreFolder.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -84,14 +85,13 @@ protected:
         Folder.Context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
         StepRunner run;
         MeasurementAudio audio(Folder.Context, run);
-        EXPECT_TRUE(audio.RecordingStep(1));
-        EXPECT_TRUE(audio.RecordingStep(2));
+        EXPECT_TRUE(Clean(audio.RecordingStep(1)));
+        EXPECT_TRUE(Clean(audio.RecordingStep(2)));
         if (whileRecording)
             whileRecording();
         WaitMilliseconds(static_cast<int16_t>(seconds * 1000 + 50));
         WaitSeconds(1);
-        EXPECT_TRUE(audio.RecordingStep(3));
-        EXPECT_TRUE(Folder.Messages.Messages.empty()) << Folder.Messages.Texts().front().toStdString();
+        EXPECT_TRUE(Clean(audio.RecordingStep(3)));
         return Folder.Read(QStringLiteral("xx0007.wav"));
     }
 
@@ -106,7 +106,7 @@ protected:
         return file.mid(RecordingHeaderSize);
     }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     VirtualMicrophone Microphone;
 };
 

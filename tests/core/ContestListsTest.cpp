@@ -1,23 +1,29 @@
 #include "core/ContestOperations.h"
 
 #include "support/ResultLog.h"
+#include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<int> EntryNumbers(const std::optional<std::vector<ResultRecord>>& records)
+std::vector<int> EntryNumbers(const EntrantList& records)
 {
     std::vector<int> numbers;
-    for (const ResultRecord& record : records.value())
+    for (const ResultRecord& record : std::get<std::vector<ResultRecord>>(records))
         numbers.push_back(record.EntryNo);
     return numbers;
 }
 
-std::vector<int> Ranks(const std::optional<std::vector<ResultRecord>>& records)
+QString UnreadableFile(const EntrantList& records)
+{
+    return std::get<ContestFileUnreadable>(records).Path;
+}
+
+std::vector<int> Ranks(const EntrantList& records)
 {
     std::vector<int> ranks;
-    for (const ResultRecord& record : records.value())
+    for (const ResultRecord& record : std::get<std::vector<ResultRecord>>(records))
         ranks.push_back(record.Rank);
     return ranks;
 }
@@ -26,7 +32,7 @@ std::vector<int> Ranks(const std::optional<std::vector<ResultRecord>>& records)
 
 TEST(ContestLists, RankingFirstListsEveryEntrantWithItsNewRankInEitherOrder)
 {
-    TestFolder folder;
+    StoreFolder folder;
     WriteLogOfTotals(folder, {500, 700, 700, 300});
     const auto byEntry = RankAndListEntrants(folder.Context, EntrantOrder::ByEntry);
     EXPECT_EQ(EntryNumbers(byEntry), (std::vector<int>{1, 2, 3, 4}));
@@ -38,9 +44,9 @@ TEST(ContestLists, RankingFirstListsEveryEntrantWithItsNewRankInEitherOrder)
 
 TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortLog)
 {
-    TestFolder folder;
-    EXPECT_TRUE(ListEntrants(folder.Context, EntrantOrder::ByEntry).value().empty()) << "no log yet";
-    EXPECT_TRUE(RankAndListEntrants(folder.Context, EntrantOrder::ByRank).value().empty());
+    StoreFolder folder;
+    EXPECT_TRUE(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByEntry)).empty()) << "no log yet";
+    EXPECT_TRUE(EntryNumbers(RankAndListEntrants(folder.Context, EntrantOrder::ByRank)).empty());
 
     // Two entrants, then a gap the list must not look past, then a third.
     std::vector<ResultRecord> records = {StoredEntrant(1, 10), StoredEntrant(2, 20), ResultRecord::Missing(3), StoredEntrant(4, 40)};
@@ -51,19 +57,15 @@ TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortLog)
     EXPECT_EQ(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByEntry)), (std::vector<int>{1, 2}));
     folder.Write(QStringLiteral("loudlog.dat"), log.left(2 * ResultRecord::Size));
     EXPECT_EQ(EntryNumbers(RankAndListEntrants(folder.Context, EntrantOrder::ByRank)), (std::vector<int>{2, 1}));
-    EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
 TEST(ContestLists, ADamagedLogOrAVanishedFolderListsNobodyAndNamesTheFile)
 {
-    TestFolder folder;
+    StoreFolder folder;
     WriteLogOfTotals(folder, {500, 700});
     folder.Write(QStringLiteral("loudlog.dat"), folder.Read(QStringLiteral("loudlog.dat")).left(2 * ResultRecord::Size + 12));
-    EXPECT_FALSE(ListEntrants(folder.Context, EntrantOrder::ByRank).has_value());
-    ContestState vanished(folder.Path(QStringLiteral("renamed")), folder.Messages);
-    EXPECT_FALSE(RankAndListEntrants(vanished, EntrantOrder::ByEntry).has_value());
-    const QString advice = QStringLiteral("\nフォルダおよびファイルを確認してください！");
-    EXPECT_EQ(folder.Messages.Texts(),
-              (std::vector<QString>{QStringLiteral("測定ログが読めないか、壊れています。(%1)").arg(folder.Path(QStringLiteral("loudlog.dat"))) + advice,
-                                    QStringLiteral("測定ログが読めないか、壊れています。(%1)").arg(vanished.LogPath()) + advice}));
+    EXPECT_EQ(UnreadableFile(ListEntrants(folder.Context, EntrantOrder::ByRank)), folder.Path(QStringLiteral("loudlog.dat")))
+        << "the log, whichever list was asked for";
+    ContestState vanished(folder.Path(QStringLiteral("renamed")));
+    EXPECT_EQ(UnreadableFile(RankAndListEntrants(vanished, EntrantOrder::ByEntry)), vanished.LogPath());
 }

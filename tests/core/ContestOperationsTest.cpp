@@ -2,7 +2,7 @@
 
 #include "core/ContestState.h"
 #include "core/ResultStore.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(ContestOperations, ANewEntrantRanksBehindEveryEarlierOneWithAsManyPoints)
 
 TEST(ContestOperations, RecordingAnEntrantStoresItRanksItAndMovesOn)
 {
-    TestFolder folder;
+    StoreFolder folder;
     ContestState& context = folder.Context;
     context.Contest.ScoreTable = TableOf({500, 700});
     ASSERT_TRUE(StoreResult(context, EntrantOf(1, 500)));
@@ -56,12 +56,12 @@ TEST(ContestOperations, RecordingAnEntrantStoresItRanksItAndMovesOn)
     EXPECT_EQ(std::get<EntrantRecorded>(recorded).Rank, 2);
     EXPECT_EQ(context.Contest.EntryNo, 4);
     EXPECT_EQ(context.Contest.ScoreTable[3], 700);
-    EXPECT_EQ(LoadEntrant(context, 3)->TotalPoints, 700);
+    EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(context, 3)).TotalPoints, 700);
 }
 
 TEST(ContestOperations, AnEntrantTheLogCannotTakeKeepsItsNumber)
 {
-    TestFolder folder;
+    StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     EXPECT_TRUE(std::holds_alternative<LogWriteFailed>(RecordEntrant(context, EntrantOf(1, 10))));

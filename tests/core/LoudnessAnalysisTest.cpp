@@ -1,7 +1,7 @@
 #include "core/LoudnessAnalysis.h"
 
 #include "core/RecordingFile.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
@@ -186,7 +186,7 @@ TEST(LoudnessAnalysis, CountingAgreesWithTheLevelByLevelWalk)
 
 TEST(LoudnessAnalysis, ScoresARecordingFileAtEitherWidth)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("xx0007.wav"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, '\0'));
     EXPECT_EQ(ScoreRecordingFile(folder.Path(QStringLiteral("xx0007.wav")), SampleWidth::Bits8, 10).TotalPoints, Points{2000});
 
@@ -198,7 +198,7 @@ TEST(LoudnessAnalysis, ScoresARecordingFileAtEitherWidth)
 
 TEST(LoudnessAnalysis, FilesNoLongerThanTheHeaderScoreZero)
 {
-    TestFolder folder;
+    StoreFolder folder;
     const QString path = folder.Path(QStringLiteral("xx0001.wav"));
     for (const QByteArray& bytes : {QByteArray(), QByteArray(10, '\0'), MakeRecordingHeader(8000, 8, 0)}) {
         folder.Write(QStringLiteral("xx0001.wav"), bytes);

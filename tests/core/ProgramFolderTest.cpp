@@ -1,12 +1,12 @@
 #include "core/ProgramFolder.h"
 
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
 
 TEST(ProgramFolder, FindsFilesWithoutRegardToLetterCase)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("mksrc.wav"), "x");
     folder.Write(QStringLiteral("MK1.wav"), "y");
     const ProgramFolder& programFolder = folder.Context.Folder;
@@ -17,6 +17,6 @@ TEST(ProgramFolder, FindsFilesWithoutRegardToLetterCase)
 
 TEST(ProgramFolder, NamesANewFileAsAsked)
 {
-    TestFolder folder;
+    StoreFolder folder;
     EXPECT_EQ(folder.Context.Folder.FilePath(QStringLiteral("KANKYOU1.REC")), folder.Path(QStringLiteral("KANKYOU1.REC")));
 }

@@ -1,25 +1,24 @@
 #include "core/ProgramOptions.h"
 
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
 
 TEST(ProgramOptions, AMissingEmptyOrDamagedFileReadsAsTheDefaults)
 {
     for (const QByteArray& content : {QByteArray(), QByteArray("\xff\xfe\0[[[Audio\nInput=\"x", 18)}) {
-        TestFolder folder;
+        StoreFolder folder;
         if (!content.isNull())
             folder.Write(QStringLiteral("ZUVELO.INI"), content);
         const ProgramOptions options = LoadProgramOptions(folder.Context);
         EXPECT_TRUE(options.AudioInput.isEmpty());
         EXPECT_TRUE(options.AudienceScreen.isEmpty());
-        EXPECT_TRUE(folder.Messages.Messages.empty());
     }
 }
 
 TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("zuvelo.ini"), QByteArray("[Audio\nInput=\"unterminated\n"));
     ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), QStringLiteral("HDMI-1")}));
     const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));

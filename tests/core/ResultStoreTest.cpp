@@ -2,7 +2,7 @@
 
 #include "core/AutomationDate.h"
 #include "core/ResultRecord.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -42,7 +42,15 @@ class ResultStoreTest : public ::testing::Test {
 protected:
     ResultStoreTest() { folder.Context.Now = [] { return StoreTime; }; }
 
-    TestFolder folder;
+    // The entry number a load reports unreadable; 0 for any other outcome.
+    int UnreadableEntry(int entryNo)
+    {
+        const auto loaded = LoadEntrant(context, entryNo);
+        const EntrantUnreadable* unreadable = std::get_if<EntrantUnreadable>(&loaded);
+        return unreadable ? unreadable->EntryNo : 0;
+    }
+
+    StoreFolder folder;
     ContestState& context = folder.Context;
 };
 
@@ -51,7 +59,7 @@ protected:
 TEST_F(ResultStoreTest, AClearedLogHasNoEntrants)
 {
     folder.Write(Log, LogOf({100, 200}));
-    ASSERT_TRUE(ClearLog(context));
+    ASSERT_FALSE(ClearLog(context));
     const QByteArray log = folder.Read(Log);
     ASSERT_EQ(log.size(), 70 * 3000);
     EXPECT_EQ(RecordOf(log, 3000), ResultRecord::Cleared(3000, ToAutomationDate(StoreTime)));
@@ -120,9 +128,8 @@ TEST_F(ResultStoreTest, AMissingLogIsCreatedEmptyAndAShortLogEndsWhereItsRecords
     const QByteArray shortLog = Measured(1, 900).Encode() + Measured(2, 800).Encode();
     folder.Write(Log, shortLog);
     EXPECT_EQ(ScanLog(context), 3);
-    EXPECT_FALSE(LoadEntrant(context, 2999).has_value());
+    EXPECT_TRUE(std::holds_alternative<UnusedRecord>(LoadEntrant(context, 2999)));
     EXPECT_EQ(folder.Read(Log).size(), shortLog.size()) << "a read never shortens the log";
-    EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
 TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
@@ -153,29 +160,24 @@ TEST_F(ResultStoreTest, LoadsTheNumbersAndTheTimeOfARecord)
     record.Quality = 2;
     folder.Write(Log, record.Encode() + ResultRecord::Cleared(2, 0).Encode());
 
-    EXPECT_EQ(LoadEntrant(context, 1),
+    EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(context, 1)),
               (LoadedEntrant{1, 1234, 617, 307200, 617, 3072000, 24000, QString(24, ' '), 1, "2026/01/02 09:05:03", 10, 3, RecordingQuality::High}));
-    EXPECT_FALSE(LoadEntrant(context, 2).has_value()) << "an unused record";
-    EXPECT_TRUE(folder.Messages.Messages.empty());
+    EXPECT_TRUE(std::holds_alternative<UnusedRecord>(LoadEntrant(context, 2)));
 }
 
-TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumberAndGivesNothing)
+TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumber)
 {
     // Entrant 2's remark ends in half a double-byte character.
     ResultRecord damaged = Measured(2, 800);
     damaged.Remark.back() = '\x81';
     folder.Write(Log, Measured(1, 900).Encode() + damaged.Encode());
-    ASSERT_TRUE(LoadEntrant(context, 1).has_value());
-    EXPECT_FALSE(LoadEntrant(context, 2).has_value());
+    ASSERT_TRUE(std::holds_alternative<LoadedEntrant>(LoadEntrant(context, 1)));
+    EXPECT_EQ(UnreadableEntry(2), 2);
     for (int entryNo : {0, -1, -32768, 3001})
-        EXPECT_FALSE(LoadEntrant(context, entryNo).has_value()) << "refused before anything is read";
+        EXPECT_EQ(UnreadableEntry(entryNo), entryNo) << "refused before anything is read";
     QFile::remove(folder.Path(Log));
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(LoadEntrant(context, 12).has_value());
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("データが不正です！(2)"), QStringLiteral("データが不正です！(0)"),
-                                                             QStringLiteral("データが不正です！(-1)"), QStringLiteral("データが不正です！(-32768)"),
-                                                             QStringLiteral("データが不正です！(3001)"), QStringLiteral("データが不正です！(12)")}));
-    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(UnreadableEntry(12), 12);
 }
 
 TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
@@ -256,7 +258,7 @@ TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
 TEST_F(ResultStoreTest, ALogThatCannotBeClearedIsReported)
 {
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(ClearLog(context));
-    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{QStringLiteral("ﾛｸﾞのｸﾘｱができません！")});
-    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
+    const std::optional<LogNotCleared> failure = ClearLog(context);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->Path, folder.Path(Log));
 }

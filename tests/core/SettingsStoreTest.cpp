@@ -4,7 +4,7 @@
 #include "core/Cp932.h"
 #include "core/SetupRequest.h"
 #include "support/SmallFileSystem.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,17 +16,11 @@ namespace {
 
 const QStringList SettingsFiles = {QStringLiteral("KANKYOU1.REC"), QStringLiteral("KANKYOU2.REC"), QStringLiteral("KANKYOU3.REC"),
                                    QStringLiteral("KANKYOU4.REC"), QStringLiteral("KANKYOUB.REC")};
-const QString KeptNote = QStringLiteral("今の設定ファイルは、名前に日時を付けて残します。");
 
-// The broken-settings message naming these faults; existing files are kept.
-QString BrokenMessage(const QStringList& faults, bool keeps = true)
+bool Saved(const std::optional<SettingsNotWritten>& failure)
 {
-    return (QStringList{QStringLiteral("環境設定データが不正です!")} + faults + QStringList{QStringLiteral("出荷時に戻します。")} +
-            (keeps ? QStringList{KeptNote} : QStringList{}))
-        .join(u'\n');
+    return !failure;
 }
-const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
-const QString SaveFailure = QStringLiteral("管理データの書き込みができません！");
 
 QByteArray ReadFile(const QString& path)
 {
@@ -39,7 +33,7 @@ QByteArray Cp932(const QString& text)
     return *EncodeCp932(text);
 }
 
-void ExpectNoSettingsFiles(const TestFolder& folder)
+void ExpectNoSettingsFiles(const StoreFolder& folder)
 {
     for (const QString& name : SettingsFiles)
         EXPECT_FALSE(folder.Exists(name)) << name.toStdString();
@@ -70,9 +64,8 @@ SettingsRecord EditedSettings(const QString& folder)
 
 TEST(SettingsStore, FactoryFilesAreWrittenByteForByte)
 {
-    TestFolder folder;
-    folder.Messages.Answer(MessageAnswer::Yes);
-    ASSERT_TRUE(ResetToFactorySettings(folder.Context));
+    StoreFolder folder;
+    ASSERT_TRUE(ResetToFactorySettings(folder.Context).empty());
 
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")), QByteArray("3\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"));
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB.REC")), QByteArray("10\r\n0\r\n"));
@@ -90,26 +83,23 @@ TEST(SettingsStore, FactoryFilesAreWrittenByteForByte)
               "\"" + base + "/start.wav\"\r\n\"" + base + "/stop.wav\"\r\n\"" + base + "/v1.wav\"\r\n\"" + base +
                   "/v2.wav\"\r\n\"" + base + "/v3.wav\"\r\n\"" + base + "/v4.wav\"\r\n\"" + base +
                   "/v5.wav\"\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n5\r\n");
-    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{ResetQuestion});
-    EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::None);
-    EXPECT_EQ(folder.Messages.Messages[0].Buttons, MessageButtons::YesNo);
 }
 
 TEST(SettingsStore, AllGroupsRoundTripThroughTheirFiles)
 {
-    TestFolder folder;
+    StoreFolder folder;
     const SettingsRecord edited = EditedSettings(folder.Dir.path());
     folder.Context.Settings = edited;
-    ASSERT_TRUE(SaveBasicSettings(folder.Context));
-    ASSERT_TRUE(SaveScreenSettings(folder.Context));
-    ASSERT_TRUE(SaveSoundSettings(folder.Context));
-    ASSERT_TRUE(SaveEffectSettings(folder.Context));
-    ASSERT_TRUE(SaveMicSettings(folder.Context));
+    ASSERT_TRUE(Saved(SaveBasicSettings(folder.Context)));
+    ASSERT_TRUE(Saved(SaveScreenSettings(folder.Context)));
+    ASSERT_TRUE(Saved(SaveSoundSettings(folder.Context)));
+    ASSERT_TRUE(Saved(SaveEffectSettings(folder.Context)));
+    ASSERT_TRUE(Saved(SaveMicSettings(folder.Context)));
     EXPECT_TRUE(folder.Read(QStringLiteral("KANKYOU1.REC")).endsWith("\r\n-5\r\n"));
     EXPECT_TRUE(folder.Read(QStringLiteral("KANKYOU2.REC")).startsWith("#TRUE#\r\n4227072\r\n197121\r\n394500\r\n"));
 
     folder.Context.Settings = SettingsRecord();
-    EXPECT_TRUE(LoadBasicSettings(folder.Context));
+    EXPECT_FALSE(LoadBasicSettings(folder.Context));
     LoadScreenSettings(folder.Context);
     LoadSoundSettings(folder.Context);
     LoadEffectSettings(folder.Context);
@@ -119,12 +109,11 @@ TEST(SettingsStore, AllGroupsRoundTripThroughTheirFiles)
     EXPECT_EQ(folder.Context.Settings.Sound, edited.Sound);
     EXPECT_EQ(folder.Context.Settings.Effect, edited.Effect);
     EXPECT_EQ(folder.Context.Settings.Mic, edited.Mic);
-    EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
 TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
 {
-    TestFolder folder;
+    StoreFolder folder;
     SettingsRecord& settings = folder.Context.Settings;
     settings.Sound.SoundEnabled.fill(false);
     settings.Sound.RankSoundFromEntry = 77;
@@ -151,10 +140,9 @@ TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
     settings.Effect.BlinkInterval = 9;
     LoadEffectSettings(folder.Context);
     EXPECT_EQ(settings.Effect.BlinkInterval, 9);
-    EXPECT_TRUE(folder.Messages.Messages.empty());
 }
 
-TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
+TEST(SettingsStore, BrokenBasicSettingsAreNamedWithTheLineAtFault)
 {
     const std::vector<std::pair<QByteArray, QString>> rows = {
         {"40000\r\n#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "KANKYOU1.REC の 1行目「40000」は使えない値です。"},
@@ -163,14 +151,13 @@ TEST(SettingsStore, BrokenBasicSettingsLeadToTheResetQuestion)
         {"3\r\n#TRUE#\r\n\x82\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n", "KANKYOU1.REC の 3行目「?」は使えない値です。"},
     };
     for (const auto& [broken, fault] : rows) {
-        TestFolder folder;
+        StoreFolder folder;
         folder.Write(QStringLiteral("KANKYOU1.REC"), broken);
-        folder.Messages.Answer(MessageAnswer::Yes);
-        EXPECT_TRUE(LoadBasicSettings(folder.Context));
-        EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage({fault}), ResetQuestion})) << broken.toStdString();
-        EXPECT_EQ(folder.Messages.Messages[0].Icon, MessageIcon::Error);
-        EXPECT_EQ(folder.Context.Settings.Basic, BasicSettings::Factory());
-        EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")).left(3), QByteArray("3\r\n"));
+        const std::optional<SettingsDamaged> damaged = LoadBasicSettings(folder.Context);
+        ASSERT_TRUE(damaged) << broken.toStdString();
+        EXPECT_EQ(damaged->Faults, QStringList{fault});
+        EXPECT_TRUE(damaged->KeepsFiles);
+        EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU1.REC")), broken) << "nothing is written";
     }
 }
 
@@ -194,42 +181,33 @@ TEST(SettingsStore, StartUpTakesNoFileWithAValueItsWindowDoesNotAllow)
         {"KANKYOU4.REC", "#TRUE#\r\n3\r\n3\r\n65280\r\n65535\r\n2147483647\r\n", "6行目「2147483647」"},
     };
     for (const auto& [name, bytes, fault] : rows) {
-        TestFolder folder;
-        folder.Messages.Answer(MessageAnswer::Yes);
-        ASSERT_TRUE(ResetToFactorySettings(folder.Context));
-        folder.Messages.Messages.clear();
+        StoreFolder folder;
+        ASSERT_TRUE(ResetToFactorySettings(folder.Context).empty());
         folder.Write(name, bytes);
-        folder.Messages.Answer(MessageAnswer::Yes);
-        EXPECT_TRUE(LoadAllSettings(folder.Context));
-        const std::vector<QString> texts = folder.Messages.Texts();
-        ASSERT_EQ(texts.size(), 2u);
-        EXPECT_TRUE(texts[0].contains(u'\n' + name + QStringLiteral(" の ") + fault)) << texts[0].toStdString();
-        EXPECT_EQ(texts[0].count(QStringLiteral(".REC")), 1) << "only the file at fault is named";
-        EXPECT_EQ(texts[1], ResetQuestion);
+        const std::optional<SettingsDamaged> damaged = LoadAllSettings(folder.Context);
+        ASSERT_TRUE(damaged) << name.toStdString() << " " << bytes.toStdString();
+        ASSERT_EQ(damaged->Faults.size(), 1) << "only the file at fault is named";
+        EXPECT_TRUE(damaged->Faults[0].startsWith(name + QStringLiteral(" の ") + fault)) << damaged->Faults[0].toStdString();
     }
-    TestFolder missing;
-    missing.Messages.Answer(MessageAnswer::Yes);
-    ASSERT_TRUE(ResetToFactorySettings(missing.Context));
+    StoreFolder missing;
+    ASSERT_TRUE(ResetToFactorySettings(missing.Context).empty());
     for (const char* name : {"KANKYOU2.REC", "KANKYOU3.REC", "KANKYOU4.REC", "KANKYOUB.REC"})
         QFile::remove(missing.Path(QLatin1String(name)));
-    missing.Messages.Messages.clear();
-    missing.Messages.Answer(MessageAnswer::Yes);
-    EXPECT_TRUE(LoadAllSettings(missing.Context));
-    EXPECT_EQ(missing.Messages.Texts(),
-              (std::vector<QString>{BrokenMessage({"KANKYOU2.REC がありません。", "KANKYOU3.REC がありません。", "KANKYOU4.REC がありません。",
-                                                   "KANKYOUB.REC がありません。"}),
-                                    ResetQuestion}))
+    const std::optional<SettingsDamaged> damaged = LoadAllSettings(missing.Context);
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->Faults, (QStringList{"KANKYOU2.REC がありません。", "KANKYOU3.REC がありません。", "KANKYOU4.REC がありません。",
+                                            "KANKYOUB.REC がありません。"}))
         << "a first start killed during the reset";
-    EXPECT_EQ(missing.Context.Settings.Screen, ScreenSettings::Factory());
 }
 
 TEST(SettingsStore, ABrokenValueNamesItsFileAndTheResetKeepsEveryOldFileAside)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
     folder.Context.Settings = EditedSettings(folder.Dir.path());
-    ASSERT_TRUE(SaveBasicSettings(folder.Context) && SaveScreenSettings(folder.Context) && SaveSoundSettings(folder.Context) &&
-                SaveEffectSettings(folder.Context) && SaveMicSettings(folder.Context));
+    ASSERT_TRUE(Saved(SaveBasicSettings(folder.Context)) && Saved(SaveScreenSettings(folder.Context)) &&
+                Saved(SaveSoundSettings(folder.Context)) && Saved(SaveEffectSettings(folder.Context)) &&
+                Saved(SaveMicSettings(folder.Context)));
     QByteArray screen = folder.Read(QStringLiteral("KANKYOU2.REC"));
     screen.replace("\r\n197121\r\n", "\r\n16777216\r\n");
     folder.Write(QStringLiteral("KANKYOU2.REC"), screen);
@@ -237,9 +215,10 @@ TEST(SettingsStore, ABrokenValueNamesItsFileAndTheResetKeepsEveryOldFileAside)
     for (const QString& name : SettingsFiles)
         before[name] = folder.Read(name);
 
-    folder.Messages.Answer(MessageAnswer::Yes);
-    EXPECT_TRUE(LoadAllSettings(folder.Context));
-    EXPECT_EQ(folder.Messages.Texts().front(), BrokenMessage({"KANKYOU2.REC の 3行目「16777216」は使えない値です。"}));
+    const std::optional<SettingsDamaged> damaged = LoadAllSettings(folder.Context);
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->Faults, QStringList{"KANKYOU2.REC の 3行目「16777216」は使えない値です。"});
+    ASSERT_TRUE(ResetToFactorySettings(folder.Context).empty());
     for (const QString& name : SettingsFiles) {
         const QString kept = QString(name).replace(QStringLiteral(".REC"), QStringLiteral("_20261207-142005.REC"));
         EXPECT_EQ(folder.Read(kept), before[name]) << kept.toStdString();
@@ -247,8 +226,7 @@ TEST(SettingsStore, ABrokenValueNamesItsFileAndTheResetKeepsEveryOldFileAside)
     EXPECT_EQ(folder.Context.Settings.Effect, EffectSettings::Factory());
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB.REC")), QByteArray("10\r\n0\r\n"));
 
-    folder.Messages.Answer(MessageAnswer::Yes);
-    ASSERT_TRUE(ResetToFactorySettings(folder.Context));
+    ASSERT_TRUE(ResetToFactorySettings(folder.Context).empty());
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB_20261207-142005-1.REC")), QByteArray("10\r\n0\r\n"))
         << "a second reset in the same second keeps the first copies";
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOUB_20261207-142005.REC")), before[QStringLiteral("KANKYOUB.REC")]);
@@ -256,7 +234,7 @@ TEST(SettingsStore, ABrokenValueNamesItsFileAndTheResetKeepsEveryOldFileAside)
 
 TEST(SettingsStore, OnlyTheLinesOfAFileAreReadWhateverFollowsThem)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("KANKYOUB.REC"), QByteArray("55\r\n2\r\n") + QByteArray(8 * 1024 * 1024, 'j'));
     LoadMicSettings(folder.Context);
     EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, RecordingQuality::High}));
@@ -265,54 +243,54 @@ TEST(SettingsStore, OnlyTheLinesOfAFileAreReadWhateverFollowsThem)
     EXPECT_EQ(folder.Context.Settings.Mic, (MicSettings{55, RecordingQuality::High})) << "an endless first line is no value";
 }
 
-TEST(SettingsStore, AnsweringNoEndsTheProgramWithoutWritingAnything)
+TEST(SettingsStore, AMissingFileIsNamedWithNothingToKeepAndNothingIsWritten)
 {
-    TestFolder folder;
-    folder.Messages.Answer(MessageAnswer::No);
-    EXPECT_FALSE(LoadBasicSettings(folder.Context));
-    EXPECT_TRUE(folder.Context.EndRequested());
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{BrokenMessage({"KANKYOU1.REC がありません。"}, false), ResetQuestion}));
+    StoreFolder folder;
+    const std::optional<SettingsDamaged> damaged = LoadBasicSettings(folder.Context);
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->Faults, QStringList{"KANKYOU1.REC がありません。"});
+    EXPECT_FALSE(damaged->KeepsFiles);
     ExpectNoSettingsFiles(folder);
 }
 
 TEST(SettingsStore, AFailedSaveReportsAndLeavesTheOldFile)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Context.Settings.Screen = ScreenSettings::Factory();
-    ASSERT_TRUE(SaveScreenSettings(folder.Context));
+    ASSERT_TRUE(Saved(SaveScreenSettings(folder.Context)));
     const QByteArray before = folder.Read(QStringLiteral("KANKYOU2.REC"));
 
     folder.Context.Settings.Screen.BandText[2] = QStringLiteral("いくよ😀");
-    EXPECT_FALSE(SaveScreenSettings(folder.Context));
+    EXPECT_FALSE(Saved(SaveScreenSettings(folder.Context)));
     EXPECT_EQ(folder.Read(QStringLiteral("KANKYOU2.REC")), before);
     EXPECT_EQ(folder.Context.Settings.Screen.BandText[2], QStringLiteral("いくよ😀"));
 
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("KANKYOUB.REC")));
-    EXPECT_FALSE(SaveMicSettings(folder.Context));
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{SaveFailure, SaveFailure}));
-    EXPECT_EQ(folder.Messages.Messages[1].Icon, MessageIcon::Error);
+    const std::optional<SettingsNotWritten> failure = SaveMicSettings(folder.Context);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->Path, folder.Path(QStringLiteral("KANKYOUB.REC")));
     const QStringList leftovers = QDir(folder.Dir.path()).entryList(QDir::Files);
     EXPECT_EQ(leftovers, QStringList{QStringLiteral("KANKYOU2.REC")}) << "no temporary file is left behind";
 }
 
 TEST(SettingsStore, AResetGoesOnPastAGroupThatCannotBeSaved)
 {
-    TestFolder folder;
+    StoreFolder folder;
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("KANKYOU2.REC")));
-    folder.Messages.Answer(MessageAnswer::Yes);
-    EXPECT_TRUE(ResetToFactorySettings(folder.Context));
-    EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{ResetQuestion, SaveFailure}));
+    const std::vector<SettingsNotWritten> notWritten = ResetToFactorySettings(folder.Context);
+    ASSERT_EQ(notWritten.size(), 1u);
+    EXPECT_EQ(notWritten[0].Path, folder.Path(QStringLiteral("KANKYOU2.REC")));
     EXPECT_TRUE(folder.Exists(QStringLiteral("KANKYOU3.REC")));
     EXPECT_TRUE(folder.Exists(QStringLiteral("KANKYOUB.REC")));
 }
 
 TEST(SettingsStore, FilesAreFoundWhateverTheirLetterCase)
 {
-    TestFolder folder;
+    StoreFolder folder;
     folder.Write(QStringLiteral("kankyoub.rec"), "42\r\n1\r\n");
     LoadMicSettings(folder.Context);
     EXPECT_EQ(folder.Context.Settings.Mic.NoiseCutLevel, 42);
-    ASSERT_TRUE(SaveMicSettings(folder.Context));
+    ASSERT_TRUE(Saved(SaveMicSettings(folder.Context)));
     EXPECT_EQ(QDir(folder.Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kankyoub.rec")});
 }
 
@@ -320,22 +298,16 @@ TEST(FullDisk, SettingsAndTheSetupRequestReportItAndKeepTheirOldFiles)
 {
     SmallFileSystem disk(96);
     SKIP_WITHOUT(disk);
-    ScriptedMessageBox messages;
-    ContestState context(disk.Path(), messages);
-    messages.Answer(MessageAnswer::Yes);
-    ASSERT_TRUE(ResetToFactorySettings(context));
-    ASSERT_TRUE(SaveSetupRequest(context));
+    ContestState context(disk.Path());
+    ASSERT_TRUE(ResetToFactorySettings(context).empty());
+    ASSERT_FALSE(SaveSetupRequest(context));
     const QByteArray basic = ReadFile(context.Folder.FilePath(QStringLiteral("KANKYOU1.REC")));
     const QByteArray setup = ReadFile(context.Folder.FilePath(QStringLiteral("SKANRI.REC")));
-    messages.Messages.clear();
 
     disk.FillLeaving(0);
-    messages.Answer(MessageAnswer::Yes);
-    ResetToFactorySettings(context);
+    EXPECT_EQ(ResetToFactorySettings(context).size(), 5u);
     context.Contest.SetupRequest = true;
-    EXPECT_FALSE(SaveSetupRequest(context));
-    EXPECT_EQ(messages.Texts(), (std::vector<QString>{ResetQuestion, SaveFailure, SaveFailure, SaveFailure, SaveFailure, SaveFailure,
-                                                      QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！")}));
+    EXPECT_TRUE(SaveSetupRequest(context));
     EXPECT_EQ(ReadFile(context.Folder.FilePath(QStringLiteral("KANKYOU1.REC"))), basic);
     EXPECT_EQ(ReadFile(context.Folder.FilePath(QStringLiteral("SKANRI.REC"))), setup);
 }

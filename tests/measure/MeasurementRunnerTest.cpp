@@ -41,7 +41,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
     FakeClock Clock;
     MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder), Clock};

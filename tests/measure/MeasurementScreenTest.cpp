@@ -69,7 +69,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
     MeasuredEntrant Shown;
 };

@@ -68,7 +68,7 @@ protected:
 
     QStringList ExpectedLines(int entryNo)
     {
-        const LoadedEntrant entrant = LoadEntrant(Context, entryNo).value();
+        const LoadedEntrant entrant = std::get<LoadedEntrant>(LoadEntrant(Context, entryNo));
         const auto cell = [](int number) { return NumberCell(number, 4); };
         return {
             QStringLiteral("おおごえ大会"),
@@ -87,7 +87,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     ScoreSheetOutput Window{Context};
 };
 

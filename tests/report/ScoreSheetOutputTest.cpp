@@ -76,7 +76,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     ScoreSheetOutput Window{Context};
 };
 

@@ -277,7 +277,7 @@ TEST_F(MeasurementLogWindowTest, ADamagedLogIsNamedInTheListAndByBothExports)
 
 TEST_F(MeasurementLogWindowTest, AContestFolderThatVanishedIsNamed)
 {
-    ContestState vanished(Elsewhere.filePath(QStringLiteral("renamed")), Folder.Messages);
+    ContestSession vanished(Elsewhere.filePath(QStringLiteral("renamed")), Folder.Messages);
     MeasurementLogWindow window(vanished);
     window.show();
     EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("entrantList"))->count(), 0);

@@ -35,7 +35,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     MeasuredEntrant Entrant;
 };
 
@@ -88,7 +88,7 @@ TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)
     Press(window, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 4);
-    EXPECT_EQ(LoadEntrant(Context, 3).value().TotalPoints, 600);
+    EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(Context, 3)).TotalPoints, 600);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 

@@ -64,7 +64,7 @@ protected:
     // The application comes before the window.
     bool Application = (EnsureApplication(), true);
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     ScoreMonitor Monitor{Context};
 };
 

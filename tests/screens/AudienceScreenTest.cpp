@@ -94,7 +94,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
     // The operator's window the others are opened from.
     std::unique_ptr<QWidget> Menu;

@@ -47,7 +47,7 @@ protected:
     }
 
     TestFolder Folder;
-    ContestState& Context = Folder.Context;
+    ContestSession& Context = Folder.Context;
 };
 
 // The control of `window` named by its role; a missing one fails the test.

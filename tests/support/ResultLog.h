@@ -4,7 +4,7 @@
 #include "core/WavHeader.h"
 #include "core/ContestValues.h"
 #include "core/ResultRecord.h"
-#include "support/TestFolder.h"
+#include "support/TestFolderFiles.h"
 
 #include <vector>
 
@@ -27,8 +27,8 @@ inline ResultRecord StoredEntrant(int entryNo, int total)
 
 // Writes these records as entrants 1, 2, ... of the log, the other records
 // up to 3000 unused.
-template <class State>
-void WriteLog(BasicTestFolder<State>& folder, const std::vector<ResultRecord>& entrants)
+template <class Folder>
+void WriteLog(Folder& folder, const std::vector<ResultRecord>& entrants)
 {
     QByteArray log;
     for (int n = 1; n <= MaxEntrants; ++n) {
@@ -39,8 +39,8 @@ void WriteLog(BasicTestFolder<State>& folder, const std::vector<ResultRecord>& e
 }
 
 // Entrants 1, 2, ... with these totals.
-template <class State>
-void WriteLogOfTotals(BasicTestFolder<State>& folder, const std::vector<int>& totals)
+template <class Folder>
+void WriteLogOfTotals(Folder& folder, const std::vector<int>& totals)
 {
     std::vector<ResultRecord> entrants;
     for (size_t i = 0; i < totals.size(); ++i)
@@ -49,8 +49,8 @@ void WriteLogOfTotals(BasicTestFolder<State>& folder, const std::vector<int>& to
 }
 
 // The recording of an entrant: 16-bit samples at 16 kHz.
-template <class State>
-void WriteRecording16(BasicTestFolder<State>& folder, int entryNo, const std::vector<int16_t>& samples)
+template <class Folder>
+void WriteRecording16(Folder& folder, int entryNo, const std::vector<int16_t>& samples)
 {
     QByteArray data;
     for (int16_t sample : samples) {

@@ -18,14 +18,12 @@ inline void EnsureApplication()
 }
 
 // A program folder as a completed installation leaves it: factory settings
-// and no pending setup request. The messages of the preparation are dropped.
-template <class State>
-void WriteInstalledFolder(BasicTestFolder<State>& folder)
+// and no pending setup request.
+template <class Folder>
+void WriteInstalledFolder(Folder& folder)
 {
     folder.Write(QStringLiteral("SKANRI.REC"), "#FALSE#\r\n#FALSE#\r\n");
-    folder.Messages.Answer(MessageAnswer::Yes);
     ResetToFactorySettings(folder.Context);
-    folder.Messages.Messages.clear();
 }
 
 // A mouse press where the operator would click: on the child under `point`

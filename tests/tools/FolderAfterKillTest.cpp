@@ -5,7 +5,7 @@
 #include "core/WavHeader.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsFileFormat.h"
-#include "support/TestFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -78,7 +78,7 @@ protected:
 
     FolderAfterKill Check() const { return CheckFolderAfterKill(Folder.Dir.path(), Before.path()); }
 
-    TestFolder Folder;
+    StoreFolder Folder;
     QTemporaryDir BeforeDir;
     QDir Before{BeforeDir.path()};
 };

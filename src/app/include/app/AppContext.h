@@ -1,15 +1,15 @@
 #pragma once
 
-#include "core/ContestState.h"
+#include "widgets/ContestSession.h"
 
 #include <QString>
 
-// The contest state with what only the application shell keeps: the screen
+// The contest session with what only the application shell keeps: the screen
 // size the menu found and the command lines of the system's volume controls,
 // which the wiring hands to the settings windows.
-class AppContext : public ContestState {
+class AppContext : public ContestSession {
 public:
-    using ContestState::ContestState;
+    using ContestSession::ContestSession;
 
     int ScreenWidth = 0;
     int ScreenHeight = 0;

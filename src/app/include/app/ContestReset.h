@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class ContestState;
+class ContestSession;
 
 // The two ways back to a starting point: clearing the contest data and
 // requesting a factory reset at the next start.
@@ -17,12 +17,12 @@ bool DeleteRecordings(const QString& folder);
 // Empties the measurement log, then deletes the recordings and reports the
 // outcome. When the log cannot be cleared nothing else is touched, so that no
 // logged entrant loses its recording. True when the window is done.
-bool ClearContestData(ContestState& context);
+bool ClearContestData(ContestSession& context);
 
 // Asks for confirmation, stores the setup request and ends the program. False
 // when the operator declined or the request could not be stored.
-bool RequestFactoryReset(ContestState& context);
+bool RequestFactoryReset(ContestSession& context);
 
 // The two windows of these actions ("データクリア", "設定初期化").
-LockedAction DataClear(ContestState& context);
-LockedAction FactoryResetRequest(ContestState& context);
+LockedAction DataClear(ContestSession& context);
+LockedAction FactoryResetRequest(ContestSession& context);

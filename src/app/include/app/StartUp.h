@@ -6,6 +6,7 @@
 #include <QTime>
 
 class AppContext;
+class ContestSession;
 class ContestState;
 
 // Start-up work of the main menu that needs no window.
@@ -17,14 +18,14 @@ bool CheckSystemAtStart(AppContext& context, const QString& productName, const Q
 
 // Warns when the program folder's path has characters the settings files
 // cannot hold (the sound paths are stored there), naming them.
-void CheckProgramFolderPath(ContestState& context);
+void CheckProgramFolderPath(ContestSession& context);
 
 // Removes what writes cut short left behind, reads the setup request and
 // checks all five settings files, and carries out a pending setup request. A
 // folder without any settings file is new and set up the same way, without
 // being called damaged. False when the program must end (the operator
 // declined the factory reset).
-bool LoadContestAtStart(ContestState& context);
+bool LoadContestAtStart(ContestSession& context);
 
 // The menu clock: "<hh:mm:ss>", 24-hour.
 QString ClockText(const QTime& time);
@@ -32,4 +33,4 @@ QString ClockText(const QTime& time);
 QString HelpFilePath(const ContestState& context);
 // Opens the help file in the desktop's viewer; "ヘルプファイルが見つかりません！"
 // when the viewer cannot be started.
-void OpenHelpFile(ContestState& context, const ProgramStart& start);
+void OpenHelpFile(ContestSession& context, const ProgramStart& start);

@@ -1,13 +1,27 @@
 #pragma once
 
+#include "audio/AudioFailure.h"
+#include "audio/MciErrorText.h"
+
 #include <QString>
 #include <cstdint>
 
 class ContestState;
 class MciDevice;
 
+// What RunMciCommand did.
+struct MciRun {
+    // False when the contest folder is gone: nothing was sent.
+    bool Sent = false;
+    // MciSuccess when the command went through (closing an alias that is not
+    // open counts as success), otherwise the device's error code.
+    int32_t Status = MciSuccess;
+    // The device's error, after a failed repair of the recording file.
+    std::vector<AudioFailure> Failures;
+};
+
 // The one way to the recording device: command texts in, status codes and
-// texts out, with every error turned into a message for the operator.
+// texts out, every error reported as a failure for the window to tell.
 class MciCommands {
 public:
     MciCommands(ContestState& context, MciDevice& device);
@@ -16,26 +30,20 @@ public:
     // code; `reply` gets the device's answer or the text of the error.
     int32_t SendMciCommand(const QString& command, QString& reply);
 
-    // Sends a command and reports any device error itself; a file that is
-    // no sound file is first replaced by the repair template. False only
-    // when the contest folder is gone: then nothing was sent. LastStatus
-    // tells the caller whether the device failed.
-    bool RunMciCommand(const QString& command);
-
-    // 0 when the last command RunMciCommand sent succeeded (closing an alias
-    // that is not open counts as success), otherwise the device's error code.
-    int32_t LastStatus() const { return LastCode; }
+    // Sends a command; a file that is no sound file is first replaced by the
+    // repair template.
+    MciRun RunMciCommand(const QString& command);
 
     // The recording file the commands work on, repaired when the device
     // finds it broken.
     void SetRecordingFile(const QString& path) { RecordingPath = path; }
 
-    // Puts the repair template in place of the recording file at `path`.
-    void RepairRecordingFile(const QString& path);
+    // Puts the repair template in place of the recording file at `path`;
+    // false when it could not.
+    bool RepairRecordingFile(const QString& path);
 
 private:
     ContestState& Context;
     MciDevice& Device;
-    int32_t LastCode = 0;
     QString RecordingPath;
 };

@@ -7,6 +7,8 @@
 // Status codes of the multimedia command interpreter, numbered as the
 // platform numbers them so that callers can act on the same values.
 enum MciStatus : int32_t {
+    // Refused before reaching the device.
+    MciEmptyCommand = -1,
     MciSuccess = 0,
     MciUnrecognizedKeyword = 259,
     MciHardwareError = 262,
@@ -28,3 +30,5 @@ enum MciStatus : int32_t {
 
 // The operator's text for a status code; nothing for a code we have no text for.
 std::optional<QString> MciErrorText(int32_t code);
+// The reply to a failed command: the code's text, or "Error (文字列が取れません)".
+QString MciFailureReply(int32_t code);

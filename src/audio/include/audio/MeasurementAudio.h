@@ -26,13 +26,13 @@ public:
     MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder = {});
 
     // Step 1 prepares the entrant's recording file, 2 starts recording for the
-    // measurement time, 3 stops, saves and closes. False when the step failed
-    // (the message has been shown, a device error's with its code): the run
-    // ends there and nothing is scored or stored.
-    bool RecordingStep(int step);
+    // measurement time, 3 stops, saves and closes. Not done when the step
+    // failed: the run ends there and nothing is scored or stored. The
+    // failures are the caller's to tell, a device error's with its code.
+    AudioStep RecordingStep(int step);
 
     // Ends a run cut short: the device is closed and the unsaved recording
-    // dropped, without waits or messages, for the screen may be closing.
+    // dropped, without waits or reports, for the screen may be closing.
     void AbortRecording();
 
     // Plays a sound slot when sounds and the slot are on; remembers its length.
@@ -52,11 +52,11 @@ signals:
     void gaugeResetDue();
 
 private:
-    bool Prepare();
+    AudioStep Prepare();
     // An earlier recording under the entrant's name is renamed aside, never
     // overwritten: the log may not know of it.
     bool KeepEarlierRecording(const QString& recordingPath) const;
-    bool Finish();
+    AudioStep Finish();
 
     ContestState& Context;
     StepRunner& Run;

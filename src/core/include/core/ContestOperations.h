@@ -4,10 +4,10 @@
 #include "core/MeasureResult.h"
 #include "core/Ranking.h"
 #include "core/ResultRecord.h"
+#include "core/StoreFailures.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <variant>
 #include <vector>
 
@@ -34,14 +34,11 @@ std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state,
 // them, in rank order as the ranking file of the last ranking pass does.
 enum class EntrantOrder { ByEntry, ByRank };
 
-// The stored entrants in that order. Nothing when the log is damaged or a
-// file cannot be read; the operator has then been told which file.
-std::optional<std::vector<ResultRecord>> ListEntrants(ContestState& state, EntrantOrder order);
+// The stored entrants in that order, or the file that could not be read: a
+// damaged log lists nobody, so that it never passes for an empty contest.
+using EntrantList = std::variant<std::vector<ResultRecord>, ContestFileUnreadable>;
+EntrantList ListEntrants(ContestState& state, EntrantOrder order);
 
 // Ranks every stored entrant anew (ranking file and the ranks in the log),
 // then lists them in that order, each with its new rank.
-std::optional<std::vector<ResultRecord>> RankAndListEntrants(ContestState& state, EntrantOrder order);
-
-// Tells the operator that the contest file at `path` cannot be read or is
-// damaged, so that a damaged log never passes for an empty contest.
-void ReportUnreadableFile(ContestState& state, const QString& path);
+EntrantList RankAndListEntrants(ContestState& state, EntrantOrder order);

@@ -3,10 +3,12 @@
 #include "core/LoadedEntrant.h"
 #include "core/MeasureResult.h"
 #include "core/ResultRecord.h"
+#include "core/StoreFailures.h"
 
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 class ContestState;
@@ -28,10 +30,13 @@ std::optional<int16_t> ScanLog(ContestState& context);
 // and writes each entrant's rank into the log. Silent on failure.
 void RebuildRanking(ContestState& context);
 
-// The entrant stored as record `entryNo`. Nothing, without a word, for an
-// unused record; nothing and "データが不正です！(n)" when the log cannot be
-// read or the record's remark is not code page 932 text.
-std::optional<LoadedEntrant> LoadEntrant(ContestState& context, int entryNo);
+// A record of the log that no entrant uses yet.
+struct UnusedRecord {};
+
+// The entrant stored as record `entryNo`; UnusedRecord for an unused record,
+// EntrantUnreadable when the log cannot be read or the record's remark is not
+// code page 932 text.
+std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const ContestState& context, int entryNo);
 
 // Writes the entrant's result into its record of the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
@@ -43,5 +48,6 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant);
 // the first unused one, at most 3000. Nothing when the file cannot be read.
 std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path);
 
-// Rewrites all 3000 records as unused; "ﾛｸﾞのｸﾘｱができません！" on failure.
-bool ClearLog(ContestState& context);
+// Rewrites all 3000 records as unused; LogNotCleared when the log could not
+// be replaced, which then stays as it was.
+std::optional<LogNotCleared> ClearLog(const ContestState& context);

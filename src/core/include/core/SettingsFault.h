@@ -12,8 +12,3 @@ QString UnreadableFileFault(const QString& fileName);
 // Line `line` (1-based) of the file's `bytes` holds a value that cannot be
 // used, or is missing; the value is quoted as found, shortened when long.
 QString LineFault(const QString& fileName, const QByteArray& bytes, qsizetype line);
-
-// "環境設定データが不正です!", the faults, "出荷時に戻します。", and, when
-// there are files to keep, that they are kept under their names with the
-// time appended.
-QString BrokenSettingsMessage(const QStringList& faults, bool keepsFiles);

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/StoreFailures.h"
+
+#include <optional>
+
 class ContestState;
 
 // The setup request file "SKANRI.REC": whether the next start resets every
 // setting to its factory value.
 
-// "データが不正です。(SKANRI)" when the file cannot be read.
-void LoadSetupRequest(ContestState& context);
-bool SaveSetupRequest(ContestState& context);
-// Clears a pending setup request on disk, then resets all settings to their
-// factory values. False when the operator declined and the program must end.
-bool ConsumeSetupRequest(ContestState& context);
+// SetupRequestUnreadable when the file cannot be read; the values read
+// before the fault are kept.
+std::optional<SetupRequestUnreadable> LoadSetupRequest(ContestState& context);
+std::optional<SetupRequestNotWritten> SaveSetupRequest(const ContestState& context);

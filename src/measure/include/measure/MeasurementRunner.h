@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class ContestState;
+class ContestSession;
 class SoundRecorder;
 
 // One entrant's measurement, from the press on the band to the scored
@@ -24,14 +24,14 @@ class MeasurementRunner : public QObject {
 public:
     // Records from the microphone unless another recorder is given; waits
     // on `clock`.
-    explicit MeasurementRunner(ContestState& context, std::unique_ptr<SoundRecorder> recorder = {},
+    explicit MeasurementRunner(ContestSession& context, std::unique_ptr<SoundRecorder> recorder = {},
                                WaitClock& clock = SystemClock());
 
     enum class Outcome {
         // Recorded and analysed: the entrant awaits the result display.
         Measured,
-        // A recording step failed and has shown its message; nothing was
-        // scored and the device is closed.
+        // A recording step failed and its failures have been told; nothing
+        // was scored and the device is closed.
         Failed,
         // Abandon was called, or the program is ending; also a run started
         // while one is under way, which goes on.
@@ -75,7 +75,7 @@ private:
     bool Finish();
     bool Analyse();
 
-    ContestState& Context;
+    ContestSession& Context;
     StepRunner Steps;
     MeasurementAudio Sound;
     std::optional<MeasuredEntrant> Scored;

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <memory>
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class GaugeBox;
 class QLabel;
@@ -26,7 +26,7 @@ class SoundRecorder;
 class MeasurementScreen : public FullScreenWindow {
     Q_OBJECT
 public:
-    explicit MeasurementScreen(ContestState& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
+    explicit MeasurementScreen(ContestSession& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
     ~MeasurementScreen() override;
 
     void LoadOnOpen() override;
@@ -78,7 +78,7 @@ private:
     void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
 
-    ContestState& Context;
+    ContestSession& Context;
     MeasurementRunner Measurement;
     ClickLabel* headingLabel = nullptr;
     ClickLabel* measureBand = nullptr;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class ContestState;
+class ContestSession;
 
 // The report settings file "REPSETZ.REC": the device name of the printer the
 // score sheets go to, one quoted text in code page 932 ended by CR LF. Both
@@ -19,14 +19,14 @@ enum class ReportSettingsLoad {
 // Reads the first field into `printerName`. A damaged file shows
 // "レポート設定ファィル不正です！"; a missing one shows nothing. Either
 // leaves `printerName` as it was.
-ReportSettingsLoad LoadReportSettings(ContestState& context, QString& printerName);
+ReportSettingsLoad LoadReportSettings(ContestSession& context, QString& printerName);
 
 // Replaces the file with `printerName`. An empty name is never stored: the
 // file is left as it is. A name the file cannot hold (a double quote, a
 // character outside code page 932) shows "このプリンター名は登録できません！",
 // a failed write "レポート設定ファイルが不正です。"; either keeps the old file
 // whole and gives false.
-bool SaveReportSettings(ContestState& context, const QString& printerName);
+bool SaveReportSettings(ContestSession& context, const QString& printerName);
 
 // Whether the file can hold this printer name.
 bool StorablePrinterName(const QString& printerName);

@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-class ContestState;
+class ContestSession;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -26,7 +26,7 @@ class QPushButton;
 class ScoreSheetOutput : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreSheetOutput(ContestState& context, QWidget* parent = nullptr);
+    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr);
 
     // Opens the window as the request says: from the menu at `menuPosition`,
     // with the printer remembered in the contest folder chosen (the system's
@@ -82,7 +82,7 @@ private:
     RunEnd RunRange(Target target);
     SheetOutcome OutputSheet(Target target, int entryNo);
 
-    ContestState& Context;
+    ContestSession& Context;
     std::function<QString()> ChoosePdfFile;
     std::function<bool(QPrinter&)> ShowPrinterOptions;
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-class ContestState;
+class ContestSession;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -33,7 +33,7 @@ std::optional<QString> ChooseExportFile(QWidget* parent, const SaveDialogText& t
 class MeasurementLogWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit MeasurementLogWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit MeasurementLogWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen();
     void ListByEntry();
@@ -64,7 +64,7 @@ private:
     void Export(const ExportKind& kind);
     bool MayReplace(const QString& path);
 
-    ContestState& Context;
+    ContestSession& Context;
     SaveDialogChooser SaveDialog = ChooseExportFile;
     QLabel* columnHeader = nullptr;
     QListWidget* entrantList = nullptr;

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class QTimer;
 
@@ -18,7 +18,7 @@ class QTimer;
 class RankingBoard : public FullScreenWindow {
     Q_OBJECT
 public:
-    explicit RankingBoard(ContestState& context, QWidget* parent = nullptr);
+    explicit RankingBoard(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     void BoardLayout();
@@ -43,7 +43,7 @@ protected:
     void LayOutForScreen() override;
 
 private:
-    ContestState& Context;
+    ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
     ClickLabel* pageIndicator = nullptr;

@@ -5,7 +5,7 @@
 #include "core/MeasureResult.h"
 #include "core/OpenRequests.h"
 
-class ContestState;
+class ContestSession;
 class ClickLabel;
 class QLabel;
 class QTimer;
@@ -17,7 +17,7 @@ class QTimer;
 class ResultDisplay : public FullScreenWindow {
     Q_OBJECT
 public:
-    ResultDisplay(ContestState& context, QWidget* parent = nullptr);
+    ResultDisplay(ContestSession& context, QWidget* parent = nullptr);
 
     // The entrant the next opening shows and, on closing, stores.
     void SetEntrant(const MeasuredEntrant& entrant) { Entrant = entrant; }
@@ -56,7 +56,7 @@ private:
     void SetBackColor(int32_t colour);
     void StartRankEffects();
 
-    ContestState& Context;
+    ContestSession& Context;
     ClickLabel* scoreLabel = nullptr;
     ClickLabel* rankLabel = nullptr;
     MultimediaPlayer rankSound;

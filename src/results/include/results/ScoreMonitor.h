@@ -8,7 +8,7 @@
 
 #include <QImage>
 
-class ContestState;
+class ContestSession;
 struct LoadedEntrant;
 class QLabel;
 class QPushButton;
@@ -22,7 +22,7 @@ class QPushButton;
 class ScoreMonitor : public FullScreenWindow {
     Q_OBJECT
 public:
-    explicit ScoreMonitor(ContestState& context, QWidget* parent = nullptr);
+    explicit ScoreMonitor(ContestSession& context, QWidget* parent = nullptr);
 
     // How it was asked to open; set before it is shown.
     void SetRequest(const ScoreMonitorRequest& request) { Request = request; }
@@ -62,7 +62,7 @@ private:
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;
 
-    ContestState& Context;
+    ContestSession& Context;
     ScoreMonitorRequest Request;
     QLabel* infoLine = nullptr;
     QPushButton* playButton = nullptr;

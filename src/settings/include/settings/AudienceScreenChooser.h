@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+class ContestSession;
 class ContestState;
 class QComboBox;
 
@@ -19,7 +20,7 @@ public:
     void Load(const ContestState& context);
     // Stores the choice; a file that cannot be written is reported
     // ("管理データの書き込みができません！") and gives false.
-    bool Store(const ContestState& context) const;
+    bool Store(const ContestSession& context) const;
 
     // The system's name of the chosen screen; empty for the menu's screen.
     QString Chosen() const;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-class ContestState;
+class ContestSession;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -25,7 +25,7 @@ class AudioInputChooser : public QWidget {
 public:
     // Lists the server's inputs and listens through the microphone unless
     // others are given.
-    explicit AudioInputChooser(ContestState& context, QWidget* parent = nullptr,
+    explicit AudioInputChooser(ContestSession& context, QWidget* parent = nullptr,
                                std::function<AudioInputList()> listInputs = ListAudioInputs,
                                std::unique_ptr<SoundRecorder> monitor = {});
     ~AudioInputChooser() override;
@@ -45,7 +45,7 @@ private:
     void RestartListening();
     void ShowLevel();
 
-    ContestState& Context;
+    ContestSession& Context;
     std::function<AudioInputList()> ListInputs;
     std::unique_ptr<SoundRecorder> Monitor;
     QLabel* inputLabel = nullptr;

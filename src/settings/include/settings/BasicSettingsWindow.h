@@ -12,7 +12,7 @@ class QLabel;
 class BasicSettingsWindow : public SettingsDialog {
     Q_OBJECT
 public:
-    explicit BasicSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit BasicSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
 

@@ -17,7 +17,7 @@ class QTimer;
 class EffectSettingsWindow : public SettingsDialog {
     Q_OBJECT
 public:
-    explicit EffectSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit EffectSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     // One step of the blink test: the next of the three colours.

@@ -29,7 +29,7 @@ class MicrophoneSettingsWindow : public SettingsDialog {
 public:
     // Records from the microphone unless another recorder is given; the
     // test's waits go by `clock`.
-    MicrophoneSettingsWindow(ContestState& context, QString recVolumeCommand, QWidget* parent = nullptr,
+    MicrophoneSettingsWindow(ContestSession& context, QString recVolumeCommand, QWidget* parent = nullptr,
             std::unique_ptr<SoundRecorder> recorder = {}, WaitClock& clock = SystemClock());
 
     void LoadOnOpen() override;

@@ -23,7 +23,7 @@ class QLineEdit;
 class ScreenSettingsWindow : public SettingsDialog {
     Q_OBJECT
 public:
-    explicit ScreenSettingsWindow(ContestState& context, QWidget* parent = nullptr);
+    explicit ScreenSettingsWindow(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
-class ContestState;
+class ContestSession;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +20,7 @@ class QPushButton;
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    SettingsDialog(ContestState& context, const QString& caption, QWidget* parent);
+    SettingsDialog(ContestSession& context, const QString& caption, QWidget* parent);
 
     // Runs each time the window is opened.
     virtual void LoadOnOpen() = 0;
@@ -60,6 +60,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    ContestState& Context;
+    ContestSession& Context;
     SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
 };

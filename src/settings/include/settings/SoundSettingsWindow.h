@@ -17,7 +17,7 @@ class QLineEdit;
 class SoundSettingsWindow : public SettingsDialog {
     Q_OBJECT
 public:
-    SoundSettingsWindow(ContestState& context, QString playVolumeCommand, QWidget* parent = nullptr);
+    SoundSettingsWindow(ContestSession& context, QString playVolumeCommand, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
     // The player of the test sound.

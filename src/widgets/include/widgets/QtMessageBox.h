@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 
 class QWidget;
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the store reports when a contest or settings file lets it down. The
+// store only reports; the window layer decides what the operator is told.
+
+// The measurement log or the ranking file at Path cannot be read, or the log
+// is damaged: nothing can be listed from it.
+struct ContestFileUnreadable {
+    QString Path;
+};
+
+// Record EntryNo of the log cannot be read: the log is unreadable or damaged,
+// the number lies outside the log, or the remark is no code page 932 text.
+struct EntrantUnreadable {
+    int EntryNo = 0;
+};
+
+// The log at Path could not be rewritten as empty; it is left as it was.
+struct LogNotCleared {
+    QString Path;
+};
+
+// The settings file at Path could not be written, or its old content could
+// not be kept aside before the factory values were to replace it. The file
+// stays as it was; the settings in memory keep their new values.
+struct SettingsNotWritten {
+    QString Path;
+};
+
+// Settings files that cannot be used, one fault each as the operator reads it
+// (see SettingsFault.h). KeepsFiles when any settings file exists, to be
+// kept aside when the factory values replace them.
+struct SettingsDamaged {
+    QStringList Faults;
+    bool KeepsFiles = false;
+};
+
+// The setup request file cannot be read; the values read before the fault
+// are kept.
+struct SetupRequestUnreadable {};
+
+// The setup request file could not be written; it stays as it was.
+struct SetupRequestNotWritten {
+    QString Path;
+};

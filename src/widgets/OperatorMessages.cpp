@@ -1,0 +1,106 @@
+#include "widgets/OperatorMessages.h"
+
+#include "audio/MciErrorText.h"
+
+#include <QDir>
+
+namespace {
+
+OperatorMessage Error(const QString& text)
+{
+    return {text, QString(), MessageIcon::Error};
+}
+
+struct AudioMessage {
+    OperatorMessage operator()(const DeviceFailed& failure) const
+    {
+        QString text = MciFailureReply(failure.Code) + QStringLiteral(" (") + QString::number(failure.Code) +
+                       QStringLiteral(")(") + failure.Command + QLatin1Char(')');
+        if (failure.Code == MciWaveInputsUnsuitable)
+            text += QStringLiteral("\nマイクが接続されていない（または、マイクが機能していない)可能性があります。");
+        return {text, QStringLiteral("Error"), MessageIcon::Error};
+    }
+    OperatorMessage operator()(const RecordingNotRepaired&) const
+    {
+        return Error(QStringLiteral("音声ファイルエラー!\n再起動してください！"));
+    }
+    OperatorMessage operator()(const FolderLost& failure) const
+    {
+        return Error(QStringLiteral("動作エラー！( ") + QString::number(failure.Step) + QLatin1Char(')'));
+    }
+    OperatorMessage operator()(const RecordingFolderUnusable&) const
+    {
+        return Error(QStringLiteral("グラフデータ保存フォルダが正しくありません！"));
+    }
+    OperatorMessage operator()(const TemplateUnsuitable& failure) const
+    {
+        return Error(QStringLiteral("録音用のひな形ファイルが正しくありません。(%1)\n"
+                                    "測定音質に合ったファイルを置き直してください！")
+                         .arg(failure.TemplateName));
+    }
+    OperatorMessage operator()(const EarlierRecordingNotKept& failure) const
+    {
+        return Error(QStringLiteral("前の録音ファイルを退避できません。(%1)\nフォルダおよびファイルを確認してください！")
+                         .arg(failure.FileName));
+    }
+};
+
+}
+
+OperatorMessage MessageFor(const ContestFileUnreadable& failure)
+{
+    return Error(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n"
+                                "フォルダおよびファイルを確認してください！")
+                     .arg(QDir::toNativeSeparators(failure.Path)));
+}
+
+OperatorMessage MessageFor(const EntrantUnreadable& failure)
+{
+    return Error(QStringLiteral("データが不正です！(%1)").arg(failure.EntryNo));
+}
+
+OperatorMessage MessageFor(const LogNotCleared&)
+{
+    return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));
+}
+
+OperatorMessage MessageFor(const LogWriteFailed&)
+{
+    return Error(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"));
+}
+
+OperatorMessage MessageFor(const SettingsNotWritten&)
+{
+    return Error(QStringLiteral("管理データの書き込みができません！"));
+}
+
+// One line per file at fault, so that a hand edit can be found and mended.
+OperatorMessage MessageFor(const SettingsDamaged& failure)
+{
+    QStringList lines{QStringLiteral("環境設定データが不正です!")};
+    lines << failure.Faults << QStringLiteral("出荷時に戻します。");
+    if (failure.KeepsFiles)
+        lines << QStringLiteral("今の設定ファイルは、名前に日時を付けて残します。");
+    return Error(lines.join(u'\n'));
+}
+
+OperatorMessage MessageFor(const SetupRequestUnreadable&)
+{
+    return {QStringLiteral("データが不正です。(SKANRI)"), QString(), MessageIcon::Warning};
+}
+
+OperatorMessage MessageFor(const SetupRequestNotWritten&)
+{
+    return Error(QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！"));
+}
+
+OperatorMessage MessageFor(const AudioFailure& failure)
+{
+    return std::visit(AudioMessage(), failure);
+}
+
+bool Succeeded(MessageBoxService& messages, const AudioStep& step)
+{
+    Report(messages, step.Failures);
+    return step.Done;
+}
