@@ -50,8 +50,10 @@ void ShootResult(ContestSession& context)
     for (int n = 1; n < 25; ++n)
         context.Contest.ScoreTable[n] = static_cast<int16_t>(n * 80);
     context.Contest.EntryNo = 25;
-    context.Measure.TotalPoints = 1234;
     ResultDisplay result(context);
+    MeasuredEntrant entrant{25, {}};
+    entrant.Result.TotalPoints = Points{1234};
+    result.SetEntrant(entrant);
     result.show();
     Shoot(QStringLiteral("5-result"));
     result.close();

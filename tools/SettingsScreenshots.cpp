@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
     FactoryContest contest;
     ContestSession& context = contest.Context;
     for (int quality = 0; quality <= 2; ++quality) {
-        const RecordingFormat format = RecordingFormatOf(quality);
+        const RecordingFormat format = RecordingFormatOf(static_cast<RecordingQuality>(quality));
         WriteFile(context.Folder.FilePath(QLatin1String(format.TemplateName)),
                   MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
     }
