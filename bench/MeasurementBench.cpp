@@ -125,6 +125,31 @@ double ProcessorSeconds()
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Wall and processor time.
+struct Spent {
+    double WallSeconds = 0;
+    double ProcessorSeconds = 0;
+
+    Spent& operator+=(const Spent& other)
+    {
+        WallSeconds += other.WallSeconds;
+        ProcessorSeconds += other.ProcessorSeconds;
+        return *this;
+    }
+};
+
+// One scoring of the 16-bit recording at `path`, the mean of a few.
+Spent TimeScoring(const QString& path, int noiseCutLevel)
+{
+    constexpr int Runs = 5;
+    QElapsedTimer wall;
+    wall.start();
+    const double processorBefore = ThreadProcessorSeconds();
+    for (int run = 0; run < Runs; ++run)
+        benchmark::DoNotOptimize(ScoreRecordingFile(path, SampleWidth::Bits16, noiseCutLevel));
+    return {double(wall.nsecsElapsed()) / 1e9 / Runs, (ThreadProcessorSeconds() - processorBefore) / Runs};
+}
+
 // Wall time less the prescribed pauses (counter paused_ms), against scoring
 // the saved recording alone (scoring_ms; the same work as
 // BM_ScoreRecording/48000) measured in the same iteration. processor_ms is
@@ -133,17 +158,15 @@ double ProcessorSeconds()
 // the disk (or for the processor, on a busy machine).
 void BM_FinishingToResultOnScreen(benchmark::State& state)
 {
-    constexpr int ScoringRuns = 5;
     Contest contest;
     MeasurementScreen screen(contest.Context, nullptr,
                              std::make_unique<ShoutRecorder>(RecordingFormatOf(contest.Context.Settings.Mic.Quality)));
     screen.show();
+    const int noiseCutLevel = contest.Context.Settings.Mic.NoiseCutLevel;
     MeasureResult scored;
+    Spent finishing;
+    Spent scoring;
     double pausedSeconds = 0;
-    double scoringSeconds = 0;
-    double finishingSeconds = 0;
-    double processorSeconds = 0;
-    double scoringProcessorSeconds = 0;
     for (auto _ : state) {
         screen.Runner().Audio().RecordingStep(1);
         screen.Runner().Audio().RecordingStep(2);
@@ -154,38 +177,31 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
         const QString recordingPath = contest.Context.Folder.FilePath(RecordingFileName(entryNo));
 
         SleepMeter pauses;
-        QElapsedTimer finishing;
-        finishing.start();
+        QElapsedTimer wall;
+        wall.start();
         const double processorBefore = ThreadProcessorSeconds();
         screen.Runner().Audio().RecordingStep(3);
         screen.Runner().Audio().PlaySoundSlot(StopSound);
-        scored = ScoreRecordingFile(recordingPath, SampleWidth::Bits16, contest.Context.Settings.Mic.NoiseCutLevel);
+        scored = ScoreRecordingFile(recordingPath, SampleWidth::Bits16, noiseCutLevel);
         result.SetEntrant({entryNo, scored});
         result.show();
         while (!watch.Painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const double seconds = double(finishing.nsecsElapsed() - pauses.SleptNs) / 1e9;
-        processorSeconds += ThreadProcessorSeconds() - processorBefore;
-        state.SetIterationTime(seconds);
-        finishingSeconds += seconds;
+        const Spent span{double(wall.nsecsElapsed() - pauses.SleptNs) / 1e9, ThreadProcessorSeconds() - processorBefore};
+        state.SetIterationTime(span.WallSeconds);
+        finishing += span;
         pausedSeconds += double(pauses.SleptNs) / 1e9;
         result.hide();
 
-        QElapsedTimer scoring;
-        scoring.start();
-        const double scoringProcessorBefore = ThreadProcessorSeconds();
-        for (int run = 0; run < ScoringRuns; ++run)
-            benchmark::DoNotOptimize(ScoreRecordingFile(recordingPath, SampleWidth::Bits16, contest.Context.Settings.Mic.NoiseCutLevel));
-        scoringSeconds += double(scoring.nsecsElapsed()) / 1e9 / ScoringRuns;
-        scoringProcessorSeconds += (ThreadProcessorSeconds() - scoringProcessorBefore) / ScoringRuns;
+        scoring += TimeScoring(recordingPath, noiseCutLevel);
     }
     state.counters["samples"] = double(scored.SampleCount);
     const auto iterations = double(state.iterations());
     state.counters["paused_ms"] = 1000 * pausedSeconds / iterations;
-    state.counters["processor_ms"] = 1000 * processorSeconds / iterations;
-    state.counters["scoring_ms"] = 1000 * scoringSeconds / iterations;
-    state.counters["ratio_to_scoring"] = finishingSeconds / scoringSeconds;
-    state.counters["computing_ratio_to_scoring"] = processorSeconds / scoringProcessorSeconds;
+    state.counters["processor_ms"] = 1000 * finishing.ProcessorSeconds / iterations;
+    state.counters["scoring_ms"] = 1000 * scoring.WallSeconds / iterations;
+    state.counters["ratio_to_scoring"] = finishing.WallSeconds / scoring.WallSeconds;
+    state.counters["computing_ratio_to_scoring"] = finishing.ProcessorSeconds / scoring.ProcessorSeconds;
 }
 BENCHMARK(BM_FinishingToResultOnScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
