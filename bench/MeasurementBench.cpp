@@ -1,20 +1,29 @@
 // The measurement screen's own costs: the way from the end of the finishing
 // wait to the result display on screen after a 30-second recording at
+<<<<<<< HEAD
 // 48 kHz, and the processor time of the user-interface process while a
 // 30-second measurement runs.
 #include "widgets/ContestSession.h"
+=======
+// 48 kHz, against scoring that recording, and the processor time of the
+// user-interface process while a 30-second measurement runs.
+#include "core/ContestState.h"
+>>>>>>> bench
 #include "core/LoudnessAnalysis.h"
 #include "measure/MeasurementScreen.h"
 #include "core/RecordingFile.h"
 #include "results/ResultDisplay.h"
 #include "core/SettingsStore.h"
 #include "support/FakeRecorder.h"
+#include "ShoutSignal.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <ctime>
 #include <sys/resource.h>
 
 namespace {
@@ -61,6 +70,60 @@ protected:
     }
 };
 
+// Hands out the whole shout at once, as the microphone's recorder hands out
+// what it captured.
+class ShoutRecorder : public SoundRecorder {
+public:
+    explicit ShoutRecorder(const RecordingFormat& format)
+        : Shout(ShoutSamples(format.SampleRate, format.BitsPerSample, format.SampleRate * 30))
+    {
+    }
+
+    bool Start(const PcmFormat&, int64_t) override { return true; }
+    void Stop() override {}
+    bool IsRecording() const override { return false; }
+    QByteArray Samples() const override { return Shout; }
+
+private:
+    QByteArray Shout;
+};
+
+// Adds up the time the thread sleeps in the event loop: the prescribed
+// pauses around each device command (more than 1 ms before and after each of
+// stop, save and close), which wait and compute nothing.
+class SleepMeter {
+public:
+    SleepMeter()
+    {
+        QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+        Connections[0] = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { Asleep.start(); });
+        Connections[1] = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] {
+            if (Asleep.isValid())
+                SleptNs += Asleep.nsecsElapsed();
+            Asleep.invalidate();
+        });
+    }
+    ~SleepMeter()
+    {
+        for (const QMetaObject::Connection& connection : Connections)
+            QObject::disconnect(connection);
+    }
+
+    qint64 SleptNs = 0;
+
+private:
+    QElapsedTimer Asleep;
+    QMetaObject::Connection Connections[2];
+};
+
+// Processor time of the calling thread.
+double ThreadProcessorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
 double ProcessorSeconds()
 {
     rusage usage{};
@@ -68,38 +131,85 @@ double ProcessorSeconds()
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Wall and processor time.
+struct Spent {
+    double WallSeconds = 0;
+    double ProcessorSeconds = 0;
+
+    Spent& operator+=(const Spent& other)
+    {
+        WallSeconds += other.WallSeconds;
+        ProcessorSeconds += other.ProcessorSeconds;
+        return *this;
+    }
+};
+
+// One scoring of the 16-bit recording at `path`, the mean of a few.
+Spent TimeScoring(const QString& path, int noiseCutLevel)
+{
+    constexpr int Runs = 5;
+    QElapsedTimer wall;
+    wall.start();
+    const double processorBefore = ThreadProcessorSeconds();
+    for (int run = 0; run < Runs; ++run)
+        benchmark::DoNotOptimize(ScoreRecordingFile(path, SampleWidth::Bits16, noiseCutLevel));
+    return {double(wall.nsecsElapsed()) / 1e9 / Runs, (ThreadProcessorSeconds() - processorBefore) / Runs};
+}
+
+// Wall time less the prescribed pauses (counter paused_ms), against scoring
+// the saved recording alone (scoring_ms; the same work as
+// BM_ScoreRecording/48000) measured in the same iteration. processor_ms is
+// the part spent computing; computing_ratio_to_scoring compares it with the
+// processor time of the scoring. The rest of the time the thread waits for
+// the disk (or for the processor, on a busy machine).
 void BM_FinishingToResultOnScreen(benchmark::State& state)
 {
     Contest contest;
-    MeasurementScreen screen(contest.Context, nullptr, std::make_unique<FakeRecorder>(contest.Recorder));
+    MeasurementScreen screen(contest.Context, nullptr,
+                             std::make_unique<ShoutRecorder>(RecordingFormatOf(contest.Context.Settings.Mic.Quality)));
     screen.show();
+    const int noiseCutLevel = contest.Context.Settings.Mic.NoiseCutLevel;
     MeasureResult scored;
+    Spent finishing;
+    Spent scoring;
+    double pausedSeconds = 0;
     for (auto _ : state) {
-        state.PauseTiming();
         screen.Runner().Audio().RecordingStep(1);
         screen.Runner().Audio().RecordingStep(2);
         ResultDisplay result(contest.Context);
         PaintWatch watch;
         result.installEventFilter(&watch);
-        state.ResumeTiming();
+        const int entryNo = contest.Context.Contest.EntryNo;
+        const QString recordingPath = contest.Context.Folder.FilePath(RecordingFileName(entryNo));
 
+        SleepMeter pauses;
+        QElapsedTimer wall;
+        wall.start();
+        const double processorBefore = ThreadProcessorSeconds();
         screen.Runner().Audio().RecordingStep(3);
         screen.Runner().Audio().PlaySoundSlot(StopSound);
-        const int entryNo = contest.Context.Contest.EntryNo;
-        scored = ScoreRecordingFile(contest.Context.Folder.FilePath(RecordingFileName(entryNo)), SampleWidth::Bits16,
-                                    contest.Context.Settings.Mic.NoiseCutLevel);
+        scored = ScoreRecordingFile(recordingPath, SampleWidth::Bits16, noiseCutLevel);
         result.SetEntrant({entryNo, scored});
         result.show();
         while (!watch.Painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-
-        state.PauseTiming();
+        const Spent span{double(wall.nsecsElapsed() - pauses.SleptNs) / 1e9, ThreadProcessorSeconds() - processorBefore};
+        state.SetIterationTime(span.WallSeconds);
+        finishing += span;
+        pausedSeconds += double(pauses.SleptNs) / 1e9;
         result.hide();
-        state.ResumeTiming();
+
+        scoring += TimeScoring(recordingPath, noiseCutLevel);
     }
     state.counters["samples"] = double(scored.SampleCount);
+    const auto iterations = double(state.iterations());
+    state.counters["paused_ms"] = 1000 * pausedSeconds / iterations;
+    state.counters["processor_ms"] = 1000 * finishing.ProcessorSeconds / iterations;
+    state.counters["scoring_ms"] = 1000 * scoring.WallSeconds / iterations;
+    state.counters["ratio_to_scoring"] = finishing.WallSeconds / scoring.WallSeconds;
+    state.counters["computing_ratio_to_scoring"] = finishing.ProcessorSeconds / scoring.ProcessorSeconds;
 }
-BENCHMARK(BM_FinishingToResultOnScreen)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FinishingToResultOnScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_MeasurementProcessorShare(benchmark::State& state)
 {

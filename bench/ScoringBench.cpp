@@ -1,34 +1,21 @@
 // Scoring a 30-second recording against the floor of reading it into memory.
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
+#include "ShoutSignal.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 namespace {
 
 constexpr int RecordingSeconds = 30;
 
-// A loud shout-like signal: a tone whose loudness swells and fades.
+// A whole recording file of the shout.
 QByteArray Recording(uint32_t rate, uint16_t bits)
 {
     const uint32_t samples = rate * RecordingSeconds;
-    QByteArray data = MakeRecordingHeader(rate, bits, samples * (bits / 8));
-    data.reserve(data.size() + qsizetype(samples) * (bits / 8));
-    for (uint32_t i = 0; i < samples; ++i) {
-        const double envelope = std::fabs(std::sin(i * 3.14159 / rate));
-        const double value = envelope * std::sin(i * 2 * 3.14159 * 440 / rate);
-        if (bits == 8) {
-            data.append(static_cast<char>(128 + std::lround(value * 127)));
-        } else {
-            const auto word = static_cast<uint16_t>(static_cast<int16_t>(std::lround(value * 32767)));
-            data.append(static_cast<char>(word & 0xFF));
-            data.append(static_cast<char>(word >> 8));
-        }
-    }
-    return data;
+    return MakeRecordingHeader(rate, bits, samples * (bits / 8)) + ShoutSamples(rate, bits, samples);
 }
 
 class RecordingFixture {

@@ -207,7 +207,7 @@ MciReply MciDevice::Save(const QStringList& words)
     const QByteArray samples = Recorder->Samples();
     const PcmFormat format = Opened->Format;
     const QByteArray header = MakeRecordingHeader(format.SampleRate, format.BitsPerSample, samples.size());
-    if (!WriteFileAtomically(Opened->Path, header + samples))
+    if (!WriteFileAtomically(Opened->Path, {header, samples}))
         return Failure(MciFileNotSaved);
     return Success();
 }

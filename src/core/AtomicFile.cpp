@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -17,9 +18,9 @@ constexpr char TemporarySuffix[] = ".zuvelo-";
 
 // Writes all of `bytes`, going on after a partial write; false at the first
 // error (a full disk among them).
-bool WriteAll(int fd, const QByteArray& bytes)
+bool WriteAll(int fd, QByteArrayView bytes)
 {
-    const char* data = bytes.constData();
+    const char* data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
@@ -45,6 +46,11 @@ void SetOrdinaryPermissions(int fd)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    return WriteFileAtomically(path, {QByteArrayView(bytes)});
+}
+
+bool WriteFileAtomically(const QString& path, std::initializer_list<QByteArrayView> parts)
+{
     // Every step is checked: the data written, its way to the disk, the
     // close, and the rename that puts it in place. A buffered write would
     // report a full disk only when it is too late to keep the old file.
@@ -53,7 +59,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
     if (fd < 0)
         return false;
     SetOrdinaryPermissions(fd);
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = std::all_of(parts.begin(), parts.end(), [fd](QByteArrayView part) { return WriteAll(fd, part); }) &&
+                         ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
         ::unlink(temporary.constData());

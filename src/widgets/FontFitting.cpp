@@ -3,11 +3,20 @@
 int FitFontSize(int first, int last, int step, double maxWidth, double maxHeight,
                 const std::function<QSizeF(int size)>& measure)
 {
-    int size = first;
-    for (; size <= last; size += step) {
-        const QSizeF text = measure(size);
-        if (text.width() > maxWidth || text.height() > maxHeight)
-            break;
+    const auto overflows = [&](int index) {
+        const QSizeF text = measure(first + index * step);
+        return text.width() > maxWidth || text.height() > maxHeight;
+    };
+    // The first overflowing step lies in [low, high]; high = the step after
+    // `last`, which is never measured.
+    int low = 0;
+    int high = last < first ? 0 : (last - first) / step + 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (overflows(middle))
+            high = middle;
+        else
+            low = middle + 1;
     }
-    return size - 10;
+    return first + low * step - 10;
 }

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <initializer_list>
 
 // Replaces the file at `path` with `bytes` through a temporary file in the
 // same folder that is renamed over the old one only when completely written:
 // a crash or power cut leaves the old file or the new one, never a broken one.
 // False when the file could not be written; the old file is then untouched.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// The same for a file made of `parts` one after the other, which are not
+// joined in memory first (a recording's header and its samples).
+bool WriteFileAtomically(const QString& path, std::initializer_list<QByteArrayView> parts);
 
 // Removes from `folder` the temporary files that writes cut short by a crash
 // left behind ("KANKYOU1.REC.zuvelo-a1B2c3"); nothing else.

@@ -8,5 +8,9 @@
 // size is wider than `maxWidth` or taller than `maxHeight`. The result is
 // that first overflowing size less 10 — or, when no size overflows, the size
 // after `last` less 10.
+//
+// A text grows with its font, so the first overflowing size is found by
+// halving the range of sizes: about seven measurements instead of one per
+// size, each of which loads the font at a size of its own.
 int FitFontSize(int first, int last, int step, double maxWidth, double maxHeight,
                 const std::function<QSizeF(int size)>& measure);
