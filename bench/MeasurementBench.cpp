@@ -1,14 +1,8 @@
 // The measurement screen's own costs: the way from the end of the finishing
 // wait to the result display on screen after a 30-second recording at
-<<<<<<< HEAD
-// 48 kHz, and the processor time of the user-interface process while a
-// 30-second measurement runs.
-#include "widgets/ContestSession.h"
-=======
 // 48 kHz, against scoring that recording, and the processor time of the
 // user-interface process while a 30-second measurement runs.
-#include "core/ContestState.h"
->>>>>>> bench
+#include "widgets/ContestSession.h"
 #include "core/LoudnessAnalysis.h"
 #include "measure/MeasurementScreen.h"
 #include "core/RecordingFile.h"

@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     SaveMicSettings(context);
 
     ScoreSheetOutput output(context);
-    output.ChoosePdfFile = [] { return OutputFolder + QStringLiteral("/sheets.pdf"); };
+    output.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets.pdf"); });
     output.Open(ScoreSheetRequest{}, QPoint(80, 80));
     Shoot(QStringLiteral("1-output-window"));
     output.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     PrintPreview preview(&output);
     const auto choose = [&preview](const char* item) { preview.findChild<QAction*>(QLatin1String(item))->trigger(); };
     int sheet = 0;
-    output.ShowPreview = [&](const PageSurface& page) {
+    QObject::connect(&output, &ScoreSheetOutput::previewRequested, [&](const PageSurface& page) {
         preview.SetPage(&page);
         preview.show();
         const QString prefix = QStringLiteral("2-preview-%1").arg(++sheet);
@@ -62,8 +62,9 @@ int main(int argc, char* argv[])
         } else {
             choose("stopItem");
         }
-        return preview.RunStopped();
-    };
+        if (preview.RunStopped())
+            output.StopAtPreviewedSheet();
+    });
     output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
     output.close();
     return 0;

@@ -67,7 +67,7 @@ void ShootMonitor(ContestSession& context, bool whiteOnBlack)
     context.Settings.Basic.WaveformWhiteOnBlack = whiteOnBlack;
     SaveBasicSettings(context);
     ScoreMonitor monitor(context);
-    monitor.Request = ScoreMonitorRequest{OpenedFromMenu};
+    monitor.SetRequest(ScoreMonitorRequest{OpenedFromMenu});
     monitor.show();
     monitor.PressKey(Qt::Key_Right);
     Shoot(whiteOnBlack ? QStringLiteral("4-score-monitor-white-on-black") : QStringLiteral("3-score-monitor-black-on-white"));
