@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     // Read again without the options Qt took for itself (-platform, -display …).
     const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
     if (line.Asked == CommandLine::Action::Wrong) {
-        std::fprintf(stderr, "zuvelo: %s\nTry 'zuvelo --help'.\n", line.Error.toUtf8().constData());
+        std::fprintf(stderr, "zuvelo: %s\n使い方は zuvelo --help で表示されます。\n", line.Error.toUtf8().constData());
         return 2;
     }
 
