@@ -8,6 +8,7 @@
 #include "app/SystemCheck.h"
 #include "app/MainMenu.h"
 #include "widgets/DesktopSetup.h"
+#include "widgets/HeldKeyGuard.h"
 #include "widgets/QtMessageBox.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUVELO_APP_ID));
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
+    application.installEventFilter(new HeldKeyGuard(&application));
 
     // Read again without the options Qt took for itself (-platform, -display …).
     const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
