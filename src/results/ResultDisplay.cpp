@@ -188,6 +188,8 @@ void ResultDisplay::LogWrite()
 {
     if (std::holds_alternative<LogWriteFailed>(RecordEntrant(Context, Entrant)))
         Context.Messages.Inform(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"), MessageIcon::Error);
+    else
+        emit resultStored();
 }
 
 void ResultDisplay::done(int result)
