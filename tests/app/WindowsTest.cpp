@@ -1,8 +1,5 @@
 #include "app/Windows.h"
 
-#include "app/LockedActionWindow.h"
-#include "results/ResultDisplay.h"
-
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
 #include "results/RankingBoard.h"
@@ -13,8 +10,6 @@
 #include "support/WidgetTestSupport.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -72,27 +67,4 @@ TEST_F(WindowsTest, StoppingInThePreviewEndsTheScoreSheetRunThere)
     EXPECT_EQ(previews, std::vector<int>{true}) << "one sheet, in a preview over the score sheet output";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     output.close();
-}
-
-TEST_F(WindowsTest, TheMonitorOpenBesideTheContestHearsOfEachStoreAndTheDataClear)
-{
-    StoreEntrant(Folder.Context, 1, 0, 1, 5);
-    Made.OpenScoreMonitor(ScoreMonitorRequest{});
-    ScoreMonitor& monitor = Made.scoreMonitor();
-    ASSERT_EQ(monitor.LastEntrant(), 1);
-
-    ResultDisplay& display = Made.resultDisplay(nullptr);
-    display.SetEntrant({2, MeasureResult{16000, 0, 0, Points{100}, Points{100}, Points{200}}});
-    display.show();
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(&display, &enter);
-    EXPECT_EQ(monitor.LastEntrant(), 2);
-
-    LockedActionWindow& clear = Made.dataClear(nullptr);
-    clear.show();
-    clear.findChild<QCheckBox*>(QStringLiteral("lockBox"))->click();
-    clear.findChild<QPushButton*>(QStringLiteral("actionButton"))->click();
-    EXPECT_EQ(monitor.LastEntrant(), 0);
-    EXPECT_EQ(monitor.CurrentEntrant(), 0);
-    monitor.close();
 }
