@@ -61,6 +61,8 @@ void LockedActionWindow::FollowLock()
 
 void LockedActionWindow::RunAction()
 {
-    if (Action.Run())
+    if (Action.Run()) {
+        emit actionDone();
         accept();
+    }
 }

@@ -92,7 +92,7 @@ void MainMenu::BuildLabels()
     menuPicture->setAlignment(Qt::AlignCenter);
     menuPicture->setMinimumSize(320, 180);
     layout->addWidget(menuPicture);
-    layout->addWidget(MakeLabel(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA"), Font("ＭＳ Ｐゴシック", 10),
+    layout->addWidget(MakeLabel(QStringLiteral("Zuvelo Ver ") + VersionAndPlatform(), Font("ＭＳ Ｐゴシック", 10),
                                 "versionLabel", central));
     clockLabel = MakeLabel(QString(), Font("ＭＳ ゴシック", 16), "clockLabel", central);
     layout->addWidget(clockLabel);

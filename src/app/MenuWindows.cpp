@@ -1,6 +1,7 @@
 // How the windows are made and wired to each other: the measurement screen to
 // the result display and the ranking board, the result display to the score
-// sheet output and the score monitor, the score sheet output to the preview.
+// sheet output and the score monitor, the score sheet output to the preview;
+// the score monitor follows every store and data clear.
 #include "app/Windows.h"
 
 #include "app/AppContext.h"
@@ -44,6 +45,7 @@ ResultDisplay& Windows::resultDisplay(QWidget* owner)
                          [this, display](const ScoreSheetRequest& request) { OpenScoreSheetOutput(request, display); });
         QObject::connect(display, &ResultDisplay::scoreMonitorRequested, display,
                          [this](const ScoreMonitorRequest& request) { OpenScoreMonitor(request); });
+        QObject::connect(display, &ResultDisplay::resultStored, display, [this] { FollowLog(); });
         return display;
     });
 }
@@ -111,7 +113,11 @@ EffectSettingsWindow& Windows::effectSettings(QWidget* owner)
 
 LockedActionWindow& Windows::dataClear(QWidget* owner)
 {
-    return Kept(DataClearWindow, [this, owner] { return new LockedActionWindow(DataClear(Context), owner); });
+    return Kept(DataClearWindow, [this, owner] {
+        auto* window = new LockedActionWindow(DataClear(Context), owner);
+        QObject::connect(window, &LockedActionWindow::actionDone, window, [this] { FollowLog(); });
+        return window;
+    });
 }
 
 LockedActionWindow& Windows::factoryResetRequest(QWidget* owner)
@@ -127,6 +133,14 @@ VersionWindow& Windows::versionWindow(QWidget* owner)
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
     scoreSheetOutput().Open(request, owner ? owner->pos() : QPoint());
+}
+
+void Windows::FollowLog()
+{
+    // A monitor open beside the contest follows the log; one never made has
+    // nothing to follow.
+    if (Monitor)
+        Monitor->FollowLog();
 }
 
 void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)

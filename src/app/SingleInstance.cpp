@@ -1,36 +1,25 @@
 #include "app/SingleInstance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
+#include <QLockFile>
 
-SingleInstance::SingleInstance(const QString& programFolder) : Name(ServerName(programFolder)) {}
+SingleInstance::SingleInstance(const QString& programFolder)
+    : Lock(std::make_unique<QLockFile>(QDir(programFolder).filePath(QLatin1String(LockFileName))))
+{
+    // A running copy holds its lock however long the contest lasts; only a
+    // lock whose process is gone is stale.
+    Lock->setStaleLockTime(0);
+}
 
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::Claim()
 {
-    if (Server)
+    if (Lock->isLocked() || Lock->tryLock(0))
         return true;
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    // Binding is atomic: of two copies starting together exactly one wins.
-    if (!server->listen(Name)) {
-        if (server->serverError() == QAbstractSocket::AddressInUseError)
-            return false;
-        // Without a socket the check cannot be made; rather let the operator work.
-        qWarning("single-instance check unavailable: %s", qPrintable(server->errorString()));
-        return true;
-    }
-    Server = std::move(server);
+    if (Lock->error() == QLockFile::LockFailedError)
+        return false;
+    // Without a lock the check cannot be made; rather let the operator work.
+    qWarning("single-instance check unavailable on %s", qPrintable(Lock->fileName()));
     return true;
-}
-
-QString SingleInstance::ServerName(const QString& programFolder)
-{
-    // Hashed so that any folder gives a short name of safe characters.
-    const QString canonical = QDir(programFolder).canonicalPath();
-    const QByteArray folder = (canonical.isEmpty() ? QDir(programFolder).absolutePath() : canonical).toUtf8();
-    return QStringLiteral("zuvelo-") +
-           QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(32));
 }

@@ -37,6 +37,11 @@ QString ProgramNotice()
                           "測定の記録は大会ログに残り、順位表示・成績モニター・成績出力で見ることができます。");
 }
 
+QString VersionAndPlatform()
+{
+    return QStringLiteral(ZUVELO_VERSION " for Linux");
+}
+
 QString HelpNotice()
 {
     return QStringLiteral("使い方は、メニューの「ﾍﾙﾌﾟ(H)」から「ﾍﾙﾌﾟ(H)」を選ぶと表示されるヘルプをご覧ください。"
@@ -51,7 +56,7 @@ VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(p
     titleFont.setPointSize(16);
     titleFont.setBold(true);
     product->setFont(titleFont);
-    QLabel* version = MakeLabel(QStringLiteral("バージョン　1.34"), "versionLabel", this);
+    QLabel* version = MakeLabel(QStringLiteral("バージョン　") + VersionAndPlatform(), "versionLabel", this);
     QLabel* lastUpdate = MakeLabel(QStringLiteral("Last Update 2015/11/23"), "lastUpdateLabel", this);
     programPicture = MakeLabel(QString(), "programPicture", this);
     programPicture->setFixedSize(64, 64);

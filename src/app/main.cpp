@@ -8,6 +8,7 @@
 #include "app/SystemCheck.h"
 #include "app/MainMenu.h"
 #include "widgets/DesktopSetup.h"
+#include "widgets/HeldKeyGuard.h"
 #include "widgets/QtMessageBox.h"
 
 #include <QApplication>
@@ -40,11 +41,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUVELO_APP_ID));
     InstallJapaneseTranslations(application);
     InstallFontSubstitutions();
+    application.installEventFilter(new HeldKeyGuard(&application));
 
     // Read again without the options Qt took for itself (-platform, -display …).
     const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
     if (line.Asked == CommandLine::Action::Wrong) {
-        std::fprintf(stderr, "zuvelo: %s\nTry 'zuvelo --help'.\n", line.Error.toUtf8().constData());
+        std::fprintf(stderr, "zuvelo: %s\n使い方は zuvelo --help で表示されます。\n", line.Error.toUtf8().constData());
         return 2;
     }
 

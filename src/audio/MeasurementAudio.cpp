@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -34,6 +35,8 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
 
 bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 {
+    if (QFileInfo(recordingPath).size() <= RecordingHeaderSize)
+        return true;
     return MoveAside(recordingPath, Context.Now());
 }
 

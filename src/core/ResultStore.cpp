@@ -176,7 +176,11 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     if (!log)
         return false;
 
+    // A record already in use belongs to an entrant that another copy of the
+    // program, or an earlier store, has written; it is never overwritten.
     ResultRecord record = RecordAt(*log, entryNo);
+    if (!record.IsUnused())
+        return false;
     record.EntryNo = static_cast<int16_t>(entryNo);
     record.TotalPoints = *total;
     record.MaxPoints = *maxPoints;

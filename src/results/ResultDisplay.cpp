@@ -188,7 +188,8 @@ void ResultDisplay::mousePressEvent(QMouseEvent*)
 
 void ResultDisplay::LogWrite()
 {
-    ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant));
+    if (ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant)))
+        emit resultStored();
 }
 
 void ResultDisplay::done(int result)

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +60,16 @@ void ScoreMonitor::LoadOnOpen()
     PlaceControls();
     playButton->setEnabled(Current > 0);
     ShowEntrant();
+}
+
+void ScoreMonitor::FollowLog()
+{
+    if (!isVisible())
+        return;
+    const std::optional<int16_t> firstFree = ScanLog(Context);
+    Last = firstFree ? *firstFree - 1 : 0;
+    playButton->setEnabled(Last > 0);
+    StepTo(Last > 0 ? std::clamp(Current, 1, Last) : 0);
 }
 
 void ScoreMonitor::PlaceControls()

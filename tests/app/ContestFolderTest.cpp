@@ -227,11 +227,21 @@ TEST(CommandLineTest, ReadsTheFolderAndPutsHelpAndVersionFirst)
     EXPECT_EQ(ParseCommandLine({program, QStringLiteral("--folder=a b")}).Folder, QStringLiteral("a b"));
     EXPECT_EQ(ParseCommandLine({program, QStringLiteral("--bogus"), QStringLiteral("--help")}).Asked, CommandLine::Action::Help);
     EXPECT_EQ(ParseCommandLine({program, QStringLiteral("-v")}).Asked, CommandLine::Action::Version);
-    for (const QStringList& wrong : {QStringList{program, QStringLiteral("--folder")}, QStringList{program, QStringLiteral("--bogus")},
-                                     QStringList{program, QStringLiteral("stray")}, QStringList{program, QStringLiteral("--folder=")}}) {
-        const CommandLine line = ParseCommandLine(wrong);
-        EXPECT_EQ(line.Asked, CommandLine::Action::Wrong) << wrong.join(u' ').toStdString();
-        EXPECT_FALSE(line.Error.isEmpty());
-    }
     EXPECT_TRUE(VersionLine().startsWith(QStringLiteral("zuvelo 1.34")));
+}
+
+TEST(CommandLineTest, AWrongLineIsRefusedInJapanese)
+{
+    const std::vector<std::pair<QString, QString>> wrong = {
+        {QStringLiteral("--folder"), QStringLiteral("--folder の後にフォルダーがありません。")},
+        {QStringLiteral("--bogus"), QStringLiteral("不明なオプションです：--bogus")},
+        {QStringLiteral("--version=3"), QStringLiteral("不明なオプションです：--version=3")},
+        {QStringLiteral("stray"), QStringLiteral("余分な引数です：stray")},
+        {QStringLiteral("--folder="), QStringLiteral("--folder に指定したフォルダーが空です。")}};
+    for (const auto& [argument, error] : wrong) {
+        const CommandLine line = ParseCommandLine({QStringLiteral("zuvelo"), argument});
+        EXPECT_EQ(line.Asked, CommandLine::Action::Wrong) << argument.toStdString();
+        EXPECT_EQ(line.Error, error);
+    }
+    EXPECT_TRUE(CommandLineHelp().startsWith(QStringLiteral("使い方: zuvelo [--folder DIR]\n")));
 }

@@ -73,7 +73,7 @@ TEST_F(MainMenuTest, HasTheTitlesAndEveryEntryWithItsMnemonic)
     for (const QLabel* label : Menu->findChildren<QLabel*>())
         labels << label->text();
     EXPECT_TRUE(labels.contains(QStringLiteral("大声大会用ソフトウェア")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("Zuvelo Ver 1.34 for Windows 10/8/7/VISTA")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Zuvelo Ver 1.34 for Linux")));
     EXPECT_TRUE(labels.contains(QStringLiteral("ずべろ")));
 
     QStringList topLevel;
@@ -265,7 +265,7 @@ TEST_F(MainMenuTest, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)
         EXPECT_EQ(window->windowTitle(), QStringLiteral("バージョン表示"));
         const auto text = [window](const char* role) { return window->findChild<QLabel*>(QLatin1String(role))->text(); };
         EXPECT_EQ(text("productLabel"), QStringLiteral("大声大会ソフト"));
-        EXPECT_EQ(text("versionLabel"), QStringLiteral("バージョン　1.34"));
+        EXPECT_EQ(text("versionLabel"), QStringLiteral("バージョン　1.34 for Linux"));
         EXPECT_EQ(text("lastUpdateLabel"), QStringLiteral("Last Update 2015/11/23"));
         auto* programNotice = window->findChild<QPlainTextEdit*>(QStringLiteral("programNoticeBox"));
         auto* helpNotice = window->findChild<QPlainTextEdit*>(QStringLiteral("helpNoticeBox"));

@@ -156,14 +156,24 @@ TEST_F(AudioCommandsTest, StepOneFailsOnAMissingTemplateOrAnUnwritableFile)
 TEST_F(AudioCommandsTest, EveryTakeOfTheSameEntrantIsKeptAside)
 {
     Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)); };
-    for (int take = 0; take < 3; ++take) {
-        Folder.Write(QStringLiteral("xx0007.wav"), QByteArray::number(take));
+    const auto take = [](char sample) { return MakeRecordingHeader(8000, 8, 1) + sample; };
+    for (char sample : {'0', '1', '2'}) {
+        Folder.Write(QStringLiteral("xx0007.wav"), take(sample));
         ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
         Audio.AbortRecording();
     }
-    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000.wav")), "0");
-    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-1.wav")), "1");
-    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-2.wav")), "2");
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000.wav")), take('0'));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-1.wav")), take('1'));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007_20261207-090000-2.wav")), take('2'));
+}
+
+TEST_F(AudioCommandsTest, ATakeAbandonedBeforeAnySampleIsReplacedNotKeptAside)
+{
+    for (int take = 0; take < 2; ++take) {
+        ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
+        Audio.AbortRecording();
+    }
+    EXPECT_EQ(QDir(Folder.Dir.path()).entryList({QStringLiteral("xx0007*")}), QStringList{QStringLiteral("xx0007.wav")});
 }
 
 TEST_F(AudioCommandsTest, ATemplateThatIsNoTemplateOfTheQualityIsNeverRecordedInto)

@@ -182,7 +182,7 @@ TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumber)
 
 TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
 {
-    ResultRecord old = Measured(1, 10);
+    ResultRecord old = ResultRecord::Cleared(1, 1.0);
     std::memcpy(old.Remark.data(), "remark kept by the store", 24);
     old.Rank = 4;
     folder.Write(Log, old.Encode());
@@ -253,6 +253,17 @@ TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
     EXPECT_FALSE(StoreResult(context, {3001, result}));
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
     EXPECT_FALSE(StoreResult(context, {1, result}));
+}
+
+TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
+{
+    // Another copy of the program on the same folder stored entrant 2 first.
+    const QByteArray log = LogOf({900, 1151});
+    folder.Write(Log, log);
+    MeasureResult result;
+    result.TotalPoints = Points{5};
+    EXPECT_FALSE(StoreResult(context, {2, result}));
+    EXPECT_EQ(folder.Read(Log), log);
 }
 
 TEST_F(ResultStoreTest, ALogThatCannotBeClearedIsReported)

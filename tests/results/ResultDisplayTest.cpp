@@ -1,7 +1,9 @@
 #include "results/ResultDisplay.h"
+#include "results/RankingBoard.h"
 
 #include "support/WidgetTestSupport.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/HeldKeyGuard.h"
 #include "core/ResultRecord.h"
 #include "core/ResultStore.h"
 
@@ -90,6 +92,30 @@ TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)
     EXPECT_EQ(Context.Contest.EntryNo, 4);
     EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(Context, 3)).TotalPoints, 600);
     EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(ResultDisplayTest, AHeldSpaceStoresOnceAndLeavesTheRankingBoardItBringsUpOpen)
+{
+    HeldKeyGuard guard;
+    qApp->installEventFilter(&guard);
+    Measured({500, 700}, 600);
+    ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
+    window.show();
+    Press(window, Qt::Key_Space);
+    ASSERT_FALSE(window.isVisible());
+    // The waiting screen answers the repeated space with the ranking board.
+    RankingBoard board(Context);
+    board.show();
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QCoreApplication::sendEvent(&board, &release);
+        QCoreApplication::sendEvent(&board, &press);
+    }
+    EXPECT_TRUE(board.isVisible());
+    EXPECT_EQ(Context.Contest.EntryNo, 4) << "stored once";
+    board.close();
 }
 
 TEST_F(ResultDisplayTest, ClicksCountOnlyFromTheSecondSecond)

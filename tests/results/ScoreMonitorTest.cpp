@@ -1,5 +1,6 @@
 #include "results/ScoreMonitor.h"
 
+#include "core/ResultStore.h"
 #include "core/WavHeader.h"
 #include "results/LoudnessGraph.h"
 #include "support/ResultLog.h"
@@ -118,6 +119,26 @@ TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClick
     EXPECT_EQ(Monitor.CurrentEntrant(), 4) << "never past the last stored entrant";
     Press(Qt::Key_Space);
     EXPECT_FALSE(Monitor.isVisible());
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(ScoreMonitorWindow, OpenBesideTheContestItFollowsAStoreAndAClear)
+{
+    Stored({700, 800, 900});
+    Open(OpenedFromMenu);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Stored({700, 800, 900, 1000});
+    Monitor.FollowLog();
+    EXPECT_EQ(Monitor.CurrentEntrant(), 3) << "the entrant on view stays";
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 4);
+
+    ASSERT_TRUE(ClearLog(Context));
+    Monitor.FollowLog();
+    EXPECT_EQ(Monitor.CurrentEntrant(), 0);
+    EXPECT_EQ(InfoLine()->text(), QStringLiteral("エントリー№ : 0  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   0 点"));
+    EXPECT_FALSE(PlayButton()->isEnabled());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 

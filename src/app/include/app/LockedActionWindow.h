@@ -15,6 +15,10 @@ class LockedActionWindow : public QDialog {
 public:
     explicit LockedActionWindow(LockedAction action, QWidget* parent = nullptr);
 
+signals:
+    // The action ran through; the window closes.
+    void actionDone();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

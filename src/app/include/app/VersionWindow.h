@@ -27,6 +27,9 @@ private:
     QLabel* folderLabel = nullptr;
 };
 
+// The version as built and the system it runs on: "1.34 for Linux".
+QString VersionAndPlatform();
+
 // The notices of the version window: what the program is, and where help is.
 QString ProgramNotice();
 QString HelpNotice();

@@ -67,6 +67,9 @@ public:
     static void ShowModeless(QWidget& window);
 
 private:
+    // Tells the open score monitor that the log changed.
+    void FollowLog();
+
     // The window kept in `kept`, made by `make` when there is none (yet).
     template <class Window, class Make>
     Window& Kept(QPointer<Window>& kept, Make make)

@@ -54,7 +54,8 @@ signals:
 private:
     AudioStep Prepare();
     // An earlier recording under the entrant's name is renamed aside, never
-    // overwritten: the log may not know of it.
+    // overwritten: the log may not know of it. A take abandoned before any
+    // sample arrived holds only its header and is simply replaced.
     bool KeepEarlierRecording(const QString& recordingPath) const;
     AudioStep Finish();
 

@@ -41,7 +41,7 @@ std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const C
 // Writes the entrant's result into its record of the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
 // 2147483647; the points are unaffected. False when the log could not be
-// written; the record then stays as it was.
+// written or the record is already in use; the record then stays as it was.
 bool StoreResult(ContestState& context, const MeasuredEntrant& entrant);
 
 // The records of the log or the ranking file at `path` from the first up to

@@ -45,6 +45,8 @@ signals:
     // score monitor shown, as the basic settings ask.
     void scoreSheetRequested(const ScoreSheetRequest& request);
     void scoreMonitorRequested(const ScoreMonitorRequest& request);
+    // The entrant's result is now in the log.
+    void resultStored();
 
 protected:
     void done(int result) override;

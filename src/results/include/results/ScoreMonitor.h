@@ -28,6 +28,10 @@ public:
     void SetRequest(const ScoreMonitorRequest& request) { Request = request; }
 
     void LoadOnOpen() override;
+    // The log changed under it (an entrant stored, the data cleared): while
+    // open it steps to entrants stored since, and shows nobody once the log
+    // holds nobody; the entrant on view stays when it is still there.
+    void FollowLog();
     void ShowEntrant();
     void PressKey(int key);
     // `point` in pixels of the window.
