@@ -134,7 +134,7 @@ TEST_F(ScoreMonitorWindow, OpenBesideTheContestItFollowsAStoreAndAClear)
     Press(Qt::Key_Right);
     EXPECT_EQ(Monitor.CurrentEntrant(), 4);
 
-    ASSERT_TRUE(ClearLog(Context));
+    ASSERT_FALSE(ClearLog(Context)) << "cleared";
     Monitor.FollowLog();
     EXPECT_EQ(Monitor.CurrentEntrant(), 0);
     EXPECT_EQ(InfoLine()->text(), QStringLiteral("エントリー№ : 0  成績 ：   0 点 / 2000点   最大値 ：   0 点   積算値：   0 点"));
