@@ -27,8 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The loudest tenth holds at most ceil(N / 10) samples at full scale.
     const int64_t fullScale = width == SampleWidth::Bits8 ? 128 : 32768;
     const int64_t tenth = (int64_t(result.SampleCount) + 9) / 10;
-    if (result.IntegPoints < 0 || result.IntegPoints > 1000 || result.MaxPoints < 0 || result.MaxRaw > result.IntegRaw ||
-        result.MaxRaw > tenth * fullScale || result.TotalPoints != result.MaxPoints + result.IntegPoints)
+    if (result.IntegPoints.Value < 0 || result.IntegPoints.Value > 1000 || result.MaxPoints.Value < 0 ||
+        result.MaxRaw > result.IntegRaw || result.MaxRaw > tenth * fullScale ||
+        result.TotalPoints != result.MaxPoints + result.IntegPoints)
         std::abort();
     return 0;
 }
