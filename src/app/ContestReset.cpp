@@ -4,6 +4,7 @@
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "core/SetupRequest.h"
+#include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QDir>
@@ -49,9 +50,9 @@ bool ClearContestData(ContestSession& context)
 
 bool RequestFactoryReset(ContestSession& context)
 {
-    const QString question = QStringLiteral("セットアップ時のシステム設定をします。\n"
-                                            "次回の起動時にすべての設定が出荷時に戻ります。\n"
-                                            "実行しますか?");
+    const QString question = WarnedOfLoggedEntrants(context, QStringLiteral("セットアップ時のシステム設定をします。\n"
+                                                                            "次回の起動時にすべての設定が出荷時に戻ります。\n"
+                                                                            "実行しますか?"));
     if (context.Messages.Show(question, QStringLiteral("確認"), MessageIcon::Warning, MessageButtons::YesNo) !=
         MessageAnswer::Yes)
         return false;

@@ -42,9 +42,14 @@ ResultDisplay& Windows::resultDisplay(QWidget* owner)
     return Kept(Result, [this, owner] {
         auto* display = new ResultDisplay(Context, owner);
         QObject::connect(display, &ResultDisplay::scoreSheetRequested, display,
-                         [this, display](const ScoreSheetRequest& request) { OpenScoreSheetOutput(request, display); });
-        QObject::connect(display, &ResultDisplay::scoreMonitorRequested, display,
-                         [this](const ScoreMonitorRequest& request) { OpenScoreMonitor(request); });
+                         [this, display](const ScoreSheetRequest& request) {
+                             if (!Ending)
+                                 OpenScoreSheetOutput(request, display);
+                         });
+        QObject::connect(display, &ResultDisplay::scoreMonitorRequested, display, [this](const ScoreMonitorRequest& request) {
+            if (!Ending)
+                OpenScoreMonitor(request);
+        });
         QObject::connect(display, &ResultDisplay::resultStored, display, [this] { FollowLog(); });
         return display;
     });
@@ -133,6 +138,14 @@ VersionWindow& Windows::versionWindow(QWidget* owner)
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
     scoreSheetOutput().Open(request, owner ? owner->pos() : QPoint());
+}
+
+void Windows::EndAsClosed()
+{
+    Ending = true;
+    if (Result && Result->isVisible())
+        Result->close();
+    Context.EndProgram();
 }
 
 void Windows::FollowLog()

@@ -6,6 +6,7 @@
 #include "app/ContestFolder.h"
 #include "app/StartUp.h"
 #include "app/SystemCheck.h"
+#include "app/TerminationSignals.h"
 #include "app/MainMenu.h"
 #include "widgets/DesktopSetup.h"
 #include "widgets/HeldKeyGuard.h"
@@ -62,6 +63,9 @@ int main(int argc, char* argv[])
     if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;
     MainMenu menu(context);
+    // Log-out, shutdown or kill end the contest as closing its windows would.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &menu, [&menu] { menu.OpenWindows().EndAsClosed(); });
     menu.LoadAtStart();
     if (context.EndRequested())
         return 0;

@@ -214,7 +214,7 @@ void ScreenSettingsWindow::LayOut()
     lower->addWidget(design);
     lower->addLayout(options);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(Body);
     layout->addLayout(screens);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -57,5 +57,12 @@ MessageAnswer QtMessageBox::Show(const QString& text, const QString& title, Mess
 {
     QMessageBox box(ToQtIcon(icon), title.isEmpty() ? QString::fromUtf8(ProgramTitle) : title, text, ToQtButtons(buttons),
                     QApplication::activeWindow());
-    return FromQtButton(box.exec());
+    const int button = box.exec();
+    // Ended without a button, the program ending under it: the safe answer,
+    // never the OK of a question.
+    if (!box.clickedButton())
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No
+               : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
+                                                     : MessageAnswer::Ok;
+    return FromQtButton(button);
 }

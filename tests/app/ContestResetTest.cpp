@@ -133,6 +133,7 @@ TEST_F(ContestReset, ADataClearEmptiesTheLogAndDeletesTheRecordings)
 
 TEST_F(ContestReset, ADataClearWithoutRecordingsStillEmptiesTheLog)
 {
+    Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
     StoreOneEntrant(Folder);
     LockedActionWindow window(DataClear(Folder.Context));
     RunUnlocked(window);
@@ -172,6 +173,18 @@ TEST_F(ContestReset, DecliningTheResetRequestChangesNothing)
     EXPECT_EQ(Folder.Read(SetupFile), QByteArray("#FALSE#\r\n#TRUE#\r\n"));
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(Folder.Context.EndRequested());
+}
+
+TEST_F(ContestReset, TheRequestWarnsOfTheNextEntrantsDuringAContest)
+{
+    Folder.Write(SetupFile, "#FALSE#\r\n#TRUE#\r\n");
+    StoreOneEntrant(Folder);
+    LockedActionWindow window(FactoryResetRequest(Folder.Context));
+    Folder.Messages.Answer(MessageAnswer::No);
+    RunUnlocked(window);
+    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.startsWith(QStringLiteral("セットアップ時のシステム設定をします。\n")));
+    EXPECT_TRUE(Folder.Messages.Messages[0].Text.endsWith(QStringLiteral("次の出場者から測定の条件が変わります。")));
 }
 
 TEST_F(ContestReset, AnAcceptedRequestIsStoredEndsTheProgramAndIsCarriedOutAtTheNextStart)

@@ -1,5 +1,6 @@
 #include "widgets/FactorySettings.h"
 
+#include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "support/TestFolder.h"
 
@@ -9,6 +10,9 @@
 namespace {
 
 const QString ResetQuestion = QStringLiteral("環境設定を初期値に戻します。");
+const QString LoggedEntrantsWarning = QStringLiteral("\n\n測定ログには出場者の記録があります。\n"
+                                                     "測定時間・録音品質・ノイズカット・録音ボリュームが出荷時の値に戻ると、"
+                                                     "次の出場者から測定の条件が変わります。");
 const QString Broken = QStringLiteral("環境設定データが不正です!\nKANKYOU1.REC がありません。\n出荷時に戻します。");
 
 }
@@ -45,4 +49,20 @@ TEST(FactorySettings, EachFileTheFactoryValuesCannotReplaceIsTold)
     EXPECT_TRUE(OfferFactorySettings(folder.Context));
     const QString notWritten = QStringLiteral("管理データの書き込みができません！");
     EXPECT_EQ(folder.Messages.Texts(), (std::vector<QString>{ResetQuestion, notWritten, notWritten}));
+}
+
+TEST(FactorySettings, TheQuestionWarnsOfTheNextEntrantsOnlyWhileTheLogHoldsEntrants)
+{
+    TestFolder folder;
+    ASSERT_FALSE(ClearLog(folder.Context));
+    folder.Messages.Answer(MessageAnswer::No);
+    OfferFactorySettings(folder.Context);
+    EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>{ResetQuestion}) << "a cleared log";
+
+    MeasureResult result;
+    result.TotalPoints = Points{500};
+    ASSERT_TRUE(StoreResult(folder.Context, {1, result}));
+    folder.Messages.Answer(MessageAnswer::No);
+    OfferFactorySettings(folder.Context);
+    EXPECT_EQ(folder.Messages.Texts().back(), ResetQuestion + LoggedEntrantsWarning);
 }

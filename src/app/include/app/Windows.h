@@ -61,6 +61,15 @@ public:
     void OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner);
     void OpenScoreMonitor(const ScoreMonitorRequest& request);
 
+    // The program's end asked from outside (a termination signal): the
+    // result display, when it shows, closes as the operator would close it
+    // and stores its result, but opens neither the score sheet nor the score
+    // monitor after it; then the program is asked to end, which stops a
+    // measurement in progress without storing it and closes every other
+    // window without its close handler, so nothing else is stored and no
+    // question waits for an answer.
+    void EndAsClosed();
+
     // Opens the window and waits until it is closed.
     static void ShowModal(QDialog& window);
     // Opens the window beside the menu, in front.
@@ -97,6 +106,8 @@ private:
     QPointer<LockedActionWindow> DataClearWindow;
     QPointer<LockedActionWindow> FactoryResetWindow;
     QPointer<VersionWindow> Version;
+    // Set once the program ends: the windows open nothing more.
+    bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.
     std::vector<QPointer<QWidget>> Made;
 };

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Message boxes on screen, modal to the active window.
+// Message boxes on screen, modal to the active window. A box ended without a
+// button (the program ending under it) answers No or Cancel, never OK.
 class QtMessageBox : public MessageBoxService {
 public:
     MessageAnswer Show(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons) override;
