@@ -89,8 +89,9 @@ QAudioDevice DefaultAudioOutput()
 QAudioDevice ChosenAudioInput(const QByteArray& chosen)
 {
     const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-    const QAudioDevice found = FindDevice(inputs, chosen, QAudioDevice());
-    return found.isNull() ? FindDevice(inputs, QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput()) : found;
+    if (!chosen.isEmpty())
+        return FindDevice(inputs, chosen, QAudioDevice());
+    return FindDevice(inputs, QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput());
 }
 
 AudioInputList ListAudioInputs()

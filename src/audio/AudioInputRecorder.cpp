@@ -35,6 +35,7 @@ bool AudioInputRecorder::Start(const PcmFormat& format, int64_t sampleCount)
     Captured.clear();
     Pending.clear();
     FirstSampleMs = -1;
+    Lost = false;
     SinceStart.start();
     const QAudioDevice device = ChosenAudioInput(ChosenInput ? ChosenInput() : QByteArray());
     const QAudioFormat audioFormat = CaptureFormat(device, format.SampleRate);
@@ -45,6 +46,9 @@ bool AudioInputRecorder::Start(const PcmFormat& format, int64_t sampleCount)
     TargetBytes = sampleCount * format.BytesPerSample();
     if (TargetBytes <= 0)
         return true;
+    // Watched from before the stream exists, so that no move is missed.
+    if (!Watch.Begin(device.id()))
+        return false;
     Captured.reserve(TargetBytes);
     Source = std::make_unique<QAudioSource>(device, audioFormat);
     Input = Source->start();
@@ -65,6 +69,11 @@ void AudioInputRecorder::TakeAvailable()
 {
     if (!Input)
         return;
+    if (Watch.Lost()) {
+        Lost = true;
+        EndCaptureLater();
+        return;
+    }
     const qint64 frameBytes = 2 * Channels;
     const qint64 missingFrames = (TargetBytes - Captured.size()) / Format.BytesPerSample();
     const QByteArray data = Input->read(missingFrames * frameBytes - Pending.size());
@@ -76,9 +85,15 @@ void AudioInputRecorder::TakeAvailable()
     Pending.remove(0, whole);
     if (Captured.size() < TargetBytes)
         return;
+    EndCaptureLater();
+}
+
+void AudioInputRecorder::EndCaptureLater()
+{
     // The source must not be stopped inside its own signal: that deletes the
     // device that is emitting it.
     Input = nullptr;
+    Watch.End();
     QMetaObject::invokeMethod(&Guard, [this, source = Source.get()] {
         if (Source.get() == source)
             EndCapture();
@@ -94,6 +109,7 @@ void AudioInputRecorder::Stop()
 void AudioInputRecorder::EndCapture()
 {
     Input = nullptr;
+    Watch.End();
     if (Source) {
         Source->disconnect();
         Source->stop();

@@ -202,7 +202,7 @@ MciReply MciDevice::Save(const QStringList& words)
     // Without a recording the file already holds what the device holds.
     if (!Opened->Recorded)
         return Success();
-    if (EndedEarly())
+    if (Recorder->InputLost() || EndedEarly())
         return Failure(MciHardwareError);
     const QByteArray samples = Recorder->Samples();
     const PcmFormat format = Opened->Format;

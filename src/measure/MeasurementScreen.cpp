@@ -3,6 +3,8 @@
 #include "widgets/ContestSession.h"
 #include "measure/GaugeBox.h"
 #include "measure/MeasureLayout.h"
+#include "measure/MissingInput.h"
+#include "core/ProgramOptions.h"
 #include "core/BooleanText.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ProgramCursor.h"
@@ -33,8 +35,9 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 
 }
 
-MeasurementScreen::MeasurementScreen(ContestSession& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder)
-    : FullScreenWindow(context, parent), Context(context), Measurement(context, std::move(recorder))
+MeasurementScreen::MeasurementScreen(ContestSession& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder,
+                                     std::function<AudioInputList()> listInputs)
+    : FullScreenWindow(context, parent), Context(context), ListInputs(std::move(listInputs)), Measurement(context, std::move(recorder))
 {
     setWindowTitle(QStringLiteral("ずべろ　測定"));
     BuildControls();
@@ -307,6 +310,11 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
         if (LogIsFull(Context.Contest.EntryNo)) {
             Context.Messages.Inform(QString::fromUtf8(LogFullMessage), MessageIcon::Error);
             close();
+            return;
+        }
+        // The screen stays: the operator can plug the input in and press again.
+        if (const std::optional<QString> missing = MissingInputMessage(ListInputs, LoadProgramOptions(Context).AudioInput.toUtf8())) {
+            Context.Messages.Inform(*missing, MessageIcon::Warning);
             return;
         }
         StartMeasurement();

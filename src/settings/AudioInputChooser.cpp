@@ -77,7 +77,7 @@ void AudioInputChooser::Load()
     for (const AudioInputEntry& input : list.Inputs)
         inputList->addItem(input.Description, input.Name);
     inputList->setCurrentIndex(std::max(inputList->findData(resolved.Name), 0));
-    missingInput->setText(QStringLiteral("選ばれていた入力「%1」が見つかりません。既定の入力で録音します。").arg(QString::fromUtf8(stored)));
+    missingInput->setText(QStringLiteral("選ばれていた入力「%1」が見つかりません。接続し直すか、入力を選んでください。").arg(QString::fromUtf8(stored)));
     missingInput->setVisible(resolved.Missing);
     RestartListening();
 }

@@ -8,6 +8,7 @@
 #include "core/ContestOperations.h"
 #include "core/ResultStore.h"
 #include "support/FakeRecorder.h"
+#include "core/ProgramOptions.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,7 +59,8 @@ protected:
 
     std::unique_ptr<MeasurementScreen> OpenScreen()
     {
-        auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder));
+        auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder),
+                                                          [this] { return Inputs; });
         // Stands in for the result display, which stores the result as it closes.
         QObject::connect(screen.get(), &MeasurementScreen::resultDisplayRequested, [this](const MeasuredEntrant& entrant) {
             Shown = entrant;
@@ -71,6 +73,7 @@ protected:
     TestFolder Folder;
     ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
+    AudioInputList Inputs{{{"virtmic", QStringLiteral("Virtual Microphone")}}, "virtmic"};
     MeasuredEntrant Shown;
 };
 
@@ -171,6 +174,26 @@ TEST_F(MeasurementScreenTest, AFullLogRefusesTheNextEntrant)
               std::vector<QString>{QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！")});
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(Recorder.StartedAt, -1);
+}
+
+TEST_F(MeasurementScreenTest, AChosenInputThatIsGoneIsNamedAndNoRunStarts)
+{
+    ProgramOptions options;
+    options.AudioInput = QStringLiteral("usbmic");
+    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    auto screen = OpenScreen();
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral(
+                                           "マイク「usbmic」が見つかりません。\nマイクの接続を確認するか、マイク設定で入力を選んでください。")});
+    EXPECT_EQ(Recorder.StartedAt, -1);
+    EXPECT_EQ(screen->State(), Waiting);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(Context.Contest.EntryNo, 1);
+
+    // Back again, it is recorded from.
+    Inputs.Inputs.push_back({"usbmic", QStringLiteral("USB Microphone")});
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
 }
 
 TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)

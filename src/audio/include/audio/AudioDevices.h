@@ -25,8 +25,9 @@ QAudioDevice DefaultAudioInput();
 QAudioDevice DefaultAudioOutput();
 
 // The input to record from for a stored choice (the server's name of an
-// input): that input while the server lists it, otherwise the default. Never
-// waits for a missing device.
+// input): that input while the server lists it, a null device when it is
+// gone (never another input in its place), the default for an empty name.
+// Never waits for a missing device.
 QAudioDevice ChosenAudioInput(const QByteArray& chosen);
 
 // An input as the operator chooses it: the server's name, which is stored,

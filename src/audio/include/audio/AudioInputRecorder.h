@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/SourceWatch.h"
 #include "core/SoundRecorder.h"
 
 #include <QElapsedTimer>
@@ -12,7 +13,9 @@ class QIODevice;
 
 // Records through Qt Multimedia from the input `chosenInput` names when a
 // recording starts (the server's name of an input; the default input when it
-// gives an empty name or names an input that is gone). The input is opened at
+// gives an empty name). An input that is gone is never replaced by another:
+// Start fails. The capture ends, as lost, when the input it started on goes
+// away or the server moves it elsewhere. The input is opened at
 // its own channel count and mixed to mono here, so that every sound server
 // delivers the same samples. The samples arrive through the event loop of the
 // thread that started it, which the waits keep running; the server buffers
@@ -26,6 +29,7 @@ public:
     void Stop() override;
     bool IsRecording() const override;
     QByteArray Samples() const override;
+    bool InputLost() const override { return Lost; }
 
     // Milliseconds from the last Start to the arrival of the first sample;
     // -1 while none has arrived.
@@ -33,6 +37,8 @@ public:
 
 private:
     void TakeAvailable();
+    // Ends the capture from inside the source's own signal.
+    void EndCaptureLater();
     void EndCapture();
 
     std::unique_ptr<QAudioSource> Source;
@@ -46,6 +52,8 @@ private:
     qint64 TargetBytes = 0;
     QElapsedTimer SinceStart;
     qint64 FirstSampleMs = -1;
+    SourceWatch Watch;
+    bool Lost = false;
     // Context of the deferred stop; gone with the recorder.
     QObject Guard;
 };

@@ -22,8 +22,8 @@ struct MciReply {
 // A file is named relative to the current folder, matched without regard to
 // letter case; its own WAV header decides the recording format. One device is
 // open at a time. A recording replaces the samples of the file when saved; a
-// recording the device ended early (a sound server that died or froze) is
-// not saved but reported as a hardware error. Stopping early by command keeps
+// recording the device ended early (a sound server that died or froze, an
+// input that went away) is not saved but reported as a hardware error. Stopping early by command keeps
 // what was recorded.
 class MciDevice {
 public:

@@ -25,4 +25,7 @@ public:
     virtual bool IsRecording() const = 0;
     // The samples captured since the last Start.
     virtual QByteArray Samples() const = 0;
+    // The input went away during the last capture, which then ended: its
+    // samples are no recording of it.
+    virtual bool InputLost() const { return false; }
 };

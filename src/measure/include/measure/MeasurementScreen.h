@@ -4,8 +4,10 @@
 #include "measure/Gauge.h"
 #include "measure/MeasurementRun.h"
 #include "measure/MeasurementRunner.h"
+#include "audio/AudioDevices.h"
 
 #include <QImage>
+#include <functional>
 #include <memory>
 
 class ContestSession;
@@ -26,7 +28,10 @@ class SoundRecorder;
 class MeasurementScreen : public FullScreenWindow {
     Q_OBJECT
 public:
-    explicit MeasurementScreen(ContestSession& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {});
+    // Records from the microphone and checks the chosen input among the
+    // server's inputs unless others are given.
+    explicit MeasurementScreen(ContestSession& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {},
+                               std::function<AudioInputList()> listInputs = ListAudioInputs);
     ~MeasurementScreen() override;
 
     void LoadOnOpen() override;
@@ -79,6 +84,7 @@ private:
     void SetScreenBack(int32_t colour);
 
     ContestSession& Context;
+    std::function<AudioInputList()> ListInputs;
     MeasurementRunner Measurement;
     ClickLabel* headingLabel = nullptr;
     ClickLabel* measureBand = nullptr;

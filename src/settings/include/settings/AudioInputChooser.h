@@ -17,8 +17,9 @@ class SoundRecorder;
 // the sound server's inputs by their descriptions; the first entry is the
 // server's default ("既定の入力" with its description). A choice is stored at
 // once in the program's options. A stored input the server does not offer is
-// named as missing and the default is shown and used; the stored name stays
-// until the operator chooses, so the input counts again once it is back. While
+// named as missing, in red, and the default is shown, but nothing records
+// from it in the missing one's place; the stored name stays until the
+// operator chooses, so the input counts again once it is back. While
 // shown, a level bar follows the input in the list, so the operator can pick
 // the microphone that moves it.
 class AudioInputChooser : public QWidget {

@@ -1,0 +1,140 @@
+// An input that goes away, at the start or during a recording, on the test
+// command's sound server: nothing is recorded from another input in its
+// place, and the recording ends as the device error it is.
+#include "audio/MeasurementAudio.h"
+
+#include "audio/MciErrorText.h"
+#include "core/ProgramOptions.h"
+#include "core/RecordingFile.h"
+#include "core/StepRunner.h"
+#include "core/Waits.h"
+#include "support/AudioSteps.h"
+#include "support/SoundServer.h"
+#include "support/StoreFolder.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Pactl(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    EXPECT_TRUE(pactl.waitForFinished(5000)) << arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(pactl.exitCode(), 0) << arguments.join(QLatin1Char(' ')).toStdString();
+    return pactl.readAllStandardOutput().trimmed();
+}
+
+// The input "lostmic" of the test's own modules, so that the server's shared
+// inputs stay; unplugged by unloading them.
+class LostInput : public SoundServerTest {
+protected:
+    void SetUp() override
+    {
+        SoundServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        const RecordingFormat format = RecordingFormatOf(RecordingQuality::Normal);
+        Folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
+        Folder.Context.Settings.Mic.Quality = RecordingQuality::Normal;
+        Folder.Context.Settings.Basic.MeasureSeconds = 2;
+        Folder.Context.Contest.EntryNo = 7;
+        Modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=lostsink")}));
+        Modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"), QStringLiteral("source_name=lostmic"),
+                                 QStringLiteral("master=lostsink.monitor"), QStringLiteral("channels=1"), QStringLiteral("channel_map=mono")}));
+        // A new input is listed, and delivers sound, a while after it is made.
+        QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("timeout 5 parecord --raw --latency-msec=20 "
+                                                                                       "--format=u8 --rate=8000 --channels=1 --device=lostmic | head -c 4000 >/dev/null")});
+    }
+
+    void TearDown() override
+    {
+        if (!IsSkipped()) {
+            Unplug();
+            Pactl({QStringLiteral("set-default-source"), QStringLiteral("virtmic")});
+        }
+    }
+
+    void Unplug()
+    {
+        while (!Modules.empty()) {
+            QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), QString::fromUtf8(Modules.back())});
+            Modules.pop_back();
+        }
+    }
+
+    // Steps 1 to 3 as the measurement sends them, with a tone played into
+    // the input; `whileRecording` runs a second into the recording. Returns
+    // step 3's report.
+    AudioStep Record(const std::function<void()>& whileRecording, const QString& sink = QStringLiteral("lostsink"))
+    {
+        const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
+        WriteChannelTones(tonePath, 48000, 5.0, {0.5});
+        Microphone.Play(tonePath, sink);
+        WaitMilliseconds(500);
+        StepRunner run;
+        MeasurementAudio audio(Folder.Context, run);
+        EXPECT_TRUE(Clean(audio.RecordingStep(1)));
+        EXPECT_TRUE(Clean(audio.RecordingStep(2)));
+        WaitSeconds(1);
+        whileRecording();
+        WaitSeconds(2);
+        return audio.RecordingStep(3);
+    }
+
+    // What step 3 reports of a recording whose input went away, and that the
+    // entrant's file holds no samples.
+    void ExpectNothingRecorded(const AudioStep& finish)
+    {
+        ASSERT_FALSE(finish.Done);
+        ASSERT_FALSE(finish.Failures.empty());
+        const auto* failed = std::get_if<DeviceFailed>(&finish.Failures.front());
+        ASSERT_NE(failed, nullptr);
+        EXPECT_EQ(failed->Code, MciHardwareError);
+        EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize);
+    }
+
+    StoreFolder Folder;
+    VirtualMicrophone Microphone;
+    std::vector<QByteArray> Modules;
+};
+
+} // namespace
+
+TEST_F(LostInput, AChosenInputGoneAtTheStartRecordsNothing)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("lostmic"), {}}));
+    Unplug();
+    WaitMilliseconds(500);
+    StepRunner run;
+    MeasurementAudio audio(Folder.Context, run);
+    EXPECT_TRUE(Clean(audio.RecordingStep(1)));
+    const AudioStep start = audio.RecordingStep(2);
+    ASSERT_FALSE(start.Done);
+    const auto* failed = std::get_if<DeviceFailed>(&start.Failures.front());
+    ASSERT_NE(failed, nullptr);
+    EXPECT_EQ(failed->Code, MciWaveInputsUnsuitable);
+}
+
+TEST_F(LostInput, AChosenInputUnpluggedDuringTheRecordingIsADeviceError)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("lostmic"), {}}));
+    ExpectNothingRecorded(Record([this] { Unplug(); }));
+}
+
+TEST_F(LostInput, TheDefaultInputUnpluggedDuringTheRecordingIsADeviceError)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QString(), {}}));
+    Pactl({QStringLiteral("set-default-source"), QStringLiteral("lostmic")});
+    WaitMilliseconds(500);
+    ExpectNothingRecorded(Record([this] { Unplug(); }));
+}
+
+// The watch does not take another input's coming and going for its own.
+TEST_F(LostInput, AnInputThatStaysRecordsWhole)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("monomic"), {}}));
+    EXPECT_TRUE(Clean(Record([this] { Unplug(); }, QStringLiteral("monosink"))));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
+}
