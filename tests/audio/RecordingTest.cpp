@@ -12,7 +12,6 @@
 #include "support/AudioSteps.h"
 #include "support/StoreFolder.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -209,21 +208,6 @@ TEST_P(RecordingAtQuality, EveryInputRecordsAtTheLevelOfItsChannelsAverage)
         EXPECT_NEAR(20 * std::log10(rms / input.ExpectedRms), 0.0, 0.05) << "RMS " << rms;
         Microphone.Player.waitForFinished(5000);
     }
-}
-
-TEST_F(Recording, AStoredInputThatIsGoneGivesWayToTheDefaultAtOnce)
-{
-    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("unpluggedmic"), {}}));
-    const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
-    WriteChannelTones(tonePath, 48000, 3.0, {0.5, 0.5});
-    Microphone.Play(tonePath);
-    WaitMilliseconds(500);
-    QElapsedTimer clock;
-    clock.start();
-    const QByteArray samples = CheckFile(Record(1, 1), 1, 1);
-    // A second of recording and the second's wait after it, no more.
-    EXPECT_LT(clock.elapsed(), 3000) << "nothing waited for the missing input";
-    EXPECT_NEAR(RecordingRms(samples, 16), 0.5 * 32767.0 / std::sqrt(2.0), 100.0) << "the default input was recorded";
 }
 
 INSTANTIATE_TEST_SUITE_P(Qualities, RecordingAtQuality, testing::Values(0, 1, 2), [](const auto& info) {
