@@ -73,7 +73,7 @@ void BasicSettingsWindow::LayOut()
     wait->addWidget(new QLabel(QStringLiteral("/10  秒待ってから計測します。"), this));
     wait->addStretch();
 
-    auto* layout = new QVBoxLayout(Body);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(time);
     layout->addWidget(new QLabel(QStringLiteral("スタートウエイト"), this));
     layout->addLayout(wait);

@@ -97,7 +97,7 @@ void EffectSettingsWindow::LayOut()
     buttons->addStretch();
     buttons->addWidget(factoryButton);
     buttons->addWidget(registerButton);
-    auto* layout = new QVBoxLayout(Body);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

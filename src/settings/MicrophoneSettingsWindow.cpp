@@ -167,7 +167,7 @@ void MicrophoneSettingsWindow::LayOut()
     for (QPushButton* button : {testButton, stopButton, volumeButton, registerButton})
         buttons->addWidget(button);
 
-    auto* layout = new QGridLayout(Body);
+    auto* layout = new QGridLayout(this);
     layout->addLayout(left, 0, 0);
     layout->addLayout(middle, 0, 1);
     layout->addWidget(headerList, 0, 2);

@@ -214,7 +214,7 @@ void ScreenSettingsWindow::LayOut()
     lower->addWidget(design);
     lower->addLayout(options);
 
-    auto* layout = new QVBoxLayout(Body);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(screens);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);

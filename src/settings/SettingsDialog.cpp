@@ -8,58 +8,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QStyle>
-#include <QVBoxLayout>
 #include <QShowEvent>
 #include <memory>
-
-namespace {
-
-// Title bar and frame of a window manager's decoration, at most.
-constexpr int FrameAllowance = 40;
-
-}
 
 SettingsDialog::SettingsDialog(ContestSession& context, const QString& caption, QWidget* parent)
     : QDialog(parent), Context(context)
 {
     setWindowTitle(caption);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    Body = new QWidget;
-    Scroller = new QScrollArea;
-    Scroller->setFrameShape(QFrame::NoFrame);
-    Scroller->setWidget(Body);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Scroller);
-}
-
-void SettingsDialog::FitScreen()
-{
-    Body->adjustSize();
-    const QSize body = Body->size();
-    const QScreen* shown = screen();
-    // Room for the title bar and frame that the window manager adds.
-    const QRect room = shown->availableGeometry().adjusted(0, 0, 0, -FrameAllowance);
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    QSize size = body;
-    if (body.height() > room.height())
-        size = QSize(body.width() + bar, room.height());
-    if (size.width() > room.width())
-        size = QSize(room.width(), std::min(size.height() + bar, room.height()));
-    setFixedSize(size);
-    if (size != body)
-        move(room.topLeft());
 }
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
+    if (!event->spontaneous())
         LoadOnOpen();
-        FitScreen();
-    }
     QDialog::showEvent(event);
 }
 

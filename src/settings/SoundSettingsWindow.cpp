@@ -101,7 +101,7 @@ void SoundSettingsWindow::LayOut()
     test->addWidget(volumeButton);
     test->addWidget(registerButton);
 
-    auto* layout = new QVBoxLayout(Body);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(slotRows);
     layout->addWidget(new QLabel(QStringLiteral("サウンドはファイルの種類でWAVを指定します。"), this));
     layout->addWidget(new QLabel(QStringLiteral("サウンドはファイルの種類でWAV/MIDIのいずれかを指定します。"), this));

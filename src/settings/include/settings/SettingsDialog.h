@@ -12,11 +12,8 @@ class ContestSession;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollArea;
 
-// What the five settings windows share: each lays its controls out on Body,
-// at their own size where the screen has room and scrolled within the
-// screen's free area where it has not; each loads its file when it opens,
+// What the five settings windows share: each loads its file when it opens,
 // registers its settings after a question and closes, edits numbers through
 // NumberPair and yes/no values through YesNoPair, and locks what a running
 // contest must keep.
@@ -63,15 +60,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    // Holds the window's controls and their layout.
-    QWidget* Body = nullptr;
     ContestSession& Context;
     SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
-
-private:
-    // The whole body where the screen has room; otherwise as much as fits in
-    // its free area, placed there, the rest reached by scrolling.
-    void FitScreen();
-
-    QScrollArea* Scroller = nullptr;
 };
