@@ -207,7 +207,9 @@ MciReply MciDevice::Save(const QStringList& words)
     const QByteArray samples = Recorder->Samples();
     const PcmFormat format = Opened->Format;
     const QByteArray header = MakeRecordingHeader(format.SampleRate, format.BitsPerSample, samples.size());
-    if (!WriteFileAtomically(Opened->Path, {header, samples}))
+    // The result is on screen sooner without waiting for the disk; the store
+    // flushes the recording before a record points to it.
+    if (!WriteFileAtomically(Opened->Path, {header, samples}, DiskFlush::Later))
         return Failure(MciFileNotSaved);
     return Success();
 }

@@ -1,5 +1,6 @@
 #include "audio/MeasurementAudio.h"
 
+#include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "audio/SoundSlots.h"
 #include "core/StepRunner.h"
@@ -83,7 +84,17 @@ AudioStep MeasurementAudio::Prepare()
 AudioStep MeasurementAudio::Finish()
 {
     emit gaugeResetDue();
-    return Sequence.Finish();
+    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
+    const SampleWidth width = SampleWidthOf(Context.Settings.Mic.Quality);
+    const int noiseCutLevel = Context.Settings.Mic.NoiseCutLevel;
+    return Sequence.Finish([this, recordingPath, width, noiseCutLevel] {
+        SavedScore = std::async(std::launch::async, ScoreRecordingFile, recordingPath, width, noiseCutLevel);
+    });
+}
+
+MeasureResult MeasurementAudio::SavedRecordingScore()
+{
+    return SavedScore.get();
 }
 
 void MeasurementAudio::AbortRecording()

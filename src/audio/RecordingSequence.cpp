@@ -62,17 +62,19 @@ bool RecordingSequence::Pause()
     return false;
 }
 
-AudioStep RecordingSequence::Finish()
+AudioStep RecordingSequence::Finish(const std::function<void()>& saved)
 {
     AudioStep report;
-    for (const char* command : {"stop ", "save ", "close "}) {
-        const Result result = Run(QLatin1String(command) + Alias, 3, report);
+    for (const QLatin1String command : {QLatin1String("stop "), QLatin1String("save "), QLatin1String("close ")}) {
+        const Result result = Run(command + Alias, 3, report);
         if (result == Result::FolderLost) {
             Abandon();
             report.Done = false;
             return report;
         }
         report.Done = report.Done && result == Result::Done;
+        if (saved && report.Done && command == QLatin1String("save "))
+            saved();
     }
     return report;
 }

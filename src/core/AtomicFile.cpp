@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,6 +44,22 @@ void SetOrdinaryPermissions(int fd)
     ::fchmod(fd, 0666 & ~mask);
 }
 
+// Puts the finished temporary file in the place of `path`. A write left to
+// the system's flushing swaps the two names instead of renaming over the old
+// file: ext4 writes a file renamed over another out at once (its guard for
+// programs that never flush), the very wait such a write is to spare. The old
+// contents, now under the temporary name, go afterwards.
+bool PutInPlace(const QByteArray& temporary, const QByteArray& path, DiskFlush flush)
+{
+    if (flush == DiskFlush::Later &&
+        ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0) {
+        ::unlink(temporary.constData());
+        return true;
+    }
+    // No file to swap with, or a file system that cannot swap.
+    return ::rename(temporary.constData(), path.constData()) == 0;
+}
+
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
@@ -49,7 +67,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
     return WriteFileAtomically(path, {QByteArrayView(bytes)});
 }
 
-bool WriteFileAtomically(const QString& path, std::initializer_list<QByteArrayView> parts)
+bool WriteFileAtomically(const QString& path, std::initializer_list<QByteArrayView> parts, DiskFlush flush)
 {
     // Every step is checked: the data written, its way to the disk, the
     // close, and the rename that puts it in place. A buffered write would
@@ -60,13 +78,30 @@ bool WriteFileAtomically(const QString& path, std::initializer_list<QByteArrayVi
         return false;
     SetOrdinaryPermissions(fd);
     const bool written = std::all_of(parts.begin(), parts.end(), [fd](QByteArrayView part) { return WriteAll(fd, part); }) &&
-                         ::fsync(fd) == 0;
+                         (flush == DiskFlush::Later || ::fsync(fd) == 0);
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (!written || !closed || !PutInPlace(temporary, QFile::encodeName(path), flush)) {
         ::unlink(temporary.constData());
         return false;
     }
     return true;
+}
+
+bool SyncFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    const bool synced = ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    // The rename that put the file in place lives in its folder.
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return false;
+    const bool folderSynced = ::fsync(folder) == 0;
+    ::close(folder);
+    return synced && closed && folderSynced;
 }
 
 void RemoveLeftoverTemporaries(const QString& folder)

@@ -1,6 +1,8 @@
 #include "core/ContestOperations.h"
 
+#include "core/AtomicFile.h"
 #include "core/ContestState.h"
+#include "core/RecordingFile.h"
 #include "core/ResultStore.h"
 
 
@@ -16,9 +18,11 @@ int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, con
 
 std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state, const MeasuredEntrant& entrant)
 {
-    // The store refuses points that do not fit the 16-bit record field, so
-    // the score table entry below always holds them.
-    if (!StoreResult(state, entrant))
+    // The recording was saved without waiting for the disk; a stored record
+    // must not outlive it in a power cut. The store refuses points that do not
+    // fit the 16-bit record field, so the score table entry below always holds
+    // them.
+    if (!SyncFile(state.Folder.FilePath(RecordingFileName(entrant.EntryNo))) || !StoreResult(state, entrant))
         return LogWriteFailed{};
     state.Contest.ScoreTable[entrant.EntryNo] = *entrant.Result.TotalPoints.ToInt16();
     state.Contest.EntryNo = static_cast<int16_t>(entrant.EntryNo + 1);

@@ -1,7 +1,5 @@
 #include "measure/MeasurementRunner.h"
 
-#include "core/LoudnessAnalysis.h"
-#include "core/RecordingFile.h"
 #include "widgets/ContestSession.h"
 #include "widgets/OperatorMessages.h"
 
@@ -102,9 +100,6 @@ bool MeasurementRunner::Finish()
 
 bool MeasurementRunner::Analyse()
 {
-    const int entryNo = Context.Contest.EntryNo;
-    const MicSettings& mic = Context.Settings.Mic;
-    Scored = MeasuredEntrant{entryNo, ScoreRecordingFile(Context.Folder.FilePath(RecordingFileName(entryNo)),
-                                                         SampleWidthOf(mic.Quality), mic.NoiseCutLevel)};
+    Scored = MeasuredEntrant{Context.Contest.EntryNo, Sound.SavedRecordingScore()};
     return true;
 }

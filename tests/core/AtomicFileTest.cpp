@@ -42,3 +42,19 @@ TEST(AtomicFile, AFullDiskLeavesTheOldFileAndNothingElse)
               (QStringList{QStringLiteral(".filler"), QStringLiteral("KANKYOU1.REC"), QStringLiteral("xx0001.wav")}))
         << "no temporary file is left behind";
 }
+
+TEST(AtomicFile, AWriteFlushedLaterReplacesTheFileWholeAndLeavesNoTemporary)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xx0001.wav"));
+    ASSERT_TRUE(WriteFileAtomically(path, {QByteArrayView("header")}, DiskFlush::Later)) << "a new file";
+    ASSERT_TRUE(WriteFileAtomically(path, {QByteArrayView("new "), QByteArrayView("take")}, DiskFlush::Later))
+        << "over the old one";
+    EXPECT_TRUE(SyncFile(path));
+    EXPECT_TRUE(SyncFile(dir.filePath(QStringLiteral("xx0002.wav")))) << "nothing to flush";
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("new take"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("xx0001.wav")});
+}

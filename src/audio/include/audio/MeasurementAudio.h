@@ -4,8 +4,10 @@
 #include "audio/RecordingSequence.h"
 #include "audio/MciDevice.h"
 #include "audio/MultimediaPlayer.h"
+#include "core/MeasureResult.h"
 
 #include <QObject>
+#include <future>
 #include <memory>
 
 class ContestState;
@@ -30,6 +32,11 @@ public:
     // failed: the run ends there and nothing is scored or stored. The
     // failures are the caller's to tell, a device error's with its code.
     AudioStep RecordingStep(int step);
+
+    // The score of the recording step 3 saved, at the recording quality and
+    // noise cut of the options; waits for the scoring to end. Only after a
+    // step 3 that was done.
+    MeasureResult SavedRecordingScore();
 
     // Ends a run cut short: the device is closed and the unsaved recording
     // dropped, without waits or reports, for the screen may be closing.
@@ -65,4 +72,7 @@ private:
     MciCommands Commands;
     RecordingSequence Sequence;
     qint64 CurrentSoundLength = 0;
+    // Scores the saved recording on a thread of its own while the device
+    // closes: the pauses around the close leave this thread idle.
+    std::future<MeasureResult> SavedScore;
 };

@@ -3,6 +3,7 @@
 #include "audio/AudioFailure.h"
 
 #include <QString>
+#include <functional>
 
 class MciCommands;
 class StepRunner;
@@ -30,7 +31,8 @@ public:
     AudioStep Start(const QString& fileName, int milliseconds);
 
     // Stops, saves and closes; the device is closed even after a failed save.
-    AudioStep Finish();
+    // `saved` runs as soon as the recording is saved, before the close.
+    AudioStep Finish(const std::function<void()>& saved = {});
 
     // Closes the device without a report and without saving: for a run cut
     // short, where no message may come any more.
