@@ -1,5 +1,6 @@
 #include "settings/SettingsDialog.h"
 
+#include "settings/ScreenFit.h"
 #include "settings/TypedText.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
@@ -16,12 +17,15 @@ SettingsDialog::SettingsDialog(ContestSession& context, const QString& caption, 
 {
     setWindowTitle(caption);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    Fitting = new ScreenFit(this);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         LoadOnOpen();
+        Fitting->Fit();
+    }
     QDialog::showEvent(event);
 }
 

@@ -1,0 +1,115 @@
+// The settings windows, each opened from a menu on a netbook's 1024×600
+// screen, an 800×600 one or a full-HD one: within the screen's free area
+// with every button in reach; on the large screen as they always were, also
+// once a microphone test has filled the microphone window.
+#include "core/WavHeader.h"
+#include "settings/BasicSettingsWindow.h"
+#include "settings/EffectSettingsWindow.h"
+#include "settings/MicrophoneSettingsWindow.h"
+#include "settings/ScreenSettingsWindow.h"
+#include "settings/SoundSettingsWindow.h"
+#include "support/FakeRecorder.h"
+#include "support/TestFolder.h"
+#include "support/WidgetTestSupport.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Window { Basic, Screen, Sound, Effect, Microphone, MicrophoneAfterTest };
+
+class SettingsOnScreen : public testing::TestWithParam<std::tuple<Window, const char*>> {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 3;
+        static char name[] = "settings_screen_tests";
+        static char option[] = "-platform";
+        static char platform[] = "offscreen:configfile=" SETTINGS_SCREENS_CONFIG;
+        static char* argv[] = {name, option, platform, nullptr};
+        static QApplication* application = new QApplication(argc, argv);
+        (void)application;
+    }
+
+    void SetUp() override
+    {
+        for (QScreen* screen : QGuiApplication::screens())
+            Screen = screen->name() == QLatin1String(std::get<1>(GetParam())) ? screen : Screen;
+        ASSERT_TRUE(Screen) << "the offscreen platform did not take SettingsScreens.json";
+        WriteInstalledFolder(Folder);
+        Menu.setGeometry(QRect(Screen->geometry().topLeft() + QPoint(100, 100), QSize(400, 300)));
+        Menu.show();
+    }
+
+    std::unique_ptr<SettingsDialog> Open(Window kind)
+    {
+        switch (kind) {
+        case Window::Basic:
+            return std::make_unique<BasicSettingsWindow>(Folder.Context, &Menu);
+        case Window::Screen:
+            return std::make_unique<ScreenSettingsWindow>(Folder.Context, &Menu);
+        case Window::Sound:
+            return std::make_unique<SoundSettingsWindow>(Folder.Context, QString(), &Menu);
+        case Window::Effect:
+            return std::make_unique<EffectSettingsWindow>(Folder.Context, &Menu);
+        default:
+            return std::make_unique<MicrophoneSettingsWindow>(Folder.Context, QString(), &Menu, std::make_unique<FakeRecorder>(Recorder));
+        }
+    }
+
+    TestFolder Folder;
+    FakeRecorder::Log Recorder;
+    QWidget Menu;
+    QScreen* Screen = nullptr;
+};
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+}
+
+TEST_P(SettingsOnScreen, FitsTheFreeAreaWithEveryButtonInReach)
+{
+    std::unique_ptr<SettingsDialog> window = Open(std::get<0>(GetParam()));
+    window->show();
+    Settle();
+    if (std::get<0>(GetParam()) == Window::MicrophoneAfterTest) {
+        // A test's recording fills the header list and adds a line of scores.
+        Folder.Write(QStringLiteral("mk1.wav"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, char(200)));
+        static_cast<MicrophoneSettingsWindow&>(*window).TestAnalysis();
+        Settle();
+    }
+    const std::string title = window->windowTitle().toStdString();
+    ASSERT_EQ(window->screen(), Screen);
+    EXPECT_TRUE(Screen->availableGeometry().contains(window->frameGeometry())) << title;
+    auto* scroller = window->findChild<QScrollArea*>();
+    EXPECT_TRUE(!scroller || Screen->size().height() < 1080) << title << " scrolls on a large screen";
+    if (!scroller) {
+        EXPECT_EQ(window->size(), window->sizeHint()) << title << " is not at the size of its controls";
+    } else {
+        // Each direction shows all of the controls or as much as it may.
+        const QSize shown = scroller->viewport()->size();
+        const QSize controls = scroller->widget()->size();
+        EXPECT_TRUE(shown.width() >= controls.width() || window->width() == window->maximumWidth()) << title;
+        EXPECT_TRUE(shown.height() >= controls.height() || window->height() == window->maximumHeight()) << title;
+    }
+    ASSERT_TRUE(window->findChild<QPushButton*>(QStringLiteral("registerButton")));
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (scroller && button->isVisibleTo(window.get()))
+            scroller->ensureWidgetVisible(button, 0, 0);
+        EXPECT_TRUE(!button->isVisibleTo(window.get()) || button->visibleRegion() == QRegion(button->rect()))
+            << title << ": " << button->text().toStdString() << " out of reach";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWindowOnEachScreen, SettingsOnScreen,
+                         testing::Combine(testing::Values(Window::Basic, Window::Screen, Window::Sound, Window::Effect,
+                                                          Window::Microphone, Window::MicrophoneAfterTest),
+                                          testing::Values("Netbook", "Small", "FullHD")));
