@@ -11,9 +11,9 @@
 
 namespace {
 
-// A title bar, for a window whose frame the window manager has not yet
-// drawn (before it is first shown, or on a platform without frames).
-constexpr QSize UnknownFrame(0, 32);
+// A title bar as high as the common window managers draw one, at most, for a
+// window whose frame is not known yet (before it is first shown).
+constexpr QSize UnknownFrame(0, 40);
 
 // The window that shows `content` scrolled within `room`: the content's own
 // size where it fits, the room where it does not, plus a scroll bar's
@@ -106,5 +106,10 @@ void ScreenFit::PlaceWithinScreen()
     const QSize outer = Window->size() + FrameExtent();
     const int x = std::max(free.left(), std::min(at.x(), free.right() + 1 - outer.width()));
     const int y = std::max(free.top(), std::min(at.y(), free.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) == at)
+        return;
     Window->move(x, y);
+    // Not a place of the operator's choosing: the next opening places the
+    // window anew.
+    Window->setAttribute(Qt::WA_Moved, false);
 }

@@ -22,11 +22,12 @@ SettingsDialog::SettingsDialog(ContestSession& context, const QString& caption, 
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
+    if (!event->spontaneous())
         LoadOnOpen();
-        Fitting->Fit();
-    }
+    // Placed by the dialog first: the place tells which screen it is on.
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Fitting->Fit();
 }
 
 void SettingsDialog::done(int result)
