@@ -71,9 +71,12 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event)
 
 void ScreenFit::MoveIntoScrollArea()
 {
+    QLayout* layout = Window->layout();
+    // The margins it has in a window, not those of a child widget.
+    layout->setContentsMargins(layout->contentsMargins());
     auto* controls = new QWidget;
     // Takes the layout along with every control in it.
-    controls->setLayout(Window->layout());
+    controls->setLayout(layout);
     Scroller = new QScrollArea(Window);
     Scroller->setFrameShape(QFrame::NoFrame);
     Scroller->setWidget(controls);
@@ -82,9 +85,9 @@ void ScreenFit::MoveIntoScrollArea()
     controls->installEventFilter(this);
     // Drops the fixed size the controls' layout gave the window.
     Window->setMinimumSize(0, 0);
-    auto* layout = new QVBoxLayout(Window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Scroller);
+    auto* frame = new QVBoxLayout(Window);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(Scroller);
     Scroller->show();
 }
 
