@@ -14,10 +14,10 @@ class QLineEdit;
 class QPushButton;
 class ScreenFit;
 
-// What the five settings windows share: each stays within its screen
-// (ScreenFit), loads its file when it opens, registers its settings after a
-// question and closes, edits numbers through NumberPair and yes/no values
-// through YesNoPair, and locks what a running contest must keep.
+// What the five settings windows share: each loads its file when it opens,
+// registers its settings after a question and closes, edits numbers through
+// NumberPair and yes/no values through YesNoPair, and locks what a running
+// contest must keep. Each stays within its screen's free area (ScreenFit).
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
