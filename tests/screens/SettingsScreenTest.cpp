@@ -19,9 +19,7 @@
 
 namespace {
 
-enum class Window { Basic, Screen, Sound, Effect, Microphone, MicrophoneAfterTest };
-
-class SettingsOnScreen : public testing::TestWithParam<std::tuple<Window, const char*>> {
+class SettingsOnScreen : public testing::TestWithParam<std::tuple<std::string, std::string>> {
 protected:
     static void SetUpTestSuite()
     {
@@ -34,20 +32,22 @@ protected:
         (void)application;
     }
 
-    std::unique_ptr<SettingsDialog> Open(Window kind)
+    std::unique_ptr<SettingsDialog> Open(const std::string& kind)
     {
         for (QScreen* screen : QGuiApplication::screens())
-            Screen = screen->name() == QLatin1String(std::get<1>(GetParam())) ? screen : Screen;
+            Screen = screen->name().toStdString() == std::get<1>(GetParam()) ? screen : Screen;
         WriteInstalledFolder(Folder);
         Menu.setGeometry(QRect(Screen->geometry().topLeft() + QPoint(100, 100), QSize(400, 300)));
         Menu.show();
-        switch (kind) {
-        case Window::Basic: return std::make_unique<BasicSettingsWindow>(Folder.Context, &Menu);
-        case Window::Screen: return std::make_unique<ScreenSettingsWindow>(Folder.Context, &Menu);
-        case Window::Sound: return std::make_unique<SoundSettingsWindow>(Folder.Context, QString(), &Menu);
-        case Window::Effect: return std::make_unique<EffectSettingsWindow>(Folder.Context, &Menu);
-        default: return std::make_unique<MicrophoneSettingsWindow>(Folder.Context, QString(), &Menu, std::make_unique<FakeRecorder>(Recorder));
-        }
+        if (kind == "Basic")
+            return std::make_unique<BasicSettingsWindow>(Folder.Context, &Menu);
+        if (kind == "Screen")
+            return std::make_unique<ScreenSettingsWindow>(Folder.Context, &Menu);
+        if (kind == "Sound")
+            return std::make_unique<SoundSettingsWindow>(Folder.Context, QString(), &Menu);
+        if (kind == "Effect")
+            return std::make_unique<EffectSettingsWindow>(Folder.Context, &Menu);
+        return std::make_unique<MicrophoneSettingsWindow>(Folder.Context, QString(), &Menu, std::make_unique<FakeRecorder>(Recorder));
     }
 
     TestFolder Folder;
@@ -69,14 +69,14 @@ TEST_P(SettingsOnScreen, FitsTheFreeAreaWithEveryButtonInReach)
     std::unique_ptr<SettingsDialog> window = Open(std::get<0>(GetParam()));
     window->show();
     Settle();
-    if (std::get<0>(GetParam()) == Window::MicrophoneAfterTest) {
+    if (std::get<0>(GetParam()) == "MicrophoneAfterTest") {
         // A test's recording fills the header list and adds a line of scores.
         Folder.Write(QStringLiteral("mk1.wav"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, char(200)));
         static_cast<MicrophoneSettingsWindow&>(*window).TestAnalysis();
         Settle();
     }
     const std::string title = window->windowTitle().toStdString();
-    ASSERT_EQ(window->screen()->name(), QLatin1String(std::get<1>(GetParam())));
+    ASSERT_EQ(window->screen()->name().toStdString(), std::get<1>(GetParam()));
     EXPECT_TRUE(Screen->availableGeometry().contains(window->frameGeometry())) << title;
     auto* scroller = window->findChild<QScrollArea*>();
     EXPECT_TRUE(!scroller || Screen->size().height() < 1080) << title << " scrolls on a large screen";
@@ -99,6 +99,6 @@ TEST_P(SettingsOnScreen, FitsTheFreeAreaWithEveryButtonInReach)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindowOnEachScreen, SettingsOnScreen,
-                         testing::Combine(testing::Values(Window::Basic, Window::Screen, Window::Sound, Window::Effect,
-                                                          Window::Microphone, Window::MicrophoneAfterTest),
-                                          testing::Values("Netbook", "Small", "FullHD")));
+                         testing::Combine(testing::Values("Basic", "Screen", "Sound", "Effect", "Microphone", "MicrophoneAfterTest"),
+                                          testing::Values("Netbook", "Small", "FullHD")),
+                         [](const auto& info) { return std::get<0>(info.param) + "On" + std::get<1>(info.param); });
