@@ -1,5 +1,6 @@
 #include "settings/SettingsDialog.h"
 
+#include "settings/ScreenFit.h"
 #include "settings/TypedText.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
@@ -16,13 +17,17 @@ SettingsDialog::SettingsDialog(ContestSession& context, const QString& caption, 
 {
     setWindowTitle(caption);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    Fitting = new ScreenFit(this);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
         LoadOnOpen();
+    // Placed by the dialog first: the place tells which screen it is on.
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Fitting->Fit();
 }
 
 void SettingsDialog::done(int result)

@@ -12,11 +12,12 @@ class ContestSession;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ScreenFit;
 
 // What the five settings windows share: each loads its file when it opens,
 // registers its settings after a question and closes, edits numbers through
 // NumberPair and yes/no values through YesNoPair, and locks what a running
-// contest must keep.
+// contest must keep. Each stays within its screen's free area (ScreenFit).
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -62,4 +63,7 @@ protected:
 
     ContestSession& Context;
     SettingsChoosers Choosers = SettingsChoosers::QtDialogs();
+
+private:
+    ScreenFit* Fitting = nullptr;
 };
