@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The services of the test command take what is free and leave the machine as
 # they found it: an X display beside another server on the first free
-# number, and CUPS with its PDF printer beside the machine's own, the
-# machine's default printer unchanged; once stopped, none of their processes
-# runs and their folder is gone. Skipped (77) where they cannot run: the
-# cups-pdf backend runs as root only.
+# number, a Wayland compositor on a socket of its own, and CUPS with its PDF
+# printer beside the machine's own, the machine's default printer unchanged;
+# once stopped, none of their processes runs and their folder is gone.
+# Skipped (77) where they cannot run: the cups-pdf backend runs as root only.
 set -euo pipefail
 # shellcheck source=../scripts/lib/services.sh
 source "${1:?usage: ServicesCheck.sh <scripts folder>}/lib/services.sh"
-for program in Xvfb xdpyinfo /usr/sbin/cupsd lp lpstat; do
+for program in Xvfb xdpyinfo weston /usr/sbin/cupsd lp lpstat; do
   command -v "$program" >/dev/null || { echo "no $program"; exit 77; }
 done
 if [ "$(id -u)" != 0 ] || [ ! -x /usr/lib/cups/backend/cups-pdf ]; then
@@ -39,6 +39,7 @@ for display in "$taken" "$ZUVELO_TEST_DISPLAY"; do
   xdpyinfo -display "$display" >/dev/null 2>&1 || fail "no X server on $display"
 done
 
+zuvelo_start_weston
 zuvelo_start_cups
 # The scheduler's own default, and the user's through LPDEST.
 for unset in LPDEST NOTHING; do
@@ -71,5 +72,6 @@ if [ -z "$folder" ] || [ -e "$folder" ] || [ "$(service_folders)" != "$folders_b
   fail "service folders are left: $(service_folders)"
 fi
 [ -z "${CUPS_SERVER:-}" ] || fail "CUPS_SERVER still names the stopped scheduler"
+[ -z "${WAYLAND_DISPLAY:-}" ] || fail "WAYLAND_DISPLAY still names the stopped compositor"
 [ "$(machine_default)" = "$before" ] || fail "the machine's default printer changed: $(machine_default)"
 exit $status

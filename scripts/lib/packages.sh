@@ -18,6 +18,7 @@ ZUVELO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
+  weston qt6-wayland libweston-10-dev
   espeak-ng sox
   pipewire pipewire-pulse wireplumber dbus-daemon
   poppler-utils

@@ -46,7 +46,7 @@ zuvelo_stop_services() {
     rm -rf "$ZUVELO_SERVICE_DIR"
     ZUVELO_SERVICE_DIR=""
   fi
-  unset CUPS_SERVER LPDEST
+  unset CUPS_SERVER LPDEST WAYLAND_DISPLAY
 }
 
 # Runs the function named (zuvelo_stop_services, or the script's own that
@@ -211,6 +211,44 @@ zuvelo_start_pipewire() {
     ZUVELO_SERVICE_PIDS+=($!)
   done
   zuvelo_await_microphone PipeWire
+}
+
+# A Wayland compositor, weston's headless backend with the desktop shell (its
+# panel along the top, as on a desktop), and two outputs side by side:
+# "headless" of ZUVELO_WESTON_SIZES[0] and "headless2" of [1], the second made
+# by a module of our own built here. Its runtime folder is its own, and
+# WAYLAND_DISPLAY is exported as the full path of its socket, so that clients
+# find it whatever their XDG_RUNTIME_DIR (the sound servers set theirs).
+ZUVELO_WESTON_SIZES=(1280x800 1024x768)
+zuvelo_start_weston() {
+  zuvelo_make_service_dir
+  local dir="$ZUVELO_SERVICE_DIR/weston" pid
+  mkdir -p "$dir/runtime"
+  chmod 700 "$dir/runtime"
+  # shellcheck disable=SC2046 # pkg-config gives separate options
+  cc -shared -fPIC -o "$dir/second-output.so" "$(dirname "${BASH_SOURCE[0]}")/weston-second-output.c" \
+    $(pkg-config --cflags libweston-10) || return 1
+  cat >"$dir/weston.ini" <<INI
+[core]
+idle-time=0
+[shell]
+locking=false
+[output]
+name=headless
+mode=${ZUVELO_WESTON_SIZES[0]}
+[output]
+name=headless2
+mode=${ZUVELO_WESTON_SIZES[1]}
+INI
+  XDG_RUNTIME_DIR="$dir/runtime" weston --backend=headless-backend.so --socket=zuvelo-wayland \
+    --config="$dir/weston.ini" --modules="$dir/second-output.so" --log="$dir/weston.log" >/dev/null 2>&1 &
+  pid=$!
+  ZUVELO_SERVICE_PIDS+=("$pid")
+  if ! zuvelo_await_socket "$dir/runtime/zuvelo-wayland"; then
+    cat "$dir/weston.log" >&2 2>/dev/null || true
+    return 1
+  fi
+  export WAYLAND_DISPLAY="$dir/runtime/zuvelo-wayland"
 }
 
 # The PPD of the test printer: cups-pdf's own, with the folders cups-pdf

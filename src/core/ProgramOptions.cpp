@@ -10,6 +10,9 @@ namespace {
 const QString OptionsFile = QStringLiteral("ZUVELO.INI");
 const QString AudioInputKey = QStringLiteral("Audio/Input");
 const QString AudienceScreenKey = QStringLiteral("Screen/Audience");
+const QString ManufacturerKey = QStringLiteral("Screen/Manufacturer");
+const QString ModelKey = QStringLiteral("Screen/Model");
+const QString SerialNumberKey = QStringLiteral("Screen/SerialNumber");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -23,7 +26,9 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     QSettings file(OptionsPath(context), QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
         return {};
-    return {file.value(AudioInputKey).toString(), file.value(AudienceScreenKey).toString()};
+    return {file.value(AudioInputKey).toString(),
+            {file.value(AudienceScreenKey).toString(), file.value(ManufacturerKey).toString(),
+             file.value(ModelKey).toString(), file.value(SerialNumberKey).toString()}};
 }
 
 bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
@@ -37,7 +42,10 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     }
     QSettings file(path, QSettings::IniFormat);
     file.setValue(AudioInputKey, options.AudioInput);
-    file.setValue(AudienceScreenKey, options.AudienceScreen);
+    file.setValue(AudienceScreenKey, options.AudienceScreen.Name);
+    file.setValue(ManufacturerKey, options.AudienceScreen.Manufacturer);
+    file.setValue(ModelKey, options.AudienceScreen.Model);
+    file.setValue(SerialNumberKey, options.AudienceScreen.SerialNumber);
     file.sync();
     return file.status() == QSettings::NoError;
 }

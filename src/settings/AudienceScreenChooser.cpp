@@ -1,6 +1,7 @@
 #include "settings/AudienceScreenChooser.h"
 
 #include "widgets/ContestSession.h"
+#include "widgets/ScreenChoice.h"
 #include "core/ProgramOptions.h"
 
 #include <QComboBox>
@@ -19,7 +20,7 @@ AudienceScreenChooser::AudienceScreenChooser(QWidget* parent)
 
 void AudienceScreenChooser::Load(const ContestState& context)
 {
-    const QString stored = LoadProgramOptions(context).AudienceScreen;
+    Stored = LoadProgramOptions(context).AudienceScreen;
     screenBox->clear();
     screenBox->addItem(QStringLiteral("メニューと同じ画面"), QString());
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -27,11 +28,12 @@ void AudienceScreenChooser::Load(const ContestState& context)
         screenBox->addItem(QStringLiteral("%1 (%2×%3)").arg(screen->name()).arg(size.width()).arg(size.height()),
                            screen->name());
     }
-    if (stored.isEmpty())
+    if (Stored.Name.isEmpty())
         return;
-    int index = screenBox->findData(stored);
+    const QScreen* connected = ChosenScreen(QGuiApplication::screens(), Stored, nullptr);
+    int index = connected ? screenBox->findData(connected->name()) : -1;
     if (index < 0) {
-        screenBox->addItem(QStringLiteral("%1 (未接続)").arg(stored), stored);
+        screenBox->addItem(QStringLiteral("%1 (未接続)").arg(Stored.Name), Stored.Name);
         index = screenBox->count() - 1;
     }
     screenBox->setCurrentIndex(index);
@@ -47,7 +49,12 @@ bool AudienceScreenChooser::Store(const ContestSession& context) const
     return false;
 }
 
-QString AudienceScreenChooser::Chosen() const
+ScreenIdentity AudienceScreenChooser::Chosen() const
 {
-    return screenBox->currentData().toString();
+    const QString name = screenBox->currentData().toString();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == name)
+            return IdentityOf(*screen);
+    }
+    return name == Stored.Name ? Stored : ScreenIdentity{name, {}, {}, {}};
 }

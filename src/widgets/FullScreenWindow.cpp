@@ -13,12 +13,18 @@ FullScreenWindow::FullScreenWindow(const ContestState& context, QWidget* parent)
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenWindow::LeaveScreen);
 }
 
+void FullScreenWindow::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        Cover(ChosenScreen(QGuiApplication::screens(), LoadProgramOptions(Options).AudienceScreen, OperatorScreen()));
+    QDialog::setVisible(visible);
+}
+
 void FullScreenWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    Cover(ScreenNamed(QGuiApplication::screens(), LoadProgramOptions(Options).AudienceScreen, OperatorScreen()));
     LoadOnOpen();
     // With a focus that follows the mouse, the keys would otherwise go to the
     // operator's screen.
@@ -40,8 +46,13 @@ void FullScreenWindow::Cover(QScreen* screen)
     const QRect area = screen->geometry();
     ScreenWidth = area.width();
     ScreenHeight = area.height();
+    // Leaving full screen first makes a shown window ask for it again on the
+    // new screen; the geometry places it where the system has no window
+    // manager to grant full screen (a bare X server).
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     setScreen(screen);
     setGeometry(area);
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void FullScreenWindow::LeaveScreen(QScreen* removed)

@@ -2,15 +2,18 @@
 
 #include <QScreen>
 
-QScreen* ScreenNamed(const QList<QScreen*>& screens, const QString& name, QScreen* operatorScreen)
+ScreenIdentity IdentityOf(const QScreen& screen)
 {
-    if (name.isEmpty())
-        return operatorScreen;
-    for (QScreen* screen : screens) {
-        if (screen->name() == name)
-            return screen;
-    }
-    return operatorScreen;
+    return {screen.name(), screen.manufacturer(), screen.model(), screen.serialNumber()};
+}
+
+QScreen* ChosenScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen, QScreen* operatorScreen)
+{
+    QList<ScreenIdentity> connected;
+    for (const QScreen* screen : screens)
+        connected << IdentityOf(*screen);
+    const qsizetype index = MatchingScreen(connected, chosen);
+    return index < 0 ? operatorScreen : screens[index];
 }
 
 QScreen* ScreenAfterRemoval(const QList<QScreen*>& screens, QScreen* shownOn, QScreen* removed, QScreen* operatorScreen)

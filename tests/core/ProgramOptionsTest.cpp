@@ -12,7 +12,7 @@ TEST(ProgramOptions, AMissingEmptyOrDamagedFileReadsAsTheDefaults)
             folder.Write(QStringLiteral("ZUVELO.INI"), content);
         const ProgramOptions options = LoadProgramOptions(folder.Context);
         EXPECT_TRUE(options.AudioInput.isEmpty());
-        EXPECT_TRUE(options.AudienceScreen.isEmpty());
+        EXPECT_TRUE(options.AudienceScreen.Name.isEmpty());
     }
 }
 
@@ -20,11 +20,14 @@ TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
 {
     StoreFolder folder;
     folder.Write(QStringLiteral("zuvelo.ini"), QByteArray("[Audio\nInput=\"unterminated\n"));
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), QStringLiteral("HDMI-1")}));
+    const ScreenIdentity projector{QStringLiteral("HDMI-1"), QStringLiteral("EPSON"), QStringLiteral("EB-X51"), QStringLiteral("X5KH1234")};
+    ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), projector}));
     const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));
     EXPECT_TRUE(text.contains("[Audio]\nInput=alsa_input.usb-mic")) << text.toStdString();
-    EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1\nManufacturer=EPSON\nModel=EB-X51\nSerialNumber=X5KH1234"))
+        << text.toStdString();
     const ProgramOptions options = LoadProgramOptions(folder.Context);
     EXPECT_EQ(options.AudioInput, QStringLiteral("alsa_input.usb-mic"));
-    EXPECT_EQ(options.AudienceScreen, QStringLiteral("HDMI-1"));
+    EXPECT_EQ(options.AudienceScreen.Name, projector.Name);
+    EXPECT_EQ(options.AudienceScreen.SerialNumber, projector.SerialNumber);
 }

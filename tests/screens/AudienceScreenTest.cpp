@@ -70,7 +70,7 @@ protected:
         Settle();
     }
 
-    void ChooseAudienceScreen(const QString& name) { ASSERT_TRUE(SaveProgramOptions(Context, {QString(), name})); }
+    void ChooseAudienceScreen(const QString& name) { ASSERT_TRUE(SaveProgramOptions(Context, {QString(), {name, {}, {}, {}}})); }
 
     // Each full-screen window as the menu's windows own it.
     std::vector<std::unique_ptr<FullScreenWindow>> FourWindows()
@@ -200,14 +200,14 @@ TEST_F(AudienceScreen, TheScreenSettingsListTheScreensAndRegisterTheChoiceConnec
 
     box->setCurrentIndex(2);
     registerWindow();
-    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen, QStringLiteral("Projector"));
+    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen.Name, QStringLiteral("Projector"));
 
     // A projector unplugged while the colours are edited stays the choice.
     ChooseAudienceScreen(QStringLiteral("HDMI-9"));
     window.show();
     EXPECT_EQ(box->currentText(), QStringLiteral("HDMI-9 (未接続)"));
     registerWindow();
-    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen, QStringLiteral("HDMI-9"));
+    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen.Name, QStringLiteral("HDMI-9"));
 }
 
 TEST_F(AudienceScreen, TheGraphScaleEndsInsideTheMonitorOnEveryScreenSize)

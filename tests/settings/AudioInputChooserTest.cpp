@@ -38,7 +38,7 @@ protected:
 
 TEST_F(InputChooser, TheDefaultComesFirstAndAChoiceIsStoredAtOnceBesideTheOtherOptions)
 {
-    ASSERT_TRUE(SaveProgramOptions(Context, {{}, QStringLiteral("HDMI-1")}));
+    ASSERT_TRUE(SaveProgramOptions(Context, {{}, {QStringLiteral("HDMI-1"), {}, {}, {}}}));
     const std::vector<const char*> settingsFiles = {"KANKYOU1.REC", "KANKYOU2.REC", "KANKYOU3.REC", "KANKYOU4.REC", "KANKYOUB.REC"};
     std::vector<QByteArray> settingsBefore;
     for (const char* file : settingsFiles)
@@ -52,7 +52,7 @@ TEST_F(InputChooser, TheDefaultComesFirstAndAChoiceIsStoredAtOnceBesideTheOtherO
 
     Pick(*chooser, 2);
     EXPECT_EQ(LoadProgramOptions(Context).AudioInput, QStringLiteral("monomic"));
-    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen, QStringLiteral("HDMI-1"));
+    EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen.Name, QStringLiteral("HDMI-1"));
     EXPECT_EQ(List(*Open())->currentText(), QStringLiteral("Mono mic")) << "the next opening shows the choice";
 
     Pick(*chooser, 0);

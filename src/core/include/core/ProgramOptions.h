@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ScreenIdentity.h"
+
 #include <QString>
 
 class ContestState;
@@ -12,9 +14,10 @@ struct ProgramOptions {
     // [Audio] Input: the sound server's name of the chosen input; empty means
     // the server's default input.
     QString AudioInput;
-    // [Screen] Audience: the system's name of the screen the full-screen
-    // windows open on; empty means the menu's screen.
-    QString AudienceScreen;
+    // [Screen] Audience, Manufacturer, Model, SerialNumber: the screen the
+    // full-screen windows open on, Audience holding the system's name; an
+    // empty name means the menu's screen.
+    ScreenIdentity AudienceScreen;
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ScreenIdentity.h"
+
 #include <QGroupBox>
 
 class ContestSession;
@@ -14,17 +16,20 @@ class AudienceScreenChooser : public QGroupBox {
 public:
     explicit AudienceScreenChooser(QWidget* parent);
 
-    // Lists the screens connected now and selects the stored choice. A stored
-    // screen that is not connected stays listed, marked so, and chosen: the
+    // Lists the screens connected now and selects the stored choice, or the
+    // same monitor under the name this session gives it. A stored screen
+    // that is not connected stays listed, marked so, and chosen: the
     // projector may be unplugged while the operator edits the colours.
     void Load(const ContestState& context);
     // Stores the choice; a file that cannot be written is reported
     // ("管理データの書き込みができません！") and gives false.
     bool Store(const ContestSession& context) const;
 
-    // The system's name of the chosen screen; empty for the menu's screen.
-    QString Chosen() const;
+    // The chosen screen; an empty name for the menu's screen.
+    ScreenIdentity Chosen() const;
 
 private:
     QComboBox* screenBox;
+    // The choice as stored, kept while its screen is not connected.
+    ScreenIdentity Stored;
 };

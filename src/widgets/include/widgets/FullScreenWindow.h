@@ -8,6 +8,9 @@ class QScreen;
 // A frameless window that covers a whole screen for the audience: the screen
 // chosen for them ("表示先" in the screen settings, kept in ZUVELO.INI), or
 // the menu's screen when none is chosen or the chosen one is not connected.
+// It asks the system for full screen on that screen rather than placing
+// itself: a Wayland compositor ignores positions, and would otherwise keep it
+// on a screen of its own choice under its top bar.
 // Each time it opens it covers its screen first and then runs its own
 // loading; when its screen is unplugged while it shows, it moves to the
 // menu's screen and lays itself out again, the contest going on where it
@@ -28,6 +31,8 @@ protected:
     // out for the new size without touching what it shows.
     virtual void LayOutForScreen() = 0;
 
+    // Covers the screen before the window first shows, so that it opens there.
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
 
 private:

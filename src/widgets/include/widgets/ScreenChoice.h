@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ScreenIdentity.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,9 +10,13 @@ class QScreen;
 // Which of the connected screens a window for the audience covers. Both
 // choose among `screens` as the system lists them now (the primary first).
 
-// The screen the system calls `name`; `operatorScreen` when `name` is empty
-// or no connected screen carries it (a projector not plugged in).
-QScreen* ScreenNamed(const QList<QScreen*>& screens, const QString& name, QScreen* operatorScreen);
+// How the system names `screen` now.
+ScreenIdentity IdentityOf(const QScreen& screen);
+
+// The screen `chosen` names (by MatchingScreen); `operatorScreen` when
+// nothing is chosen or no connected screen matches (a projector not plugged
+// in).
+QScreen* ChosenScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen, QScreen* operatorScreen);
 
 // Where a window shown on `shownOn` goes when the screen `removed` goes
 // away: null (it stays) when that is another screen; otherwise the
