@@ -67,5 +67,14 @@ int main(int argc, char* argv[])
     });
     output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
     output.close();
+
+    // The same sheets with the entrants' names.
+    RegisterLongNames(context);
+    ScoreSheetOutput named(context);
+    named.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-named.pdf"); });
+    named.Open(ScoreSheetRequest{}, QPoint(80, 80));
+    named.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    std::printf("wrote %s/sheets-named.pdf\n", qPrintable(OutputFolder));
+    named.close();
     return 0;
 }

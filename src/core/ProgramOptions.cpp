@@ -10,6 +10,7 @@ namespace {
 const QString OptionsFile = QStringLiteral("ZUVELO.INI");
 const QString AudioInputKey = QStringLiteral("Audio/Input");
 const QString AudienceScreenKey = QStringLiteral("Screen/Audience");
+const QString ShowNamesKey = QStringLiteral("Entrants/ShowNames");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -23,7 +24,12 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     QSettings file(OptionsPath(context), QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
         return {};
-    return {file.value(AudioInputKey).toString(), file.value(AudienceScreenKey).toString()};
+    ProgramOptions options;
+    options.AudioInput = file.value(AudioInputKey).toString();
+    options.AudienceScreen = file.value(AudienceScreenKey).toString();
+    // Anything but a clear "false" keeps the names on.
+    options.ShowNames = file.value(ShowNamesKey).toString().compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
+    return options;
 }
 
 bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
@@ -38,6 +44,7 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     QSettings file(path, QSettings::IniFormat);
     file.setValue(AudioInputKey, options.AudioInput);
     file.setValue(AudienceScreenKey, options.AudienceScreen);
+    file.setValue(ShowNamesKey, options.ShowNames);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -23,7 +23,7 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
     const auto note = [](int y, const QString& text) {
         return SheetText{TextLeft, y, SheetFace::ProportionalGothic, 8, text};
     };
-    return {
+    std::vector<SheetText> texts = {
         SheetText{TextLeft, 250, SheetFace::Gothic, 24, sheet.Title},
         gothic(480, QStringLiteral("エントリー№ ： ") + FormatNumber(sheet.EntryNo)),
         gothic(560, QStringLiteral("発声時刻     ： ") + sheet.MeasuredAt),
@@ -37,6 +37,13 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
         note(1080, QStringLiteral("※　積算値について　計測時間中にスキャナしたすべての音量の合計です。")),
         SheetText{1050, 2750, SheetFace::Gothic, 8, QualityLine(sheet.Quality, sheet.NoiseCutLevel)},
     };
+    // Between the heading and the entry number, where a sheet without a name
+    // has nothing: every other line keeps its place.
+    if (!sheet.Name.isEmpty())
+        texts.push_back(gothic(360, QStringLiteral("氏名　") + sheet.Name));
+    if (!sheet.Name.isEmpty() && !sheet.Group.isEmpty())
+        texts.push_back(gothic(410, QStringLiteral("所属　") + sheet.Group));
+    return texts;
 }
 
 std::vector<SheetText> ScoreGraphTexts(int graphTop, int measureSeconds)

@@ -7,11 +7,13 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +64,7 @@ void RankingBoard::LoadOnOpen()
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
     Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
+    HallNames = ReadHallNames(Context);
     PageCount();
     BoardLayout();
     Page = 1;
@@ -108,21 +111,31 @@ void RankingBoard::BoardLayout()
 void RankingBoard::PageLoad(int page)
 {
     RowTexts = Ranking ? BoardPageRows(*Ranking, page) : std::array<QString, BoardRows>();
+    RowNames = {};
+    const qsizetype first = qsizetype(page - 1) * BoardRows;
+    for (qsizetype row = 0; Ranking && row < BoardRows && first + row < qsizetype(Ranking->size()); ++row)
+        RowNames[size_t(row)] = HallNames.NameOf((*Ranking)[size_t(first + row)].EntryNo);
 }
 
 void RankingBoard::PageShow()
 {
+    // Names are cut short so that every row stays inside the screen.
+    const double maxRowWidth = width() * 18.0 / 20;
+    int widest = 0;
     for (int a = 0; a < BoardRows; ++a) {
         ClickLabel* row = rankRows[static_cast<size_t>(a)];
-        row->setText(BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]));
+        const QString text = BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]);
+        const QFontMetricsF metrics(row->font());
+        row->setText(text + FittedNameSuffix(RowNames[static_cast<size_t>(a)], metrics, maxRowWidth - metrics.horizontalAdvance(text)));
         row->resize(row->sizeHint());
+        widest = std::max(widest, row->width());
     }
     pageIndicator->setText(BoardIndicatorText(Page));
     const QSize indicator = pageIndicator->sizeHint();
     pageIndicator->setGeometry(width() - indicator.width(), static_cast<int>(height() - indicator.height() * 1.2), indicator.width(),
                      indicator.height());
-    // All rows start where the first one, centred, starts.
-    const int left = (width() - rankRows[0]->width()) / 2;
+    // All rows start where the widest one, centred, starts.
+    const int left = (width() - widest) / 2;
     for (ClickLabel* row : rankRows)
         row->move(left, row->y());
 }

@@ -15,6 +15,9 @@ struct ProgramOptions {
     // [Screen] Audience: the system's name of the screen the full-screen
     // windows open on; empty means the menu's screen.
     QString AudienceScreen;
+    // [Entrants] ShowNames: whether the hall's full-screen windows show the
+    // entrants' names (sheets and exports always do).
+    bool ShowNames = true;
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);

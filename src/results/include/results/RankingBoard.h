@@ -2,6 +2,7 @@
 
 #include "widgets/FullScreenWindow.h"
 #include "results/RankingPages.h"
+#include "core/EntrantRoster.h"
 #include "core/ResultRecord.h"
 
 #include <array>
@@ -53,6 +54,9 @@ private:
     int Last = 1;
     int Idle = 0;
     std::array<QString, BoardRows> RowTexts;
+    // The names of the page's entrants, empty for a row without one.
+    std::array<QString, BoardRows> RowNames;
+    EntrantRoster HallNames;
     // The ranking file as the pass at opening wrote it, in rank order;
     // nothing when the log cannot be read (the operator has been told).
     std::optional<std::vector<ResultRecord>> Ranking;
