@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
+#include "entrants/EntrantsWindow.h"
 #include "measure/MeasurementScreen.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/RankingBoard.h"

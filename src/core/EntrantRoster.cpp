@@ -20,7 +20,8 @@ int FirstLineNotUtf8(const QByteArray& bytes)
     const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)decoder.decode(lines[i]);
+        // The decoding runs when its result becomes a string.
+        const QString line = decoder.decode(lines[i]);
         if (decoder.hasError())
             return int(i) + 1;
     }
