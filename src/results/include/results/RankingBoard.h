@@ -44,6 +44,8 @@ protected:
     void LayOutForScreen() override;
 
 private:
+    double RowPoints(double maxRowWidth) const;
+
     ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
@@ -56,6 +58,8 @@ private:
     std::array<QString, BoardRows> RowTexts;
     // The names of the page's entrants, empty for a row without one.
     std::array<QString, BoardRows> RowNames;
+    // The rows' font size on a page without names.
+    double BoardPoints = 1;
     EntrantRoster HallNames;
     // The ranking file as the pass at opening wrote it, in rank order;
     // nothing when the log cannot be read (the operator has been told).
