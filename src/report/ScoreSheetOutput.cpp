@@ -204,7 +204,8 @@ std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
         return std::nullopt;
     ScoreSheet sheet;
     sheet.EntryNo = entryNo;
-    if (const EntrantName* named = ReadEntrantNames(Context).Find(entryNo)) {
+    const EntrantRoster names = ReadEntrantNames(Context);
+    if (const EntrantName* named = names.Find(entryNo)) {
         sheet.Name = named->Name;
         sheet.Group = named->Group;
     }
