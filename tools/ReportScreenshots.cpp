@@ -68,8 +68,12 @@ int main(int argc, char* argv[])
     output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
     output.close();
 
-    // The same sheets with the entrants' names.
+    // The same sheets with the entrants' names, the third's name and group
+    // of the full 40 wide characters.
     RegisterLongNames(context);
+    EntrantRoster roster = ReadEntrantRoster(context.Folder).Roster;
+    roster.Set(3, {QString(40, QChar(u'寿')), QString(40, QChar(u'Ｗ'))});
+    WriteEntrantRoster(context.Folder, roster);
     ScoreSheetOutput named(context);
     named.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-named.pdf"); });
     named.Open(ScoreSheetRequest{}, QPoint(80, 80));

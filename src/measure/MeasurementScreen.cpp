@@ -199,6 +199,9 @@ void MeasurementScreen::LayoutFullGauge()
     nextEntryLabel->setGeometry(layout.NextEntry.toRect());
     NextEntryPoints = points;
     ApplyBandFont(nextEntryLabel, points);
+    // The state was shown before the label had its place.
+    if (DisplayState == Waiting)
+        ShowNextEntry();
     SetLabelColours(nextEntryLabel, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
     CircleCentre = layout.CircleCentre;
     CircleRadius = layout.CircleRadius;

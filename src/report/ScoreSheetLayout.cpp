@@ -2,12 +2,26 @@
 
 #include "core/DisplayFormat.h"
 
+#include <QList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int TextLeft = 170;
 constexpr int GridStep = 162;
+
+// The size of a line of the heading block, 12 points or smaller so that it
+// ends inside the right margin: a wide (CJK, full-width) character takes an
+// em, any other half of one.
+int HeadingLinePoints(const QString& line)
+{
+    constexpr double PageUnitsPerPoint = 254.0 / 72.0;
+    double ems = 0;
+    for (const char32_t c : line.toUcs4())
+        ems += c >= 0x2E80 && !(c >= 0xFF61 && c <= 0xFFDC) ? 1.0 : 0.5;
+    return std::min(12, static_cast<int>((PageWidth - 2 * TextLeft) / (ems * PageUnitsPerPoint)));
+}
 
 // A number written in four characters, right-aligned.
 QString Cell4(double value)
@@ -39,10 +53,13 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
     };
     // Between the heading and the entry number, where a sheet without a name
     // has nothing: every other line keeps its place.
+    const auto fitted = [](int y, const QString& text) {
+        return SheetText{TextLeft, y, SheetFace::Gothic, HeadingLinePoints(text), text};
+    };
     if (!sheet.Name.isEmpty())
-        texts.push_back(gothic(360, QStringLiteral("氏名　") + sheet.Name));
+        texts.push_back(fitted(360, QStringLiteral("氏名　") + sheet.Name));
     if (!sheet.Name.isEmpty() && !sheet.Group.isEmpty())
-        texts.push_back(gothic(410, QStringLiteral("所属　") + sheet.Group));
+        texts.push_back(fitted(410, QStringLiteral("所属　") + sheet.Group));
     return texts;
 }
 
