@@ -1,5 +1,6 @@
 // Shows the measurement screen in each of its looks, both layouts and both
-// gauge styles, and the result display, on the X display, and photographs
+// gauge styles, and the result display, then both with entrants' names of
+// every length, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
 #include "widgets/ContestSession.h"
 #include "measure/MeasurementScreen.h"

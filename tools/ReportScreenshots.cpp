@@ -1,4 +1,5 @@
-// Prints three entrants' score sheets into a PDF file, shows the score sheet
+// Prints three entrants' score sheets into a PDF file (and again with long
+// names into sheets-named.pdf), shows the score sheet
 // output window and the print preview at three zooms on the X display, and
 // photographs the whole display after each, into the folder given as the
 // only argument.

@@ -1,5 +1,6 @@
 // Shows the ranking board (first and second page), the score monitor in
-// both colour schemes, the measurement log and its save dialog on the X
+// both colour schemes, the measurement log and its save dialog, then the
+// three with long entrants' names, on the X
 // display, and photographs the whole display after each into the folder
 // given as the only argument.
 #include "widgets/DesktopSetup.h"
