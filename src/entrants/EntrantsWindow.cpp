@@ -1,6 +1,7 @@
 #include "entrants/EntrantsWindow.h"
 
 #include "core/EntrantImport.h"
+#include "core/KeptAside.h"
 #include "core/ProgramOptions.h"
 #include "core/ResultStore.h"
 #include "entrants/RosterTable.h"
@@ -156,9 +157,12 @@ void EntrantsWindow::RegisterRoster()
     if (Context.Messages.Show(QStringLiteral("名簿を登録しますか？"), QStringLiteral("確認"), MessageIcon::Information,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (!WriteEntrantRoster(Context.Folder, Shown)) {
+    // A damaged list showed as empty: what it held is kept aside, not lost.
+    const QString path = EntrantRosterPath(Context.Folder);
+    const bool damaged = ReadEntrantRoster(Context.Folder).State == RosterRead::Outcome::Damaged;
+    if ((damaged && !CopyAside(path, Context.Now())) || !WriteEntrantRoster(Context.Folder, Shown)) {
         Context.Messages.Inform(
-            QStringLiteral("名簿ファイルを保存できません。(%1)").arg(QDir::toNativeSeparators(EntrantRosterPath(Context.Folder))),
+            QStringLiteral("名簿ファイルを保存できません。(%1)").arg(QDir::toNativeSeparators(path)),
             MessageIcon::Error);
         return;
     }

@@ -48,6 +48,19 @@ TEST_F(EntrantsWindowTest, RegisteringStoresTheTableAsTheListAndTheHallChoice)
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("名簿を登録しますか？"), QStringLiteral("登録しました。")}));
 }
 
+TEST_F(EntrantsWindowTest, ADamagedListIsKeptAsideWhenRegisteringReplacesIt)
+{
+    const QByteArray damaged = "not a list of entrants\r\n";
+    Folder.Write(QStringLiteral("entrants.csv"), damaged);
+    Folder.Context.Now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 20, 5)); };
+    Window.show();
+    Type(1, 1, QStringLiteral("Ann"));
+    Folder.Messages.Answer(MessageAnswer::Yes);
+    Click("registerButton");
+    EXPECT_EQ(Folder.Read(QStringLiteral("entrants_20261207-142005.csv")), damaged);
+    EXPECT_TRUE(StoredList().endsWith("1,Ann,\r\n"));
+}
+
 TEST_F(EntrantsWindowTest, ATextOverFortyCharactersIsRefusedAndTheCellKeepsItsText)
 {
     Window.show();

@@ -13,7 +13,8 @@ class QTableWidget;
 
 // The list of entrants (名簿): a table of entry number, 名前 and 所属, edited
 // in place and stored with 登録(&U); 読込(&R) fills it from a spreadsheet's
-// CSV file, shown before it is stored. Modeless, so that it stays open
+// CSV file, shown before it is stored; a damaged list is kept aside before
+// 登録 replaces it. Modeless, so that it stays open
 // beside a full-screen window on the audience screen. The check box says
 // whether the hall's full-screen windows show the names.
 class EntrantsWindow : public QDialog {
