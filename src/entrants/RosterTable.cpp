@@ -26,7 +26,9 @@ std::optional<QString> OverLimitMessage(const QString& text)
 
 QString ImportFaultMessage(const EntrantImport& import, const QString& file)
 {
-    const QString where = QStringLiteral("(%1 %2行目)").arg(QDir::toNativeSeparators(file)).arg(import.Line);
+    const QString path = QDir::toNativeSeparators(file);
+    // Line 0: the file could not be opened at all.
+    const QString where = import.Line > 0 ? QStringLiteral("(%1 %2行目)").arg(path).arg(import.Line) : QStringLiteral("(%1)").arg(path);
     switch (import.Problem) {
     case EntrantImport::Fault::BadNumber:
         return QStringLiteral("エントリーNoが正しくありません。%1\n1～%2の番号を重複なく指定してください。").arg(where).arg(MaxEntrants);

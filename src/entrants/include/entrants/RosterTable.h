@@ -15,5 +15,6 @@ int RosterTableRows(int nextEntryNo, const EntrantRoster& roster);
 // The message for a text typed in over the limit; nothing when it is within.
 std::optional<QString> OverLimitMessage(const QString& text);
 
-// The message for an import that failed, naming the file and line.
+// The message for an import that failed, naming the file and the line (none
+// for line 0, a file that could not be opened).
 QString ImportFaultMessage(const EntrantImport& import, const QString& file);
