@@ -1,5 +1,6 @@
 // Shows the measurement screen in each of its looks, both layouts and both
-// gauge styles, and the result display, on the X display, and photographs
+// gauge styles, and the result display, then both with entrants' names of
+// every length, on the X display, and photographs
 // the whole display after each into the folder given as the only argument.
 #include "widgets/ContestSession.h"
 #include "measure/MeasurementScreen.h"
@@ -43,7 +44,7 @@ void ShootLooks(ContestSession& context, bool fullGauge, int gaugeStyle)
     screen.close();
 }
 
-void ShootResult(ContestSession& context)
+void ShootResult(ContestSession& context, const QString& name)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     SaveScreenSettings(context);
@@ -55,8 +56,23 @@ void ShootResult(ContestSession& context)
     entrant.Result.TotalPoints = Points{1234};
     result.SetEntrant(entrant);
     result.show();
-    Shoot(QStringLiteral("5-result"));
+    Shoot(name);
     result.close();
+}
+
+
+void ShootNamed(ContestSession& context, const QString& names)
+{
+    for (bool fullGauge : {false, true}) {
+        context.Settings.Screen = ScreenSettings::Factory();
+        context.Settings.Screen.FullGaugeLayout = fullGauge;
+        SaveScreenSettings(context);
+        MeasurementScreen screen(context);
+        screen.show();
+        Shoot(QStringLiteral("6-waiting-named-%1-%2").arg(names, fullGauge ? QStringLiteral("full") : QStringLiteral("heading")));
+        screen.close();
+    }
+    ShootResult(context, QStringLiteral("7-result-named-") + names);
 }
 
 }
@@ -77,6 +93,16 @@ int main(int argc, char* argv[])
         for (int style : {BarGauge, CircleGauge})
             ShootLooks(context, fullGauge, style);
     }
-    ShootResult(context);
+    ShootResult(context, QStringLiteral("5-result"));
+
+    // With the entrants' names, then with names of the full 40 characters:
+    // the next entrant's and the result's.
+    RegisterLongNames(context);
+    ShootNamed(context, QStringLiteral("short"));
+    EntrantRoster longest;
+    longest.Set(1, {QString(40, QChar(u'寿')), {}});
+    longest.Set(25, {QStringLiteral("Alexandra Wilhelmina Montgomery-Smythe"), {}});
+    WriteEntrantRoster(context.Folder, longest);
+    ShootNamed(context, QStringLiteral("long"));
     return 0;
 }

@@ -1,4 +1,5 @@
-// Prints three entrants' score sheets into a PDF file, shows the score sheet
+// Prints three entrants' score sheets into a PDF file (and again with long
+// names into sheets-named.pdf), shows the score sheet
 // output window and the print preview at three zooms on the X display, and
 // photographs the whole display after each, into the folder given as the
 // only argument.
@@ -67,5 +68,18 @@ int main(int argc, char* argv[])
     });
     output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
     output.close();
+
+    // The same sheets with the entrants' names, the third's name and group
+    // of the full 40 wide characters.
+    RegisterLongNames(context);
+    EntrantRoster roster = ReadEntrantRoster(context.Folder).Roster;
+    roster.Set(3, {QString(40, QChar(u'寿')), QString(40, QChar(u'Ｗ'))});
+    WriteEntrantRoster(context.Folder, roster);
+    ScoreSheetOutput named(context);
+    named.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-named.pdf"); });
+    named.Open(ScoreSheetRequest{}, QPoint(80, 80));
+    named.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    std::printf("wrote %s/sheets-named.pdf\n", qPrintable(OutputFolder));
+    named.close();
     return 0;
 }

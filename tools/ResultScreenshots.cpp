@@ -1,5 +1,6 @@
 // Shows the ranking board (first and second page), the score monitor in
-// both colour schemes, the measurement log and its save dialog on the X
+// both colour schemes, the measurement log and its save dialog, then the
+// three with long entrants' names, on the X
 // display, and photographs the whole display after each into the folder
 // given as the only argument.
 #include "widgets/DesktopSetup.h"
@@ -114,5 +115,25 @@ int main(int argc, char* argv[])
     ShootMonitor(context, false);
     ShootMonitor(context, true);
     ShootLog(context);
+
+    // With the entrants' names, long ones among them.
+    RegisterLongNames(context);
+    {
+        RankingBoard board(context);
+        board.show();
+        Shoot(QStringLiteral("8-ranking-board-named"));
+        board.close();
+    }
+    ScoreMonitor monitor(context);
+    monitor.SetRequest(ScoreMonitorRequest{OpenedFromMenu});
+    monitor.show();
+    for (int step = 0; step < 3; ++step)
+        monitor.PressKey(Qt::Key_Right);
+    Shoot(QStringLiteral("9-score-monitor-named"));
+    monitor.close();
+    MeasurementLogWindow log(context);
+    log.show();
+    Shoot(QStringLiteral("10-measurement-log-named"));
+    log.close();
     return 0;
 }

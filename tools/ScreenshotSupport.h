@@ -2,6 +2,7 @@
 
 #include "widgets/MessageBoxService.h"
 #include "widgets/ContestSession.h"
+#include "core/EntrantRoster.h"
 #include "core/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,22 @@ struct FactoryContest {
     AnswerYes Answers;
     ContestSession Context{Folder.path(), Answers};
 };
+
+// Names for entrants 1 to 25 that test the screens: characters outside code
+// page 932 (𠮷) and only in its extensions (髙), a long Latin name and names
+// of the full 40 characters.
+inline void RegisterLongNames(ContestSession& context)
+{
+    EntrantRoster roster;
+    for (int n = 1; n <= 25; ++n) {
+        static const QString names[] = {QString::fromUcs4(U"𠮷田 太郎"), QStringLiteral("髙橋 一二三"),
+                                        QStringLiteral("Alexandra Wilhelmina Montgomery-Smythe"),
+                                        QString(40, QChar(u'寿')), QStringLiteral("Müller")};
+        roster.Set(n, {n <= 5 ? names[n - 1] : QStringLiteral("山田 花子%1").arg(n).repeated(n % 3 + 1).left(40),
+                       QStringLiteral("北小学校 %1年").arg(n % 6 + 1)});
+    }
+    WriteEntrantRoster(context.Folder, roster);
+}
 
 // The folder the pictures go to.
 inline QString OutputFolder;

@@ -5,6 +5,8 @@ ZUVELO_BUILD_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   libsndfile1-dev libpulse-dev libcups2-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
+  # Names outside the IPA fonts (𠮷) on the hall's screens and the sheets.
+  fonts-noto-cjk
 )
 ZUVELO_RUN_PACKAGES=(
   pulseaudio pulseaudio-utils pavucontrol xdg-utils

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
+#include "entrants/EntrantsWindow.h"
 #include "measure/MeasurementScreen.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/RankingBoard.h"
@@ -101,7 +102,8 @@ void MainMenu::BuildLabels()
 
 void MainMenu::BuildMenus()
 {
-    // Every window but the two score windows opens modally over the menu.
+    // Every window but the two score windows and the list of entrants opens
+    // modally over the menu.
     const auto modal = [this](auto window) { return [this, window] { Windows::ShowModal((MenuWindows.*window)(this)); }; };
     const MenuEntry separator;
     const std::vector<MenuGroup> groups = {
@@ -112,6 +114,7 @@ void MainMenu::BuildMenus()
           {QStringLiteral("成績出力(&C)"), "scoreSheetEntry",
            [this] { MenuWindows.OpenScoreSheetOutput(ScoreSheetRequest{}, this); }},
           {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", [this] { MenuWindows.OpenScoreMonitor(ScoreMonitorRequest{}); }},
+          {QStringLiteral("名簿(&N)"), "entrantsEntry", [this] { Windows::ShowModeless(MenuWindows.entrantsWindow(this)); }},
           separator,
           {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", modal(&Windows::dataClear)},
           separator,

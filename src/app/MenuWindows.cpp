@@ -8,6 +8,7 @@
 #include "app/ContestReset.h"
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
+#include "entrants/EntrantsWindow.h"
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
@@ -84,6 +85,11 @@ PrintPreview& Windows::printPreview(QWidget* owner)
 ScoreMonitor& Windows::scoreMonitor()
 {
     return Kept(Monitor, [this] { return new ScoreMonitor(Context); });
+}
+
+EntrantsWindow& Windows::entrantsWindow(QWidget* owner)
+{
+    return Kept(Entrants, [this, owner] { return new EntrantsWindow(Context, owner); });
 }
 
 MeasurementLogWindow& Windows::measurementLog(QWidget* owner)

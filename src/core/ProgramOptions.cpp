@@ -13,6 +13,7 @@ const QString AudienceScreenKey = QStringLiteral("Screen/Audience");
 const QString ManufacturerKey = QStringLiteral("Screen/Manufacturer");
 const QString ModelKey = QStringLiteral("Screen/Model");
 const QString SerialNumberKey = QStringLiteral("Screen/SerialNumber");
+const QString ShowNamesKey = QStringLiteral("Entrants/ShowNames");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -26,9 +27,13 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     QSettings file(OptionsPath(context), QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
         return {};
-    return {file.value(AudioInputKey).toString(),
-            {file.value(AudienceScreenKey).toString(), file.value(ManufacturerKey).toString(),
-             file.value(ModelKey).toString(), file.value(SerialNumberKey).toString()}};
+    ProgramOptions options;
+    options.AudioInput = file.value(AudioInputKey).toString();
+    options.AudienceScreen = {file.value(AudienceScreenKey).toString(), file.value(ManufacturerKey).toString(),
+                              file.value(ModelKey).toString(), file.value(SerialNumberKey).toString()};
+    // Anything but a clear "false" keeps the names on.
+    options.ShowNames = file.value(ShowNamesKey).toString().compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
+    return options;
 }
 
 bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
@@ -46,6 +51,7 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     file.setValue(ManufacturerKey, options.AudienceScreen.Manufacturer);
     file.setValue(ModelKey, options.AudienceScreen.Model);
     file.setValue(SerialNumberKey, options.AudienceScreen.SerialNumber);
+    file.setValue(ShowNamesKey, options.ShowNames);
     file.sync();
     return file.status() == QSettings::NoError;
 }

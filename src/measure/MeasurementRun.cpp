@@ -33,9 +33,10 @@ StateLook LookOf(ScreenState state, const ScreenSettings& screen)
     return result;
 }
 
-QString NextEntryText(int entryNo)
+QString NextEntryText(int entryNo, const QString& name)
 {
-    return QStringLiteral("次は") + FormatNumber(entryNo) + QStringLiteral("番");
+    const QString number = QStringLiteral("次は") + FormatNumber(entryNo) + QStringLiteral("番");
+    return name.isEmpty() ? number : number + QStringLiteral("　%1 さん").arg(name);
 }
 
 int LongestStateText(const ScreenSettings& screen)

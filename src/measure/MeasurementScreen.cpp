@@ -12,6 +12,8 @@
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "widgets/FactorySettings.h"
+#include "widgets/EntrantNames.h"
+#include "widgets/FontFitting.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -100,6 +102,7 @@ void MeasurementScreen::LoadOnOpen()
     if (!Measurable)
         return;
     Gauge.Restart();
+    HallNames = ReadHallNames(Context);
     nextEntryLabel->clear();
     DisplayState = Waiting;
     if (Context.Settings.Screen.FullGaugeLayout)
@@ -158,6 +161,7 @@ void MeasurementScreen::LayoutHeading()
     headingLabel->setText(screen.BandText[HeadingLook]);
     SetScreenBack(screen.WaitingBackColor);
     nextEntryLabel->setGeometry(layout.NextEntry.toRect());
+    NextEntryPoints = layout.HeadingFontPoints;
     ApplyBandFont(nextEntryLabel, layout.HeadingFontPoints);
     SetLabelColours(nextEntryLabel, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
     CircleCentre = layout.CircleCentre;
@@ -193,7 +197,11 @@ void MeasurementScreen::LayoutFullGauge()
     barGauge->setGeometry(layout.BarBox.toRect());
     barGauge->hide();
     nextEntryLabel->setGeometry(layout.NextEntry.toRect());
+    NextEntryPoints = points;
     ApplyBandFont(nextEntryLabel, points);
+    // The state was shown before the label had its place.
+    if (DisplayState == Waiting)
+        ShowNextEntry();
     SetLabelColours(nextEntryLabel, screen.BandForeColor[HeadingLook], screen.WaitingBackColor);
     CircleCentre = layout.CircleCentre;
     CircleRadius = layout.CircleRadius;
@@ -229,11 +237,21 @@ void MeasurementScreen::ApplyState()
     }
     barGauge->setVisible(look.BarBoxVisible);
     if (DisplayState == Waiting) {
-        nextEntryLabel->setText(NextEntryText(Context.Contest.EntryNo));
-        nextEntryLabel->show();
+        ShowNextEntry();
     } else if (DisplayState == Ready) {
         nextEntryLabel->hide();
     }
+}
+
+// A name that makes the label too wide shrinks its font; a number alone
+// keeps the band's size.
+void MeasurementScreen::ShowNextEntry()
+{
+    const QString text = NextEntryText(Context.Contest.EntryNo, HallNames.NameOf(Context.Contest.EntryNo));
+    ApplyBandFont(nextEntryLabel, NextEntryPoints);
+    ApplyBandFont(nextEntryLabel, PointsFittingWidth(nextEntryLabel->font(), text, nextEntryLabel->width()));
+    nextEntryLabel->setText(text);
+    nextEntryLabel->show();
 }
 
 // The ready look blinks from the start of the run until recording starts.

@@ -2,12 +2,26 @@
 
 #include "core/DisplayFormat.h"
 
+#include <QList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int TextLeft = 170;
 constexpr int GridStep = 162;
+
+// The size of a line of the heading block, 12 points or smaller so that it
+// ends inside the right margin: a wide (CJK, full-width) character takes an
+// em, any other half of one.
+int HeadingLinePoints(const QString& line)
+{
+    constexpr double PageUnitsPerPoint = 254.0 / 72.0;
+    double ems = 0;
+    for (const char32_t c : line.toUcs4())
+        ems += c >= 0x2E80 && !(c >= 0xFF61 && c <= 0xFFDC) ? 1.0 : 0.5;
+    return std::min(12, static_cast<int>((PageWidth - 2 * TextLeft) / (ems * PageUnitsPerPoint)));
+}
 
 // A number written in four characters, right-aligned.
 QString Cell4(double value)
@@ -23,7 +37,7 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
     const auto note = [](int y, const QString& text) {
         return SheetText{TextLeft, y, SheetFace::ProportionalGothic, 8, text};
     };
-    return {
+    std::vector<SheetText> texts = {
         SheetText{TextLeft, 250, SheetFace::Gothic, 24, sheet.Title},
         gothic(480, QStringLiteral("エントリー№ ： ") + FormatNumber(sheet.EntryNo)),
         gothic(560, QStringLiteral("発声時刻     ： ") + sheet.MeasuredAt),
@@ -37,6 +51,16 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
         note(1080, QStringLiteral("※　積算値について　計測時間中にスキャナしたすべての音量の合計です。")),
         SheetText{1050, 2750, SheetFace::Gothic, 8, QualityLine(sheet.Quality, sheet.NoiseCutLevel)},
     };
+    // Between the heading and the entry number, where a sheet without a name
+    // has nothing: every other line keeps its place.
+    const auto fitted = [](int y, const QString& text) {
+        return SheetText{TextLeft, y, SheetFace::Gothic, HeadingLinePoints(text), text};
+    };
+    if (!sheet.Name.isEmpty())
+        texts.push_back(fitted(360, QStringLiteral("氏名　") + sheet.Name));
+    if (!sheet.Name.isEmpty() && !sheet.Group.isEmpty())
+        texts.push_back(fitted(410, QStringLiteral("所属　") + sheet.Group));
+    return texts;
 }
 
 std::vector<SheetText> ScoreGraphTexts(int graphTop, int measureSeconds)

@@ -8,6 +8,7 @@
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QCloseEvent>
@@ -203,6 +204,11 @@ std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
         return std::nullopt;
     ScoreSheet sheet;
     sheet.EntryNo = entryNo;
+    const EntrantRoster names = ReadEntrantNames(Context);
+    if (const EntrantName* named = names.Find(entryNo)) {
+        sheet.Name = named->Name;
+        sheet.Group = named->Group;
+    }
     sheet.Title = Context.Settings.Screen.BandText[0];
     sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
     sheet.MeasuredAt = entrant->MeasuredAt;

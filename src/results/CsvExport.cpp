@@ -2,26 +2,15 @@
 
 #include "core/AutomationDate.h"
 
-#include <algorithm>
-
 namespace {
 
 const QStringList HeaderRow = {
     QStringLiteral("エントリーNo"),    QStringLiteral("順位"),           QStringLiteral("総合得点"),
     QStringLiteral("最大値(点)"),      QStringLiteral("最大値(数値)"),   QStringLiteral("積算値(点)"),
     QStringLiteral("積算値(数値)"),    QStringLiteral("発声時刻"),       QStringLiteral("測定時間(秒)"),
-    QStringLiteral("音質"),            QStringLiteral("ノイズカット(%)"),
+    QStringLiteral("音質"),            QStringLiteral("ノイズカット(%)"), QStringLiteral("名前"),
+    QStringLiteral("所属"),
 };
-
-QString CsvField(const QString& field)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(special.begin(), special.end(), [&field](QChar c) { return field.contains(c); }))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 }
 
@@ -54,19 +43,13 @@ QStringList LogCsvFields(const ResultRecord& record)
             QString::number(record.NoiseCutLevel)};
 }
 
-QString CsvLine(const QStringList& fields)
-{
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString& field : fields)
-        quoted << CsvField(field);
-    return quoted.join(QLatin1Char(','));
-}
-
-QByteArray LogCsvText(std::span<const ResultRecord> records)
+QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster& roster)
 {
     QString text = CsvLine(HeaderRow) + QStringLiteral("\r\n");
-    for (const ResultRecord& record : records)
-        text += CsvLine(LogCsvFields(record)) + QStringLiteral("\r\n");
+    for (const ResultRecord& record : records) {
+        const EntrantName* entrant = roster.Find(record.EntryNo);
+        text += CsvLine(LogCsvFields(record) << (entrant ? entrant->Name : QString()) << (entrant ? entrant->Group : QString())) +
+                QStringLiteral("\r\n");
+    }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

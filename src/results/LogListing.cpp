@@ -29,6 +29,13 @@ QString LogListRow(const ResultRecord& record)
     return Cells(record) + QLatin1Char(' ') + DateCell(record);
 }
 
+const QString LogNameGap = QStringLiteral("  ");
+
+QString LogListRowWithName(const ResultRecord& record, const QString& name)
+{
+    return name.isEmpty() ? LogListRow(record) : LogListRow(record) + LogNameGap + name;
+}
+
 QString LogFileRow(const ResultRecord& record)
 {
     return Cells(record) + DateCell(record);

@@ -5,6 +5,7 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QDir>
@@ -24,6 +25,7 @@ namespace {
 const QString ByRankCaption = QStringLiteral("順位順(&J)");
 const QString ByEntryCaption = QStringLiteral("発声順(&J)");
 constexpr int VisibleRows = 20;
+const QString ColumnHeaderText = QStringLiteral("  No     順位　 総合得点　  高音（点数/数値）   　積算（点数/数値)     発声時刻");
 
 QPushButton* MakeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
 {
@@ -63,8 +65,7 @@ MeasurementLogWindow::MeasurementLogWindow(ContestSession& context, QWidget* par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont fixed(QStringLiteral("ＭＳ ゴシック"));
     fixed.setPointSize(10);
-    columnHeader = new QLabel(
-        QStringLiteral("  No     順位　 総合得点　  高音（点数/数値）   　積算（点数/数値)     発声時刻"), this);
+    columnHeader = new QLabel(ColumnHeaderText, this);
     columnHeader->setObjectName(QStringLiteral("columnHeader"));
     columnHeader->setFont(fixed);
     entrantList = new QListWidget(this);
@@ -72,11 +73,8 @@ MeasurementLogWindow::MeasurementLogWindow(ContestSession& context, QWidget* par
     entrantList->setFont(fixed);
     entrantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     entrantList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const QFontMetrics metrics(fixed);
-    const QString widestRow(79, QLatin1Char('0'));
-    entrantList->setFixedSize(metrics.horizontalAdvance(widestRow) + entrantList->verticalScrollBar()->sizeHint().width() +
-                                  2 * entrantList->frameWidth() + 8,
-                              metrics.lineSpacing() * VisibleRows + 2 * entrantList->frameWidth());
+    entrantList->setFixedHeight(QFontMetrics(fixed).lineSpacing() * VisibleRows + 2 * entrantList->frameWidth());
+    ShowNameColumn(false);
 
     orderButton = MakeButton(QStringLiteral("orderButton"), ByRankCaption, QStringLiteral("順位順または発声順に表示します。"), this);
     textExportButton = MakeButton(QStringLiteral("textExportButton"), QStringLiteral("テキスト(&T)"),
@@ -119,9 +117,23 @@ void MeasurementLogWindow::LoadOnOpen()
 // empty rather than passing for a contest without entrants.
 void MeasurementLogWindow::Fill(const std::optional<std::vector<ResultRecord>>& records)
 {
+    const EntrantRoster names = ReadEntrantNames(Context);
     entrantList->clear();
     for (const ResultRecord& record : records.value_or(std::vector<ResultRecord>()))
-        entrantList->addItem(LogListRow(record));
+        entrantList->addItem(LogListRowWithName(record, names.NameOf(record.EntryNo)));
+    ShowNameColumn(!names.IsEmpty());
+}
+
+// The 名前 column is there only for a contest with a list of entrants; the
+// window keeps its old width without one.
+void MeasurementLogWindow::ShowNameColumn(bool shown)
+{
+    columnHeader->setText(shown ? ColumnHeaderText + LogNameGap + QStringLiteral("名前") : ColumnHeaderText);
+    const QFontMetrics metrics(entrantList->font());
+    // A row is 79 half-width characters; a name of full-width ones takes two each.
+    const int rowChars = shown ? 79 + int(LogNameGap.size()) + 2 * MaxEntrantTextLength : 79;
+    entrantList->setFixedWidth(metrics.horizontalAdvance(QString(rowChars, QLatin1Char('0'))) +
+                               entrantList->verticalScrollBar()->sizeHint().width() + 2 * entrantList->frameWidth() + 8);
 }
 
 void MeasurementLogWindow::ListByEntry()
@@ -154,7 +166,8 @@ void MeasurementLogWindow::ExportText()
 void MeasurementLogWindow::ExportCsv()
 {
     Export({CsvFormat, QStringLiteral("CSVファイルに保存しますか？"),
-            {QStringLiteral("CSVファイルの保存"), QStringLiteral("CSVファイル (*.csv)")}, QStringLiteral(".csv"), LogCsvText});
+            {QStringLiteral("CSVファイルの保存"), QStringLiteral("CSVファイル (*.csv)")}, QStringLiteral(".csv"),
+            [this](std::span<const ResultRecord> records) { return LogCsvText(records, ReadEntrantNames(Context)); }});
 }
 
 // The export reads its file again rather than copying the list, in the order

@@ -58,9 +58,9 @@ QString MonitorEntryLine(int entryNo)
     return QStringLiteral("エントリー№ : ") + QString::number(entryNo);
 }
 
-QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints)
+QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints, const QString& nameSuffix)
 {
-    return MonitorEntryLine(entryNo) + QStringLiteral("  成績 ：") +
+    return MonitorEntryLine(entryNo) + nameSuffix + QStringLiteral("  成績 ：") +
            NumberCell(totalPoints, 4) + QStringLiteral(" 点 / 2000点") + QStringLiteral("   最大値 ：") +
            NumberCell(maxPoints, 4) + QStringLiteral(" 点") + QStringLiteral("   積算値：") + NumberCell(integPoints, 4) +
            QStringLiteral(" 点");

@@ -7,11 +7,14 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
+#include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +65,7 @@ void RankingBoard::LoadOnOpen()
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
     Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
+    HallNames = ReadHallNames(Context);
     PageCount();
     BoardLayout();
     Page = 1;
@@ -91,7 +95,8 @@ void RankingBoard::BoardLayout()
     const int height = this->height();
     QFont rowFont(QStringLiteral("ＭＳ ゴシック"));
     rowFont.setUnderline(true);
-    rowFont.setPointSizeF(std::max(height * TwipsPerPixel / 10 / 30, 1.0));
+    BoardPoints = std::max(height * TwipsPerPixel / 10 / 30, 1.0);
+    rowFont.setPointSizeF(BoardPoints);
     for (int i = 0; i < BoardRows; ++i) {
         ClickLabel* row = rankRows[static_cast<size_t>(i)];
         SetTextColour(row, FromStoredColour(colours.ResultForeColor));
@@ -108,23 +113,50 @@ void RankingBoard::BoardLayout()
 void RankingBoard::PageLoad(int page)
 {
     RowTexts = Ranking ? BoardPageRows(*Ranking, page) : std::array<QString, BoardRows>();
+    RowNames = {};
+    const qsizetype first = qsizetype(page - 1) * BoardRows;
+    for (qsizetype row = 0; Ranking && row < BoardRows && first + row < qsizetype(Ranking->size()); ++row)
+        RowNames[size_t(row)] = HallNames.NameOf((*Ranking)[size_t(first + row)].EntryNo);
 }
 
 void RankingBoard::PageShow()
 {
+    // Names are cut short so that every row stays inside the screen.
+    const double maxRowWidth = width() * 18.0 / 20;
+    const double points = RowPoints(maxRowWidth);
+    int widest = 0;
     for (int a = 0; a < BoardRows; ++a) {
         ClickLabel* row = rankRows[static_cast<size_t>(a)];
-        row->setText(BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]));
+        QFont font = row->font();
+        font.setPointSizeF(points);
+        row->setFont(font);
+        const QString text = BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]);
+        const QFontMetricsF metrics(row->font());
+        row->setText(text + FittedNameSuffix(RowNames[static_cast<size_t>(a)], metrics, maxRowWidth - metrics.horizontalAdvance(text)));
         row->resize(row->sizeHint());
+        widest = std::max(widest, row->width());
     }
     pageIndicator->setText(BoardIndicatorText(Page));
     const QSize indicator = pageIndicator->sizeHint();
     pageIndicator->setGeometry(width() - indicator.width(), static_cast<int>(height() - indicator.height() * 1.2), indicator.width(),
                      indicator.height());
-    // All rows start where the first one, centred, starts.
-    const int left = (width() - rankRows[0]->width()) / 2;
+    // All rows start where the widest one, centred, starts.
+    const int left = (width() - widest) / 2;
     for (ClickLabel* row : rankRows)
         row->move(left, row->y());
+}
+
+// The rows fill most of the screen's width without names; a page with names
+// takes a smaller font that leaves room for a name of some length.
+double RankingBoard::RowPoints(double maxRowWidth) const
+{
+    constexpr int RoomForName = 12;
+    QFont font = rankRows[0]->font();
+    font.setPointSizeF(BoardPoints);
+    if (std::all_of(RowNames.begin(), RowNames.end(), [](const QString& name) { return name.isEmpty(); }))
+        return BoardPoints;
+    const QString named = BoardLabelText(Page, 0, RowTexts[0]) + QStringLiteral("　") + QString(RoomForName, QChar(u'寿'));
+    return PointsFittingWidth(font, named, maxRowWidth);
 }
 
 void RankingBoard::PressKey(int keyAscii)

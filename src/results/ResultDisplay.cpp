@@ -11,6 +11,7 @@
 #include "results/RankAnnouncement.h"
 #include "core/ContestOperations.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
@@ -49,6 +50,12 @@ ResultDisplay::ResultDisplay(ContestSession& context, QWidget* parent) : FullScr
     rankLabel = new ClickLabel(this);
     rankLabel->setObjectName(QStringLiteral("rankLabel"));
     rankLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A click on the name acts as one on the window.
+    nameLabel = new QLabel(this);
+    nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    nameLabel->setAlignment(Qt::AlignCenter);
+    nameLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    nameLabel->hide();
     blinkTimer = new QTimer(this);
     blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
     connect(blinkTimer, &QTimer::timeout, this, [this] { BlinkTick(); });
@@ -66,6 +73,7 @@ void ResultDisplay::LoadOnOpen()
     unsetCursor();
     scoreLabel->unsetCursor();
     RankEntrant();
+    EntrantNameText = ReadHallNames(Context).NameOf(Entrant.EntryNo);
     ResultLayout();
     Seconds = 0;
     BlinkPhase = 0;
@@ -116,6 +124,7 @@ void ResultDisplay::ResultLayout()
     scoreLabel->setText(score);
     SetTextColour(scoreLabel, FromStoredColour(screen.ResultForeColor));
     scoreLabel->setGeometry(QRectF(0, height / 2 - scoreHeight / 2, width, scoreHeight).toRect());
+    NameLayout(height / 2 - scoreHeight / 2);
 
     QFont rankFont(QStringLiteral("ＭＳ Ｐゴシック"));
     rankFont.setBold(true);
@@ -128,6 +137,29 @@ void ResultDisplay::ResultLayout()
     rankLabel->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
                          .toAlignedRect());
     SetBackColor(screen.ResultBackColor);
+}
+
+// The name fills the band above the score, as wide as the screen allows;
+// the score keeps its place whether or not there is a name.
+void ResultDisplay::NameLayout(double scoreTop)
+{
+    nameLabel->setVisible(!EntrantNameText.isEmpty());
+    if (EntrantNameText.isEmpty())
+        return;
+    const ScreenSettings& screen = Context.Settings.Screen;
+    const double width = ScreenWidth;
+    QFont nameFont(screen.ResultFontName);
+    nameFont.setBold(IsTrueText(screen.ResultFontBold));
+    const auto measure = [&nameFont, this](int size) {
+        nameFont.setPointSize(size);
+        return QFontMetricsF(nameFont).size(Qt::TextSingleLine, EntrantNameText);
+    };
+    const int points = std::max(FitFontSize(10, 400, 2, 0.95 * width, 0.8 * scoreTop, measure), 1);
+    const double nameHeight = measure(points).height();
+    nameLabel->setFont(nameFont);
+    nameLabel->setText(EntrantNameText);
+    SetTextColour(nameLabel, FromStoredColour(screen.ResultForeColor));
+    nameLabel->setGeometry(QRectF(0, (scoreTop - nameHeight) / 2, width, nameHeight).toRect());
 }
 
 void ResultDisplay::SoundCall(int slot)

@@ -7,6 +7,7 @@
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
+#include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
@@ -57,6 +58,7 @@ void ScoreMonitor::LoadOnOpen()
         Report(Context.Messages, ContestFileUnreadable{Context.LogPath()});
     Last = firstFree ? *firstFree - 1 : 0;
     Current = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, Last);
+    HallNames = ReadHallNames(Context);
     PlaceControls();
     playButton->setEnabled(Current > 0);
     ShowEntrant();
@@ -106,7 +108,8 @@ void ScoreMonitor::ShowEntrant()
         ShowText(MonitorTextLine(0, 0, 0, 0));
     } else if (const std::optional<LoadedEntrant> entrant =
                    ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, Current))) {
-        ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints));
+        ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints,
+                                 NameBesideNumber(*entrant)));
         recording = ReadRecording(*entrant);
     } else {
         ShowText(MonitorEntryLine(Current));
@@ -127,6 +130,15 @@ std::optional<RecordingLevels> ScoreMonitor::ReadRecording(const LoadedEntrant& 
     if (!recording)
         Context.Messages.Inform(QStringLiteral("音声データが不正です。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
     return recording;
+}
+
+// The name is cut short so that the line stays clear of the play button.
+QString ScoreMonitor::NameBesideNumber(const LoadedEntrant& entrant) const
+{
+    const QFontMetricsF metrics(infoLine->font());
+    const double room = playButton->x() - 8 -
+                        metrics.horizontalAdvance(MonitorTextLine(Current, entrant.TotalPoints, entrant.MaxPoints, entrant.IntegPoints));
+    return FittedNameSuffix(HallNames.NameOf(Current), metrics, room);
 }
 
 void ScoreMonitor::ShowText(const QString& text)

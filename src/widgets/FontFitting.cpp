@@ -1,5 +1,8 @@
 #include "widgets/FontFitting.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+
 int FitFontSize(int first, int last, int step, double maxWidth, double maxHeight,
                 const std::function<QSizeF(int size)>& measure)
 {
@@ -19,4 +22,13 @@ int FitFontSize(int first, int last, int step, double maxWidth, double maxHeight
             low = middle + 1;
     }
     return first + low * step - 10;
+}
+
+double PointsFittingWidth(const QFont& font, const QString& text, double maxWidth)
+{
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width <= maxWidth || width <= 0)
+        return font.pointSizeF();
+    // Glyph widths do not scale exactly with the size; leave a little room.
+    return std::max(1.0, font.pointSizeF() * maxWidth / width * 0.97);
 }

@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 #include "app/VersionWindow.h"
+#include "entrants/EntrantsWindow.h"
 #include "app/MainMenu.h"
 #include "app/StartUp.h"
 #include "report/ScoreSheetOutput.h"
@@ -80,8 +81,8 @@ TEST_F(MainMenuTest, HasTheTitlesAndEveryEntryWithItsMnemonic)
     for (const QAction* action : Menu->menuBar()->actions())
         topLevel << action->text();
     EXPECT_EQ(topLevel, (QStringList{"ﾌﾟﾚｲ(&A)", "環境(&B)", "特殊(&C)", "ﾂｰﾙ(&D)", "ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(Captions(SubMenu("playMenu")), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "-",
-                                                "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
+    EXPECT_EQ(Captions(SubMenu("playMenu")), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "名簿(&N)",
+                                                "-", "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
     EXPECT_EQ(Captions(SubMenu("settingsMenu")), (QStringList{"基本(&A)", "画面(&B)", "ｻｳﾝﾄﾞ(&C)", "ﾏｲｸ設定(&D)"}));
     EXPECT_EQ(Captions(SubMenu("specialMenu")), (QStringList{"効果(&A)", "ﾛｸﾞ(&B)"}));
     EXPECT_EQ(Captions(SubMenu("toolsMenu")), (QStringList{"設定初期化(&A)"}));
@@ -150,6 +151,15 @@ TEST_F(MainMenuTest, TheScoreWindowsOpenBesideTheMenu)
         EXPECT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
         EXPECT_EQ(window->parent(), nullptr) << "keeps the program running when the menu closes";
     }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainMenuTest, TheListOfEntrantsStaysOpenBesideTheMenuWithoutBlockingIt)
+{
+    Entry("entrantsEntry")->trigger();
+    QWidget* window = &Opened().entrantsWindow(nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), Menu.get());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

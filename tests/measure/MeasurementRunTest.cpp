@@ -66,6 +66,7 @@ TEST(MeasurementRun, TextsOfTheWaitingScreen)
 {
     EXPECT_EQ(NextEntryText(1), QStringLiteral("次は 1番"));
     EXPECT_EQ(NextEntryText(3000), QStringLiteral("次は 3000番"));
+    EXPECT_EQ(NextEntryText(12, QStringLiteral("山田 太郎")), QStringLiteral("次は 12番　山田 太郎 さん"));
     EXPECT_FALSE(LogIsFull(3000));
     EXPECT_TRUE(LogIsFull(3001));
     ScreenSettings screen = ScreenSettings::Factory();

@@ -96,6 +96,23 @@ TEST_F(MeasurementScreenTest, OpensOnTheWholeScreenNamingTheNextEntrant)
     EXPECT_TRUE(Find(*screen, "headingLabel")->isVisible());
 }
 
+TEST_F(MeasurementScreenTest, ALongNameShrinksTheNextEntrantLabelToItsWidthUnlessTheHallIsNotShownNames)
+{
+    const QString name = QString(39, QChar(u'寿')) + QString::fromUcs4(U"𠮷");
+    Folder.Write(QStringLiteral("entrants.csv"),
+                 QByteArray("\xEF\xBB\xBF") + QStringLiteral("エントリーNo,名前,所属\r\n1,%1,\r\n").arg(name).toUtf8());
+    for (bool shown : {true, false}) {
+        ProgramOptions options;
+        options.ShowNames = shown;
+        ASSERT_TRUE(SaveProgramOptions(Context, options));
+        auto screen = OpenScreen();
+        ClickLabel* label = Find(*screen, "nextEntryLabel");
+        EXPECT_EQ(label->text(), shown ? QStringLiteral("次は 1番　%1 さん").arg(name) : QStringLiteral("次は 1番"));
+        EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(label->text()), label->width());
+        EXPECT_EQ(label->font().pointSizeF() < Find(*screen, "measureBand")->font().pointSizeF(), shown);
+    }
+}
+
 TEST_F(MeasurementScreenTest, ARunStoresTheResultAndNamesTheNextEntrant)
 {
     auto screen = OpenScreen();

@@ -66,3 +66,23 @@ TEST(ScoreSheetLayout, TheTimeAxisDividesTheMeasurementTimeInTenths)
     EXPECT_EQ(three.join(QLatin1Char(' ')), QStringLiteral("0 0.3 0.6 0.9 1.2 1.5 1.8 2.1 2.4 2.7 3.0"));
     EXPECT_EQ(thirty.join(QLatin1Char(' ')), QStringLiteral("0 3.0 6.0 9.0 12.0 15.0 18.0 21.0 24.0 27.0 30.0"));
 }
+
+TEST(ScoreSheetLayout, NameAndGroupStandUnderTheHeadingOnlyWhenGivenAndALongOneEndsInsideTheMargin)
+{
+    ScoreSheet sheet = SheetOf(7, 35);
+    EXPECT_EQ(ScoreSheetTexts(sheet).size(), 11u) << "a sheet without a name is as it was";
+    sheet.Name = QStringLiteral("山田 太郎");
+    std::vector<SheetText> texts = ScoreSheetTexts(sheet);
+    EXPECT_EQ(TextAt(texts, 360), QStringLiteral("氏名　山田 太郎"));
+    EXPECT_EQ(TextAt(texts, 410), QStringLiteral("<none>"));
+    sheet.Name = QString(40, QChar(u'寿'));
+    sheet.Group = QString(40, QChar(u'Ｗ'));
+    texts = ScoreSheetTexts(sheet);
+    for (const SheetText& text : texts) {
+        if (text.Y != 360 && text.Y != 410)
+            continue;
+        EXPECT_LE(text.X + 43 * text.Points * 254.0 / 72.0, PageWidth - 170) << text.Text.toStdString();
+        EXPECT_GE(text.Points, 10);
+    }
+    EXPECT_EQ(TextAt(texts, 410), QStringLiteral("所属　") + sheet.Group);
+}

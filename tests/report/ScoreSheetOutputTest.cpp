@@ -251,6 +251,28 @@ TEST_F(ScoreSheetOutputTest, ThePdfFileIsCompleteBeforeTheRunEndsAndChangesNoSto
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(Folder.Dir.path()).canonicalPath());
 }
 
+TEST_F(ScoreSheetOutputTest, ANameOutsideCodePage932AndItsGroupAreInThePdfText)
+{
+    Entrants(2);
+    // 鷗 and ü are outside code page 932, 髙 only in its extensions. (Qt's
+    // PDF text layer loses characters beyond the BMP such as 𠮷, although
+    // they are drawn.)
+    const QString name = QStringLiteral("森 鷗外 髙 Müller");
+    Folder.Write(QStringLiteral("entrants.csv"),
+                 QByteArray("\xEF\xBB\xBF") + QStringLiteral("エントリーNo,名前,所属\r\n2,%1,Zuvelo Club\r\n").arg(name).toUtf8());
+    Open();
+    const QString path = Folder.Path(QStringLiteral("named.pdf"));
+    SavePdf(path);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    ASSERT_GE(pages.size(), 2);
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("氏名"))) << "entrant 1 has no name";
+    EXPECT_TRUE(pages[1].simplified().contains(QStringLiteral("氏名 ") + name)) << pages[1].toStdString();
+    EXPECT_TRUE(pages[1].simplified().contains(QStringLiteral("所属 Zuvelo Club"))) << pages[1].toStdString();
+}
+
 TEST_F(ScoreSheetOutputTest, APdfFileThatCannotBeWrittenIsReportedWithItsPath)
 {
     Entrants(2);

@@ -1,17 +1,6 @@
 #include "results/CsvExport.h"
 
-#include "support/CsvReader.h"
-
 #include <gtest/gtest.h>
-
-TEST(CsvExport, FieldsThatNeedItAreQuotedAndReadBackAsWritten)
-{
-    const QStringList fields = {QStringLiteral("plain"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""),
-                                QStringLiteral("two\r\nlines"), QString(), QStringLiteral("2023/10/08 14:05:03")};
-    const QString line = CsvLine(fields);
-    EXPECT_EQ(line, QStringLiteral("plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",,2023/10/08 14:05:03"));
-    EXPECT_EQ(ReadCsv(line + QStringLiteral("\r\n")), (std::vector<QStringList>{fields}));
-}
 
 TEST(CsvExport, QualitiesAreNamedAndAnUnknownCodeIsKept)
 {

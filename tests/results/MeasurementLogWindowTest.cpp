@@ -84,10 +84,11 @@ QString Date(int entryNo)
 }
 
 const QByteArray CsvHeader = "\xEF\xBB\xBF"
-                             "エントリーNo,順位,総合得点,最大値(点),最大値(数値),積算値(点),積算値(数値),発声時刻,測定時間(秒),音質,ノイズカット(%)\r\n";
-const QByteArray Csv1 = "1,2,900,450,90000,450,900000,2023/10/08 14:05:01,1,8kHz 8bit,0\r\n";
-const QByteArray Csv2 = "2,1,1500,750,12345678,750,1500000,2023/10/08 14:05:02,30,16kHz 16bit,0\r\n";
-const QByteArray Csv3 = "3,3,900,450,90000,450,900000,2023/10/08 14:05:03,1,48kHz 16bit,10\r\n";
+                             "エントリーNo,順位,総合得点,最大値(点),最大値(数値),積算値(点),積算値(数値),発声時刻,測定時間(秒),音質,ノイズカット(%),名前,所属\r\n";
+const QByteArray Csv1 = "1,2,900,450,90000,450,900000,2023/10/08 14:05:01,1,8kHz 8bit,0";
+const QByteArray Csv2 = "2,1,1500,750,12345678,750,1500000,2023/10/08 14:05:02,30,16kHz 16bit,0";
+const QByteArray Csv3 = "3,3,900,450,90000,450,900000,2023/10/08 14:05:03,1,48kHz 16bit,10";
+const QByteArray NoName = ",,\r\n";
 
 const QString Advice = QStringLiteral("\nフォルダおよびファイルを確認してください！");
 
@@ -210,14 +211,14 @@ TEST_F(MeasurementLogWindowTest, CsvExportWritesEveryEntrantInTheOrderShownAndRe
     QFile byEntry(entryFile + QStringLiteral(".csv"));
     ASSERT_TRUE(byEntry.open(QIODevice::ReadOnly));
     const QByteArray entryBytes = byEntry.readAll();
-    EXPECT_EQ(entryBytes, CsvHeader + Csv1 + Csv2 + Csv3);
+    EXPECT_EQ(entryBytes, CsvHeader + Csv1 + NoName + Csv2 + NoName + Csv3 + NoName);
 
     OrderButton()->click();
     const QString rankFile = Elsewhere.filePath(QStringLiteral("rank.CSV"));
     Export(rankFile, "csvExportButton");
     QFile byRank(rankFile);
     ASSERT_TRUE(byRank.open(QIODevice::ReadOnly)) << "a name ending in .csv stays as typed";
-    EXPECT_EQ(byRank.readAll(), CsvHeader + Csv2 + Csv1 + Csv3);
+    EXPECT_EQ(byRank.readAll(), CsvHeader + Csv2 + NoName + Csv1 + NoName + Csv3 + NoName);
     EXPECT_EQ(Folder.Messages.Texts(), (std::vector<QString>{QStringLiteral("CSVファイルに保存しますか？"), QStringLiteral("作成しました!"),
                                                             QStringLiteral("CSVファイルに保存しますか？"), QStringLiteral("作成しました!")}));
 
@@ -225,8 +226,27 @@ TEST_F(MeasurementLogWindowTest, CsvExportWritesEveryEntrantInTheOrderShownAndRe
     const std::optional<std::vector<QStringList>> table = ReadCsv(QString::fromUtf8(entryBytes.mid(3)));
     ASSERT_TRUE(table);
     ASSERT_EQ(table->size(), 4u);
-    EXPECT_EQ(table->at(0).size(), 11);
-    EXPECT_EQ(table->at(2), (QStringList{"2", "1", "1500", "750", "12345678", "750", "1500000", "2023/10/08 14:05:02", "30", "16kHz 16bit", "0"}));
+    EXPECT_EQ(table->at(0).size(), 13);
+    EXPECT_EQ(table->at(2),
+              (QStringList{"2", "1", "1500", "750", "12345678", "750", "1500000", "2023/10/08 14:05:02", "30", "16kHz 16bit", "0", "", ""}));
+}
+
+TEST_F(MeasurementLogWindowTest, WithAListOfEntrantsTheCsvEndsInNamesWhileTheTextExportKeepsItsBytes)
+{
+    const QString yoshi = QString::fromUcs4(U"𠮷田 花子");
+    Folder.Write(QStringLiteral("entrants.csv"),
+                 QByteArray("\xEF\xBB\xBF") + QStringLiteral("エントリーNo,名前,所属\r\n1,%1,\"1組, A\"\r\n3,Ann,\r\n").arg(yoshi).toUtf8());
+    Window.show();
+    EXPECT_EQ(Rows(), (QStringList{Row1 + ' ' + Date(1) + "  " + yoshi, Row2 + ' ' + Date(2), Row3 + ' ' + Date(3) + "  Ann"}));
+    OrderButton()->click();
+    Export(Elsewhere.filePath(QStringLiteral("names.csv")), "csvExportButton");
+    Export(Elsewhere.filePath(QStringLiteral("names.txt")));
+    QFile csv(Elsewhere.filePath(QStringLiteral("names.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(), CsvHeader + Csv2 + NoName + Csv1 + "," + yoshi.toUtf8() + ",\"1組, A\"\r\n" + Csv3 + ",Ann,\r\n");
+    QFile text(Elsewhere.filePath(QStringLiteral("names.txt")));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.readAll(), (Row2 + Date(2) + "\r\n" + Row1 + Date(1) + "\r\n" + Row3 + Date(3) + "\r\n").toLatin1());
 }
 
 TEST_F(MeasurementLogWindowTest, AnExistingFileIsReplacedOnlyWhenTheOperatorAgreesAndKeepsItsPermissions)

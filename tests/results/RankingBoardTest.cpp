@@ -192,3 +192,22 @@ TEST_F(RankingBoardWindow, ADamagedLogIsNamedInsteadOfShowingAnEmptyContest)
                                        .arg(Folder.Path(QStringLiteral("loudlog.dat")))});
     EXPECT_EQ(FilledRows(), 0);
 }
+
+TEST_F(RankingBoardWindow, NamesFollowThePointsAlignedAndALongOneIsCutShortInsideTheScreen)
+{
+    const QString longName = QString(40, QChar(u'寿'));
+    Folder.Write(QStringLiteral("entrants.csv"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("エントリーNo,名前,所属\r\n1,%1,\r\n3,%2,\r\n")
+                                                                              .arg(longName, QString::fromUcs4(U"𠮷田"))
+                                                                              .toUtf8());
+    Open({900, 1500, 1200});
+    const QStringList rows = Rows();
+    EXPECT_EQ(rows[0], BoardLabelText(1, 0, QStringLiteral("№   2      1500点"))) << "no name, no change";
+    EXPECT_EQ(rows[1], BoardLabelText(1, 1, QStringLiteral("№   3      1200点")) + QString::fromUcs4(U"　𠮷田"));
+    EXPECT_TRUE(rows[2].startsWith(BoardLabelText(1, 2, QStringLiteral("№   1       900点")) + QStringLiteral("　寿")));
+    EXPECT_TRUE(rows[2].endsWith(QStringLiteral("…")));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(Row(row)->x(), Row(0)->x()) << "the columns stay aligned";
+        EXPECT_GE(Row(row)->x(), 0);
+        EXPECT_LE(Row(row)->geometry().right(), Board.width());
+    }
+}

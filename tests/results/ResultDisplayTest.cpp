@@ -80,6 +80,30 @@ TEST_F(ResultDisplayTest, TheFirstEntrantIsTopOfOne)
     window.close();
 }
 
+TEST_F(ResultDisplayTest, ANameStandsAboveTheScoreWithinTheScreenAndTheScoreKeepsItsPlace)
+{
+    Measured({800}, 1234);
+    ResultDisplay plain(Context);
+    plain.SetEntrant(Entrant);
+    plain.show();
+    const QRect scoreWithoutName = ScoreLabel(plain)->geometry();
+    plain.hide();
+    Folder.Write(QStringLiteral("entrants.csv"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("エントリーNo,名前,所属\r\n2,%1,\r\n")
+                                                                              .arg(QStringLiteral("Alexandra Wilhelmina Montgomery-Smythe"))
+                                                                              .toUtf8());
+    ResultDisplay window(Context);
+    window.SetEntrant(Entrant);
+    window.show();
+    const QLabel* name = window.findChild<QLabel*>(QStringLiteral("nameLabel"));
+    EXPECT_TRUE(name->isVisible());
+    EXPECT_EQ(name->text(), QStringLiteral("Alexandra Wilhelmina Montgomery-Smythe"));
+    EXPECT_LE(QFontMetricsF(name->font()).horizontalAdvance(name->text()), window.width());
+    EXPECT_LE(name->geometry().bottom(), ScoreLabel(window)->y()) << "above the score";
+    EXPECT_GE(name->y(), 0);
+    EXPECT_EQ(ScoreLabel(window)->geometry(), scoreWithoutName);
+    window.close();
+}
+
 TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)
 {
     Measured({500, 700}, 600);

@@ -8,6 +8,7 @@
 class AppContext;
 class BasicSettingsWindow;
 class EffectSettingsWindow;
+class EntrantsWindow;
 class LockedActionWindow;
 class MeasurementLogWindow;
 class MeasurementScreen;
@@ -51,6 +52,8 @@ public:
     LockedActionWindow& dataClear(QWidget* owner);            // InitFRM
     LockedActionWindow& factoryResetRequest(QWidget* owner);  // EVSET00
     VersionWindow& versionWindow(QWidget* owner);             // S_VERFRM
+    // The list of entrants (no original form): modeless, with the menu as parent.
+    EntrantsWindow& entrantsWindow(QWidget* owner);
 
     // The two windows that open either from the menu or for the entrant just
     // stored, with the request that says which. The score sheet output opens
@@ -106,6 +109,7 @@ private:
     QPointer<LockedActionWindow> DataClearWindow;
     QPointer<LockedActionWindow> FactoryResetWindow;
     QPointer<VersionWindow> Version;
+    QPointer<EntrantsWindow> Entrants;
     // Set once the program ends: the windows open nothing more.
     bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.

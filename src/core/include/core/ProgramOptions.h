@@ -18,6 +18,9 @@ struct ProgramOptions {
     // full-screen windows open on, Audience holding the system's name; an
     // empty name means the menu's screen.
     ScreenIdentity AudienceScreen;
+    // [Entrants] ShowNames: whether the hall's full-screen windows show the
+    // entrants' names (sheets and exports always do).
+    bool ShowNames = true;
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);

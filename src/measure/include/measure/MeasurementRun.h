@@ -27,8 +27,9 @@ struct StateLook {
 };
 StateLook LookOf(ScreenState state, const ScreenSettings& screen);
 
-// "次は 1番": the entry number with one blank in place of its sign.
-QString NextEntryText(int entryNo);
+// "次は 1番": the entry number with one blank in place of its sign; with a
+// name, "次は 12番　山田 太郎 さん".
+QString NextEntryText(int entryNo, const QString& name = {});
 
 // Index 1 to 4 of the longest state text, the first of equally long ones.
 int LongestStateText(const ScreenSettings& screen);

@@ -5,6 +5,7 @@
 #include "measure/MeasurementRun.h"
 #include "measure/MeasurementRunner.h"
 #include "audio/AudioDevices.h"
+#include "core/EntrantRoster.h"
 
 #include <QImage>
 #include <functional>
@@ -75,6 +76,7 @@ private:
     void LayoutFullGauge();
     void ApplyBandFont(QLabel* label, double points) const;
     void ApplyState();
+    void ShowNextEntry();
     void EnterRunState(ScreenState state);
     void PressBand(Qt::MouseButton button);
     void PressScreen(Qt::MouseButton button);
@@ -98,6 +100,10 @@ private:
     QPointF CircleCentre;
     double CircleRadius = 0;
     int BlinkTicks = 0;
+    // The names read when the screen opened, and the label's font size
+    // before a long name shrinks it.
+    EntrantRoster HallNames;
+    double NextEntryPoints = 0;
     // False when the log or the settings forbid measuring.
     bool Measurable = true;
     // The entrant measured last, held for the result display while the

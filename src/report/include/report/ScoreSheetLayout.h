@@ -17,6 +17,9 @@ constexpr int GraphTopOfSheet = 1450;
 // One entrant's sheet: the entrant's log record and the settings in force.
 struct ScoreSheet {
     int EntryNo = 0;
+    // From the list of entrants; empty when none is registered.
+    QString Name;
+    QString Group;
     QString Title;
     // The measurement time setting in whole seconds: the printed time and the
     // time axis of the graph.
@@ -41,7 +44,8 @@ struct SheetText {
     QString Text;
 };
 
-// The heading, the entrant's lines, the notes and the quality line.
+// The heading, the entrant's name and group (under the heading, when
+// registered), the entrant's lines, the notes and the quality line.
 std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet);
 
 // The marks, axis titles and time labels of the graph whose frame's top edge

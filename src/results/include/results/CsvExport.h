@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CsvText.h"
+#include "core/EntrantRoster.h"
 #include "core/ResultRecord.h"
 
 #include <QByteArray>
@@ -19,8 +21,6 @@ QString CsvQuality(int quality);
 // "yyyy/mm/dd hh:mm:ss".
 QStringList LogCsvFields(const ResultRecord& record);
 
-// The fields joined by commas, each that holds a comma, a double quote or a
-// line break quoted, its double quotes doubled; no line end.
-QString CsvLine(const QStringList& fields);
-
-QByteArray LogCsvText(std::span<const ResultRecord> records);
+// Every row ends in the entrant's name and group (名前,所属), empty for an
+// entrant without one.
+QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster& roster);

@@ -15,6 +15,9 @@
 // puts one more blank before the date than the file does.
 QString LogListRow(const ResultRecord& record);
 QString LogFileRow(const ResultRecord& record);
+// The list's row followed by LogNameGap and the name, when there is one.
+extern const QString LogNameGap;
+QString LogListRowWithName(const ResultRecord& record, const QString& name);
 
 // The export file: one row per entrant, each ended by CR LF, in code page 932.
 QByteArray LogExportText(std::span<const ResultRecord> records);

@@ -57,11 +57,12 @@ private:
         QString Question;
         SaveDialogText Dialog;
         QString Extension;
-        QByteArray (*Content)(std::span<const ResultRecord>);
+        std::function<QByteArray(std::span<const ResultRecord>)> Content;
     };
 
     void Fill(const std::optional<std::vector<ResultRecord>>& records);
     void Export(const ExportKind& kind);
+    void ShowNameColumn(bool shown);
     bool MayReplace(const QString& path);
 
     ContestSession& Context;

@@ -29,8 +29,10 @@ MonitorAction MonitorClickAction(Qt::MouseButton button, QPointF point, bool aft
 // Where a press steps rather than closes; the pointer is an arrow there.
 bool InStepArea(QPointF point);
 
-// "エントリー№ : 12  成績 ：1234 点 / 2000点   最大値 ： 678 点   積算値： 556 点".
-QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints);
+// "エントリー№ : 12  成績 ：1234 点 / 2000点   最大値 ： 678 点   積算値： 556 点";
+// `nameSuffix` ("　山田 太郎") stands right after the number.
+QString MonitorTextLine(int entryNo, int64_t totalPoints, int64_t maxPoints, int64_t integPoints,
+                        const QString& nameSuffix = {});
 
 // "エントリー№ : 9" alone, for an entrant whose record cannot be loaded.
 QString MonitorEntryLine(int entryNo);

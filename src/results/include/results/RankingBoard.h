@@ -2,6 +2,7 @@
 
 #include "widgets/FullScreenWindow.h"
 #include "results/RankingPages.h"
+#include "core/EntrantRoster.h"
 #include "core/ResultRecord.h"
 
 #include <array>
@@ -43,6 +44,8 @@ protected:
     void LayOutForScreen() override;
 
 private:
+    double RowPoints(double maxRowWidth) const;
+
     ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
@@ -53,6 +56,11 @@ private:
     int Last = 1;
     int Idle = 0;
     std::array<QString, BoardRows> RowTexts;
+    // The names of the page's entrants, empty for a row without one.
+    std::array<QString, BoardRows> RowNames;
+    // The rows' font size on a page without names.
+    double BoardPoints = 1;
+    EntrantRoster HallNames;
     // The ranking file as the pass at opening wrote it, in rank order;
     // nothing when the log cannot be read (the operator has been told).
     std::optional<std::vector<ResultRecord>> Ranking;

@@ -57,10 +57,12 @@ protected:
 private:
     void SetBackColor(int32_t colour);
     void StartRankEffects();
+    void NameLayout(double scoreTop);
 
     ContestSession& Context;
     ClickLabel* scoreLabel = nullptr;
     ClickLabel* rankLabel = nullptr;
+    QLabel* nameLabel = nullptr;
     MultimediaPlayer rankSound;
     QTimer* blinkTimer = nullptr;
     QTimer* secondTimer = nullptr;
@@ -69,5 +71,7 @@ private:
     int Seconds = 0;
     int BlinkPhase = 0;
     int SavedEntryNo = 0;
+    // The entrant's name for the hall; empty shows the score alone.
+    QString EntrantNameText;
     MeasuredEntrant Entrant;
 };

@@ -4,6 +4,8 @@
 #include "audio/MultimediaPlayer.h"
 #include "results/LoudnessGraph.h"
 #include "results/MonitorNavigation.h"
+#include "core/EntrantRoster.h"
+#include "core/LoadedEntrant.h"
 #include "core/OpenRequests.h"
 
 #include <QImage>
@@ -62,6 +64,7 @@ private:
     void StepTo(int entrant);
     void Act(MonitorAction action);
     void ShowText(const QString& text);
+    QString NameBesideNumber(const LoadedEntrant& entrant) const;
     std::optional<RecordingLevels> ReadRecording(const LoadedEntrant& entrant);
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;
@@ -73,6 +76,7 @@ private:
     MultimediaPlayer player;
 
     int Last = 0;
+    EntrantRoster HallNames;
     int Current = 0;
     // Whether the entrant on view has a recording with samples to play.
     bool HasSamples = false;

@@ -21,6 +21,10 @@ public:
     void EndProgram();
     bool EndRequested() const { return EndIsRequested; }
 
+    // The damaged list of entrants last named to the operator, so that the
+    // same damage is not named at every window's opening.
+    QString NamedRosterFault;
+
 signals:
     void endRequested();
 

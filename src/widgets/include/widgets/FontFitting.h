@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QSizeF>
+#include <QString>
 #include <functional>
 
 // The largest text that fits a box, found by growing the font size from
@@ -14,3 +16,7 @@
 // size, each of which loads the font at a size of its own.
 int FitFontSize(int first, int last, int step, double maxWidth, double maxHeight,
                 const std::function<QSizeF(int size)>& measure);
+
+// The point size of `font` at which `text` is at most `maxWidth` wide on one
+// line: the font's own size when it fits, else that size scaled down.
+double PointsFittingWidth(const QFont& font, const QString& text, double maxWidth);

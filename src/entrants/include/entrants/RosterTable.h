@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/EntrantImport.h"
+#include "core/EntrantRoster.h"
+
+#include <QString>
+#include <optional>
+
+// What the 名簿 window decides, apart from its widgets.
+
+// Rows of the table: numbers 1 up to the next entrant + 50, further when the
+// list names a higher number, never past 3000.
+int RosterTableRows(int nextEntryNo, const EntrantRoster& roster);
+
+// The message for a text typed in over the limit; nothing when it is within.
+std::optional<QString> OverLimitMessage(const QString& text);
+
+// The message for an import that failed, naming the file and the line (none
+// for line 0, a file that could not be opened).
+QString ImportFaultMessage(const EntrantImport& import, const QString& file);
