@@ -1,0 +1,120 @@
+#include "help/HelpWindow.h"
+
+#include "support/WidgetTestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A manual of three pages: the contents and two chapters, one word of which
+// is in a chapter's text and another only in its markup.
+class HelpWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        Write(QStringLiteral("index.html"),
+              "<html><head><title>目次</title></head><body><a href=\"01-start.html\">始める</a></body></html>");
+        Write(QStringLiteral("01-start.html"),
+              "<html><head><title>始める前に</title></head><body><p class=\"Microphone\">マイクを差し込みます。"
+              "<a href=\"02-run.html\">次へ</a></p></body></html>");
+        Write(QStringLiteral("02-run.html"), "<html><head><title>大会の進め方</title></head><body>測定画面</body></html>");
+        Window = std::make_unique<HelpWindow>(Folder.path());
+    }
+
+    void Write(const QString& name, const char* html)
+    {
+        QFile file(Folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+    }
+
+    template <class Widget>
+    Widget* Child(const char* role) const
+    {
+        return Window->findChild<Widget*>(QLatin1String(role));
+    }
+
+    QString Shown() const { return Child<QTextBrowser>("pageView")->source().fileName(); }
+
+    QStringList Titles(const char* role) const
+    {
+        QStringList titles;
+        const auto* list = Child<QListWidget>(role);
+        for (int row = 0; row < list->count(); ++row)
+            titles << list->item(row)->text();
+        return titles;
+    }
+
+    QTemporaryDir Folder;
+    std::unique_ptr<HelpWindow> Window;
+};
+
+}
+
+TEST_F(HelpWindowTest, OpensOnTheContentsWithEveryPageListedInOrder)
+{
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("ずべろ　ヘルプ"));
+    EXPECT_FALSE(Window->isModal());
+    EXPECT_EQ(Shown(), QStringLiteral("index.html"));
+    EXPECT_EQ(Titles("contentsList"),
+              (QStringList{QStringLiteral("目次"), QStringLiteral("始める前に"), QStringLiteral("大会の進め方")}));
+}
+
+TEST_F(HelpWindowTest, BackAndForwardRetraceTheLinksFollowed)
+{
+    auto* back = Child<QPushButton>("backButton");
+    auto* forward = Child<QPushButton>("forwardButton");
+    EXPECT_FALSE(back->isEnabled());
+    auto* contents = Child<QListWidget>("contentsList");
+    emit contents->itemClicked(contents->item(1));
+    Child<QTextBrowser>("pageView")->setSource(QUrl(QStringLiteral("02-run.html")));
+    EXPECT_EQ(Shown(), QStringLiteral("02-run.html"));
+    EXPECT_EQ(contents->currentRow(), 2) << "the list follows a link";
+
+    back->click();
+    EXPECT_EQ(Shown(), QStringLiteral("01-start.html"));
+    back->click();
+    EXPECT_EQ(Shown(), QStringLiteral("index.html"));
+    EXPECT_FALSE(back->isEnabled());
+    ASSERT_TRUE(forward->isEnabled());
+    forward->click();
+    EXPECT_EQ(Shown(), QStringLiteral("01-start.html"));
+}
+
+TEST_F(HelpWindowTest, TheSearchFindsTheTextOfAChapterButNeverItsMarkup)
+{
+    auto* box = Child<QLineEdit>("searchBox");
+    auto* status = Child<QLabel>("searchStatus");
+    box->setText(QStringLiteral("マイク"));
+    Child<QPushButton>("searchButton")->click();
+    EXPECT_EQ(Titles("searchResults"), QStringList{QStringLiteral("始める前に")});
+    EXPECT_EQ(status->text(), QStringLiteral("1 ページ"));
+
+    auto* found = Child<QListWidget>("searchResults");
+    emit found->itemClicked(found->item(0));
+    EXPECT_EQ(Shown(), QStringLiteral("01-start.html"));
+    EXPECT_EQ(Child<QTextBrowser>("pageView")->textCursor().selectedText(), QStringLiteral("マイク"));
+
+    box->setText(QStringLiteral("microphone")); // a class name only
+    emit box->returnPressed();
+    EXPECT_TRUE(Titles("searchResults").isEmpty());
+    EXPECT_EQ(status->text(), QStringLiteral("見つかりません"));
+}
+
+TEST(PositionBeside, PutsTheWindowRightOfTheMenuAndKeepsItOnTheScreen)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize help(960, 680);
+    EXPECT_EQ(PositionBeside(QRect(100, 200, 400, 400), help, screen), QPoint(500, 200));
+    EXPECT_EQ(PositionBeside(QRect(1500, 200, 400, 400), help, screen), QPoint(960, 200)) << "pushed left";
+    EXPECT_EQ(PositionBeside(QRect(100, 700, 400, 300), help, screen), QPoint(500, 400)) << "pushed up";
+    EXPECT_EQ(PositionBeside(QRect(0, 0, 400, 400), QSize(2500, 1200), screen), QPoint(0, 0)) << "too big: top left";
+}

@@ -1,0 +1,77 @@
+#include "help/ManualPages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Manual = QStringLiteral(ZUVELO_MANUAL_SOURCE);
+
+QString Read(const QString& file)
+{
+    QFile page(QDir(Manual).filePath(file));
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+// The anchors a page can be opened at: <a name="…"> and id="…".
+QStringList AnchorsOf(const QString& html)
+{
+    static const QRegularExpression anchor(QStringLiteral(R"((?:name|id)="([^"]+)")"));
+    QStringList names;
+    for (const QRegularExpressionMatch& match : anchor.globalMatch(html))
+        names << match.captured(1);
+    return names;
+}
+
+// Every href and src of `file` that points nowhere in the manual's folder.
+QStringList BrokenReferences(const QString& file)
+{
+    static const QRegularExpression reference(QStringLiteral(R"((href|src)="([^"]*)")"));
+    const QString html = Read(file);
+    QStringList broken;
+    for (const QRegularExpressionMatch& match : reference.globalMatch(html)) {
+        const QUrl target(match.captured(2));
+        const QString path = target.path().isEmpty() ? file : target.path();
+        const bool inside = target.isRelative() && !path.contains(QStringLiteral(".."));
+        const bool exists = inside && QFileInfo(QDir(Manual).filePath(path)).isFile();
+        const bool anchored = !target.hasFragment() || AnchorsOf(Read(path)).contains(target.fragment());
+        if (!exists || !anchored)
+            broken << file + QStringLiteral(": ") + match.captured(2);
+    }
+    return broken;
+}
+
+}
+
+TEST(DeliveredManual, EveryLinkAndPictureOfEveryPageResolvesInsideTheManual)
+{
+    ASSERT_TRUE(HoldsManual(Manual));
+    const std::vector<ManualPage> pages = ManualContents(Manual);
+    ASSERT_GE(pages.size(), 7u) << "the contents and the six chapters";
+    QStringList broken;
+    for (const ManualPage& page : pages)
+        broken << BrokenReferences(page.File);
+    EXPECT_TRUE(broken.isEmpty()) << broken.join(u'\n').toStdString();
+}
+
+TEST(DeliveredManual, TheContentsPageLinksEveryChapterAndEveryPageHasATitle)
+{
+    const QString contents = Read(ManualContentsPage);
+    for (const ManualPage& page : ManualContents(Manual)) {
+        EXPECT_NE(page.Title, QFileInfo(page.File).completeBaseName()) << page.File.toStdString();
+        if (page.File != ManualContentsPage)
+            EXPECT_TRUE(contents.contains(QStringLiteral("href=\"") + page.File)) << page.File.toStdString();
+    }
+}
+
+TEST(ManualMissing, TheMessageNamesEveryFolderLookedIn)
+{
+    EXPECT_EQ(ManualMissingMessage({QStringLiteral("/usr/share/zuvelo/manual"), QStringLiteral("/opt/zuvelo/manual/")}),
+              QStringLiteral("ヘルプファイルが見つかりません！\n/usr/share/zuvelo/manual\n/opt/zuvelo/manual"));
+    EXPECT_EQ(FindManual({QStringLiteral("/nonexistent/manual"), Manual}), QDir::cleanPath(Manual));
+    EXPECT_TRUE(FindManual({QStringLiteral("/nonexistent/manual")}).isEmpty());
+}
