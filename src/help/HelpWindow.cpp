@@ -1,7 +1,6 @@
 #include "help/HelpWindow.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,9 +162,10 @@ void HelpWindow::OpenFound(QListWidgetItem* item)
 }
 
 // Keeps the contents list on the page shown, however it was reached.
-void HelpWindow::FollowPage()
+void HelpWindow::FollowPage(const QUrl& page)
 {
-    const QString file = QFileInfo(pageView->source().toLocalFile()).fileName();
+    // The signal comes before source() names the new page.
+    const QString file = page.fileName();
     for (int row = 0; row < contentsList->count(); ++row) {
         if (contentsList->item(row)->data(FileRole).toString() == file) {
             const QSignalBlocker quiet(contentsList);

@@ -75,7 +75,7 @@ TEST_F(HelpWindowTest, BackAndForwardRetraceTheLinksFollowed)
     EXPECT_FALSE(back->isEnabled());
     auto* contents = Child<QListWidget>("contentsList");
     emit contents->itemClicked(contents->item(1));
-    Child<QTextBrowser>("pageView")->setSource(QUrl(QStringLiteral("02-run.html")));
+    Child<QTextBrowser>("pageView")->setSource(QUrl::fromLocalFile(Folder.filePath(QStringLiteral("02-run.html"))));
     EXPECT_EQ(Shown(), QStringLiteral("02-run.html"));
     EXPECT_EQ(contents->currentRow(), 2) << "the list follows a link";
 

@@ -20,7 +20,7 @@ QString Read(const QString& file)
 // The anchors a page can be opened at: <a name="…"> and id="…".
 QStringList AnchorsOf(const QString& html)
 {
-    static const QRegularExpression anchor(QStringLiteral(R"((?:name|id)="([^"]+)")"));
+    static const QRegularExpression anchor(QStringLiteral(R"re((?:name|id)="([^"]+)")re"));
     QStringList names;
     for (const QRegularExpressionMatch& match : anchor.globalMatch(html))
         names << match.captured(1);
@@ -30,7 +30,7 @@ QStringList AnchorsOf(const QString& html)
 // Every href and src of `file` that points nowhere in the manual's folder.
 QStringList BrokenReferences(const QString& file)
 {
-    static const QRegularExpression reference(QStringLiteral(R"((href|src)="([^"]*)")"));
+    static const QRegularExpression reference(QStringLiteral(R"re((href|src)="([^"]*)")re"));
     const QString html = Read(file);
     QStringList broken;
     for (const QRegularExpressionMatch& match : reference.globalMatch(html)) {
@@ -63,8 +63,9 @@ TEST(DeliveredManual, TheContentsPageLinksEveryChapterAndEveryPageHasATitle)
     const QString contents = Read(ManualContentsPage);
     for (const ManualPage& page : ManualContents(Manual)) {
         EXPECT_NE(page.Title, QFileInfo(page.File).completeBaseName()) << page.File.toStdString();
-        if (page.File != ManualContentsPage)
+        if (page.File != ManualContentsPage) {
             EXPECT_TRUE(contents.contains(QStringLiteral("href=\"") + page.File)) << page.File.toStdString();
+        }
     }
 }
 

@@ -37,7 +37,7 @@ private:
     QWidget* BuildSide();
     void OpenPage(const QString& file);
     void OpenFound(QListWidgetItem* item);
-    void FollowPage();
+    void FollowPage(const QUrl& page);
 
     QString Folder;
     bool Placed = false;
