@@ -13,27 +13,23 @@
 
 namespace {
 
-// A manual of three pages: the contents and two chapters, one word of which
-// is in a chapter's text and another only in its markup.
+// A manual of the contents and two chapters; one word is in a chapter's
+// text, another only in its markup.
 class HelpWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
         EnsureApplication();
-        Write(QStringLiteral("index.html"),
-              "<html><head><title>目次</title></head><body><a href=\"01-start.html\">始める</a></body></html>");
-        Write(QStringLiteral("01-start.html"),
-              "<html><head><title>始める前に</title></head><body><p class=\"Microphone\">マイクを差し込みます。"
-              "<a href=\"02-run.html\">次へ</a></p></body></html>");
-        Write(QStringLiteral("02-run.html"), "<html><head><title>大会の進め方</title></head><body>測定画面</body></html>");
+        const std::pair<const char*, const char*> pages[] = {
+            {"index.html", "<title>目次</title><a href=\"01-start.html\">始める</a>"},
+            {"01-start.html", "<title>始める前に</title><p class=\"Microphone\">マイクを差し込みます。</p>"},
+            {"02-run.html", "<title>大会の進め方</title>測定画面"}};
+        for (const auto& [name, html] : pages) {
+            QFile file(Folder.filePath(QLatin1String(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(html);
+        }
         Window = std::make_unique<HelpWindow>(Folder.path());
-    }
-
-    void Write(const QString& name, const char* html)
-    {
-        QFile file(Folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(html);
     }
 
     template <class Widget>
@@ -47,9 +43,8 @@ protected:
     QStringList Titles(const char* role) const
     {
         QStringList titles;
-        const auto* list = Child<QListWidget>(role);
-        for (int row = 0; row < list->count(); ++row)
-            titles << list->item(row)->text();
+        for (int row = 0; row < Child<QListWidget>(role)->count(); ++row)
+            titles << Child<QListWidget>(role)->item(row)->text();
         return titles;
     }
 
@@ -59,24 +54,16 @@ protected:
 
 }
 
-TEST_F(HelpWindowTest, OpensOnTheContentsWithEveryPageListedInOrder)
+TEST_F(HelpWindowTest, ListsThePagesInOrderAndRetracesThePagesShownBackAndForward)
 {
-    EXPECT_EQ(Window->windowTitle(), QStringLiteral("ずべろ　ヘルプ"));
-    EXPECT_FALSE(Window->isModal());
-    EXPECT_EQ(Shown(), QStringLiteral("index.html"));
     EXPECT_EQ(Titles("contentsList"),
               (QStringList{QStringLiteral("目次"), QStringLiteral("始める前に"), QStringLiteral("大会の進め方")}));
-}
-
-TEST_F(HelpWindowTest, BackAndForwardRetraceTheLinksFollowed)
-{
     auto* back = Child<QPushButton>("backButton");
     auto* forward = Child<QPushButton>("forwardButton");
-    EXPECT_FALSE(back->isEnabled());
     auto* contents = Child<QListWidget>("contentsList");
+    EXPECT_FALSE(back->isEnabled());
     emit contents->itemClicked(contents->item(1));
     Child<QTextBrowser>("pageView")->setSource(QUrl::fromLocalFile(Folder.filePath(QStringLiteral("02-run.html"))));
-    EXPECT_EQ(Shown(), QStringLiteral("02-run.html"));
     EXPECT_EQ(contents->currentRow(), 2) << "the list follows a link";
 
     back->click();
@@ -84,7 +71,6 @@ TEST_F(HelpWindowTest, BackAndForwardRetraceTheLinksFollowed)
     back->click();
     EXPECT_EQ(Shown(), QStringLiteral("index.html"));
     EXPECT_FALSE(back->isEnabled());
-    ASSERT_TRUE(forward->isEnabled());
     forward->click();
     EXPECT_EQ(Shown(), QStringLiteral("01-start.html"));
 }
@@ -92,21 +78,18 @@ TEST_F(HelpWindowTest, BackAndForwardRetraceTheLinksFollowed)
 TEST_F(HelpWindowTest, TheSearchFindsTheTextOfAChapterButNeverItsMarkup)
 {
     auto* box = Child<QLineEdit>("searchBox");
-    auto* status = Child<QLabel>("searchStatus");
     box->setText(QStringLiteral("マイク"));
     Child<QPushButton>("searchButton")->click();
     EXPECT_EQ(Titles("searchResults"), QStringList{QStringLiteral("始める前に")});
-    EXPECT_EQ(status->text(), QStringLiteral("1 ページ"));
-
-    auto* found = Child<QListWidget>("searchResults");
-    emit found->itemClicked(found->item(0));
+    EXPECT_EQ(Child<QLabel>("searchStatus")->text(), QStringLiteral("1 ページ"));
+    emit Child<QListWidget>("searchResults")->itemClicked(Child<QListWidget>("searchResults")->item(0));
     EXPECT_EQ(Shown(), QStringLiteral("01-start.html"));
     EXPECT_EQ(Child<QTextBrowser>("pageView")->textCursor().selectedText(), QStringLiteral("マイク"));
 
     box->setText(QStringLiteral("microphone")); // a class name only
     emit box->returnPressed();
     EXPECT_TRUE(Titles("searchResults").isEmpty());
-    EXPECT_EQ(status->text(), QStringLiteral("見つかりません"));
+    EXPECT_EQ(Child<QLabel>("searchStatus")->text(), QStringLiteral("見つかりません"));
 }
 
 TEST(PositionBeside, PutsTheWindowRightOfTheMenuAndKeepsItOnTheScreen)

@@ -68,11 +68,3 @@ TEST(DeliveredManual, TheContentsPageLinksEveryChapterAndEveryPageHasATitle)
         }
     }
 }
-
-TEST(ManualMissing, TheMessageNamesEveryFolderLookedIn)
-{
-    EXPECT_EQ(ManualMissingMessage({QStringLiteral("/usr/share/zuvelo/manual"), QStringLiteral("/opt/zuvelo/manual/")}),
-              QStringLiteral("ヘルプファイルが見つかりません！\n/usr/share/zuvelo/manual\n/opt/zuvelo/manual"));
-    EXPECT_EQ(FindManual({QStringLiteral("/nonexistent/manual"), Manual}), QDir::cleanPath(Manual));
-    EXPECT_TRUE(FindManual({QStringLiteral("/nonexistent/manual")}).isEmpty());
-}
