@@ -57,14 +57,3 @@ TEST(DeliveredManual, EveryLinkAndPictureOfEveryPageResolvesInsideTheManual)
         broken << BrokenReferences(page.File);
     EXPECT_TRUE(broken.isEmpty()) << broken.join(u'\n').toStdString();
 }
-
-TEST(DeliveredManual, TheContentsPageLinksEveryChapterAndEveryPageHasATitle)
-{
-    const QString contents = Read(ManualContentsPage);
-    for (const ManualPage& page : ManualContents(Manual)) {
-        EXPECT_NE(page.Title, QFileInfo(page.File).completeBaseName()) << page.File.toStdString();
-        if (page.File != ManualContentsPage) {
-            EXPECT_TRUE(contents.contains(QStringLiteral("href=\"") + page.File)) << page.File.toStdString();
-        }
-    }
-}
