@@ -1,9 +1,9 @@
 # Installs the build into a fresh program folder and checks that every
-# delivered file lands beside the executable, and that a second install
+# delivered file (the manual too) lands beside the executable, and that a second install
 # keeps the contest data already there.
 # Run as: cmake -DBUILD_DIR=<build folder> -DWORK_DIR=<scratch folder> -P InstallLayoutTest.cmake
 set(delivered zuvelo mksrc.wav mksrc16.wav mksrc48.wav SKANRI.REC zuvelo.png menu.png
-  start.wav stop.wav v1.wav v2.wav v3.wav v4.wav v5.wav go.ico next.ico)
+  start.wav stop.wav v1.wav v2.wav v3.wav v4.wav v5.wav go.ico next.ico manual/index.html)
 
 set(prefix "${WORK_DIR}/program")
 file(REMOVE_RECURSE "${prefix}")

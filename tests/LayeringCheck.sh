@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails on any include in src/ that runs up the stack of libraries or across
 # between peers, naming the file and line:
-#   core -> audio -> widgets -> printing -> measure -> results | settings | report | entrants -> app
+#   core -> audio -> widgets -> printing -> measure -> results | settings | report | entrants | help -> app
 # The build refuses most of these already (each library exports only its own
 # include folder); this also catches an include that a linked library's
 # folder happens to satisfy.
@@ -15,7 +15,7 @@ rank() {
     widgets) echo 2 ;;
     printing) echo 3 ;;
     measure) echo 4 ;;
-    results | settings | report | entrants) echo 5 ;;
+    results | settings | report | entrants | help) echo 5 ;;
     app) echo 6 ;;
     *) echo -1 ;;
   esac

@@ -14,7 +14,7 @@ ZUVELO_RUN_PACKAGES=(
 )
 # Building the Debian package and checking what it installs.
 ZUVELO_PACKAGE_PACKAGES=(
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 ZUVELO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev

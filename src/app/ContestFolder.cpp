@@ -94,6 +94,14 @@ QString DeliveredDataFolder(const QString& executableFolder)
     return {};
 }
 
+QStringList ManualFolderCandidates(const QString& executableFolder)
+{
+    const QString installed = QDir::cleanPath(executableFolder + QLatin1Char('/') + QStringLiteral(ZUVELO_DATA_FROM_BINARY));
+    QStringList folders{installed + QStringLiteral("/manual"), QDir::cleanPath(executableFolder) + QStringLiteral("/manual")};
+    folders.removeDuplicates();
+    return folders;
+}
+
 std::optional<QString> PrepareContestFolder(const QString& folder, const QString& dataFolder)
 {
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())

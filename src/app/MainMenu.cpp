@@ -1,11 +1,13 @@
 #include "app/MainMenu.h"
 
 #include "app/AppContext.h"
+#include "app/ContestFolder.h"
 #include "app/ShellPictures.h"
 #include "app/StartUp.h"
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
 #include "entrants/EntrantsWindow.h"
+#include "core/ProgramFolder.h"
 #include "measure/MeasurementScreen.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/RankingBoard.h"
@@ -61,7 +63,8 @@ struct MenuGroup {
 MainMenu::MainMenu(AppContext& context, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
-      Context(context), MenuWindows(context), Instance(context.Folder.Path())
+      Context(context), MenuWindows(context), ManualFolders(ManualFolderCandidates(ProgramFolder::OfExecutable())),
+      Instance(context.Folder.Path())
 {
     setWindowTitle(QStringLiteral("ずべろ"));
     QPalette palette = this->palette();
@@ -134,7 +137,7 @@ void MainMenu::BuildMenus()
          {{QStringLiteral("設定初期化(&A)"), "factoryResetEntry", modal(&Windows::factoryResetRequest)}}},
         {QStringLiteral("ﾍﾙﾌﾟ(&H)"),
          "helpMenu",
-         {{QStringLiteral("ﾍﾙﾌﾟ(&H)"), "helpEntry", [this] { OpenHelpFile(Context, StartHelpViewer); }},
+         {{QStringLiteral("ﾍﾙﾌﾟ(&H)"), "helpEntry", [this] { MenuWindows.OpenHelp(ManualFolders, this); }},
           {QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), "versionEntry", modal(&Windows::versionWindow)}}},
     };
     for (const MenuGroup& group : groups) {

@@ -9,6 +9,7 @@
 #include "app/LockedActionWindow.h"
 #include "app/VersionWindow.h"
 #include "entrants/EntrantsWindow.h"
+#include "help/HelpWindow.h"
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
@@ -139,6 +140,21 @@ LockedActionWindow& Windows::factoryResetRequest(QWidget* owner)
 VersionWindow& Windows::versionWindow(QWidget* owner)
 {
     return Kept(Version, [this, owner] { return new VersionWindow(Context, owner); });
+}
+
+HelpWindow& Windows::helpWindow(const QString& manualFolder, QWidget* owner)
+{
+    return Kept(Help, [manualFolder, owner] { return new HelpWindow(manualFolder, owner); });
+}
+
+void Windows::OpenHelp(const QStringList& manualFolders, QWidget* owner)
+{
+    const QString folder = FindManual(manualFolders);
+    if (folder.isEmpty()) {
+        Context.Messages.Inform(ManualMissingMessage(manualFolders), MessageIcon::None);
+        return;
+    }
+    helpWindow(folder, owner).OpenBeside(owner);
 }
 
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)

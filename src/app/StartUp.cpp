@@ -81,14 +81,3 @@ QString ClockText(const QTime& time)
 {
     return QLatin1Char('<') + FormatClock(time) + QLatin1Char('>');
 }
-
-QString HelpFilePath(const ContestState& context)
-{
-    return context.Folder.FilePath(QStringLiteral("zuv18.chm"));
-}
-
-void OpenHelpFile(ContestSession& context, const ProgramStart& start)
-{
-    if (!start(QStringLiteral("xdg-open"), {HelpFilePath(context)}))
-        context.Messages.Inform(QStringLiteral("ヘルプファイルが見つかりません！"), MessageIcon::None);
-}

@@ -45,7 +45,7 @@ QString VersionAndPlatform()
 QString HelpNotice()
 {
     return QStringLiteral("使い方は、メニューの「ﾍﾙﾌﾟ(H)」から「ﾍﾙﾌﾟ(H)」を選ぶと表示されるヘルプをご覧ください。"
-                          "ヘルプファイル zuv18.chm は、下に示す大会フォルダーから開きます。");
+                          "ヘルプは、プログラムとともにインストールされた操作説明書を表示します。下に示すのは、大会のデータを置く大会フォルダーです。");
 }
 
 VersionWindow::VersionWindow(ContestState& context, QWidget* parent) : QDialog(parent), Context(context)

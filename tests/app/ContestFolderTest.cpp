@@ -116,6 +116,12 @@ TEST_F(ContestFolder, AProgramFolderThatCannotBeWrittenLeavesTheContestToTheUser
     EXPECT_EQ(ChooseContestFolder({}, program, Path(QStringLiteral("share"))), Path(QStringLiteral("share/zuvelo")));
 }
 
+TEST_F(ContestFolder, TheManualIsLookedForInTheInstalledDataFolderThenBesideTheProgram)
+{
+    EXPECT_EQ(ManualFolderCandidates(Path(QStringLiteral("usr/bin"))),
+              (QStringList{Path(QStringLiteral("usr/share/zuvelo/manual")), Path(QStringLiteral("usr/bin/manual"))}));
+}
+
 TEST_F(ContestFolder, ANewFolderIsMadeAndGetsTheMissingDeliveredFilesWithoutLosingAny)
 {
     const QString data = Path(QStringLiteral("usr/share/zuvelo"));

@@ -3,6 +3,7 @@
 #include "entrants/EntrantsWindow.h"
 #include "app/MainMenu.h"
 #include "app/StartUp.h"
+#include "help/HelpWindow.h"
 #include "report/ScoreSheetOutput.h"
 #include "results/ScoreMonitor.h"
 #include "settings/BasicSettingsWindow.h"
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -243,28 +245,36 @@ TEST_F(MainMenuTest, QuitEndsTheProgramAtOnce)
     EXPECT_TRUE(Folder.Messages.Messages.empty());
 }
 
-TEST_F(MainMenuTest, HelpOpensTheHelpFileWithAnArgumentList)
+TEST_F(MainMenuTest, HelpOpensTheHelpWindowBesideTheMenuOnTheContents)
 {
-    QString program;
-    QStringList arguments;
-    Menu->SetHelpViewerStart([&](const QString& p, const QStringList& a) {
-        program = p;
-        arguments = a;
-        return true;
-    });
+    Menu->SetManualFolders({Folder.Path(QStringLiteral("manual")), QStringLiteral(ZUVELO_MANUAL_SOURCE)});
     Entry("helpEntry")->trigger();
-    EXPECT_EQ(program, QStringLiteral("xdg-open"));
-    EXPECT_EQ(arguments, QStringList{Folder.Path(QStringLiteral("zuv18.chm"))});
+    auto* help = Menu->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the menu stays usable";
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("ずべろ　ヘルプ"));
+    EXPECT_EQ(help->findChild<QTextBrowser*>(QStringLiteral("pageView"))->source().fileName(),
+              QStringLiteral("index.html"));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    help->close();
+    Entry("helpEntry")->trigger();
+    EXPECT_EQ(Menu->findChildren<HelpWindow*>().size(), 1) << "one help window, shown again";
+    EXPECT_TRUE(help->isVisible());
+    help->close();
 }
 
-TEST_F(MainMenuTest, AViewerThatCannotStartIsReported)
+TEST_F(MainMenuTest, AMissingManualIsReportedWithTheFoldersLookedIn)
 {
-    Menu->SetHelpViewerStart([](const QString&, const QStringList&) { return false; });
+    Menu->SetManualFolders({Folder.Path(QStringLiteral("share/zuvelo/manual")), Folder.Path(QStringLiteral("manual"))});
     Entry("helpEntry")->trigger();
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("ヘルプファイルが見つかりません！"));
+    EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("ヘルプファイルが見つかりません！\n") +
+                                                    Folder.Path(QStringLiteral("share/zuvelo/manual")) + u'\n' +
+                                                    Folder.Path(QStringLiteral("manual")));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::None);
+    EXPECT_EQ(Menu->findChild<HelpWindow*>(), nullptr);
 }
 
 TEST_F(MainMenuTest, TheVersionWindowShowsTheVersionAndBothNoticesUntilOk)

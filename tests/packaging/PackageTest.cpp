@@ -1,6 +1,7 @@
 #include "app/ContestFolder.h"
 #include "core/SettingsFileFormat.h"
 #include "core/SettingsRecord.h"
+#include "help/ManualPages.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -120,6 +121,7 @@ TEST_F(Package, InstallsOnlyUnderUsrWithTheDesktopFilesValid)
     QStringList delivered = DeliveredProgramFiles() + QStringList{DeliveredSetupRequest};
     delivered.sort();
     EXPECT_EQ(QDir(Unpacked(QStringLiteral("share/zuvelo"))).entryList(QDir::Files, QDir::Name), delivered);
+    EXPECT_TRUE(HoldsManual(Unpacked(QStringLiteral("share/zuvelo/manual")))) << "the help window's manual";
 
     const Finished elf = RunCommand(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), Unpacked(QStringLiteral("bin/zuvelo"))});
     ASSERT_EQ(elf.Code, 0);

@@ -34,6 +34,11 @@ QString ChooseContestFolder(const QString& requested, const QString& executableF
 // executable's folder itself; empty when neither holds them.
 QString DeliveredDataFolder(const QString& executableFolder);
 
+// The folders the manual is looked for in, in this order: "manual" in the
+// installed data folder (<prefix>/share/zuvelo/manual for <prefix>/bin),
+// then "manual" beside the executable (a program folder).
+QStringList ManualFolderCandidates(const QString& executableFolder);
+
 // Creates `folder` when missing, checks that it can be written and copies in
 // each delivered file it lacks from `dataFolder` (empty: none), never
 // replacing a file. The operator's message naming the folder when it cannot

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Windows.h"
-#include "core/ProgramStart.h"
 #include "app/SingleInstance.h"
 
 #include <QMainWindow>
@@ -26,8 +25,9 @@ public:
 
     // The windows the menu opens.
     Windows& OpenWindows() { return MenuWindows; }
-    // How the help viewer is started; a test records instead.
-    void SetHelpViewerStart(ProgramStart start) { StartHelpViewer = std::move(start); }
+    // Where ﾍﾙﾌﾟ looks for the manual, in this order (by default where the
+    // program's data is installed; a test points elsewhere).
+    void SetManualFolders(QStringList folders) { ManualFolders = std::move(folders); }
 
 private:
     void BuildLabels();
@@ -38,7 +38,7 @@ private:
 
     AppContext& Context;
     Windows MenuWindows;
-    ProgramStart StartHelpViewer = StartDetachedProgram;
+    QStringList ManualFolders;
     SingleInstance Instance;
     QLabel* menuPicture = nullptr;
     QLabel* clockLabel = nullptr;

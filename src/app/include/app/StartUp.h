@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/ProgramStart.h"
-
 #include <QString>
 #include <QTime>
 
@@ -29,8 +27,3 @@ bool LoadContestAtStart(ContestSession& context);
 
 // The menu clock: "<hh:mm:ss>", 24-hour.
 QString ClockText(const QTime& time);
-
-QString HelpFilePath(const ContestState& context);
-// Opens the help file in the desktop's viewer; "ヘルプファイルが見つかりません！"
-// when the viewer cannot be started.
-void OpenHelpFile(ContestSession& context, const ProgramStart& start);

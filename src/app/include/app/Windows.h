@@ -3,12 +3,14 @@
 #include "core/OpenRequests.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <vector>
 
 class AppContext;
 class BasicSettingsWindow;
 class EffectSettingsWindow;
 class EntrantsWindow;
+class HelpWindow;
 class LockedActionWindow;
 class MeasurementLogWindow;
 class MeasurementScreen;
@@ -54,6 +56,7 @@ public:
     VersionWindow& versionWindow(QWidget* owner);             // S_VERFRM
     // The list of entrants (no original form): modeless, with the menu as parent.
     EntrantsWindow& entrantsWindow(QWidget* owner);
+    HelpWindow& helpWindow(const QString& manualFolder, QWidget* owner);
 
     // The two windows that open either from the menu or for the entrant just
     // stored, with the request that says which. The score sheet output opens
@@ -63,6 +66,11 @@ public:
     // was already open.
     void OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner);
     void OpenScoreMonitor(const ScoreMonitorRequest& request);
+
+    // Opens the help window on the manual in the first of `manualFolders`
+    // that holds it, beside `owner`; when none does, the operator is told so
+    // with the folders looked in.
+    void OpenHelp(const QStringList& manualFolders, QWidget* owner);
 
     // The program's end asked from outside (a termination signal): the
     // result display, when it shows, closes as the operator would close it
@@ -110,6 +118,7 @@ private:
     QPointer<LockedActionWindow> FactoryResetWindow;
     QPointer<VersionWindow> Version;
     QPointer<EntrantsWindow> Entrants;
+    QPointer<HelpWindow> Help;
     // Set once the program ends: the windows open nothing more.
     bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.
