@@ -9,6 +9,7 @@ namespace {
 
 const QString EnabledKey = QStringLiteral("Hall/Enabled");
 const QString PortKey = QStringLiteral("Hall/Port");
+const QString UrlKey = QStringLiteral("Hall/Url");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -28,6 +29,7 @@ HallOptions LoadHallOptions(const ContestState& context)
     const int port = file.value(PortKey).toString().toInt(&isNumber);
     if (isNumber && port >= 1 && port <= 65535)
         options.Port = port;
+    options.Url = file.value(UrlKey).toString();
     return options;
 }
 
@@ -43,6 +45,14 @@ bool SaveHallOptions(const ContestState& context, const HallOptions& options)
     QSettings file(path, QSettings::IniFormat);
     file.setValue(EnabledKey, options.Enabled ? QStringLiteral("true") : QStringLiteral("false"));
     file.setValue(PortKey, options.Port);
+    file.setValue(UrlKey, options.Url);
     file.sync();
     return file.status() == QSettings::NoError;
+}
+
+QString ShownHallUrl(const QStringList& urls, const QString& chosen)
+{
+    if (urls.contains(chosen))
+        return chosen;
+    return urls.isEmpty() ? QString() : urls.first();
 }

@@ -9,8 +9,10 @@
 #include "core/SettingsStore.h"
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
+#include "widgets/QrCodePicture.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -50,6 +52,14 @@ RankingBoard::RankingBoard(ContestSession& context, QWidget* parent) : FullScree
     pageIndicator = new ClickLabel(this);
     pageIndicator->setObjectName(QStringLiteral("pageIndicator"));
     pageIndicator->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hallCode = new QLabel(this);
+    hallCode->setObjectName(QStringLiteral("hallCode"));
+    hallAddress = new QLabel(this);
+    hallAddress->setObjectName(QStringLiteral("hallAddress"));
+    hallAddress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The corner takes no clicks of its own: they page the board.
+    hallCode->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hallAddress->setAttribute(Qt::WA_TransparentForMouseEvents);
     idleTimer = new QTimer(this);
     idleTimer->setObjectName(QStringLiteral("idleTimer"));
     idleTimer->setInterval(1000);
@@ -69,6 +79,11 @@ void RankingBoard::LoadOnOpen()
     PageShow();
     Idle = 0;
     idleTimer->start();
+}
+
+void RankingBoard::SetHallUrl(const QString& url)
+{
+    HallUrl = url;
 }
 
 void RankingBoard::LayOutForScreen()
@@ -103,6 +118,25 @@ void RankingBoard::BoardLayout()
     indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
     pageIndicator->setFont(indicatorFont);
     SetTextColour(pageIndicator, FromStoredColour(colours.ResultForeColor));
+    LayOutHallCorner(FromStoredColour(colours.ResultForeColor));
+}
+
+void RankingBoard::LayOutHallCorner(const QColor& textColour)
+{
+    hallCode->setVisible(!HallUrl.isEmpty());
+    hallAddress->setVisible(!HallUrl.isEmpty());
+    if (HallUrl.isEmpty())
+        return;
+    // Below the last row, which ends at eleven twelfths of the height.
+    const int side = height() / 12 - 4;
+    hallCode->setPixmap(QrCodePicture(HallUrl, side));
+    hallCode->setGeometry(4, height() - side - 2, side, side);
+    QFont addressFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    addressFont.setPixelSize(std::max(side / 4, 8));
+    hallAddress->setFont(addressFont);
+    SetTextColour(hallAddress, textColour);
+    hallAddress->setText(QStringLiteral("スマホで順位\n") + HallUrl);
+    hallAddress->setGeometry(side + 12, height() - side - 2, width() / 3, side);
 }
 
 void RankingBoard::PageLoad(int page)

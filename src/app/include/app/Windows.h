@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HallPage.h"
 #include "core/OpenRequests.h"
 
 #include <QPointer>
@@ -8,6 +9,7 @@
 class AppContext;
 class BasicSettingsWindow;
 class EffectSettingsWindow;
+class HallCodeWindow;
 class LockedActionWindow;
 class MeasurementLogWindow;
 class MeasurementScreen;
@@ -51,6 +53,14 @@ public:
     LockedActionWindow& dataClear(QWidget* owner);            // InitFRM
     LockedActionWindow& factoryResetRequest(QWidget* owner);  // EVSET00
     VersionWindow& versionWindow(QWidget* owner);             // S_VERFRM
+    HallCodeWindow& hallCodeWindow(QWidget* owner);
+
+    // Starts the hall's page when ZUVELO.INI has it on; at start-up, once the
+    // contest is loaded.
+    void StartHallPage();
+    // The hall page's QR code full screen, or the operator is told that the
+    // page is off.
+    void ShowHallCode(QWidget* owner);
 
     // The two windows that open either from the menu or for the entrant just
     // stored, with the request that says which. The score sheet output opens
@@ -76,7 +86,7 @@ public:
     static void ShowModeless(QWidget& window);
 
 private:
-    // Tells the open score monitor that the log changed.
+    // Tells the open score monitor and the hall's page that the log changed.
     void FollowLog();
 
     // The window kept in `kept`, made by `make` when there is none (yet).
@@ -106,8 +116,11 @@ private:
     QPointer<LockedActionWindow> DataClearWindow;
     QPointer<LockedActionWindow> FactoryResetWindow;
     QPointer<VersionWindow> Version;
+    QPointer<HallCodeWindow> HallCode;
     // Set once the program ends: the windows open nothing more.
     bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.
     std::vector<QPointer<QWidget>> Made;
+    // Last: stopped before any window goes.
+    HallPage Hall;
 };

@@ -10,6 +10,8 @@
 
 class ContestSession;
 class ClickLabel;
+class QColor;
+class QLabel;
 class QTimer;
 
 // The full-screen ranking board for the audience: ten ranks per page with
@@ -21,6 +23,8 @@ public:
     explicit RankingBoard(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
+    // The hall page's address; empty while the page is off.
+    void SetHallUrl(const QString& url);
     void BoardLayout();
     void PageCount();
     void PageLoad(int page);
@@ -43,15 +47,20 @@ protected:
     void LayOutForScreen() override;
 
 private:
+    void LayOutHallCorner(const QColor& textColour);
+
     ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
     ClickLabel* pageIndicator = nullptr;
+    QLabel* hallCode = nullptr;
+    QLabel* hallAddress = nullptr;
     QTimer* idleTimer = nullptr;
 
     int Page = 1;
     int Last = 1;
     int Idle = 0;
+    QString HallUrl;
     std::array<QString, BoardRows> RowTexts;
     // The ranking file as the pass at opening wrote it, in rank order;
     // nothing when the log cannot be read (the operator has been told).
