@@ -139,7 +139,7 @@ void BM_HallDuringMeasurement(benchmark::State& state)
     state.counters["interface_processor_percent"] = 100 * share;
     state.counters["total_points"] = total;
     state.counters["requests"] = double(phones.LatenciesMs.size());
-    state.counters["failed"] = phones.Failed;
+    state.counters["failed"] = phones.Failed.load();
     state.counters["latency_p50_ms"] = Percentile(phones.LatenciesMs, 0.50);
     state.counters["latency_p95_ms"] = Percentile(phones.LatenciesMs, 0.95);
     state.counters["latency_p99_ms"] = Percentile(phones.LatenciesMs, 0.99);

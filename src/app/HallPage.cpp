@@ -19,7 +19,10 @@ void HallPage::Apply()
     if (!options.Enabled)
         Server.Stop();
     if (restart) {
-        Refresh();
+        // A page that was off starts afresh: no graph of the entrants stored meanwhile.
+        if (!Server.IsListening())
+            Current = nullptr;
+        Rebuild();
         const HallStart outcome = Server.Start(options.Port);
         if (outcome != HallStart::Listening)
             ReportRefusedPort(outcome, options.Port);
@@ -28,6 +31,12 @@ void HallPage::Apply()
 }
 
 void HallPage::Refresh()
+{
+    if (Server.IsListening())
+        Rebuild();
+}
+
+void HallPage::Rebuild()
 {
     std::optional<std::vector<ResultRecord>> log = ReadEntrants(Context.LogPath());
     // An unreadable log leaves the page showing what it showed.

@@ -112,7 +112,7 @@ void MainMenu::BuildMenus()
           {QStringLiteral("成績出力(&C)"), "scoreSheetEntry",
            [this] { MenuWindows.OpenScoreSheetOutput(ScoreSheetRequest{}, this); }},
           {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", [this] { MenuWindows.OpenScoreMonitor(ScoreMonitorRequest{}); }},
-          {QStringLiteral("会場QR表示(&Q)"), "hallCodeEntry", [this] { MenuWindows.ShowHallCode(this); }},
+          {QStringLiteral("会場QR表示(&F)"), "hallCodeEntry", [this] { MenuWindows.ShowHallCode(this); }},
           separator,
           {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", modal(&Windows::dataClear)},
           separator,
@@ -165,7 +165,7 @@ void MainMenu::LoadAtStart()
     ShowPictures();
     if (!LoadContestAtStart(Context))
         return;
-    MenuWindows.StartHallPage();
+    MenuWindows.ApplyHallOptions();
     ShowClock();
     CenterOnScreen();
 }

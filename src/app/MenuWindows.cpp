@@ -152,7 +152,7 @@ HallCodeWindow& Windows::hallCodeWindow(QWidget* owner)
     return Kept(HallCode, [this, owner] { return new HallCodeWindow(Context, owner); });
 }
 
-void Windows::StartHallPage()
+void Windows::ApplyHallOptions()
 {
     Hall.Apply();
 }

@@ -34,7 +34,9 @@ void Configure(httplib::Server& server, const std::shared_ptr<std::atomic<HallSn
     server.new_task_queue = [] { return new HallConnections(Workers, HallServer::MaxConnections); };
     // One request per connection: an idle phone never holds a worker.
     server.set_keep_alive_max_count(1);
-    server.set_read_timeout(5, 0);
+    // A phone sends its request as it connects; a silent one is dropped
+    // soon, and so does not hold up the program's end for long.
+    server.set_read_timeout(3, 0);
     server.set_write_timeout(5, 0);
     server.set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
         if (HallConnections::ServingOverflow()) {

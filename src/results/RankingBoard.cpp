@@ -118,25 +118,26 @@ void RankingBoard::BoardLayout()
     indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
     pageIndicator->setFont(indicatorFont);
     SetTextColour(pageIndicator, FromStoredColour(colours.ResultForeColor));
-    LayOutHallCorner(FromStoredColour(colours.ResultForeColor));
+    SetTextColour(hallAddress, FromStoredColour(colours.ResultForeColor));
 }
 
-void RankingBoard::LayOutHallCorner(const QColor& textColour)
+void RankingBoard::LayOutHallCorner(int rowsLeft)
 {
     hallCode->setVisible(!HallUrl.isEmpty());
     hallAddress->setVisible(!HallUrl.isEmpty());
     if (HallUrl.isEmpty())
         return;
-    // Below the last row, which ends at eleven twelfths of the height.
-    const int side = height() / 12 - 4;
+    // The bottom twelfth is free below the last row; the code may rise into
+    // the margin left of the rows where that is wider, never over a row.
+    const int band = height() / 12;
+    const int side = std::clamp(rowsLeft - 16, band - 4, height() / 4);
     hallCode->setPixmap(QrCodePicture(HallUrl, side));
-    hallCode->setGeometry(4, height() - side - 2, side, side);
+    hallCode->setGeometry(4, height() - side - 4, side, side);
     QFont addressFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    addressFont.setPixelSize(std::max(side / 4, 8));
+    addressFont.setPixelSize(std::max(band / 4, 8));
     hallAddress->setFont(addressFont);
-    SetTextColour(hallAddress, textColour);
     hallAddress->setText(QStringLiteral("スマホで順位\n") + HallUrl);
-    hallAddress->setGeometry(side + 12, height() - side - 2, width() / 3, side);
+    hallAddress->setGeometry(side + 12, height() - band, width() / 3, band);
 }
 
 void RankingBoard::PageLoad(int page)
@@ -159,6 +160,7 @@ void RankingBoard::PageShow()
     const int left = (width() - rankRows[0]->width()) / 2;
     for (ClickLabel* row : rankRows)
         row->move(left, row->y());
+    LayOutHallCorner(left);
 }
 
 void RankingBoard::PressKey(int keyAscii)

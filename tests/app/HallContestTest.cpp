@@ -20,7 +20,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMouseEvent>
-#include <QTcpServer>
 #include <atomic>
 #include <thread>
 
@@ -32,13 +31,6 @@ void ClickBand(ClickLabel* band)
     QMouseEvent press(QEvent::MouseButtonPress, centre, band->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(band, &press);
-}
-
-int FreePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
 }
 
 QJsonArray RankedEntrants(int port)
@@ -69,7 +61,7 @@ TEST_F(HallContest, AStoredResultReachesThePageWhileHostileRequestsLeaveTheMeasu
     ASSERT_TRUE(SaveHallOptions(context, {true, port, {}}));
 
     Windows windows(context);
-    windows.StartHallPage();
+    windows.ApplyHallOptions();
     ASSERT_FALSE(context.HallUrl.isEmpty());
     EXPECT_EQ(RankedEntrants(port).size(), 0);
 

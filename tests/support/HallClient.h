@@ -2,6 +2,7 @@
 
 // A raw HTTP client of the hall's server on loopback: the bytes sent are
 // exactly those written, so that hostile requests can be made.
+#include <QTcpServer>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <string>
@@ -63,4 +64,12 @@ inline std::string BodyOf(const std::string& answer)
 inline std::string Get(const std::string& target, const std::string& headers = {})
 {
     return "GET " + target + " HTTP/1.1\r\nHost: zuvelo\r\n" + headers + "\r\n";
+}
+
+// A port nothing listens on just now.
+inline int FreePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::Any, 0);
+    return probe.serverPort();
 }

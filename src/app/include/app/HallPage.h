@@ -22,12 +22,13 @@ public:
     // use or refused is named to the operator; the program goes on without
     // the page. Sets the context's HallUrl.
     void Apply();
-    // The log changed (a result stored, a data clear): a new snapshot, with
-    // the loudness graph of each entrant stored since the last one drawn from
-    // its recording.
+    // The log changed (a result stored, a data clear): while the page is on,
+    // a new snapshot, with the loudness graph of each entrant stored since the
+    // last one drawn from its recording.
     void Refresh();
 
 private:
+    void Rebuild();
     void ReportRefusedPort(HallStart outcome, int port);
     // The graphs of the previous snapshot and of the entrants stored since.
     std::map<int, std::string> GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const;

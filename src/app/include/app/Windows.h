@@ -55,9 +55,9 @@ public:
     VersionWindow& versionWindow(QWidget* owner);             // S_VERFRM
     HallCodeWindow& hallCodeWindow(QWidget* owner);
 
-    // Starts the hall's page when ZUVELO.INI has it on; at start-up, once the
-    // contest is loaded.
-    void StartHallPage();
+    // Starts or stops the hall's page as ZUVELO.INI says: at start-up, once
+    // the contest is loaded, and whenever the screen settings window closes.
+    void ApplyHallOptions();
     // The hall page's QR code full screen, or the operator is told that the
     // page is off.
     void ShowHallCode(QWidget* owner);

@@ -10,13 +10,14 @@
 
 class ContestSession;
 class ClickLabel;
-class QColor;
 class QLabel;
 class QTimer;
 
 // The full-screen ranking board for the audience: ten ranks per page with
 // entry number and total, paged with the mouse; a character key closes it,
-// and it closes by itself three minutes after it opened.
+// and it closes by itself three minutes after it opened. While the hall's
+// page is on, its QR code and address show small in the bottom-left corner,
+// left of and below the rows.
 class RankingBoard : public FullScreenWindow {
     Q_OBJECT
 public:
@@ -47,7 +48,7 @@ protected:
     void LayOutForScreen() override;
 
 private:
-    void LayOutHallCorner(const QColor& textColour);
+    void LayOutHallCorner(int rowsLeft);
 
     ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
