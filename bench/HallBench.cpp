@@ -122,8 +122,6 @@ void BM_HallDuringMeasurement(benchmark::State& state)
     server.Start(0);
     MeasurementScreen screen(context, nullptr, std::make_unique<FakeRecorder>(recorder));
     int total = -1;
-    QObject::connect(&screen, &MeasurementScreen::resultDisplayRequested,
-                     [&total](const MeasuredEntrant& entrant) { total = int(entrant.Result.TotalPoints.Value); });
     screen.show();
     double share = 0;
     Phones phones(int(state.range(0)), server.Port());
@@ -131,7 +129,8 @@ void BM_HallDuringMeasurement(benchmark::State& state)
         const double processorBefore = ThreadProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        screen.Runner().Run();
+        const MeasurementRunner::Result run = screen.Runner().Run();
+        total = run.Entrant ? int(run.Entrant->Result.TotalPoints.Value) : -1;
         share = (ThreadProcessorSeconds() - processorBefore) / (double(wall.elapsed()) / 1000.0);
         screen.ShowState(Waiting);
     }
