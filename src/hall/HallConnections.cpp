@@ -10,7 +10,8 @@ HallConnections::HallConnections(int workers, int limit) : Limit(limit)
 {
     for (int n = 0; n < workers; ++n)
         Admitted.Threads.emplace_back([this] { Work(Admitted, false); });
-    Overflow.Threads.emplace_back([this] { Work(Overflow, true); });
+    for (int n = 0; n < 4; ++n)
+        Overflow.Threads.emplace_back([this] { Work(Overflow, true); });
 }
 
 HallConnections::~HallConnections()
@@ -21,7 +22,8 @@ HallConnections::~HallConnections()
 void HallConnections::enqueue(std::function<void()> connection)
 {
     {
-        std::lock_guard<std::mutex> guard(Lock);
+        std::unique_lock<std::mutex> guard(Lock);
+        Room.wait(guard, [this] { return Released || Open < Limit || Overflow.Jobs.size() < OverflowQueue; });
         if (Open < Limit) {
             ++Open;
             Admitted.Jobs.push_back(std::move(connection));
@@ -46,6 +48,15 @@ void HallConnections::shutdown()
     }
 }
 
+void HallConnections::Release()
+{
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        Released = true;
+    }
+    Room.notify_all();
+}
+
 bool HallConnections::ServingOverflow()
 {
     return Overflowing;
@@ -65,10 +76,12 @@ void HallConnections::Work(Queue& queue, bool overflow)
             connection = std::move(queue.Jobs.front());
             queue.Jobs.pop_front();
         }
+        Room.notify_all();
         connection();
         if (!overflow) {
             std::lock_guard<std::mutex> guard(Lock);
             --Open;
         }
+        Room.notify_all();
     }
 }

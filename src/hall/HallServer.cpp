@@ -29,9 +29,14 @@ int ReportedStatus(const httplib::Request& request, int status)
     return status == 400 && requestLineRead ? 431 : status;
 }
 
-void Configure(httplib::Server& server, const std::shared_ptr<std::atomic<HallSnapshotPtr>>& current)
+void Configure(httplib::Server& server, const std::shared_ptr<std::atomic<HallSnapshotPtr>>& current,
+               std::atomic<HallConnections*>& connections)
 {
-    server.new_task_queue = [] { return new HallConnections(Workers, HallServer::MaxConnections); };
+    server.new_task_queue = [&connections] {
+        auto* queue = new HallConnections(Workers, HallServer::MaxConnections);
+        connections = queue;
+        return queue;
+    };
     // One request per connection: an idle phone never holds a worker.
     server.set_keep_alive_max_count(1);
     // A phone sends its request as it connects; a silent one is dropped
@@ -78,6 +83,8 @@ struct HallServer::Running {
     std::thread Listener;
     int Port = 0;
     int ListeningSocket = -1;
+    // The library's queue while it listens, for Stop to release.
+    std::atomic<HallConnections*> Connections = nullptr;
 };
 
 HallServer::HallServer()
@@ -94,7 +101,7 @@ HallStart HallServer::Start(int port)
 {
     Stop();
     auto running = std::make_unique<Running>();
-    Configure(running->Http, Current);
+    Configure(running->Http, Current, running->Connections);
     // Without the library's SO_REUSEPORT: a second program on the port is
     // refused instead of sharing it.
     running->Http.set_socket_options([socket = &running->ListeningSocket](int fd) {
@@ -127,6 +134,8 @@ void HallServer::Stop()
 {
     if (!Server)
         return;
+    if (HallConnections* connections = Server->Connections)
+        connections->Release();
     Server->Http.stop();
     Server->Listener.join();
     Server.reset();
