@@ -121,6 +121,6 @@ private:
     bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.
     std::vector<QPointer<QWidget>> Made;
-    // Last: stopped before any window goes.
+    // Its server's threads touch no window.
     HallPage Hall;
 };
