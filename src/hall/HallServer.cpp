@@ -4,6 +4,7 @@
 #include "hall/HallAnswers.h"
 
 #include <cerrno>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <chrono>
 #include <thread>
@@ -106,15 +107,18 @@ HallStart HallServer::Start(int port)
     // refused instead of sharing it.
     running->Http.set_socket_options([socket = &running->ListeningSocket](int fd) {
         const int yes = 1;
+        const int no = 0;
         setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        // IPv4 phones too, on the same socket.
+        setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
         *socket = fd;
     });
     errno = 0;
     if (port == 0) {
-        running->Port = running->Http.bind_to_any_port("0.0.0.0");
+        running->Port = running->Http.bind_to_any_port("::");
         if (running->Port < 0)
             return HallStart::PortRefused;
-    } else if (!running->Http.bind_to_port("0.0.0.0", port)) {
+    } else if (!running->Http.bind_to_port("::", port)) {
         return errno == EADDRINUSE ? HallStart::PortInUse : HallStart::PortRefused;
     } else {
         running->Port = port;

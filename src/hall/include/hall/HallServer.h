@@ -9,7 +9,7 @@
 enum class HallStart { Listening, PortInUse, PortRefused };
 
 // The hall's read-only web server, listening on every interface of the
-// machine. It answers from its own threads, only from the snapshot last
+// machine, IPv4 and IPv6. It answers from its own threads, only from the snapshot last
 // handed to Replace: a request never touches a contest file nor waits on the
 // GUI thread. GET and HEAD only (405 otherwise), request line and headers
 // bounded (414, 431), at most MaxConnections open at once (503 beyond).
