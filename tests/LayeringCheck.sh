@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails on any include in src/ that runs up the stack of libraries or across
 # between peers, naming the file and line:
-#   core -> audio -> widgets -> printing -> measure -> results | settings | report | entrants | help -> app
+#   core -> audio -> hall -> widgets -> printing -> measure -> results | settings | report | entrants | help -> app
 # The build refuses most of these already (each library exports only its own
 # include folder); this also catches an include that a linked library's
 # folder happens to satisfy.
@@ -12,11 +12,12 @@ rank() {
   case $1 in
     core) echo 0 ;;
     audio) echo 1 ;;
-    widgets) echo 2 ;;
-    printing) echo 3 ;;
-    measure) echo 4 ;;
-    results | settings | report | entrants | help) echo 5 ;;
-    app) echo 6 ;;
+    hall) echo 2 ;;
+    widgets) echo 3 ;;
+    printing) echo 4 ;;
+    measure) echo 5 ;;
+    results | settings | report | entrants | help) echo 6 ;;
+    app) echo 7 ;;
     *) echo -1 ;;
   esac
 }

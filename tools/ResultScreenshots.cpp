@@ -1,9 +1,11 @@
-// Shows the ranking board (first and second page), the score monitor in
-// both colour schemes, the measurement log and its save dialog, then the
-// three with long entrants' names, on the X
-// display, and photographs the whole display after each into the folder
+// Shows the ranking board (first and second page, then with the hall page's
+// QR code), the hall's full-screen QR code, the score monitor in both colour
+// schemes, the measurement log and its save dialog, then the three with long
+// entrants' names, on the X display, and photographs the whole display after
+// each into the folder
 // given as the only argument.
 #include "widgets/DesktopSetup.h"
+#include "results/HallCodeWindow.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
 #include "results/RankingBoard.h"
@@ -61,6 +63,16 @@ void ShootBoard(ContestSession& context)
     board.PressMouse(Qt::RightButton);
     Shoot(QStringLiteral("2-ranking-board-page2"));
     board.close();
+    const QString hallUrl = QStringLiteral("http://192.168.10.20:8080/");
+    board.SetHallUrl(hallUrl);
+    board.show();
+    Shoot(QStringLiteral("8-ranking-board-hall-code"));
+    board.close();
+    HallCodeWindow code(context);
+    code.SetUrl(hallUrl);
+    code.show();
+    Shoot(QStringLiteral("9-hall-code"));
+    code.close();
 }
 
 void ShootMonitor(ContestSession& context, bool whiteOnBlack)

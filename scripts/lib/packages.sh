@@ -4,6 +4,7 @@ ZUVELO_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   libsndfile1-dev libpulse-dev libcups2-dev
+  libcpp-httplib-dev libqrencode-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   # Names outside the IPA fonts (𠮷) on the hall's screens and the sheets.
   fonts-noto-cjk
@@ -24,6 +25,7 @@ ZUVELO_TEST_PACKAGES=(
   espeak-ng sox
   pipewire pipewire-pulse wireplumber dbus-daemon
   poppler-utils
+  chromium
 )
 
 # Installs the packages given that are not installed yet.

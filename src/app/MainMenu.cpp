@@ -118,6 +118,7 @@ void MainMenu::BuildMenus()
            [this] { MenuWindows.OpenScoreSheetOutput(ScoreSheetRequest{}, this); }},
           {QStringLiteral("成績ﾓﾆﾀｰ(&D)"), "scoreMonitorEntry", [this] { MenuWindows.OpenScoreMonitor(ScoreMonitorRequest{}); }},
           {QStringLiteral("名簿(&N)"), "entrantsEntry", [this] { Windows::ShowModeless(MenuWindows.entrantsWindow(this)); }},
+          {QStringLiteral("会場QR表示(&F)"), "hallCodeEntry", [this] { MenuWindows.ShowHallCode(this); }},
           separator,
           {QStringLiteral("ﾃﾞｰﾀｸﾘｱ(&E)"), "dataClearEntry", modal(&Windows::dataClear)},
           separator,
@@ -170,6 +171,7 @@ void MainMenu::LoadAtStart()
     ShowPictures();
     if (!LoadContestAtStart(Context))
         return;
+    MenuWindows.ApplyHallOptions();
     ShowClock();
     CenterOnScreen();
 }

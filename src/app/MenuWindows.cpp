@@ -1,7 +1,8 @@
 // How the windows are made and wired to each other: the measurement screen to
 // the result display and the ranking board, the result display to the score
 // sheet output and the score monitor, the score sheet output to the preview;
-// the score monitor follows every store and data clear.
+// the score monitor and the hall's page follow every store and data clear;
+// the hall's page starts or stops as the screen settings leave it.
 #include "app/Windows.h"
 
 #include "app/AppContext.h"
@@ -13,6 +14,7 @@
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
+#include "results/HallCodeWindow.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
 #include "results/ResultDisplay.h"
@@ -59,7 +61,9 @@ ResultDisplay& Windows::resultDisplay(QWidget* owner)
 
 RankingBoard& Windows::rankingBoard(QWidget* owner)
 {
-    return Kept(Ranking, [this, owner] { return new RankingBoard(Context, owner); });
+    RankingBoard& board = Kept(Ranking, [this, owner] { return new RankingBoard(Context, owner); });
+    board.SetHallUrl(Context.HallUrl);
+    return board;
 }
 
 ScoreSheetOutput& Windows::scoreSheetOutput()
@@ -105,7 +109,11 @@ BasicSettingsWindow& Windows::basicSettings(QWidget* owner)
 
 ScreenSettingsWindow& Windows::screenSettings(QWidget* owner)
 {
-    return Kept(Screen, [this, owner] { return new ScreenSettingsWindow(Context, owner); });
+    return Kept(Screen, [this, owner] {
+        auto* window = new ScreenSettingsWindow(Context, owner);
+        QObject::connect(window, &QDialog::finished, window, [this] { Hall.Apply(); });
+        return window;
+    });
 }
 
 SoundSettingsWindow& Windows::soundSettings(QWidget* owner)
@@ -134,7 +142,11 @@ LockedActionWindow& Windows::dataClear(QWidget* owner)
 
 LockedActionWindow& Windows::factoryResetRequest(QWidget* owner)
 {
-    return Kept(FactoryResetWindow, [this, owner] { return new LockedActionWindow(FactoryResetRequest(Context), owner); });
+    return Kept(FactoryResetWindow, [this, owner] {
+        auto* window = new LockedActionWindow(FactoryResetRequest(Context), owner);
+        QObject::connect(window, &LockedActionWindow::actionDone, window, [this] { FollowLog(); });
+        return window;
+    });
 }
 
 VersionWindow& Windows::versionWindow(QWidget* owner)
@@ -157,6 +169,28 @@ void Windows::OpenHelp(const QStringList& manualFolders, QWidget* owner)
     helpWindow(folder, owner).OpenBeside(owner);
 }
 
+HallCodeWindow& Windows::hallCodeWindow(QWidget* owner)
+{
+    return Kept(HallCode, [this, owner] { return new HallCodeWindow(Context, owner); });
+}
+
+void Windows::ApplyHallOptions()
+{
+    Hall.Apply();
+}
+
+void Windows::ShowHallCode(QWidget* owner)
+{
+    if (Context.HallUrl.isEmpty()) {
+        Context.Messages.Inform(QStringLiteral("会場Webは止まっています。\n環境 → 画面の「会場Web」で公開にしてください。"),
+                                MessageIcon::Information, QStringLiteral("会場Web"));
+        return;
+    }
+    HallCodeWindow& window = hallCodeWindow(owner);
+    window.SetUrl(Context.HallUrl);
+    ShowModal(window);
+}
+
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
     scoreSheetOutput().Open(request, owner ? owner->pos() : QPoint());
@@ -176,6 +210,7 @@ void Windows::FollowLog()
     // nothing to follow.
     if (Monitor)
         Monitor->FollowLog();
+    Hall.Refresh();
 }
 
 void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)

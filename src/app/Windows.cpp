@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-Windows::Windows(AppContext& context) : Context(context) {}
+Windows::Windows(AppContext& context) : Context(context), Hall(context, HallEntrantNames(context)) {}
 
 Windows::~Windows()
 {

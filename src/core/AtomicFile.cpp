@@ -44,6 +44,13 @@ void SetOrdinaryPermissions(int fd)
     ::fchmod(fd, 0666 & ~mask);
 }
 
+// A folder in the place of a file is never swapped in: the write fails.
+bool IsFile(const QByteArray& path)
+{
+    struct stat existing {};
+    return ::lstat(path.constData(), &existing) == 0 && S_ISREG(existing.st_mode);
+}
+
 // Puts the finished temporary file in the place of `path`. A write left to
 // the system's flushing swaps the two names instead of renaming over the old
 // file: ext4 writes a file renamed over another out at once (its guard for
@@ -51,7 +58,7 @@ void SetOrdinaryPermissions(int fd)
 // contents, now under the temporary name, go afterwards.
 bool PutInPlace(const QByteArray& temporary, const QByteArray& path, DiskFlush flush)
 {
-    if (flush == DiskFlush::Later &&
+    if (flush == DiskFlush::Later && IsFile(path) &&
         ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0) {
         ::unlink(temporary.constData());
         return true;

@@ -11,8 +11,10 @@
 #include "widgets/FactorySettings.h"
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
+#include "widgets/QrCodePicture.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 #include <algorithm>
 
@@ -53,6 +55,14 @@ RankingBoard::RankingBoard(ContestSession& context, QWidget* parent) : FullScree
     pageIndicator = new ClickLabel(this);
     pageIndicator->setObjectName(QStringLiteral("pageIndicator"));
     pageIndicator->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hallCode = new QLabel(this);
+    hallCode->setObjectName(QStringLiteral("hallCode"));
+    hallAddress = new QLabel(this);
+    hallAddress->setObjectName(QStringLiteral("hallAddress"));
+    hallAddress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The corner takes no clicks of its own: they page the board.
+    hallCode->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hallAddress->setAttribute(Qt::WA_TransparentForMouseEvents);
     idleTimer = new QTimer(this);
     idleTimer->setObjectName(QStringLiteral("idleTimer"));
     idleTimer->setInterval(1000);
@@ -73,6 +83,11 @@ void RankingBoard::LoadOnOpen()
     PageShow();
     Idle = 0;
     idleTimer->start();
+}
+
+void RankingBoard::SetHallUrl(const QString& url)
+{
+    HallUrl = url;
 }
 
 void RankingBoard::LayOutForScreen()
@@ -108,6 +123,26 @@ void RankingBoard::BoardLayout()
     indicatorFont.setPointSize(std::max(static_cast<int>(height * TwipsPerPixel / 500), 1));
     pageIndicator->setFont(indicatorFont);
     SetTextColour(pageIndicator, FromStoredColour(colours.ResultForeColor));
+    SetTextColour(hallAddress, FromStoredColour(colours.ResultForeColor));
+}
+
+void RankingBoard::LayOutHallCorner(int rowsLeft)
+{
+    hallCode->setVisible(!HallUrl.isEmpty());
+    hallAddress->setVisible(!HallUrl.isEmpty());
+    if (HallUrl.isEmpty())
+        return;
+    // The bottom twelfth is free below the last row; the code may rise into
+    // the margin left of the rows where that is wider, never over a row.
+    const int band = height() / 12;
+    const int side = std::clamp(rowsLeft - 16, band - 4, height() / 4);
+    hallCode->setPixmap(QrCodePicture(HallUrl, side));
+    hallCode->setGeometry(4, height() - side - 4, side, side);
+    QFont addressFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    addressFont.setPixelSize(std::max(band / 4, 8));
+    hallAddress->setFont(addressFont);
+    hallAddress->setText(QStringLiteral("スマホで順位\n") + HallUrl);
+    hallAddress->setGeometry(side + 12, height() - band, width() / 3, band);
 }
 
 void RankingBoard::PageLoad(int page)
@@ -144,6 +179,7 @@ void RankingBoard::PageShow()
     const int left = (width() - widest) / 2;
     for (ClickLabel* row : rankRows)
         row->move(left, row->y());
+    LayOutHallCorner(left);
 }
 
 // The rows fill most of the screen's width without names; a page with names

@@ -4,6 +4,7 @@
 #include "core/BooleanText.h"
 #include "widgets/StoredColour.h"
 #include "settings/AudienceScreenChooser.h"
+#include "settings/HallSettingsGroup.h"
 #include "settings/SampleWidgets.h"
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
@@ -208,6 +209,8 @@ void ScreenSettingsWindow::LayOut()
     options->addWidget(indicator.Frame);
     audienceScreen = new AudienceScreenChooser(this);
     options->addWidget(audienceScreen);
+    hallGroup = new HallSettingsGroup(this);
+    options->addWidget(hallGroup);
     options->addStretch();
     options->addWidget(registerButton);
     auto* lower = new QHBoxLayout;
@@ -226,6 +229,7 @@ void ScreenSettingsWindow::LoadOnOpen()
     edited = Context.Settings.Screen;
     ShowScreenSettings();
     audienceScreen->Load(Context);
+    hallGroup->Load(Context);
 }
 
 void ScreenSettingsWindow::ShowScreenSettings()
@@ -334,6 +338,7 @@ void ScreenSettingsWindow::Register()
         // A gauge style neither option shows is stored as the circle.
         edited.GaugeStyle = static_cast<int16_t>(indicator.Value() ? BarGauge : CircleGauge);
         Context.Settings.Screen = edited;
-        return Succeeded(Context.Messages, SaveScreenSettings(Context)) && audienceScreen->Store(Context);
+        return Succeeded(Context.Messages, SaveScreenSettings(Context)) && audienceScreen->Store(Context) &&
+               hallGroup->Store(Context);
     });
 }

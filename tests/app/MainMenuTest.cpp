@@ -84,7 +84,7 @@ TEST_F(MainMenuTest, HasTheTitlesAndEveryEntryWithItsMnemonic)
         topLevel << action->text();
     EXPECT_EQ(topLevel, (QStringList{"ﾌﾟﾚｲ(&A)", "環境(&B)", "特殊(&C)", "ﾂｰﾙ(&D)", "ﾍﾙﾌﾟ(&H)"}));
     EXPECT_EQ(Captions(SubMenu("playMenu")), (QStringList{"ｹﾞｰﾑ開始(&A)", "順位表示(&B)", "成績出力(&C)", "成績ﾓﾆﾀｰ(&D)", "名簿(&N)",
-                                                "-", "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
+                                                "会場QR表示(&F)", "-", "ﾃﾞｰﾀｸﾘｱ(&E)", "-", "終了(&Q)"}));
     EXPECT_EQ(Captions(SubMenu("settingsMenu")), (QStringList{"基本(&A)", "画面(&B)", "ｻｳﾝﾄﾞ(&C)", "ﾏｲｸ設定(&D)"}));
     EXPECT_EQ(Captions(SubMenu("specialMenu")), (QStringList{"効果(&A)", "ﾛｸﾞ(&B)"}));
     EXPECT_EQ(Captions(SubMenu("toolsMenu")), (QStringList{"設定初期化(&A)"}));

@@ -5,7 +5,12 @@
 #include "results/RankingBoard.h"
 #include "results/ScoreMonitor.h"
 #include "widgets/DesktopSetup.h"
+#include "app/AppContext.h"
+#include "app/LockedActionWindow.h"
+#include "core/ResultStore.h"
+#include "hall/HallOptions.h"
 #include "support/AppTestFolder.h"
+#include "support/HallClient.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/WidgetTestSupport.h"
 
@@ -67,4 +72,24 @@ TEST_F(WindowsTest, StoppingInThePreviewEndsTheScoreSheetRunThere)
     EXPECT_EQ(previews, std::vector<int>{true}) << "one sheet, in a preview over the score sheet output";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     output.close();
+}
+
+TEST_F(WindowsTest, TheHallPageStartsAsTheOptionsSayAndFollowsADataClear)
+{
+    for (int entryNo = 1; entryNo <= 2; ++entryNo)
+        StoreEntrant(Folder.Context, entryNo, 0, 1, 5);
+    const int port = FreePort();
+    ASSERT_TRUE(SaveHallOptions(Folder.Context, {true, port, {}}));
+    Made.ApplyHallOptions();
+    EXPECT_TRUE(Folder.Context.HallUrl.endsWith(QStringLiteral(":%1/").arg(port)));
+    EXPECT_NE(BodyOf(Exchange(port, Get("/api/ranking"))).find("\"count\":2"), std::string::npos);
+
+    ASSERT_FALSE(ClearLog(Folder.Context));
+    emit Made.dataClear(nullptr).actionDone();
+    EXPECT_NE(BodyOf(Exchange(port, Get("/api/ranking"))).find("\"count\":0"), std::string::npos);
+
+    ASSERT_TRUE(SaveHallOptions(Folder.Context, {false, port, {}}));
+    Made.ApplyHallOptions();
+    EXPECT_TRUE(Folder.Context.HallUrl.isEmpty());
+    EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 0) << "nothing listens";
 }

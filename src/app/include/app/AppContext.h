@@ -5,8 +5,8 @@
 #include <QString>
 
 // The contest session with what only the application shell keeps: the screen
-// size the menu found and the command lines of the system's volume controls,
-// which the wiring hands to the settings windows.
+// size the menu found, the command lines of the system's volume controls,
+// which the wiring hands to the settings windows, and the hall page's address.
 class AppContext : public ContestSession {
 public:
     using ContestSession::ContestSession;
@@ -15,4 +15,6 @@ public:
     int ScreenHeight = 0;
     QString RecVolumeCommand;
     QString PlayVolumeCommand;
+    // The hall page's address shown to the audience; empty while it is off.
+    QString HallUrl;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HallPage.h"
 #include "core/OpenRequests.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@ class BasicSettingsWindow;
 class EffectSettingsWindow;
 class EntrantsWindow;
 class HelpWindow;
+class HallCodeWindow;
 class LockedActionWindow;
 class MeasurementLogWindow;
 class MeasurementScreen;
@@ -57,6 +59,14 @@ public:
     // The list of entrants (no original form): modeless, with the menu as parent.
     EntrantsWindow& entrantsWindow(QWidget* owner);
     HelpWindow& helpWindow(const QString& manualFolder, QWidget* owner);
+    HallCodeWindow& hallCodeWindow(QWidget* owner);
+
+    // Starts or stops the hall's page as ZUVELO.INI says: at start-up, once
+    // the contest is loaded, and whenever the screen settings window closes.
+    void ApplyHallOptions();
+    // The hall page's QR code full screen, or the operator is told that the
+    // page is off.
+    void ShowHallCode(QWidget* owner);
 
     // The two windows that open either from the menu or for the entrant just
     // stored, with the request that says which. The score sheet output opens
@@ -87,7 +97,7 @@ public:
     static void ShowModeless(QWidget& window);
 
 private:
-    // Tells the open score monitor that the log changed.
+    // Tells the open score monitor and the hall's page that the log changed.
     void FollowLog();
 
     // The window kept in `kept`, made by `make` when there is none (yet).
@@ -119,8 +129,11 @@ private:
     QPointer<VersionWindow> Version;
     QPointer<EntrantsWindow> Entrants;
     QPointer<HelpWindow> Help;
+    QPointer<HallCodeWindow> HallCode;
     // Set once the program ends: the windows open nothing more.
     bool Ending = false;
     // Every window made, for the ones without a parent to be deleted.
     std::vector<QPointer<QWidget>> Made;
+    // Its server's threads touch no window.
+    HallPage Hall;
 };

@@ -11,17 +11,22 @@
 
 class ContestSession;
 class ClickLabel;
+class QLabel;
 class QTimer;
 
 // The full-screen ranking board for the audience: ten ranks per page with
 // entry number and total, paged with the mouse; a character key closes it,
-// and it closes by itself three minutes after it opened.
+// and it closes by itself three minutes after it opened. While the hall's
+// page is on, its QR code and address show small in the bottom-left corner,
+// left of and below the rows.
 class RankingBoard : public FullScreenWindow {
     Q_OBJECT
 public:
     explicit RankingBoard(ContestSession& context, QWidget* parent = nullptr);
 
     void LoadOnOpen() override;
+    // The hall page's address; empty while the page is off.
+    void SetHallUrl(const QString& url);
     void BoardLayout();
     void PageCount();
     void PageLoad(int page);
@@ -45,16 +50,20 @@ protected:
 
 private:
     double RowPoints(double maxRowWidth) const;
+    void LayOutHallCorner(int rowsLeft);
 
     ContestSession& Context;
     // Rows "rankRow0" to "rankRow9".
     std::array<ClickLabel*, BoardRows> rankRows{};
     ClickLabel* pageIndicator = nullptr;
+    QLabel* hallCode = nullptr;
+    QLabel* hallAddress = nullptr;
     QTimer* idleTimer = nullptr;
 
     int Page = 1;
     int Last = 1;
     int Idle = 0;
+    QString HallUrl;
     std::array<QString, BoardRows> RowTexts;
     // The names of the page's entrants, empty for a row without one.
     std::array<QString, BoardRows> RowNames;

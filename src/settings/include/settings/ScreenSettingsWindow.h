@@ -11,6 +11,7 @@
 class AudienceScreenChooser;
 class ColourPatch;
 class GaugeSample;
+class HallSettingsGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -85,4 +86,5 @@ private:
     YesNoPair indicator;
     QPushButton* registerButton = nullptr;
     AudienceScreenChooser* audienceScreen = nullptr;
+    HallSettingsGroup* hallGroup = nullptr;
 };

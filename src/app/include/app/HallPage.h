@@ -1,0 +1,44 @@
+#pragma once
+
+#include "hall/HallServer.h"
+#include "hall/HallSnapshot.h"
+
+#include <QString>
+#include <functional>
+
+class AppContext;
+
+// Gives the names the hall may show, read afresh for each snapshot.
+using HallNameSource = std::function<EntrantNameLookup()>;
+
+// The entrants' list as the hall sees it: none while the operator keeps names
+// off the hall.
+HallNameSource HallEntrantNames(AppContext& context);
+
+// The hall's live results page as the program runs it: on or off as
+// ZUVELO.INI says, its snapshot built on the GUI thread and replaced whenever
+// the log changes.
+class HallPage {
+public:
+    HallPage(AppContext& context, HallNameSource names);
+
+    // Starts, restarts or stops the server as ZUVELO.INI says now. A port in
+    // use or refused is named to the operator; the program goes on without
+    // the page. Sets the context's HallUrl.
+    void Apply();
+    // The log changed (a result stored, a data clear): while the page is on,
+    // a new snapshot, with the loudness graph of each entrant stored since the
+    // last one drawn from its recording.
+    void Refresh();
+
+private:
+    void Rebuild();
+    void ReportRefusedPort(HallStart outcome, int port);
+    // The graphs of the previous snapshot and of the entrants stored since.
+    std::map<int, std::string> GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const;
+
+    AppContext& Context;
+    HallNameSource Names;
+    HallSnapshotPtr Current;
+    HallServer Server;
+};

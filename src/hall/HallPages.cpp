@@ -1,0 +1,99 @@
+#include "hall/HallPages.h"
+
+namespace {
+
+// Fonts of the phone first, then those of a Debian desktop.
+const char* const PageStyle = R"(
+body{margin:0;padding:8px;font-family:"Hiragino Sans","Noto Sans CJK JP","IPAGothic","IPAPGothic",sans-serif;
+background:#10183a;color:#fff;max-width:640px;margin:auto}
+h1{font-size:1.4em;margin:8px 0}
+a{color:inherit;text-decoration:none}
+.row{display:grid;grid-template-columns:3.2em 1fr auto;align-items:center;gap:4px 10px;
+background:#1e2a5c;border-radius:8px;padding:8px 10px;margin:6px 0}
+.row.latest{background:#c0392b}
+.rank{font-size:1.6em;font-weight:bold;text-align:right}
+.who{font-size:1.1em;overflow:hidden;text-overflow:ellipsis;white-space:nowrap}
+.total{font-size:2em;font-weight:bold;text-align:right}
+.parts{grid-column:2/4;font-size:.9em;color:#ccd}
+.note{font-size:.85em;color:#ccd;margin:8px 0}
+dl{display:grid;grid-template-columns:auto 1fr;gap:6px 12px;font-size:1.2em}
+dd{margin:0;font-weight:bold;text-align:right}
+.big{font-size:2.6em;font-weight:bold;margin:8px 0}
+svg{width:100%;height:auto;background:#fff;border-radius:6px}
+)";
+
+const char* const RankingScript = R"(
+let tag = null;
+function cell(cls, text) {
+  const e = document.createElement('div');
+  e.className = cls;
+  e.textContent = text;
+  return e;
+}
+function show(data) {
+  const latest = Math.max(0, ...data.entrants.map(e => e.entryNo));
+  const rows = document.getElementById('rows');
+  rows.replaceChildren(...data.entrants.map(e => {
+    const row = document.createElement('a');
+    row.className = e.entryNo === latest ? 'row latest' : 'row';
+    row.href = '/entrant/' + e.entryNo;
+    row.append(cell('rank', e.rank + '位'),
+               cell('who', 'No.' + e.entryNo + (e.name ? ' ' + e.name : '')),
+               cell('total', e.total + '点'),
+               cell('parts', '最大値 ' + e.maxPoints + '点 / 積算値 ' + e.integratedPoints + '点'));
+    return row;
+  }));
+  document.getElementById('state').textContent =
+      data.count + '人　' + data.updated.replace('T', ' ') + ' 更新';
+}
+async function poll() {
+  try {
+    const answer = await fetch('/api/ranking', {cache: 'no-store', headers: tag ? {'If-None-Match': tag} : {}});
+    if (answer.status === 200) {
+      show(await answer.json());
+      tag = answer.headers.get('ETag');
+    }
+  } catch (e) {
+    document.getElementById('state').textContent = '接続を待っています…';
+  }
+  setTimeout(poll, 2000);
+}
+poll();
+)";
+
+std::string Page(const std::string& title, const std::string& body)
+{
+    return "<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+           "<title>" + title + "</title><style>" + PageStyle + "</style></head><body>" + body + "</body></html>\n";
+}
+
+std::string Escaped(const QString& text)
+{
+    return text.toHtmlEscaped().toStdString();
+}
+
+}
+
+const std::string& RankingPageHtml()
+{
+    static const std::string page = Page("ずべろ 順位", std::string("<h1>ずべろ 現在の順位</h1>"
+                                                                   "<div class=\"note\" id=\"state\">読み込み中…</div>"
+                                                                   "<div id=\"rows\"></div><script>") +
+                                                           RankingScript + "</script>");
+    return page;
+}
+
+std::string EntrantPageHtml(const HallSnapshot& snapshot, const HallEntrant& entrant)
+{
+    const std::string who = "No." + std::to_string(entrant.EntryNo) + (entrant.Name ? " " + Escaped(*entrant.Name) : "");
+    const auto graph = snapshot.Graphs.find(entrant.EntryNo);
+    std::string body = "<p><a href=\"/\">← 順位に戻る</a></p><h1>" + who + "</h1>";
+    body += "<div class=\"big\">" + std::to_string(entrant.Rank) + "位 / " + std::to_string(snapshot.Entrants.size()) +
+            "人中</div>";
+    body += "<dl><dt>総合得点</dt><dd>" + std::to_string(entrant.Total) + "点</dd><dt>最大値</dt><dd>" +
+            std::to_string(entrant.MaxPoints) + "点</dd><dt>積算値</dt><dd>" + std::to_string(entrant.IntegratedPoints) +
+            "点</dd><dt>発声時刻</dt><dd>" + Escaped(entrant.Time) + "</dd></dl>";
+    body += graph == snapshot.Graphs.end() ? std::string("<p class=\"note\">グラフはありません</p>") : graph->second;
+    return Page("ずべろ " + who, body);
+}
