@@ -36,10 +36,20 @@ public:
 
 }
 
-TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
+// Each test starts with the server up, whatever the last one left.
+class DyingSoundServer : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!Server->Running())
+            Server->Restart();
+        if (!Server->Running())
+            GTEST_SKIP() << "the sound server could not be started";
+    }
+};
+
+TEST_F(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
 {
-    if (!Server->Running())
-        GTEST_SKIP() << "the sound server could not be started";
     StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
@@ -56,6 +66,38 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     WaitMilliseconds(2000);
     EXPECT_EQ(audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
+}
+
+// The server comes back later than a client library's own retry would wait,
+// killed during the recording or during the finishing wait; the next run
+// records and stores without a restart of the program.
+TEST_F(DyingSoundServer, AServerStartedAgainServesTheNextRun)
+{
+    StoreFolder folder;
+    ContestState& context = folder.Context;
+    ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
+    context.Settings.Mic.Quality = RecordingQuality::Middle;
+    context.Settings.Basic.MeasureSeconds = 1;
+    StepRunner run;
+    MeasurementAudio audio(context, run);
+    for (const int killedAfterMs : {500, 1600}) {
+        context.Contest.EntryNo = killedAfterMs;
+        ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+        ASSERT_TRUE(Clean(audio.RecordingStep(2)));
+        WaitMilliseconds(killedAfterMs);
+        Server->Kill();
+        WaitMilliseconds(5000);
+        audio.RecordingStep(3);
+        Server->Restart();
+        ASSERT_TRUE(Server->Running());
+
+        context.Contest.EntryNo = killedAfterMs + 1;
+        ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+        ASSERT_TRUE(Clean(audio.RecordingStep(2))) << "killed after " << killedAfterMs << " ms";
+        WaitMilliseconds(1500);
+        EXPECT_TRUE(Clean(audio.RecordingStep(3)));
+        EXPECT_EQ(folder.Read(RecordingFileName(killedAfterMs + 1)).size(), RecordingHeaderSize + 2 * 16000);
+    }
 }
 
 int main(int argc, char* argv[])
