@@ -3,8 +3,6 @@
 #include "audio/SoundServerConnection.h"
 
 #include <algorithm>
-#include <QList>
-#include <QMediaDevices>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 
@@ -62,15 +60,6 @@ bool AskServer(ServerQuery& query, int timeoutMs, bool listInputs)
     return !listInputs || Run(connection, deadline, pa_context_get_source_info_list(connection.Context(), OnSource, &query), query.Listed);
 }
 
-QAudioDevice FindDevice(const QList<QAudioDevice>& devices, const QByteArray& id, const QAudioDevice& fallback)
-{
-    for (const QAudioDevice& device : devices) {
-        if (!id.isEmpty() && device.id() == id)
-            return device;
-    }
-    return fallback;
-}
-
 } // namespace
 
 SoundServerDefaults QuerySoundServerDefaults(int timeoutMs)
@@ -78,11 +67,6 @@ SoundServerDefaults QuerySoundServerDefaults(int timeoutMs)
     ServerQuery query;
     AskServer(query, timeoutMs, false);
     return query.Defaults;
-}
-
-QAudioDevice DefaultAudioOutput()
-{
-    return FindDevice(QMediaDevices::audioOutputs(), QuerySoundServerDefaults().SinkName, QMediaDevices::defaultAudioOutput());
 }
 
 AudioInputList ListAudioInputs()

@@ -117,7 +117,6 @@ TEST_F(Recording, TakesTheServersDefaultSource)
 {
     EXPECT_EQ(QuerySoundServerDefaults().SourceName, QByteArray("virtmic"));
     EXPECT_EQ(ListAudioInputs().DefaultName, QByteArray("virtmic"));
-    EXPECT_EQ(DefaultAudioOutput().id(), QByteArray("speakers"));
     // The run on PipeWire really talks to PipeWire.
     const bool onPipeWire = QuerySoundServerDefaults().ServerName.contains(QLatin1String("PipeWire"));
     EXPECT_EQ(onPipeWire, SoundServerName() == QLatin1String("pipewire")) << QuerySoundServerDefaults().ServerName.toStdString();

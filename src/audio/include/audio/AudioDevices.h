@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QAudioDevice>
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
 // The sound server's default source and sink as the operator chose them in
-// the system's volume control. Qt reports the first ordinary source as its
-// default whatever the server says, so the server is asked itself.
+// the system's volume control, as the server itself tells them.
 struct SoundServerDefaults {
     QByteArray SourceName;
     QByteArray SinkName;
@@ -18,10 +16,6 @@ struct SoundServerDefaults {
 
 // Empty names when no sound server answers within `timeoutMs`.
 SoundServerDefaults QuerySoundServerDefaults(int timeoutMs = 1000);
-
-// The output device of the server's default; Qt's default where the server
-// does not answer or Qt does not list that device.
-QAudioDevice DefaultAudioOutput();
 
 // An input as the operator chooses it: the server's name, which is stored,
 // and the description the operator knows it by.
