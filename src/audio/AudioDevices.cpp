@@ -1,23 +1,23 @@
 #include "audio/AudioDevices.h"
 
-#include <QDeadlineTimer>
+#include "audio/SoundServerConnection.h"
+
 #include <algorithm>
-#include <QList>
-#include <QMediaDevices>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
-#include <pulse/mainloop.h>
 
 namespace {
 
-struct ServerInfoQuery {
+struct ServerQuery {
     SoundServerDefaults Defaults;
+    AudioInputList Inputs;
     bool Answered = false;
+    bool Listed = false;
 };
 
 void OnServerInfo(pa_context*, const pa_server_info* info, void* data)
 {
-    auto* query = static_cast<ServerInfoQuery*>(data);
+    auto* query = static_cast<ServerQuery*>(data);
     if (info) {
         query->Defaults.SourceName = info->default_source_name;
         query->Defaults.SinkName = info->default_sink_name;
@@ -26,81 +26,59 @@ void OnServerInfo(pa_context*, const pa_server_info* info, void* data)
     query->Answered = true;
 }
 
-// Runs the loop until the server has answered, failed or the time is up; the
-// poll never blocks beyond the deadline.
-void RunQuery(pa_mainloop* loop, pa_context* context, ServerInfoQuery& query, QDeadlineTimer deadline)
+void OnSource(pa_context*, const pa_source_info* info, int eol, void* data)
 {
-    pa_operation* operation = nullptr;
-    while (!query.Answered && !deadline.hasExpired()) {
-        const pa_context_state_t state = pa_context_get_state(context);
-        if (!PA_CONTEXT_IS_GOOD(state))
-            break;
-        if (state == PA_CONTEXT_READY && !operation)
-            operation = pa_context_get_server_info(context, OnServerInfo, &query);
-        const auto remainingUs = static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1) * 1000);
-        if (pa_mainloop_prepare(loop, remainingUs) < 0 || pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
-            break;
-    }
-    if (operation) {
-        if (pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
-            pa_operation_cancel(operation);
-        pa_operation_unref(operation);
-    }
+    auto* query = static_cast<ServerQuery*>(data);
+    if (info && info->monitor_of_sink == PA_INVALID_INDEX)
+        query->Inputs.Inputs.push_back({info->name, QString::fromUtf8(info->description)});
+    if (eol != 0)
+        query->Listed = true;
 }
 
-QAudioDevice FindDevice(const QList<QAudioDevice>& devices, const QByteArray& id, const QAudioDevice& fallback)
+// Runs the request to its end; an unfinished one is cancelled.
+bool Run(SoundServerConnection& connection, QDeadlineTimer deadline, pa_operation* operation, const bool& done)
 {
-    for (const QAudioDevice& device : devices) {
-        if (!id.isEmpty() && device.id() == id)
-            return device;
-    }
-    return fallback;
+    if (!operation)
+        return false;
+    const bool finished = connection.RunUntil(deadline, [&done] { return done; });
+    if (pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(operation);
+    pa_operation_unref(operation);
+    return finished;
+}
+
+// The server's defaults, and its inputs when `listInputs`; false when no
+// server answered in time.
+bool AskServer(ServerQuery& query, int timeoutMs, bool listInputs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    SoundServerConnection connection;
+    if (!connection.Connect(deadline))
+        return false;
+    if (!Run(connection, deadline, pa_context_get_server_info(connection.Context(), OnServerInfo, &query), query.Answered))
+        return false;
+    return !listInputs || Run(connection, deadline, pa_context_get_source_info_list(connection.Context(), OnSource, &query), query.Listed);
 }
 
 } // namespace
 
 SoundServerDefaults QuerySoundServerDefaults(int timeoutMs)
 {
-    ServerInfoQuery query;
-    pa_mainloop* loop = pa_mainloop_new();
-    if (!loop)
-        return {};
-    pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "Zuvelo");
-    if (context) {
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0)
-            RunQuery(loop, context, query, QDeadlineTimer(timeoutMs));
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-    }
-    pa_mainloop_free(loop);
+    ServerQuery query;
+    AskServer(query, timeoutMs, false);
     return query.Defaults;
-}
-
-QAudioDevice DefaultAudioInput()
-{
-    return ChosenAudioInput({});
-}
-
-QAudioDevice DefaultAudioOutput()
-{
-    return FindDevice(QMediaDevices::audioOutputs(), QuerySoundServerDefaults().SinkName, QMediaDevices::defaultAudioOutput());
-}
-
-QAudioDevice ChosenAudioInput(const QByteArray& chosen)
-{
-    const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-    if (!chosen.isEmpty())
-        return FindDevice(inputs, chosen, QAudioDevice());
-    return FindDevice(inputs, QuerySoundServerDefaults().SourceName, QMediaDevices::defaultAudioInput());
 }
 
 AudioInputList ListAudioInputs()
 {
-    AudioInputList list;
-    for (const QAudioDevice& device : QMediaDevices::audioInputs())
-        list.Inputs.push_back({device.id(), device.description()});
-    list.DefaultName = DefaultAudioInput().id();
-    return list;
+    ServerQuery query;
+    if (!AskServer(query, 1000, true))
+        return {{}, {}, true};
+    const QByteArray defaultName = query.Defaults.SourceName;
+    const auto& inputs = query.Inputs.Inputs;
+    if (std::any_of(inputs.begin(), inputs.end(), [&](const AudioInputEntry& input) { return input.Name == defaultName; }))
+        query.Inputs.DefaultName = defaultName;
+    return query.Inputs;
 }
 
 ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen)

@@ -1,28 +1,14 @@
 #include "audio/AudioInputRecorder.h"
 
-#include "audio/AudioDevices.h"
 #include "audio/MonoMix.h"
 
-#include <QAudioSource>
-#include <QIODevice>
-#include <algorithm>
 
-namespace {
-
-// The input's own channels at the recording's rate, in 16 bits whatever the
-// recording's width: the server resamples but does not mix.
-QAudioFormat CaptureFormat(const QAudioDevice& device, int sampleRate)
+AudioInputRecorder::AudioInputRecorder(std::function<QByteArray()> chosenInput) : ChosenInput(std::move(chosenInput))
 {
-    QAudioFormat audioFormat;
-    audioFormat.setSampleRate(sampleRate);
-    audioFormat.setChannelCount(std::clamp(device.preferredFormat().channelCount(), 1, std::max(device.maximumChannelCount(), 1)));
-    audioFormat.setSampleFormat(QAudioFormat::Int16);
-    return audioFormat;
+    Intake.setTimerType(Qt::PreciseTimer);
+    Intake.setInterval(10);
+    QObject::connect(&Intake, &QTimer::timeout, [this] { TakeAvailable(); });
 }
-
-} // namespace
-
-AudioInputRecorder::AudioInputRecorder(std::function<QByteArray()> chosenInput) : ChosenInput(std::move(chosenInput)) {}
 
 AudioInputRecorder::~AudioInputRecorder()
 {
@@ -36,68 +22,54 @@ bool AudioInputRecorder::Start(const PcmFormat& format, int64_t sampleCount)
     Pending.clear();
     FirstSampleMs = -1;
     Lost = false;
+    NoServer = false;
     SinceStart.start();
-    const QAudioDevice device = ChosenAudioInput(ChosenInput ? ChosenInput() : QByteArray());
-    const QAudioFormat audioFormat = CaptureFormat(device, format.SampleRate);
-    if (device.isNull() || (format.BitsPerSample != 8 && format.BitsPerSample != 16) || !device.isFormatSupported(audioFormat))
+    if (format.BitsPerSample != 8 && format.BitsPerSample != 16)
+        return false;
+    const CaptureStream::Found found = Stream.Find(ChosenInput ? ChosenInput() : QByteArray());
+    NoServer = found == CaptureStream::Found::NoServer;
+    if (found != CaptureStream::Found::Source)
         return false;
     Format = format;
-    Channels = audioFormat.channelCount();
+    Channels = Stream.Channels();
     TargetBytes = sampleCount * format.BytesPerSample();
-    if (TargetBytes <= 0)
+    if (TargetBytes <= 0) {
+        Stream.Close();
         return true;
+    }
     // Watched from before the stream exists, so that no move is missed.
-    if (!Watch.Begin(device.id()))
-        return false;
-    Captured.reserve(TargetBytes);
-    Source = std::make_unique<QAudioSource>(device, audioFormat);
-    Input = Source->start();
-    // A source that cannot start reports it at once and sends no state change.
-    if (!Input || Source->error() != QAudio::NoError) {
+    if (!Watch.Begin(Stream.SourceName()) || !Stream.Start(format.SampleRate)) {
         EndCapture();
         return false;
     }
-    QObject::connect(Input, &QIODevice::readyRead, Source.get(), [this] { TakeAvailable(); });
-    QObject::connect(Source.get(), &QAudioSource::stateChanged, Source.get(), [this](QAudio::State state) {
-        if (state == QAudio::StoppedState && Source && Source->error() != QAudio::NoError)
-            Input = nullptr;
-    });
+    Captured.reserve(TargetBytes);
+    Capturing = true;
+    Intake.start();
     return true;
 }
 
 void AudioInputRecorder::TakeAvailable()
 {
-    if (!Input)
+    if (!Capturing)
         return;
     if (Watch.Lost()) {
         Lost = true;
-        EndCaptureLater();
+        EndCapture();
         return;
     }
     const qint64 frameBytes = 2 * Channels;
     const qint64 missingFrames = (TargetBytes - Captured.size()) / Format.BytesPerSample();
-    const QByteArray data = Input->read(missingFrames * frameBytes - Pending.size());
+    const QByteArray data = Stream.Read().left(missingFrames * frameBytes - Pending.size());
     if (!data.isEmpty() && FirstSampleMs < 0)
         FirstSampleMs = SinceStart.elapsed();
     Pending.append(data);
     const qint64 whole = Pending.size() / frameBytes * frameBytes;
     Captured.append(MixToMono(Pending.left(whole), Channels, Format.BitsPerSample));
     Pending.remove(0, whole);
-    if (Captured.size() < TargetBytes)
-        return;
-    EndCaptureLater();
-}
-
-void AudioInputRecorder::EndCaptureLater()
-{
-    // The source must not be stopped inside its own signal: that deletes the
-    // device that is emitting it.
-    Input = nullptr;
-    Watch.End();
-    QMetaObject::invokeMethod(&Guard, [this, source = Source.get()] {
-        if (Source.get() == source)
-            EndCapture();
-    }, Qt::QueuedConnection);
+    // A stream the server ended keeps what it delivered; the device tells
+    // a recording cut short by its length.
+    if (Captured.size() >= TargetBytes || Stream.Failed())
+        EndCapture();
 }
 
 void AudioInputRecorder::Stop()
@@ -108,18 +80,15 @@ void AudioInputRecorder::Stop()
 
 void AudioInputRecorder::EndCapture()
 {
-    Input = nullptr;
+    Capturing = false;
+    Intake.stop();
     Watch.End();
-    if (Source) {
-        Source->disconnect();
-        Source->stop();
-        Source.reset();
-    }
+    Stream.Close();
 }
 
 bool AudioInputRecorder::IsRecording() const
 {
-    return Input != nullptr;
+    return Capturing;
 }
 
 QByteArray AudioInputRecorder::Samples() const

@@ -44,6 +44,12 @@ MciRun MciCommands::RunMciCommand(const QString& command)
             run.Failures.push_back(RecordingNotRepaired{});
         WaitMilliseconds(1);
         break;
+    case MciWaveInputsUnsuitable:
+        if (Device.SoundServerMissing()) {
+            run.Failures.push_back(SoundServerUnreachable{});
+            return run;
+        }
+        break;
     default:
         break;
     }

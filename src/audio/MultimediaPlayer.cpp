@@ -1,19 +1,15 @@
 #include "audio/MultimediaPlayer.h"
 
-#include "audio/AudioDevices.h"
-
-#include <QAudioSink>
 #include <algorithm>
 
-namespace {
-
-// The sink falls idle once the server holds the last data, a little before
-// the sound has really ended; after this long idle it has ended in any case.
-constexpr qint64 IdleEndMs = 500;
-
-} // namespace
-
-MultimediaPlayer::MultimediaPlayer() = default;
+MultimediaPlayer::MultimediaPlayer()
+{
+    Feeding.setInterval(10);
+    QObject::connect(&Feeding, &QTimer::timeout, &Feeding, [this] {
+        if (Sink && Stream)
+            Sink->Feed(*Stream);
+    });
+}
 
 MultimediaPlayer::~MultimediaPlayer()
 {
@@ -42,7 +38,7 @@ void MultimediaPlayer::Prev()
 {
     if (!Stream)
         return;
-    Sink.reset();
+    StopPlaying();
     if (!Stream->Rewind())
         Close();
     PlayStartMs = 0;
@@ -52,48 +48,32 @@ void MultimediaPlayer::Play()
 {
     if (!Stream || Mode() == ModePlaying)
         return;
-    QAudioFormat format;
-    format.setSampleRate(Stream->SampleRate());
-    format.setChannelCount(Stream->Channels());
-    format.setSampleFormat(QAudioFormat::Int16);
-    const QAudioDevice device = DefaultAudioOutput();
-    if (device.isNull()) {
+    PlayStartMs = Stream->PositionMs();
+    Sink = std::make_unique<PlaybackStream>();
+    if (!Sink->Start(Stream->SampleRate(), Stream->Channels())) {
         Close();
         return;
     }
-    PlayStartMs = Stream->PositionMs();
-    IdleSince.invalidate();
-    Sink = std::make_unique<QAudioSink>(device, format);
-    QObject::connect(Sink.get(), &QAudioSink::stateChanged, &Guard, [this](QAudio::State state) {
-        if (state == QAudio::IdleState)
-            IdleSince.start();
-        else
-            IdleSince.invalidate();
-    });
-    Sink->start(Stream.get());
-    if (Sink->error() != QAudio::NoError)
-        Close();
+    Sink->Feed(*Stream);
+    Feeding.start();
+}
+
+void MultimediaPlayer::StopPlaying()
+{
+    Feeding.stop();
+    Sink.reset();
 }
 
 void MultimediaPlayer::Close()
 {
-    if (Sink) {
-        Sink->disconnect();
-        Sink->stop();
-        Sink.reset();
-    }
+    StopPlaying();
     Stream.reset();
     PlayStartMs = 0;
 }
 
 bool MultimediaPlayer::HasFinished() const
 {
-    if (!Sink)
-        return true;
-    if (Sink->state() == QAudio::StoppedState)
-        return true;
-    const bool allPlayed = PlayStartMs + Sink->processedUSecs() / 1000 >= Stream->LengthMs();
-    return IdleSince.isValid() && (allPlayed || IdleSince.elapsed() >= IdleEndMs);
+    return !Sink || Sink->Finished() || PlayStartMs + Sink->PlayedMs() >= Stream->LengthMs();
 }
 
 int MultimediaPlayer::Mode() const
@@ -117,5 +97,5 @@ qint64 MultimediaPlayer::Position() const
     // A sound that broke off counts as played, so that nobody waits for its end.
     if (HasFinished())
         return Stream->LengthMs();
-    return std::min(PlayStartMs + Sink->processedUSecs() / 1000, Stream->LengthMs());
+    return std::min(PlayStartMs + Sink->PlayedMs(), Stream->LengthMs());
 }

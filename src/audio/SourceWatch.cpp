@@ -1,28 +1,11 @@
 #include "audio/SourceWatch.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <algorithm>
-#include <functional>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
-#include <pulse/mainloop.h>
 #include <pulse/subscribe.h>
 
 namespace {
-
-// Runs the loop until `done` holds, the context fails or the time is up.
-bool RunUntil(pa_mainloop* loop, pa_context* context, QDeadlineTimer deadline, const std::function<bool()>& done)
-{
-    while (!done()) {
-        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) || deadline.hasExpired())
-            return false;
-        const auto remainingUs = static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1) * 1000);
-        if (pa_mainloop_prepare(loop, remainingUs) < 0 || pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
-            return false;
-    }
-    return true;
-}
 
 struct SourceQuery {
     uint32_t Index = PA_INVALID_INDEX;
@@ -73,22 +56,17 @@ SourceWatch::~SourceWatch()
 bool SourceWatch::Begin(const QByteArray& sourceName, int timeoutMs)
 {
     End();
-    Loop = pa_mainloop_new();
-    Context = Loop ? pa_context_new(pa_mainloop_get_api(Loop), "Zuvelo") : nullptr;
-    if (!Context || pa_context_connect(Context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        End();
-        return false;
-    }
     const QDeadlineTimer deadline(timeoutMs);
     SourceQuery query;
-    const bool ready = RunUntil(Loop, Context, deadline, [this] { return pa_context_get_state(Context) == PA_CONTEXT_READY; });
+    const bool ready = Connection.Connect(deadline);
     if (ready) {
-        pa_context_set_subscribe_callback(Context, &Callbacks::OnEvent, this);
+        pa_context* context = Connection.Context();
+        pa_context_set_subscribe_callback(context, &Callbacks::OnEvent, this);
         const auto mask = static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT);
-        Forget(pa_context_subscribe(Context, mask, nullptr, nullptr));
-        Forget(pa_context_get_source_info_by_name(Context, sourceName.constData(), OnSource, &query));
+        Forget(pa_context_subscribe(context, mask, nullptr, nullptr));
+        Forget(pa_context_get_source_info_by_name(context, sourceName.constData(), OnSource, &query));
     }
-    if (!ready || !RunUntil(Loop, Context, deadline, [&query] { return query.Answered; }) || query.Index == PA_INVALID_INDEX) {
+    if (!ready || !Connection.RunUntil(deadline, [&query] { return query.Answered; }) || query.Index == PA_INVALID_INDEX) {
         End();
         return false;
     }
@@ -98,35 +76,20 @@ bool SourceWatch::Begin(const QByteArray& sourceName, int timeoutMs)
 
 void SourceWatch::End()
 {
-    if (Context) {
-        pa_context_set_subscribe_callback(Context, nullptr, nullptr);
-        pa_context_disconnect(Context);
-        pa_context_unref(Context);
-        Context = nullptr;
-    }
-    if (Loop) {
-        pa_mainloop_free(Loop);
-        Loop = nullptr;
-    }
+    if (Connection.Context())
+        pa_context_set_subscribe_callback(Connection.Context(), nullptr, nullptr);
+    Connection.Close();
     SourceIndex = PA_INVALID_INDEX;
     OwnStreams.clear();
     WasLost = false;
 }
 
-bool SourceWatch::Connected() const
-{
-    return Context && pa_context_get_state(Context) == PA_CONTEXT_READY;
-}
-
 bool SourceWatch::Lost()
 {
-    if (!Context)
+    if (!Connection.Context())
         return false;
-    // Takes in what has arrived without waiting; the bound keeps a chatty
-    // server from holding the caller.
-    for (int i = 0; i < 64 && pa_mainloop_iterate(Loop, 0, nullptr) > 0; ++i) {
-    }
-    WasLost = WasLost || !Connected();
+    Connection.Poll();
+    WasLost = WasLost || !Connection.Connected();
     return WasLost;
 }
 
@@ -139,7 +102,7 @@ void SourceWatch::SeeEvent(int facility, int kind, uint32_t index)
     if (kind == PA_SUBSCRIPTION_EVENT_REMOVE)
         WasLost = WasLost || OwnStreams.count(index) > 0;
     else
-        Forget(pa_context_get_source_output_info(Context, index, &Callbacks::OnStream, this));
+        Forget(pa_context_get_source_output_info(Connection.Context(), index, &Callbacks::OnStream, this));
 }
 
 void SourceWatch::SeeStream(const pa_source_output_info& info)

@@ -38,6 +38,12 @@ struct AudioMessage {
                                     "測定音質に合ったファイルを置き直してください！")
                          .arg(failure.TemplateName));
     }
+    OperatorMessage operator()(const SoundServerUnreachable&) const
+    {
+        return {QStringLiteral("サウンドサーバーに接続できません。\n"
+                               "音声サービス（PulseAudio または PipeWire）が動いているか確認してください。"),
+                QStringLiteral("Error"), MessageIcon::Error};
+    }
     OperatorMessage operator()(const EarlierRecordingNotKept& failure) const
     {
         return Error(QStringLiteral("前の録音ファイルを退避できません。(%1)\nフォルダおよびファイルを確認してください！")

@@ -8,6 +8,7 @@
 #include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
+#include "support/SoundServer.h"
 #include "audio/MciErrorText.h"
 #include "support/AudioSteps.h"
 #include "support/StoreFolder.h"
@@ -22,8 +23,7 @@ namespace {
 std::unique_ptr<PrivateSoundServer> Server;
 
 // The server starts before the tests run, and only then: listing the tests
-// starts none. The program connects to a sound server once, so the server
-// must be up and named before anything touches sound.
+// starts none.
 class SoundServerEnvironment : public testing::Environment {
 public:
     void SetUp() override
@@ -36,10 +36,20 @@ public:
 
 }
 
-TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
+// Each test starts with the server up, whatever the last one left.
+class DyingSoundServer : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!Server->Running())
+            Server->Restart();
+        if (!Server->Running())
+            GTEST_SKIP() << "the sound server could not be started";
+    }
+};
+
+TEST_F(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
 {
-    if (!Server->Running())
-        GTEST_SKIP() << "the sound server could not be started";
     StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
@@ -58,10 +68,46 @@ TEST(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
     EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
 }
 
+// The server comes back later than a client library's own retry would wait,
+// killed during the recording or during the finishing wait; the next run
+// plays its sounds, records and stores without a restart of the program.
+TEST_F(DyingSoundServer, AServerStartedAgainServesTheNextRun)
+{
+    StoreFolder folder;
+    ContestState& context = folder.Context;
+    ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
+    context.Settings.Mic.Quality = RecordingQuality::Middle;
+    context.Settings.Basic.MeasureSeconds = 1;
+    WriteTone(folder.Path(QStringLiteral("start.wav")), 22050, 1.0, 0.3);
+    context.Settings.Basic.SoundOn = true;
+    context.Settings.Sound.SoundEnabled.fill(true);
+    context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
+    StepRunner run;
+    MeasurementAudio audio(context, run);
+    for (const int killedAfterMs : {500, 1600}) {
+        context.Contest.EntryNo = killedAfterMs;
+        ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+        ASSERT_TRUE(Clean(audio.RecordingStep(2)));
+        WaitMilliseconds(killedAfterMs);
+        Server->Kill();
+        WaitMilliseconds(5000);
+        audio.RecordingStep(3);
+        Server->Restart();
+        ASSERT_TRUE(Server->Running());
+
+        context.Contest.EntryNo = killedAfterMs + 1;
+        audio.PlaySoundSlot(0);
+        EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModePlaying);
+        ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+        ASSERT_TRUE(Clean(audio.RecordingStep(2))) << "killed after " << killedAfterMs << " ms";
+        WaitMilliseconds(1500);
+        EXPECT_TRUE(Clean(audio.RecordingStep(3)));
+        EXPECT_EQ(folder.Read(RecordingFileName(killedAfterMs + 1)).size(), RecordingHeaderSize + 2 * 16000);
+    }
+}
+
 int main(int argc, char* argv[])
 {
-    // The program connects to a sound server once, so the server must be up
-    // and named before anything touches sound.
     QCoreApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new SoundServerEnvironment);

@@ -213,6 +213,18 @@ TEST_F(MeasurementScreenTest, AChosenInputThatIsGoneIsNamedAndNoRunStarts)
     EXPECT_EQ(Context.Contest.EntryNo, 2);
 }
 
+// The run itself tells of a sound server that is not there.
+TEST_F(MeasurementScreenTest, AChosenInputIsNotBlamedWhenNoSoundServerAnswers)
+{
+    ProgramOptions options;
+    options.AudioInput = QStringLiteral("usbmic");
+    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    Inputs = AudioInputList{{}, {}, true};
+    auto screen = OpenScreen();
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_NE(Recorder.StartedAt, -1);
+}
+
 TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)
 {
     Context.Settings.Basic.MeasureSeconds = 5;

@@ -29,10 +29,20 @@ public:
         Environment.remove(QStringLiteral("PULSE_SERVER"));
         for (const char* name : {"XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PIPEWIRE_RUNTIME_DIR", "XDG_STATE_HOME", "XDG_CONFIG_HOME"})
             Environment.insert(QLatin1String(name), Path("runtime"));
-        if (qEnvironmentVariable("ZUVELO_SOUND_SERVER") == QLatin1String("pipewire"))
-            StartPipeWire();
-        else
-            StartPulseAudio();
+        StartServer();
+    }
+
+    // Starts the server again at the same address after Kill, as an
+    // operator or the session would after a crash.
+    void Restart()
+    {
+        Kill();
+        Processes.clear();
+        Ready = false;
+        // A killed server leaves its sockets behind; they would pass for the new ones.
+        for (const char* name : {"native", "bus", "runtime/native", "runtime/pipewire-0", "runtime/pipewire-0.lock"})
+            QFile::remove(Path(name));
+        StartServer();
     }
 
     ~PrivateSoundServer() { Kill(); }
@@ -62,6 +72,14 @@ public:
 private:
     QString Path(const char* name) const { return Dir.filePath(QLatin1String(name)); }
 
+    void StartServer()
+    {
+        if (qEnvironmentVariable("ZUVELO_SOUND_SERVER") == QLatin1String("pipewire"))
+            StartPipeWire();
+        else
+            StartPulseAudio();
+    }
+
     QProcess& Start(const QString& program, const QStringList& arguments)
     {
         auto& process = *Processes.emplace_back(std::make_unique<QProcess>());
@@ -89,6 +107,10 @@ private:
             return;
         file.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 auth-anonymous=1\n"
                                   "load-module module-null-sink sink_name=quiet rate=16000 channels=2\n"
+                                  // Silence played into the sink keeps it at a low latency, so that
+                                  // its monitor delivers at once, as on a sound card.
+                                  "load-module module-null-source source_name=silence rate=16000 channels=1\n"
+                                  "load-module module-loopback source=silence sink=quiet latency_msec=1 source_dont_move=true sink_dont_move=true\n"
                                   "load-module module-remap-source source_name=mic master=quiet.monitor channels=2\n"
                                   "set-default-source mic\n")
                        .arg(Socket)
@@ -96,7 +118,7 @@ private:
         file.close();
         Start(QStringLiteral("pulseaudio"), {QStringLiteral("-n"), QStringLiteral("-F"), file.fileName(), QStringLiteral("--daemonize=no"),
                                              QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--enable-memfd=no")});
-        Ready = AwaitSocket(Socket);
+        Ready = AwaitSocket(Socket) && AwaitMicrophone();
     }
 
     void StartPipeWire()
@@ -117,7 +139,19 @@ private:
                 Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=quiet"), QStringLiteral("channels=2")}) &&
                 Pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"), QStringLiteral("source_name=mic"),
                        QStringLiteral("master=quiet.monitor"), QStringLiteral("channels=2")}) &&
-                Pactl({QStringLiteral("set-default-source"), QStringLiteral("mic")});
+                Pactl({QStringLiteral("set-default-source"), QStringLiteral("mic")}) && AwaitMicrophone();
+    }
+
+    // A new server's input delivers sound only a while after the server is up.
+    bool AwaitMicrophone() const
+    {
+        QProcess record;
+        QProcessEnvironment environment = Environment;
+        environment.insert(QStringLiteral("PULSE_SERVER"), Address());
+        record.setProcessEnvironment(environment);
+        record.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("timeout 10 parecord --raw --latency-msec=20 --format=u8 "
+                                                                                 "--rate=8000 --channels=1 | head -c 400 | wc -c")});
+        return record.waitForFinished(15000) && record.readAllStandardOutput().trimmed() == "400";
     }
 
     bool Pactl(const QStringList& arguments) const

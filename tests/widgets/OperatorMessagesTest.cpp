@@ -54,6 +54,9 @@ TEST(OperatorMessages, EachFailureIsToldWithItsTextIconAndTitle)
          *MciErrorText(MciWaveInputsUnsuitable) + QStringLiteral(" (328)(") + record +
              QStringLiteral(")\nマイクが接続されていない（または、マイクが機能していない)可能性があります。"),
          MessageIcon::Error, QStringLiteral("Error")},
+        {"SoundServerUnreachable", Reporting(AudioFailure(SoundServerUnreachable{})),
+         QStringLiteral("サウンドサーバーに接続できません。\n音声サービス（PulseAudio または PipeWire）が動いているか確認してください。"),
+         MessageIcon::Error, QStringLiteral("Error")},
         {"DeviceFailed with an unknown code", Reporting(AudioFailure(DeviceFailed{9999, QStringLiteral("stop mysound")})),
          QStringLiteral("Error (文字列が取れません) (9999)(stop mysound)"), MessageIcon::Error, QStringLiteral("Error")},
         {"RecordingNotRepaired", Reporting(AudioFailure(RecordingNotRepaired{})), QStringLiteral("音声ファイルエラー!\n再起動してください！"),

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QAudioDevice>
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
 // The sound server's default source and sink as the operator chose them in
-// the system's volume control. Qt reports the first ordinary source as its
-// default whatever the server says, so the server is asked itself.
+// the system's volume control, as the server itself tells them.
 struct SoundServerDefaults {
     QByteArray SourceName;
     QByteArray SinkName;
@@ -18,17 +16,6 @@ struct SoundServerDefaults {
 
 // Empty names when no sound server answers within `timeoutMs`.
 SoundServerDefaults QuerySoundServerDefaults(int timeoutMs = 1000);
-
-// The device of the server's default; Qt's default where the server does not
-// answer or Qt does not list that device.
-QAudioDevice DefaultAudioInput();
-QAudioDevice DefaultAudioOutput();
-
-// The input to record from for a stored choice (the server's name of an
-// input): that input while the server lists it, a null device when it is
-// gone (never another input in its place), the default for an empty name.
-// Never waits for a missing device.
-QAudioDevice ChosenAudioInput(const QByteArray& chosen);
 
 // An input as the operator chooses it: the server's name, which is stored,
 // and the description the operator knows it by.
@@ -42,8 +29,12 @@ struct AudioInputEntry {
 struct AudioInputList {
     std::vector<AudioInputEntry> Inputs;
     QByteArray DefaultName;
+    // No sound server answered: the list says nothing of the inputs.
+    bool ServerMissing = false;
 };
 
+// Asks the server anew at each call (monitors of outputs are no inputs);
+// waits at most a second for it.
 AudioInputList ListAudioInputs();
 
 // What a stored choice comes to: its own name while it is listed, otherwise

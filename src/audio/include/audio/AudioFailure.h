@@ -49,8 +49,14 @@ struct EarlierRecordingNotKept {
     bool operator==(const EarlierRecordingNotKept&) const = default;
 };
 
+// No sound server answered when a recording was to start: the device's
+// refusal is no fault of the microphone.
+struct SoundServerUnreachable {
+    bool operator==(const SoundServerUnreachable&) const = default;
+};
+
 using AudioFailure = std::variant<DeviceFailed, RecordingNotRepaired, FolderLost, RecordingFolderUnusable, TemplateUnsuitable,
-                                  EarlierRecordingNotKept>;
+                                  EarlierRecordingNotKept, SoundServerUnreachable>;
 
 // What a recording step did: whether it went through, and what went wrong on
 // the way, in the order it happened; a step may go through past a failure

@@ -1,25 +1,23 @@
 #pragma once
 
+#include "audio/CaptureStream.h"
 #include "audio/SourceWatch.h"
 #include "core/SoundRecorder.h"
 
 #include <QElapsedTimer>
-#include <QObject>
+#include <QTimer>
 #include <functional>
-#include <memory>
 
-class QAudioSource;
-class QIODevice;
-
-// Records through Qt Multimedia from the input `chosenInput` names when a
-// recording starts (the server's name of an input; the default input when it
-// gives an empty name). An input that is gone is never replaced by another:
-// Start fails. The capture ends, as lost, when the input it started on goes
-// away or the server moves it elsewhere. The input is opened at
-// its own channel count and mixed to mono here, so that every sound server
-// delivers the same samples. The samples arrive through the event loop of the
-// thread that started it, which the waits keep running; the server buffers
-// them in the meantime.
+// Records from the sound server's input `chosenInput` names when a recording
+// starts (the server's name of an input; the default input when it gives an
+// empty name), on a connection made for that recording, so that a server
+// started again after it died is used at the next one. An input that is gone
+// is never replaced by another: Start fails. The capture ends, as lost, when
+// the input it started on goes away or the server moves it elsewhere. The
+// input is opened at its own channel count and mixed to mono here, so that
+// every sound server delivers the same samples. The samples are taken in by
+// a timer of the thread that started it, which the waits keep running; the
+// server buffers them in the meantime.
 class AudioInputRecorder : public SoundRecorder {
 public:
     explicit AudioInputRecorder(std::function<QByteArray()> chosenInput = {});
@@ -30,6 +28,7 @@ public:
     bool IsRecording() const override;
     QByteArray Samples() const override;
     bool InputLost() const override { return Lost; }
+    bool ServerMissing() const override { return NoServer; }
 
     // Milliseconds from the last Start to the arrival of the first sample;
     // -1 while none has arrived.
@@ -37,12 +36,11 @@ public:
 
 private:
     void TakeAvailable();
-    // Ends the capture from inside the source's own signal.
-    void EndCaptureLater();
     void EndCapture();
 
-    std::unique_ptr<QAudioSource> Source;
-    QIODevice* Input = nullptr;
+    CaptureStream Stream;
+    QTimer Intake;
+    bool Capturing = false;
     std::function<QByteArray()> ChosenInput;
     PcmFormat Format;
     int Channels = 1;
@@ -54,6 +52,5 @@ private:
     qint64 FirstSampleMs = -1;
     SourceWatch Watch;
     bool Lost = false;
-    // Context of the deferred stop; gone with the recorder.
-    QObject Guard;
+    bool NoServer = false;
 };

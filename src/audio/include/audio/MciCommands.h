@@ -21,7 +21,9 @@ struct MciRun {
 };
 
 // The one way to the recording device: command texts in, status codes and
-// texts out, every error reported as a failure for the window to tell.
+// texts out, every error reported as a failure for the window to tell (a
+// recording refused for want of a sound server as that, not as the device's
+// code).
 class MciCommands {
 public:
     MciCommands(ContestState& context, MciDevice& device);

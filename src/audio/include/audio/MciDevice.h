@@ -32,6 +32,9 @@ public:
 
     MciReply Execute(const QString& command);
 
+    // The last recording could not start because no sound server answered.
+    bool SoundServerMissing() const { return Recorder->ServerMissing(); }
+
     // The longest recording a command may ask for, so that a mistyped time
     // cannot claim unbounded memory.
     static constexpr int64_t MaxRecordingMs = 10 * 60 * 1000;

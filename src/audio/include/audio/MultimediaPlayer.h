@@ -1,18 +1,18 @@
 #pragma once
 
+#include "audio/PlaybackStream.h"
 #include "audio/SoundFileStream.h"
 
-#include <QElapsedTimer>
-#include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
-
-class QAudioSink;
 
 // The sound player: takes the commands "Open", "Prev", "Play" and "Close"
 // for the file named by FileName and reports its mode and, in milliseconds,
 // the length of the loaded sound and how much of it has been played. A file
-// that cannot be opened or played leaves the player not open.
+// that cannot be opened or played leaves the player not open. Each sound is
+// played to the sound server's default output on a connection of its own,
+// fed by a timer of the thread that plays it, which the waits keep running.
 class MultimediaPlayer {
 public:
     static constexpr int ModeNotOpen = 524;
@@ -37,9 +37,10 @@ private:
     void Close();
     bool HasFinished() const;
 
+    void StopPlaying();
+
     std::unique_ptr<SoundFileStream> Stream;
-    std::unique_ptr<QAudioSink> Sink;
+    std::unique_ptr<PlaybackStream> Sink;
+    QTimer Feeding;
     qint64 PlayStartMs = 0;
-    QElapsedTimer IdleSince;
-    QObject Guard;
 };

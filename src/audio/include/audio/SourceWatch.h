@@ -1,11 +1,11 @@
 #pragma once
 
+#include "audio/SoundServerConnection.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <set>
 
-struct pa_context;
-struct pa_mainloop;
 struct pa_source_output_info;
 
 // Follows the sound server's source a recording runs from. The server moves
@@ -37,10 +37,8 @@ private:
 
     void SeeEvent(int facility, int kind, uint32_t index);
     void SeeStream(const pa_source_output_info& info);
-    bool Connected() const;
 
-    pa_mainloop* Loop = nullptr;
-    pa_context* Context = nullptr;
+    SoundServerConnection Connection;
     uint32_t SourceIndex = UINT32_MAX;
     // This process's recording streams seen on the source.
     std::set<uint32_t> OwnStreams;

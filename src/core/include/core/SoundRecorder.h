@@ -28,4 +28,7 @@ public:
     // The input went away during the last capture, which then ended: its
     // samples are no recording of it.
     virtual bool InputLost() const { return false; }
+    // The last Start failed because no sound server answered: no input could
+    // be looked for.
+    virtual bool ServerMissing() const { return false; }
 };
