@@ -94,7 +94,12 @@ ScoreMonitor& Windows::scoreMonitor()
 
 EntrantsWindow& Windows::entrantsWindow(QWidget* owner)
 {
-    return Kept(Entrants, [this, owner] { return new EntrantsWindow(Context, owner); });
+    return Kept(Entrants, [this, owner] {
+        auto* window = new EntrantsWindow(Context, owner);
+        // The hall's page shows the names as stored.
+        QObject::connect(window, &EntrantsWindow::rosterStored, window, [this] { Hall.Refresh(); });
+        return window;
+    });
 }
 
 MeasurementLogWindow& Windows::measurementLog(QWidget* owner)

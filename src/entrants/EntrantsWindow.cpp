@@ -172,5 +172,6 @@ void EntrantsWindow::RegisterRoster()
         Context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
         return;
     }
+    emit rosterStored();
     Context.Messages.Inform(QStringLiteral("登録しました。"), MessageIcon::None);
 }

@@ -8,6 +8,9 @@
 #include "app/AppContext.h"
 #include "app/LockedActionWindow.h"
 #include "core/ResultStore.h"
+#include "core/EntrantRoster.h"
+#include "core/ProgramOptions.h"
+#include "entrants/EntrantsWindow.h"
 #include "hall/HallOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/HallClient.h"
@@ -92,4 +95,23 @@ TEST_F(WindowsTest, TheHallPageStartsAsTheOptionsSayAndFollowsADataClear)
     Made.ApplyHallOptions();
     EXPECT_TRUE(Folder.Context.HallUrl.isEmpty());
     EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 0) << "nothing listens";
+}
+
+TEST_F(WindowsTest, TheHallPageShowsTheStoredNamesAsThePrivacyChoiceAllows)
+{
+    StoreEntrant(Folder.Context, 1, 0, 1, 5);
+    const int port = FreePort();
+    ASSERT_TRUE(SaveHallOptions(Folder.Context, {true, port, {}}));
+    Made.ApplyHallOptions();
+    EntrantRoster roster;
+    roster.Set(1, {QStringLiteral("Yamada"), {}});
+    ASSERT_TRUE(WriteEntrantRoster(Folder.Context.Folder, roster));
+    emit Made.entrantsWindow(nullptr).rosterStored();
+    EXPECT_NE(BodyOf(Exchange(port, Get("/api/ranking"))).find("\"name\":\"Yamada\""), std::string::npos);
+
+    ProgramOptions options = LoadProgramOptions(Folder.Context);
+    options.ShowNames = false;
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
+    emit Made.entrantsWindow(nullptr).rosterStored();
+    EXPECT_EQ(BodyOf(Exchange(port, Get("/api/ranking"))).find("Yamada"), std::string::npos);
 }

@@ -14,12 +14,15 @@ TEST(HallOptions, MissingOrUnusableValuesReadAsOffOn8080AndSavingKeepsTheOtherOp
     EXPECT_FALSE(LoadHallOptions(folder.Context).Enabled);
     EXPECT_EQ(LoadHallOptions(folder.Context).Port, 8080);
 
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("mic"), QStringLiteral("HDMI-1")}));
+    ProgramOptions options;
+    options.AudioInput = QStringLiteral("mic");
+    options.AudienceScreen.Name = QStringLiteral("HDMI-1");
+    ASSERT_TRUE(SaveProgramOptions(folder.Context, options));
     ASSERT_TRUE(SaveHallOptions(folder.Context, {true, 8123, QStringLiteral("http://10.0.0.2:8123/")}));
     const HallOptions hall = LoadHallOptions(folder.Context);
     EXPECT_TRUE(hall.Enabled);
     EXPECT_EQ(hall.Port, 8123);
-    EXPECT_EQ(LoadProgramOptions(folder.Context).AudienceScreen, QStringLiteral("HDMI-1"));
+    EXPECT_EQ(LoadProgramOptions(folder.Context).AudienceScreen.Name, QStringLiteral("HDMI-1"));
 }
 
 TEST(HallAddresses, PhonesAreOfferedIpv4FirstLoopbackLastAndTheChosenOneWhileItExists)

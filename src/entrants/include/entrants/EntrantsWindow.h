@@ -34,6 +34,10 @@ public:
     // a chooser of its own.
     void SetOpenDialog(OpenDialogChooser chooser) { OpenDialog = std::move(chooser); }
 
+signals:
+    // The list and the privacy choice were stored.
+    void rosterStored();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
