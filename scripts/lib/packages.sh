@@ -2,7 +2,7 @@
 # Debian packages the project needs to build, run and test itself.
 ZUVELO_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
+  qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
   libsndfile1-dev libpulse-dev libcups2-dev
   libcpp-httplib-dev libqrencode-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho

@@ -15,7 +15,8 @@ class SoundRecorder;
 class StepRunner;
 
 // Records from the input chosen in the program's options, read again at each
-// recording (the default input when none is chosen or the chosen one is gone).
+// recording: the server's default input when none is chosen; a chosen input
+// that is gone fails the recording, never replaced by another.
 std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
 
 // The sound side of a measurement: the recording sequence of one entrant on
