@@ -133,7 +133,7 @@ int main(int argc, char* argv[])
     {
         RankingBoard board(context);
         board.show();
-        Shoot(QStringLiteral("8-ranking-board-named"));
+        Shoot(QStringLiteral("10-ranking-board-named"));
         board.close();
     }
     ScoreMonitor monitor(context);
@@ -141,11 +141,11 @@ int main(int argc, char* argv[])
     monitor.show();
     for (int step = 0; step < 3; ++step)
         monitor.PressKey(Qt::Key_Right);
-    Shoot(QStringLiteral("9-score-monitor-named"));
+    Shoot(QStringLiteral("11-score-monitor-named"));
     monitor.close();
     MeasurementLogWindow log(context);
     log.show();
-    Shoot(QStringLiteral("10-measurement-log-named"));
+    Shoot(QStringLiteral("12-measurement-log-named"));
     log.close();
     return 0;
 }
