@@ -1,4 +1,5 @@
 #include "entrants/EntrantsWindow.h"
+#include "widgets/WindowButton.h"
 
 #include "core/EntrantImport.h"
 #include "core/KeptAside.h"
@@ -34,15 +35,6 @@ std::optional<QString> ChooseSpreadsheet(QWidget* parent, const QString& start)
     return dialog.selectedFiles().constFirst();
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QTableWidgetItem* NumberItem(int number)
 {
     auto* item = new QTableWidgetItem(QString::number(number));
@@ -69,9 +61,10 @@ EntrantsWindow::EntrantsWindow(ContestSession& context, QWidget* parent)
 
     showNamesBox = new QCheckBox(QStringLiteral("名前を会場に表示する"), this);
     showNamesBox->setObjectName(QStringLiteral("showNamesBox"));
-    importButton = MakeButton(QStringLiteral("importButton"), QStringLiteral("読込(&R)"),
-                              QStringLiteral("表計算ソフトのCSVファイルから名簿を読み込みます。"), this);
-    registerButton = MakeButton(QStringLiteral("registerButton"), QStringLiteral("登録(&U)"), QStringLiteral("名簿を登録します。"), this);
+    importButton = MakeWindowButton(QStringLiteral("importButton"), QStringLiteral("読込(&R)"), this,
+                                    QStringLiteral("表計算ソフトのCSVファイルから名簿を読み込みます。"));
+    registerButton = MakeWindowButton(QStringLiteral("registerButton"), QStringLiteral("登録(&U)"), this,
+                                      QStringLiteral("名簿を登録します。"));
     connect(importButton, &QPushButton::clicked, this, [this] { ImportSpreadsheet(); });
     connect(registerButton, &QPushButton::clicked, this, [this] { RegisterRoster(); });
 

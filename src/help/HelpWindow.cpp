@@ -1,4 +1,5 @@
 #include "help/HelpWindow.h"
+#include "widgets/WindowButton.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -16,14 +17,6 @@
 namespace {
 
 constexpr int FileRole = Qt::UserRole;
-
-QPushButton* MakeButton(const QString& caption, const char* role, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(role));
-    button->setAutoDefault(false);
-    return button;
-}
 
 void FillList(QListWidget* list, const std::vector<ManualPage>& pages)
 {
@@ -43,9 +36,9 @@ HelpWindow::HelpWindow(const QString& manualFolder, QWidget* parent)
     pageView = new QTextBrowser(this);
     pageView->setObjectName(QStringLiteral("pageView"));
     pageView->setSearchPaths({Folder});
-    backButton = MakeButton(QStringLiteral("◀ 戻る"), "backButton", this);
-    forwardButton = MakeButton(QStringLiteral("進む ▶"), "forwardButton", this);
-    contentsButton = MakeButton(QStringLiteral("目次"), "contentsButton", this);
+    backButton = MakeWindowButton(QStringLiteral("backButton"), QStringLiteral("◀ 戻る"), this);
+    forwardButton = MakeWindowButton(QStringLiteral("forwardButton"), QStringLiteral("進む ▶"), this);
+    contentsButton = MakeWindowButton(QStringLiteral("contentsButton"), QStringLiteral("目次"), this);
     backButton->setEnabled(false);
     forwardButton->setEnabled(false);
 
@@ -91,7 +84,7 @@ QWidget* HelpWindow::BuildSide()
     searchBox = new QLineEdit(side);
     searchBox->setObjectName(QStringLiteral("searchBox"));
     searchBox->setPlaceholderText(QStringLiteral("調べる言葉"));
-    searchButton = MakeButton(QStringLiteral("検索"), "searchButton", side);
+    searchButton = MakeWindowButton(QStringLiteral("searchButton"), QStringLiteral("検索"), side);
     searchStatus = new QLabel(side);
     searchStatus->setObjectName(QStringLiteral("searchStatus"));
     searchResults = new QListWidget(side);

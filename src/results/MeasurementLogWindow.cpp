@@ -1,4 +1,5 @@
 #include "results/MeasurementLogWindow.h"
+#include "widgets/WindowButton.h"
 
 #include "results/CsvExport.h"
 #include "results/LogListing.h"
@@ -26,15 +27,6 @@ const QString ByRankCaption = QStringLiteral("順位順(&J)");
 const QString ByEntryCaption = QStringLiteral("発声順(&J)");
 constexpr int VisibleRows = 20;
 const QString ColumnHeaderText = QStringLiteral("  No     順位　 総合得点　  高音（点数/数値）   　積算（点数/数値)     発声時刻");
-
-QPushButton* MakeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // Replaces the file whole, keeping the permissions of one that was there: an
 // operator's private file stays private.
@@ -76,12 +68,13 @@ MeasurementLogWindow::MeasurementLogWindow(ContestSession& context, QWidget* par
     entrantList->setFixedHeight(QFontMetrics(fixed).lineSpacing() * VisibleRows + 2 * entrantList->frameWidth());
     ShowNameColumn(false);
 
-    orderButton = MakeButton(QStringLiteral("orderButton"), ByRankCaption, QStringLiteral("順位順または発声順に表示します。"), this);
-    textExportButton = MakeButton(QStringLiteral("textExportButton"), QStringLiteral("テキスト(&T)"),
-                                  QStringLiteral("作成したデータをテキストファイルに保存します。"), this);
-    csvExportButton = MakeButton(QStringLiteral("csvExportButton"), QStringLiteral("CSV(&V)"),
-                                 QStringLiteral("表計算ソフトで開けるCSVファイルに保存します。"), this);
-    registerButton = MakeButton(QStringLiteral("registerButton"), QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"), this);
+    orderButton = MakeWindowButton(QStringLiteral("orderButton"), ByRankCaption, this, QStringLiteral("順位順または発声順に表示します。"));
+    textExportButton = MakeWindowButton(QStringLiteral("textExportButton"), QStringLiteral("テキスト(&T)"), this,
+                                        QStringLiteral("作成したデータをテキストファイルに保存します。"));
+    csvExportButton = MakeWindowButton(QStringLiteral("csvExportButton"), QStringLiteral("CSV(&V)"), this,
+                                       QStringLiteral("表計算ソフトで開けるCSVファイルに保存します。"));
+    registerButton = MakeWindowButton(QStringLiteral("registerButton"), QStringLiteral("登録(&U)"), this,
+                                      QStringLiteral("設定を登録します。"));
     connect(orderButton, &QPushButton::clicked, this, [this] { ToggleOrder(); });
     connect(textExportButton, &QPushButton::clicked, this, [this] { ExportText(); });
     connect(csvExportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });

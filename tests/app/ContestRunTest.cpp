@@ -12,6 +12,7 @@
 #include "core/ResultStore.h"
 #include "support/ResultDisplayCloser.h"
 #include "support/AppTestFolder.h"
+#include "support/ShortContest.h"
 #include "support/IndependentScore.h"
 #include "support/SoundServer.h"
 
@@ -19,14 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void ClickBand(ClickLabel* band)
-{
-    const QPointF centre(band->width() / 2.0, band->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, band->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(band, &press);
-}
 
 class ContestRun : public SoundServerTest {};
 
@@ -37,15 +30,7 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     EnsureApplication();
     AppTestFolder folder;
     AppContext& context = folder.Context;
-    WriteInstalledFolder(folder);
-    const RecordingFormat format = RecordingFormatOf(RecordingQuality::Middle);
-    folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
-    context.Settings.Basic.SoundOn = false;
-    context.Settings.Basic.MeasureSeconds = 2;
-    context.Settings.Basic.PauseAtStop = false;
-    SaveBasicSettings(context);
-    context.Settings.Mic.Quality = RecordingQuality::Middle;
-    SaveMicSettings(context);
+    PrepareShortContest(folder);
 
     Windows windows(context);
     MeasurementScreen& screen = windows.measurementScreen(nullptr);

@@ -8,6 +8,7 @@
 #include "core/Waits.h"
 #include "hall/HallOptions.h"
 #include "support/AppTestFolder.h"
+#include "support/ShortContest.h"
 #include "support/HallClient.h"
 #include "support/IndependentScore.h"
 #include "support/ResultDisplayCloser.h"
@@ -25,14 +26,6 @@
 
 namespace {
 
-void ClickBand(ClickLabel* band)
-{
-    const QPointF centre(band->width() / 2.0, band->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, band->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(band, &press);
-}
-
 QJsonArray RankedEntrants(int port)
 {
     const std::string answer = Exchange(port, Get("/api/ranking"));
@@ -48,15 +41,7 @@ TEST_F(HallContest, AStoredResultReachesThePageWhileHostileRequestsLeaveTheMeasu
     EnsureApplication();
     AppTestFolder folder;
     AppContext& context = folder.Context;
-    WriteInstalledFolder(folder);
-    const RecordingFormat format = RecordingFormatOf(RecordingQuality::Middle);
-    folder.Write(QLatin1String(format.TemplateName), MakeRecordingHeader(format.SampleRate, format.BitsPerSample, 0));
-    context.Settings.Basic.SoundOn = false;
-    context.Settings.Basic.MeasureSeconds = 2;
-    context.Settings.Basic.PauseAtStop = false;
-    SaveBasicSettings(context);
-    context.Settings.Mic.Quality = RecordingQuality::Middle;
-    SaveMicSettings(context);
+    PrepareShortContest(folder);
     const int port = FreePort();
     ASSERT_TRUE(SaveHallOptions(context, {true, port, {}}));
 
