@@ -9,7 +9,7 @@ namespace {
 
 struct SourceQuery {
     QByteArray Name;
-    pa_sample_spec Spec{};
+    pa_sample_spec Format{};
     pa_channel_map Map{};
     bool Found = false;
     bool Answered = false;
@@ -28,7 +28,7 @@ void OnSource(pa_context*, const pa_source_info* info, int eol, void* data)
     auto* query = static_cast<SourceQuery*>(data);
     if (info) {
         query->Name = info->name;
-        query->Spec = info->sample_spec;
+        query->Format = info->sample_spec;
         query->Map = info->channel_map;
         query->Found = true;
     }
@@ -83,7 +83,7 @@ CaptureStream::Found CaptureStream::Find(const QByteArray& sourceName, int timeo
         }) || !query.Found)
         return Connection.Connected() ? Found::NoSource : Found::NoServer;
     Name = query.Name;
-    ChannelCount = query.Spec.channels;
+    ChannelCount = query.Format.channels;
     ChannelMap = std::make_unique<pa_channel_map>(query.Map);
     return Found::Source;
 }
@@ -92,16 +92,16 @@ bool CaptureStream::Start(int sampleRate, int timeoutMs)
 {
     if (!Connection.Connected() || Stream || !ChannelMap)
         return false;
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), static_cast<uint8_t>(ChannelCount)};
-    if (!pa_sample_spec_valid(&spec))
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), static_cast<uint8_t>(ChannelCount)};
+    if (!pa_sample_spec_valid(&format))
         return false;
-    const bool mapFits = pa_channel_map_valid(ChannelMap.get()) && ChannelMap->channels == spec.channels;
-    Stream = pa_stream_new(Connection.Context(), "Zuvelo", &spec, mapFits ? ChannelMap.get() : nullptr);
+    const bool mapFits = pa_channel_map_valid(ChannelMap.get()) && ChannelMap->channels == format.channels;
+    Stream = pa_stream_new(Connection.Context(), "Zuvelo", &format, mapFits ? ChannelMap.get() : nullptr);
     // Small fragments, so that the level follows the voice; the server keeps
     // the rest until it is read.
     pa_buffer_attr attributes;
     std::memset(&attributes, 0xff, sizeof attributes);
-    attributes.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(20 * 1000, &spec));
+    attributes.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(20 * 1000, &format));
     if (!Stream || pa_stream_connect_record(Stream, Name.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) < 0 ||
         !Connection.RunUntil(QDeadlineTimer(timeoutMs), [this] {
             return IsFailed(Stream) || pa_stream_get_state(Stream) == PA_STREAM_READY;

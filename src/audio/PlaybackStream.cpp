@@ -22,11 +22,11 @@ PlaybackStream::~PlaybackStream()
 bool PlaybackStream::Start(int sampleRate, int channels, int timeoutMs)
 {
     Close();
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), static_cast<uint8_t>(channels)};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), static_cast<uint8_t>(channels)};
     const QDeadlineTimer deadline(timeoutMs);
-    if (!pa_sample_spec_valid(&spec) || !Connection.Connect(deadline))
+    if (!pa_sample_spec_valid(&format) || !Connection.Connect(deadline))
         return false;
-    Stream = pa_stream_new(Connection.Context(), "Zuvelo", &spec, nullptr);
+    Stream = pa_stream_new(Connection.Context(), "Zuvelo", &format, nullptr);
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
     if (!Stream || pa_stream_connect_playback(Stream, nullptr, nullptr, flags, nullptr, nullptr) < 0 ||
         !Connection.RunUntil(deadline, [this] { return IsFailed(Stream) || pa_stream_get_state(Stream) == PA_STREAM_READY; }) ||

@@ -48,30 +48,11 @@ protected:
     }
 };
 
-TEST_F(DyingSoundServer, ARecordingCutShortIsReportedAndNothingIsScored)
-{
-    StoreFolder folder;
-    ContestState& context = folder.Context;
-    ASSERT_TRUE(WriteFileAtomically(folder.Path(QStringLiteral("mksrc16.wav")), MakeRecordingHeader(16000, 16, 0)));
-    context.Settings.Mic.Quality = RecordingQuality::Middle;
-    context.Settings.Basic.MeasureSeconds = 2;
-    context.Contest.EntryNo = 3;
-    StepRunner run;
-    MeasurementAudio audio(context, run);
-
-    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
-    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
-    WaitMilliseconds(800);
-    Server->Kill();
-    WaitMilliseconds(2000);
-    EXPECT_EQ(audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
-    EXPECT_EQ(folder.Read(QStringLiteral("xx0003.wav")), MakeRecordingHeader(16000, 16, 0)) << "the half recording is not kept";
-}
-
-// The server comes back later than a client library's own retry would wait,
-// killed during the recording or during the finishing wait; the next run
-// plays its sounds, records and stores without a restart of the program.
-TEST_F(DyingSoundServer, AServerStartedAgainServesTheNextRun)
+// The server dies during the recording or during the finishing wait: a
+// recording cut short is reported and not kept. It comes back later than a
+// client library's own retry would wait; the next run plays its sounds,
+// records and stores without a restart of the program.
+TEST_F(DyingSoundServer, ARunCutShortIsReportedAndAServerStartedAgainServesTheNextRun)
 {
     StoreFolder folder;
     ContestState& context = folder.Context;
@@ -91,7 +72,12 @@ TEST_F(DyingSoundServer, AServerStartedAgainServesTheNextRun)
         WaitMilliseconds(killedAfterMs);
         Server->Kill();
         WaitMilliseconds(5000);
-        audio.RecordingStep(3);
+        const AudioStep finished = audio.RecordingStep(3);
+        if (killedAfterMs < 1000) {
+            EXPECT_EQ(finished, Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
+            EXPECT_EQ(folder.Read(RecordingFileName(killedAfterMs)), MakeRecordingHeader(16000, 16, 0))
+                << "the half recording is not kept";
+        }
         Server->Restart();
         ASSERT_TRUE(Server->Running());
 
