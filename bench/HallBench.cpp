@@ -1,10 +1,13 @@
 // The hall's page under a crowd during a measurement: 200 phones on loopback
-// polling the ranking every 2 seconds (with If-None-Match, as the page does)
-// through one 30-second measurement at 48 kHz, against the same measurement
-// without them. Reports the failed requests, the latency percentiles, the
+// following a contest of 3000 entrants as the page does (the top 20 ranks,
+// gzipped, every 2 seconds with If-None-Match) through one 30-second
+// measurement at 48 kHz, while a result is stored every 3 seconds; against
+// the same measurement without them. Reports the failed requests, the
+// latency percentiles, the bytes a phone was sent per stored result, the
 // interface thread's processor share and the total the measurement scored;
 // the last two must match the run without phones.
 #include "core/RecordingFile.h"
+#include "core/ResultRecord.h"
 #include "core/SettingsStore.h"
 #include "hall/HallServer.h"
 #include "measure/MeasurementScreen.h"
@@ -60,6 +63,7 @@ public:
 
     std::atomic<bool> Stopping = false;
     std::atomic<int> Failed = 0;
+    std::atomic<size_t> BytesReceived = 0;
     std::mutex Lock;
     std::vector<double> LatenciesMs;
 
@@ -73,12 +77,13 @@ private:
             next += std::chrono::seconds(2);
             QElapsedTimer took;
             took.start();
-            const std::string answer = Exchange(port, Get("/api/ranking", tag.empty() ? "" : "If-None-Match: " + tag + "\r\n"));
+            const std::string answer = Exchange(port, Get("/api/ranking?limit=20", "Accept-Encoding: gzip\r\n" +
+                                                               (tag.empty() ? "" : "If-None-Match: " + tag + "\r\n")));
             const double ms = double(took.nsecsElapsed()) / 1e6;
+            BytesReceived += answer.size();
             const int status = StatusOf(answer);
             if (status == 200) {
-                const size_t at = answer.find("ETag: ");
-                tag = answer.substr(at + 6, answer.find("\r\n", at) - at - 6);
+                tag = HeaderOf(answer, "ETag");
             } else if (status != 304) {
                 ++Failed;
             }
@@ -96,6 +101,22 @@ double Percentile(std::vector<double> values, double fraction)
         return 0;
     std::sort(values.begin(), values.end());
     return values[std::min(values.size() - 1, size_t(fraction * double(values.size())))];
+}
+
+// The contest's snapshots as results are stored: 2990 entrants, then 3000.
+std::vector<HallSnapshotPtr> StoredResults()
+{
+    std::vector<ResultRecord> log;
+    for (int n = 1; n <= 3000; ++n) {
+        ResultRecord record = ResultRecord::Cleared(int16_t(n), 45000.0);
+        record.TotalPoints = int16_t(300 + (n * 7919) % 1500);
+        log.push_back(record);
+    }
+    std::vector<HallSnapshotPtr> snapshots;
+    for (size_t count = 2990; count <= 3000; ++count)
+        snapshots.push_back(BuildHallSnapshot({log.begin(), log.begin() + ptrdiff_t(count)}, QDateTime::currentDateTime(),
+                                              [](int) { return QStringLiteral("山田　太郎"); }, {}));
+    return snapshots;
 }
 
 void BM_HallDuringMeasurement(benchmark::State& state)
@@ -117,9 +138,21 @@ void BM_HallDuringMeasurement(benchmark::State& state)
     FakeRecorder::Log recorder;
     recorder.Signal = ShoutSamples(format.SampleRate, format.BitsPerSample, format.SampleRate * 30);
 
+    const std::vector<HallSnapshotPtr> snapshots = StoredResults();
     HallServer server;
-    server.Replace(ReadHallSnapshot(context, QDateTime::currentDateTime(), {}, nullptr));
+    server.Replace(snapshots.front());
     server.Start(0);
+    // A result stored every 3 seconds, as a busy contest does.
+    std::atomic<bool> storing = true;
+    std::atomic<int> storedResults = 0;
+    std::thread store([&] {
+        for (size_t next = 1; storing && next < snapshots.size(); ++next) {
+            for (int waited = 0; storing && waited < 30; ++waited)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            server.Replace(snapshots[next]);
+            ++storedResults;
+        }
+    });
     MeasurementScreen screen(context, nullptr, std::make_unique<FakeRecorder>(recorder));
     int total = -1;
     screen.show();
@@ -135,10 +168,15 @@ void BM_HallDuringMeasurement(benchmark::State& state)
         screen.ShowState(Waiting);
     }
     phones.Stop();
+    storing = false;
+    store.join();
     state.counters["interface_processor_percent"] = 100 * share;
     state.counters["total_points"] = total;
     state.counters["requests"] = double(phones.LatenciesMs.size());
     state.counters["failed"] = phones.Failed.load();
+    const double phoneCount = std::max(1.0, double(state.range(0)));
+    state.counters["bytes_per_phone_per_stored_result"] =
+        double(phones.BytesReceived) / phoneCount / std::max(1, storedResults.load());
     state.counters["latency_p50_ms"] = Percentile(phones.LatenciesMs, 0.50);
     state.counters["latency_p95_ms"] = Percentile(phones.LatenciesMs, 0.95);
     state.counters["latency_p99_ms"] = Percentile(phones.LatenciesMs, 0.99);

@@ -4,7 +4,7 @@ ZUVELO_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
   libsndfile1-dev libpulse-dev libcups2-dev
-  libcpp-httplib-dev libqrencode-dev
+  libmicrohttpd-dev zlib1g-dev libqrencode-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   # Names outside the IPA fonts (𠮷) on the hall's screens and the sheets.
   fonts-noto-cjk

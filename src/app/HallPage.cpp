@@ -24,8 +24,8 @@ void HallPage::Apply()
             Current = nullptr;
         Rebuild();
         const HallStart outcome = Server.Start(options.Port);
-        if (outcome != HallStart::Listening)
-            ReportRefusedPort(outcome, options.Port);
+        if (const std::optional<QString> text = HallStartText(outcome, options.Port))
+            Context.Messages.Inform(*text, MessageIcon::Warning, QStringLiteral("会場Web"));
     }
     Context.HallUrl = Server.IsListening() ? ShownHallUrl(HallUrls(Server.Port()), options.Url) : QString();
 }
@@ -38,16 +38,19 @@ void HallPage::Refresh()
 
 void HallPage::Rebuild()
 {
-    std::optional<std::vector<ResultRecord>> log = ReadEntrants(Context.LogPath());
-    // An unreadable log leaves the page showing what it showed.
-    if (!log)
+    std::optional<std::vector<ResultRecord>> log = ReadLogEntrants(Context.LogPath());
+    // A damaged log is no ranking: the page waits until it is readable again
+    // (a data clear), keeping the graphs it had.
+    if (!log) {
+        Server.Replace(UnreadableHallSnapshot(Context.Now()));
         return;
-    std::map<int, std::string> graphs = GraphsWithNewEntrants(*log);
+    }
+    std::map<int, HallGraph> graphs = GraphsWithNewEntrants(*log);
     Current = BuildHallSnapshot(std::move(*log), Context.Now(), Names(), std::move(graphs));
     Server.Replace(Current);
 }
 
-std::map<int, std::string> HallPage::GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const
+std::map<int, HallGraph> HallPage::GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const
 {
     // At start-up every entrant counts as known: reading all the recordings
     // then would hold up the menu.
@@ -58,22 +61,54 @@ std::map<int, std::string> HallPage::GraphsWithNewEntrants(const std::vector<Res
                           : std::max_element(Current->Entrants.begin(), Current->Entrants.end(), [](auto& a, auto& b) {
                                 return a.EntryNo < b.EntryNo;
                             })->EntryNo;
-    std::map<int, std::string> graphs = Current->Graphs;
+    std::map<int, HallGraph> graphs = Current->Graphs;
     for (const ResultRecord& record : log) {
         if (record.EntryNo <= known)
             continue;
         const std::optional<RecordingLevels> recording = ReadEntrantRecording(
             Context.Folder.FilePath(RecordingFileName(record.EntryNo)), RecordingQuality(record.Quality), record.SampleCount);
         if (recording)
-            graphs[record.EntryNo] = LoudnessSvg(recording->Levels, recording->Width, record.NoiseCutLevel);
+            graphs[record.EntryNo] = std::make_shared<const std::string>(
+                LoudnessSvg(recording->Levels, recording->Width, record.NoiseCutLevel));
     }
     return graphs;
 }
 
-void HallPage::ReportRefusedPort(HallStart outcome, int port)
+namespace {
+
+QString FailureText(HallBindFailure failure)
 {
-    const QString text = outcome == HallStart::PortInUse
-                             ? QStringLiteral("会場Webのポート %1 は他のプログラムが使っています。\n会場Webなしで続けます。")
-                             : QStringLiteral("会場Webのポート %1 を開けませんでした。\n会場Webなしで続けます。");
-    Context.Messages.Inform(text.arg(port), MessageIcon::Warning, QStringLiteral("会場Web"));
+    switch (failure) {
+    case HallBindFailure::None:
+        break;
+    case HallBindFailure::FamilyUnavailable:
+        return QStringLiteral("このパソコンでは使えません");
+    case HallBindFailure::PortInUse:
+        return QStringLiteral("他のプログラムが使っています");
+    case HallBindFailure::NotPermitted:
+        return QStringLiteral("使う権限がありません（1024 未満のポートは管理者用です）");
+    case HallBindFailure::Other:
+        return QStringLiteral("開けませんでした");
+    }
+    return {};
+}
+
+}
+
+std::optional<QString> HallStartText(const HallStart& outcome, int port)
+{
+    // A family the machine does not have is no fault while the other serves.
+    const auto worth = [&](HallBindFailure failure) {
+        return failure != HallBindFailure::None && (failure != HallBindFailure::FamilyUnavailable || !outcome.Listening());
+    };
+    QStringList lines;
+    if (worth(outcome.IPv4))
+        lines << QStringLiteral("IPv4: ") + FailureText(outcome.IPv4);
+    if (worth(outcome.IPv6))
+        lines << QStringLiteral("IPv6: ") + FailureText(outcome.IPv6);
+    if (lines.isEmpty())
+        return std::nullopt;
+    const QString ending = outcome.Listening() ? QStringLiteral("会場Webはもう一方だけで続けます。")
+                                               : QStringLiteral("会場Webなしで続けます。");
+    return QStringLiteral("会場Webのポート %1:\n").arg(port) + lines.join(u'\n') + u'\n' + ending;
 }

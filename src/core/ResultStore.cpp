@@ -209,18 +209,34 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
 }
 
-std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)
+namespace {
+
+std::vector<ResultRecord> EntrantsOf(const QByteArray& bytes)
 {
-    const auto file = ReadRecordFile(path);
-    if (!file)
-        return std::nullopt;
-    const QByteArray& bytes = file->first;
     const int entrants = CountEntrants(bytes);
     std::vector<ResultRecord> records;
     records.reserve(static_cast<size_t>(entrants));
     for (int n = 1; n <= entrants; ++n)
         records.push_back(RecordAt(bytes, n));
     return records;
+}
+
+}
+
+std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)
+{
+    const auto file = ReadRecordFile(path);
+    if (!file)
+        return std::nullopt;
+    return EntrantsOf(file->first);
+}
+
+std::optional<std::vector<ResultRecord>> ReadLogEntrants(const QString& path)
+{
+    const std::optional<QByteArray> log = ReadLog(path);
+    if (!log)
+        return std::nullopt;
+    return EntrantsOf(*log);
 }
 
 std::optional<LogNotCleared> ClearLog(const ContestState& context)

@@ -1,87 +1,81 @@
 #include "HallConnections.h"
 
-namespace {
+#include <algorithm>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
-thread_local bool Overflowing = false;
-
+HallConnections::HallConnections(int served, int overflow, int perClient, Clock::duration headerTime,
+                                 Clock::duration answerTime)
+    : Served(served), Overflow(overflow), PerClient(perClient), HeaderTime(headerTime), AnswerTime(answerTime)
+{
 }
 
-HallConnections::HallConnections(int workers, int limit) : Limit(limit)
+std::array<uint8_t, 9> HallConnections::ClientOf(const sockaddr* address)
 {
-    for (int n = 0; n < workers; ++n)
-        Admitted.Threads.emplace_back([this] { Work(Admitted, false); });
-    for (int n = 0; n < 4; ++n)
-        Overflow.Threads.emplace_back([this] { Work(Overflow, true); });
-}
-
-HallConnections::~HallConnections()
-{
-    shutdown();
-}
-
-void HallConnections::enqueue(std::function<void()> connection)
-{
-    {
-        std::unique_lock<std::mutex> guard(Lock);
-        Room.wait(guard, [this] { return Released || Open < Limit || Overflow.Jobs.size() < OverflowQueue; });
-        if (Open < Limit) {
-            ++Open;
-            Admitted.Jobs.push_back(std::move(connection));
+    // The family first, then the address's bytes that name the phone.
+    std::array<uint8_t, 9> client{};
+    if (address->sa_family == AF_INET) {
+        client[0] = 4;
+        std::memcpy(&client[1], &reinterpret_cast<const sockaddr_in*>(address)->sin_addr, 4);
+    } else if (address->sa_family == AF_INET6) {
+        const in6_addr& ip = reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr;
+        if (IN6_IS_ADDR_V4MAPPED(&ip)) {
+            client[0] = 4;
+            std::memcpy(&client[1], &ip.s6_addr[12], 4);
         } else {
-            Overflow.Jobs.push_back(std::move(connection));
+            client[0] = 6;
+            std::memcpy(&client[1], ip.s6_addr, 8);
         }
     }
-    Wake.notify_all();
+    return client;
 }
 
-void HallConnections::shutdown()
+bool HallConnections::Admits(const sockaddr* address) const
 {
-    {
-        std::lock_guard<std::mutex> guard(Lock);
-        Stopping = true;
-    }
-    Wake.notify_all();
-    for (Queue* queue : {&Admitted, &Overflow}) {
-        for (std::thread& thread : queue->Threads)
-            thread.join();
-        queue->Threads.clear();
-    }
+    if (int(Open.size()) >= Served + Overflow)
+        return false;
+    const auto fromClient = PerClientOpen.find(ClientOf(address));
+    return fromClient == PerClientOpen.end() || fromClient->second < PerClient;
 }
 
-void HallConnections::Release()
+HallConnections::Connection* HallConnections::Opened(int socket, const sockaddr* address, Clock::time_point now)
 {
-    {
-        std::lock_guard<std::mutex> guard(Lock);
-        Released = true;
-    }
-    Room.notify_all();
+    Connection& connection = Open.emplace_back();
+    connection.Socket = socket;
+    connection.Client = ClientOf(address);
+    connection.Due = now + HeaderTime;
+    connection.Overflow = int(Open.size()) > Served;
+    connection.Self = std::prev(Open.end());
+    ++PerClientOpen[connection.Client];
+    return &connection;
 }
 
-bool HallConnections::ServingOverflow()
+void HallConnections::Closed(Connection* connection)
 {
-    return Overflowing;
+    const auto fromClient = PerClientOpen.find(connection->Client);
+    if (--fromClient->second == 0)
+        PerClientOpen.erase(fromClient);
+    Open.erase(connection->Self);
 }
 
-void HallConnections::Work(Queue& queue, bool overflow)
+void HallConnections::Asked(Connection& connection, Clock::time_point now)
 {
-    Overflowing = overflow;
-    for (;;) {
-        std::function<void()> connection;
-        {
-            std::unique_lock<std::mutex> guard(Lock);
-            Wake.wait(guard, [&] { return Stopping || !queue.Jobs.empty(); });
-            // Connections already accepted are served (and so closed) first.
-            if (queue.Jobs.empty())
-                return;
-            connection = std::move(queue.Jobs.front());
-            queue.Jobs.pop_front();
+    connection.Due = now + AnswerTime;
+}
+
+void HallConnections::Answered(Connection& connection, Clock::time_point now)
+{
+    connection.Due = now + HeaderTime;
+}
+
+void HallConnections::CutLate(Clock::time_point now)
+{
+    for (Connection& connection : Open) {
+        if (connection.Due <= now) {
+            ::shutdown(connection.Socket, SHUT_RDWR);
+            // Once: the server closes it on its next turn.
+            connection.Due = Clock::time_point::max();
         }
-        Room.notify_all();
-        connection();
-        if (!overflow) {
-            std::lock_guard<std::mutex> guard(Lock);
-            --Open;
-        }
-        Room.notify_all();
     }
 }

@@ -1,51 +1,53 @@
 #pragma once
 
-#include <httplib.h>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <list>
+#include <map>
 
-#include <condition_variable>
-#include <deque>
-#include <functional>
-#include <mutex>
-#include <thread>
-#include <vector>
+struct sockaddr;
 
-// The server's connections: at most `limit` open at once (being served or
-// waiting for a worker), each served on one of `workers` threads. A
-// connection beyond the limit is still read, on threads of their own, but is
-// answered 503 (ServingOverflow() is true while it is served), so that a
-// crowd of phones never queues without bound. Past OverflowQueue of those,
-// the accept loop waits: further phones wait in the system's backlog instead
-// of taking the program's file descriptors, which its recordings need.
-class HallConnections : public httplib::TaskQueue {
+// The server's open connections, on its one thread: how many there are, from
+// whom, and by when each must have sent its request or received its answer.
+// A connection past its time is cut (its socket shut down, so that the
+// server sees it end and closes it), whatever the phone is sending.
+class HallConnections {
 public:
-    static constexpr size_t OverflowQueue = 64;
+    using Clock = std::chrono::steady_clock;
 
-    HallConnections(int workers, int limit);
-    ~HallConnections() override;
+    struct Connection {
+        int Socket = -1;
+        // The phone: an IPv4 address, or an IPv6 address's /64 (a phone has
+        // a whole /64 to choose addresses from).
+        std::array<uint8_t, 9> Client{};
+        Clock::time_point Due;
+        // Beyond the served connections: answered 503 and closed.
+        bool Overflow = false;
+        std::list<Connection>::iterator Self;
+    };
 
-    void enqueue(std::function<void()> connection) override;
-    void shutdown() override;
-    // Lets a waiting accept loop go on, so that the server can stop.
-    void Release();
+    HallConnections(int served, int overflow, int perClient, Clock::duration headerTime, Clock::duration answerTime);
 
-    // True on the thread that serves the connections beyond the limit.
-    static bool ServingOverflow();
+    // Whether a connection from `address` may be accepted at all.
+    bool Admits(const sockaddr* address) const;
+    Connection* Opened(int socket, const sockaddr* address, Clock::time_point now);
+    void Closed(Connection* connection);
+    // Its request's headers have arrived: the answer is due.
+    void Asked(Connection& connection, Clock::time_point now);
+    // Its answer has gone: the next request's headers are due.
+    void Answered(Connection& connection, Clock::time_point now);
+    // Shuts down the sockets of the connections past their time.
+    void CutLate(Clock::time_point now);
 
 private:
-    struct Queue {
-        std::deque<std::function<void()>> Jobs;
-        std::vector<std::thread> Threads;
-    };
-    void Work(Queue& queue, bool overflow);
+    static std::array<uint8_t, 9> ClientOf(const sockaddr* address);
 
-    const int Limit;
-    std::mutex Lock;
-    std::condition_variable Wake;
-    std::condition_variable Room;
-    bool Released = false;
-    bool Stopping = false;
-    // Connections admitted and not yet closed.
-    int Open = 0;
-    Queue Admitted;
-    Queue Overflow;
+    const int Served;
+    const int Overflow;
+    const int PerClient;
+    const Clock::duration HeaderTime;
+    const Clock::duration AnswerTime;
+    std::list<Connection> Open;
+    std::map<std::array<uint8_t, 9>, int> PerClientOpen;
 };

@@ -3,93 +3,237 @@
 #include "HallConnections.h"
 #include "hall/HallAnswers.h"
 
-#include <cerrno>
+#include <microhttpd.h>
+
+#include <QByteArray>
+#include <algorithm>
+#include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
-#include <chrono>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// Enough threads that a few slow phones do not hold up the others; the
-// answers themselves are ready-made in the snapshot.
-constexpr int Workers = 16;
+// Per connection, for the request line and headers and the answer's
+// headers; a request larger than this is refused (414, 431).
+constexpr size_t ConnectionMemory = 32 * 1024;
+// The server's own cut of a connection that sends or reads nothing.
+constexpr unsigned IdleSeconds = 10;
+// How long the thread sleeps at most between its rounds of deadlines.
+constexpr int RoundMilliseconds = 200;
 
-void SetAnswer(httplib::Response& response, int status, std::string body, const std::string& contentType)
+using Body = std::shared_ptr<const std::string>;
+
+bool AcceptsGzip(const char* acceptEncoding)
 {
-    response.status = status;
-    response.set_content(std::move(body), contentType.c_str());
+    if (!acceptEncoding)
+        return false;
+    for (const QByteArray& coding : QByteArray(acceptEncoding).split(',')) {
+        const QList<QByteArray> parts = coding.split(';');
+        if (parts[0].trimmed().toLower() != "gzip")
+            continue;
+        const bool refused = parts.size() > 1 && parts[1].trimmed().startsWith("q=") && parts[1].trimmed().mid(2).toDouble() == 0;
+        return !refused;
+    }
+    return false;
 }
 
-// The library answers 400 both for a request line it cannot read and for a
-// header line beyond its bound. Once the request line was read (its version
-// is known), the only way left to fail is a header line too long.
-int ReportedStatus(const httplib::Request& request, int status)
+std::optional<std::string> Argument(MHD_Connection* connection, const char* name)
 {
-    const bool requestLineRead = request.version == "HTTP/1.1" || request.version == "HTTP/1.0";
-    return status == 400 && requestLineRead ? 431 : status;
+    const char* value = MHD_lookup_connection_value(connection, MHD_GET_ARGUMENT_KIND, name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
-void Configure(httplib::Server& server, const std::shared_ptr<std::atomic<HallSnapshotPtr>>& current,
-               std::atomic<HallConnections*>& connections)
+HallRequest RequestOf(MHD_Connection* connection, const char* url)
 {
-    server.new_task_queue = [&connections] {
-        auto* queue = new HallConnections(Workers, HallServer::MaxConnections);
-        connections = queue;
-        return queue;
-    };
-    // One request per connection: an idle phone never holds a worker.
-    server.set_keep_alive_max_count(1);
-    // A phone sends its request as it connects; a silent one is dropped
-    // soon, and so does not hold up the program's end for long.
-    server.set_read_timeout(3, 0);
-    server.set_write_timeout(5, 0);
-    server.set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
-        if (HallConnections::ServingOverflow()) {
-            response.set_header("Retry-After", "2");
-            SetAnswer(response, 503, StatusText(503), "text/plain; charset=utf-8");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        if (request.method != "GET" && request.method != "HEAD") {
-            response.set_header("Allow", "GET, HEAD");
-            SetAnswer(response, 405, StatusText(405), "text/plain; charset=utf-8");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        return httplib::Server::HandlerResponse::Unhandled;
-    });
-    server.Get(".*", [current](const httplib::Request& request, httplib::Response& response) {
-        const HallSnapshotPtr snapshot = current->load();
-        HallAnswer answer = AnswerHallRequest(*snapshot, request.path, request.get_header_value("If-None-Match"));
-        if (!answer.Tag.empty())
-            response.set_header("ETag", answer.Tag);
-        response.set_header("Cache-Control", "no-cache");
-        if (answer.Status == 304)
-            response.status = 304;
-        else
-            SetAnswer(response, answer.Status, std::move(answer.Body), answer.ContentType);
-    });
-    server.set_error_handler(httplib::Server::HandlerWithResponse([](const httplib::Request& request,
-                                                                     httplib::Response& response) {
-        response.status = ReportedStatus(request, response.status);
-        if (response.body.empty())
-            response.set_content(StatusText(response.status), "text/plain; charset=utf-8");
-        return httplib::Server::HandlerResponse::Handled;
-    }));
+    HallRequest request;
+    request.Path = url;
+    const char* tag = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_NONE_MATCH);
+    request.IfNoneMatch = tag ? tag : "";
+    request.Offset = Argument(connection, "offset");
+    request.Limit = Argument(connection, "limit");
+    request.AcceptsGzip =
+        AcceptsGzip(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_ACCEPT_ENCODING));
+    return request;
+}
+
+// The answer's body is sent straight from the snapshot (or the answer's own
+// string), kept alive until the server lets the response go.
+MHD_Response* ResponseOf(const HallAnswer& answer)
+{
+    auto* body = new Body(answer.Body);
+    MHD_Response* response = MHD_create_response_from_buffer_with_free_callback_cls(
+        (*body)->size(), const_cast<char*>((*body)->data()), [](void* held) { delete static_cast<Body*>(held); }, body);
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, answer.ContentType.c_str());
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
+    MHD_add_response_header(response, MHD_HTTP_HEADER_VARY, "Accept-Encoding");
+    if (!answer.Tag.empty())
+        MHD_add_response_header(response, MHD_HTTP_HEADER_ETAG, answer.Tag.c_str());
+    if (answer.Gzipped)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_ENCODING, "gzip");
+    if (answer.RetryAfter > 0)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_RETRY_AFTER, std::to_string(answer.RetryAfter).c_str());
+    if (answer.Status == 405)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
+    return response;
 }
 
 }
 
 struct HallServer::Running {
-    httplib::Server Http;
-    std::thread Listener;
+    explicit Running(std::shared_ptr<std::atomic<HallSnapshotPtr>> current)
+        : Current(std::move(current)),
+          Connections(MaxConnections, OverflowAnswers, ConnectionsPerClient, HeaderDeadline, AnswerDeadline)
+    {
+    }
+    ~Running();
+
+    void Loop();
+    HallConnections::Connection& ConnectionOf(MHD_Connection* connection) const;
+    MHD_Result Answer(MHD_Connection* connection, const char* url, const char* method);
+    MHD_Daemon* StartDaemon(int socket, int family);
+
+    // The server's calls, each with the Running as its first argument.
+    static MHD_Result Admit(void* server, const sockaddr* address, socklen_t);
+    static void Note(void* server, MHD_Connection* connection, void** context, MHD_ConnectionNotificationCode event);
+    static void NoteAnswered(void* server, MHD_Connection* connection, void**, MHD_RequestTerminationCode);
+    static MHD_Result AnswerRequest(void* server, MHD_Connection* connection, const char* url, const char* method,
+                                    const char*, const char*, size_t*, void**);
+
+    std::shared_ptr<std::atomic<HallSnapshotPtr>> Current;
+    // Touched only on the server's thread, or once it has ended.
+    HallConnections Connections;
+    std::vector<MHD_Daemon*> Daemons;
     int Port = 0;
-    int ListeningSocket = -1;
-    // The library's queue while it listens, for Stop to release.
-    std::atomic<HallConnections*> Connections = nullptr;
+    int Wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    std::atomic<bool> Stopping = false;
+    std::thread Thread;
 };
 
-HallServer::HallServer()
-    : Current(std::make_shared<std::atomic<HallSnapshotPtr>>(BuildHallSnapshot({}, QDateTime::currentDateTime(), {}, {})))
+HallServer::Running::~Running()
+{
+    Stopping = true;
+    const uint64_t one = 1;
+    [[maybe_unused]] const ssize_t woken = ::write(Wake, &one, sizeof one);
+    if (Thread.joinable())
+        Thread.join();
+    // Closes every connection there and then, and each listening socket.
+    for (MHD_Daemon* daemon : Daemons)
+        MHD_stop_daemon(daemon);
+    ::close(Wake);
+}
+
+void HallServer::Running::Loop()
+{
+    while (!Stopping) {
+        std::vector<pollfd> waits{{Wake, POLLIN, 0}};
+        int timeout = RoundMilliseconds;
+        for (MHD_Daemon* daemon : Daemons) {
+            waits.push_back({MHD_get_daemon_info(daemon, MHD_DAEMON_INFO_EPOLL_FD)->epoll_fd, POLLIN, 0});
+            MHD_UNSIGNED_LONG_LONG due = 0;
+            if (MHD_get_timeout(daemon, &due) == MHD_YES)
+                timeout = std::min(timeout, int(due));
+        }
+        ::poll(waits.data(), waits.size(), timeout);
+        for (MHD_Daemon* daemon : Daemons)
+            MHD_run(daemon);
+        Connections.CutLate(HallConnections::Clock::now());
+    }
+}
+
+HallConnections::Connection& HallServer::Running::ConnectionOf(MHD_Connection* connection) const
+{
+    return *static_cast<HallConnections::Connection*>(
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT)->socket_context);
+}
+
+MHD_Result HallServer::Running::Answer(MHD_Connection* connection, const char* url, const char* method)
+{
+    HallConnections::Connection& open = ConnectionOf(connection);
+    Connections.Asked(open, HallConnections::Clock::now());
+    HallAnswer answer;
+    if (open.Overflow)
+        answer = StatusAnswer(503);
+    else if (std::strcmp(method, "GET") != 0 && std::strcmp(method, "HEAD") != 0)
+        answer = StatusAnswer(405);
+    else
+        answer = AnswerHallRequest(Current->load(), RequestOf(connection, url));
+    if (open.Overflow)
+        answer.RetryAfter = 2;
+    MHD_Response* response = ResponseOf(answer);
+    // Beyond the served connections, the place is given back at once.
+    if (open.Overflow)
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
+    const MHD_Result queued = MHD_queue_response(connection, unsigned(answer.Status), response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
+MHD_Result HallServer::Running::Admit(void* server, const sockaddr* address, socklen_t)
+{
+    return static_cast<Running*>(server)->Connections.Admits(address) ? MHD_YES : MHD_NO;
+}
+
+void HallServer::Running::Note(void* server, MHD_Connection* connection, void** context,
+                               MHD_ConnectionNotificationCode event)
+{
+    HallConnections& connections = static_cast<Running*>(server)->Connections;
+    if (event == MHD_CONNECTION_NOTIFY_STARTED) {
+        const int socket = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD)->connect_fd;
+        const sockaddr* address = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS)->client_addr;
+        *context = connections.Opened(socket, address, HallConnections::Clock::now());
+    } else {
+        connections.Closed(static_cast<HallConnections::Connection*>(*context));
+    }
+}
+
+void HallServer::Running::NoteAnswered(void* server, MHD_Connection* connection, void**, MHD_RequestTerminationCode)
+{
+    auto* running = static_cast<Running*>(server);
+    running->Connections.Answered(running->ConnectionOf(connection), HallConnections::Clock::now());
+}
+
+MHD_Result HallServer::Running::AnswerRequest(void* server, MHD_Connection* connection, const char* url,
+                                              const char* method, const char*, const char*, size_t*, void**)
+{
+    return static_cast<Running*>(server)->Answer(connection, url, method);
+}
+
+MHD_Daemon* HallServer::Running::StartDaemon(int socket, int family)
+{
+    // Driven from this server's own thread; the limit per phone is kept by
+    // Admit, which sees an IPv6 phone's whole /64.
+    const unsigned flags = MHD_USE_EPOLL | (family == AF_INET6 ? MHD_USE_IPv6 : 0);
+    return MHD_start_daemon(flags, 0, Admit, this, AnswerRequest, this,
+                            MHD_OPTION_LISTEN_SOCKET, socket,
+                            MHD_OPTION_CONNECTION_LIMIT, unsigned(MaxConnections + OverflowAnswers),
+                            MHD_OPTION_CONNECTION_MEMORY_LIMIT, ConnectionMemory,
+                            MHD_OPTION_CONNECTION_TIMEOUT, IdleSeconds,
+                            MHD_OPTION_NOTIFY_CONNECTION, Note, this,
+                            MHD_OPTION_NOTIFY_COMPLETED, NoteAnswered, this,
+                            MHD_OPTION_END);
+}
+
+namespace {
+
+int PortOf(int socket)
+{
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length);
+    return address.ss_family == AF_INET6 ? ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port)
+                                         : ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port);
+}
+
+}
+
+HallServer::HallServer(ListenSocketOpener open)
+    : Open(std::move(open)),
+      Current(std::make_shared<std::atomic<HallSnapshotPtr>>(BuildHallSnapshot({}, QDateTime::currentDateTime(), {}, {})))
 {
 }
 
@@ -101,47 +245,33 @@ HallServer::~HallServer()
 HallStart HallServer::Start(int port)
 {
     Stop();
-    auto running = std::make_unique<Running>();
-    Configure(running->Http, Current, running->Connections);
-    // Without the library's SO_REUSEPORT: a second program on the port is
-    // refused instead of sharing it.
-    running->Http.set_socket_options([socket = &running->ListeningSocket](int fd) {
-        const int yes = 1;
-        const int no = 0;
-        setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        // IPv4 phones too, on the same socket.
-        setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
-        *socket = fd;
-    });
-    errno = 0;
-    if (port == 0) {
-        running->Port = running->Http.bind_to_any_port("::");
-        if (running->Port < 0)
-            return HallStart::PortRefused;
-    } else if (!running->Http.bind_to_port("::", port)) {
-        return errno == EADDRINUSE ? HallStart::PortInUse : HallStart::PortRefused;
-    } else {
-        running->Port = port;
+    auto running = std::make_unique<Running>(Current);
+    HallStart outcome;
+    for (const int family : {AF_INET, AF_INET6}) {
+        // A port the system chose for the first family is asked of the second.
+        const std::variant<int, HallBindFailure> socket = Open(family, running->Port ? running->Port : port);
+        HallBindFailure& failure = family == AF_INET ? outcome.IPv4 : outcome.IPv6;
+        failure = std::holds_alternative<int>(socket) ? HallBindFailure::None : std::get<HallBindFailure>(socket);
+        if (failure != HallBindFailure::None)
+            continue;
+        MHD_Daemon* daemon = running->StartDaemon(std::get<int>(socket), family);
+        if (!daemon) {
+            ::close(std::get<int>(socket));
+            failure = HallBindFailure::Other;
+            continue;
+        }
+        running->Daemons.push_back(daemon);
+        running->Port = PortOf(std::get<int>(socket));
     }
-    // The library listens with a backlog of 5: a crowd of phones asking at
-    // once would see connections dropped and retried a second later.
-    ::listen(running->ListeningSocket, MaxConnections);
-    running->Listener = std::thread([http = &running->Http] { http->listen_after_bind(); });
-    // A stop before the listener runs would not reach it.
-    for (int waited = 0; !running->Http.is_running() && waited < 2000; ++waited)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!outcome.Listening())
+        return outcome;
+    running->Thread = std::thread([server = running.get()] { server->Loop(); });
     Server = std::move(running);
-    return HallStart::Listening;
+    return outcome;
 }
 
 void HallServer::Stop()
 {
-    if (!Server)
-        return;
-    if (HallConnections* connections = Server->Connections)
-        connections->Release();
-    Server->Http.stop();
-    Server->Listener.join();
     Server.reset();
 }
 

@@ -1,12 +1,12 @@
 #include "hall/HallSnapshot.h"
 
+#include "Gzip.h"
 #include "core/AutomationDate.h"
 #include "core/ContestState.h"
 #include "core/Ranking.h"
 #include "core/ResultStore.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
@@ -26,7 +26,7 @@ HallEntrant FromRecord(const ResultRecord& record, int rank, const EntrantNameLo
     return entrant;
 }
 
-QJsonObject ToJson(const HallEntrant& entrant)
+std::string EntrantJson(const HallEntrant& entrant)
 {
     QJsonObject object{{"rank", entrant.Rank},
                        {"entryNo", entrant.EntryNo},
@@ -36,20 +36,24 @@ QJsonObject ToJson(const HallEntrant& entrant)
                        {"time", entrant.Time}};
     if (entrant.Name)
         object.insert(QStringLiteral("name"), *entrant.Name);
-    return object;
-}
-
-std::string Compact(const QJsonObject& object)
-{
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::string QuotedTag(const std::string& body)
+HallSnapshotPtr Finished(std::shared_ptr<HallSnapshot> snapshot, const QDateTime& updated)
+{
+    snapshot->Updated = updated.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
+    snapshot->RankingJson = snapshot->RankingSlice(0, snapshot->Entrants.size());
+    snapshot->RankingGzip = Gzip(snapshot->RankingJson);
+    snapshot->RankingTag = EntityTag(snapshot->RankingJson);
+    return snapshot;
+}
+
+}
+
+std::string EntityTag(const std::string& body)
 {
     const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(body), QCryptographicHash::Sha1);
     return '"' + hash.toHex().left(20).toStdString() + '"';
-}
-
 }
 
 const HallEntrant* HallSnapshot::Find(int entryNo) const
@@ -59,36 +63,55 @@ const HallEntrant* HallSnapshot::Find(int entryNo) const
     return found == Entrants.end() ? nullptr : &*found;
 }
 
+std::string HallSnapshot::RankingSlice(size_t offset, size_t limit) const
+{
+    if (offset == 0 && limit >= Entrants.size() && !RankingJson.empty())
+        return RankingJson;
+    // Written by hand from the entrants' ready JSON, in the key order Qt
+    // writes, so that a slice costs no more than its own entrants.
+    std::string json = "{\"count\":" + std::to_string(Entrants.size()) + ",\"entrants\":[";
+    const size_t end = std::min(Entrants.size(), offset + std::min(limit, Entrants.size()));
+    for (size_t n = std::min(offset, end); n < end; ++n) {
+        if (json.back() != '[')
+            json += ',';
+        json += EntrantJson.at(Entrants[n].EntryNo);
+    }
+    const auto latest = std::max_element(Entrants.begin(), Entrants.end(),
+                                         [](const HallEntrant& a, const HallEntrant& b) { return a.EntryNo < b.EntryNo; });
+    json += "],\"latest\":" + (latest == Entrants.end() ? std::string("null") : EntrantJson.at(latest->EntryNo));
+    return json + ",\"updated\":\"" + Updated.toStdString() + "\"}";
+}
+
 HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QDateTime& updated,
-                                  const EntrantNameLookup& names, std::map<int, std::string> graphs)
+                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs)
 {
     std::sort(logRecords.begin(), logRecords.end(), [](const ResultRecord& a, const ResultRecord& b) {
         return RanksBefore({a.EntryNo, a.TotalPoints}, {b.EntryNo, b.TotalPoints});
     });
     auto snapshot = std::make_shared<HallSnapshot>();
-    snapshot->Updated = updated.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
-    QJsonArray entrants;
     for (const ResultRecord& record : logRecords) {
         HallEntrant entrant = FromRecord(record, int(snapshot->Entrants.size()) + 1, names);
-        const QJsonObject json = ToJson(entrant);
-        entrants.append(json);
-        snapshot->EntrantJson[entrant.EntryNo] = Compact(json);
+        snapshot->EntrantJson[entrant.EntryNo] = EntrantJson(entrant);
         snapshot->Entrants.push_back(std::move(entrant));
     }
-    snapshot->RankingJson = Compact(QJsonObject{
-        {"count", qsizetype(snapshot->Entrants.size())}, {"updated", snapshot->Updated}, {"entrants", entrants}});
-    snapshot->RankingTag = QuotedTag(snapshot->RankingJson);
     // Graphs of entrants no longer stored (a cleared log) go with them.
     std::erase_if(graphs, [&](const auto& graph) { return !snapshot->EntrantJson.contains(graph.first); });
     snapshot->Graphs = std::move(graphs);
-    return snapshot;
+    return Finished(std::move(snapshot), updated);
+}
+
+HallSnapshotPtr UnreadableHallSnapshot(const QDateTime& updated)
+{
+    auto snapshot = std::make_shared<HallSnapshot>();
+    snapshot->Readable = false;
+    return Finished(std::move(snapshot), updated);
 }
 
 HallSnapshotPtr ReadHallSnapshot(const ContestState& context, const QDateTime& updated, const EntrantNameLookup& names,
                                  const HallSnapshot* previous)
 {
-    std::optional<std::vector<ResultRecord>> records = ReadEntrants(context.LogPath());
+    std::optional<std::vector<ResultRecord>> records = ReadLogEntrants(context.LogPath());
     if (!records)
-        return nullptr;
-    return BuildHallSnapshot(std::move(*records), updated, names, previous ? previous->Graphs : std::map<int, std::string>{});
+        return UnreadableHallSnapshot(updated);
+    return BuildHallSnapshot(std::move(*records), updated, names, previous ? previous->Graphs : std::map<int, HallGraph>{});
 }

@@ -1,9 +1,12 @@
+#include "support/HallClient.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
 #include <QThread>
+#include <atomic>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,4 +131,44 @@ TEST_F(InstalledProgram, ASecondCopyIsRefusedWhileTheFirstKeepsRunning)
     EXPECT_EQ(second->exitCode(), 0);
     EXPECT_EQ(first->state(), QProcess::Running);
     EXPECT_EQ(Folder.Read(SetupFile), QByteArray("#TRUE#\r\n#FALSE#\r\n"));
+}
+
+TEST_F(InstalledProgram, PhonesSendingSlowlyNeverHoldTheProgramsEnd)
+{
+    const int port = FreePort();
+    Folder.Write(QStringLiteral("ZUVELO.INI"), QStringLiteral("[Hall]\nEnabled=true\nPort=%1\n").arg(port).toUtf8());
+    for (const bool bySignal : {true, false}) {
+        SCOPED_TRACE(bySignal ? "SIGTERM" : "終了");
+        QProcess* program = StartProgram();
+        const QString menu = FindWindow(program, QStringLiteral("ずべろ"));
+        ASSERT_FALSE(menu.isEmpty());
+        ASSERT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 200);
+        // Two phones sending their headers a byte at a time.
+        std::atomic<bool> dribbling = true;
+        std::vector<std::thread> phones;
+        for (int n = 0; n < 2; ++n)
+            phones.emplace_back([&] {
+                const int socket = Connect(port);
+                const std::string request = Get("/", "X-Slow: " + std::string(1000, 's') + "\r\n");
+                for (size_t sent = 0; dribbling && sent < request.size(); ++sent) {
+                    if (::send(socket, &request[sent], 1, MSG_NOSIGNAL) != 1)
+                        break;
+                    QThread::msleep(100);
+                }
+                ::close(socket);
+            });
+        QThread::msleep(500);
+        if (bySignal) {
+            program->terminate();
+        } else {
+            ASSERT_EQ(Run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), menu}), 0);
+            Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+a")});
+            QThread::msleep(300);
+            Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("q")});
+        }
+        EXPECT_TRUE(program->waitForFinished(2000)) << "the program was still running 2 s later";
+        dribbling = false;
+        for (std::thread& phone : phones)
+            phone.join();
+    }
 }

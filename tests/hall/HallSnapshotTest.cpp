@@ -61,13 +61,45 @@ TEST(HallSnapshot, TheTagFollowsTheContentAndGraphsGoWithClearedEntrants)
     const QDateTime updated(QDate(2023, 10, 8), QTime(15, 0, 1));
     HallSnapshotPtr first = ReadHallSnapshot(folder.Context, updated, {}, nullptr);
     auto withGraph = std::make_shared<HallSnapshot>(*first);
-    withGraph->Graphs[2] = "<svg/>";
+    withGraph->Graphs[2] = std::make_shared<const std::string>("<svg/>");
 
     EXPECT_EQ(ReadHallSnapshot(folder.Context, updated, {}, withGraph.get())->RankingTag, first->RankingTag);
-    EXPECT_EQ(ReadHallSnapshot(folder.Context, updated, {}, withGraph.get())->Graphs.at(2), "<svg/>");
+    EXPECT_EQ(ReadHallSnapshot(folder.Context, updated, {}, withGraph.get())->Graphs.at(2), withGraph->Graphs.at(2));
 
     WriteLog(folder, {StoredEntrant(1, 700)});
     const HallSnapshotPtr cleared = ReadHallSnapshot(folder.Context, updated, {}, withGraph.get());
     EXPECT_NE(cleared->RankingTag, first->RankingTag);
     EXPECT_TRUE(cleared->Graphs.empty());
+}
+
+TEST(HallSnapshot, APartOfTheRankingIsTheWholeCutWithTheSameCountAndLatestEntrant)
+{
+    std::vector<ResultRecord> log;
+    for (int n = 1; n <= 30; ++n)
+        log.push_back(StoredEntrant(n, 500 + (n * 13) % 7 * 50));
+    const HallSnapshotPtr snapshot = BuildHallSnapshot(log, QDateTime(QDate(2023, 10, 8), QTime(15, 0)), {}, {});
+    const QJsonObject whole = Parsed(snapshot->RankingJson);
+    EXPECT_EQ(whole["latest"].toObject()["entryNo"].toInt(), 30);
+    const struct {
+        size_t Offset, Limit, First, Count;
+    } parts[] = {{0, 30, 0, 30}, {0, 10, 0, 10}, {25, 10, 25, 5}, {30, 5, 0, 0}, {99999, 500, 0, 0}, {0, 0, 0, 0}};
+    for (const auto& part : parts) {
+        SCOPED_TRACE(std::to_string(part.Offset) + "+" + std::to_string(part.Limit));
+        const QJsonObject json = Parsed(snapshot->RankingSlice(part.Offset, part.Limit));
+        EXPECT_EQ(json["count"], whole["count"]);
+        EXPECT_EQ(json["latest"], whole["latest"]);
+        EXPECT_EQ(json["updated"], whole["updated"]);
+        EXPECT_EQ(json["entrants"].toArray(), QJsonArray::fromVariantList(
+                                                  whole["entrants"].toArray().toVariantList().mid(qsizetype(part.First), qsizetype(part.Count))));
+    }
+}
+
+TEST(HallSnapshot, ADamagedLogGivesNoRankingAtAll)
+{
+    StoreFolder folder;
+    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900)});
+    folder.Write(QStringLiteral("loudlog.dat"), folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size * 14 + 9));
+    const HallSnapshotPtr snapshot = ReadHallSnapshot(folder.Context, QDateTime::currentDateTime(), {}, nullptr);
+    EXPECT_FALSE(snapshot->Readable);
+    EXPECT_TRUE(snapshot->Entrants.empty());
 }

@@ -100,7 +100,7 @@ TEST_F(Package, NamesWhatTheProgramNeedsBesideItsLibraries)
     ASSERT_EQ(info.Code, 0);
     const QString depends = info.Output.section(QStringLiteral("\n Depends: "), 1).section(u'\n', 0, 0);
     const QString recommends = info.Output.section(QStringLiteral("\n Recommends: "), 1).section(u'\n', 0, 0);
-    for (const char* name : {"libqt6widgets6", "libsndfile1", "libpulse0", "libcpp-httplib0.11", "libqrencode4",
+    for (const char* name : {"libqt6widgets6", "libsndfile1", "libpulse0", "libmicrohttpd12", "libqrencode4",
                              "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-ipafont-gothic", "fonts-ipafont-mincho", "fonts-noto-cjk"})
         EXPECT_TRUE(depends.contains(QLatin1String(name))) << name << " missing from Depends: " << depends.toStdString();
     for (const char* name : {"pulseaudio", "pavucontrol", "cups-client"})

@@ -9,14 +9,33 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-inline int Connect(int port)
+// A connection to 127.0.0.1 from the loopback address `from` (127.0.0.2 …,
+// another phone to the server).
+inline int Connect(int port, const char* from = "127.0.0.1")
 {
     const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in source{};
+    source.sin_family = AF_INET;
+    inet_pton(AF_INET, from, &source.sin_addr);
+    ::bind(socket, reinterpret_cast<sockaddr*>(&source), sizeof source);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(uint16_t(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     // A connection refused reads as an answer of nothing (status 0).
+    if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        ::shutdown(socket, SHUT_RDWR);
+    return socket;
+}
+
+// A connection to ::1.
+inline int Connect6(int port)
+{
+    const int socket = ::socket(AF_INET6, SOCK_STREAM, 0);
+    sockaddr_in6 address{};
+    address.sin6_family = AF_INET6;
+    address.sin6_port = htons(uint16_t(port));
+    address.sin6_addr = in6addr_loopback;
     if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
         ::shutdown(socket, SHUT_RDWR);
     return socket;
@@ -48,6 +67,16 @@ inline std::string Exchange(int port, const std::string& request)
     const int socket = Connect(port);
     Send(socket, request);
     return ReceiveAll(socket);
+}
+
+// The value of the answer's header `name` ("ETag"); empty when absent.
+inline std::string HeaderOf(const std::string& answer, const std::string& name)
+{
+    const size_t at = answer.find("\r\n" + name + ": ");
+    if (at == std::string::npos || at > answer.find("\r\n\r\n"))
+        return {};
+    const size_t from = at + name.size() + 4;
+    return answer.substr(from, answer.find("\r\n", from) - from);
 }
 
 inline int StatusOf(const std::string& answer)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class AppContext;
 
@@ -14,6 +15,11 @@ using HallNameSource = std::function<EntrantNameLookup()>;
 // The entrants' list as the hall sees it: none while the operator keeps names
 // off the hall.
 HallNameSource HallEntrantNames(AppContext& context);
+
+// What the operator is told of a start that failed for a family ("IPv4:
+// 他のプログラムが使っています"); nothing when the page serves on every family
+// the machine has.
+std::optional<QString> HallStartText(const HallStart& outcome, int port);
 
 // The hall's live results page as the program runs it: on or off as
 // ZUVELO.INI says, its snapshot built on the GUI thread and replaced whenever
@@ -33,9 +39,8 @@ public:
 
 private:
     void Rebuild();
-    void ReportRefusedPort(HallStart outcome, int port);
     // The graphs of the previous snapshot and of the entrants stored since.
-    std::map<int, std::string> GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const;
+    std::map<int, HallGraph> GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const;
 
     AppContext& Context;
     HallNameSource Names;

@@ -48,6 +48,10 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant);
 // the first unused one, at most 3000. Nothing when the file cannot be read.
 std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path);
 
+// The entrants of the measurement log at `path`, as ReadEntrants reads them;
+// nothing when the log cannot be read or is damaged, as ScanLog judges it.
+std::optional<std::vector<ResultRecord>> ReadLogEntrants(const QString& path);
+
 // Rewrites all 3000 records as unused; LogNotCleared when the log could not
 // be replaced, which then stays as it was.
 std::optional<LogNotCleared> ClearLog(const ContestState& context);

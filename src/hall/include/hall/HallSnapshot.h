@@ -26,25 +26,42 @@ struct HallEntrant {
     QString Time;
 };
 
+// A loudness graph as SVG, shared by the snapshots that carry it.
+using HallGraph = std::shared_ptr<const std::string>;
+
 // The ranking as the hall sees it at one moment. Never changed once built:
-// the server's threads read it while the GUI thread builds the next, so it
+// the server's thread reads it while the GUI thread builds the next, so it
 // carries every answer ready-made and no request reads a contest file.
 struct HallSnapshot {
+    // False while the log cannot be read or is damaged: the page then says
+    // the results are being prepared, and shows no ranking at all.
+    bool Readable = true;
     // In rank order.
     std::vector<HallEntrant> Entrants;
     // "yyyy-MM-ddThh:mm:ss".
     QString Updated;
+    // The whole ranking: {"count","entrants","latest","updated"}, where
+    // "latest" is the entrant stored last (the highest entry number) or null.
     std::string RankingJson;
+    // RankingJson gzipped, for the phones that accept it.
+    std::string RankingGzip;
     // The quoted entity tag of RankingJson.
     std::string RankingTag;
     // By entry number.
     std::map<int, std::string> EntrantJson;
-    // The loudness graph of each entrant whose recording could be drawn, as
-    // SVG, by entry number.
-    std::map<int, std::string> Graphs;
+    // The loudness graph of each entrant whose recording could be drawn, by
+    // entry number.
+    std::map<int, HallGraph> Graphs;
 
     const HallEntrant* Find(int entryNo) const;
+    // The ranking from `offset` on, at most `limit` entrants, with the same
+    // count, latest entrant and time as RankingJson; RankingJson itself for
+    // the whole of it.
+    std::string RankingSlice(size_t offset, size_t limit) const;
 };
+
+// The quoted entity tag of an answer's body: the same bytes, the same tag.
+std::string EntityTag(const std::string& body);
 
 using HallSnapshotPtr = std::shared_ptr<const HallSnapshot>;
 
@@ -56,11 +73,13 @@ using EntrantNameLookup = std::function<std::optional<QString>(int entryNo)>;
 // the ranking file ranks them: the higher total first, the lower entry
 // number first among equal totals.
 HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QDateTime& updated,
-                                  const EntrantNameLookup& names, std::map<int, std::string> graphs);
+                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs);
+
+// The snapshot of a log that cannot be read or is damaged: no entrant at all.
+HallSnapshotPtr UnreadableHallSnapshot(const QDateTime& updated);
 
 // The snapshot of the contest's measurement log as it is now, carrying over
-// the graphs of `previous` for the entrants still stored. Reads the log only;
-// writes nothing. Nothing when the log cannot be read (the page then keeps
-// showing what it showed).
+// the graphs of `previous` for the entrants still stored; the unreadable
+// snapshot when the windows would call the log unreadable or damaged.
 HallSnapshotPtr ReadHallSnapshot(const ContestState& context, const QDateTime& updated, const EntrantNameLookup& names,
                                  const HallSnapshot* previous);

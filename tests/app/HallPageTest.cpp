@@ -1,0 +1,51 @@
+#include "app/HallPage.h"
+
+#include "app/AppContext.h"
+#include "core/ResultStore.h"
+#include "hall/HallOptions.h"
+#include "support/AppTestFolder.h"
+#include "support/HallClient.h"
+#include "support/ResultLog.h"
+
+#include <gtest/gtest.h>
+
+TEST(HallPage, ADamagedLogIsNoRankingUntilADataClear)
+{
+    AppTestFolder folder;
+    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900)});
+    folder.Write(QStringLiteral("loudlog.dat"), folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size * 14 + 9));
+    const int port = FreePort();
+    ASSERT_TRUE(SaveHallOptions(folder.Context, {true, port, {}}));
+    HallPage page(folder.Context, [] { return EntrantNameLookup(); });
+    page.Apply();
+
+    EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 503);
+    ASSERT_FALSE(ClearLog(folder.Context));
+    page.Refresh();
+    const std::string ranking = Exchange(port, Get("/api/ranking"));
+    EXPECT_EQ(StatusOf(ranking), 200);
+    EXPECT_NE(BodyOf(ranking).find("\"count\":0"), std::string::npos);
+}
+
+TEST(HallPage, TheOperatorIsToldWhichFamilyFailedAndWhy)
+{
+    using F = HallBindFailure;
+    const struct {
+        HallStart Outcome;
+        const char* Text;
+    } cases[] = {
+        {{F::None, F::None}, nullptr},
+        {{F::None, F::FamilyUnavailable}, nullptr},
+        {{F::FamilyUnavailable, F::None}, nullptr},
+        {{F::PortInUse, F::PortInUse},
+         "会場Webのポート 80:\nIPv4: 他のプログラムが使っています\nIPv6: 他のプログラムが使っています\n会場Webなしで続けます。"},
+        {{F::NotPermitted, F::FamilyUnavailable},
+         "会場Webのポート 80:\nIPv4: 使う権限がありません（1024 未満のポートは管理者用です）\nIPv6: このパソコンでは使えません\n"
+         "会場Webなしで続けます。"},
+        {{F::PortInUse, F::None}, "会場Webのポート 80:\nIPv4: 他のプログラムが使っています\n会場Webはもう一方だけで続けます。"},
+    };
+    for (const auto& start : cases) {
+        const std::optional<QString> text = HallStartText(start.Outcome, 80);
+        EXPECT_EQ(text.value_or(QString()), start.Text ? QString::fromUtf8(start.Text) : QString());
+    }
+}
