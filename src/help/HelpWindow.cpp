@@ -36,6 +36,8 @@ HelpWindow::HelpWindow(const QString& manualFolder, QWidget* parent)
     pageView = new QTextBrowser(this);
     pageView->setObjectName(QStringLiteral("pageView"));
     pageView->setSearchPaths({Folder});
+    // Links are followed here, within the manual only.
+    pageView->setOpenLinks(false);
     backButton = MakeWindowButton(QStringLiteral("backButton"), QStringLiteral("◀ 戻る"), this);
     forwardButton = MakeWindowButton(QStringLiteral("forwardButton"), QStringLiteral("進む ▶"), this);
     contentsButton = MakeWindowButton(QStringLiteral("contentsButton"), QStringLiteral("目次"), this);
@@ -61,6 +63,7 @@ HelpWindow::HelpWindow(const QString& manualFolder, QWidget* parent)
     connect(pageView, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
     connect(pageView, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
     connect(pageView, &QTextBrowser::sourceChanged, this, &HelpWindow::FollowPage);
+    connect(pageView, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(contentsButton, &QPushButton::clicked, this, &HelpWindow::ShowContents);
     connect(contentsList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { OpenPage(item->data(FileRole).toString()); });
@@ -152,6 +155,15 @@ void HelpWindow::OpenFound(QListWidgetItem* item)
     OpenPage(item->data(FileRole).toString());
     pageView->moveCursor(QTextCursor::Start);
     pageView->find(searchBox->text().trimmed());
+}
+
+void HelpWindow::FollowLink(const QUrl& link)
+{
+    if (const std::optional<QUrl> page = ManualLinkTarget(Folder, pageView->source(), link)) {
+        pageView->setSource(*page);
+        return;
+    }
+    searchStatus->setText(QStringLiteral("説明書の外へのリンクは開きません：%1").arg(link.toDisplayString()));
 }
 
 // Keeps the contents list on the page shown, however it was reached.

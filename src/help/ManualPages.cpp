@@ -81,3 +81,17 @@ QString ManualMissingMessage(const QStringList& folders)
         shown << QDir::toNativeSeparators(QDir::cleanPath(folder));
     return QStringLiteral("ヘルプファイルが見つかりません！\n") + shown.join(QLatin1Char('\n'));
 }
+
+std::optional<QUrl> ManualLinkTarget(const QString& folder, const QUrl& current, const QUrl& link)
+{
+    const QUrl target = current.resolved(link);
+    if (!target.isLocalFile())
+        return std::nullopt;
+    // Through the real paths: a link's "..", or a symbolic link in the
+    // manual, does not lead out of it.
+    const QFileInfo page(target.toLocalFile());
+    const QString inside = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+    if (!page.isFile() || page.suffix() != QLatin1String("html") || !page.canonicalFilePath().startsWith(inside))
+        return std::nullopt;
+    return target;
+}

@@ -247,9 +247,11 @@ void MeasurementScreen::ApplyState()
 // keeps the band's size.
 void MeasurementScreen::ShowNextEntry()
 {
-    const QString text = NextEntryText(Context.Contest.EntryNo, HallNames.NameOf(Context.Contest.EntryNo));
+    const QString name = HallNames.NameOf(Context.Contest.EntryNo);
+    const QString text = NextEntryText(Context.Contest.EntryNo, name);
     ApplyBandFont(nextEntryLabel, NextEntryPoints);
-    ApplyBandFont(nextEntryLabel, PointsFittingWidth(nextEntryLabel->font(), text, nextEntryLabel->width()));
+    if (!name.isEmpty())
+        ApplyBandFont(nextEntryLabel, PointsFittingWidth(nextEntryLabel->font(), text, nextEntryLabel->width()));
     nextEntryLabel->setText(text);
     nextEntryLabel->show();
 }

@@ -101,3 +101,33 @@ TEST(PositionBeside, PutsTheWindowRightOfTheMenuAndKeepsItOnTheScreen)
     EXPECT_EQ(PositionBeside(QRect(100, 700, 400, 300), help, screen), QPoint(500, 400)) << "pushed up";
     EXPECT_EQ(PositionBeside(QRect(0, 0, 400, 400), QSize(2500, 1200), screen), QPoint(0, 0)) << "too big: top left";
 }
+
+TEST_F(HelpWindowTest, LinksLeadOnlyToPagesOfTheManual)
+{
+    QTemporaryDir outside;
+    QFile secret(outside.filePath(QStringLiteral("secret.html")));
+    ASSERT_TRUE(secret.open(QIODevice::WriteOnly));
+    QFile::link(secret.fileName(), Folder.filePath(QStringLiteral("link.html")));
+    const QUrl index = QUrl::fromLocalFile(Folder.filePath(QStringLiteral("index.html")));
+    const struct {
+        const char* Link;
+        bool Opens;
+    } links[] = {
+        {"01-start.html", true},        {"02-run.html#measure", true},
+        {"../secret.html", false},      {"link.html", false},
+        {"file:///etc/passwd", false},  {"http://example.com/", false},
+        {"mailto:a@example.com", false}, {"missing.html", false},
+    };
+    for (const auto& link : links) {
+        SCOPED_TRACE(link.Link);
+        const std::optional<QUrl> target = ManualLinkTarget(Folder.path(), index, QUrl(QString::fromUtf8(link.Link)));
+        EXPECT_EQ(target.has_value(), link.Opens);
+    }
+
+    auto* view = Child<QTextBrowser>("pageView");
+    emit view->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    EXPECT_EQ(Shown(), QStringLiteral("index.html"));
+    EXPECT_TRUE(Child<QLabel>("searchStatus")->text().startsWith(QStringLiteral("説明書の外へのリンクは開きません")));
+    emit view->anchorClicked(QUrl(QStringLiteral("02-run.html")));
+    EXPECT_EQ(Shown(), QStringLiteral("02-run.html"));
+}

@@ -51,10 +51,17 @@ protected:
     RankingBoard Board{Folder.Context};
 };
 
-void Click(QWidget& widget, Qt::MouseButton button)
+void Click(QWidget& widget, Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), button, button, Qt::NoModifier);
+    QMouseEvent press(type, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), button, button, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &press);
+}
+
+// What a double click delivers: a press, then a double-click event.
+void DoubleClick(QWidget& widget, Qt::MouseButton button)
+{
+    Click(widget, button);
+    Click(widget, button, QEvent::MouseButtonDblClick);
 }
 
 void Press(QWidget& widget, int key, const QString& text = {})
@@ -111,6 +118,10 @@ TEST_F(RankingBoardWindow, TwentyFiveEntrantsPageForwardRoundAndBackToClosing)
     EXPECT_EQ(Row(0)->text(), QStringLiteral(" 21位              №   5        50点"));
     EXPECT_EQ(Indicator()->text(), QStringLiteral(" 21 - 30 表示中"));
     Click(Board, Qt::LeftButton);
+    EXPECT_EQ(Board.CurrentPage(), 2);
+    DoubleClick(*Row(1), Qt::LeftButton);
+    EXPECT_EQ(Board.CurrentPage(), 1) << "a double click is one press";
+    DoubleClick(Board, Qt::RightButton);
     EXPECT_EQ(Board.CurrentPage(), 2);
     Click(Board, Qt::LeftButton);
     EXPECT_EQ(Board.CurrentPage(), 1);

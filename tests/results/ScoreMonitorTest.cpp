@@ -40,10 +40,10 @@ protected:
     }
 
     // A press at a point given in graph units.
-    void Click(Qt::MouseButton button, QPointF graphPoint)
+    void Click(Qt::MouseButton button, QPointF graphPoint, QEvent::Type type = QEvent::MouseButtonPress)
     {
         const QPointF pixel = GraphTransform(Monitor.size()).map(graphPoint);
-        QMouseEvent press(QEvent::MouseButtonPress, pixel, Monitor.mapToGlobal(pixel), button, button, Qt::NoModifier);
+        QMouseEvent press(type, pixel, Monitor.mapToGlobal(pixel), button, button, Qt::NoModifier);
         QCoreApplication::sendEvent(&Monitor, &press);
     }
 
@@ -87,7 +87,8 @@ TEST_F(ScoreMonitorWindow, BrowsingStepsWithArrowsAndClicksAndClosesOutsideTheGr
     EXPECT_EQ(Monitor.CurrentEntrant(), 3);
     EXPECT_TRUE(InfoLine()->text().startsWith(QStringLiteral("エントリー№ : 3  成績 ：2000 点")));
     Click(Qt::RightButton, {5000, 1000});
-    EXPECT_EQ(Monitor.CurrentEntrant(), 2);
+    Click(Qt::RightButton, {5000, 1000}, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 2) << "a double click is one press";
     Click(Qt::LeftButton, {9999, -3790});
     EXPECT_EQ(Monitor.CurrentEntrant(), 3);
     EXPECT_TRUE(Monitor.isVisible());

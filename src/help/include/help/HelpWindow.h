@@ -15,7 +15,9 @@ class QTextBrowser;
 // ("pageView") with back and forward ("backButton", "forwardButton"), the
 // contents list ("contentsList") and a search over every page ("searchBox",
 // "searchButton", the pages found in "searchResults", how many in
-// "searchStatus"). Modeless; opens on the contents page.
+// "searchStatus"). Modeless; opens on the contents page. A link that leads
+// out of the manual (another file, the network) is not opened; the status
+// line says so.
 // Where a window of `size` goes beside `owner`: to its right, moved left and
 // up as far as needed to stay on `screen`.
 QPoint PositionBeside(const QRect& owner, const QSize& size, const QRect& screen);
@@ -38,6 +40,7 @@ private:
     void OpenPage(const QString& file);
     void OpenFound(QListWidgetItem* item);
     void FollowPage(const QUrl& page);
+    void FollowLink(const QUrl& link);
 
     QString Folder;
     bool Placed = false;

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <optional>
 #include <vector>
 
 // The operator's manual: a folder of HTML pages, the contents page
@@ -28,6 +30,12 @@ std::vector<ManualPage> ManualContents(const QString& folder);
 // The pages whose text (not their markup) holds `word`, regardless of
 // letter case, in the order of the contents; none for an empty word.
 std::vector<ManualPage> PagesContaining(const QString& folder, const QString& word);
+
+// Where a link clicked on the page `current` of the manual in `folder`
+// leads: the page (with its anchor) when it is a page of the manual; nothing
+// for anything else (another folder, a file that is not a page, the
+// network), which the help window does not open.
+std::optional<QUrl> ManualLinkTarget(const QString& folder, const QUrl& current, const QUrl& link);
 
 // What the operator is told when no folder holds the manual, naming each
 // folder looked in.

@@ -46,6 +46,8 @@ protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The second click of a double click is no second press.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
     void LayOutForScreen() override;
 
 private:

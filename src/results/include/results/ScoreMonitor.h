@@ -55,6 +55,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The second click of a double click is no second press.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
     void paintEvent(QPaintEvent* event) override;
     void LayOutForScreen() override;
 

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 // A label that announces a press of any mouse button; the press goes no
-// further, whether anyone listens or not.
+// further, whether anyone listens or not. A double click is one press.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -19,4 +19,5 @@ protected:
         emit pressed(event->button());
         event->accept();
     }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
 };
