@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPalette>
@@ -159,12 +160,18 @@ void MainMenu::BuildMenus()
 void MainMenu::LoadAtStart()
 {
     // Before anything else: a second copy must not touch the program folder.
-    if (!Instance.Claim()) {
-        Context.Messages.Inform(QStringLiteral("ずべろは既に起動されています！"), MessageIcon::Information,
-                                QStringLiteral("二重起動の禁止"));
+    // It names the folder, since a copy may run on another desktop or under
+    // another user.
+    const FolderLock::Claim claim = Instance.Take();
+    if (claim == FolderLock::Claim::HeldElsewhere) {
+        Context.Messages.Inform(QStringLiteral("ずべろは既に起動されています！\n%1").arg(QDir::toNativeSeparators(Context.Folder.Path())),
+                                MessageIcon::Information, QStringLiteral("二重起動の禁止"));
         Context.EndProgram();
         return;
     }
+    // Without a lock the check cannot be made; rather let the operator work.
+    if (claim == FolderLock::Claim::Unavailable)
+        qWarning("single-instance check unavailable in %s", qPrintable(Context.Folder.Path()));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     Context.ScreenWidth = screen.width();
     Context.ScreenHeight = screen.height();

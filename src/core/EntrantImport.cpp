@@ -1,52 +1,65 @@
 #include "core/EntrantImport.h"
 
 #include "core/ContestValues.h"
-#include "core/Cp932.h"
-#include "core/CsvText.h"
+#include "core/SpreadsheetText.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <optional>
 #include <set>
 
 namespace {
 
-const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+using Rows = std::vector<CsvRecord>;
 
-std::optional<QString> DecodeSpreadsheet(const QByteArray& bytes)
+// Digits only, half- or full-width ("１２"); a number too long for an int
+// reads as 0, which no entrant has.
+std::optional<int> EntryNumber(const QString& cell)
 {
-    if (bytes.startsWith(ByteOrderMark))
-        return QString::fromUtf8(bytes.mid(ByteOrderMark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return DecodeCp932(bytes);
+    const QString digits = cell.normalized(QString::NormalizationForm_KC).trimmed();
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    return digits.toInt();
 }
 
-bool IsNumber(const QString& field)
+// Cells as the list keeps them; rows with no cell filled are dropped.
+Rows FilledRows(const Rows& records)
 {
-    bool ok = false;
-    field.trimmed().toInt(&ok);
-    return ok;
+    Rows rows;
+    for (const CsvRecord& record : records) {
+        QStringList cells;
+        for (const QString& field : record.Fields)
+            cells << OneLineEntrantText(field);
+        if (std::any_of(cells.begin(), cells.end(), [](const QString& cell) { return !cell.isEmpty(); }))
+            rows.push_back({record.Line, cells});
+    }
+    return rows;
 }
 
-bool IsHeading(const QString& field)
+// Drops the columns no row fills, the header's included (Excel's empty
+// columns between the used ones); a column with a title is one.
+Rows WithoutEmptyColumns(Rows rows)
 {
-    static const QStringList headings = {QStringLiteral("エントリーNo"), QStringLiteral("エントリー番号"),
-                                         QStringLiteral("No"),           QStringLiteral("No."),
-                                         QStringLiteral("番号"),         QStringLiteral("名前"),
-                                         QStringLiteral("氏名"),         QStringLiteral("Name")};
-    return headings.contains(field.trimmed(), Qt::CaseInsensitive);
+    qsizetype width = 0;
+    for (const CsvRecord& row : rows)
+        width = std::max(width, row.Fields.size());
+    for (qsizetype column = width - 1; column >= 0; --column) {
+        const bool empty = std::all_of(rows.begin(), rows.end(), [column](const CsvRecord& row) { return row.Fields.value(column).isEmpty(); });
+        if (empty)
+            for (CsvRecord& row : rows)
+                if (column < row.Fields.size())
+                    row.Fields.removeAt(column);
+    }
+    return rows;
 }
 
-bool IsHeader(const std::vector<CsvRecord>& records)
+// Numbered when most rows after the first (the only row, for one) start
+// with a number: a header above them is no data, and a stray name is a fault
+// to name rather than a reason to read the numbers as names.
+bool IsNumbered(const Rows& rows)
 {
-    const QString& first = records.front().Fields.constFirst();
-    if (IsHeading(first))
-        return true;
-    return !IsNumber(first) && records.size() > 1 &&
-           std::all_of(records.begin() + 1, records.end(), [](const CsvRecord& record) { return IsNumber(record.Fields.constFirst()); });
+    const auto data = rows.size() > 1 ? rows.begin() + 1 : rows.begin();
+    const auto numbered = std::count_if(data, rows.end(), [](const CsvRecord& row) { return EntryNumber(row.Fields.value(0)).has_value(); });
+    return 2 * numbered > rows.end() - data;
 }
 
 EntrantImport Failed(EntrantImport::Fault fault, int line)
@@ -57,33 +70,68 @@ EntrantImport Failed(EntrantImport::Fault fault, int line)
     return import;
 }
 
-}
+struct ListedRow {
+    int Line = 0;
+    int Number = 0;
+    EntrantName Entrant;
+};
 
-EntrantImport ImportEntrantSpreadsheet(const QByteArray& bytes)
+EntrantImport Listed(const std::vector<ListedRow>& listed)
 {
-    const std::optional<QString> text = DecodeSpreadsheet(bytes);
-    if (!text)
-        return Failed(EntrantImport::Fault::Unreadable, 1);
-    CsvTable table = ParseCsv(*text);
-    if (table.FaultLine)
-        return Failed(EntrantImport::Fault::Unreadable, table.FaultLine);
-    std::vector<CsvRecord>& records = table.Records;
-    if (!records.empty() && IsHeader(records))
-        records.erase(records.begin());
-    const bool numbered = std::all_of(records.begin(), records.end(),
-                                      [](const CsvRecord& record) { return IsNumber(record.Fields.constFirst()); });
     EntrantImport import;
     std::set<int> seen;
-    int row = 0;
-    for (const CsvRecord& record : records) {
-        const int number = numbered ? record.Fields.constFirst().trimmed().toInt() : ++row;
+    for (const auto& [line, number, entrant] : listed) {
         if (number < 1 || number > MaxEntrants || !seen.insert(number).second)
-            return Failed(EntrantImport::Fault::BadNumber, record.Line);
-        const int first = numbered ? 1 : 0;
-        const EntrantName entrant{record.Fields.value(first).trimmed(), record.Fields.value(first + 1).trimmed()};
+            return Failed(EntrantImport::Fault::BadNumber, line);
         if (CharacterCount(entrant.Name) > MaxEntrantTextLength || CharacterCount(entrant.Group) > MaxEntrantTextLength)
-            return Failed(EntrantImport::Fault::TooLong, record.Line);
+            return Failed(EntrantImport::Fault::TooLong, line);
         import.Roster.Set(number, entrant);
     }
+    if (import.Roster.IsEmpty())
+        return Failed(EntrantImport::Fault::NoNames, 0);
+    return import;
+}
+
+EntrantImport ReadNumbered(Rows rows)
+{
+    if (!EntryNumber(rows.front().Fields.value(0)))
+        rows.erase(rows.begin());
+    std::vector<ListedRow> listed;
+    for (const CsvRecord& row : rows) {
+        const std::optional<int> number = EntryNumber(row.Fields.value(0));
+        if (!number)
+            return Failed(EntrantImport::Fault::BadNumber, row.Line);
+        listed.push_back({row.Line, *number, {row.Fields.value(1), row.Fields.value(2)}});
+    }
+    return Listed(listed);
+}
+
+EntrantImport ReadUnnumbered(Rows rows, UnnumberedFirstRow firstRow)
+{
+    if (firstRow == UnnumberedFirstRow::Header)
+        rows.erase(rows.begin());
+    std::vector<ListedRow> listed;
+    for (const CsvRecord& row : rows)
+        listed.push_back({row.Line, int(listed.size()) + 1, {row.Fields.value(0), row.Fields.value(1)}});
+    EntrantImport import = Listed(listed);
+    import.FirstRowInDoubt = true;
+    return import;
+}
+
+}
+
+EntrantImport ImportEntrantSpreadsheet(const QByteArray& bytes, UnnumberedFirstRow firstRow)
+{
+    const SpreadsheetText decoded = DecodeSpreadsheet(bytes);
+    if (!decoded.Text)
+        return Failed(EntrantImport::Fault::Unreadable, decoded.FaultLine);
+    const CsvTable table = ParseCsv(*decoded.Text);
+    if (table.FaultLine)
+        return Failed(EntrantImport::Fault::Unreadable, table.FaultLine);
+    const Rows rows = WithoutEmptyColumns(FilledRows(table.Records));
+    if (rows.empty())
+        return Failed(EntrantImport::Fault::NoNames, 0);
+    EntrantImport import = IsNumbered(rows) ? ReadNumbered(rows) : ReadUnnumbered(rows, firstRow);
+    import.FirstRows.assign(rows.begin(), rows.begin() + std::min<qsizetype>(2, qsizetype(rows.size())));
     return import;
 }

@@ -3,9 +3,10 @@
 #include "core/AtomicFile.h"
 #include "core/ContestValues.h"
 #include "core/CsvText.h"
+#include "core/SpreadsheetText.h"
 
 #include <QFile>
-#include <QStringDecoder>
+#include <QFileInfo>
 #include <set>
 
 namespace {
@@ -14,18 +15,12 @@ const QString RosterFile = QStringLiteral("entrants.csv");
 const QStringList HeaderRow = {QStringLiteral("エントリーNo"), QStringLiteral("名前"), QStringLiteral("所属")};
 const QByteArray ByteOrderMark("\xEF\xBB\xBF");
 
-// The line of the first byte sequence that is not UTF-8; 0 when all are.
-int FirstLineNotUtf8(const QByteArray& bytes)
+// A spreadsheet leaves empty cells after the last one filled.
+QStringList WithoutTrailingEmpties(QStringList fields)
 {
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        // The decoding runs when its result becomes a string.
-        const QString line = decoder.decode(lines[i]);
-        if (decoder.hasError())
-            return int(i) + 1;
-    }
-    return 0;
+    while (!fields.isEmpty() && fields.constLast().trimmed().isEmpty())
+        fields.removeLast();
+    return fields;
 }
 
 RosterRead Damaged(const QString& path, int line)
@@ -44,11 +39,6 @@ bool IsEntryNumber(const QString& field, int& number)
     return ok && number >= 1 && number <= MaxEntrants;
 }
 
-}
-
-int CharacterCount(const QString& text)
-{
-    return int(text.toUcs4().size());
 }
 
 const EntrantName* EntrantRoster::Find(int entryNo) const
@@ -87,31 +77,50 @@ RosterRead ReadEntrantRoster(const ProgramFolder& folder)
     return ParseEntrantRoster(file.readAll(), path);
 }
 
-// A row without a name (left by a spreadsheet) is passed over.
+// A row without a name is passed over. The list saved again by a
+// spreadsheet (code page 932, rows of empty cells, empty cells after the
+// group, a name with a line break) reads as it meant.
 RosterRead ParseEntrantRoster(const QByteArray& bytes, const QString& path)
 {
-    const QByteArray body = bytes.startsWith(ByteOrderMark) ? bytes.mid(ByteOrderMark.size()) : bytes;
-    if (const int badLine = FirstLineNotUtf8(body))
-        return Damaged(path, badLine);
-    const CsvTable table = ParseCsv(QString::fromUtf8(body));
+    const SpreadsheetText decoded = DecodeSpreadsheet(bytes);
+    if (!decoded.Text)
+        return Damaged(path, decoded.FaultLine);
+    const CsvTable table = ParseCsv(*decoded.Text);
     if (table.FaultLine)
         return Damaged(path, table.FaultLine);
-    if (table.Records.empty() || table.Records.front().Fields != HeaderRow)
+    if (table.Records.empty() || WithoutTrailingEmpties(table.Records.front().Fields) != HeaderRow)
         return Damaged(path, table.Records.empty() ? 1 : table.Records.front().Line);
     RosterRead read;
     read.State = RosterRead::Outcome::Listed;
     std::set<int> seen;
     for (auto record = table.Records.begin() + 1; record != table.Records.end(); ++record) {
-        const QStringList& fields = record->Fields;
+        const QStringList fields = WithoutTrailingEmpties(record->Fields);
+        if (fields.isEmpty())
+            continue;
         int number = 0;
         if (fields.size() > HeaderRow.size() || !IsEntryNumber(fields[0], number) || !seen.insert(number).second)
             return Damaged(path, record->Line);
-        const EntrantName entrant{fields.value(1), fields.value(2)};
+        const EntrantName entrant{OneLineEntrantText(fields.value(1)), OneLineEntrantText(fields.value(2))};
         if (CharacterCount(entrant.Name) > MaxEntrantTextLength || CharacterCount(entrant.Group) > MaxEntrantTextLength)
             return Damaged(path, record->Line);
         read.Roster.Set(number, entrant);
     }
     return read;
+}
+
+std::optional<QByteArray> EntrantRosterBytes(const ProgramFolder& folder)
+{
+    QFile file(EntrantRosterPath(folder));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool IsEntrantRosterReadOnly(const ProgramFolder& folder)
+{
+    const QFileInfo file(EntrantRosterPath(folder));
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return file.exists() && !(file.permissions() & anyWrite);
 }
 
 QByteArray EntrantRosterText(const EntrantRoster& roster)

@@ -1,6 +1,7 @@
 #include "entrants/EntrantsWindow.h"
 #include "widgets/WindowButton.h"
 
+#include "core/ChosenFile.h"
 #include "core/EntrantImport.h"
 #include "core/KeptAside.h"
 #include "core/ProgramOptions.h"
@@ -11,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,6 +23,9 @@
 namespace {
 
 enum Column { NumberColumn, NameColumn, GroupColumn };
+
+// Far more than 3000 entrants take; a bigger file is no list of entrants.
+constexpr qint64 MaxSpreadsheetBytes = 16 * 1024 * 1024;
 
 std::optional<QString> ChooseSpreadsheet(QWidget* parent, const QString& start)
 {
@@ -88,6 +91,8 @@ void EntrantsWindow::showEvent(QShowEvent* event)
 // A log that cannot be read leaves the next number the contest last knew.
 void EntrantsWindow::LoadOnOpen()
 {
+    // Taken before the names: a change in between is then seen at 登録.
+    FileRead = EntrantRosterBytes(Context.Folder);
     Shown = ReadEntrantNames(Context);
     showNamesBox->setChecked(LoadProgramOptions(Context).ShowNames);
     Fill(ScanLog(Context).value_or(Context.Contest.EntryNo));
@@ -108,41 +113,93 @@ void EntrantsWindow::Fill(int nextEntryNo)
     Filling = false;
 }
 
-// A text over the limit is refused and the cell shows what it held before.
-// A group without a name is kept in the table only: the list holds named
-// entrants.
+QString EntrantsWindow::CellText(int row, int column) const
+{
+    return entrantTable->item(row, column)->text();
+}
+
+// A text over the limit is refused and the cell shows what it held before;
+// a text within it shows as the list keeps it (one line). A group without a
+// name is kept in the table only: the list holds named entrants.
 void EntrantsWindow::TakeEdit(int row, int column)
 {
     if (Filling || column == NumberColumn)
         return;
-    const QString text = entrantTable->item(row, column)->text().trimmed();
+    const QString text = OneLineEntrantText(CellText(row, column));
     if (const std::optional<QString> refused = OverLimitMessage(text)) {
         Context.Messages.Inform(*refused, MessageIcon::Warning);
         const EntrantName* entrant = Shown.Find(row + 1);
-        Filling = true;
-        entrantTable->item(row, column)->setText(entrant ? (column == NameColumn ? entrant->Name : entrant->Group) : QString());
-        Filling = false;
+        ShowInCell(row, column, entrant ? (column == NameColumn ? entrant->Name : entrant->Group) : QString());
         return;
     }
-    Shown.Set(row + 1, {entrantTable->item(row, NameColumn)->text().trimmed(), entrantTable->item(row, GroupColumn)->text().trimmed()});
+    ShowInCell(row, column, text);
+    Shown.Set(row + 1, {CellText(row, NameColumn), CellText(row, GroupColumn)});
 }
 
-// What was read replaces the table's names; it is stored only with 登録.
+void EntrantsWindow::ShowInCell(int row, int column, const QString& text)
+{
+    Filling = true;
+    entrantTable->item(row, column)->setText(text);
+    Filling = false;
+}
+
+// The reading, once the operator said what the first row of an unnumbered
+// list is; nothing when the question was cancelled.
+std::optional<EntrantImport> EntrantsWindow::ReadSpreadsheet(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadChosenFile(path, MaxSpreadsheetBytes);
+    if (!bytes)
+        return EntrantImport{EntrantImport::Fault::Unreadable, 0, {}, false, {}};
+    const EntrantImport import = ImportEntrantSpreadsheet(*bytes);
+    if (!import.FirstRowInDoubt)
+        return import;
+    switch (Context.Messages.Show(FirstRowQuestion(import), QStringLiteral("確認"), MessageIcon::Question, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return ImportEntrantSpreadsheet(*bytes, UnnumberedFirstRow::Header);
+    case MessageAnswer::No:
+        return import;
+    default:
+        return std::nullopt;
+    }
+}
+
+// What was read replaces the table's names; it is stored only with 登録. A
+// failed reading, or one without a name, leaves the table as it was.
 void EntrantsWindow::ImportSpreadsheet()
 {
     const std::optional<QString> chosen = OpenDialog(this, Context.Folder.Path());
     if (!chosen)
         return;
-    QFile file(*chosen);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const EntrantImport import = file.error() == QFileDevice::NoError ? ImportEntrantSpreadsheet(bytes)
-                                                                      : EntrantImport{EntrantImport::Fault::Unreadable, 0, {}};
-    if (import.Problem != EntrantImport::Fault::None) {
-        Context.Messages.Inform(ImportFaultMessage(import, *chosen), MessageIcon::Warning);
+    const std::optional<EntrantImport> import = ReadSpreadsheet(*chosen);
+    if (!import)
+        return;
+    if (import->Problem != EntrantImport::Fault::None) {
+        Context.Messages.Inform(ImportFaultMessage(*import, *chosen), MessageIcon::Warning);
         return;
     }
-    Shown = import.Roster;
+    Shown = import->Roster;
     Fill(ScanLog(Context).value_or(Context.Contest.EntryNo));
+}
+
+// Whether 登録 keeps the file's list aside before replacing it: a damaged
+// list showed as empty, and a list changed outside since the window read it
+// is the operator's to choose (いいえ shows the file's list instead).
+// Nothing when 登録 stops.
+std::optional<bool> EntrantsWindow::KeepFileAside()
+{
+    const bool damaged = ReadEntrantRoster(Context.Folder).State == RosterRead::Outcome::Damaged;
+    if (EntrantRosterBytes(Context.Folder) == FileRead)
+        return damaged;
+    switch (Context.Messages.Show(ChangedRosterQuestion(EntrantRosterPath(Context.Folder)), QStringLiteral("確認"),
+                                  MessageIcon::Question, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return true;
+    case MessageAnswer::No:
+        LoadOnOpen();
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 void EntrantsWindow::RegisterRoster()
@@ -150,15 +207,21 @@ void EntrantsWindow::RegisterRoster()
     if (Context.Messages.Show(QStringLiteral("名簿を登録しますか？"), QStringLiteral("確認"), MessageIcon::Information,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    // A damaged list showed as empty: what it held is kept aside, not lost.
     const QString path = EntrantRosterPath(Context.Folder);
-    const bool damaged = ReadEntrantRoster(Context.Folder).State == RosterRead::Outcome::Damaged;
-    if ((damaged && !CopyAside(path, Context.Now())) || !WriteEntrantRoster(Context.Folder, Shown)) {
+    if (IsEntrantRosterReadOnly(Context.Folder)) {
+        Context.Messages.Inform(ReadOnlyRosterMessage(path), MessageIcon::Error);
+        return;
+    }
+    const std::optional<bool> keepAside = KeepFileAside();
+    if (!keepAside)
+        return;
+    if ((*keepAside && !CopyAside(path, Context.Now())) || !WriteEntrantRoster(Context.Folder, Shown)) {
         Context.Messages.Inform(
             QStringLiteral("名簿ファイルを保存できません。(%1)").arg(QDir::toNativeSeparators(path)),
             MessageIcon::Error);
         return;
     }
+    FileRead = EntrantRosterBytes(Context.Folder);
     ProgramOptions options = LoadProgramOptions(Context);
     options.ShowNames = showNamesBox->isChecked();
     if (!SaveProgramOptions(Context, options)) {

@@ -1,6 +1,7 @@
 #include "results/CsvExport.h"
 
 #include "core/AutomationDate.h"
+#include "core/SpreadsheetCell.h"
 
 namespace {
 
@@ -48,8 +49,9 @@ QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster
     QString text = CsvLine(HeaderRow) + QStringLiteral("\r\n");
     for (const ResultRecord& record : records) {
         const EntrantName* entrant = roster.Find(record.EntryNo);
-        text += CsvLine(LogCsvFields(record) << (entrant ? entrant->Name : QString()) << (entrant ? entrant->Group : QString())) +
-                QStringLiteral("\r\n");
+        const QString name = entrant ? SpreadsheetTextCell(entrant->Name) : QString();
+        const QString group = entrant ? SpreadsheetTextCell(entrant->Group) : QString();
+        text += CsvLine(LogCsvFields(record) << name << group) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

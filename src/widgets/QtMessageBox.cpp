@@ -31,6 +31,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::Ok:
         break;
     }
@@ -62,7 +64,7 @@ MessageAnswer QtMessageBox::Show(const QString& text, const QString& title, Mess
     // never the OK of a question.
     if (!box.clickedButton())
         return buttons == MessageButtons::YesNo ? MessageAnswer::No
-               : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
-                                                     : MessageAnswer::Ok;
+               : buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                                : MessageAnswer::Cancel;
     return FromQtButton(button);
 }

@@ -152,7 +152,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedBeforeItTouchesAnyFile)
     MainMenu secondMenu(second);
     secondMenu.LoadAtStart();
     ASSERT_EQ(secondMessages.Messages.size(), 1u);
-    EXPECT_EQ(secondMessages.Messages[0].Text, QStringLiteral("ずべろは既に起動されています！"));
+    EXPECT_EQ(secondMessages.Messages[0].Text, QStringLiteral("ずべろは既に起動されています！\n") + folder.Dir.path());
     EXPECT_EQ(secondMessages.Messages[0].Title, QStringLiteral("二重起動の禁止"));
     EXPECT_EQ(secondMessages.Messages[0].Icon, MessageIcon::Information);
     EXPECT_TRUE(second.EndRequested());

@@ -17,4 +17,5 @@ TEST(QtMessageBox, AQuestionEndedWithoutAButtonIsAnsweredNoOrCancel)
     };
     EXPECT_EQ(endAtOnce(MessageButtons::OkCancel), MessageAnswer::Cancel);
     EXPECT_EQ(endAtOnce(MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(endAtOnce(MessageButtons::YesNoCancel), MessageAnswer::Cancel);
 }

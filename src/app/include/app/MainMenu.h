@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Windows.h"
-#include "app/SingleInstance.h"
+#include "core/FolderLock.h"
 
 #include <QMainWindow>
 
@@ -39,7 +39,8 @@ private:
     AppContext& Context;
     Windows MenuWindows;
     QStringList ManualFolders;
-    SingleInstance Instance;
+    // Held from the start until the program ends.
+    FolderLock Instance;
     QLabel* menuPicture = nullptr;
     QLabel* clockLabel = nullptr;
     QTimer* clockTimer = nullptr;

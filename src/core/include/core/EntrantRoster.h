@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/EntrantText.h"
 #include "core/ProgramFolder.h"
 
 #include <QByteArray>
 #include <QString>
 #include <map>
+#include <optional>
 
 // The list of entrants (名簿): a name and a group (所属) for the entry
 // numbers that have one. Kept in the contest folder as "entrants.csv": UTF-8
@@ -21,10 +23,6 @@ struct EntrantName {
 
     bool operator==(const EntrantName&) const = default;
 };
-
-// Names and groups are at most this many characters (code points: 𠮷 is one).
-constexpr int MaxEntrantTextLength = 40;
-int CharacterCount(const QString& text);
 
 class EntrantRoster {
 public:
@@ -46,10 +44,12 @@ private:
 };
 
 // What reading the list found. None: no file, so no names. Damaged: the file
-// could not be read, is not UTF-8 CSV with the header row, or a row has a
-// number outside 1 to 3000, a number twice or a text over the limit; File and
-// Line (from 1; 0 when the file could not be opened) name the fault, and the
-// list is empty so that windows show numbers only.
+// could not be read, is not CSV (UTF-8, or code page 932 as a spreadsheet
+// saves it again) with the header row, or a row has a number outside 1 to
+// 3000, a number twice or a text over the limit; File and Line (from 1; 0
+// when the file could not be opened) name the fault, and the list is empty
+// so that windows show numbers only. Names and groups read as one line
+// (EntrantText.h).
 struct RosterRead {
     enum class Outcome { None, Listed, Damaged };
     Outcome State = Outcome::None;
@@ -62,6 +62,13 @@ QString EntrantRosterPath(const ProgramFolder& folder);
 RosterRead ReadEntrantRoster(const ProgramFolder& folder);
 // The list as it is read from `bytes`, `path` standing in the outcome.
 RosterRead ParseEntrantRoster(const QByteArray& bytes, const QString& path);
+
+// The file's bytes as they are now, to tell whether someone changed it;
+// nothing when there is no file or it cannot be read.
+std::optional<QByteArray> EntrantRosterBytes(const ProgramFolder& folder);
+// True when the file exists without a write permission for anyone: the
+// operator made it read-only, and the program leaves it so.
+bool IsEntrantRosterReadOnly(const ProgramFolder& folder);
 
 // The file's bytes for `roster`.
 QByteArray EntrantRosterText(const EntrantRoster& roster);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/EntrantImport.h"
 #include "core/EntrantRoster.h"
 
 #include <QDialog>
@@ -13,8 +14,9 @@ class QTableWidget;
 
 // The list of entrants (名簿): a table of entry number, 名前 and 所属, edited
 // in place and stored with 登録(&U); 読込(&R) fills it from a spreadsheet's
-// CSV file, shown before it is stored; a damaged list is kept aside before
-// 登録 replaces it. Modeless, so that it stays open
+// CSV file, shown before it is stored (a reading in doubt is put to the
+// operator first); a damaged list, or one changed outside since the window
+// read it, is kept aside before 登録 replaces it. Modeless, so that it stays open
 // beside a full-screen window on the audience screen. The check box says
 // whether the hall's full-screen windows show the names.
 class EntrantsWindow : public QDialog {
@@ -44,6 +46,10 @@ protected:
 private:
     void Fill(int nextEntryNo);
     void TakeEdit(int row, int column);
+    QString CellText(int row, int column) const;
+    void ShowInCell(int row, int column, const QString& text);
+    std::optional<EntrantImport> ReadSpreadsheet(const QString& path);
+    std::optional<bool> KeepFileAside();
 
     ContestSession& Context;
     OpenDialogChooser OpenDialog;
@@ -53,5 +59,7 @@ private:
     QPushButton* registerButton = nullptr;
     // What the table shows; a refused edit is put back from here.
     EntrantRoster Shown;
+    // The list's file as the window last read or wrote it.
+    std::optional<QByteArray> FileRead;
     bool Filling = false;
 };

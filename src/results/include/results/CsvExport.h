@@ -22,5 +22,6 @@ QString CsvQuality(int quality);
 QStringList LogCsvFields(const ResultRecord& record);
 
 // Every row ends in the entrant's name and group (名前,所属), empty for an
-// entrant without one.
+// entrant without one; a name or group that a spreadsheet would run as a
+// formula starts with an apostrophe (see SpreadsheetCell.h).
 QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster& roster);
