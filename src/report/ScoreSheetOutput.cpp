@@ -246,7 +246,7 @@ bool ScoreSheetOutput::PrintSheet(QPrinter& printer, const ScoreSheet& sheet)
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        DrawScoreSheet(painter, sheet);
+        DrawScoreSheet(painter, sheet, DrawWaveformOutline);
         printed = painter.end() && PrintJobAccepted(printer.printerName(), title, lastJob);
     }
     if (!printed)
@@ -420,7 +420,7 @@ SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
                                     MessageIcon::Warning);
             return SheetOutcome::Failed;
         }
-        DrawScoreSheet(*PdfPainter, sheet);
+        DrawScoreSheet(*PdfPainter, sheet, DrawWaveformOutline);
         return SheetOutcome::Output;
     case Target::Preview:
         break;

@@ -1,12 +1,17 @@
 #include "widgets/WaveformDrawing.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+// A printed sheet shows no finer columns than these.
+constexpr double OutlineColumnsPerInch = 300;
 
 // A one-pixel solid pen in the colour of the painter's pen, whatever the
 // coordinate system.
@@ -151,5 +156,35 @@ void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::sp
     painter.save();
     painter.setPen(HairlinePen(painter));
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    painter.restore();
+}
+
+void DrawWaveformOutline(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels)
+{
+    const QTransform toDevice = painter.combinedTransform();
+    const double inches = placement.Width * toDevice.m11() / painter.device()->logicalDpiX();
+    const size_t columns = static_cast<size_t>(std::ceil(inches * OutlineColumnsPerInch));
+    const size_t count = levels.size();
+    // Fewer samples than that are few lines anyway.
+    if (toDevice.type() > QTransform::TxScale || count < 2 * columns) {
+        DrawWaveform(painter, placement, levels);
+        return;
+    }
+    // Every line starts at the baseline: a column's lines together reach from
+    // its lowest level (or the baseline) to its highest (or the baseline).
+    QPolygonF outline(static_cast<qsizetype>(2 * columns));
+    for (size_t c = 0; c < columns; ++c) {
+        const auto begin = levels.begin() + static_cast<std::ptrdiff_t>(c * count / columns);
+        const auto end = levels.begin() + static_cast<std::ptrdiff_t>((c + 1) * count / columns);
+        const auto [lowest, highest] = std::minmax_element(begin, end);
+        const double x = placement.Left + (double(c) + 0.5) * placement.Width / double(columns);
+        outline[qsizetype(c)] = QPointF(x, placement.Baseline + std::max<int16_t>(*highest, 0) * placement.Scale);
+        outline[qsizetype(2 * columns - 1 - c)] = QPointF(x, placement.Baseline + std::min<int16_t>(*lowest, 0) * placement.Scale);
+    }
+    painter.save();
+    painter.setBrush(painter.pen().color());
+    // The outline's own hairline keeps a silent stretch visible on the baseline.
+    painter.setPen(HairlinePen(painter));
+    painter.drawPolygon(outline);
     painter.restore();
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPrinterInfo>
@@ -308,4 +309,18 @@ TEST_F(ScoreSheetOutputTest, ARecordThatCannotBeLoadedGetsNoSheetAndEndsTheRun)
     Open();
     EXPECT_EQ(PreviewRun(), (std::vector<int>{1}));
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("データが不正です！(2)")});
+}
+
+TEST_F(ScoreSheetOutputTest, SavedSheetsOfLongRecordingsStaySmall)
+{
+    for (int n = 1; n <= 3; ++n)
+        StoreEntrant(Context, n, 2, 30, 5);
+    SaveBasicSettings(Context);
+    Open();
+    const QString path = Folder.Path(QStringLiteral("long.pdf"));
+    SavePdf(path);
+    ASSERT_EQ(PdfPages(path), 3);
+    const qint64 perPage = QFileInfo(path).size() / 3;
+    RecordProperty("bytes_per_page", int(perPage));
+    EXPECT_LE(perPage, 60 * 1024);
 }

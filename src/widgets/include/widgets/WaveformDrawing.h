@@ -34,6 +34,12 @@ struct WaveformPlacement {
 // length; a rotated or sheared painter gets one line per sample.
 void DrawWaveform(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels);
 
+// For a page made of lines rather than pixels (a PDF file, a printer): the
+// same picture as one filled outline, columns 1/300 inch apart, from each
+// column's lowest level (or the baseline) to its highest; a few hundred
+// bytes a sheet instead of a line for every half pixel column.
+void DrawWaveformOutline(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels);
+
 // One line per sample, the obvious way: the reference the fast drawing is
 // measured against.
 void DrawWaveformPerSample(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels);
