@@ -2,11 +2,11 @@
 
 #include "app/AppContext.h"
 #include "core/RecordingFile.h"
+#include "core/RecordingLevels.h"
 #include "core/ResultStore.h"
 #include "hall/HallAddresses.h"
 #include "hall/HallOptions.h"
 #include "hall/LoudnessSvg.h"
-#include "results/LoudnessGraph.h"
 
 #include <algorithm>
 

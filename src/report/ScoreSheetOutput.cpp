@@ -217,7 +217,7 @@ std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
     sheet.IntegPoints = entrant->IntegPoints;
     sheet.Quality = entrant->Quality;
     sheet.NoiseCutLevel = entrant->NoiseCutLevel;
-    sheet.Levels = SampleWidthOf(entrant->Quality) == SampleWidth::Bits8 ? LoadGraphData8(Context, entryNo) : LoadGraphData16(Context, entryNo);
+    sheet.Levels = LoadGraphData(Context, *entrant);
     return sheet;
 }
 

@@ -2,14 +2,11 @@
 
 #include "core/RecordingFile.h"
 
-#include <QFile>
 #include <QPainter>
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 MaxBytes8 = 250000;
-constexpr qint64 MaxSamples16 = 3000000;
 const QRect GraphWindow(-200, -3800, 10400, 7600);
 const QRectF FrameRect(0, -GraphHalfHeight, GraphWidth, 2 * GraphHalfHeight);
 const QColor NoiseColour(0, 128, 0);
@@ -82,27 +79,6 @@ int MonitorTextPoints(int screenHeight)
 QString TimeLabel(int label, int measureSeconds)
 {
     return QString::number(label * measureSeconds / 10.0, 'f', 1);
-}
-
-std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, RecordingQuality quality, int32_t recordedSamples)
-{
-    if (!IsKnownQuality(quality))
-        return std::nullopt;
-    const RecordingFormat format = RecordingFormatOf(quality);
-    const SampleWidth width = format.BitsPerSample == 8 ? SampleWidth::Bits8 : SampleWidth::Bits16;
-    // The sample count of 16-bit data is its byte count halved, halves to
-    // even: one odd byte more than twice the limit still fits.
-    const qint64 maxBytes = RecordingHeaderSize + (width == SampleWidth::Bits8 ? MaxBytes8 : 2 * MaxSamples16 + 1);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size() || !HasRecordingHeader(bytes, format.SampleRate, format.BitsPerSample))
-        return std::nullopt;
-    const QByteArray data = bytes.mid(RecordingHeaderSize);
-    if (data.isEmpty() && recordedSamples > 0)
-        return std::nullopt;
-    return RecordingLevels{SampleLevels(data, width), width};
 }
 
 void DrawGraphFrame(QPainter& painter, QSize size, const GraphLook& look)

@@ -128,7 +128,7 @@ std::optional<RecordingLevels> ScoreMonitor::ReadRecording(const LoadedEntrant& 
     std::optional<RecordingLevels> recording = ReadEntrantRecording(
         Context.Folder.FilePath(RecordingFileName(Current)), entrant.Quality, entrant.SampleCount);
     if (!recording)
-        Context.Messages.Inform(QStringLiteral("音声データが不正です。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
+        Report(Context.Messages, RecordingUnreadable{Current});
     return recording;
 }
 

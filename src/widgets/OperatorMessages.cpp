@@ -65,6 +65,12 @@ OperatorMessage MessageFor(const EntrantUnreadable& failure)
     return Error(QStringLiteral("データが不正です！(%1)").arg(failure.EntryNo));
 }
 
+OperatorMessage MessageFor(const RecordingUnreadable& failure)
+{
+    return {QStringLiteral("音声データが不正です。(%1)\nフォルダおよびファイルを確認してください！").arg(failure.EntryNo), QString(),
+            MessageIcon::Warning};
+}
+
 OperatorMessage MessageFor(const LogNotCleared&)
 {
     return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));

@@ -3,7 +3,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -109,22 +108,6 @@ void AddCoveringLines(std::vector<QLineF>& lines, const WaveformPlacement& place
     addLineOf(0);
 }
 
-}
-
-std::vector<int16_t> SampleLevels(const QByteArray& data, SampleWidth width)
-{
-    std::vector<int16_t> levels;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
-    if (width == SampleWidth::Bits8) {
-        levels.resize(static_cast<size_t>(data.size()));
-        for (size_t i = 0; i < levels.size(); ++i)
-            levels[i] = static_cast<int16_t>(bytes[i] - 128);
-    } else {
-        levels.resize(static_cast<size_t>(data.size() / 2));
-        for (size_t i = 0; i < levels.size(); ++i)
-            levels[i] = qFromLittleEndian<int16_t>(bytes + 2 * i);
-    }
-    return levels;
 }
 
 void DrawWaveformPerSample(QPainter& painter, const WaveformPlacement& placement, std::span<const int16_t> levels)

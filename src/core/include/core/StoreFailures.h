@@ -18,6 +18,12 @@ struct EntrantUnreadable {
     int EntryNo = 0;
 };
 
+// The recording of entrant EntryNo cannot be drawn: missing, unreadable, too
+// long, or not the recording its record describes.
+struct RecordingUnreadable {
+    int EntryNo = 0;
+};
+
 // The log at Path could not be rewritten as empty; it is left as it was.
 struct LogNotCleared {
     QString Path;

@@ -46,21 +46,6 @@ QString TimeLabel(int label, int measureSeconds);
 // readable from the back of the hall.
 int MonitorTextPoints(int screenHeight);
 
-// The samples of a recording and how they are drawn.
-struct RecordingLevels {
-    std::vector<int16_t> Levels;
-    SampleWidth Width = SampleWidth::Bits8;
-};
-
-// The samples of an entrant's recording at `path`, made at the recording
-// `quality` (0 to 2) of its record that counted `recordedSamples`. Nothing
-// when the file cannot be read, holds more than 250000 8-bit or 3000000
-// 16-bit samples, or is not the recording its record describes: its header
-// is not the one this program writes for that quality and length, or it
-// holds no sample although the record counted some. Samples read under
-// another quality would be drawn as full-scale noise.
-std::optional<RecordingLevels> ReadEntrantRecording(const QString& path, RecordingQuality quality, int32_t recordedSamples);
-
 // The steps of the picture on a painter over a window of `size`, each in
 // graph units: the background with the frame and the noise lines; the
 // frame, grid, centre line and labels; the waveform, drawn by `draw` (the

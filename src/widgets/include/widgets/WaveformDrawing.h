@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LoudnessAnalysis.h"
+#include "core/RecordingLevels.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -11,10 +11,6 @@ class QPainter;
 
 // The loudness graph of a recording, shared by the microphone test, the
 // score monitor and the score sheet.
-
-// Signed levels of a recording's sample bytes: 8-bit samples less 128,
-// 16-bit little-endian samples as they are; a trailing odd byte is dropped.
-std::vector<int16_t> SampleLevels(const QByteArray& data, SampleWidth width);
 
 // Where the samples go, in the painter's user coordinates: sample t (1 to
 // count) is the vertical line at x = Left + t × Width ÷ count from y =
