@@ -1,6 +1,6 @@
 #include "widgets/QrCodePicture.h"
 
-#include "hall/QrCode.h"
+#include "QrCode.h"
 
 #include <QImage>
 #include <QPainter>

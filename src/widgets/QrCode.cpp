@@ -1,4 +1,4 @@
-#include "hall/QrCode.h"
+#include "QrCode.h"
 
 #include <qrencode.h>
 
