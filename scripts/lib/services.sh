@@ -46,7 +46,7 @@ zuvelo_stop_services() {
     rm -rf "$ZUVELO_SERVICE_DIR"
     ZUVELO_SERVICE_DIR=""
   fi
-  unset CUPS_SERVER LPDEST WAYLAND_DISPLAY
+  unset CUPS_SERVER LPDEST WAYLAND_DISPLAY ZUVELO_WESTON_CONTROL
 }
 
 # Runs the function named (zuvelo_stop_services, or the script's own that
@@ -218,7 +218,9 @@ zuvelo_start_pipewire() {
 # "headless" of ZUVELO_WESTON_SIZES[0] and "headless2" of [1], the second made
 # by a module of our own built here. Its runtime folder is its own, and
 # WAYLAND_DISPLAY is exported as the full path of its socket, so that clients
-# find it whatever their XDG_RUNTIME_DIR (the sound servers set theirs).
+# find it whatever their XDG_RUNTIME_DIR (the sound servers set theirs). The
+# module's command pipe, through which a test unplugs and plugs an output, is
+# exported as ZUVELO_WESTON_CONTROL.
 ZUVELO_WESTON_SIZES=(1280x800 1024x768)
 zuvelo_start_weston() {
   zuvelo_make_service_dir
@@ -240,7 +242,7 @@ mode=${ZUVELO_WESTON_SIZES[0]}
 name=headless2
 mode=${ZUVELO_WESTON_SIZES[1]}
 INI
-  XDG_RUNTIME_DIR="$dir/runtime" weston --backend=headless-backend.so --socket=zuvelo-wayland \
+  ZUVELO_WESTON_CONTROL="$dir/control" XDG_RUNTIME_DIR="$dir/runtime" weston --backend=headless-backend.so --socket=zuvelo-wayland \
     --config="$dir/weston.ini" --modules="$dir/second-output.so" --log="$dir/weston.log" >/dev/null 2>&1 &
   pid=$!
   ZUVELO_SERVICE_PIDS+=("$pid")
@@ -248,7 +250,7 @@ INI
     cat "$dir/weston.log" >&2 2>/dev/null || true
     return 1
   fi
-  export WAYLAND_DISPLAY="$dir/runtime/zuvelo-wayland"
+  export WAYLAND_DISPLAY="$dir/runtime/zuvelo-wayland" ZUVELO_WESTON_CONTROL="$dir/control"
 }
 
 # The PPD of the test printer: cups-pdf's own, with the folders cups-pdf

@@ -25,6 +25,8 @@
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
 
+#include <QWindow>
+
 MeasurementScreen& Windows::measurementScreen(QWidget* owner)
 {
     return Kept(Measurement, [this, owner] {
@@ -198,7 +200,14 @@ void Windows::ShowHallCode(QWidget* owner)
 
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
-    scoreSheetOutput().Open(request, owner ? owner->pos() : QPoint());
+    ScoreSheetOutput& output = scoreSheetOutput();
+    // Without a parent, so that it outlives the menu, yet the menu's for the
+    // compositor, which would otherwise open it under the pointer.
+    if (owner) {
+        output.winId();
+        output.windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
+    output.Open(request, owner ? owner->pos() : QPoint());
 }
 
 void Windows::EndAsClosed()
@@ -230,3 +239,4 @@ void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)
     else
         ShowModal(monitor);
 }
+

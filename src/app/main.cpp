@@ -63,6 +63,7 @@ int main(int argc, char* argv[])
     if (!CheckSystemAtStart(context, OperatingSystemName(), QSysInfo::kernelType()))
         return 0;
     MainMenu menu(context);
+    messages.SetOperatorWindow(&menu);
     // Log-out, shutdown or kill end the contest as closing its windows would.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &menu, [&menu] { menu.OpenWindows().EndAsClosed(); });

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStringList>
 
 namespace {
 
@@ -13,11 +14,29 @@ const QString AudienceScreenKey = QStringLiteral("Screen/Audience");
 const QString ManufacturerKey = QStringLiteral("Screen/Manufacturer");
 const QString ModelKey = QStringLiteral("Screen/Model");
 const QString SerialNumberKey = QStringLiteral("Screen/SerialNumber");
+// The screen's place and size on the desk: "left,top,width,height".
+const QString GeometryKey = QStringLiteral("Screen/Geometry");
 const QString ShowNamesKey = QStringLiteral("Entrants/ShowNames");
 
 QString OptionsPath(const ContestState& context)
 {
     return context.Folder.FilePath(OptionsFile);
+}
+
+// An empty rectangle unless the text is four whole numbers, the size positive.
+QRect GeometryFrom(const QStringList& parts)
+{
+    if (parts.size() != 4)
+        return {};
+    int numbers[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    const QRect geometry(numbers[0], numbers[1], numbers[2], numbers[3]);
+    return numbers[2] > 0 && numbers[3] > 0 ? geometry : QRect();
 }
 
 }
@@ -30,7 +49,8 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     ProgramOptions options;
     options.AudioInput = file.value(AudioInputKey).toString();
     options.AudienceScreen = {file.value(AudienceScreenKey).toString(), file.value(ManufacturerKey).toString(),
-                              file.value(ModelKey).toString(), file.value(SerialNumberKey).toString()};
+                              file.value(ModelKey).toString(), file.value(SerialNumberKey).toString(),
+                              GeometryFrom(file.value(GeometryKey).toStringList())};
     // Anything but a clear "false" keeps the names on.
     options.ShowNames = file.value(ShowNamesKey).toString().compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
     return options;
@@ -51,6 +71,12 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     file.setValue(ManufacturerKey, options.AudienceScreen.Manufacturer);
     file.setValue(ModelKey, options.AudienceScreen.Model);
     file.setValue(SerialNumberKey, options.AudienceScreen.SerialNumber);
+    const QRect geometry = options.AudienceScreen.Geometry;
+    if (geometry.isValid())
+        file.setValue(GeometryKey, QStringList{QString::number(geometry.x()), QString::number(geometry.y()),
+                                               QString::number(geometry.width()), QString::number(geometry.height())});
+    else
+        file.remove(GeometryKey);
     file.setValue(ShowNamesKey, options.ShowNames);
     file.sync();
     return file.status() == QSettings::NoError;

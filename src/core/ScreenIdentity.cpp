@@ -1,29 +1,50 @@
 #include "core/ScreenIdentity.h"
 
+#include <utility>
+
 namespace {
+
+bool Agree(const QString& a, const QString& b)
+{
+    return a.isEmpty() || b.isEmpty() || a == b;
+}
+
+bool SameName(const ScreenIdentity& connected, const ScreenIdentity& chosen)
+{
+    return connected.Name == chosen.Name;
+}
 
 // One monitor seen in two sessions: a part that one session leaves empty
 // (Wayland reports no serial number) does not tell two monitors apart.
 bool SameMonitor(const ScreenIdentity& connected, const ScreenIdentity& chosen)
 {
-    const auto agree = [](const QString& a, const QString& b) { return a.isEmpty() || b.isEmpty() || a == b; };
     return !chosen.Model.isEmpty() && connected.Manufacturer == chosen.Manufacturer && connected.Model == chosen.Model &&
-           agree(connected.SerialNumber, chosen.SerialNumber);
+           Agree(connected.SerialNumber, chosen.SerialNumber);
+}
+
+// The same place on the desk, unless both sessions name the monitor there and
+// the names differ: a projector swapped for another is chosen anew.
+bool SamePlace(const ScreenIdentity& connected, const ScreenIdentity& chosen)
+{
+    return chosen.Geometry.isValid() && connected.Geometry == chosen.Geometry &&
+           Agree(connected.Manufacturer, chosen.Manufacturer) && Agree(connected.Model, chosen.Model);
 }
 
 }
 
-qsizetype MatchingScreen(const QList<ScreenIdentity>& connected, const ScreenIdentity& chosen)
+ScreenMatch MatchingScreen(const QList<ScreenIdentity>& connected, const ScreenIdentity& chosen)
 {
     if (chosen.Name.isEmpty())
-        return -1;
-    for (qsizetype i = 0; i < connected.size(); ++i) {
-        if (connected[i].Name == chosen.Name)
-            return i;
+        return {};
+    using Rule = bool (*)(const ScreenIdentity&, const ScreenIdentity&);
+    const std::pair<ScreenMatchedBy, Rule> rules[] = {{ScreenMatchedBy::Name, SameName},
+                                                      {ScreenMatchedBy::Monitor, SameMonitor},
+                                                      {ScreenMatchedBy::Place, SamePlace}};
+    for (const auto& [by, rule] : rules) {
+        for (qsizetype i = 0; i < connected.size(); ++i) {
+            if (rule(connected[i], chosen))
+                return {i, by};
+        }
     }
-    for (qsizetype i = 0; i < connected.size(); ++i) {
-        if (SameMonitor(connected[i], chosen))
-            return i;
-    }
-    return -1;
+    return {};
 }

@@ -1,4 +1,6 @@
 #include "help/HelpWindow.h"
+
+#include "widgets/FreeArea.h"
 #include "widgets/WindowButton.h"
 
 #include <QDir>
@@ -117,8 +119,12 @@ QPoint PositionBeside(const QRect& owner, const QSize& size, const QRect& screen
 void HelpWindow::OpenBeside(const QWidget* owner)
 {
     if (!Placed && owner) {
-        const QScreen* screen = owner->screen();
-        move(PositionBeside(owner->frameGeometry(), frameGeometry().size(), screen->availableGeometry()));
+        const QRect free = FreeArea(*owner->screen());
+        const QSize outer = isVisible() ? frameGeometry().size() : size() + UnknownFrame;
+        if (FitsFreeArea(outer, free))
+            move(PositionBeside(owner->frameGeometry(), outer, free));
+        else
+            setWindowState(windowState() | Qt::WindowMaximized);
         Placed = true;
     }
     show();

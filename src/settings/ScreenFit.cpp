@@ -1,5 +1,7 @@
 #include "settings/ScreenFit.h"
 
+#include "widgets/FreeArea.h"
+
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -10,10 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// A title bar as high as the common window managers draw one, at most, for a
-// window whose frame is not known yet (before it is first shown).
-constexpr QSize UnknownFrame(0, 40);
 
 // The window that shows `content` scrolled within `room`: the content's own
 // size where it fits, the room where it does not, plus a scroll bar's
@@ -44,6 +42,7 @@ void ScreenFit::Fit()
     if (QLayout* layout = content->layout())
         layout->activate();
     const QSize room = ClientRoom();
+    bool firstMiss = false;
     if (!Scroller) {
         const bool fits = Window->width() <= room.width() && Window->height() <= room.height();
         if (fits || !Window->layout())
@@ -51,11 +50,21 @@ void ScreenFit::Fit()
         MoveIntoScrollArea();
         content = Scroller->widget();
         content->layout()->activate();
+        firstMiss = true;
+    } else if (Window->isMaximized()) {
+        // The window system sizes it now.
+        return;
     }
     const int bar = Window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Scroller);
     Window->setMaximumSize(room);
     Window->resize(ScrolledWindowSize(content->size(), room, bar));
     PlaceWithinScreen();
+    // The size above is the program's guess at the free area, for a system
+    // that maximizes nothing (an X server without a window manager); a
+    // compositor, which alone knows its panels, gives a maximized window the
+    // free area itself.
+    if (firstMiss)
+        Window->setWindowState(Window->windowState() | Qt::WindowMaximized);
 }
 
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event)
@@ -99,12 +108,12 @@ QSize ScreenFit::FrameExtent() const
 
 QSize ScreenFit::ClientRoom() const
 {
-    return Window->screen()->availableGeometry().size() - FrameExtent();
+    return FreeArea(*Window->screen()).size() - FrameExtent();
 }
 
 void ScreenFit::PlaceWithinScreen()
 {
-    const QRect free = Window->screen()->availableGeometry();
+    const QRect free = FreeArea(*Window->screen());
     const QPoint at = Window->frameGeometry().topLeft();
     const QSize outer = Window->size() + FrameExtent();
     const int x = std::max(free.left(), std::min(at.x(), free.right() + 1 - outer.width()));

@@ -6,11 +6,25 @@
 #include <QApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
+
+namespace {
+
+// Qt on Wayland sends a state request only where it differs from the state
+// the compositor last confirmed: leaving full screen and asking for it again
+// at once sends the leaving alone, and the window ends up a plain one.
+bool RequestsGoByConfirmedState()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+}
 
 FullScreenWindow::FullScreenWindow(const ContestState& context, QWidget* parent) : QDialog(parent), Options(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenWindow::LeaveScreen);
+    connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenWindow::ReturnToChosenScreen);
 }
 
 void FullScreenWindow::setVisible(bool visible)
@@ -25,6 +39,7 @@ void FullScreenWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    windowHandle()->installEventFilter(this);
     LoadOnOpen();
     // With a focus that follows the mouse, the keys would otherwise go to the
     // operator's screen.
@@ -41,8 +56,29 @@ QScreen* FullScreenWindow::OperatorScreen() const
     return owner ? owner->screen() : QGuiApplication::primaryScreen();
 }
 
+void FullScreenWindow::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // A window shown again is a new one to the window system.
+    ConfirmedFullScreen = false;
+    AwaitingLeave = false;
+}
+
+bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+        ConfirmedFullScreen = windowHandle()->windowStates() & Qt::WindowFullScreen;
+        if (AwaitingLeave && !ConfirmedFullScreen) {
+            AwaitingLeave = false;
+            AskFullScreen();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FullScreenWindow::Cover(QScreen* screen)
 {
+    Covered = screen;
     const QRect area = screen->geometry();
     ScreenWidth = area.width();
     ScreenHeight = area.height();
@@ -52,6 +88,18 @@ void FullScreenWindow::Cover(QScreen* screen)
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     setScreen(screen);
     setGeometry(area);
+    if (isVisible() && ConfirmedFullScreen && RequestsGoByConfirmedState()) {
+        AwaitingLeave = true;
+        return;
+    }
+    AskFullScreen();
+}
+
+void FullScreenWindow::AskFullScreen()
+{
+    // The compositor may have shown the window on another output meanwhile.
+    if (Covered)
+        setScreen(Covered);
     setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
@@ -59,9 +107,23 @@ void FullScreenWindow::LeaveScreen(QScreen* removed)
 {
     if (!isVisible())
         return;
-    QScreen* next = ScreenAfterRemoval(QGuiApplication::screens(), screen(), removed, OperatorScreen());
+    // The screen asked for, not the one the compositor may already have
+    // moved the window to.
+    QScreen* next = ScreenAfterRemoval(QGuiApplication::screens(), Covered ? Covered.data() : screen(), removed,
+                                       OperatorScreen());
     if (!next)
         return;
     Cover(next);
+    LayOutForScreen();
+}
+
+void FullScreenWindow::ReturnToChosenScreen()
+{
+    if (!isVisible())
+        return;
+    QScreen* chosen = ChosenScreen(QGuiApplication::screens(), LoadProgramOptions(Options).AudienceScreen, nullptr);
+    if (!chosen || chosen == Covered)
+        return;
+    Cover(chosen);
     LayOutForScreen();
 }

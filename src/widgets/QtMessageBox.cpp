@@ -1,5 +1,7 @@
 #include "widgets/QtMessageBox.h"
 
+#include "widgets/DialogOwner.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -58,7 +60,7 @@ MessageAnswer FromQtButton(int button)
 MessageAnswer QtMessageBox::Show(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons)
 {
     QMessageBox box(ToQtIcon(icon), title.isEmpty() ? QString::fromUtf8(ProgramTitle) : title, text, ToQtButtons(buttons),
-                    QApplication::activeWindow());
+                    DialogOwner(QApplication::activeWindow(), OperatorWindow));
     const int button = box.exec();
     // Ended without a button, the program ending under it: the safe answer,
     // never the OK of a question.

@@ -4,16 +4,21 @@
 
 ScreenIdentity IdentityOf(const QScreen& screen)
 {
-    return {screen.name(), screen.manufacturer(), screen.model(), screen.serialNumber()};
+    return {screen.name(), screen.manufacturer(), screen.model(), screen.serialNumber(), screen.geometry()};
 }
 
-QScreen* ChosenScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen, QScreen* operatorScreen)
+ScreenMatch MatchingScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen)
 {
     QList<ScreenIdentity> connected;
     for (const QScreen* screen : screens)
         connected << IdentityOf(*screen);
-    const qsizetype index = MatchingScreen(connected, chosen);
-    return index < 0 ? operatorScreen : screens[index];
+    return MatchingScreen(connected, chosen);
+}
+
+QScreen* ChosenScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen, QScreen* operatorScreen)
+{
+    const ScreenMatch match = MatchingScreen(screens, chosen);
+    return match.Index < 0 ? operatorScreen : screens[match.Index];
 }
 
 QScreen* ScreenAfterRemoval(const QList<QScreen*>& screens, QScreen* shownOn, QScreen* removed, QScreen* operatorScreen)

@@ -20,7 +20,8 @@ TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
 {
     StoreFolder folder;
     folder.Write(QStringLiteral("zuvelo.ini"), QByteArray("[Audio\nInput=\"unterminated\n"));
-    const ScreenIdentity projector{QStringLiteral("HDMI-1"), QStringLiteral("EPSON"), QStringLiteral("EB-X51"), QStringLiteral("X5KH1234")};
+    const ScreenIdentity projector{QStringLiteral("HDMI-1"), QStringLiteral("EPSON"), QStringLiteral("EB-X51"),
+                                   QStringLiteral("X5KH1234"), QRect(-1024, 0, 1024, 768)};
     ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), projector}));
     const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));
     EXPECT_TRUE(text.contains("[Audio]\nInput=alsa_input.usb-mic")) << text.toStdString();
@@ -30,4 +31,16 @@ TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
     EXPECT_EQ(options.AudioInput, QStringLiteral("alsa_input.usb-mic"));
     EXPECT_EQ(options.AudienceScreen.Name, projector.Name);
     EXPECT_EQ(options.AudienceScreen.SerialNumber, projector.SerialNumber);
+    EXPECT_EQ(options.AudienceScreen.Geometry, projector.Geometry);
+}
+
+TEST(ProgramOptions, ADamagedScreenGeometryIsNone)
+{
+    for (const char* geometry : {"1280,0,1024", "1280,0,1024,x", "1280,0,0,768", "1280,0,-1024,768"}) {
+        StoreFolder folder;
+        folder.Write(QStringLiteral("ZUVELO.INI"), QByteArray("[Screen]\nAudience=HDMI-1\nGeometry=") + geometry + "\n");
+        const ScreenIdentity screen = LoadProgramOptions(folder.Context).AudienceScreen;
+        EXPECT_EQ(screen.Name, QStringLiteral("HDMI-1")) << geometry;
+        EXPECT_TRUE(screen.Geometry.isNull()) << geometry;
+    }
 }

@@ -4,6 +4,7 @@
 // menu's screen.
 #include "measure/MeasurementScreen.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/QtMessageBox.h"
 #include "widgets/ScreenChoice.h"
 #include "results/LoudnessGraph.h"
 #include "results/RankingBoard.h"
@@ -19,7 +20,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +73,7 @@ protected:
         Settle();
     }
 
-    void ChooseAudienceScreen(const QString& name) { ASSERT_TRUE(SaveProgramOptions(Context, {QString(), {name, {}, {}, {}}})); }
+    void ChooseAudienceScreen(const QString& name) { ASSERT_TRUE(SaveProgramOptions(Context, {QString(), {name, {}, {}, {}, {}}})); }
 
     // Each full-screen window as the menu's windows own it.
     std::vector<std::unique_ptr<FullScreenWindow>> FourWindows()
@@ -208,6 +211,68 @@ TEST_F(AudienceScreen, TheScreenSettingsListTheScreensAndRegisterTheChoiceConnec
     EXPECT_EQ(box->currentText(), QStringLiteral("HDMI-9 (未接続)"));
     registerWindow();
     EXPECT_EQ(LoadProgramOptions(Context).AudienceScreen.Name, QStringLiteral("HDMI-9"));
+}
+
+TEST_F(AudienceScreen, AScreenFoundOnlyByItsPlaceIsChosenAndSaidSo)
+{
+    // Chosen in a Wayland session; XWayland names it otherwise and reports no monitor.
+    const ScreenIdentity wayland{QStringLiteral("HDMI-A-1"), QStringLiteral("EPSON"), QStringLiteral("EB-X51"), {},
+                                 Projector->geometry()};
+    ASSERT_TRUE(SaveProgramOptions(Context, {QString(), wayland}));
+    RankingBoard board(Context, Menu.get());
+    board.show();
+    ExpectCovers(board, Projector);
+    board.hide();
+
+    ScreenSettingsWindow window(Context, Menu.get());
+    window.show();
+    EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("audienceScreenBox"))->currentText(),
+              QStringLiteral("Projector (1024×768)"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("matchLabel"))->text(), QStringLiteral("Projector に表示（位置と大きさが一致）"));
+    Folder.Messages.Answer(MessageAnswer::Yes);
+    window.findChild<QPushButton*>(QStringLiteral("registerButton"))->click();
+    // Stored again under this session's name, the monitor kept for the next session that reports it.
+    const ScreenIdentity stored = LoadProgramOptions(Context).AudienceScreen;
+    EXPECT_EQ(stored.Name, QStringLiteral("Projector"));
+    EXPECT_EQ(stored.Model, wayland.Model);
+    EXPECT_EQ(stored.Geometry, Projector->geometry());
+}
+
+TEST_F(AudienceScreen, AMessageAfterAClickOnTheAudienceScreenOpensOverTheMenu)
+{
+    ChooseAudienceScreen(QStringLiteral("Projector"));
+    MeasurementScreen screen(Context, Menu.get(), std::make_unique<FakeRecorder>(Recorder));
+    screen.show();
+    screen.activateWindow();
+    Settle();
+    ASSERT_EQ(QApplication::activeWindow(), &screen);
+    QtMessageBox messages;
+    messages.SetOperatorWindow(Menu.get());
+    QWidget* owner = nullptr;
+    QScreen* shownOn = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        shownOn = box->screen();
+        box->close();
+    });
+    messages.Show(QStringLiteral("データをクリアしてください！"), {}, MessageIcon::Error, MessageButtons::Ok);
+    EXPECT_EQ(owner, Menu.get());
+    EXPECT_EQ(shownOn, Operator);
+
+    // On the operator's own screen the window for the audience keeps it, in front of it.
+    ChooseAudienceScreen(QString());
+    screen.hide();
+    screen.show();
+    screen.activateWindow();
+    Settle();
+    QTimer::singleShot(0, [&] {
+        owner = QApplication::activeModalWidget()->parentWidget();
+        QApplication::activeModalWidget()->close();
+    });
+    messages.Show(QStringLiteral("データをクリアしてください！"), {}, MessageIcon::Error, MessageButtons::Ok);
+    EXPECT_EQ(owner, &screen);
 }
 
 TEST_F(AudienceScreen, TheGraphScaleEndsInsideTheMonitorOnEveryScreenSize)

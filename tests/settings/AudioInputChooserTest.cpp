@@ -38,7 +38,7 @@ protected:
 
 TEST_F(InputChooser, TheDefaultComesFirstAndAChoiceIsStoredAtOnceBesideTheOtherOptions)
 {
-    ASSERT_TRUE(SaveProgramOptions(Context, {{}, {QStringLiteral("HDMI-1"), {}, {}, {}}}));
+    ASSERT_TRUE(SaveProgramOptions(Context, {{}, {QStringLiteral("HDMI-1"), {}, {}, {}, {}}}));
     const std::vector<const char*> settingsFiles = {"KANKYOU1.REC", "KANKYOU2.REC", "KANKYOU3.REC", "KANKYOU4.REC", "KANKYOUB.REC"};
     std::vector<QByteArray> settingsBefore;
     for (const char* file : settingsFiles)

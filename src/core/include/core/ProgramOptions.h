@@ -14,9 +14,10 @@ struct ProgramOptions {
     // [Audio] Input: the sound server's name of the chosen input; empty means
     // the server's default input.
     QString AudioInput;
-    // [Screen] Audience, Manufacturer, Model, SerialNumber: the screen the
-    // full-screen windows open on, Audience holding the system's name; an
-    // empty name means the menu's screen.
+    // [Screen] Audience, Manufacturer, Model, SerialNumber, Geometry: the
+    // screen the full-screen windows open on, Audience holding the system's
+    // name, Geometry its place and size ("left,top,width,height"; missing or
+    // damaged, none); an empty name means the menu's screen.
     ScreenIdentity AudienceScreen;
     // [Entrants] ShowNames: whether the hall's full-screen windows show the
     // entrants' names (sheets and exports always do).

@@ -7,11 +7,13 @@ class QScrollArea;
 class QWidget;
 
 // Keeps a window that sizes itself to its controls (a top layout with
-// QLayout::SetFixedSize) within the free area of its screen. While it fits,
-// it is left exactly as it is. Once it does not, its controls move into a
-// scroll area and the window takes their size, limited to the free area (a
-// maximum, not a fixed size), placed within it; it goes on following their
-// size as they grow or shrink.
+// QLayout::SetFixedSize) within the free area of its screen (FreeArea).
+// While it fits, it is left exactly as it is. Once it does not, its controls
+// move into a scroll area and the window opens maximized, so that the
+// window system gives it the free area it knows; where nothing maximizes it,
+// the window takes their size, limited to the free area (a maximum, not a
+// fixed size), placed within it, and goes on following their size as they
+// grow or shrink.
 class ScreenFit : public QObject {
 public:
     explicit ScreenFit(QWidget* window);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class ContestState;
 class QScreen;
@@ -12,9 +13,10 @@ class QScreen;
 // itself: a Wayland compositor ignores positions, and would otherwise keep it
 // on a screen of its own choice under its top bar.
 // Each time it opens it covers its screen first and then runs its own
-// loading; when its screen is unplugged while it shows, it moves to the
-// menu's screen and lays itself out again, the contest going on where it
-// stood. It takes the keyboard when it opens, whatever screen the mouse is on.
+// loading; when its screen is unplugged while it shows, it goes full screen
+// on the menu's screen and lays itself out again, the contest going on where
+// it stood, and when the chosen screen is plugged in again it returns there.
+// It takes the keyboard when it opens, whatever screen the mouse is on.
 class FullScreenWindow : public QDialog {
     Q_OBJECT
 public:
@@ -34,13 +36,24 @@ protected:
     // Covers the screen before the window first shows, so that it opens there.
     void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Follows the full-screen state the window system confirms.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The screen of the menu, or of whichever window of the operator this one
     // was opened from.
     QScreen* OperatorScreen() const;
     void Cover(QScreen* screen);
+    void AskFullScreen();
     void LeaveScreen(QScreen* removed);
+    void ReturnToChosenScreen();
 
     const ContestState& Options;
+    // The screen the window covers, or was last asked to.
+    QPointer<QScreen> Covered;
+    // Full screen as the window system last confirmed it, and whether the
+    // request for the covered screen waits for it to confirm leaving.
+    bool ConfirmedFullScreen = false;
+    bool AwaitingLeave = false;
 };

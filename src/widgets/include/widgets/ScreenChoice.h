@@ -13,6 +13,9 @@ class QScreen;
 // How the system names `screen` now.
 ScreenIdentity IdentityOf(const QScreen& screen);
 
+// How `chosen` is found among `screens` (by the core's MatchingScreen).
+ScreenMatch MatchingScreen(const QList<QScreen*>& screens, const ScreenIdentity& chosen);
+
 // The screen `chosen` names (by MatchingScreen); `operatorScreen` when
 // nothing is chosen or no connected screen matches (a projector not plugged
 // in).
