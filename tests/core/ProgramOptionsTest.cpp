@@ -25,7 +25,8 @@ TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
     ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), projector}));
     const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));
     EXPECT_TRUE(text.contains("[Audio]\nInput=alsa_input.usb-mic")) << text.toStdString();
-    EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1\nManufacturer=EPSON\nModel=EB-X51\nSerialNumber=X5KH1234"))
+    EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1\nGeometry=-1024, 0, 1024, 768\nManufacturer=EPSON\nModel=EB-X51\n"
+                              "SerialNumber=X5KH1234"))
         << text.toStdString();
     const ProgramOptions options = LoadProgramOptions(folder.Context);
     EXPECT_EQ(options.AudioInput, QStringLiteral("alsa_input.usb-mic"));
