@@ -5,7 +5,7 @@
 #include "core/RecordingLevels.h"
 #include "core/ResultStore.h"
 #include "hall/HallAddresses.h"
-#include "hall/HallOptions.h"
+#include "core/ProgramOptions.h"
 #include "hall/LoudnessSvg.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@ HallPage::HallPage(AppContext& context, HallNameSource names) : Context(context)
 
 void HallPage::Apply()
 {
-    const HallOptions options = LoadHallOptions(Context);
+    const HallOptions options = LoadProgramOptions(Context).Hall;
     const bool restart = options.Enabled && (!Server.IsListening() || Server.Port() != options.Port);
     if (!options.Enabled)
         Server.Stop();

@@ -17,6 +17,9 @@ const QString SerialNumberKey = QStringLiteral("Screen/SerialNumber");
 // The screen's place and size on the desk: "left,top,width,height".
 const QString GeometryKey = QStringLiteral("Screen/Geometry");
 const QString ShowNamesKey = QStringLiteral("Entrants/ShowNames");
+const QString HallEnabledKey = QStringLiteral("Hall/Enabled");
+const QString HallPortKey = QStringLiteral("Hall/Port");
+const QString HallUrlKey = QStringLiteral("Hall/Url");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -53,6 +56,13 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
                               GeometryFrom(file.value(GeometryKey).toStringList())};
     // Anything but a clear "false" keeps the names on.
     options.ShowNames = file.value(ShowNamesKey).toString().compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
+    // The page opens to the hall only on a clear "true".
+    options.Hall.Enabled = file.value(HallEnabledKey).toString().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0;
+    bool isNumber = false;
+    const int port = file.value(HallPortKey).toString().toInt(&isNumber);
+    if (isNumber && port >= 1 && port <= 65535)
+        options.Hall.Port = port;
+    options.Hall.Url = file.value(HallUrlKey).toString();
     return options;
 }
 
@@ -78,6 +88,16 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     else
         file.remove(GeometryKey);
     file.setValue(ShowNamesKey, options.ShowNames);
+    file.setValue(HallEnabledKey, options.Hall.Enabled ? QStringLiteral("true") : QStringLiteral("false"));
+    file.setValue(HallPortKey, options.Hall.Port);
+    file.setValue(HallUrlKey, options.Hall.Url);
     file.sync();
     return file.status() == QSettings::NoError;
+}
+
+bool SaveHallOptions(const ContestState& context, const HallOptions& hall)
+{
+    ProgramOptions options = LoadProgramOptions(context);
+    options.Hall = hall;
+    return SaveProgramOptions(context, options);
 }

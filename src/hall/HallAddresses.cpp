@@ -42,3 +42,10 @@ QStringList HallUrls(int port)
         urls.append(HallUrl(address, port));
     return urls;
 }
+
+QString ShownHallUrl(const QStringList& urls, const QString& chosen)
+{
+    if (urls.contains(chosen))
+        return chosen;
+    return urls.isEmpty() ? QString() : urls.first();
+}

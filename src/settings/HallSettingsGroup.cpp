@@ -1,7 +1,7 @@
 #include "settings/HallSettingsGroup.h"
 
 #include "hall/HallAddresses.h"
-#include "hall/HallOptions.h"
+#include "core/ProgramOptions.h"
 #include "widgets/ContestSession.h"
 #include "widgets/QrCodePicture.h"
 
@@ -43,7 +43,7 @@ HallSettingsGroup::HallSettingsGroup(QWidget* parent)
 
 void HallSettingsGroup::Load(const ContestState& context)
 {
-    const HallOptions options = LoadHallOptions(context);
+    const HallOptions options = LoadProgramOptions(context).Hall;
     enabledBox->setChecked(options.Enabled);
     {
         const QSignalBlocker quiet(portBox);

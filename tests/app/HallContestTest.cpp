@@ -6,7 +6,7 @@
 #include "core/RecordingFile.h"
 #include "core/ResultRecord.h"
 #include "core/Waits.h"
-#include "hall/HallOptions.h"
+#include "core/ProgramOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/ShortContest.h"
 #include "support/HallClient.h"

@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "core/ResultStore.h"
-#include "hall/HallOptions.h"
+#include "core/ProgramOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/HallClient.h"
 #include "support/ResultLog.h"

@@ -11,7 +11,7 @@
 #include "core/EntrantRoster.h"
 #include "core/ProgramOptions.h"
 #include "entrants/EntrantsWindow.h"
-#include "hall/HallOptions.h"
+#include "core/ProgramOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/HallClient.h"
 #include "support/ScoreSheetEntrants.h"

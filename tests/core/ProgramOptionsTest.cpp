@@ -45,3 +45,22 @@ TEST(ProgramOptions, ADamagedScreenGeometryIsNone)
         EXPECT_TRUE(screen.Geometry.isNull()) << geometry;
     }
 }
+
+TEST(ProgramOptions, TheHallIsOffOn8080UnlessToldClearlyAndSavingItKeepsTheOtherOptions)
+{
+    StoreFolder folder;
+    EXPECT_FALSE(LoadProgramOptions(folder.Context).Hall.Enabled);
+    folder.Write(QStringLiteral("ZUVELO.INI"), "[Hall]\nEnabled=yes\nPort=70000\n");
+    EXPECT_FALSE(LoadProgramOptions(folder.Context).Hall.Enabled);
+    EXPECT_EQ(LoadProgramOptions(folder.Context).Hall.Port, 8080);
+
+    ProgramOptions options;
+    options.AudioInput = QStringLiteral("mic");
+    options.AudienceScreen.Name = QStringLiteral("HDMI-1");
+    ASSERT_TRUE(SaveProgramOptions(folder.Context, options));
+    ASSERT_TRUE(SaveHallOptions(folder.Context, {true, 8123, QStringLiteral("http://10.0.0.2:8123/")}));
+    const HallOptions hall = LoadProgramOptions(folder.Context).Hall;
+    EXPECT_TRUE(hall.Enabled);
+    EXPECT_EQ(hall.Port, 8123);
+    EXPECT_EQ(LoadProgramOptions(folder.Context).AudienceScreen.Name, QStringLiteral("HDMI-1"));
+}

@@ -6,6 +6,15 @@
 
 class ContestState;
 
+// [Hall] Enabled (true/false), Port and Url, the address the audience is
+// shown: the hall's results page. A port outside 1 to 65535 reads as 8080.
+struct HallOptions {
+    static constexpr int DefaultPort = 8080;
+    bool Enabled = false;
+    int Port = DefaultPort;
+    QString Url;
+};
+
 // The program's own options, kept apart from the five settings files in
 // "ZUVELO.INI" in the contest folder (Qt's INI format). A missing, empty or
 // damaged file reads as the defaults: nothing here reports an error to the
@@ -22,10 +31,15 @@ struct ProgramOptions {
     // [Entrants] ShowNames: whether the hall's full-screen windows show the
     // entrants' names (sheets and exports always do).
     bool ShowNames = true;
+    HallOptions Hall;
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);
 
-// Writes every option; a damaged file is replaced as a whole. False when the
-// file cannot be written (the old file is then left as it was).
+// The one writer of the file: writes every option, keeping keys it does not
+// know; a damaged file is replaced as a whole. False when the file cannot be
+// written (the old file is then left as it was).
 bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options);
+
+// The hall's options written over the options as the file holds them now.
+bool SaveHallOptions(const ContestState& context, const HallOptions& hall);

@@ -13,3 +13,7 @@ QList<QHostAddress> HallAddressOrder(const QList<QHostAddress>& addresses);
 // "http://192.168.1.5:8080/" for each address of this machine in that order.
 QStringList HallUrls(int port);
 QString HallUrl(const QHostAddress& address, int port);
+
+// The address shown to the audience among `urls` (HallUrls): the chosen one
+// while the machine still has it, else the first; empty when there is none.
+QString ShownHallUrl(const QStringList& urls, const QString& chosen);
