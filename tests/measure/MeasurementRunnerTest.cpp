@@ -118,7 +118,7 @@ TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceMessageAndS
 {
     Recorder.Accepts = false;
     const MeasurementRunner::Result run = Runner.Run();
-    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Failed);
+    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::DeviceFailed);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
     EXPECT_FALSE(run.Entrant.has_value());
