@@ -1,6 +1,7 @@
-// An input that goes away, at the start or during a recording, on the test
-// command's sound server: nothing is recorded from another input in its
-// place, and the recording ends as the device error it is.
+// Inputs as they come and go on the test command's sound server. One that
+// goes away, at the start or during a recording: nothing is recorded from
+// another input in its place, and the recording ends as the device error it
+// is. One that starts late is recorded whole.
 #include "audio/MeasurementAudio.h"
 
 #include "audio/MciErrorText.h"
@@ -148,5 +149,21 @@ TEST_F(LostInput, AnInputThatStaysRecordsWhole)
 {
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("monomic"), {}}));
     EXPECT_TRUE(Clean(Record([this] { Unplug(); }, QStringLiteral("monosink"))));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
+}
+
+// An idle null sink at 44.1 kHz wakes for a recording of its monitor only
+// a second or two later, as a headset setting up its link does.
+TEST_F(LostInput, AnInputThatStartsSlowlyIsRecordedForTheWholeMeasurementTime)
+{
+    Modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=slowsink"),
+                             QStringLiteral("rate=44100")}));
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("slowsink.monitor"), {}}));
+    StepRunner run;
+    MeasurementAudio audio(Folder.Context, run);
+    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
+    WaitSeconds(3);
+    EXPECT_TRUE(Clean(audio.RecordingStep(3)));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
 }

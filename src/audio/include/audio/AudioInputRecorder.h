@@ -29,10 +29,7 @@ public:
     QByteArray Samples() const override;
     bool InputLost() const override { return Lost; }
     bool ServerMissing() const override { return NoServer; }
-
-    // Milliseconds from the last Start to the arrival of the first sample;
-    // -1 while none has arrived.
-    qint64 FirstSampleDelayMs() const { return FirstSampleMs; }
+    qint64 FirstSampleDelayMs() const override { return FirstSampleMs; }
 
 private:
     void TakeAvailable();
