@@ -102,7 +102,10 @@ bool CaptureStream::Start(int sampleRate, int timeoutMs)
     pa_buffer_attr attributes;
     std::memset(&attributes, 0xff, sizeof attributes);
     attributes.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(20 * 1000, &format));
-    if (!Stream || pa_stream_connect_record(Stream, Name.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) < 0 ||
+    // Never moved: the input found is the one recorded from, whatever
+    // becomes the default meanwhile (a headset plugged in).
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+    if (!Stream || pa_stream_connect_record(Stream, Name.constData(), &attributes, flags) < 0 ||
         !Connection.RunUntil(QDeadlineTimer(timeoutMs), [this] {
             return IsFailed(Stream) || pa_stream_get_state(Stream) == PA_STREAM_READY;
         }) ||

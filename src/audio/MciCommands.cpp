@@ -8,6 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+bool IsClose(const QString& command)
+{
+    return command.simplified().section(QLatin1Char(' '), 0, 0).compare(QLatin1String("close"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 MciCommands::MciCommands(ContestState& context, MciDevice& device) : Context(context), Device(device) {}
 
 int32_t MciCommands::SendMciCommand(const QString& command, QString& reply)
@@ -35,10 +44,15 @@ MciRun MciCommands::RunMciCommand(const QString& command)
     WaitMilliseconds(1);
     switch (run.Status) {
     case MciSuccess:
-    case MciInvalidDeviceName:
-        // Closing an alias that is not open is harmless.
-        run.Status = MciSuccess;
         return run;
+    case MciInvalidDeviceName:
+        // Closing an alias that is not open is harmless; a recording or a
+        // save on it did nothing, which must not pass for done.
+        if (IsClose(command)) {
+            run.Status = MciSuccess;
+            return run;
+        }
+        break;
     case MciInvalidFile:
         if (!RepairRecordingFile(RecordingPath))
             run.Failures.push_back(RecordingNotRepaired{});

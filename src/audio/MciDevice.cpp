@@ -163,12 +163,13 @@ MciReply MciDevice::Record(const QStringList& words)
     }
     const PcmFormat format = Opened->Format;
     const int64_t samples = format.SampleRate * toMs / 1000;
+    // From the same instant as the recorder's delay to its first sample.
+    Opened->Clock.start();
     if (!Recorder->Start(format, samples))
         return Failure(MciWaveInputsUnsuitable);
     Opened->Recorded = true;
     Opened->RequestedSamples = samples;
     Opened->RequestedMs = toMs;
-    Opened->Clock.start();
     Opened->StoppedAtMs = -1;
     return Success();
 }
@@ -191,7 +192,10 @@ void MciDevice::StopRecording()
 bool MciDevice::EndedEarly() const
 {
     const int64_t samples = Recorder->Samples().size() / Opened->Format.BytesPerSample();
-    return samples < Opened->RequestedSamples && Opened->StoppedAtMs >= Opened->RequestedMs + LateSamplesMs;
+    // The recording time runs from the first sample, which a slowly starting
+    // input delivers late.
+    const qint64 startedAtMs = std::max<qint64>(Recorder->FirstSampleDelayMs(), 0);
+    return samples < Opened->RequestedSamples && Opened->StoppedAtMs >= startedAtMs + Opened->RequestedMs + LateSamplesMs;
 }
 
 MciReply MciDevice::Save(const QStringList& words)

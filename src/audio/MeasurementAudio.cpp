@@ -5,6 +5,7 @@
 #include "audio/SoundSlots.h"
 #include "core/StepRunner.h"
 #include "core/AtomicFile.h"
+#include "audio/AudioDevices.h"
 #include "audio/AudioInputRecorder.h"
 #include "core/KeptAside.h"
 #include "core/ContestState.h"
@@ -27,6 +28,14 @@ bool IsTemplateOf(const QString& path, const RecordingFormat& format)
     return HasRecordingHeader(file.read(RecordingHeaderSize + 1024 * 1024), format.SampleRate, format.BitsPerSample);
 }
 
+// The input chosen in the options, or else the server's default now; empty
+// when no server answers, which the recording then finds out for itself.
+QByteArray InputOfRun(const ContestState& context)
+{
+    const QByteArray chosen = LoadProgramOptions(context).AudioInput.toUtf8();
+    return chosen.isEmpty() ? QuerySoundServerDefaults().SourceName : chosen;
+}
+
 } // namespace
 
 std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
@@ -42,7 +51,8 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 }
 
 MeasurementAudio::MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Run(run), Device(context.Folder.Path(), recorder ? std::move(recorder) : ChosenMicrophone(context)),
+    : Context(context), Run(run), FromMicrophone(!recorder),
+      Device(context.Folder.Path(), recorder ? std::move(recorder) : std::make_unique<AudioInputRecorder>([this] { return RunInput; })),
       Commands(context, Device), Sequence(Commands, run)
 {
 }
@@ -63,6 +73,8 @@ AudioStep MeasurementAudio::RecordingStep(int step)
 
 AudioStep MeasurementAudio::Prepare()
 {
+    if (FromMicrophone)
+        RunInput = InputOfRun(Context);
     const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
     const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
     Commands.SetRecordingFile(recordingPath);

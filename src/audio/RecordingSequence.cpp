@@ -50,8 +50,34 @@ AudioStep RecordingSequence::Start(const QString& fileName, int milliseconds)
         report.Done = false;
         return report;
     }
-    report.Done = Pause();
+    report.Done = Pause() && AwaitFirstSample(record, report);
     return report;
+}
+
+bool RecordingSequence::AwaitFirstSample(const QString& record, AudioStep& report)
+{
+    const qint64 start = Steps.Milliseconds();
+    while (!SamplesArrived()) {
+        if (Steps.Milliseconds() - start >= FirstSampleWaitMs) {
+            // An input that stays silent this long is not starting: the
+            // device is not recording.
+            report.Failures.push_back(DeviceFailed{MciHardwareError, record});
+            Abandon();
+            return false;
+        }
+        if (!Steps.Wait(10)) {
+            Abandon();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RecordingSequence::SamplesArrived()
+{
+    QString position;
+    return Commands.SendMciCommand(QStringLiteral("status ") + Alias + QStringLiteral(" position"), position) == MciSuccess &&
+           position.toLongLong() > 0;
 }
 
 bool RecordingSequence::Pause()

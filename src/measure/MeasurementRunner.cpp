@@ -20,13 +20,14 @@ void MeasurementRunner::SetStartSoundClock(std::function<qint64()> remaining)
 MeasurementRunner::Result MeasurementRunner::Run()
 {
     Scored.reset();
+    StepItselfFailed = false;
     switch (Steps.Run({[this] { return Prepare(); }, [this] { return AwaitStartSound(); }, [this] { return Record(); },
                        [this] { return Finish(); }, [this] { return Analyse(); }})) {
     case StepRunner::Outcome::Completed:
         return {Outcome::Measured, Scored};
     case StepRunner::Outcome::Failed:
         Sound.AbortRecording();
-        return {Outcome::Failed, std::nullopt};
+        return {StepItselfFailed ? Outcome::Failed : Outcome::DeviceFailed, std::nullopt};
     case StepRunner::Outcome::Abandoned:
         break;
     }
@@ -45,7 +46,7 @@ bool MeasurementRunner::Prepare()
 {
     emit stateEntered(Ready);
     Sound.PlaySoundSlot(StartSound);
-    return Succeeded(Context.Messages, Sound.RecordingStep(1));
+    return Went(Sound.RecordingStep(1));
 }
 
 bool MeasurementRunner::AwaitStartSound()
@@ -72,7 +73,7 @@ bool MeasurementRunner::AwaitStartSound()
 bool MeasurementRunner::Record()
 {
     emit stateEntered(Measuring);
-    if (!Succeeded(Context.Messages, Sound.RecordingStep(2)))
+    if (!Went(Sound.RecordingStep(2)))
         return false;
     const int seconds = Context.Settings.Basic.MeasureSeconds;
     const qint64 start = Steps.Milliseconds();
@@ -92,7 +93,7 @@ bool MeasurementRunner::Finish()
     emit gaugeShown(100);
     if (!Steps.WaitSeconds(1))
         return false;
-    if (!Succeeded(Context.Messages, Sound.RecordingStep(3)))
+    if (!Went(Sound.RecordingStep(3)))
         return false;
     Sound.PlaySoundSlot(StopSound);
     return true;
@@ -102,4 +103,11 @@ bool MeasurementRunner::Analyse()
 {
     Scored = MeasuredEntrant{Context.Contest.EntryNo, Sound.SavedRecordingScore()};
     return true;
+}
+
+bool MeasurementRunner::Went(const AudioStep& step)
+{
+    if (!step.Done)
+        StepItselfFailed = std::any_of(step.Failures.begin(), step.Failures.end(), IsStepFailure);
+    return Succeeded(Context.Messages, step);
 }

@@ -386,6 +386,11 @@ void MeasurementScreen::StartMeasurement()
     case MeasurementRunner::Outcome::Failed:
         close();
         return;
+    case MeasurementRunner::Outcome::DeviceFailed:
+        // Nothing was stored: the same entrant is measured again once the
+        // input is put right.
+        EnterRunState(Waiting);
+        return;
     case MeasurementRunner::Outcome::Measured:
         break;
     }

@@ -328,7 +328,7 @@ void MicrophoneSettingsWindow::FinishTest()
 }
 
 // The device ends its three seconds a little after the 30th tick, by the
-// time its first samples took to arrive; stopped at once it would save a
+// time its last samples take to arrive; stopped at once it would save a
 // recording that is too short.
 bool MicrophoneSettingsWindow::WaitForDeviceToFinish()
 {

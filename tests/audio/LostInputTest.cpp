@@ -1,6 +1,8 @@
-// An input that goes away, at the start or during a recording, on the test
-// command's sound server: nothing is recorded from another input in its
-// place, and the recording ends as the device error it is.
+// Inputs as they come and go on the test command's sound server. One that
+// goes away, at the start or during a recording: nothing is recorded from
+// another input in its place, and the recording ends as the device error it
+// is. One that starts late, or a default input that changes: the recording
+// is whole and from the input of the click.
 #include "audio/MeasurementAudio.h"
 
 #include "audio/MciErrorText.h"
@@ -73,9 +75,10 @@ protected:
     }
 
     // Steps 1 to 3 as the measurement sends them, with a tone played into
-    // the input; `whileRecording` runs a second into the recording. Returns
-    // step 3's report.
-    AudioStep Record(const std::function<void()>& whileRecording, const QString& sink = QStringLiteral("lostsink"))
+    // the input; `afterClick` runs between steps 1 and 2, `whileRecording` a
+    // second into the recording. Returns step 3's report.
+    AudioStep Record(const std::function<void()>& whileRecording, const QString& sink = QStringLiteral("lostsink"),
+                     const std::function<void()>& afterClick = [] {})
     {
         const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
         WriteChannelTones(tonePath, 48000, 5.0, {0.5});
@@ -84,6 +87,7 @@ protected:
         StepRunner run;
         MeasurementAudio audio(Folder.Context, run);
         EXPECT_TRUE(Clean(audio.RecordingStep(1)));
+        afterClick();
         EXPECT_TRUE(Clean(audio.RecordingStep(2)));
         WaitSeconds(1);
         whileRecording();
@@ -149,4 +153,29 @@ TEST_F(LostInput, AnInputThatStaysRecordsWhole)
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("monomic"), {}}));
     EXPECT_TRUE(Clean(Record([this] { Unplug(); }, QStringLiteral("monosink"))));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
+}
+
+// An idle null sink at 44.1 kHz wakes for a recording of its monitor only
+// a second or two later, as a headset setting up its link does.
+TEST_F(LostInput, AnInputThatStartsSlowlyIsRecordedForTheWholeMeasurementTime)
+{
+    Modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=slowsink"),
+                             QStringLiteral("rate=44100")}));
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("slowsink.monitor"), {}}));
+    StepRunner run;
+    MeasurementAudio audio(Folder.Context, run);
+    ASSERT_TRUE(Clean(audio.RecordingStep(1)));
+    ASSERT_TRUE(Clean(audio.RecordingStep(2)));
+    WaitSeconds(3);
+    EXPECT_TRUE(Clean(audio.RecordingStep(3)));
+    EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
+}
+
+TEST_F(LostInput, TheDefaultInputAtTheClickIsRecordedFromWhateverBecomesTheDefault)
+{
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QString(), {}}));
+    const auto defaultTo = [](const char* name) { return [name] { Pactl({QStringLiteral("set-default-source"), QLatin1String(name)}); }; };
+    EXPECT_TRUE(Clean(Record(defaultTo("monosink.monitor"), QStringLiteral("micsink"), defaultTo("monomic"))));
+    const QByteArray samples = Folder.Read(QStringLiteral("xx0007.wav")).mid(RecordingHeaderSize);
+    EXPECT_NEAR(20 * std::log10(RecordingRms(samples, 8) / (0.5 * 32767.0 / std::sqrt(2.0))), 0.0, 0.5) << "the tone of the first input";
 }

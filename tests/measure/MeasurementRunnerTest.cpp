@@ -1,5 +1,6 @@
 #include "measure/MeasurementRunner.h"
 
+#include "audio/RecordingSequence.h"
 #include "core/RecordingFile.h"
 #include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
@@ -118,9 +119,30 @@ TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceMessageAndS
 {
     Recorder.Accepts = false;
     const MeasurementRunner::Result run = Runner.Run();
-    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Failed);
+    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::DeviceFailed);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
     EXPECT_FALSE(run.Entrant.has_value());
     EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
+}
+
+// The shout is timed by the gauge, so the gauge and the recording both run
+// from the input's first sample, however late it comes within the wait.
+TEST_F(MeasurementRunnerTest, TheMeasurementTimeCountsFromTheFirstSampleWithinABoundedWait)
+{
+    std::vector<qint64> stops;
+    Recorder.OnStop = [this, &stops] { stops.push_back(Clock.Now - Recorder.StartedAt); };
+    Recorder.FirstSampleAfter = 2500;
+    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
+    ASSERT_FALSE(stops.empty());
+    EXPECT_GE(stops.front(), 2500 + 1000 + 1000) << "the measurement time and the finishing second after the first sample";
+    EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
+    EXPECT_TRUE(Folder.Messages.Messages.empty());
+
+    Recorder.FirstSampleAfter = 60000;
+    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::DeviceFailed);
+    EXPECT_NEAR(double(Clock.Now - Recorder.StartedAt), double(RecordingSequence::FirstSampleWaitMs), 50.0);
+    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral(
+                                           "デバイスでハードウェア エラーが発生しました。デバイスが正しく動作しているか確認してください。 "
+                                           "(262)(record mysound from 0 to 1000 overwrite)")});
 }

@@ -282,6 +282,27 @@ TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwind
     EXPECT_EQ(ScanLog(Context), 1);
 }
 
+// Unlike a failed step (above), a device error leaves the contest folder fit
+// to measure in: the operator mends the input and presses again.
+TEST_F(MeasurementScreenTest, ADeviceErrorReturnsToTheWaitingLookAndTheEntrantKeepsTheNumber)
+{
+    Recorder.Accepts = false;
+    auto screen = OpenScreen();
+    PressBand(*screen, Qt::LeftButton);
+    ASSERT_EQ(Folder.Messages.Texts().size(), 1u);
+    EXPECT_TRUE(Folder.Messages.Texts()[0].contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(screen->State(), Waiting);
+    EXPECT_FALSE(Find<QTimer>(*screen, "blinkTimer")->isActive());
+    EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 1番"));
+    EXPECT_EQ(ScanLog(Context), 1) << "nothing is stored";
+
+    Recorder.Accepts = true;
+    PressBand(*screen, Qt::LeftButton);
+    EXPECT_EQ(Shown.EntryNo, 1);
+    EXPECT_EQ(ScanLog(Context), 2);
+}
+
 TEST_F(MeasurementScreenTest, SettingsChangedOnDiskBeyondTheirLimitsAreRefusedBeforeAnyRecording)
 {
     // Written while the program runs, after the start-up's check.

@@ -24,6 +24,9 @@ public:
         std::function<void()> OnStop;
         // What the recorder says of itself: still capturing.
         bool Recording = false;
+        // Milliseconds of Now after the start before any sample arrives, as
+        // from an input that starts slowly.
+        qint64 FirstSampleAfter = 0;
     };
 
     explicit FakeRecorder(Log& log) : State(log) {}
@@ -44,12 +47,18 @@ public:
     bool IsRecording() const override { return State.Recording; }
     QByteArray Samples() const override
     {
+        if (!Arrived())
+            return {};
         QByteArray samples = State.Signal;
         const int64_t count = State.DeliverAtMost < 0 ? State.SampleCount : std::min(State.SampleCount, State.DeliverAtMost);
         samples.resize(count * State.Format.BytesPerSample(), '\x11');
         return samples;
     }
 
+    qint64 FirstSampleDelayMs() const override { return Arrived() ? State.FirstSampleAfter : -1; }
+
 private:
+    bool Arrived() const { return !State.Now || State.Now() - State.StartedAt >= State.FirstSampleAfter; }
+
     Log& State;
 };

@@ -58,6 +58,14 @@ struct SoundServerUnreachable {
 using AudioFailure = std::variant<DeviceFailed, RecordingNotRepaired, FolderLost, RecordingFolderUnusable, TemplateUnsuitable,
                                   EarlierRecordingNotKept, SoundServerUnreachable>;
 
+// The recording step itself failed, for want of a usable contest folder or
+// template, not the device: no measurement can be made until that is mended.
+inline bool IsStepFailure(const AudioFailure& failure)
+{
+    return std::holds_alternative<FolderLost>(failure) || std::holds_alternative<RecordingFolderUnusable>(failure) ||
+           std::holds_alternative<TemplateUnsuitable>(failure) || std::holds_alternative<EarlierRecordingNotKept>(failure);
+}
+
 // What a recording step did: whether it went through, and what went wrong on
 // the way, in the order it happened; a step may go through past a failure
 // (a left-over device that would not close).

@@ -12,8 +12,9 @@
 // starts (the server's name of an input; the default input when it gives an
 // empty name), on a connection made for that recording, so that a server
 // started again after it died is used at the next one. An input that is gone
-// is never replaced by another: Start fails. The capture ends, as lost, when
-// the input it started on goes away or the server moves it elsewhere. The
+// is never replaced by another: Start fails. The recording stays on the input
+// it started on; the capture ends, as lost, when that input goes away, or if
+// a server moves the recording elsewhere all the same. The
 // input is opened at its own channel count and mixed to mono here, so that
 // every sound server delivers the same samples. The samples are taken in by
 // a timer of the thread that started it, which the waits keep running; the
@@ -29,10 +30,7 @@ public:
     QByteArray Samples() const override;
     bool InputLost() const override { return Lost; }
     bool ServerMissing() const override { return NoServer; }
-
-    // Milliseconds from the last Start to the arrival of the first sample;
-    // -1 while none has arrived.
-    qint64 FirstSampleDelayMs() const { return FirstSampleMs; }
+    qint64 FirstSampleDelayMs() const override { return FirstSampleMs; }
 
 private:
     void TakeAvailable();

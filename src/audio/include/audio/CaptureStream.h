@@ -29,8 +29,8 @@ public:
     QByteArray SourceName() const { return Name; }
     int Channels() const { return ChannelCount; }
 
-    // Starts recording from the source found at `sampleRate`; false when
-    // the server refuses.
+    // Starts recording from the source found at `sampleRate`, a stream the
+    // server may not move to another source; false when the server refuses.
     bool Start(int sampleRate, int timeoutMs = 1000);
     // The samples that arrived since the last Read.
     QByteArray Read();

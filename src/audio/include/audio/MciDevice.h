@@ -21,10 +21,11 @@ struct MciReply {
 //   status <alias> mode | position
 // A file is named relative to the current folder, matched without regard to
 // letter case; its own WAV header decides the recording format. One device is
-// open at a time. A recording replaces the samples of the file when saved; a
-// recording the device ended early (a sound server that died or froze, an
-// input that went away) is not saved but reported as a hardware error. Stopping early by command keeps
-// what was recorded.
+// open at a time. A recording replaces the samples of the file when saved; its
+// time counts from the first sample the input delivers, and its position
+// stays 0 until then. A recording the device ended early (a sound server that
+// died or froze, an input that went away) is not saved but reported as a
+// hardware error. Stopping early by command keeps what was recorded.
 class MciDevice {
 public:
     // Bare and relative file names in commands name files of `folder`.
@@ -47,7 +48,7 @@ private:
         QString Path;
         PcmFormat Format;
         bool Recorded = false;
-        // The samples asked for, the clock since the recording started, and
+        // The samples asked for, the clock since the record command, and
         // how long it had run when it was first stopped (-1 while running).
         int64_t RequestedSamples = 0;
         int64_t RequestedMs = 0;

@@ -28,7 +28,9 @@ public:
     // steps wait through `run`, and end as failed when it is abandoned.
     MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder = {});
 
-    // Step 1 prepares the entrant's recording file, 2 starts recording for the
+    // Step 1 prepares the entrant's recording file and settles the input
+    // (with none chosen, the server's default at this moment, kept for the
+    // run whatever becomes the default meanwhile), 2 starts recording for the
     // measurement time, 3 stops, saves and closes. Not done when the step
     // failed: the run ends there and nothing is scored or stored. The
     // failures are the caller's to tell, a device error's with its code.
@@ -69,10 +71,14 @@ private:
 
     ContestState& Context;
     StepRunner& Run;
+    // Records from the sound server, not from a recorder a test gave.
+    bool FromMicrophone;
     MciDevice Device;
     MciCommands Commands;
     RecordingSequence Sequence;
     qint64 CurrentSoundLength = 0;
+    // The input of the run under way, by the server's name.
+    QByteArray RunInput;
     // Scores the saved recording on a thread of its own while the device
     // closes: the pauses around the close leave this thread idle.
     std::future<MeasureResult> SavedScore;

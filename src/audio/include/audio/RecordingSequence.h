@@ -27,8 +27,14 @@ public:
 
     // Opens `fileName`, a bare name in the program folder, and records into
     // it for `milliseconds`; the device records in the background and stops
-    // by itself. After a failed record the device is closed again.
+    // by itself. Returns once the input's first samples are in, so that the
+    // caller times the recording from there: an input may take a while to
+    // start (a headset setting up its link, an idle sound card waking).
+    // After a failed record, or no sample within FirstSampleWaitMs, the
+    // device is closed again.
     AudioStep Start(const QString& fileName, int milliseconds);
+
+    static constexpr int FirstSampleWaitMs = 3000;
 
     // Stops, saves and closes; the device is closed even after a failed save.
     // `saved` runs as soon as the recording is saved, before the close.
@@ -44,6 +50,10 @@ private:
     // The device's moment between commands; false, with the device closed,
     // when the run is abandoned.
     bool Pause();
+    // False, with the device closed, when no sample arrives in time (a
+    // hardware error of the record command) or the run is abandoned.
+    bool AwaitFirstSample(const QString& record, AudioStep& report);
+    bool SamplesArrived();
 
     MciCommands& Commands;
     StepRunner& Steps;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <cstdint>
 
 // Mono PCM: 8-bit unsigned or 16-bit signed little-endian samples.
@@ -25,6 +26,10 @@ public:
     virtual bool IsRecording() const = 0;
     // The samples captured since the last Start.
     virtual QByteArray Samples() const = 0;
+    // Milliseconds from the last Start to the arrival of the first sample,
+    // -1 while none has arrived: an input may start late, and the recording
+    // time counts from there.
+    virtual qint64 FirstSampleDelayMs() const { return 0; }
     // The input went away during the last capture, which then ended: its
     // samples are no recording of it.
     virtual bool InputLost() const { return false; }

@@ -30,9 +30,14 @@ public:
     enum class Outcome {
         // Recorded and analysed: the entrant awaits the result display.
         Measured,
-        // A recording step failed and its failures have been told; nothing
-        // was scored and the device is closed.
+        // A recording step itself failed (the contest folder, the template)
+        // and its failures have been told; nothing was scored and the
+        // device is closed.
         Failed,
+        // The device failed (a command's error, an input that went away or
+        // never started, no sound server) and has been told; nothing was
+        // scored, the device is closed, and the entrant can be measured again.
+        DeviceFailed,
         // Abandon was called, or the program is ending; also a run started
         // while one is under way, which goes on.
         Abandoned,
@@ -74,10 +79,14 @@ private:
     bool Record();
     bool Finish();
     bool Analyse();
+    // Tells the step's failures and notes whose they were; true when the
+    // step went through.
+    bool Went(const AudioStep& step);
 
     ContestSession& Context;
     StepRunner Steps;
     MeasurementAudio Sound;
     std::optional<MeasuredEntrant> Scored;
+    bool StepItselfFailed = false;
     std::function<qint64()> RemainingStartSound;
 };
