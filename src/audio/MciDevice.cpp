@@ -1,7 +1,7 @@
 #include "audio/MciDevice.h"
 
 #include "core/AtomicFile.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "core/ProgramFolder.h"
 #include "core/WavHeader.h"
 

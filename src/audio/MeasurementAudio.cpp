@@ -116,7 +116,7 @@ void MeasurementAudio::AbortRecording()
 
 void MeasurementAudio::PlaySoundSlot(int slot)
 {
-    CurrentSoundLength = PlaySlotOn(Player, Context.Settings, slot);
+    CurrentSoundLength = PlaySlotOn(Player, Context.Settings, Context.Folder, slot);
 }
 
 void MeasurementAudio::ClosePlayer()

@@ -2,7 +2,7 @@
 
 #include "audio/MciCommands.h"
 #include "core/StepRunner.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 
 namespace {
 

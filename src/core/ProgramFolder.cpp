@@ -19,6 +19,11 @@ QString ProgramFolder::FilePath(const QString& name) const
     return exact;
 }
 
+QString ProgramFolder::Resolve(const QString& setting) const
+{
+    return QDir::isAbsolutePath(setting) ? setting : FilePath(setting);
+}
+
 QString ProgramFolder::OfExecutable()
 {
     return QCoreApplication::applicationDirPath();

@@ -136,7 +136,7 @@ void HallServer::Running::Loop()
             waits.push_back({MHD_get_daemon_info(daemon, MHD_DAEMON_INFO_EPOLL_FD)->epoll_fd, POLLIN, 0});
             MHD_UNSIGNED_LONG_LONG due = 0;
             if (MHD_get_timeout(daemon, &due) == MHD_YES)
-                timeout = int(std::min<MHD_UNSIGNED_LONG_LONG>(due, MHD_UNSIGNED_LONG_LONG(timeout)));
+                timeout = int(std::min<MHD_UNSIGNED_LONG_LONG>(due, static_cast<MHD_UNSIGNED_LONG_LONG>(timeout)));
         }
         ::poll(waits.data(), waits.size(), timeout);
         for (MHD_Daemon* daemon : Daemons)

@@ -14,7 +14,6 @@ const QString FileName = QStringLiteral("REPSETZ.REC");
 
 QString FilePathInProgramFolder(ContestState& context)
 {
-    QDir::setCurrent(context.Folder.Path());
     return context.Folder.FilePath(FileName);
 }
 

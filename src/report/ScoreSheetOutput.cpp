@@ -342,7 +342,6 @@ void ScoreSheetOutput::SaveRangeAsPdf()
     if (RangeRun.Running())
         return;
     PdfPath = ChoosePdfFile();
-    QDir::setCurrent(Context.Folder.Path());
     if (PdfPath.isEmpty())
         return;
     PdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);

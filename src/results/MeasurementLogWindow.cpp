@@ -179,8 +179,6 @@ void MeasurementLogWindow::Export(const ExportKind& kind)
     }
     QString& lastFile = LastExportFile[kind.Format];
     const std::optional<QString> chosen = SaveDialog(this, kind.Dialog, lastFile.isEmpty() ? Context.Folder.Path() : lastFile);
-    // The settings files are found in the program folder, whatever the dialog did.
-    QDir::setCurrent(Context.Folder.Path());
     if (!chosen)
         return;
     const std::optional<QString> name = ExportFileName(*chosen, kind.Extension);

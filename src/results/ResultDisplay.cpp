@@ -164,7 +164,7 @@ void ResultDisplay::NameLayout(double scoreTop)
 
 void ResultDisplay::SoundCall(int slot)
 {
-    PlaySlotOn(rankSound, Context.Settings, slot);
+    PlaySlotOn(rankSound, Context.Settings, Context.Folder, slot);
 }
 
 void ResultDisplay::BlinkTick()

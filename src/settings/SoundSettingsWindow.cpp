@@ -7,7 +7,6 @@
 #include "widgets/OperatorMessages.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -154,8 +153,6 @@ void SoundSettingsWindow::ChooseFile(int slot)
 {
     const std::optional<QString> chosen = Choosers.ChooseFile(soundFiles[slot]->text(), QStringLiteral("サウンドファイルの指定"),
                                                               QStringLiteral("ｻｳﾝﾄﾞﾌｧｲﾙ(WAV) (*.WAV *.wav)"), this);
-    // The dialog may have moved the current folder.
-    QDir::setCurrent(Context.Folder.Path());
     if (!chosen || !AcceptStoredText(*chosen))
         return;
     soundFiles[slot]->setText(*chosen);
@@ -166,7 +163,7 @@ void SoundSettingsWindow::PlayTest()
 {
     if (player.Mode() != MultimediaPlayer::ModeNotOpen)
         player.Command(QStringLiteral("Close"));
-    player.FileName = soundFiles[currentSlot]->text();
+    player.FileName = Context.Folder.Resolve(soundFiles[currentSlot]->text());
     for (const char* command : {"Open", "Prev", "Play"})
         player.Command(QLatin1String(command));
 }

@@ -1,6 +1,6 @@
 #include "widgets/OperatorMessages.h"
 
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 
 #include <QDir>
 

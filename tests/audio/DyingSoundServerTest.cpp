@@ -9,7 +9,7 @@
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
 #include "support/SoundServer.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "support/AudioSteps.h"
 #include "support/StoreFolder.h"
 

@@ -5,7 +5,7 @@
 // is whole and from the input of the click.
 #include "audio/MeasurementAudio.h"
 
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "core/ProgramOptions.h"
 #include "core/RecordingFile.h"
 #include "core/StepRunner.h"

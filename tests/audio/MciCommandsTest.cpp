@@ -4,7 +4,7 @@
 
 #include "core/RecordingFile.h"
 #include "core/Waits.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "core/AtomicFile.h"
 #include "support/AudioSteps.h"
 #include "support/FakeRecorder.h"

@@ -2,7 +2,7 @@
 
 #include "support/FakeRecorder.h"
 #include "core/RecordingFile.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "support/StoreFolder.h"
 
 #include <QDir>

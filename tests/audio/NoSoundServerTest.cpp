@@ -5,7 +5,7 @@
 
 #include "core/RecordingFile.h"
 #include "audio/AudioDevices.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "support/SoundServer.h"
 #include "support/AudioSteps.h"
 #include "support/StoreFolder.h"

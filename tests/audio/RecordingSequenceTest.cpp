@@ -3,7 +3,7 @@
 #include "audio/MciCommands.h"
 #include "core/RecordingFile.h"
 #include "audio/MciDevice.h"
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 #include "core/StepRunner.h"
 #include "support/FakeClock.h"
 #include "support/AudioSteps.h"

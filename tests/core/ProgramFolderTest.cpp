@@ -2,6 +2,7 @@
 
 #include "support/StoreFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(ProgramFolder, FindsFilesWithoutRegardToLetterCase)
@@ -19,4 +20,15 @@ TEST(ProgramFolder, NamesANewFileAsAsked)
 {
     StoreFolder folder;
     EXPECT_EQ(folder.Context.Folder.FilePath(QStringLiteral("KANKYOU1.REC")), folder.Path(QStringLiteral("KANKYOU1.REC")));
+}
+
+TEST(ProgramFolder, ASettingsFileNameIsFoundInTheFolderWhateverTheCurrentFolder)
+{
+    StoreFolder folder;
+    folder.Write(QStringLiteral("Fanfare.WAV"), "x");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath());
+    EXPECT_EQ(folder.Context.Folder.Resolve(QStringLiteral("fanfare.wav")), folder.Path(QStringLiteral("Fanfare.WAV")));
+    EXPECT_EQ(folder.Context.Folder.Resolve(QStringLiteral("/media/効果音/ok.wav")), QStringLiteral("/media/効果音/ok.wav"));
+    QDir::setCurrent(before);
 }

@@ -114,7 +114,6 @@ TEST_F(MeasurementLogWindowTest, ExportWritesTheRowsOfEitherOrderWithCrLf)
     const QString entryFile = Elsewhere.filePath(QStringLiteral("entry"));
     Export(entryFile);
     EXPECT_EQ(DialogStart, Folder.Dir.path()) << "the first dialog opens in the program folder";
-    EXPECT_EQ(QDir::currentPath(), QDir(Folder.Dir.path()).canonicalPath()) << "back in the program folder";
     QFile written(entryFile + QStringLiteral(".TXT"));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), (Row1 + Date(1) + "\r\n" + Row2 + Date(2) + "\r\n" + Row3 + Date(3) + "\r\n").toLatin1());
@@ -136,7 +135,6 @@ TEST_F(MeasurementLogWindowTest, CancelNoAnswerAndNoNameWriteNothing)
     Window.show();
     Export(std::nullopt);
     EXPECT_EQ(DialogsShown, 1);
-    EXPECT_EQ(QDir::currentPath(), QDir(Folder.Dir.path()).canonicalPath()) << "back in the program folder after a cancel";
     Export(Elsewhere.filePath(QStringLiteral(".txt")));
     Folder.Messages.Answer(MessageAnswer::No);
     Find<QPushButton>("textExportButton")->click();
@@ -207,7 +205,6 @@ TEST_F(MeasurementLogWindowTest, CsvExportWritesEveryEntrantInTheOrderShownAndRe
     Export(entryFile, "csvExportButton");
     EXPECT_EQ(DialogText.Title, QStringLiteral("CSVファイルの保存"));
     EXPECT_EQ(DialogText.Filter, QStringLiteral("CSVファイル (*.csv)"));
-    EXPECT_EQ(QDir::currentPath(), QDir(Folder.Dir.path()).canonicalPath()) << "back in the program folder";
     QFile byEntry(entryFile + QStringLiteral(".csv"));
     ASSERT_TRUE(byEntry.open(QIODevice::ReadOnly));
     const QByteArray entryBytes = byEntry.readAll();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/AudioFailure.h"
+#include "core/AudioFailure.h"
 
 // A recording step that went through without any failure.
 inline bool Clean(const AudioStep& step)

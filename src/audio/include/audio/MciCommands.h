@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/AudioFailure.h"
-#include "audio/MciErrorText.h"
+#include "core/AudioFailure.h"
+#include "core/MciErrorText.h"
 
 #include <QString>
 #include <cstdint>

@@ -13,6 +13,9 @@ public:
     // Full path of the entry whose name equals `name` ignoring case; when no
     // such entry exists, the path under which a new file of that name is made.
     QString FilePath(const QString& name) const;
+    // A file a setting names: an absolute path as it stands, a relative one
+    // in this folder (as FilePath finds it), whatever the current folder.
+    QString Resolve(const QString& setting) const;
 
     // The folder of the running executable.
     static QString OfExecutable();

@@ -31,7 +31,7 @@ struct ProgramOptions {
     // [Entrants] ShowNames: whether the hall's full-screen windows show the
     // entrants' names (sheets and exports always do).
     bool ShowNames = true;
-    HallOptions Hall;
+    HallOptions Hall = {};
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);

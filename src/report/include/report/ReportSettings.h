@@ -5,8 +5,7 @@
 class ContestSession;
 
 // The report settings file "REPSETZ.REC": the device name of the printer the
-// score sheets go to, one quoted text in code page 932 ended by CR LF. Both
-// operations make the program folder the current folder first.
+// score sheets go to, one quoted text in code page 932 ended by CR LF.
 
 enum class ReportSettingsLoad {
     Loaded,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/AudioFailure.h"
+#include "core/AudioFailure.h"
 #include "core/ContestOperations.h"
 #include "core/StoreFailures.h"
 #include "widgets/MessageBoxService.h"

@@ -1,4 +1,4 @@
-#include "audio/MciErrorText.h"
+#include "core/MciErrorText.h"
 
 std::optional<QString> MciErrorText(int32_t code)
 {
