@@ -3,7 +3,7 @@
 #include "printing/PrintJobs.h"
 #include "report/GraphData.h"
 #include "report/RangeNumbers.h"
-#include "report/ReportSettings.h"
+#include "core/ReportSettings.h"
 #include "report/ScoreSheetDrawing.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
@@ -161,11 +161,19 @@ void ScoreSheetOutput::Prepare()
 // where sheets were never output before. Nothing when the file is damaged.
 QString ScoreSheetOutput::RememberedPrinter()
 {
-    QString name;
-    const ReportSettingsLoad load = LoadReportSettings(Context, name);
-    if (load != ReportSettingsLoad::Damaged && name.isEmpty())
-        name = QPrinterInfo::defaultPrinterName();
-    return name;
+    const ReportSettingsLoad load = LoadReportSettings(Context);
+    if (std::holds_alternative<ReportSettingsDamaged>(load)) {
+        Report(Context.Messages, ReportSettingsDamaged{});
+        return {};
+    }
+    const QString* remembered = std::get_if<QString>(&load);
+    return remembered && !remembered->isEmpty() ? *remembered : QPrinterInfo::defaultPrinterName();
+}
+
+void ScoreSheetOutput::RememberPrinter(const QString& name)
+{
+    if (const ReportSettingsSave failure = SaveReportSettings(Context, name))
+        std::visit([this](const auto& reason) { Report(Context.Messages, reason); }, *failure);
 }
 
 void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
@@ -194,7 +202,7 @@ void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
         Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
     }
     if (!besideMenu)
-        SaveReportSettings(Context, name);
+        RememberPrinter(name);
 }
 
 std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
@@ -434,7 +442,7 @@ SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
     RangeRun.Abandon();
-    SaveReportSettings(Context, PrinterName);
+    RememberPrinter(PrinterName);
     QWidget::closeEvent(event);
 }
 

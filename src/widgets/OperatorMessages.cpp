@@ -71,6 +71,21 @@ OperatorMessage MessageFor(const RecordingUnreadable& failure)
             MessageIcon::Warning};
 }
 
+OperatorMessage MessageFor(const ReportSettingsDamaged&)
+{
+    return Error(QStringLiteral("レポート設定ファィル不正です！"));
+}
+
+OperatorMessage MessageFor(const PrinterNameNotStorable&)
+{
+    return {QStringLiteral("このプリンター名は登録できません！"), QString(), MessageIcon::Warning};
+}
+
+OperatorMessage MessageFor(const ReportSettingsNotWritten&)
+{
+    return {QStringLiteral("レポート設定ファイルが不正です。"), QString(), MessageIcon::Warning};
+}
+
 OperatorMessage MessageFor(const LogNotCleared&)
 {
     return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));

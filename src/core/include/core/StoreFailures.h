@@ -44,6 +44,17 @@ struct SettingsDamaged {
     bool KeepsFiles = false;
 };
 
+// The report settings file is there but cannot be read, or is empty or
+// damaged: no printer is remembered.
+struct ReportSettingsDamaged {};
+
+// A printer name the report settings file cannot hold (a double quote, a
+// character outside code page 932).
+struct PrinterNameNotStorable {};
+
+// The report settings file could not be replaced; it stays as it was.
+struct ReportSettingsNotWritten {};
+
 // The setup request file cannot be read; the values read before the fault
 // are kept.
 struct SetupRequestUnreadable {};

@@ -64,6 +64,8 @@ private:
 
     void Prepare();
     QString RememberedPrinter();
+    // Keeps the printer in the report settings; a failure is told.
+    void RememberPrinter(const QString& name);
     void PrintAfterMeasurement(int entryNo);
     // Nothing when the entrant's record cannot be loaded (reported).
     std::optional<ScoreSheet> LoadSheet(int entryNo);
