@@ -2,8 +2,8 @@
 
 #include "core/ProgramOptions.h"
 #include "widgets/ContestSession.h"
+#include "widgets/OperatorMessages.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -29,11 +29,7 @@ EntrantRoster ReadEntrantNames(ContestSession& context)
     const QString key = FaultKey(read);
     if (key != context.NamedRosterFault) {
         context.NamedRosterFault = key;
-        context.Messages.Inform(QStringLiteral("名簿ファイルが読めないか、壊れています。(%1 %2行目)\n"
-                                               "名前を表示せず、番号だけを表示します。")
-                                    .arg(QDir::toNativeSeparators(read.File))
-                                    .arg(read.Line),
-                                MessageIcon::Warning);
+        Report(context.Messages, RosterDamaged{read.File, read.Line});
     }
     return {};
 }

@@ -86,6 +86,14 @@ OperatorMessage MessageFor(const ReportSettingsNotWritten&)
     return {QStringLiteral("レポート設定ファイルが不正です。"), QString(), MessageIcon::Warning};
 }
 
+OperatorMessage MessageFor(const RosterDamaged& failure)
+{
+    return {QStringLiteral("名簿ファイルが読めないか、壊れています。(%1 %2行目)\n名前を表示せず、番号だけを表示します。")
+                .arg(QDir::toNativeSeparators(failure.File))
+                .arg(failure.Line),
+            QString(), MessageIcon::Warning};
+}
+
 OperatorMessage MessageFor(const LogNotCleared&)
 {
     return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));

@@ -51,6 +51,10 @@ TEST(OperatorMessages, EachFailureIsToldWithItsTextIconAndTitle)
          MessageIcon::Warning, {}},
         {"RecordingUnreadable", Reporting(RecordingUnreadable{7}), QStringLiteral("音声データが不正です。(7)") + CheckFolder,
          MessageIcon::Warning, {}},
+        {"RosterDamaged", Reporting(RosterDamaged{QStringLiteral("/大会/entrants.csv"), 3}),
+         QStringLiteral("名簿ファイルが読めないか、壊れています。(%1 3行目)\n名前を表示せず、番号だけを表示します。")
+             .arg(QDir::toNativeSeparators(QStringLiteral("/大会/entrants.csv"))),
+         MessageIcon::Warning, {}},
         {"SetupRequestUnreadable", Reporting(SetupRequestUnreadable{}), QStringLiteral("データが不正です。(SKANRI)"), MessageIcon::Warning, {}},
         {"SetupRequestNotWritten", Reporting(SetupRequestNotWritten{}),
          QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！"), MessageIcon::Error, {}},

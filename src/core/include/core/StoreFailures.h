@@ -24,6 +24,13 @@ struct RecordingUnreadable {
     int EntryNo = 0;
 };
 
+// The list of entrants at File cannot be read, or is damaged at Line: the
+// windows show numbers without names.
+struct RosterDamaged {
+    QString File;
+    int Line = 0;
+};
+
 // The log at Path could not be rewritten as empty; it is left as it was.
 struct LogNotCleared {
     QString Path;

@@ -23,6 +23,7 @@ struct OperatorMessage {
 OperatorMessage MessageFor(const ContestFileUnreadable& failure);
 OperatorMessage MessageFor(const EntrantUnreadable& failure);
 OperatorMessage MessageFor(const RecordingUnreadable& failure);
+OperatorMessage MessageFor(const RosterDamaged& failure);
 OperatorMessage MessageFor(const LogNotCleared& failure);
 OperatorMessage MessageFor(const LogWriteFailed& failure);
 OperatorMessage MessageFor(const SettingsNotWritten& failure);
