@@ -12,11 +12,15 @@ namespace {
 
 // Qt on Wayland sends a state request only where it differs from the state
 // the compositor last confirmed: leaving full screen and asking for it again
-// at once sends the leaving alone, and the window ends up a plain one.
+// at once sends the leaving alone, and the window ends up a plain one. The
+// confirmation reaches the window later than Qt takes it into account, so
+// what the window last heard may already be out of date.
 bool RequestsGoByConfirmedState()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
+
+constexpr int LeaveDeadlineMs = 1000;
 
 }
 
@@ -25,6 +29,12 @@ FullScreenWindow::FullScreenWindow(const ContestState& context, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenWindow::LeaveScreen);
     connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenWindow::ReturnToChosenScreen);
+    LeaveDeadline.setSingleShot(true);
+    LeaveDeadline.setInterval(LeaveDeadlineMs);
+    connect(&LeaveDeadline, &QTimer::timeout, this, [this] {
+        AwaitingLeave = false;
+        AskFullScreen();
+    });
 }
 
 void FullScreenWindow::setVisible(bool visible)
@@ -62,16 +72,16 @@ void FullScreenWindow::hideEvent(QHideEvent* event)
     // A window shown again is a new one to the window system.
     ConfirmedFullScreen = false;
     AwaitingLeave = false;
+    LeaveDeadline.stop();
 }
 
 bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::WindowStateChange && event->spontaneous()) {
         ConfirmedFullScreen = windowHandle()->windowStates() & Qt::WindowFullScreen;
-        if (AwaitingLeave && !ConfirmedFullScreen) {
-            AwaitingLeave = false;
-            AskFullScreen();
-        }
+        // Once the widget has taken the confirmed state as its own.
+        if (AwaitingLeave)
+            QMetaObject::invokeMethod(this, &FullScreenWindow::ContinueMove, Qt::QueuedConnection);
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -88,10 +98,27 @@ void FullScreenWindow::Cover(QScreen* screen)
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     setScreen(screen);
     setGeometry(area);
-    if (isVisible() && ConfirmedFullScreen && RequestsGoByConfirmedState()) {
+    if (isVisible() && RequestsGoByConfirmedState()) {
         AwaitingLeave = true;
+        LeaveDeadline.start();
         return;
     }
+    AskFullScreen();
+}
+
+void FullScreenWindow::ContinueMove()
+{
+    if (!AwaitingLeave)
+        return;
+    // Full screen granted before the leaving was asked, or the leaving not
+    // sent because Qt had not yet taken that grant into account: ask again.
+    if (ConfirmedFullScreen) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        LeaveDeadline.start();
+        return;
+    }
+    AwaitingLeave = false;
+    LeaveDeadline.stop();
     AskFullScreen();
 }
 

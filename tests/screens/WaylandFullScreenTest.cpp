@@ -53,6 +53,29 @@ void ExpectFullScreenOn(const FullScreenWindow& window, const QScreen* output)
     EXPECT_TRUE(window.rect().contains(window.childrenRect())) << "controls laid out beyond the window";
 }
 
+// Watches for the compositor granting a window full screen and the window
+// drawing itself after it, which puts its first picture on the output.
+class CompositorShowing : public QObject {
+public:
+    explicit CompositorShowing(const QWidget& window) : Window(window) { qApp->installEventFilter(this); }
+    bool Shown = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == Window.windowHandle()) {
+            if (event->type() == QEvent::WindowStateChange && event->spontaneous())
+                Granted = Window.windowHandle()->windowStates() & Qt::WindowFullScreen;
+            Shown = Shown || (Granted && event->type() == QEvent::Expose);
+        }
+        return false;
+    }
+
+private:
+    const QWidget& Window;
+    bool Granted = false;
+};
+
 }
 
 TEST(WaylandFullScreen, EachWindowCoversTheOutputChosenForTheAudienceAsTheCompositorConfiguresIt)
@@ -116,8 +139,11 @@ TEST(WaylandFullScreen, TheMeasurementScreenMovesFullScreenToTheChosenOutputWhen
 
     FakeRecorder::Log recorder;
     MeasurementScreen screen(folder.Context, nullptr, std::make_unique<FakeRecorder>(recorder));
+    const CompositorShowing showing(screen);
     screen.show();
     ExpectFullScreenOn(screen, menuOutput);
+    // The projector comes on once the screen is up, not in the same instant.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showing.Shown; }));
     const auto* band = screen.findChild<QLabel*>(QStringLiteral("measureBand"));
     ASSERT_NE(band, nullptr);
     const auto bandFor = [](const QScreen* output) {

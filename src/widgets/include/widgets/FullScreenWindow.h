@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QTimer>
 
 class ContestState;
 class QScreen;
@@ -46,6 +47,7 @@ private:
     QScreen* OperatorScreen() const;
     void Cover(QScreen* screen);
     void AskFullScreen();
+    void ContinueMove();
     void LeaveScreen(QScreen* removed);
     void ReturnToChosenScreen();
 
@@ -56,4 +58,7 @@ private:
     // request for the covered screen waits for it to confirm leaving.
     bool ConfirmedFullScreen = false;
     bool AwaitingLeave = false;
+    // Asks for the covered screen anyway when no confirmation comes: the
+    // compositor had not granted full screen, so there was nothing to leave.
+    QTimer LeaveDeadline;
 };
