@@ -132,7 +132,7 @@ void LevelCalibrationGroup::BuildControls()
     layout->addWidget(new QLabel(QStringLiteral("マイクまでの距離"), this), 1, 0);
     layout->addWidget(distanceBox, 1, 1);
     layout->addWidget(showLevels, 1, 2, 1, 2);
-    layout->addWidget(calibrateButton, 2, 0);
+    layout->addWidget(calibrateButton, 2, 0, Qt::AlignLeft);
     layout->addWidget(statusText, 2, 1, 1, 3);
     layout->addWidget(resultText, 3, 0, 1, 4);
 }
