@@ -52,28 +52,6 @@ protected:
 
 }
 
-TEST_F(CalibrationGroup, ACalibratorsToneCalibratesForTheInputItsVolumeAndTheQuality)
-{
-    ProgramOptions options;
-    options.AudioInput = QStringLiteral("usb-mic");
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
-    auto group = Open();
-    EXPECT_EQ(Status(*group), QStringLiteral("未校正：校正されていません。"));
-
-    Recorder.Signal = Tone(1000, 0.1, 5);
-    Child<QPushButton>(*group, QStringLiteral("calibrateButton"))->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !group->Calibrating(); }));
-    EXPECT_EQ(Recorder.SampleCount, 5 * 48000);
-    const LevelCalibration made = group->Calibration();
-    ASSERT_TRUE(made.OffsetDb);
-    EXPECT_NEAR(*made.OffsetDb, 114.0, 0.05);
-    EXPECT_EQ(made.Input, QStringLiteral("usb-mic"));
-    EXPECT_EQ(made.Volume, 64);
-    EXPECT_EQ(made.Quality, RecordingQuality::High);
-    EXPECT_TRUE(Child<QLabel>(*group, QStringLiteral("calibrationResult"))->text().endsWith(QStringLiteral("→ 補正値 114.00 dB")))
-        << Child<QLabel>(*group, QStringLiteral("calibrationResult"))->text().toStdString();
-}
-
 TEST_F(CalibrationGroup, SaysWhyTheStoredCalibrationDoesNotHoldNowAndRefusesAToneItCannotUse)
 {
     ProgramOptions options;

@@ -204,7 +204,10 @@ TEST_F(OnSoundServer, ACalibrationThroughTheServerPutsTheLevelsOnTheCalibratorsS
     ASSERT_TRUE(calibration.OffsetDb) << Child<QLabel>(window, "calibrationResult")->text().toStdString();
     // 94.0 dB at a tenth of full scale.
     EXPECT_NEAR(*calibration.OffsetDb, 114.0, 0.1);
+    // For the input, its volume and the quality it was made with.
+    EXPECT_EQ(calibration.Input, QString());
     EXPECT_EQ(calibration.Volume, 100);
+    EXPECT_EQ(calibration.Quality, RecordingQuality::High);
 
     // What a measurement records, through the same server.
     const auto recordLevels = [&](const QString& path) {
