@@ -5,6 +5,11 @@
 #include "core/RecordingFile.h"
 #include "core/ResultStore.h"
 
+MeasuredEntrant MeasuredNow(const ContestState& state, int entryNo, const MeasureResult& result)
+{
+    return MeasuredEntrant{entryNo, result, state.Settings.Mic.Quality, state.Settings.Mic.NoiseCutLevel,
+                           state.Settings.Basic.MeasureSeconds, state.Now()};
+}
 
 int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant)
 {

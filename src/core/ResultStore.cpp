@@ -188,13 +188,13 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     record.MaxRaw = SaturateToLong(result.MaxRaw);
     record.IntegRaw = SaturateToLong(result.IntegRaw);
     record.SampleCount = result.SampleCount;
-    record.MeasuredAt = ToAutomationDate(context.Now());
+    record.MeasuredAt = ToAutomationDate(entrant.MeasuredAt);
     record.Reserved1 = -1;
     record.Reserved2 = 0;
     record.Reserved3 = 0;
-    record.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
-    record.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
-    record.Quality = static_cast<int16_t>(context.Settings.Mic.Quality);
+    record.NoiseCutLevel = entrant.NoiseCutLevel;
+    record.MeasureSeconds = entrant.MeasureSeconds;
+    record.Quality = static_cast<int16_t>(entrant.Quality);
 
     // Entrants follow each other without a gap: records missing before this
     // one are written as unused rather than left as zeros.

@@ -19,7 +19,8 @@ std::array<int16_t, MaxEntrants + 1> TableOf(const std::vector<int>& totals)
 
 MeasuredEntrant EntrantOf(int entryNo, int total)
 {
-    return {entryNo, MeasureResult{8000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}}};
+    return {entryNo, MeasureResult{8000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}},
+            RecordingQuality::Normal, 0, 3, QDateTime()};
 }
 
 }

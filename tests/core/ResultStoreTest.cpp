@@ -1,6 +1,7 @@
 #include "core/ResultStore.h"
 
 #include "core/AutomationDate.h"
+#include "core/ContestOperations.h"
 #include "core/ResultRecord.h"
 #include "support/StoreFolder.h"
 
@@ -142,7 +143,7 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
         RebuildRanking(context);
-        EXPECT_FALSE(StoreResult(context, {1, MeasureResult()}));
+        EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 1, MeasureResult())));
         EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
     }
 }
@@ -180,14 +181,16 @@ TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumber)
     EXPECT_EQ(UnreadableEntry(12), 12);
 }
 
-TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
+TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsWhatItWasMeasuredWith)
 {
     ResultRecord old = ResultRecord::Cleared(1, 1.0);
     std::memcpy(old.Remark.data(), "remark kept by the store", 24);
     old.Rank = 4;
     folder.Write(Log, old.Encode());
-    context.Settings.Mic = {25, RecordingQuality::Middle};
-    context.Settings.Basic.MeasureSeconds = 7;
+    // Settings changed since the measurement do not reach its record.
+    context.Settings.Mic = {40, RecordingQuality::High};
+    context.Settings.Basic.MeasureSeconds = 9;
+    const QDateTime measuredAt = StoreTime.addSecs(-12);
 
     MeasureResult result;
     result.SampleCount = 112000;
@@ -196,7 +199,7 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
     result.MaxPoints = Points{900};
     result.IntegPoints = Points{400};
     result.TotalPoints = Points{1300};
-    ASSERT_TRUE(StoreResult(context, {1, result}));
+    ASSERT_TRUE(StoreResult(context, {1, result, RecordingQuality::Middle, 25, 7, measuredAt}));
 
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.EntryNo, 1);
@@ -208,7 +211,7 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
     EXPECT_EQ(stored.SampleCount, 112000);
     EXPECT_EQ(QByteArray(stored.Remark.data(), 24), QByteArray("remark kept by the store"));
     EXPECT_EQ(stored.Rank, 4);
-    EXPECT_EQ(stored.MeasuredAt, ToAutomationDate(StoreTime));
+    EXPECT_EQ(stored.MeasuredAt, ToAutomationDate(measuredAt));
     EXPECT_EQ(stored.Reserved1, -1);
     EXPECT_EQ(stored.NoiseCutLevel, 25);
     EXPECT_EQ(stored.MeasureSeconds, 7);
@@ -225,7 +228,7 @@ TEST_F(ResultStoreTest, RawSumsBeyondTheirFieldsSaturateAndThePointsStay)
     loud.IntegPoints = Points{1000};
     loud.MaxPoints = Points{997};
     loud.TotalPoints = Points{1997};
-    ASSERT_TRUE(StoreResult(context, {1, loud}));
+    ASSERT_TRUE(StoreResult(context, MeasuredNow(context, 1, loud)));
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.IntegRaw, 2147483647);
     EXPECT_EQ(stored.MaxRaw, 2147483647);
@@ -237,7 +240,7 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    ASSERT_TRUE(StoreResult(context, {3, result}));
+    ASSERT_TRUE(StoreResult(context, MeasuredNow(context, 3, result)));
     const QByteArray log = folder.Read(Log);
     ASSERT_EQ(log.size(), 70 * 3);
     EXPECT_TRUE(RecordOf(log, 1).IsUnused());
@@ -249,10 +252,10 @@ TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, {0, result}));
-    EXPECT_FALSE(StoreResult(context, {3001, result}));
+    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 0, result)));
+    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 3001, result)));
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(StoreResult(context, {1, result}));
+    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 1, result)));
 }
 
 TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
@@ -262,7 +265,7 @@ TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
     folder.Write(Log, log);
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, {2, result}));
+    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 2, result)));
     EXPECT_EQ(folder.Read(Log), log);
 }
 

@@ -15,6 +15,9 @@ class ContestState;
 
 // What happens to the entrant just measured, on the contest state.
 
+// The entrant measured just now under the state's settings.
+MeasuredEntrant MeasuredNow(const ContestState& state, int entryNo, const MeasureResult& result);
+
 // Rank of `entrant` among itself and the entrants before it, whose totals
 // `scoreTable` holds by entry number.
 int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant);

@@ -38,7 +38,8 @@ struct UnusedRecord {};
 // code page 932 text.
 std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const ContestState& context, int entryNo);
 
-// Writes the entrant's result into its record of the log, keeping the record's
+// Writes the entrant's result, with the quality, noise cut, seconds and time
+// it was measured with, into its record of the log, keeping the record's
 // remark and rank. Raw sums beyond the 32-bit fields are stored as
 // 2147483647; the points are unaffected. False when the log could not be
 // written or the record is already in use; the record then stays as it was.
