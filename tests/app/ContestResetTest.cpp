@@ -31,7 +31,7 @@ void StoreOneEntrant(TestFolder& folder)
 {
     MeasureResult result;
     result.TotalPoints = Points{500};
-    ASSERT_TRUE(StoreResult(folder.Context, MeasuredNow(folder.Context, 1, result)));
+    ASSERT_TRUE(std::holds_alternative<ResultRecord>(StoreResult(folder.Context, MeasuredNow(folder.Context, 1, result))));
     ASSERT_EQ(ScanLog(folder.Context), std::optional<int16_t>(2));
 }
 

@@ -34,6 +34,13 @@ QByteArray LogOf(const std::vector<int>& totals)
     return log;
 }
 
+// The fault of a store that failed; nothing when it stored.
+std::optional<LogWriteFault> FaultOf(const StoreOutcome& outcome)
+{
+    const LogWriteFailed* failed = std::get_if<LogWriteFailed>(&outcome);
+    return failed ? std::optional(failed->Fault) : std::nullopt;
+}
+
 ResultRecord RecordOf(const QByteArray& file, int number)
 {
     return ResultRecord::Decode(file.constData() + 70 * (number - 1));
@@ -143,7 +150,7 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
         RebuildRanking(context);
-        EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 1, MeasureResult())));
+        EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, MeasureResult()))), LogWriteFault::LogUnreadable);
         EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
     }
 }
@@ -199,9 +206,10 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsWhatItWasMeasu
     result.MaxPoints = Points{900};
     result.IntegPoints = Points{400};
     result.TotalPoints = Points{1300};
-    ASSERT_TRUE(StoreResult(context, {1, result, RecordingQuality::Middle, 25, 7, measuredAt}));
+    const StoreOutcome outcome = StoreResult(context, {1, result, RecordingQuality::Middle, 25, 7, measuredAt});
 
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
+    EXPECT_EQ(std::get<ResultRecord>(outcome), stored) << "answers with the record as written";
     EXPECT_EQ(stored.EntryNo, 1);
     EXPECT_EQ(stored.TotalPoints, 1300);
     EXPECT_EQ(stored.MaxPoints, 900);
@@ -228,7 +236,7 @@ TEST_F(ResultStoreTest, RawSumsBeyondTheirFieldsSaturateAndThePointsStay)
     loud.IntegPoints = Points{1000};
     loud.MaxPoints = Points{997};
     loud.TotalPoints = Points{1997};
-    ASSERT_TRUE(StoreResult(context, MeasuredNow(context, 1, loud)));
+    ASSERT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, loud))), std::nullopt);
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.IntegRaw, 2147483647);
     EXPECT_EQ(stored.MaxRaw, 2147483647);
@@ -240,7 +248,7 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    ASSERT_TRUE(StoreResult(context, MeasuredNow(context, 3, result)));
+    ASSERT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 3, result))), std::nullopt);
     const QByteArray log = folder.Read(Log);
     ASSERT_EQ(log.size(), 70 * 3);
     EXPECT_TRUE(RecordOf(log, 1).IsUnused());
@@ -248,14 +256,17 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
     EXPECT_EQ(RecordOf(log, 3).TotalPoints, 5);
 }
 
-TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
+TEST_F(ResultStoreTest, AFailedStoreSaysWhyAndChangesNothing)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 0, result)));
-    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 3001, result)));
+    MeasureResult tooMany = result;
+    tooMany.TotalPoints = Points{40000};
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 0, result))), LogWriteFault::NotStorable);
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 3001, result))), LogWriteFault::NotStorable);
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, tooMany))), LogWriteFault::NotStorable);
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 1, result)));
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, result))), LogWriteFault::LogUnreadable);
 }
 
 TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
@@ -265,7 +276,7 @@ TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
     folder.Write(Log, log);
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, MeasuredNow(context, 2, result)));
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 2, result))), LogWriteFault::RecordInUse);
     EXPECT_EQ(folder.Read(Log), log);
 }
 
