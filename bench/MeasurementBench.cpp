@@ -186,7 +186,7 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
         screen.Runner().Audio().RecordingStep(3);
         screen.Runner().Audio().PlaySoundSlot(StopSound);
         scored = screen.Runner().Audio().SavedRecordingScore();
-        result.SetEntrant({entryNo, scored});
+        result.SetEntrant(MeasuredNow(contest.Context, entryNo, scored));
         result.show();
         while (!watch.Painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

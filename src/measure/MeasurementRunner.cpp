@@ -1,5 +1,6 @@
 #include "measure/MeasurementRunner.h"
 
+#include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "widgets/OperatorMessages.h"
 
@@ -101,7 +102,7 @@ bool MeasurementRunner::Finish()
 
 bool MeasurementRunner::Analyse()
 {
-    Scored = MeasuredEntrant{Context.Contest.EntryNo, Sound.SavedRecordingScore()};
+    Scored = MeasuredNow(Context, Context.Contest.EntryNo, Sound.SavedRecordingScore());
     return true;
 }
 

@@ -404,7 +404,7 @@ void MicrophoneSettingsWindow::TestAnalysis()
         headerList->addItems(HeaderReadout(header));
     DataBytes = static_cast<int>(data.size()) - (RecordingHeaderSize - static_cast<int>(header.size()));
     if (DataBytes != ExpectedBytes) {
-        Context.Messages.Inform(QStringLiteral("データが不一致です！"), MessageIcon::Error, QStringLiteral("録音データファイルの不正"));
+        Report(Context.Messages, TestRecordingMismatch{});
         ReturnToIdle();
         return;
     }

@@ -227,7 +227,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
             shown = monitor->CurrentEntrant();
         },
         Qt::Key_Space);
-    Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
+    Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement, 2});
     EXPECT_TRUE(modal);
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(monitor->isVisible());
