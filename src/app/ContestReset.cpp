@@ -1,5 +1,7 @@
 #include "app/ContestReset.h"
 
+#include "core/EntrantLevels.h"
+
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
@@ -39,6 +41,9 @@ bool DeleteRecordings(const QString& folder)
 
 bool ClearContestData(ContestSession& context)
 {
+    // The levels first: left behind, they would pass for the next contest's.
+    if (!Succeeded(context.Messages, ClearEntrantLevels(context)))
+        return false;
     if (!Succeeded(context.Messages, ClearLog(context)))
         return false;
     if (DeleteRecordings(context.Folder.Path()))

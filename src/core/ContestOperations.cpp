@@ -18,13 +18,19 @@ std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state,
     // must not outlive it in a power cut.
     if (!SyncFile(state.Folder.FilePath(RecordingFileName(entrant.EntryNo))))
         return LogWriteFailed{entrant.EntryNo, LogWriteFault::RecordingNotFlushed};
+    // The levels go first, so that a stored record never lacks the levels it
+    // was measured with.
+    std::optional<EntrantLevelNotWritten> levelFault;
+    if (entrant.Level)
+        levelFault = StoreEntrantLevel(state, entrant.EntryNo, *entrant.Level);
     StoreOutcome stored = StoreResult(state, entrant);
     const ResultRecord* record = std::get_if<ResultRecord>(&stored);
     if (!record)
         return std::get<LogWriteFailed>(stored);
     state.Contest.ScoreTable[entrant.EntryNo] = record->TotalPoints;
     state.Contest.EntryNo = static_cast<int16_t>(entrant.EntryNo + 1);
-    return EntrantRecorded{*record, RankOfNewEntrant(state.Contest.ScoreTable, {record->EntryNo, record->TotalPoints})};
+    return EntrantRecorded{*record, RankOfNewEntrant(state.Contest.ScoreTable, {record->EntryNo, record->TotalPoints}),
+                           levelFault ? std::nullopt : entrant.Level, levelFault};
 }
 
 EntrantList ListEntrants(ContestState& state, EntrantOrder order)

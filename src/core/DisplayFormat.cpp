@@ -10,3 +10,8 @@ QString NumberCell(int64_t value, int width)
 {
     return (QString(width, QLatin1Char(' ')) + FormatNumber(value)).right(width);
 }
+
+QString SoundLevelText(double db, bool clipped)
+{
+    return (clipped ? QStringLiteral("≥") : QString()) + QString::number(db, 'f', 1) + QStringLiteral(" dB(A)");
+}

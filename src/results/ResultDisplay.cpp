@@ -10,6 +10,8 @@
 #include "widgets/WidgetColours.h"
 #include "results/RankAnnouncement.h"
 #include "core/ContestOperations.h"
+#include "core/DisplayFormat.h"
+#include "core/ProgramOptions.h"
 #include "core/Ranking.h"
 #include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
@@ -57,6 +59,11 @@ ResultDisplay::ResultDisplay(ContestSession& context, QWidget* parent) : FullScr
     nameLabel->setAlignment(Qt::AlignCenter);
     nameLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     nameLabel->hide();
+    levelLabel = new QLabel(this);
+    levelLabel->setObjectName(QStringLiteral("levelLabel"));
+    levelLabel->setAlignment(Qt::AlignCenter);
+    levelLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    levelLabel->hide();
     blinkTimer = new QTimer(this);
     blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
     connect(blinkTimer, &QTimer::timeout, this, [this] { BlinkTick(); });
@@ -75,6 +82,8 @@ void ResultDisplay::LoadOnOpen()
     scoreLabel->unsetCursor();
     RankEntrant();
     EntrantNameText = ReadHallNames(Context).NameOf(Entrant.EntryNo);
+    const bool showLevels = Entrant.Level && LoadProgramOptions(Context).Level.Show;
+    LevelText = showLevels ? SoundLevelText(Entrant.Level->LAFmax, Entrant.Level->Clipped) : QString();
     ResultLayout();
     Seconds = 0;
     BlinkPhase = 0;
@@ -137,6 +146,7 @@ void ResultDisplay::ResultLayout()
     SetTextColour(rankLabel, FromStoredColour(screen.ResultForeColor));
     rankLabel->setGeometry(QRectF(width - rankSize.width(), height - rankSize.height() * 1.2, rankSize.width(), rankSize.height())
                          .toAlignedRect());
+    LevelLayout(height / 2 + scoreHeight / 2, height - rankSize.height() * 1.2);
     SetBackColor(screen.ResultBackColor);
 }
 
@@ -161,6 +171,29 @@ void ResultDisplay::NameLayout(double scoreTop)
     nameLabel->setText(EntrantNameText);
     SetTextColour(nameLabel, FromStoredColour(screen.ResultForeColor));
     nameLabel->setGeometry(QRectF(0, (scoreTop - nameHeight) / 2, width, nameHeight).toRect());
+}
+
+// The level fills the band under the score, above the rank, at most half as
+// high as the name may be.
+void ResultDisplay::LevelLayout(double scoreBottom, double rankTop)
+{
+    levelLabel->setVisible(!LevelText.isEmpty());
+    if (LevelText.isEmpty())
+        return;
+    const ScreenSettings& screen = Context.Settings.Screen;
+    QFont levelFont(screen.ResultFontName);
+    levelFont.setBold(IsTrueText(screen.ResultFontBold));
+    const auto measure = [&levelFont, this](int size) {
+        levelFont.setPointSize(size);
+        return QFontMetricsF(levelFont).size(Qt::TextSingleLine, LevelText);
+    };
+    const double band = std::max(rankTop - scoreBottom, 1.0);
+    const int points = std::max(FitFontSize(10, 200, 2, 0.6 * ScreenWidth, 0.8 * band, measure), 1);
+    const double levelHeight = measure(points).height();
+    levelLabel->setFont(levelFont);
+    levelLabel->setText(LevelText);
+    SetTextColour(levelLabel, FromStoredColour(screen.ResultForeColor));
+    levelLabel->setGeometry(QRectF(0, scoreBottom + (band - levelHeight) / 2, ScreenWidth, levelHeight).toRect());
 }
 
 void ResultDisplay::SoundCall(int slot)
@@ -222,8 +255,10 @@ void ResultDisplay::mousePressEvent(QMouseEvent*)
 std::optional<EntrantRecorded> ResultDisplay::LogWrite()
 {
     std::optional<EntrantRecorded> stored = ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant));
-    if (stored)
+    if (stored) {
+        Report(Context.Messages, stored->LevelFault);
         emit resultStored(*stored);
+    }
     return stored;
 }
 

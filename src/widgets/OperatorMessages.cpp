@@ -99,6 +99,18 @@ OperatorMessage MessageFor(const LogNotCleared&)
     return Error(QStringLiteral("ﾛｸﾞのｸﾘｱができません！"));
 }
 
+OperatorMessage MessageFor(const EntrantLevelNotWritten& failure)
+{
+    return Error(QStringLiteral("音圧レベルのファイルに書き込めません！\n%1").arg(failure.Path));
+}
+
+OperatorMessage MessageFor(const EntrantLevelsDamaged& failure)
+{
+    const QString where = failure.Line > 0 ? QStringLiteral("（%1行目）").arg(failure.Line) : QString();
+    return {QStringLiteral("音圧レベルのファイルが壊れています%1。音圧レベルは表示しません。\n%2").arg(where, failure.Path), QString(),
+            MessageIcon::Warning};
+}
+
 OperatorMessage MessageFor(const LogWriteFailed&)
 {
     return Error(QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！"));

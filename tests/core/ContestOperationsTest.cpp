@@ -6,6 +6,7 @@
 #include "support/StoreFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,4 +73,26 @@ TEST(ContestOperations, AnEntrantTheLogCannotTakeKeepsItsNumber)
     EXPECT_EQ(std::get<LogWriteFailed>(recorded).Fault, LogWriteFault::LogUnreadable);
     EXPECT_EQ(context.Contest.EntryNo, 1);
     EXPECT_EQ(context.Contest.ScoreTable[1], 0);
+}
+
+TEST(ContestOperations, AnEntrantsLevelIsStoredBesideItsRecordOrNamedWhenItCannotBe)
+{
+    StoreFolder folder;
+    ContestState& context = folder.Context;
+    MeasuredEntrant entrant = EntrantOf(1, 500);
+    entrant.Level = EntrantLevel{112.3, 125.0, 104.2, false, 101.5, 50};
+    const auto recorded = RecordEntrant(context, entrant);
+    ASSERT_TRUE(std::holds_alternative<EntrantRecorded>(recorded));
+    EXPECT_EQ(std::get<EntrantRecorded>(recorded).Level, entrant.Level);
+    EXPECT_EQ(std::get<EntrantLevels>(ReadEntrantLevels(context)).at(1), *entrant.Level);
+
+    // A levels file that cannot be written keeps the entrant from nothing.
+    ASSERT_TRUE(QFile::remove(folder.Path(QStringLiteral("soundlevels.csv"))));
+    ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("soundlevels.csv")));
+    entrant.EntryNo = 2;
+    const auto withoutLevel = RecordEntrant(context, entrant);
+    ASSERT_TRUE(std::holds_alternative<EntrantRecorded>(withoutLevel));
+    EXPECT_FALSE(std::get<EntrantRecorded>(withoutLevel).Level);
+    EXPECT_TRUE(std::get<EntrantRecorded>(withoutLevel).LevelFault);
+    EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(context, 2)).TotalPoints, 500);
 }

@@ -5,6 +5,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/HeldKeyGuard.h"
 #include "core/ResultRecord.h"
+#include "core/ProgramOptions.h"
 #include "core/ResultStore.h"
 #include "support/ResultLog.h"
 
@@ -104,6 +105,30 @@ TEST_F(ResultDisplayTest, ANameStandsAboveTheScoreWithinTheScreenAndTheScoreKeep
     EXPECT_GE(name->y(), 0);
     EXPECT_EQ(ScoreLabel(window)->geometry(), scoreWithoutName);
     window.close();
+}
+
+TEST_F(ResultDisplayTest, AMeasuredLevelStandsUnderTheScoreAboveTheRankWhenLevelsAreShown)
+{
+    Measured({800}, 1234);
+    Entrant.Level = EntrantLevel{112.26, 125.0, 104.2, true, 101.5, 50};
+    for (const bool shown : {true, false}) {
+        ProgramOptions options;
+        options.Level.OffsetDb = 101.5;
+        options.Level.Show = shown;
+        ASSERT_TRUE(SaveProgramOptions(Context, options));
+        ResultDisplay window(Context);
+        window.SetEntrant(Entrant);
+        window.show();
+        const QLabel* level = window.findChild<QLabel*>(QStringLiteral("levelLabel"));
+        ASSERT_EQ(level->isVisible(), shown);
+        if (shown) {
+            EXPECT_EQ(level->text(), QStringLiteral("≥112.3 dB(A)")) << "clipped: the true level may be higher";
+            EXPECT_GE(level->y(), ScoreLabel(window)->geometry().bottom()) << "under the score";
+            EXPECT_LE(level->geometry().bottom(), RankLabel(window)->y()) << "above the rank";
+            EXPECT_LE(QFontMetricsF(level->font()).horizontalAdvance(level->text()), window.width());
+        }
+        window.close();
+    }
 }
 
 TEST_F(ResultDisplayTest, ClosingStoresTheResultAndMovesToTheNextEntrant)

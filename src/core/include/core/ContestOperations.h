@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ContestValues.h"
+#include "core/EntrantLevels.h"
 #include "core/MeasureResult.h"
 #include "core/ResultRecord.h"
 #include "core/StoreFailures.h"
@@ -20,6 +21,10 @@ MeasuredEntrant MeasuredNow(const ContestState& state, int entryNo, const Measur
 struct EntrantRecorded {
     ResultRecord Record;
     int Rank = 0;
+    // Its sound levels as stored beside the log, and the levels file when
+    // they could not be: the entrant is stored all the same.
+    std::optional<EntrantLevel> Level = {};
+    std::optional<EntrantLevelNotWritten> LevelFault = {};
 };
 
 // Stores the entrant's result as its record of the log, enters its total in

@@ -10,3 +10,7 @@ QString FormatNumber(int64_t value);
 // The right-aligned number cell of the lists: the formatted number with blanks
 // put in front, keeping the rightmost `width` characters.
 QString NumberCell(int64_t value, int width);
+
+// A sound level as shown: "112.3 dB(A)"; "≥112.3 dB(A)" when the recording
+// touched full scale and the true level may be higher.
+QString SoundLevelText(double db, bool clipped);

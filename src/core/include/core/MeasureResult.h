@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
 #include "core/Points.h"
 #include "core/RecordingQuality.h"
 
 #include <QDateTime>
 #include <cstdint>
+#include <optional>
 
 // The score of one recording. The sums are exact; the points are whole
 // numbers.
@@ -27,7 +29,9 @@ struct MeasuredEntrant {
     RecordingQuality Quality = RecordingQuality::Normal;
     int16_t NoiseCutLevel = 0;
     int16_t MeasureSeconds = 0;
-    QDateTime MeasuredAt;
+    QDateTime MeasuredAt = {};
+    // The sound levels, when a calibration held for the recording.
+    std::optional<EntrantLevel> Level = {};
 
     bool operator==(const MeasuredEntrant&) const = default;
 };

@@ -60,11 +60,13 @@ private:
     void SetBackColor(int32_t colour);
     void StartRankEffects();
     void NameLayout(double scoreTop);
+    void LevelLayout(double scoreBottom, double rankTop);
 
     ContestSession& Context;
     ClickLabel* scoreLabel = nullptr;
     ClickLabel* rankLabel = nullptr;
     QLabel* nameLabel = nullptr;
+    QLabel* levelLabel = nullptr;
     MultimediaPlayer rankSound;
     QTimer* blinkTimer = nullptr;
     QTimer* secondTimer = nullptr;
@@ -74,5 +76,7 @@ private:
     int BlinkPhase = 0;
     // The entrant's name for the hall; empty shows the score alone.
     QString EntrantNameText;
+    // The entrant's sound level, when it has one and the levels are shown.
+    QString LevelText;
     MeasuredEntrant Entrant;
 };

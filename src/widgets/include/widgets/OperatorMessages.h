@@ -27,6 +27,8 @@ OperatorMessage MessageFor(const RecordingUnreadable& failure);
 OperatorMessage MessageFor(const RosterDamaged& failure);
 OperatorMessage MessageFor(const LogNotCleared& failure);
 OperatorMessage MessageFor(const LogWriteFailed& failure);
+OperatorMessage MessageFor(const EntrantLevelNotWritten& failure);
+OperatorMessage MessageFor(const EntrantLevelsDamaged& failure);
 OperatorMessage MessageFor(const SettingsNotWritten& failure);
 OperatorMessage MessageFor(const SettingsDamaged& failure);
 OperatorMessage MessageFor(const ReportSettingsDamaged& failure);
