@@ -1,6 +1,7 @@
 #include "app/HallPage.h"
 
 #include "app/AppContext.h"
+#include "core/EntrantLevels.h"
 #include "core/RecordingFile.h"
 #include "core/RecordingLevels.h"
 #include "core/ResultStore.h"
@@ -36,7 +37,7 @@ void HallPage::Refresh()
         Rebuild();
 }
 
-void HallPage::AddStored(const ResultRecord& record)
+void HallPage::AddStored(const ResultRecord& record, const std::optional<EntrantLevel>& level)
 {
     if (!Server.IsListening())
         return;
@@ -45,6 +46,8 @@ void HallPage::AddStored(const ResultRecord& record)
         return;
     }
     Entrants->push_back(record);
+    if (Levels && level)
+        Levels->Levels[record.EntryNo] = *level;
     std::map<int, HallGraph> graphs = Current->Graphs;
     if (std::optional<HallGraph> graph = GraphOf(record))
         graphs[record.EntryNo] = std::move(*graph);
@@ -54,6 +57,7 @@ void HallPage::AddStored(const ResultRecord& record)
 void HallPage::Rebuild()
 {
     Entrants = ReadLogEntrants(Context.LogPath());
+    Levels = ReadLevels();
     // A damaged log is no ranking: the page waits until it is readable again
     // (a data clear), keeping the graphs it had.
     if (!Entrants) {
@@ -65,8 +69,20 @@ void HallPage::Rebuild()
 
 void HallPage::Publish(std::map<int, HallGraph> graphs)
 {
-    Current = BuildHallSnapshot(*Entrants, Context.Now(), Names(), std::move(graphs));
+    Current = BuildHallSnapshot(*Entrants, Context.Now(), Names(), std::move(graphs), Levels);
     Server.Replace(Current);
+}
+
+std::optional<HallLevels> HallPage::ReadLevels() const
+{
+    const LevelCalibration calibration = LoadProgramOptions(Context).Level;
+    if (!calibration.OffsetDb || !calibration.Show)
+        return std::nullopt;
+    HallLevels levels{calibration.DistanceCm, {}};
+    auto read = ReadEntrantLevels(Context);
+    if (auto* found = std::get_if<EntrantLevels>(&read))
+        levels.Levels = std::move(*found);
+    return levels;
 }
 
 std::map<int, HallGraph> HallPage::GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const

@@ -57,7 +57,7 @@ ResultDisplay& Windows::resultDisplay(QWidget* owner)
                 OpenScoreMonitor(request);
         });
         QObject::connect(display, &ResultDisplay::resultStored, display,
-                         [this](const EntrantRecorded& stored) { FollowStore(stored.Record); });
+                         [this](const EntrantRecorded& stored) { FollowStore(stored); });
         return display;
     });
 }
@@ -228,11 +228,11 @@ void Windows::FollowLog()
     Hall.Refresh();
 }
 
-void Windows::FollowStore(const ResultRecord& record)
+void Windows::FollowStore(const EntrantRecorded& stored)
 {
     if (Monitor)
-        Monitor->FollowStored(record);
-    Hall.AddStored(record);
+        Monitor->FollowStored(stored.Record);
+    Hall.AddStored(stored.Record, stored.Level);
 }
 
 void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)

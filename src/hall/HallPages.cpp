@@ -1,5 +1,7 @@
 #include "hall/HallPages.h"
 
+#include "core/DisplayFormat.h"
+
 namespace {
 
 // Fonts of the phone first, then those of a Debian desktop.
@@ -49,13 +51,16 @@ function row(e, cls) {
            cell('who', 'No.' + e.entryNo + (e.name ? ' ' + e.name : '')),
            cell('total', e.total + '点'),
            cell('parts', '最大値 ' + e.maxPoints + '点 / 積算値 ' + e.integratedPoints + '点'));
+  if (e.laFmax != null)
+    r.append(cell('parts', '音圧レベル ' + (e.clipped ? '≥' : '') + e.laFmax.toFixed(1) + ' dB(A)'));
   return r;
 }
 function show(data) {
   const latest = data.latest ? data.latest.entryNo : 0;
   $('latest').replaceChildren(...(data.latest ? [cell('note', '最新'), row(data.latest, 'pinned latest')] : []));
   $('rows').replaceChildren(...data.entrants.map(e => row(e, e.entryNo === latest ? 'row latest' : 'row')));
-  $('state').textContent = data.count + '人　' + data.updated.replace('T', ' ') + ' 更新';
+  $('state').textContent = data.count + '人　' + data.updated.replace('T', ' ') + ' 更新' +
+                           (data.distanceCm ? '　音圧レベルはマイクから ' + data.distanceCm + ' cm' : '');
   $('more').hidden = data.entrants.length >= data.count || limit >= most;
 }
 function preparing() {
@@ -150,7 +155,13 @@ std::string EntrantPageHtml(const HallSnapshot& snapshot, const HallEntrant& ent
             "人中</div>";
     body += "<dl><dt>総合得点</dt><dd>" + std::to_string(entrant.Total) + "点</dd><dt>最大値</dt><dd>" +
             std::to_string(entrant.MaxPoints) + "点</dd><dt>積算値</dt><dd>" + std::to_string(entrant.IntegratedPoints) +
-            "点</dd><dt>発声時刻</dt><dd>" + Escaped(entrant.Time) + "</dd></dl>";
+            "点</dd><dt>発声時刻</dt><dd>" + Escaped(entrant.Time) + "</dd>";
+    if (entrant.Level) {
+        const EntrantLevel& level = *entrant.Level;
+        body += "<dt>音圧レベル</dt><dd>最大 " + SoundLevelText(level.LAFmax, level.Clipped).toStdString() + "（マイクから " +
+                std::to_string(level.DistanceCm) + " cm）</dd>";
+    }
+    body += "</dl>";
     body += graph == snapshot.Graphs.end() ? std::string("<p class=\"note\">グラフはありません</p>") : *graph->second;
     return Page("ずべろ " + who, body);
 }

@@ -26,7 +26,7 @@ HallEntrant FromRecord(const ResultRecord& record, const EntrantNameLookup& name
     return entrant;
 }
 
-std::string EntrantJson(const HallEntrant& entrant)
+std::string EntrantJson(const HallEntrant& entrant, bool levelsShown)
 {
     QJsonObject object{{"rank", entrant.Rank},
                        {"entryNo", entrant.EntryNo},
@@ -36,6 +36,14 @@ std::string EntrantJson(const HallEntrant& entrant)
                        {"time", entrant.Time}};
     if (entrant.Name)
         object.insert(QStringLiteral("name"), *entrant.Name);
+    if (levelsShown) {
+        const std::optional<EntrantLevel>& level = entrant.Level;
+        const auto decibels = [&](double EntrantLevel::*field) { return level ? QJsonValue((*level).*field) : QJsonValue(); };
+        object.insert(QStringLiteral("laFmax"), decibels(&EntrantLevel::LAFmax));
+        object.insert(QStringLiteral("lcPeak"), decibels(&EntrantLevel::LCpeak));
+        object.insert(QStringLiteral("laEq"), decibels(&EntrantLevel::LAeq));
+        object.insert(QStringLiteral("clipped"), level && level->Clipped);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
@@ -69,7 +77,8 @@ std::string HallSnapshot::RankingSlice(size_t offset, size_t limit) const
         return RankingJson;
     // Written by hand from the entrants' ready JSON, in the key order Qt
     // writes, so that a slice costs no more than its own entrants.
-    std::string json = "{\"count\":" + std::to_string(Entrants.size()) + ",\"entrants\":[";
+    std::string json = "{\"count\":" + std::to_string(Entrants.size()) +
+                       (LevelDistanceCm ? ",\"distanceCm\":" + std::to_string(*LevelDistanceCm) : std::string()) + ",\"entrants\":[";
     const size_t end = std::min(Entrants.size(), offset + std::min(limit, Entrants.size()));
     for (size_t n = std::min(offset, end); n < end; ++n) {
         if (json.back() != '[')
@@ -83,13 +92,20 @@ std::string HallSnapshot::RankingSlice(size_t offset, size_t limit) const
 }
 
 HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QDateTime& updated,
-                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs)
+                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs,
+                                  const std::optional<HallLevels>& levels)
 {
     RankRecords(logRecords);
     auto snapshot = std::make_shared<HallSnapshot>();
+    if (levels)
+        snapshot->LevelDistanceCm = levels->DistanceCm;
     for (const ResultRecord& record : logRecords) {
         HallEntrant entrant = FromRecord(record, names);
-        snapshot->EntrantJson[entrant.EntryNo] = EntrantJson(entrant);
+        if (levels) {
+            const auto level = levels->Levels.find(entrant.EntryNo);
+            entrant.Level = level == levels->Levels.end() ? std::nullopt : std::optional(level->second);
+        }
+        snapshot->EntrantJson[entrant.EntryNo] = EntrantJson(entrant, levels.has_value());
         snapshot->Entrants.push_back(std::move(entrant));
     }
     // Graphs of entrants no longer stored (a cleared log) go with them.

@@ -61,10 +61,10 @@ TEST(HallPage, AStoredResultJoinsTheRankingUnreadAndAnUnexpectedOneHasTheLogRead
 
     // Damaged behind the page's back: the next entrant's record needs none of it.
     folder.Write(QStringLiteral("loudlog.dat"), "damaged");
-    page.AddStored(StoredEntrant(3, 800));
+    page.AddStored(StoredEntrant(3, 800), std::nullopt);
     const std::string ranking = BodyOf(Exchange(port, Get("/api/ranking")));
     EXPECT_NE(ranking.find("\"count\":3,\"entrants\":[{\"entryNo\":2,"), std::string::npos) << ranking;
 
-    page.AddStored(StoredEntrant(5, 100));
+    page.AddStored(StoredEntrant(5, 100), std::nullopt);
     EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 503) << "entrant 4 missing: the log is read and found damaged";
 }

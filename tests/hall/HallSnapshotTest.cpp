@@ -103,3 +103,25 @@ TEST(HallSnapshot, ADamagedLogGivesNoRankingAtAll)
     EXPECT_FALSE(snapshot->Readable);
     EXPECT_TRUE(snapshot->Entrants.empty());
 }
+
+TEST(HallSnapshot, LevelsShownToTheHallGiveEveryEntrantItsLevelsOrNullAndTheRankingTheirDistance)
+{
+    const std::vector<ResultRecord> log = {StoredEntrant(1, 700), StoredEntrant(2, 900)};
+    const QDateTime updated(QDate(2026, 12, 8), QTime(15, 0, 1));
+    const HallSnapshotPtr plain = BuildHallSnapshot(log, updated, {}, {});
+    EXPECT_FALSE(Parsed(plain->RankingJson).contains("distanceCm")) << "without levels, the JSON as it always was";
+    EXPECT_FALSE(Parsed(plain->EntrantJson.at(1)).contains("laFmax"));
+
+    const HallSnapshotPtr snapshot =
+        BuildHallSnapshot(log, updated, {}, {}, HallLevels{50, {{2, EntrantLevel{112.3, 125.0, 104.2, true, 101.5, 50}}}});
+    const QJsonObject ranking = Parsed(snapshot->RankingJson);
+    EXPECT_EQ(ranking["distanceCm"].toInt(), 50);
+    const QJsonObject measured = Parsed(snapshot->EntrantJson.at(2)), without = Parsed(snapshot->EntrantJson.at(1));
+    EXPECT_DOUBLE_EQ(measured["laFmax"].toDouble(), 112.3);
+    EXPECT_DOUBLE_EQ(measured["lcPeak"].toDouble(), 125.0);
+    EXPECT_DOUBLE_EQ(measured["laEq"].toDouble(), 104.2);
+    EXPECT_TRUE(measured["clipped"].toBool());
+    for (const char* key : {"laFmax", "lcPeak", "laEq"})
+        EXPECT_TRUE(without[key].isNull()) << key;
+    EXPECT_EQ(Parsed(snapshot->RankingSlice(0, 1))["distanceCm"].toInt(), 50) << "a part of the ranking too";
+}

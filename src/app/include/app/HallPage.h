@@ -40,11 +40,15 @@ public:
     // and its graph, the log unread. A log last read damaged, or a record
     // that is not the next one (another copy of the program on the folder),
     // has the log read whole as Refresh does.
-    void AddStored(const ResultRecord& record);
+    void AddStored(const ResultRecord& record, const std::optional<EntrantLevel>& level);
 
 private:
     void Rebuild();
     void Publish(std::map<int, HallGraph> graphs);
+    // The entrants' levels when the hall is shown them: a calibration with
+    // [Level] Show on. A levels file that cannot be read leaves every
+    // entrant without levels.
+    std::optional<HallLevels> ReadLevels() const;
     // The graphs of the previous snapshot and of the entrants stored since.
     std::map<int, HallGraph> GraphsWithNewEntrants(const std::vector<ResultRecord>& log) const;
     // The loudness graph of the entrant's recording; nothing when it cannot be read.
@@ -56,5 +60,6 @@ private:
     // The entrants of the log as last read and stored since, in entry order;
     // nothing while the log read was damaged.
     std::optional<std::vector<ResultRecord>> Entrants;
+    std::optional<HallLevels> Levels;
     HallServer Server;
 };

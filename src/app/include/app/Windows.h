@@ -8,6 +8,7 @@
 #include <vector>
 
 class AppContext;
+struct EntrantRecorded;
 struct ResultRecord;
 class BasicSettingsWindow;
 class EffectSettingsWindow;
@@ -101,7 +102,7 @@ private:
     // Tells the open score monitor and the hall's page that the log changed
     // as a whole, or that this result was stored.
     void FollowLog();
-    void FollowStore(const ResultRecord& record);
+    void FollowStore(const EntrantRecorded& stored);
 
     // The window kept in `kept`, made by `make` when there is none (yet).
     template <class Window, class Make>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
 #include "core/ResultRecord.h"
 
 #include <QDateTime>
@@ -24,6 +25,16 @@ struct HallEntrant {
     int IntegratedPoints = 0;
     // "yyyy/MM/dd hh:mm:ss".
     QString Time;
+    // Its sound levels, when it was measured under a calibration and the
+    // hall is shown levels.
+    std::optional<EntrantLevel> Level;
+};
+
+// The sound levels the hall is shown: by entry number, with the distance
+// from the microphone they are stated at.
+struct HallLevels {
+    int DistanceCm = 0;
+    std::map<int, EntrantLevel> Levels;
 };
 
 // A loudness graph as SVG, shared by the snapshots that carry it.
@@ -38,6 +49,10 @@ struct HallSnapshot {
     bool Readable = true;
     // In rank order.
     std::vector<HallEntrant> Entrants;
+    // The distance the levels are stated at, when the hall is shown levels:
+    // every entrant's JSON then has "laFmax", "lcPeak", "laEq" (dB, or null
+    // for an entrant without levels) and "clipped", the ranking "distanceCm".
+    std::optional<int> LevelDistanceCm;
     // "yyyy-MM-ddThh:mm:ss".
     QString Updated;
     // The whole ranking: {"count","entrants","latest","updated"}, where
@@ -73,7 +88,8 @@ using EntrantNameLookup = std::function<std::optional<QString>(int entryNo)>;
 // the ranking file ranks them: the higher total first, the lower entry
 // number first among equal totals.
 HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QDateTime& updated,
-                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs);
+                                  const EntrantNameLookup& names, std::map<int, HallGraph> graphs,
+                                  const std::optional<HallLevels>& levels = std::nullopt);
 
 // The snapshot of a log that cannot be read or is damaged: no entrant at all.
 HallSnapshotPtr UnreadableHallSnapshot(const QDateTime& updated);
