@@ -17,6 +17,14 @@ void Windows::ShowModal(QDialog& window)
     window.exec();
 }
 
+void Windows::OpenModal(QDialog& window)
+{
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void Windows::ShowModeless(QWidget& window)
 {
     window.show();

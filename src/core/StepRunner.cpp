@@ -49,3 +49,17 @@ bool StepRunner::WaitSeconds(int seconds)
 {
     return ::WaitSeconds(static_cast<int16_t>(std::clamp(seconds, 0, 32767)), Clock, [this] { return Abandoned(); });
 }
+
+bool StepRunner::Follow(const std::vector<PacedStep>& steps)
+{
+    for (size_t i = 0; i < steps.size();) {
+        const Pace pace = steps[i]();
+        if (pace.Do == Pace::Then::Fail || Abandoned())
+            return false;
+        if (pace.Do == Pace::Then::Next)
+            ++i;
+        if (pace.AfterMs > 0 && !Wait(pace.AfterMs - 1))
+            return false;
+    }
+    return true;
+}

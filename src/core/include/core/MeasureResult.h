@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/Points.h"
+#include "core/RecordingQuality.h"
 
+#include <QDateTime>
 #include <cstdint>
 
 // The score of one recording. The sums are exact; the points are whole
@@ -17,10 +19,16 @@ struct MeasureResult {
     bool operator==(const MeasureResult&) const = default;
 };
 
-// The entrant just measured: its entry number and the score of its recording.
+// The entrant just measured: its entry number and the score of its recording,
+// with what the click that measured it fixed: the recording quality, the
+// noise cut, the measurement time and the moment.
 struct MeasuredEntrant {
     int EntryNo = 0;
     MeasureResult Result;
+    RecordingQuality Quality = RecordingQuality::Normal;
+    int16_t NoiseCutLevel = 0;
+    int16_t MeasureSeconds = 0;
+    QDateTime MeasuredAt;
 
     bool operator==(const MeasuredEntrant&) const = default;
 };
