@@ -28,7 +28,7 @@ struct MeasuredEntrant {
     RecordingQuality Quality = RecordingQuality::Normal;
     int16_t NoiseCutLevel = 0;
     int16_t MeasureSeconds = 0;
-    QDateTime MeasuredAt;
+    QDateTime MeasuredAt = {};
 
     bool operator==(const MeasuredEntrant&) const = default;
 };
