@@ -27,6 +27,8 @@ void Windows::OpenModal(QDialog& window)
 
 void Windows::ShowModeless(QWidget& window)
 {
+    // A window opened modally before opens beside the others now.
+    window.setWindowModality(Qt::NonModal);
     window.show();
     window.raise();
     window.activateWindow();
