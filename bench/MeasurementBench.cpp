@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QEventLoop>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -148,6 +147,9 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
     MeasurementScreen screen(contest.Context, nullptr,
                              std::make_unique<ShoutRecorder>(RecordingFormatOf(contest.Context.Settings.Mic.Quality),
                                                              [&] {
+                                                                 // The stop command; save and close stop again.
+                                                                 if (wall.isValid())
+                                                                     return;
                                                                  wall.start();
                                                                  processorBefore = ProcessorSeconds();
                                                                  stoppedAt = clock.Now;
@@ -169,10 +171,9 @@ void BM_FinishingToResultOnScreen(benchmark::State& state)
                 result.SetEntrant(entrant);
                 result.show();
             });
+        wall.invalidate();
         PressBand(screen);
-        clock.RunUntil();
-        while (!watch.Painted)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        clock.RunUntil([&watch] { return watch.Painted; });
         const Spent span{double(wall.nsecsElapsed()) / 1e9, ProcessorSeconds() - processorBefore};
         state.SetIterationTime(span.WallSeconds);
         finishing += span;

@@ -128,14 +128,25 @@ std::vector<PacedStep> MeasurementAudio::Finish()
         return Pace::Next();
     };
     return Joined({{NextRecordingStep(), resetGauge}, Sequence.Finish(StepReport, [this, recordingPath, width, noiseCutLevel] {
-                       SavedScore = std::async(std::launch::async, ScoreRecordingFile, recordingPath, width, noiseCutLevel);
+                       const unsigned scoring = ++Scorings;
+                       SavedScore = std::async(std::launch::async, [this, recordingPath, width, noiseCutLevel, scoring] {
+                           MeasureResult score = ScoreRecordingFile(recordingPath, width, noiseCutLevel);
+                           QMetaObject::invokeMethod(
+                               this,
+                               [this, scoring] {
+                                   if (scoring == Scorings)
+                                       emit scoreReady();
+                               },
+                               Qt::QueuedConnection);
+                           return score;
+                       });
                    })});
 }
 
-std::optional<MeasureResult> MeasurementAudio::SavedRecordingScore()
+// The score is announced as its thread ends: the wait here is at most the
+// thread's return.
+MeasureResult MeasurementAudio::SavedRecordingScore()
 {
-    if (!SavedScore.valid() || SavedScore.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-        return std::nullopt;
     return SavedScore.get();
 }
 

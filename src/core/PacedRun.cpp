@@ -23,6 +23,7 @@ bool PacedRun::Start(std::vector<PacedStep> steps)
         return false;
     Steps = std::move(steps);
     Underway = true;
+    HeldAt.reset();
     Take(0, ++RunNumber);
     return true;
 }
@@ -31,6 +32,15 @@ void PacedRun::Abandon()
 {
     if (Underway)
         End(Outcome::Abandoned);
+}
+
+void PacedRun::Resume()
+{
+    if (!Underway || !HeldAt)
+        return;
+    const size_t held = *HeldAt;
+    HeldAt.reset();
+    Clock.After(0, this, [this, held, run = RunNumber] { Take(held, run); });
 }
 
 void PacedRun::Take(size_t index, unsigned run)
@@ -47,6 +57,10 @@ void PacedRun::Take(size_t index, unsigned run)
         return; // abandoned by the step itself
     if (pace.Do == Pace::Then::Fail) {
         End(Outcome::Failed);
+        return;
+    }
+    if (pace.Do == Pace::Then::Hold) {
+        HeldAt = index;
         return;
     }
     const size_t next = pace.Do == Pace::Then::Next ? index + 1 : index;

@@ -58,7 +58,9 @@ bool StepRunner::Follow(const std::vector<PacedStep>& steps)
             return false;
         if (pace.Do == Pace::Then::Next)
             ++i;
-        if (pace.AfterMs > 0 && !Wait(pace.AfterMs - 1))
+        // A held step is asked again after each round of events.
+        const int afterMs = pace.Do == Pace::Then::Hold ? WaitOf(0) : pace.AfterMs;
+        if (afterMs > 0 && !Wait(afterMs - 1))
             return false;
     }
     return true;

@@ -11,6 +11,10 @@ MeasurementRunner::MeasurementRunner(ContestSession& context, std::unique_ptr<So
 {
     connect(&Sound, &MeasurementAudio::gaugeResetDue, this, [this] { emit gaugeShown(-1); });
     connect(&Run, &PacedRun::ended, this, [this](PacedRun::Outcome outcome) { End(outcome); });
+    connect(&Sound, &MeasurementAudio::scoreReady, this, [this] {
+        ScoreAnnounced = true;
+        Run.Resume();
+    });
     // The program ending abandons the run where it stands.
     connect(&context, &ContestSession::endRequested, this, [this] { abandon(); });
     RemainingStartSound = [this] { return Sound.RemainingSoundMs(); };
@@ -27,6 +31,7 @@ void MeasurementRunner::start()
         return;
     Take = NextTake(Context);
     Score.reset();
+    ScoreAnnounced = false;
     Enter(Ready);
     Sound.PlaySoundSlot(StartSound);
     Run.Start(Joined({ReadySteps(), MeasuringSteps()}));
@@ -104,8 +109,10 @@ Pace MeasurementRunner::FillGauge()
 // The recording is scored on a thread of its own while the device closes.
 Pace MeasurementRunner::AwaitScore()
 {
+    if (!ScoreAnnounced)
+        return Pace::Hold();
     Score = Sound.SavedRecordingScore();
-    return Score ? Pace::Next() : Pace::Again(1);
+    return Pace::Next();
 }
 
 void MeasurementRunner::abandon()

@@ -76,7 +76,7 @@ protected:
     void Measure(const MeasurementScreen& screen)
     {
         PressBand(screen, Qt::LeftButton);
-        Clock.RunUntil();
+        Clock.RunUntil([&screen] { return !screen.isVisible() || screen.State() == Waiting || screen.State() == Stopped; });
     }
 
     TestFolder Folder;

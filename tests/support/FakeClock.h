@@ -3,11 +3,13 @@
 #include "core/WaitClock.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <thread>
 
 // A clock that moves only when a wait lets time pass, so that no real time
 // does: each round of events runs what Qt has queued, then sleeps to the
@@ -49,11 +51,23 @@ public:
 
     // Moves the time to each action in turn and runs it, with Qt's queued
     // events before each, until `done` answers true or no action is left.
+    // Without an action, only another thread can bring `done` (a score being
+    // computed): real time passes then, ten seconds at most.
     void RunUntil(const std::function<bool()>& done = {})
     {
-        while ((!done || !done()) && !Actions.empty()) {
+        QElapsedTimer idle;
+        while (!done || !done()) {
             if (QCoreApplication::instance())
                 QCoreApplication::processEvents();
+            if (Actions.empty()) {
+                if (!done || (idle.isValid() && idle.elapsed() > 10000))
+                    return;
+                if (!idle.isValid())
+                    idle.start();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                continue;
+            }
+            idle.invalidate();
             Now = std::max(Now, Actions.begin()->first);
             const std::function<void()> action = Actions.begin()->second;
             Actions.erase(Actions.begin());

@@ -53,8 +53,8 @@ public:
     std::vector<AudioFailure> Failures() const;
 
     // The score of the recording Finish saved, at the take's quality and
-    // noise cut, once its scoring has ended; nothing before.
-    std::optional<MeasureResult> SavedRecordingScore();
+    // noise cut; only after scoreReady.
+    MeasureResult SavedRecordingScore();
 
     // Ends a run cut short: the device is closed and the unsaved recording
     // dropped, without waits or reports, for the screen may be closing.
@@ -75,6 +75,8 @@ public:
 signals:
     // The gauge is to be reset, at the start of steps 1 and 3.
     void gaugeResetDue();
+    // The recording Finish saved last has been scored.
+    void scoreReady();
 
 private:
     Pace PrepareFile();
@@ -100,4 +102,6 @@ private:
     // Scores the saved recording on a thread of its own while the device
     // closes: the pauses around the close leave this thread idle.
     std::future<MeasureResult> SavedScore;
+    // Tells the scoring of the last saved recording from earlier ones.
+    unsigned Scorings = 0;
 };

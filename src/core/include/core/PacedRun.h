@@ -4,18 +4,21 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // What a step of a paced run asks for: the next step, the same step again,
-// or the end of the run as failed; the next or repeated step comes after
-// `AfterMs` milliseconds on the run's clock.
+// the same step again once the run is resumed, or the end of the run as
+// failed; the next or repeated step comes after `AfterMs` milliseconds on
+// the run's clock.
 struct Pace {
-    enum class Then { Next, Again, Fail };
+    enum class Then { Next, Again, Hold, Fail };
     Then Do = Then::Next;
     int AfterMs = 0;
 
     static Pace Next(int afterMs = 0) { return {Then::Next, afterMs}; }
     static Pace Again(int afterMs) { return {Then::Again, afterMs}; }
+    static Pace Hold() { return {Then::Hold, 0}; }
     static Pace Fail() { return {Then::Fail, 0}; }
 };
 using PacedStep = std::function<Pace()>;
@@ -49,6 +52,8 @@ public:
     bool Start(std::vector<PacedStep> steps);
     // Ends the run under way with ended(Abandoned); nothing between runs.
     void Abandon();
+    // Takes the step that holds the run again; nothing when none holds it.
+    void Resume();
     bool Running() const { return Underway; }
 
     qint64 Milliseconds() const { return Clock.Milliseconds(); }
@@ -64,6 +69,7 @@ private:
     WaitClock& Clock;
     std::vector<PacedStep> Steps;
     bool Underway = false;
+    std::optional<size_t> HeldAt;
     // Tells the timers of an ended run from those of the one under way.
     unsigned RunNumber = 0;
 };

@@ -96,6 +96,7 @@ private:
     ScreenState Current = Waiting;
     MeasuredEntrant Take;
     std::optional<MeasureResult> Score;
+    bool ScoreAnnounced = false;
     std::function<qint64()> RemainingStartSound;
     qint64 PhaseStart = 0;
     // The gauge value due once the pass's wait is over, and the elapsed
