@@ -1,6 +1,7 @@
 // Scoring a 30-second recording against the floor of reading it into memory.
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
+#include "core/SoundLevels.h"
 #include "ShoutSignal.h"
 
 #include <QFile>
@@ -40,6 +41,18 @@ void BM_ScoreRecording(benchmark::State& state)
     state.SetLabel(high ? "48 kHz 16 bit, 30 s" : "8 kHz 8 bit, 30 s");
 }
 BENCHMARK(BM_ScoreRecording)->Arg(48000)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+// The sound levels of the same recording, which are worked out after its
+// score: within the time of scoring it.
+void BM_SoundLevels(benchmark::State& state)
+{
+    const bool high = state.range(0) == 48000;
+    RecordingFixture recording(static_cast<uint32_t>(state.range(0)), high ? 16 : 8);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MeasureRecordingLevels(recording.Path, high ? RecordingQuality::High : RecordingQuality::Normal));
+    state.SetLabel(high ? "48 kHz 16 bit, 30 s" : "8 kHz 8 bit, 30 s");
+}
+BENCHMARK(BM_SoundLevels)->Arg(48000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
 void BM_ReadRecordingIntoMemory(benchmark::State& state)
 {

@@ -52,7 +52,8 @@ void ShootResult(ContestSession& context, const QString& name)
         context.Contest.ScoreTable[n] = static_cast<int16_t>(n * 80);
     context.Contest.EntryNo = 25;
     ResultDisplay result(context);
-    MeasuredEntrant entrant{25, {}};
+    MeasuredEntrant entrant;
+    entrant.EntryNo = 25;
     entrant.Result.TotalPoints = Points{1234};
     result.SetEntrant(entrant);
     result.show();

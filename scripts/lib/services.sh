@@ -216,12 +216,13 @@ zuvelo_start_pipewire() {
 # A Wayland compositor, weston's headless backend with the desktop shell (its
 # panel along the top, as on a desktop), and two outputs side by side:
 # "headless" of ZUVELO_WESTON_SIZES[0] and "headless2" of [1], the second made
-# by a module of our own built here. Its runtime folder is its own, and
-# WAYLAND_DISPLAY is exported as the full path of its socket, so that clients
-# find it whatever their XDG_RUNTIME_DIR (the sound servers set theirs). The
-# module's command pipe, through which a test unplugs and plugs an output, is
-# exported as ZUVELO_WESTON_CONTROL.
-ZUVELO_WESTON_SIZES=(1280x800 1024x768)
+# by a module of our own built here: a netbook's screen with a projector
+# beside it. Its runtime folder is its own, and WAYLAND_DISPLAY is exported as
+# the full path of its socket, so that clients find it whatever their
+# XDG_RUNTIME_DIR (the sound servers set theirs). The module's command pipe,
+# through which a test unplugs and plugs an output and asks where the windows
+# are, is exported as ZUVELO_WESTON_CONTROL.
+ZUVELO_WESTON_SIZES=(1024x600 1024x768)
 zuvelo_start_weston() {
   zuvelo_make_service_dir
   local dir="$ZUVELO_SERVICE_DIR/weston" pid
@@ -229,7 +230,7 @@ zuvelo_start_weston() {
   chmod 700 "$dir/runtime"
   # shellcheck disable=SC2046 # pkg-config gives separate options
   cc -shared -fPIC -o "$dir/second-output.so" "$(dirname "${BASH_SOURCE[0]}")/weston-second-output.c" \
-    $(pkg-config --cflags libweston-10) || return 1
+    $(pkg-config --cflags --libs libweston-desktop-10 libweston-10) || return 1
   cat >"$dir/weston.ini" <<INI
 [core]
 idle-time=0

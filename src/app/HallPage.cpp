@@ -36,17 +36,36 @@ void HallPage::Refresh()
         Rebuild();
 }
 
+void HallPage::AddStored(const ResultRecord& record)
+{
+    if (!Server.IsListening())
+        return;
+    if (!Current || !Entrants || record.EntryNo != static_cast<int>(Entrants->size()) + 1) {
+        Rebuild();
+        return;
+    }
+    Entrants->push_back(record);
+    std::map<int, HallGraph> graphs = Current->Graphs;
+    if (std::optional<HallGraph> graph = GraphOf(record))
+        graphs[record.EntryNo] = std::move(*graph);
+    Publish(std::move(graphs));
+}
+
 void HallPage::Rebuild()
 {
-    std::optional<std::vector<ResultRecord>> log = ReadLogEntrants(Context.LogPath());
+    Entrants = ReadLogEntrants(Context.LogPath());
     // A damaged log is no ranking: the page waits until it is readable again
     // (a data clear), keeping the graphs it had.
-    if (!log) {
+    if (!Entrants) {
         Server.Replace(UnreadableHallSnapshot(Context.Now()));
         return;
     }
-    std::map<int, HallGraph> graphs = GraphsWithNewEntrants(*log);
-    Current = BuildHallSnapshot(std::move(*log), Context.Now(), Names(), std::move(graphs));
+    Publish(GraphsWithNewEntrants(*Entrants));
+}
+
+void HallPage::Publish(std::map<int, HallGraph> graphs)
+{
+    Current = BuildHallSnapshot(*Entrants, Context.Now(), Names(), std::move(graphs));
     Server.Replace(Current);
 }
 
@@ -65,13 +84,19 @@ std::map<int, HallGraph> HallPage::GraphsWithNewEntrants(const std::vector<Resul
     for (const ResultRecord& record : log) {
         if (record.EntryNo <= known)
             continue;
-        const std::optional<RecordingLevels> recording = ReadEntrantRecording(
-            Context.Folder.FilePath(RecordingFileName(record.EntryNo)), RecordingQuality(record.Quality), record.SampleCount);
-        if (recording)
-            graphs[record.EntryNo] = std::make_shared<const std::string>(
-                LoudnessSvg(recording->Levels, recording->Width, record.NoiseCutLevel));
+        if (std::optional<HallGraph> graph = GraphOf(record))
+            graphs[record.EntryNo] = std::move(*graph);
     }
     return graphs;
+}
+
+std::optional<HallGraph> HallPage::GraphOf(const ResultRecord& record) const
+{
+    const std::optional<RecordingLevels> recording = ReadEntrantRecording(
+        Context.Folder.FilePath(RecordingFileName(record.EntryNo)), RecordingQuality(record.Quality), record.SampleCount);
+    if (!recording)
+        return std::nullopt;
+    return std::make_shared<const std::string>(LoudnessSvg(recording->Levels, recording->Width, record.NoiseCutLevel));
 }
 
 namespace {

@@ -58,7 +58,8 @@ ResultDisplay& Windows::resultDisplay(QWidget* owner)
             if (!Ending)
                 OpenScoreMonitor(request);
         });
-        QObject::connect(display, &ResultDisplay::resultStored, display, [this] { FollowLog(); });
+        QObject::connect(display, &ResultDisplay::resultStored, display,
+                         [this](const EntrantRecorded& stored) { FollowStore(stored.Record); });
         return display;
     });
 }
@@ -227,6 +228,13 @@ void Windows::FollowLog()
     if (Monitor)
         Monitor->FollowLog();
     Hall.Refresh();
+}
+
+void Windows::FollowStore(const ResultRecord& record)
+{
+    if (Monitor)
+        Monitor->FollowStored(record);
+    Hall.AddStored(record);
 }
 
 void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
+#include <pulse/volume.h>
 
 namespace {
 
@@ -33,6 +34,20 @@ void OnSource(pa_context*, const pa_source_info* info, int eol, void* data)
         query->Inputs.Inputs.push_back({info->name, QString::fromUtf8(info->description)});
     if (eol != 0)
         query->Listed = true;
+}
+
+struct VolumeQuery {
+    std::optional<int> Percent;
+    bool Answered = false;
+};
+
+void OnSourceVolume(pa_context*, const pa_source_info* info, int eol, void* data)
+{
+    auto* query = static_cast<VolumeQuery*>(data);
+    if (info)
+        query->Percent = static_cast<int>((static_cast<uint64_t>(pa_cvolume_avg(&info->volume)) * 100 + PA_VOLUME_NORM / 2) / PA_VOLUME_NORM);
+    if (eol != 0 || info)
+        query->Answered = true;
 }
 
 // Runs the request to its end; an unfinished one is cancelled.
@@ -79,6 +94,26 @@ AudioInputList ListAudioInputs()
     if (std::any_of(inputs.begin(), inputs.end(), [&](const AudioInputEntry& input) { return input.Name == defaultName; }))
         query.Inputs.DefaultName = defaultName;
     return query.Inputs;
+}
+
+std::optional<int> QueryInputVolume(const QByteArray& name, int timeoutMs)
+{
+    ServerQuery server;
+    const QDeadlineTimer deadline(timeoutMs);
+    SoundServerConnection connection;
+    if (!connection.Connect(deadline))
+        return std::nullopt;
+    QByteArray source = name;
+    if (source.isEmpty()) {
+        if (!Run(connection, deadline, pa_context_get_server_info(connection.Context(), OnServerInfo, &server), server.Answered))
+            return std::nullopt;
+        source = server.Defaults.SourceName;
+    }
+    VolumeQuery query;
+    if (!Run(connection, deadline, pa_context_get_source_info_by_name(connection.Context(), source.constData(), OnSourceVolume, &query),
+             query.Answered))
+        return std::nullopt;
+    return query.Percent;
 }
 
 ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen)

@@ -7,6 +7,7 @@
 #include "audio/AudioDevices.h"
 #include "audio/AudioInputRecorder.h"
 #include "core/KeptAside.h"
+#include "core/ContestOperations.h"
 #include "core/ContestState.h"
 #include "core/ProgramOptions.h"
 
@@ -44,13 +45,7 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
 
 MeasuredEntrant NextTake(const ContestState& context)
 {
-    MeasuredEntrant take;
-    take.EntryNo = context.Contest.EntryNo;
-    take.Quality = context.Settings.Mic.Quality;
-    take.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
-    take.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
-    take.MeasuredAt = context.Now();
-    return take;
+    return MeasuredNow(context, context.Contest.EntryNo, {});
 }
 
 bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const

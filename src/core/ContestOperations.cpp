@@ -2,31 +2,29 @@
 
 #include "core/AtomicFile.h"
 #include "core/ContestState.h"
+#include "core/Ranking.h"
 #include "core/RecordingFile.h"
 #include "core/ResultStore.h"
 
-
-int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant)
+MeasuredEntrant MeasuredNow(const ContestState& state, int entryNo, const MeasureResult& result)
 {
-    int rank = 1;
-    for (int earlier = 1; earlier < entrant.EntryNo; ++earlier) {
-        if (RanksBefore({earlier, scoreTable[earlier]}, entrant))
-            ++rank;
-    }
-    return rank;
+    return MeasuredEntrant{entryNo, result, state.Settings.Mic.Quality, state.Settings.Mic.NoiseCutLevel,
+                           state.Settings.Basic.MeasureSeconds, state.Now()};
 }
 
 std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state, const MeasuredEntrant& entrant)
 {
     // The recording was saved without waiting for the disk; a stored record
-    // must not outlive it in a power cut. The store refuses points that do not
-    // fit the 16-bit record field, so the score table entry below always holds
-    // them.
-    if (!SyncFile(state.Folder.FilePath(RecordingFileName(entrant.EntryNo))) || !StoreResult(state, entrant))
-        return LogWriteFailed{};
-    state.Contest.ScoreTable[entrant.EntryNo] = *entrant.Result.TotalPoints.ToInt16();
+    // must not outlive it in a power cut.
+    if (!SyncFile(state.Folder.FilePath(RecordingFileName(entrant.EntryNo))))
+        return LogWriteFailed{entrant.EntryNo, LogWriteFault::RecordingNotFlushed};
+    StoreOutcome stored = StoreResult(state, entrant);
+    const ResultRecord* record = std::get_if<ResultRecord>(&stored);
+    if (!record)
+        return std::get<LogWriteFailed>(stored);
+    state.Contest.ScoreTable[entrant.EntryNo] = record->TotalPoints;
     state.Contest.EntryNo = static_cast<int16_t>(entrant.EntryNo + 1);
-    return EntrantRecorded{RankOfNewEntrant(state.Contest.ScoreTable, {entrant.EntryNo, entrant.Result.TotalPoints.Value})};
+    return EntrantRecorded{*record, RankOfNewEntrant(state.Contest.ScoreTable, {record->EntryNo, record->TotalPoints})};
 }
 
 EntrantList ListEntrants(ContestState& state, EntrantOrder order)

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -20,6 +22,16 @@ const QString ShowNamesKey = QStringLiteral("Entrants/ShowNames");
 const QString HallEnabledKey = QStringLiteral("Hall/Enabled");
 const QString HallPortKey = QStringLiteral("Hall/Port");
 const QString HallUrlKey = QStringLiteral("Hall/Url");
+const QString LevelOffsetKey = QStringLiteral("Level/OffsetDb");
+const QString LevelReferenceKey = QStringLiteral("Level/Reference");
+const QString LevelReferenceDbKey = QStringLiteral("Level/ReferenceDb");
+const QString LevelWeightingKey = QStringLiteral("Level/Weighting");
+const QString LevelDistanceKey = QStringLiteral("Level/DistanceCm");
+const QString LevelDateKey = QStringLiteral("Level/Date");
+const QString LevelInputKey = QStringLiteral("Level/Input");
+const QString LevelVolumeKey = QStringLiteral("Level/Volume");
+const QString LevelQualityKey = QStringLiteral("Level/Quality");
+const QString LevelShowKey = QStringLiteral("Level/Show");
 
 QString OptionsPath(const ContestState& context)
 {
@@ -40,6 +52,58 @@ QRect GeometryFrom(const QStringList& parts)
     }
     const QRect geometry(numbers[0], numbers[1], numbers[2], numbers[3]);
     return numbers[2] > 0 && numbers[3] > 0 ? geometry : QRect();
+}
+
+// The number at `key` when it is one within [low, high].
+std::optional<double> NumberWithin(const QSettings& file, const QString& key, double low, double high)
+{
+    bool ok = false;
+    const double number = file.value(key).toString().trimmed().toDouble(&ok);
+    return ok && number >= low && number <= high ? std::optional(number) : std::nullopt;
+}
+
+const QString WeightingNames[] = {QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("Z")};
+
+LevelCalibration LevelFrom(const QSettings& file)
+{
+    LevelCalibration level;
+    level.OffsetDb = NumberWithin(file, LevelOffsetKey, 0, 250);
+    if (file.value(LevelReferenceKey).toString().compare(QStringLiteral("meter"), Qt::CaseInsensitive) == 0)
+        level.Reference = CalibrationReference::Meter;
+    level.ReferenceDb = NumberWithin(file, LevelReferenceDbKey, 0, 200).value_or(level.ReferenceDb);
+    const QString weighting = file.value(LevelWeightingKey).toString().trimmed();
+    for (int w = 0; w < 3; ++w)
+        level.Weighting = weighting.compare(WeightingNames[w], Qt::CaseInsensitive) == 0 ? LevelWeighting(w) : level.Weighting;
+    level.DistanceCm = static_cast<int>(NumberWithin(file, LevelDistanceKey, 1, 1000).value_or(level.DistanceCm));
+    level.Date = QDate::fromString(file.value(LevelDateKey).toString(), Qt::ISODate);
+    level.Input = file.value(LevelInputKey).toString();
+    const std::optional<double> volume = NumberWithin(file, LevelVolumeKey, 0, 1000);
+    const std::optional<double> quality = NumberWithin(file, LevelQualityKey, 0, 2);
+    if (!volume || !quality || *quality != std::floor(*quality))
+        level.OffsetDb.reset();
+    level.Volume = static_cast<int>(volume.value_or(level.Volume));
+    level.Quality = static_cast<RecordingQuality>(quality.value_or(static_cast<int>(level.Quality)));
+    level.Show = file.value(LevelShowKey).toString().compare(QStringLiteral("false"), Qt::CaseInsensitive) != 0;
+    return level;
+}
+
+// Without a calibration the section is left as it is: absent, as a contest
+// without levels has always had the file, or as a hand wrote it, damaged
+// values and all, for that hand to mend.
+void WriteLevel(QSettings& file, const LevelCalibration& level)
+{
+    if (!level.OffsetDb)
+        return;
+    file.setValue(LevelOffsetKey, QString::number(*level.OffsetDb, 'f', 2));
+    file.setValue(LevelReferenceKey, level.Reference == CalibrationReference::Meter ? QStringLiteral("meter") : QStringLiteral("calibrator"));
+    file.setValue(LevelReferenceDbKey, QString::number(level.ReferenceDb, 'f', 1));
+    file.setValue(LevelWeightingKey, WeightingNames[static_cast<int>(level.Weighting)]);
+    file.setValue(LevelDistanceKey, level.DistanceCm);
+    file.setValue(LevelDateKey, level.Date.toString(Qt::ISODate));
+    file.setValue(LevelInputKey, level.Input);
+    file.setValue(LevelVolumeKey, level.Volume);
+    file.setValue(LevelQualityKey, static_cast<int>(level.Quality));
+    file.setValue(LevelShowKey, level.Show ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 }
@@ -63,6 +127,7 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     if (isNumber && port >= 1 && port <= 65535)
         options.Hall.Port = port;
     options.Hall.Url = file.value(HallUrlKey).toString();
+    options.Level = LevelFrom(file);
     return options;
 }
 
@@ -91,6 +156,7 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     file.setValue(HallEnabledKey, options.Hall.Enabled ? QStringLiteral("true") : QStringLiteral("false"));
     file.setValue(HallPortKey, options.Hall.Port);
     file.setValue(HallUrlKey, options.Hall.Url);
+    WriteLevel(file, options.Level);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -11,7 +11,6 @@
 #include <QtEndian>
 #include <algorithm>
 #include <limits>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -82,6 +81,16 @@ std::optional<QByteArray> ReadLog(const QString& path)
     return file->first;
 }
 
+std::vector<ResultRecord> EntrantsOf(const QByteArray& bytes)
+{
+    const int entrants = CountEntrants(bytes);
+    std::vector<ResultRecord> records;
+    records.reserve(static_cast<size_t>(entrants));
+    for (int n = 1; n <= entrants; ++n)
+        records.push_back(RecordAt(bytes, n));
+    return records;
+}
+
 int32_t SaturateToLong(int64_t value)
 {
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
@@ -112,28 +121,22 @@ void RebuildRanking(ContestState& context)
     std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
         return;
-    const int entrants = CountEntrants(*log);
-    std::vector<int> order(static_cast<size_t>(entrants));
-    std::iota(order.begin(), order.end(), 1);
-    std::vector<int16_t> totals(static_cast<size_t>(entrants) + 1);
-    for (int n = 1; n <= entrants; ++n)
-        totals[n] = RecordAt(*log, n).TotalPoints;
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return RanksBefore({a, totals[a]}, {b, totals[b]}); });
+    std::vector<ResultRecord> ranked = EntrantsOf(*log);
+    RankRecords(ranked);
 
     QByteArray ranking;
-    ResultRecord last;
-    last.Rank = 0;
-    for (int r = 1; r <= entrants; ++r) {
-        const int entryNo = order[r - 1];
-        last = RecordAt(*log, entryNo);
-        last.Rank = static_cast<int16_t>(r);
-        ranking += last.Encode();
-        qToLittleEndian(static_cast<int16_t>(r), log->data() + qsizetype(ResultRecord::Size) * (entryNo - 1) + RankOffset);
+    for (const ResultRecord& record : ranked) {
+        ranking += record.Encode();
+        qToLittleEndian(record.Rank, log->data() + qsizetype(ResultRecord::Size) * (record.EntryNo - 1) + RankOffset);
     }
+    // The end mark is the last entrant's record with its total cleared.
+    ResultRecord last = ranked.empty() ? ResultRecord() : ranked.back();
+    if (ranked.empty())
+        last.Rank = 0;
     last.TotalPoints = ResultRecord::Unused;
     ranking += last.Encode();
 
-    if (WriteFileAtomically(context.RankingPath(), ranking) && entrants > 0)
+    if (WriteFileAtomically(context.RankingPath(), ranking) && !ranked.empty())
         WriteFileAtomically(context.LogPath(), *log);
 }
 
@@ -163,7 +166,7 @@ std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const C
                          static_cast<RecordingQuality>(record.Quality)};
 }
 
-bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
+StoreOutcome StoreResult(ContestState& context, const MeasuredEntrant& entrant)
 {
     const int entryNo = entrant.EntryNo;
     const MeasureResult& result = entrant.Result;
@@ -171,16 +174,16 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     const std::optional<int16_t> maxPoints = result.MaxPoints.ToInt16();
     const std::optional<int16_t> integPoints = result.IntegPoints.ToInt16();
     if (entryNo < 1 || entryNo > MaxEntrants || !total || !maxPoints || !integPoints)
-        return false;
+        return LogWriteFailed{entryNo, LogWriteFault::NotStorable};
     const std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
-        return false;
+        return LogWriteFailed{entryNo, LogWriteFault::LogUnreadable};
 
     // A record already in use belongs to an entrant that another copy of the
     // program, or an earlier store, has written; it is never overwritten.
     ResultRecord record = RecordAt(*log, entryNo);
     if (!record.IsUnused())
-        return false;
+        return LogWriteFailed{entryNo, LogWriteFault::RecordInUse};
     record.EntryNo = static_cast<int16_t>(entryNo);
     record.TotalPoints = *total;
     record.MaxPoints = *maxPoints;
@@ -188,13 +191,13 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     record.MaxRaw = SaturateToLong(result.MaxRaw);
     record.IntegRaw = SaturateToLong(result.IntegRaw);
     record.SampleCount = result.SampleCount;
-    record.MeasuredAt = ToAutomationDate(context.Now());
+    record.MeasuredAt = ToAutomationDate(entrant.MeasuredAt);
     record.Reserved1 = -1;
     record.Reserved2 = 0;
     record.Reserved3 = 0;
-    record.NoiseCutLevel = context.Settings.Mic.NoiseCutLevel;
-    record.MeasureSeconds = context.Settings.Basic.MeasureSeconds;
-    record.Quality = static_cast<int16_t>(context.Settings.Mic.Quality);
+    record.NoiseCutLevel = entrant.NoiseCutLevel;
+    record.MeasureSeconds = entrant.MeasureSeconds;
+    record.Quality = static_cast<int16_t>(entrant.Quality);
 
     // Entrants follow each other without a gap: records missing before this
     // one are written as unused rather than left as zeros.
@@ -206,21 +209,9 @@ bool StoreResult(ContestState& context, const MeasuredEntrant& entrant)
     bytes += record.Encode();
 
     QFile file(context.LogPath());
-    return file.open(QIODevice::ReadWrite) && WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes);
-}
-
-namespace {
-
-std::vector<ResultRecord> EntrantsOf(const QByteArray& bytes)
-{
-    const int entrants = CountEntrants(bytes);
-    std::vector<ResultRecord> records;
-    records.reserve(static_cast<size_t>(entrants));
-    for (int n = 1; n <= entrants; ++n)
-        records.push_back(RecordAt(bytes, n));
-    return records;
-}
-
+    if (!file.open(QIODevice::ReadWrite) || !WriteAt(file, qint64(ResultRecord::Size) * (firstWritten - 1), bytes))
+        return LogWriteFailed{entryNo, LogWriteFault::NotWritten};
+    return record;
 }
 
 std::optional<std::vector<ResultRecord>> ReadEntrants(const QString& path)

@@ -13,10 +13,10 @@
 
 namespace {
 
-HallEntrant FromRecord(const ResultRecord& record, int rank, const EntrantNameLookup& names)
+HallEntrant FromRecord(const ResultRecord& record, const EntrantNameLookup& names)
 {
     HallEntrant entrant;
-    entrant.Rank = rank;
+    entrant.Rank = record.Rank;
     entrant.EntryNo = record.EntryNo;
     entrant.Name = names ? names(record.EntryNo) : std::nullopt;
     entrant.Total = record.TotalPoints;
@@ -85,12 +85,10 @@ std::string HallSnapshot::RankingSlice(size_t offset, size_t limit) const
 HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QDateTime& updated,
                                   const EntrantNameLookup& names, std::map<int, HallGraph> graphs)
 {
-    std::sort(logRecords.begin(), logRecords.end(), [](const ResultRecord& a, const ResultRecord& b) {
-        return RanksBefore({a.EntryNo, a.TotalPoints}, {b.EntryNo, b.TotalPoints});
-    });
+    RankRecords(logRecords);
     auto snapshot = std::make_shared<HallSnapshot>();
     for (const ResultRecord& record : logRecords) {
-        HallEntrant entrant = FromRecord(record, int(snapshot->Entrants.size()) + 1, names);
+        HallEntrant entrant = FromRecord(record, names);
         snapshot->EntrantJson[entrant.EntryNo] = EntrantJson(entrant);
         snapshot->Entrants.push_back(std::move(entrant));
     }

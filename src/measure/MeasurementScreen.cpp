@@ -16,7 +16,6 @@
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
 
-#include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -120,25 +119,21 @@ void MeasurementScreen::LoadOnOpen()
 bool MeasurementScreen::MayMeasure()
 {
     if (const std::optional<QString> file = SettingsFileOutsideLimits(Context.Settings)) {
-        Refuse(QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。"
-                              "設定を確認してください！")
-                   .arg(QDir::toNativeSeparators(Context.Folder.FilePath(*file))));
+        Refuse(MessageFor(SettingsOutsideLimits{Context.Folder.FilePath(*file)}));
         return false;
     }
     const std::optional<int16_t> next = ScanLog(Context);
     if (!next) {
-        Refuse(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
-                              "フォルダおよびファイルを確認してください！")
-                   .arg(QDir::toNativeSeparators(Context.LogPath())));
+        Refuse(MessageFor(MeasurementLogUnreadable{Context.LogPath()}));
         return false;
     }
     Context.Contest.EntryNo = *next;
     return true;
 }
 
-void MeasurementScreen::Refuse(const QString& message)
+void MeasurementScreen::Refuse(const OperatorMessage& message)
 {
-    Context.Messages.Inform(message, MessageIcon::Error);
+    Context.Messages.Inform(message.Text, message.Icon, message.Title);
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 

@@ -178,11 +178,6 @@ void ScoreSheetOutput::RememberPrinter(const QString& name)
 
 void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
 {
-    // A result that could not be stored has no sheet: the loaded texts would
-    // be another entrant's.
-    const std::optional<int16_t> firstUnused = ScanLog(Context);
-    if (!firstUnused || !HasStoredRecord(entryNo, *firstUnused - 1))
-        return;
     const bool besideMenu = isVisible();
     if (!besideMenu) {
         LoadScreenSettings(Context);

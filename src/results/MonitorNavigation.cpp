@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-int FirstEntrantShown(bool afterMeasurement, int nextEntryNo, int lastEntrant)
+int FirstEntrantShown(bool afterMeasurement, int storedEntryNo, int lastEntrant)
 {
     if (lastEntrant < 1)
         return 0;
-    const int wanted = afterMeasurement ? nextEntryNo - 1 : 1;
+    const int wanted = afterMeasurement ? storedEntryNo : 1;
     return std::clamp(wanted, 1, lastEntrant);
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/WidgetColours.h"
 #include "results/RankAnnouncement.h"
 #include "core/ContestOperations.h"
+#include "core/Ranking.h"
 #include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
@@ -218,10 +219,12 @@ void ResultDisplay::mousePressEvent(QMouseEvent*)
     PressMouse();
 }
 
-void ResultDisplay::LogWrite()
+std::optional<EntrantRecorded> ResultDisplay::LogWrite()
 {
-    if (ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant)))
-        emit resultStored();
+    std::optional<EntrantRecorded> stored = ValueOrReport<EntrantRecorded>(Context.Messages, RecordEntrant(Context, Entrant));
+    if (stored)
+        emit resultStored(*stored);
+    return stored;
 }
 
 void ResultDisplay::done(int result)
@@ -236,12 +239,14 @@ void ResultDisplay::StoreOnClose()
 {
     if (Context.Settings.Basic.SoundOn && rankSound.Mode() != MultimediaPlayer::ModeNotOpen)
         rankSound.Command(QStringLiteral("Close"));
-    SavedEntryNo = Entrant.EntryNo;
-    LogWrite();
+    const std::optional<EntrantRecorded> stored = LogWrite();
+    if (!stored)
+        return;
+    const int16_t entryNo = stored->Record.EntryNo;
     if (Context.Settings.Basic.PrintAtOnce)
-        emit scoreSheetRequested(ScoreSheetRequest{OpenedAfterMeasurement, static_cast<int16_t>(SavedEntryNo)});
+        emit scoreSheetRequested(ScoreSheetRequest{OpenedAfterMeasurement, entryNo});
     if (Context.Settings.Basic.WaveformDisplay)
-        emit scoreMonitorRequested(ScoreMonitorRequest{OpenedAfterMeasurement});
+        emit scoreMonitorRequested(ScoreMonitorRequest{OpenedAfterMeasurement, entryNo});
 }
 
 void ResultDisplay::SetBackColor(int32_t colour)

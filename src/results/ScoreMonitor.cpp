@@ -57,7 +57,7 @@ void ScoreMonitor::LoadOnOpen()
     if (!firstFree)
         Report(Context.Messages, ContestFileUnreadable{Context.LogPath()});
     Last = firstFree ? *firstFree - 1 : 0;
-    Current = FirstEntrantShown(AfterMeasurement(), Context.Contest.EntryNo, Last);
+    Current = FirstEntrantShown(AfterMeasurement(), Request.EntryNo, Last);
     HallNames = ReadHallNames(Context);
     PlaceControls();
     playButton->setEnabled(Current > 0);
@@ -69,7 +69,18 @@ void ScoreMonitor::FollowLog()
     if (!isVisible())
         return;
     const std::optional<int16_t> firstFree = ScanLog(Context);
-    Last = firstFree ? *firstFree - 1 : 0;
+    FollowLast(firstFree ? *firstFree - 1 : 0);
+}
+
+void ScoreMonitor::FollowStored(const ResultRecord& record)
+{
+    if (isVisible())
+        FollowLast(std::max<int>(Last, record.EntryNo));
+}
+
+void ScoreMonitor::FollowLast(int last)
+{
+    Last = last;
     playButton->setEnabled(Last > 0);
     StepTo(Last > 0 ? std::clamp(Current, 1, Last) : 0);
 }

@@ -6,7 +6,9 @@
 #include "audio/RecordingSequence.h"
 #include "core/AtomicFile.h"
 #include "core/WavHeader.h"
+#include "core/ProgramOptions.h"
 #include "settings/AudioInputChooser.h"
+#include "settings/LevelCalibrationGroup.h"
 #include "settings/MicTest.h"
 #include "settings/SampleWidgets.h"
 #include "widgets/ContestSession.h"
@@ -104,6 +106,7 @@ void MicrophoneSettingsWindow::BuildControls()
     testTimer->setInterval(100);
     connect(testTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::TestTick);
     inputChooser = new AudioInputChooser(Context, this);
+    levelGroup = new LevelCalibrationGroup(Context, [this] { return SelectedQuality(); }, this);
     levelTimer = new QTimer(this);
     levelTimer->setInterval(50);
     connect(levelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::ShowInputLevel);
@@ -171,7 +174,8 @@ void MicrophoneSettingsWindow::LayOut()
     layout->addLayout(left, 0, 0);
     layout->addLayout(middle, 0, 1);
     layout->addWidget(headerList, 0, 2);
-    layout->addLayout(buttons, 1, 0, 1, 3);
+    layout->addWidget(levelGroup, 1, 0, 1, 3);
+    layout->addLayout(buttons, 2, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -197,6 +201,7 @@ void MicrophoneSettingsWindow::LoadOnOpen()
     cutLevelText->setText(CutLevelText(mic.NoiseCutLevel));
     headerList->clear();
     inputChooser->Load();
+    levelGroup->Load();
     inputLevel->SetLevel(0);
     ReturnToIdle();
     ResetPicture();
@@ -405,7 +410,7 @@ void MicrophoneSettingsWindow::TestAnalysis()
         headerList->addItems(HeaderReadout(header));
     DataBytes = static_cast<int>(data.size()) - (RecordingHeaderSize - static_cast<int>(header.size()));
     if (DataBytes != ExpectedBytes) {
-        Context.Messages.Inform(QStringLiteral("データが不一致です！"), MessageIcon::Error, QStringLiteral("録音データファイルの不正"));
+        Report(Context.Messages, TestRecordingMismatch{});
         ReturnToIdle();
         return;
     }
@@ -452,8 +457,21 @@ void MicrophoneSettingsWindow::Register()
             Context.Settings.Mic = Stored;
         else
             Context.Settings.Mic.Quality = SelectedQuality();
-        return Succeeded(Context.Messages, SaveMicSettings(Context));
+        return Succeeded(Context.Messages, SaveMicSettings(Context)) && StoreCalibration();
     });
+}
+
+bool MicrophoneSettingsWindow::StoreCalibration()
+{
+    const LevelCalibration level = levelGroup->Calibration();
+    if (!level.OffsetDb)
+        return true;
+    ProgramOptions options = LoadProgramOptions(Context);
+    options.Level = level;
+    if (SaveProgramOptions(Context, options))
+        return true;
+    Context.Messages.Inform(QStringLiteral("音圧校正を保存できません！"), MessageIcon::Warning);
+    return false;
 }
 
 bool MicrophoneSettingsWindow::MayClose()

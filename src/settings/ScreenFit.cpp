@@ -63,8 +63,13 @@ void ScreenFit::Fit()
     // that maximizes nothing (an X server without a window manager); a
     // compositor, which alone knows its panels, gives a maximized window the
     // free area itself.
-    if (firstMiss)
+    if (firstMiss) {
+        // A size beyond the cap of this guess would break a Wayland
+        // compositor's protocol, which cuts the program off.
+        if (PanelsUnreported())
+            Window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         Window->setWindowState(Window->windowState() | Qt::WindowMaximized);
+    }
 }
 
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event)

@@ -10,10 +10,14 @@ QRect FreeAreaOf(QRect available, QRect whole, bool panelsUnreported)
     return available.adjusted(0, 0, 0, -UnreportedPanelRoom);
 }
 
+bool PanelsUnreported()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QRect FreeArea(const QScreen& screen)
 {
-    return FreeAreaOf(screen.availableGeometry(), screen.geometry(),
-                      QGuiApplication::platformName().startsWith(QLatin1String("wayland")));
+    return FreeAreaOf(screen.availableGeometry(), screen.geometry(), PanelsUnreported());
 }
 
 bool FitsFreeArea(QSize outer, QRect free)

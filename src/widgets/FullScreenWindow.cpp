@@ -79,6 +79,9 @@ bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::WindowStateChange && event->spontaneous()) {
         ConfirmedFullScreen = windowHandle()->windowStates() & Qt::WindowFullScreen;
+        // A Wayland compositor applies a granted state with the window's next
+        // picture, which Qt 6.4 draws only when the size changed.
+        update();
         // Once the widget has taken the confirmed state as its own.
         if (AwaitingLeave)
             QMetaObject::invokeMethod(this, &FullScreenWindow::ContinueMove, Qt::QueuedConnection);
@@ -97,12 +100,15 @@ void FullScreenWindow::Cover(QScreen* screen)
     // manager to grant full screen (a bare X server).
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     setScreen(screen);
-    setGeometry(area);
+    // A shown Wayland window takes its size from the compositor alone: drawn
+    // at the new screen's size while still full screen on a smaller one, it
+    // breaks the protocol and the compositor cuts the program off.
     if (isVisible() && RequestsGoByConfirmedState()) {
         AwaitingLeave = true;
         LeaveDeadline.start();
         return;
     }
+    setGeometry(area);
     AskFullScreen();
 }
 

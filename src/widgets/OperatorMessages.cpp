@@ -139,3 +139,21 @@ bool Succeeded(MessageBoxService& messages, const AudioStep& step)
     Report(messages, step.Failures);
     return step.Done;
 }
+
+OperatorMessage MessageFor(const SettingsOutsideLimits& refusal)
+{
+    return Error(QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。設定を確認してください！")
+                     .arg(QDir::toNativeSeparators(refusal.Path)));
+}
+
+OperatorMessage MessageFor(const MeasurementLogUnreadable& refusal)
+{
+    return Error(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
+                                "フォルダおよびファイルを確認してください！")
+                     .arg(QDir::toNativeSeparators(refusal.Path)));
+}
+
+OperatorMessage MessageFor(const TestRecordingMismatch&)
+{
+    return {QStringLiteral("データが不一致です！"), QStringLiteral("録音データファイルの不正"), MessageIcon::Error};
+}

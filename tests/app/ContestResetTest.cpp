@@ -1,6 +1,7 @@
 #include "app/ContestReset.h"
 #include "app/LockedActionWindow.h"
 #include "app/MainMenu.h"
+#include "core/ContestOperations.h"
 #include "core/ResultStore.h"
 
 #include "support/AppTestFolder.h"
@@ -30,7 +31,7 @@ void StoreOneEntrant(TestFolder& folder)
 {
     MeasureResult result;
     result.TotalPoints = Points{500};
-    ASSERT_TRUE(StoreResult(folder.Context, {1, result}));
+    ASSERT_TRUE(std::holds_alternative<ResultRecord>(StoreResult(folder.Context, MeasuredNow(folder.Context, 1, result))));
     ASSERT_EQ(ScanLog(folder.Context), std::optional<int16_t>(2));
 }
 

@@ -49,3 +49,22 @@ TEST(HallPage, TheOperatorIsToldWhichFamilyFailedAndWhy)
         EXPECT_EQ(text.value_or(QString()), start.Text ? QString::fromUtf8(start.Text) : QString());
     }
 }
+
+TEST(HallPage, AStoredResultJoinsTheRankingUnreadAndAnUnexpectedOneHasTheLogReadWhole)
+{
+    AppTestFolder folder;
+    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900)});
+    const int port = FreePort();
+    ASSERT_TRUE(SaveHallOptions(folder.Context, {true, port, {}}));
+    HallPage page(folder.Context, [] { return EntrantNameLookup(); });
+    page.Apply();
+
+    // Damaged behind the page's back: the next entrant's record needs none of it.
+    folder.Write(QStringLiteral("loudlog.dat"), "damaged");
+    page.AddStored(StoredEntrant(3, 800));
+    const std::string ranking = BodyOf(Exchange(port, Get("/api/ranking")));
+    EXPECT_NE(ranking.find("\"count\":3,\"entrants\":[{\"entryNo\":2,"), std::string::npos) << ranking;
+
+    page.AddStored(StoredEntrant(5, 100));
+    EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 503) << "entrant 4 missing: the log is read and found damaged";
+}

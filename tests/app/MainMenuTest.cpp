@@ -227,7 +227,7 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
             shown = monitor->CurrentEntrant();
         },
         Qt::Key_Space);
-    Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement});
+    Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement, 2});
     EXPECT_TRUE(monitor->isVisible()) << "opened without waiting for its close";
     EXPECT_TRUE(HandleEventsUntil([monitor] { return !monitor->isVisible(); }, 5000));
     EXPECT_TRUE(modal);

@@ -52,7 +52,7 @@ protected:
 TEST_F(TerminationSignalsTest, TheResultOnDisplayIsStoredOnceAndNothingOpensAfterIt)
 {
     ResultDisplay& display = Made.resultDisplay(nullptr);
-    display.SetEntrant({1, MeasureResult{24000, 0, 0, Points{300}, Points{200}, Points{500}}});
+    display.SetEntrant(MeasuredNow(Context, 1, MeasureResult{24000, 0, 0, Points{300}, Points{200}, Points{500}}));
     RaiseAfter(200);
     // A window opened after the display would wait for an answer: note and close it.
     std::vector<QString> openedAfter;

@@ -122,6 +122,24 @@ TEST_F(Recording, TakesTheServersDefaultSource)
     EXPECT_EQ(onPipeWire, SoundServerName() == QLatin1String("pipewire")) << QuerySoundServerDefaults().ServerName.toStdString();
 }
 
+TEST_F(Recording, TellsTheInputsVolumeAsTheVolumeControlShowsIt)
+{
+    const auto setVolume = [](const char* volume) {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("set-source-volume"), QStringLiteral("virtmic"), QLatin1String(volume)});
+        return pactl.waitForFinished(5000) && pactl.exitCode() == 0;
+    };
+    // The other tests record the input at full volume.
+    const auto fullVolume = qScopeGuard([&] { setVolume("100%"); });
+    for (const char* volume : {"64%", "100%"}) {
+        ASSERT_TRUE(setVolume(volume));
+        const int percent = QByteArray(volume).chopped(1).toInt();
+        EXPECT_EQ(QueryInputVolume("virtmic"), percent);
+        EXPECT_EQ(QueryInputVolume({}), percent) << "the default input";
+    }
+    EXPECT_EQ(QueryInputVolume("no-such-input"), std::nullopt);
+}
+
 TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
 {
     const int quality = GetParam();

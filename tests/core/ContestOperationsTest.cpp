@@ -1,6 +1,7 @@
 #include "core/ContestOperations.h"
 
 #include "core/ContestState.h"
+#include "core/Ranking.h"
 #include "core/ResultStore.h"
 #include "support/StoreFolder.h"
 
@@ -19,7 +20,8 @@ std::array<int16_t, MaxEntrants + 1> TableOf(const std::vector<int>& totals)
 
 MeasuredEntrant EntrantOf(int entryNo, int total)
 {
-    return {entryNo, MeasureResult{8000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}}};
+    return {entryNo, MeasureResult{8000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}},
+            RecordingQuality::Normal, 0, 3, QDateTime()};
 }
 
 }
@@ -47,13 +49,14 @@ TEST(ContestOperations, RecordingAnEntrantStoresItRanksItAndMovesOn)
     StoreFolder folder;
     ContestState& context = folder.Context;
     context.Contest.ScoreTable = TableOf({500, 700});
-    ASSERT_TRUE(StoreResult(context, EntrantOf(1, 500)));
-    ASSERT_TRUE(StoreResult(context, EntrantOf(2, 700)));
+    ASSERT_TRUE(std::holds_alternative<ResultRecord>(StoreResult(context, EntrantOf(1, 500))));
+    ASSERT_TRUE(std::holds_alternative<ResultRecord>(StoreResult(context, EntrantOf(2, 700))));
     context.Contest.EntryNo = 3;
 
     const auto recorded = RecordEntrant(context, EntrantOf(3, 700));
     ASSERT_TRUE(std::holds_alternative<EntrantRecorded>(recorded));
     EXPECT_EQ(std::get<EntrantRecorded>(recorded).Rank, 2);
+    EXPECT_EQ(std::get<EntrantRecorded>(recorded).Record, ReadEntrants(context.LogPath())->at(2)) << "the record as stored";
     EXPECT_EQ(context.Contest.EntryNo, 4);
     EXPECT_EQ(context.Contest.ScoreTable[3], 700);
     EXPECT_EQ(std::get<LoadedEntrant>(LoadEntrant(context, 3)).TotalPoints, 700);
@@ -64,7 +67,9 @@ TEST(ContestOperations, AnEntrantTheLogCannotTakeKeepsItsNumber)
     StoreFolder folder;
     ContestState& context = folder.Context;
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
-    EXPECT_TRUE(std::holds_alternative<LogWriteFailed>(RecordEntrant(context, EntrantOf(1, 10))));
+    const auto recorded = RecordEntrant(context, EntrantOf(1, 10));
+    ASSERT_TRUE(std::holds_alternative<LogWriteFailed>(recorded));
+    EXPECT_EQ(std::get<LogWriteFailed>(recorded).Fault, LogWriteFault::LogUnreadable);
     EXPECT_EQ(context.Contest.EntryNo, 1);
     EXPECT_EQ(context.Contest.ScoreTable[1], 0);
 }

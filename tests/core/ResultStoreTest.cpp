@@ -1,6 +1,7 @@
 #include "core/ResultStore.h"
 
 #include "core/AutomationDate.h"
+#include "core/ContestOperations.h"
 #include "core/ResultRecord.h"
 #include "support/StoreFolder.h"
 
@@ -31,6 +32,13 @@ QByteArray LogOf(const std::vector<int>& totals)
         log += (index < totals.size() ? Measured(n, totals[index]) : ResultRecord::Cleared(static_cast<int16_t>(n), 1.0)).Encode();
     }
     return log;
+}
+
+// The fault of a store that failed; nothing when it stored.
+std::optional<LogWriteFault> FaultOf(const StoreOutcome& outcome)
+{
+    const LogWriteFailed* failed = std::get_if<LogWriteFailed>(&outcome);
+    return failed ? std::optional(failed->Fault) : std::nullopt;
 }
 
 ResultRecord RecordOf(const QByteArray& file, int number)
@@ -142,7 +150,7 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
         RebuildRanking(context);
-        EXPECT_FALSE(StoreResult(context, {1, MeasureResult()}));
+        EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, MeasureResult()))), LogWriteFault::LogUnreadable);
         EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
     }
 }
@@ -180,14 +188,16 @@ TEST_F(ResultStoreTest, ARecordThatCannotBeLoadedIsReportedWithItsEntryNumber)
     EXPECT_EQ(UnreadableEntry(12), 12);
 }
 
-TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
+TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsWhatItWasMeasuredWith)
 {
     ResultRecord old = ResultRecord::Cleared(1, 1.0);
     std::memcpy(old.Remark.data(), "remark kept by the store", 24);
     old.Rank = 4;
     folder.Write(Log, old.Encode());
-    context.Settings.Mic = {25, RecordingQuality::Middle};
-    context.Settings.Basic.MeasureSeconds = 7;
+    // Settings changed since the measurement do not reach its record.
+    context.Settings.Mic = {40, RecordingQuality::High};
+    context.Settings.Basic.MeasureSeconds = 9;
+    const QDateTime measuredAt = StoreTime.addSecs(-12);
 
     MeasureResult result;
     result.SampleCount = 112000;
@@ -196,9 +206,10 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
     result.MaxPoints = Points{900};
     result.IntegPoints = Points{400};
     result.TotalPoints = Points{1300};
-    ASSERT_TRUE(StoreResult(context, {1, result}));
+    const StoreOutcome outcome = StoreResult(context, {1, result, RecordingQuality::Middle, 25, 7, measuredAt});
 
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
+    EXPECT_EQ(std::get<ResultRecord>(outcome), stored) << "answers with the record as written";
     EXPECT_EQ(stored.EntryNo, 1);
     EXPECT_EQ(stored.TotalPoints, 1300);
     EXPECT_EQ(stored.MaxPoints, 900);
@@ -208,7 +219,7 @@ TEST_F(ResultStoreTest, StoringAResultKeepsRemarkAndRankAndRecordsTheSettings)
     EXPECT_EQ(stored.SampleCount, 112000);
     EXPECT_EQ(QByteArray(stored.Remark.data(), 24), QByteArray("remark kept by the store"));
     EXPECT_EQ(stored.Rank, 4);
-    EXPECT_EQ(stored.MeasuredAt, ToAutomationDate(StoreTime));
+    EXPECT_EQ(stored.MeasuredAt, ToAutomationDate(measuredAt));
     EXPECT_EQ(stored.Reserved1, -1);
     EXPECT_EQ(stored.NoiseCutLevel, 25);
     EXPECT_EQ(stored.MeasureSeconds, 7);
@@ -225,7 +236,7 @@ TEST_F(ResultStoreTest, RawSumsBeyondTheirFieldsSaturateAndThePointsStay)
     loud.IntegPoints = Points{1000};
     loud.MaxPoints = Points{997};
     loud.TotalPoints = Points{1997};
-    ASSERT_TRUE(StoreResult(context, {1, loud}));
+    ASSERT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, loud))), std::nullopt);
     const ResultRecord stored = RecordOf(folder.Read(Log), 1);
     EXPECT_EQ(stored.IntegRaw, 2147483647);
     EXPECT_EQ(stored.MaxRaw, 2147483647);
@@ -237,7 +248,7 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    ASSERT_TRUE(StoreResult(context, {3, result}));
+    ASSERT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 3, result))), std::nullopt);
     const QByteArray log = folder.Read(Log);
     ASSERT_EQ(log.size(), 70 * 3);
     EXPECT_TRUE(RecordOf(log, 1).IsUnused());
@@ -245,14 +256,17 @@ TEST_F(ResultStoreTest, StoringPastTheEndOfAShortLogLeavesNoMeasuredLookingGap)
     EXPECT_EQ(RecordOf(log, 3).TotalPoints, 5);
 }
 
-TEST_F(ResultStoreTest, AFailedStoreReportsFailureAndChangesNothing)
+TEST_F(ResultStoreTest, AFailedStoreSaysWhyAndChangesNothing)
 {
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, {0, result}));
-    EXPECT_FALSE(StoreResult(context, {3001, result}));
+    MeasureResult tooMany = result;
+    tooMany.TotalPoints = Points{40000};
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 0, result))), LogWriteFault::NotStorable);
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 3001, result))), LogWriteFault::NotStorable);
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, tooMany))), LogWriteFault::NotStorable);
     ASSERT_TRUE(QDir(folder.Dir.path()).mkdir(Log));
-    EXPECT_FALSE(StoreResult(context, {1, result}));
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, result))), LogWriteFault::LogUnreadable);
 }
 
 TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
@@ -262,7 +276,7 @@ TEST_F(ResultStoreTest, ARecordInUseIsNeverStoredOver)
     folder.Write(Log, log);
     MeasureResult result;
     result.TotalPoints = Points{5};
-    EXPECT_FALSE(StoreResult(context, {2, result}));
+    EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 2, result))), LogWriteFault::RecordInUse);
     EXPECT_EQ(folder.Read(Log), log);
 }
 

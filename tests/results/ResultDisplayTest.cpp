@@ -6,6 +6,7 @@
 #include "widgets/HeldKeyGuard.h"
 #include "core/ResultRecord.h"
 #include "core/ResultStore.h"
+#include "support/ResultLog.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -33,7 +34,8 @@ protected:
         for (size_t i = 0; i < earlier.size(); ++i)
             Context.Contest.ScoreTable[i + 1] = static_cast<int16_t>(earlier[i]);
         Context.Contest.EntryNo = static_cast<int16_t>(earlier.size() + 1);
-        Entrant = {Context.Contest.EntryNo, MeasureResult{24000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}}};
+        Entrant = MeasuredNow(Context, Context.Contest.EntryNo,
+                              MeasureResult{24000, 0, 0, Points{total / 2}, Points{total - total / 2}, Points{total}});
     }
 
     TestFolder Folder;
@@ -247,17 +249,26 @@ TEST_F(ResultDisplayTest, TheBlinkStopsAtTheThirdSecond)
     window.close();
 }
 
-TEST_F(ResultDisplayTest, AFailedLogWriteIsReportedAndTheEntrantKeepsItsNumber)
+TEST_F(ResultDisplayTest, AFailedLogWriteIsReportedAndTheEntrantKeepsItsNumberWithoutSheetOrMonitor)
 {
-    ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
-    Measured({}, 10);
+    // Entrant 1 is stored; another copy of the program stored entrant 2 first.
+    Context.Settings.Basic.PrintAtOnce = true;
+    Context.Settings.Basic.WaveformDisplay = true;
+    SaveBasicSettings(Context);
+    WriteLogOfTotals(Folder, {300, 900});
+    Measured({300}, 10);
     ResultDisplay window(Context);
     window.SetEntrant(Entrant);
+    int requests = 0;
+    QObject::connect(&window, &ResultDisplay::scoreSheetRequested, [&] { ++requests; });
+    QObject::connect(&window, &ResultDisplay::scoreMonitorRequested, [&] { ++requests; });
+    QObject::connect(&window, &ResultDisplay::resultStored, [&] { ++requests; });
     window.show();
     window.close();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("ﾛｸﾞﾌｧｨﾙ書込時にｴﾗｰがでました！")});
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
-    EXPECT_EQ(Context.Contest.EntryNo, 1);
+    EXPECT_EQ(Context.Contest.EntryNo, 2);
+    EXPECT_EQ(requests, 0) << "no monitor showing entrant 1 as if just measured, no sheet";
 }
 
 TEST_F(ResultDisplayTest, ScoreSheetAndMonitorOpenInThatOrderWhenSet)
@@ -273,9 +284,13 @@ TEST_F(ResultDisplayTest, ScoreSheetAndMonitorOpenInThatOrderWhenSet)
         opened.push_back(QStringLiteral("sheet %1 of %2").arg(request.OpenMode).arg(request.EntryNo));
     });
     QObject::connect(&window, &ResultDisplay::scoreMonitorRequested, [&](const ScoreMonitorRequest& request) {
-        opened.push_back(QStringLiteral("monitor %1").arg(request.OpenMode));
+        opened.push_back(QStringLiteral("monitor %1 of %2").arg(request.OpenMode).arg(request.EntryNo));
+    });
+    QObject::connect(&window, &ResultDisplay::resultStored, [&](const EntrantRecorded& stored) {
+        opened.push_back(QStringLiteral("stored %1 of rank %2").arg(stored.Record.EntryNo).arg(stored.Rank));
     });
     window.show();
     window.close();
-    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("sheet -1 of 1"), QStringLiteral("monitor -1")}));
+    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("stored 1 of rank 1"), QStringLiteral("sheet -1 of 1"),
+                                            QStringLiteral("monitor -1 of 1")}));
 }

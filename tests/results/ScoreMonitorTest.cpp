@@ -33,9 +33,9 @@ protected:
         Context.Contest.EntryNo = static_cast<int16_t>(totals.size() + 1);
     }
 
-    void Open(int16_t mode)
+    void Open(int16_t mode, int16_t entryNo = 0)
     {
-        Monitor.SetRequest(ScoreMonitorRequest{mode});
+        Monitor.SetRequest(ScoreMonitorRequest{mode, entryNo});
         Monitor.show();
     }
 
@@ -104,7 +104,7 @@ TEST_F(ScoreMonitorWindow, BrowsingStepsWithArrowsAndClicksAndClosesOutsideTheGr
 TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClickCloses)
 {
     Stored({700, 800, 900, 1000});
-    Open(OpenedAfterMeasurement);
+    Open(OpenedAfterMeasurement, 4);
     EXPECT_EQ(Monitor.CurrentEntrant(), 4);
     Press(Qt::Key_Left);
     EXPECT_EQ(Monitor.CurrentEntrant(), 3) << "arrows step in this mode too";
@@ -112,11 +112,10 @@ TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClick
     EXPECT_FALSE(Monitor.isVisible());
 
     Context.Contest.EntryNo = 1;
-    Open(OpenedAfterMeasurement);
-    EXPECT_EQ(Monitor.CurrentEntrant(), 1) << "a failed store leaves the number at the first entrant";
+    Open(OpenedAfterMeasurement, 2);
+    EXPECT_EQ(Monitor.CurrentEntrant(), 2) << "the entrant the request names, whatever the next number";
     Monitor.close();
-    Context.Contest.EntryNo = 3001;
-    Open(OpenedAfterMeasurement);
+    Open(OpenedAfterMeasurement, 3000);
     EXPECT_EQ(Monitor.CurrentEntrant(), 4) << "never past the last stored entrant";
     Press(Qt::Key_Space);
     EXPECT_FALSE(Monitor.isVisible());
@@ -130,7 +129,9 @@ TEST_F(ScoreMonitorWindow, OpenBesideTheContestItFollowsAStoreAndAClear)
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     Stored({700, 800, 900, 1000});
-    Monitor.FollowLog();
+    ResultRecord fourth;
+    fourth.EntryNo = 4;
+    Monitor.FollowStored(fourth);
     EXPECT_EQ(Monitor.CurrentEntrant(), 3) << "the entrant on view stays";
     Press(Qt::Key_Right);
     EXPECT_EQ(Monitor.CurrentEntrant(), 4);

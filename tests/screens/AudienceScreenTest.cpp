@@ -147,7 +147,7 @@ TEST_F(AudienceScreen, AWindowWhoseScreenGoesAwayMovesToTheMenusScreenAndGoesOn)
 {
     ChooseAudienceScreen(QStringLiteral("Projector"));
     ResultDisplay display(Context, Menu.get());
-    display.SetEntrant({1, MeasureResult{8000, 0, 0, Points{600}, Points{634}, Points{1234}}});
+    display.SetEntrant(MeasuredNow(Context, 1, MeasureResult{8000, 0, 0, Points{600}, Points{634}, Points{1234}}));
     display.show();
     MeasurementScreen screen(Context, Menu.get(), std::make_unique<FakeRecorder>(Recorder));
     screen.show();

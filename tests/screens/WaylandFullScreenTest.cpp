@@ -1,12 +1,13 @@
-// The full-screen windows under weston with two outputs (started by the test
-// command): a compositor ignores positions, so only a window that asks for
-// full screen on its output covers it rather than landing, as a plain window
-// under the panel, on the output of the compositor's choice.
+// The windows under weston with two outputs and the shell's panels (started
+// by the test command), as the compositor itself places them: it ignores the
+// positions a window asks for, so only a window that asks for full screen on
+// its output covers it, and only a maximized one keeps clear of the panel.
 #include "measure/MeasureLayout.h"
 #include "measure/MeasurementScreen.h"
 #include "results/RankingBoard.h"
 #include "results/ResultDisplay.h"
 #include "results/ScoreMonitor.h"
+#include "settings/ScreenSettingsWindow.h"
 #include "widgets/ScreenChoice.h"
 #include "core/ProgramOptions.h"
 #include "support/FakeRecorder.h"
@@ -14,6 +15,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -21,12 +24,62 @@
 
 namespace {
 
+QString ControlPipe()
+{
+    return qEnvironmentVariable("ZUVELO_WESTON_CONTROL");
+}
+
 // A line for the compositor's command pipe (scripts/lib/weston-second-output.c).
 void TellCompositor(const QByteArray& command)
 {
-    QFile control(qEnvironmentVariable("ZUVELO_WESTON_CONTROL"));
+    QFile control(ControlPipe());
     ASSERT_TRUE(control.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) << control.errorString().toStdString();
     ASSERT_EQ(control.write(command + '\n'), command.size() + 1);
+}
+
+// A window or panel as the compositor shows it.
+struct ShownView {
+    QString Kind;
+    QString Title;
+    QString Output;
+    QRect Frame;
+    QString State;
+};
+
+std::vector<ShownView> ViewsShown()
+{
+    const QString path = ControlPipe() + QStringLiteral(".views");
+    QFile::remove(path);
+    TellCompositor("views");
+    QFile list(path);
+    if (!QTest::qWaitFor([&] { return list.exists(); }, 2000) || !list.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<ShownView> views;
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 8)
+            views.push_back({QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2]),
+                             QRect(fields[3].toInt(), fields[4].toInt(), fields[5].toInt(), fields[6].toInt()),
+                             QString::fromUtf8(fields[7])});
+    }
+    return views;
+}
+
+// The compositor's view of `window`, once `shown` holds for it; an empty one
+// when that did not come.
+ShownView AwaitShown(const QWidget& window, const std::function<bool(const ShownView&)>& shown)
+{
+    ShownView last;
+    (void)QTest::qWaitFor([&] {
+        for (const ShownView& view : ViewsShown()) {
+            if (view.Kind == QLatin1String("window") && view.Title == window.windowTitle()) {
+                last = view;
+                return shown(view);
+            }
+        }
+        return false;
+    });
+    return last;
 }
 
 QScreen* OutputCalled(const QString& name)
@@ -42,48 +95,32 @@ QScreen* OutputCalled(const QString& name)
 // checks that it does and that the window laid itself out for that size.
 void ExpectFullScreenOn(const FullScreenWindow& window, const QScreen* output)
 {
-    const QWindow* surface = window.windowHandle();
-    (void)QTest::qWaitFor([&] {
-        return surface->screen() == output && surface->windowStates() & Qt::WindowFullScreen && surface->size() == output->size();
-    });
-    EXPECT_EQ(surface->screen()->name(), output->name());
-    EXPECT_TRUE(surface->windowStates() & Qt::WindowFullScreen) << "a plain window, under the panel";
-    EXPECT_EQ(surface->size(), output->size());
+    const auto covers = [&](const ShownView& view) {
+        return view.Output == output->name() && view.State == QLatin1String("fullscreen") && view.Frame == output->geometry();
+    };
+    const ShownView shown = AwaitShown(window, covers);
+    EXPECT_EQ(shown.Output, output->name());
+    EXPECT_EQ(shown.State, QStringLiteral("fullscreen")) << "a plain window, under the panel";
+    EXPECT_EQ(shown.Frame, output->geometry());
+    (void)QTest::qWaitFor([&] { return window.size() == output->size(); });
+    EXPECT_EQ(window.size(), output->size());
     EXPECT_EQ(QSize(window.ScreenWidth, window.ScreenHeight), output->size());
     EXPECT_TRUE(window.rect().contains(window.childrenRect())) << "controls laid out beyond the window";
 }
 
-// Watches for the compositor granting a window full screen and the window
-// drawing itself after it, which puts its first picture on the output.
-class CompositorShowing : public QObject {
-public:
-    explicit CompositorShowing(const QWidget& window) : Window(window) { qApp->installEventFilter(this); }
-    bool Shown = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == Window.windowHandle()) {
-            if (event->type() == QEvent::WindowStateChange && event->spontaneous())
-                Granted = Window.windowHandle()->windowStates() & Qt::WindowFullScreen;
-            Shown = Shown || (Granted && event->type() == QEvent::Expose);
-        }
-        return false;
-    }
-
-private:
-    const QWidget& Window;
-    bool Granted = false;
-};
+void UseWeston()
+{
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    EnsureApplication();
+}
 
 }
 
-TEST(WaylandFullScreen, EachWindowCoversTheOutputChosenForTheAudienceAsTheCompositorConfiguresIt)
+TEST(WaylandFullScreen, EachWindowCoversTheOutputChosenForTheAudienceAsTheCompositorShowsIt)
 {
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        GTEST_SKIP() << "WAYLAND_DISPLAY is not set: no Wayland compositor to show the windows on";
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    EnsureApplication();
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || ControlPipe().isEmpty())
+        GTEST_SKIP() << "no weston of the test command (WAYLAND_DISPLAY, ZUVELO_WESTON_CONTROL)";
+    UseWeston();
     ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the compositor has not two outputs";
     TestFolder folder;
     WriteInstalledFolder(folder);
@@ -97,32 +134,23 @@ TEST(WaylandFullScreen, EachWindowCoversTheOutputChosenForTheAudienceAsTheCompos
         for (const auto& window : windows) {
             SCOPED_TRACE(window->metaObject()->className() + (" on " + output->name().toStdString()));
             window->show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-            // Until the compositor's configure and its report of the output shown on.
-            const QWindow* surface = window->windowHandle();
-            (void)QTest::qWaitFor([&] { return surface->screen() == output && surface->windowStates() & Qt::WindowFullScreen; });
-            EXPECT_EQ(surface->screen()->name(), output->name());
-            EXPECT_TRUE(surface->windowStates() & Qt::WindowFullScreen) << "a plain window, under the panel";
-            EXPECT_EQ(surface->size(), output->size());
-            EXPECT_TRUE(window->rect().contains(window->childrenRect())) << "controls laid out beyond the window";
+            ExpectFullScreenOn(*window, output);
             window->hide();
         }
     }
 }
 
-// Weston 10 itself ends when the output under a full-screen window goes away
-// (it reads a request naming the gone output as if it were there), so the projector is unplugged before the screen opens, and the window that
-// covers the menu's output meanwhile moves when it comes back.
-TEST(WaylandFullScreen, TheMeasurementScreenMovesFullScreenToTheChosenOutputWhenItIsPluggedIn)
+// Qt 6.4 would send only the leaving of full screen, and the window would end
+// up a plain one, cut by the output gone or left on the menu's output.
+TEST(WaylandFullScreen, TheMeasurementScreenFollowsTheProjectorUnpluggedAndPluggedInAgain)
 {
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("ZUVELO_WESTON_CONTROL"))
-        GTEST_SKIP() << "no Wayland compositor whose outputs a test can unplug (ZUVELO_WESTON_CONTROL)";
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    EnsureApplication();
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || ControlPipe().isEmpty())
+        GTEST_SKIP() << "no weston of the test command whose outputs a test can unplug";
+    UseWeston();
     ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the compositor has not two outputs";
     const QString projectorName = QStringLiteral("headless2");
     // The primary output, where a window without an owner has its operator.
-    QScreen* menuOutput = OutputCalled(QStringLiteral("headless"));
+    const QScreen* menuOutput = OutputCalled(QStringLiteral("headless"));
     ASSERT_TRUE(menuOutput && OutputCalled(projectorName));
     TestFolder folder;
     WriteInstalledFolder(folder);
@@ -134,27 +162,60 @@ TEST(WaylandFullScreen, TheMeasurementScreenMovesFullScreenToTheChosenOutputWhen
             (void)QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; });
         }
     });
-    TellCompositor("unplug " + projectorName.toUtf8());
-    ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; }));
 
     FakeRecorder::Log recorder;
     MeasurementScreen screen(folder.Context, nullptr, std::make_unique<FakeRecorder>(recorder));
-    const CompositorShowing showing(screen);
     screen.show();
-    ExpectFullScreenOn(screen, menuOutput);
-    // The projector comes on once the screen is up, not in the same instant.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showing.Shown; }));
+    ExpectFullScreenOn(screen, OutputCalled(projectorName));
     const auto* band = screen.findChild<QLabel*>(QStringLiteral("measureBand"));
     ASSERT_NE(band, nullptr);
     const auto bandFor = [](const QScreen* output) {
         return ComputeHeadingLayout(output->size().width(), output->size().height()).Band.toRect();
     };
-    EXPECT_EQ(band->geometry(), bandFor(menuOutput));
 
-    // Qt 6.4 would send only the leaving of full screen, and the window would
-    // end up a plain one on the projector.
+    TellCompositor("unplug " + projectorName.toUtf8());
+    ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; }));
+    ExpectFullScreenOn(screen, menuOutput);
+    EXPECT_EQ(band->geometry(), bandFor(menuOutput)) << "the band where the projector had it";
+
     TellCompositor("plug " + projectorName.toUtf8());
     ASSERT_TRUE(QTest::qWaitFor([&] { return OutputCalled(projectorName) != nullptr; }));
     ExpectFullScreenOn(screen, OutputCalled(projectorName));
     EXPECT_EQ(band->geometry(), bandFor(OutputCalled(projectorName))) << "the band where the menu's output had it";
+}
+
+// Qt on Wayland takes the whole output for free: a window sized to it would
+// put its lower part, 登録 with it, below the screen's edge.
+TEST(WaylandPanel, ASettingsWindowTallerThanTheFreeAreaOpensWithinItBelowThePanel)
+{
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || ControlPipe().isEmpty())
+        GTEST_SKIP() << "no weston of the test command";
+    UseWeston();
+    const QScreen* small = QGuiApplication::primaryScreen();
+    ASSERT_EQ(small->size(), QSize(1024, 600)) << "the test command's first output is a netbook's screen";
+    ShownView panel;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (const ShownView& view : ViewsShown())
+            panel = view.Kind == QLatin1String("panel") && view.Output == small->name() ? view : panel;
+        return panel.Frame.isValid();
+    })) << "the shell shows no panel";
+    TestFolder folder;
+    WriteInstalledFolder(folder);
+    QWidget menu;
+    menu.resize(400, 300);
+    menu.show();
+    ScreenSettingsWindow window(folder.Context, &menu);
+    window.show();
+
+    const QRect freeArea = small->geometry().adjusted(0, panel.Frame.bottom() + 1 - small->geometry().top(), 0, 0);
+    const ShownView shown = AwaitShown(window, [&](const ShownView& view) { return freeArea.contains(view.Frame); });
+    EXPECT_TRUE(freeArea.contains(shown.Frame)) << "the window goes under the panel or below the screen";
+    // Its title bar drawn by Qt, as weston draws none.
+    (void)QTest::qWaitFor([&] { return window.frameGeometry().size() == shown.Frame.size(); });
+    EXPECT_EQ(window.frameGeometry().size(), shown.Frame.size()) << "the window drew itself for another size than it has";
+    auto* registerButton = window.findChild<QPushButton*>(QStringLiteral("registerButton"));
+    ASSERT_NE(registerButton, nullptr);
+    if (auto* scroller = window.findChild<QScrollArea*>())
+        scroller->ensureWidgetVisible(registerButton, 0, 0);
+    EXPECT_EQ(registerButton->visibleRegion(), QRegion(registerButton->rect())) << "登録 out of reach";
 }

@@ -3,6 +3,7 @@
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "core/WavHeader.h"
+#include "core/ContestOperations.h"
 #include "core/ContestState.h"
 #include "core/ResultStore.h"
 
@@ -47,5 +48,5 @@ inline void StoreEntrant(ContestState& context, int entryNo, int quality, int se
     context.Settings.Mic.NoiseCutLevel = static_cast<int16_t>(noiseCut);
     context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
     const SampleWidth width = quality == 0 ? SampleWidth::Bits8 : SampleWidth::Bits16;
-    StoreResult(context, {entryNo, ScoreRecordingFile(path, width, noiseCut)});
+    StoreResult(context, MeasuredNow(context, entryNo, ScoreRecordingFile(path, width, noiseCut)));
 }

@@ -43,17 +43,24 @@ public:
     QProcess Player;
 };
 
+// A 16-bit WAV of `frames` interleaved over `channels`.
+inline void WriteSamples(const QString& path, int rate, const std::vector<short>& samples, int channels = 1)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_WRITE, &info);
+    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+    sf_writef_short(file, samples.data(), static_cast<sf_count_t>(samples.size() / static_cast<size_t>(channels)));
+    sf_close(file);
+}
+
 // A 16-bit WAV of a sine tone with one amplitude (0 to 1 of full scale) per
 // channel.
 inline void WriteChannelTones(const QString& path, int rate, double seconds, const std::vector<double>& amplitudes,
                               double frequency = 440.0)
 {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = static_cast<int>(amplitudes.size());
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
     const auto frames = static_cast<size_t>(rate * seconds);
     std::vector<short> samples(frames * amplitudes.size());
     for (size_t i = 0; i < frames; ++i) {
@@ -61,8 +68,7 @@ inline void WriteChannelTones(const QString& path, int rate, double seconds, con
         for (size_t channel = 0; channel < amplitudes.size(); ++channel)
             samples[i * amplitudes.size() + channel] = static_cast<short>(std::lround(amplitudes[channel] * 32767.0 * wave));
     }
-    sf_writef_short(file, samples.data(), static_cast<sf_count_t>(frames));
-    sf_close(file);
+    WriteSamples(path, rate, samples, static_cast<int>(amplitudes.size()));
 }
 
 // A mono 16-bit WAV of a sine tone of `amplitude` (0 to 1 of full scale).

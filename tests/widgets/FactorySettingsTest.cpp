@@ -1,5 +1,6 @@
 #include "widgets/FactorySettings.h"
 
+#include "core/ContestOperations.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "support/TestFolder.h"
@@ -61,7 +62,7 @@ TEST(FactorySettings, TheQuestionWarnsOfTheNextEntrantsOnlyWhileTheLogHoldsEntra
 
     MeasureResult result;
     result.TotalPoints = Points{500};
-    ASSERT_TRUE(StoreResult(folder.Context, {1, result}));
+    ASSERT_TRUE(std::holds_alternative<ResultRecord>(StoreResult(folder.Context, MeasuredNow(folder.Context, 1, result))));
     folder.Messages.Answer(MessageAnswer::No);
     OfferFactorySettings(folder.Context);
     EXPECT_EQ(folder.Messages.Texts().back(), ResetQuestion + LoggedEntrantsWarning);

@@ -55,6 +55,16 @@ TEST(OperatorMessages, EachFailureIsToldWithItsTextIconAndTitle)
          QStringLiteral("名簿ファイルが読めないか、壊れています。(%1 3行目)\n名前を表示せず、番号だけを表示します。")
              .arg(QDir::toNativeSeparators(QStringLiteral("/大会/entrants.csv"))),
          MessageIcon::Warning, {}},
+        {"SettingsOutsideLimits", Reporting(SettingsOutsideLimits{QStringLiteral("/大会/KANKYOU1.REC")}),
+         QStringLiteral("環境設定データが不正です。(%1)\n測定を始めることはできません。設定を確認してください！")
+             .arg(QDir::toNativeSeparators(QStringLiteral("/大会/KANKYOU1.REC"))),
+         MessageIcon::Error, {}},
+        {"MeasurementLogUnreadable", Reporting(MeasurementLogUnreadable{QStringLiteral("/大会/loudlog.dat")}),
+         QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。")
+                 .arg(QDir::toNativeSeparators(QStringLiteral("/大会/loudlog.dat"))) + CheckFolder.mid(1),
+         MessageIcon::Error, {}},
+        {"TestRecordingMismatch", Reporting(TestRecordingMismatch{}), QStringLiteral("データが不一致です！"), MessageIcon::Error,
+         QStringLiteral("録音データファイルの不正")},
         {"SetupRequestUnreadable", Reporting(SetupRequestUnreadable{}), QStringLiteral("データが不正です。(SKANRI)"), MessageIcon::Warning, {}},
         {"SetupRequestNotWritten", Reporting(SetupRequestNotWritten{}),
          QStringLiteral("ファイル書こみエラーです。(SKANRI.REC)\nディスクやファイル属性を確認してください！"), MessageIcon::Error, {}},

@@ -8,6 +8,7 @@
 #include <vector>
 
 class AppContext;
+struct ResultRecord;
 class BasicSettingsWindow;
 class EffectSettingsWindow;
 class EntrantsWindow;
@@ -100,8 +101,10 @@ public:
     static void ShowModeless(QWidget& window);
 
 private:
-    // Tells the open score monitor and the hall's page that the log changed.
+    // Tells the open score monitor and the hall's page that the log changed
+    // as a whole, or that this result was stored.
     void FollowLog();
+    void FollowStore(const ResultRecord& record);
 
     // The window kept in `kept`, made by `make` when there is none (yet).
     template <class Window, class Make>

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The sound server's default source and sink as the operator chose them in
@@ -46,3 +47,9 @@ struct ResolvedAudioInput {
 };
 
 ResolvedAudioInput ResolveAudioInput(const AudioInputList& list, const QByteArray& chosen);
+
+// The volume of the input `name` (the default input for an empty name) in
+// per cent, as the server's volume control shows it: the average of its
+// channels. Nothing when no server answers within `timeoutMs` or it has no
+// such input.
+std::optional<int> QueryInputVolume(const QByteArray& name, int timeoutMs = 1000);

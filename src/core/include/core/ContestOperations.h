@@ -2,11 +2,9 @@
 
 #include "core/ContestValues.h"
 #include "core/MeasureResult.h"
-#include "core/Ranking.h"
 #include "core/ResultRecord.h"
 #include "core/StoreFailures.h"
 
-#include <array>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -15,19 +13,18 @@ class ContestState;
 
 // What happens to the entrant just measured, on the contest state.
 
-// Rank of `entrant` among itself and the entrants before it, whose totals
-// `scoreTable` holds by entry number.
-int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant);
+// The entrant measured just now under the state's settings.
+MeasuredEntrant MeasuredNow(const ContestState& state, int entryNo, const MeasureResult& result);
 
+// The entrant's record as stored, and its rank among the entrants stored so far.
 struct EntrantRecorded {
+    ResultRecord Record;
     int Rank = 0;
 };
-// The log could not be written: the record stays as it was and the entrant
-// keeps its number.
-struct LogWriteFailed {};
 
 // Stores the entrant's result as its record of the log, enters its total in
-// the score table and moves on to the next entry number.
+// the score table and moves on to the next entry number. On failure the
+// score table and the entry number stay as they were.
 std::variant<EntrantRecorded, LogWriteFailed> RecordEntrant(ContestState& state, const MeasuredEntrant& entrant);
 
 // The lists of stored entrants: in entry order as the measurement log holds

@@ -19,9 +19,8 @@ struct MeasureResult {
     bool operator==(const MeasureResult&) const = default;
 };
 
-// The entrant just measured: its entry number and the score of its recording,
-// with what the click that measured it fixed: the recording quality, the
-// noise cut, the measurement time and the moment.
+// The entrant just measured: its entry number, the score of its recording and
+// what the measurement was made with, as its record of the log keeps them.
 struct MeasuredEntrant {
     int EntryNo = 0;
     MeasureResult Result;

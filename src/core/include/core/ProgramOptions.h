@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
 #include "core/ScreenIdentity.h"
 
 #include <QString>
@@ -32,6 +33,12 @@ struct ProgramOptions {
     // entrants' names (sheets and exports always do).
     bool ShowNames = true;
     HallOptions Hall = {};
+    // [Level] OffsetDb, Reference (calibrator/meter), ReferenceDb, Weighting
+    // (A/C/Z), DistanceCm, Date (yyyy-MM-dd), Input, Volume, Quality (0..2),
+    // Show (true/false): the sound level calibration. A value out of its
+    // range reads as no calibration where it decides whether one holds
+    // (OffsetDb, Volume, Quality), as its default elsewhere.
+    LevelCalibration Level = {};
 };
 
 ProgramOptions LoadProgramOptions(const ContestState& context);

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/ContestValues.h"
+
+#include <array>
 #include <cstdint>
+#include <vector>
+
+struct ResultRecord;
 
 // An entrant as the ranking sees it.
 struct RankedEntrant {
@@ -16,3 +22,10 @@ inline bool RanksBefore(const RankedEntrant& a, const RankedEntrant& b)
         return a.Total > b.Total;
     return a.EntryNo < b.EntryNo;
 }
+
+// Rank of `entrant` among itself and the entrants before it, whose totals
+// `scoreTable` holds by entry number: its place in RankRecords of them all.
+int RankOfNewEntrant(const std::array<int16_t, MaxEntrants + 1>& scoreTable, const RankedEntrant& entrant);
+
+// Sorts the records into ranking order and gives each its rank, 1 upwards.
+void RankRecords(std::vector<ResultRecord>& records);

@@ -38,11 +38,16 @@ struct UnusedRecord {};
 // code page 932 text.
 std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const ContestState& context, int entryNo);
 
-// Writes the entrant's result into its record of the log, keeping the record's
-// remark and rank. Raw sums beyond the 32-bit fields are stored as
-// 2147483647; the points are unaffected. False when the log could not be
-// written or the record is already in use; the record then stays as it was.
-bool StoreResult(ContestState& context, const MeasuredEntrant& entrant);
+// The stored record, or why the result was not stored.
+using StoreOutcome = std::variant<ResultRecord, LogWriteFailed>;
+
+// Writes the entrant's result, with the quality, noise cut, seconds and time
+// it was measured with, into its record of the log, keeping the record's
+// remark and rank, and answers with the record as written. Raw sums beyond
+// the 32-bit fields are stored as 2147483647; the points are unaffected. On
+// failure (the log unreadable or damaged, the record already in use, the
+// write failed) the record stays as it was.
+StoreOutcome StoreResult(ContestState& context, const MeasuredEntrant& entrant);
 
 // The records of the log or the ranking file at `path` from the first up to
 // the first unused one, at most 3000. Nothing when the file cannot be read.

@@ -31,6 +31,28 @@ struct RosterDamaged {
     int Line = 0;
 };
 
+// Why an entrant's result did not reach the log.
+enum class LogWriteFault {
+    // An entry number outside the log, or points beyond the record's fields.
+    NotStorable,
+    // The log cannot be read or is damaged.
+    LogUnreadable,
+    // The record already holds a result, stored by another copy of the
+    // program or an earlier store.
+    RecordInUse,
+    // The recording could not be flushed to the disk before its record.
+    RecordingNotFlushed,
+    // Writing the record failed.
+    NotWritten,
+};
+
+// The result of entrant EntryNo was not stored: its record stays as it was
+// and the entrant keeps its number.
+struct LogWriteFailed {
+    int EntryNo = 0;
+    LogWriteFault Fault = LogWriteFault::NotWritten;
+};
+
 // The log at Path could not be rewritten as empty; it is left as it was.
 struct LogNotCleared {
     QString Path;

@@ -14,6 +14,7 @@
 class ContestSession;
 class ClickLabel;
 class GaugeBox;
+struct OperatorMessage;
 class QLabel;
 class QTimer;
 class SoundRecorder;
@@ -75,7 +76,7 @@ private:
     void BuildControls();
     void NewDrawing();
     bool MayMeasure();
-    void Refuse(const QString& message);
+    void Refuse(const OperatorMessage& message);
     void LayoutHeading();
     void LayoutFullGauge();
     void ApplyBandFont(QLabel* label, double points) const;

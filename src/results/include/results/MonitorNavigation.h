@@ -8,10 +8,10 @@
 // What the score monitor decides: which entrant it shows, how the operator
 // steps through them, and the text line above the graph.
 
-// The entrant shown first: the first one when browsing, the one just stored
-// (the one before `nextEntryNo`) when opened after a measurement; always
-// within 1 .. `lastEntrant`, and 0 when the log holds nobody.
-int FirstEntrantShown(bool afterMeasurement, int nextEntryNo, int lastEntrant);
+// The entrant shown first: the first one when browsing, `storedEntryNo` (the
+// one just stored) when opened after a measurement; always within
+// 1 .. `lastEntrant`, and 0 when the log holds nobody.
+int FirstEntrantShown(bool afterMeasurement, int storedEntryNo, int lastEntrant);
 
 // One step forward (+1) or back (-1); the first and the last entrant stay.
 int StepEntrant(int current, int step, int lastEntrant);

@@ -2,6 +2,7 @@
 
 #include "widgets/FullScreenWindow.h"
 #include "audio/MultimediaPlayer.h"
+#include "core/ContestOperations.h"
 #include "core/MeasureResult.h"
 #include "core/OpenRequests.h"
 
@@ -13,7 +14,8 @@ class QTimer;
 // The full-screen result of the entrant just measured: the total very large,
 // the rank among all entrants so far, a rank sound and, for top ranks, a
 // blinking background. Closing it stores the result and moves on to the next
-// entrant.
+// entrant; a result that could not be stored is reported, and then neither
+// its sheet nor its monitor is asked for.
 class ResultDisplay : public FullScreenWindow {
     Q_OBJECT
 public:
@@ -26,7 +28,7 @@ public:
     void RankEntrant();
     void ResultLayout();
     void SoundCall(int slot);
-    void LogWrite();
+    std::optional<EntrantRecorded> LogWrite();
     void PressKey(int key);
     void PressMouse();
     void ScoreMouseDown();
@@ -45,8 +47,8 @@ signals:
     // score monitor shown, as the basic settings ask.
     void scoreSheetRequested(const ScoreSheetRequest& request);
     void scoreMonitorRequested(const ScoreMonitorRequest& request);
-    // The entrant's result is now in the log.
-    void resultStored();
+    // The entrant's result is now in the log, as this record with this rank.
+    void resultStored(const EntrantRecorded& stored);
 
 protected:
     void done(int result) override;
@@ -70,7 +72,6 @@ private:
     int EntrantRank = 0;
     int Seconds = 0;
     int BlinkPhase = 0;
-    int SavedEntryNo = 0;
     // The entrant's name for the hall; empty shows the score alone.
     QString EntrantNameText;
     MeasuredEntrant Entrant;

@@ -11,6 +11,7 @@
 #include <QImage>
 
 class ContestSession;
+struct ResultRecord;
 struct LoadedEntrant;
 class QLabel;
 class QPushButton;
@@ -30,10 +31,14 @@ public:
     void SetRequest(const ScoreMonitorRequest& request) { Request = request; }
 
     void LoadOnOpen() override;
-    // The log changed under it (an entrant stored, the data cleared): while
-    // open it steps to entrants stored since, and shows nobody once the log
-    // holds nobody; the entrant on view stays when it is still there.
+    // The log changed under it as a whole (the data cleared): while open it
+    // reads the log anew, steps to entrants stored since, and shows nobody
+    // once the log holds nobody; the entrant on view stays when it is still
+    // there.
     void FollowLog();
+    // The entrant of `record` was just stored: while open it can be stepped
+    // to, the log unread; the entrant on view stays.
+    void FollowStored(const ResultRecord& record);
     void ShowEntrant();
     void PressKey(int key);
     // `point` in pixels of the window.
@@ -64,6 +69,7 @@ private:
     bool AfterMeasurement() const;
     void PlaceControls();
     void StepTo(int entrant);
+    void FollowLast(int last);
     void Act(MonitorAction action);
     void ShowText(const QString& text);
     QString NameBesideNumber(const LoadedEntrant& entrant) const;

@@ -13,6 +13,7 @@
 
 class AudioInputChooser;
 class LevelBar;
+class LevelCalibrationGroup;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -24,7 +25,8 @@ class SoundRecorder;
 
 // Microphone settings: the recording quality and the noise cut level, the
 // system's recording volume, and a test recording of three seconds that
-// shows its header, its waveform against the cut band and its scores.
+// shows its header, its waveform against the cut band and its scores; below
+// them the calibration of the sound levels.
 class MicrophoneSettingsWindow : public SettingsDialog {
     Q_OBJECT
 public:
@@ -61,6 +63,8 @@ private:
     void StartTest();
     void RequestStop();
     void Register();
+    // The calibration of the group, when it has one; false when it could not be stored.
+    bool StoreCalibration();
     void ShowInputLevel();
     void BuildControls();
     void LayOut();
@@ -83,6 +87,7 @@ private:
     QString RecVolumeCommand;
     SoundRecorder* Recorder;
     AudioInputChooser* inputChooser = nullptr;
+    LevelCalibrationGroup* levelGroup = nullptr;
     MciDevice Device;
     MciCommands Commands;
     StepRunner TestRun;

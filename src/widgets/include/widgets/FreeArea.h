@@ -23,6 +23,10 @@ constexpr QSize UnknownFrame(0, 40);
 // in height.
 QRect FreeAreaOf(QRect available, QRect whole, bool panelsUnreported);
 
+// Whether the program runs where the panels go unreported (Wayland). There
+// the compositor also holds a maximized window to exactly the size it gives.
+bool PanelsUnreported();
+
 // The free area of `screen` on the platform the program runs on.
 QRect FreeArea(const QScreen& screen);
 

@@ -2,6 +2,7 @@
 
 #include "core/AudioFailure.h"
 #include "core/ContestOperations.h"
+#include "core/RunRefusals.h"
 #include "core/StoreFailures.h"
 #include "widgets/MessageBoxService.h"
 
@@ -34,6 +35,9 @@ OperatorMessage MessageFor(const ReportSettingsNotWritten& failure);
 OperatorMessage MessageFor(const SetupRequestUnreadable& failure);
 OperatorMessage MessageFor(const SetupRequestNotWritten& failure);
 OperatorMessage MessageFor(const AudioFailure& failure);
+OperatorMessage MessageFor(const SettingsOutsideLimits& refusal);
+OperatorMessage MessageFor(const MeasurementLogUnreadable& refusal);
+OperatorMessage MessageFor(const TestRecordingMismatch& refusal);
 
 // Shows the failure's message.
 template <class Failure>
