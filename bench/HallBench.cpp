@@ -14,6 +14,7 @@
 #include "widgets/ContestSession.h"
 #include "support/FakeRecorder.h"
 #include "support/HallClient.h"
+#include "ScreenRun.h"
 #include "ShoutSignal.h"
 
 #include <QElapsedTimer>
@@ -162,10 +163,8 @@ void BM_HallDuringMeasurement(benchmark::State& state)
         const double processorBefore = ThreadProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        const MeasurementRunner::Result run = screen.Runner().Run();
-        total = run.Entrant ? int(run.Entrant->Result.TotalPoints.Value) : -1;
+        total = int(MeasureOnce(screen).Result.TotalPoints.Value);
         share = (ThreadProcessorSeconds() - processorBefore) / (double(wall.elapsed()) / 1000.0);
-        screen.ShowState(Waiting);
     }
     phones.Stop();
     storing = false;

@@ -9,12 +9,12 @@
 #include "results/ResultDisplay.h"
 #include "core/SettingsStore.h"
 #include "support/FakeRecorder.h"
+#include "ScreenRun.h"
 #include "ShoutSignal.h"
+#include "support/FakeClock.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QEventLoop>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -65,49 +65,22 @@ protected:
 };
 
 // Hands out the whole shout at once, as the microphone's recorder hands out
-// what it captured.
+// what it captured; tells when the device stops it.
 class ShoutRecorder : public SoundRecorder {
 public:
-    explicit ShoutRecorder(const RecordingFormat& format)
-        : Shout(ShoutSamples(format.SampleRate, format.BitsPerSample, format.SampleRate * 30))
+    ShoutRecorder(const RecordingFormat& format, std::function<void()> stopped)
+        : Shout(ShoutSamples(format.SampleRate, format.BitsPerSample, format.SampleRate * 30)), Stopped(std::move(stopped))
     {
     }
 
     bool Start(const PcmFormat&, int64_t) override { return true; }
-    void Stop() override {}
+    void Stop() override { Stopped(); }
     bool IsRecording() const override { return false; }
     QByteArray Samples() const override { return Shout; }
 
 private:
     QByteArray Shout;
-};
-
-// Adds up the time the thread sleeps in the event loop: the prescribed
-// pauses around each device command (more than 1 ms before and after each of
-// stop, save and close), which wait and compute nothing.
-class SleepMeter {
-public:
-    SleepMeter()
-    {
-        QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-        Connections[0] = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { Asleep.start(); });
-        Connections[1] = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] {
-            if (Asleep.isValid())
-                SleptNs += Asleep.nsecsElapsed();
-            Asleep.invalidate();
-        });
-    }
-    ~SleepMeter()
-    {
-        for (const QMetaObject::Connection& connection : Connections)
-            QObject::disconnect(connection);
-    }
-
-    qint64 SleptNs = 0;
-
-private:
-    QElapsedTimer Asleep;
-    QMetaObject::Connection Connections[2];
+    std::function<void()> Stopped;
 };
 
 // Processor time of the calling thread.
@@ -150,57 +123,70 @@ Spent TimeScoring(const QString& path, int noiseCutLevel)
     return {double(wall.nsecsElapsed()) / 1e9 / Runs, (ThreadProcessorSeconds() - processorBefore) / Runs};
 }
 
-// Wall time less the prescribed pauses (counter paused_ms), against scoring
-// the saved recording alone (scoring_ms; the same work as
-// BM_ScoreRecording/48000) measured in the same iteration. The scoring of the
-// run itself overlaps the pauses around the device's close, on a thread of
-// its own. processor_ms is the processor time of all the program's threads
-// on the way; computing_ratio_to_scoring compares it with the processor time
-// of the scoring. Most of what it holds beyond the scoring is the system
-// copying the 2.9 MB recording into the file cache; the rest of the wall time
-// the program waits for the disk (or for the processor, on a busy machine).
+// From the end of the finishing wait to the result display on screen,
+// through the press on the band and the screen's signal as in the contest
+// (counter paused_ms: the prescribed pauses on the way, on a clock of the
+// benchmark's, which takes no time), against scoring the saved recording
+// alone (scoring_ms; the same work as BM_ScoreRecording/48000) measured in
+// the same iteration. The run scores on a thread of its own while the
+// device closes. processor_ms is the processor time of all the program's
+// threads on the way; computing_ratio_to_scoring compares it with the
+// processor time of the scoring. Most of what it holds beyond the scoring is
+// the system copying the 2.9 MB recording into the file cache; the rest of
+// the wall time the program waits for the disk (or for the processor, on a
+// busy machine).
 void BM_FinishingToResultOnScreen(benchmark::State& state)
 {
     Contest contest;
+    contest.Context.Settings.Basic.PauseAtStop = false;
+    SaveBasicSettings(contest.Context);
+    FakeClock clock;
+    QElapsedTimer wall;
+    double processorBefore = 0;
+    qint64 stoppedAt = 0;
     MeasurementScreen screen(contest.Context, nullptr,
-                             std::make_unique<ShoutRecorder>(RecordingFormatOf(contest.Context.Settings.Mic.Quality)));
+                             std::make_unique<ShoutRecorder>(RecordingFormatOf(contest.Context.Settings.Mic.Quality),
+                                                             [&] {
+                                                                 // The stop command; save and close stop again.
+                                                                 if (wall.isValid())
+                                                                     return;
+                                                                 wall.start();
+                                                                 processorBefore = ProcessorSeconds();
+                                                                 stoppedAt = clock.Now;
+                                                             }),
+                             ListAudioInputs, clock);
     screen.show();
     const int noiseCutLevel = contest.Context.Settings.Mic.NoiseCutLevel;
     MeasureResult scored;
     Spent finishing;
     Spent scoring;
-    double pausedSeconds = 0;
+    double pausedMs = 0;
     for (auto _ : state) {
-        screen.Runner().Audio().RecordingStep(1);
-        screen.Runner().Audio().RecordingStep(2);
         ResultDisplay result(contest.Context);
         PaintWatch watch;
         result.installEventFilter(&watch);
-        const int entryNo = contest.Context.Contest.EntryNo;
-        const QString recordingPath = contest.Context.Folder.FilePath(RecordingFileName(entryNo));
-
-        SleepMeter pauses;
-        QElapsedTimer wall;
-        wall.start();
-        const double processorBefore = ProcessorSeconds();
-        screen.Runner().Audio().RecordingStep(3);
-        screen.Runner().Audio().PlaySoundSlot(StopSound);
-        scored = screen.Runner().Audio().SavedRecordingScore();
-        result.SetEntrant(MeasuredNow(contest.Context, entryNo, scored));
-        result.show();
-        while (!watch.Painted)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const Spent span{double(wall.nsecsElapsed() - pauses.SleptNs) / 1e9, ProcessorSeconds() - processorBefore};
+        const QMetaObject::Connection shown =
+            QObject::connect(&screen, &MeasurementScreen::resultDisplayRequested, [&result, &scored](const MeasuredEntrant& entrant) {
+                scored = entrant.Result;
+                result.SetEntrant(entrant);
+                result.show();
+            });
+        wall.invalidate();
+        PressBand(screen);
+        clock.RunUntil([&watch] { return watch.Painted; });
+        const Spent span{double(wall.nsecsElapsed()) / 1e9, ProcessorSeconds() - processorBefore};
         state.SetIterationTime(span.WallSeconds);
         finishing += span;
-        pausedSeconds += double(pauses.SleptNs) / 1e9;
+        pausedMs += double(clock.Now - stoppedAt);
+        QObject::disconnect(shown);
         result.hide();
+        screen.resultDisplayClosed();
 
-        scoring += TimeScoring(recordingPath, noiseCutLevel);
+        scoring += TimeScoring(contest.Context.Folder.FilePath(RecordingFileName(contest.Context.Contest.EntryNo)), noiseCutLevel);
     }
     state.counters["samples"] = double(scored.SampleCount);
     const auto iterations = double(state.iterations());
-    state.counters["paused_ms"] = 1000 * pausedSeconds / iterations;
+    state.counters["paused_ms"] = pausedMs / iterations;
     state.counters["processor_ms"] = 1000 * finishing.ProcessorSeconds / iterations;
     state.counters["scoring_ms"] = 1000 * scoring.WallSeconds / iterations;
     state.counters["ratio_to_scoring"] = finishing.WallSeconds / scoring.WallSeconds;
@@ -221,9 +207,8 @@ void BM_MeasurementProcessorShare(benchmark::State& state)
         const double processorBefore = ProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        screen.Runner().Run();
+        MeasureOnce(screen);
         share = (ProcessorSeconds() - processorBefore) / (wall.elapsed() / 1000.0);
-        screen.ShowState(Waiting);
     }
     state.counters["processor_percent"] = 100 * share;
     state.SetLabel(state.range(0) == BarGauge ? "bar gauge" : "circle gauge");

@@ -35,7 +35,9 @@ MeasurementScreen& Windows::measurementScreen(QWidget* owner)
                          [this, screen](const MeasuredEntrant& entrant) {
                              ResultDisplay& display = resultDisplay(screen);
                              display.SetEntrant(entrant);
-                             ShowModal(display);
+                             QObject::connect(&display, &QDialog::finished, screen, &MeasurementScreen::resultDisplayClosed,
+                                              Qt::UniqueConnection);
+                             OpenModal(display);
                          });
         QObject::connect(screen, &MeasurementScreen::rankingBoardRequested, screen,
                          [this, screen] { ShowModal(rankingBoard(screen)); });
@@ -245,6 +247,6 @@ void Windows::OpenScoreMonitor(const ScoreMonitorRequest& request)
     if (request.OpenMode == OpenedFromMenu)
         ShowModeless(monitor);
     else
-        ShowModal(monitor);
+        OpenModal(monitor);
 }
 

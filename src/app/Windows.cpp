@@ -17,8 +17,18 @@ void Windows::ShowModal(QDialog& window)
     window.exec();
 }
 
+void Windows::OpenModal(QDialog& window)
+{
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void Windows::ShowModeless(QWidget& window)
 {
+    // A window opened modally before opens beside the others now.
+    window.setWindowModality(Qt::NonModal);
     window.show();
     window.raise();
     window.activateWindow();

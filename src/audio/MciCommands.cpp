@@ -1,7 +1,6 @@
 #include "audio/MciCommands.h"
 
 #include "core/ContestState.h"
-#include "core/Waits.h"
 #include "core/AtomicFile.h"
 #include "audio/MciDevice.h"
 
@@ -38,10 +37,8 @@ MciRun MciCommands::RunMciCommand(const QString& command)
 {
     if (!QFileInfo(Context.Folder.Path()).isDir())
         return {};
-    WaitMilliseconds(1);
     QString reply;
     MciRun run{true, SendMciCommand(command, reply), {}};
-    WaitMilliseconds(1);
     switch (run.Status) {
     case MciSuccess:
         return run;
@@ -56,7 +53,6 @@ MciRun MciCommands::RunMciCommand(const QString& command)
     case MciInvalidFile:
         if (!RepairRecordingFile(RecordingPath))
             run.Failures.push_back(RecordingNotRepaired{});
-        WaitMilliseconds(1);
         break;
     case MciWaveInputsUnsuitable:
         if (Device.SoundServerMissing()) {

@@ -3,11 +3,11 @@
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "audio/SoundSlots.h"
-#include "core/StepRunner.h"
 #include "core/AtomicFile.h"
 #include "audio/AudioDevices.h"
 #include "audio/AudioInputRecorder.h"
 #include "core/KeptAside.h"
+#include "core/ContestOperations.h"
 #include "core/ContestState.h"
 #include "core/ProgramOptions.h"
 
@@ -43,6 +43,11 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
     return std::make_unique<AudioInputRecorder>([&context] { return LoadProgramOptions(context).AudioInput.toUtf8(); });
 }
 
+MeasuredEntrant NextTake(const ContestState& context)
+{
+    return MeasuredNow(context, context.Contest.EntryNo, {});
+}
+
 bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 {
     if (QFileInfo(recordingPath).size() <= RecordingHeaderSize)
@@ -50,60 +55,91 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
     return MoveAside(recordingPath, Context.Now());
 }
 
-MeasurementAudio::MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder)
-    : Context(context), Run(run), FromMicrophone(!recorder),
+MeasurementAudio::MeasurementAudio(ContestState& context, WaitClock& clock, std::unique_ptr<SoundRecorder> recorder)
+    : Context(context), FromMicrophone(!recorder),
       Device(context.Folder.Path(), recorder ? std::move(recorder) : std::make_unique<AudioInputRecorder>([this] { return RunInput; })),
-      Commands(context, Device), Sequence(Commands, run)
+      Commands(context, Device), Sequence(Commands, clock)
 {
 }
 
-AudioStep MeasurementAudio::RecordingStep(int step)
+std::vector<PacedStep> MeasurementAudio::Prepare(const MeasuredEntrant& take)
 {
-    switch (step) {
-    case 1:
-        return Prepare();
-    case 2:
-        return Sequence.Start(RecordingFileName(Context.Contest.EntryNo), Context.Settings.Basic.MeasureSeconds * 1000);
-    case 3:
-        return Finish();
-    default:
-        return {};
-    }
+    Take = take;
+    return Joined({{[this] { return PrepareFile(); }}, Sequence.CloseLeftover(StepReport), {Pause(100)}});
 }
 
-AudioStep MeasurementAudio::Prepare()
+Pace MeasurementAudio::PrepareFile()
 {
+    EarlierFailures.clear();
+    StepReport = {};
     if (FromMicrophone)
         RunInput = InputOfRun(Context);
-    const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
-    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
+    const RecordingFormat format = RecordingFormatOf(Take.Quality);
+    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Take.EntryNo));
     Commands.SetRecordingFile(recordingPath);
     const QString templatePath = Context.Folder.FilePath(QLatin1String(format.TemplateName));
     if (!IsTemplateOf(templatePath, format))
-        return {false, {TemplateUnsuitable{QLatin1String(format.TemplateName)}}};
-    if (!KeepEarlierRecording(recordingPath))
-        return {false, {EarlierRecordingNotKept{RecordingFileName(Context.Contest.EntryNo)}}};
-    if (!CopyFileReplacing(templatePath, recordingPath))
-        return {false, {RecordingFolderUnusable{}}};
+        StepReport.Failures.push_back(TemplateUnsuitable{QLatin1String(format.TemplateName)});
+    else if (!KeepEarlierRecording(recordingPath))
+        StepReport.Failures.push_back(EarlierRecordingNotKept{RecordingFileName(Take.EntryNo)});
+    else if (!CopyFileReplacing(templatePath, recordingPath))
+        StepReport.Failures.push_back(RecordingFolderUnusable{});
+    if (!StepReport.Failures.empty()) {
+        StepReport.Done = false;
+        return Pace::Fail();
+    }
     emit gaugeResetDue();
-    AudioStep closed = Sequence.CloseLeftover();
-    if (!closed.Done)
-        return closed;
-    closed.Done = Run.Wait(100);
-    return closed;
+    return Pace::Next();
 }
 
-AudioStep MeasurementAudio::Finish()
+PacedStep MeasurementAudio::NextRecordingStep()
 {
-    emit gaugeResetDue();
-    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Context.Contest.EntryNo));
-    const SampleWidth width = SampleWidthOf(Context.Settings.Mic.Quality);
-    const int noiseCutLevel = Context.Settings.Mic.NoiseCutLevel;
-    return Sequence.Finish([this, recordingPath, width, noiseCutLevel] {
-        SavedScore = std::async(std::launch::async, ScoreRecordingFile, recordingPath, width, noiseCutLevel);
-    });
+    return [this] {
+        EarlierFailures.insert(EarlierFailures.end(), StepReport.Failures.begin(), StepReport.Failures.end());
+        StepReport = {};
+        return Pace::Next();
+    };
 }
 
+std::vector<AudioFailure> MeasurementAudio::Failures() const
+{
+    std::vector<AudioFailure> failures = EarlierFailures;
+    failures.insert(failures.end(), StepReport.Failures.begin(), StepReport.Failures.end());
+    return failures;
+}
+
+std::vector<PacedStep> MeasurementAudio::Start()
+{
+    return Joined({{NextRecordingStep()}, Sequence.Start(RecordingFileName(Take.EntryNo), Take.MeasureSeconds * 1000, StepReport)});
+}
+
+std::vector<PacedStep> MeasurementAudio::Finish()
+{
+    const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Take.EntryNo));
+    const SampleWidth width = SampleWidthOf(Take.Quality);
+    const int noiseCutLevel = Take.NoiseCutLevel;
+    PacedStep resetGauge = [this] {
+        emit gaugeResetDue();
+        return Pace::Next();
+    };
+    return Joined({{NextRecordingStep(), resetGauge}, Sequence.Finish(StepReport, [this, recordingPath, width, noiseCutLevel] {
+                       const unsigned scoring = ++Scorings;
+                       SavedScore = std::async(std::launch::async, [this, recordingPath, width, noiseCutLevel, scoring] {
+                           MeasureResult score = ScoreRecordingFile(recordingPath, width, noiseCutLevel);
+                           QMetaObject::invokeMethod(
+                               this,
+                               [this, scoring] {
+                                   if (scoring == Scorings)
+                                       emit scoreReady();
+                               },
+                               Qt::QueuedConnection);
+                           return score;
+                       });
+                   })});
+}
+
+// The score is announced as its thread ends: the wait here is at most the
+// thread's return.
 MeasureResult MeasurementAudio::SavedRecordingScore()
 {
     return SavedScore.get();

@@ -1,20 +1,31 @@
 #include "audio/RecordingSequence.h"
 
 #include "audio/MciCommands.h"
-#include "core/StepRunner.h"
 #include "core/MciErrorText.h"
+#include "core/WaitClock.h"
+
+#include <optional>
 
 namespace {
 
 const QString Alias = QStringLiteral("mysound");
 
+PacedStep Settle(AudioStep& report, bool done)
+{
+    return [&report, done] {
+        report.Done = done;
+        return Pace::Next();
+    };
 }
 
-RecordingSequence::RecordingSequence(MciCommands& commands, StepRunner& run) : Commands(commands), Steps(run) {}
+} // namespace
+
+RecordingSequence::RecordingSequence(MciCommands& commands, WaitClock& clock) : Commands(commands), Clock(clock) {}
 
 RecordingSequence::Result RecordingSequence::Run(const QString& command, int step, AudioStep& report)
 {
     MciRun run = Commands.RunMciCommand(command);
+    LastStatus = run.Status;
     if (!run.Sent) {
         report.Failures.push_back(FolderLost{step});
         return Result::FolderLost;
@@ -23,54 +34,66 @@ RecordingSequence::Result RecordingSequence::Run(const QString& command, int ste
     return run.Status == MciSuccess ? Result::Done : Result::DeviceFailed;
 }
 
-AudioStep RecordingSequence::CloseLeftover()
+std::vector<PacedStep> RecordingSequence::Command(const QString& command, int step, AudioStep& report,
+                                                  std::function<bool(Result)> goesOn)
 {
-    MciRun run = Commands.RunMciCommand(QStringLiteral("close ") + Alias);
-    if (!run.Sent)
-        return {false, {RecordingFolderUnusable{}}};
-    return {true, std::move(run.Failures)};
+    return {Pause(1), [this, command, step, &report, goesOn] {
+                const Result result = Run(command, step, report);
+                if (!goesOn(result))
+                    return Pace::Fail();
+                // A broken file has been repaired meanwhile, which takes a
+                // pause of its own.
+                return Pace::Next(WaitOf(1) + (LastStatus == MciInvalidFile ? WaitOf(1) : 0));
+            }};
 }
 
-AudioStep RecordingSequence::Start(const QString& fileName, int milliseconds)
+std::vector<PacedStep> RecordingSequence::CloseLeftover(AudioStep& report)
 {
-    AudioStep report;
-    if (Run(QStringLiteral("open ") + fileName + QStringLiteral(" alias ") + Alias + QStringLiteral(" type waveaudio"), 2, report) !=
-        Result::Done) {
-        report.Done = false;
-        return report;
-    }
-    if (!Pause()) {
-        report.Done = false;
-        return report;
-    }
+    return {Settle(report, false), Pause(1), [this, &report] {
+                MciRun run = Commands.RunMciCommand(QStringLiteral("close ") + Alias);
+                if (!run.Sent) {
+                    report.Failures.push_back(RecordingFolderUnusable{});
+                    return Pace::Fail();
+                }
+                report.Failures.insert(report.Failures.end(), run.Failures.begin(), run.Failures.end());
+                report.Done = true;
+                return Pace::Next(WaitOf(1));
+            }};
+}
+
+std::vector<PacedStep> RecordingSequence::Start(const QString& fileName, int milliseconds, AudioStep& report)
+{
+    const QString open = QStringLiteral("open ") + fileName + QStringLiteral(" alias ") + Alias + QStringLiteral(" type waveaudio");
     const QString record = QStringLiteral("record ") + Alias + QStringLiteral(" from 0 to ") + QString::number(milliseconds) +
                            QStringLiteral(" overwrite");
-    if (Run(record, 2, report) != Result::Done) {
-        Abandon();
-        report.Done = false;
-        return report;
-    }
-    report.Done = Pause() && AwaitFirstSample(record, report);
-    return report;
+    return Joined({{Settle(report, false)},
+                   Command(open, 2, report, [](Result result) { return result == Result::Done; }),
+                   {Pause(1)},
+                   Command(record, 2, report,
+                           [this](Result result) {
+                               if (result != Result::Done)
+                                   Abandon();
+                               return result == Result::Done;
+                           }),
+                   {Pause(1), AwaitFirstSample(record, report), Settle(report, true)}});
 }
 
-bool RecordingSequence::AwaitFirstSample(const QString& record, AudioStep& report)
+PacedStep RecordingSequence::AwaitFirstSample(const QString& record, AudioStep& report)
 {
-    const qint64 start = Steps.Milliseconds();
-    while (!SamplesArrived()) {
-        if (Steps.Milliseconds() - start >= FirstSampleWaitMs) {
+    return [this, record, &report, since = std::optional<qint64>()]() mutable {
+        if (!since)
+            since = Clock.Milliseconds();
+        if (SamplesArrived())
+            return Pace::Next();
+        if (Clock.Milliseconds() - *since >= FirstSampleWaitMs) {
             // An input that stays silent this long is not starting: the
             // device is not recording.
             report.Failures.push_back(DeviceFailed{MciHardwareError, record});
             Abandon();
-            return false;
+            return Pace::Fail();
         }
-        if (!Steps.Wait(10)) {
-            Abandon();
-            return false;
-        }
-    }
-    return true;
+        return Pace::Again(WaitOf(10));
+    };
 }
 
 bool RecordingSequence::SamplesArrived()
@@ -80,29 +103,26 @@ bool RecordingSequence::SamplesArrived()
            position.toLongLong() > 0;
 }
 
-bool RecordingSequence::Pause()
+std::vector<PacedStep> RecordingSequence::Finish(AudioStep& report, std::function<void()> saved)
 {
-    if (Steps.Wait(1))
-        return true;
-    Abandon();
-    return false;
-}
-
-AudioStep RecordingSequence::Finish(const std::function<void()>& saved)
-{
-    AudioStep report;
+    std::vector<PacedStep> steps{Settle(report, true)};
     for (const QLatin1String command : {QLatin1String("stop "), QLatin1String("save "), QLatin1String("close ")}) {
-        const Result result = Run(command + Alias, 3, report);
-        if (result == Result::FolderLost) {
-            Abandon();
-            report.Done = false;
-            return report;
-        }
-        report.Done = report.Done && result == Result::Done;
-        if (saved && report.Done && command == QLatin1String("save "))
-            saved();
+        const bool save = command == QLatin1String("save ");
+        auto commandSteps = Command(command + Alias, 3, report, [this, &report, save, saved](Result result) {
+            if (result == Result::FolderLost) {
+                Abandon();
+                report.Done = false;
+                return false;
+            }
+            report.Done = report.Done && result == Result::Done;
+            if (saved && save && report.Done)
+                saved();
+            return true;
+        });
+        steps.insert(steps.end(), commandSteps.begin(), commandSteps.end());
     }
-    return report;
+    steps.push_back([&report] { return report.Done ? Pace::Next() : Pace::Fail(); });
+    return steps;
 }
 
 void RecordingSequence::Abandon()

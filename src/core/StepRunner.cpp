@@ -49,3 +49,19 @@ bool StepRunner::WaitSeconds(int seconds)
 {
     return ::WaitSeconds(static_cast<int16_t>(std::clamp(seconds, 0, 32767)), Clock, [this] { return Abandoned(); });
 }
+
+bool StepRunner::Follow(const std::vector<PacedStep>& steps)
+{
+    for (size_t i = 0; i < steps.size();) {
+        const Pace pace = steps[i]();
+        if (pace.Do == Pace::Then::Fail || Abandoned())
+            return false;
+        if (pace.Do == Pace::Then::Next)
+            ++i;
+        // A held step is asked again after each round of events.
+        const int afterMs = pace.Do == Pace::Then::Hold ? WaitOf(0) : pace.AfterMs;
+        if (afterMs > 0 && !Wait(afterMs - 1))
+            return false;
+    }
+    return true;
+}

@@ -29,6 +29,11 @@ public:
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 
+    void After(int milliseconds, const QObject* owner, std::function<void()> due) override
+    {
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, owner, std::move(due));
+    }
+
 private:
     QElapsedTimer Monotonic;
 };

@@ -48,3 +48,8 @@ bool WaitSeconds(int16_t n, WaitClock& clock, const std::function<bool()>& aband
     }
     return true;
 }
+
+int SecondsWaitMs(int n, double secondsSinceMidnight)
+{
+    return static_cast<int>(std::max(0L, std::lround((std::round(secondsSinceMidnight) + n - secondsSinceMidnight) * 1000.0)));
+}

@@ -1,15 +1,22 @@
 #include "measure/MeasurementRunner.h"
 
-#include "core/ContestOperations.h"
+#include "audio/SoundSlots.h"
+#include "core/Waits.h"
 #include "widgets/ContestSession.h"
-#include "widgets/OperatorMessages.h"
 
 #include <algorithm>
 
 MeasurementRunner::MeasurementRunner(ContestSession& context, std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
-    : Context(context), Steps(clock, [&context] { return context.EndRequested(); }), Sound(context, Steps, std::move(recorder))
+    : Context(context), Run(clock), Sound(context, clock, std::move(recorder))
 {
     connect(&Sound, &MeasurementAudio::gaugeResetDue, this, [this] { emit gaugeShown(-1); });
+    connect(&Run, &PacedRun::ended, this, [this](PacedRun::Outcome outcome) { End(outcome); });
+    connect(&Sound, &MeasurementAudio::scoreReady, this, [this] {
+        ScoreAnnounced = true;
+        Run.Resume();
+    });
+    // The program ending abandons the run where it stands.
+    connect(&context, &ContestSession::endRequested, this, [this] { abandon(); });
     RemainingStartSound = [this] { return Sound.RemainingSoundMs(); };
 }
 
@@ -18,97 +25,145 @@ void MeasurementRunner::SetStartSoundClock(std::function<qint64()> remaining)
     RemainingStartSound = std::move(remaining);
 }
 
-MeasurementRunner::Result MeasurementRunner::Run()
+void MeasurementRunner::start()
 {
-    Scored.reset();
-    StepItselfFailed = false;
-    switch (Steps.Run({[this] { return Prepare(); }, [this] { return AwaitStartSound(); }, [this] { return Record(); },
-                       [this] { return Finish(); }, [this] { return Analyse(); }})) {
-    case StepRunner::Outcome::Completed:
-        return {Outcome::Measured, Scored};
-    case StepRunner::Outcome::Failed:
-        Sound.AbortRecording();
-        return {StepItselfFailed ? Outcome::Failed : Outcome::DeviceFailed, std::nullopt};
-    case StepRunner::Outcome::Abandoned:
+    if (Current != Waiting || Run.Running())
+        return;
+    Take = NextTake(Context);
+    Score.reset();
+    ScoreAnnounced = false;
+    Enter(Ready);
+    Sound.PlaySoundSlot(StartSound);
+    Run.Start(Joined({ReadySteps(), MeasuringSteps()}));
+}
+
+std::vector<PacedStep> MeasurementRunner::ReadySteps()
+{
+    PacedStep soundStarts = [this] {
+        emit gaugeShown(-1);
+        PhaseStart = Run.Milliseconds();
+        return Pace::Next();
+    };
+    return Joined({Sound.Prepare(Take), {soundStarts, [this] { return AwaitStartSound(); }}});
+}
+
+std::vector<PacedStep> MeasurementRunner::MeasuringSteps()
+{
+    PacedStep measuring = [this] {
+        Enter(Measuring);
+        return Pace::Next();
+    };
+    PacedStep recordingStarts = [this] {
+        PhaseStart = Run.Milliseconds();
+        GaugeDue.reset();
+        return Pace::Next();
+    };
+    // The device is given one more second to finish its fixed-length
+    // recording.
+    PacedStep lastSecond = [this] {
+        emit gaugeShown(100);
+        return Pace::Next(SecondsWaitMs(1, Run.SecondsSinceMidnight()));
+    };
+    PacedStep stopSound = [this] {
+        Sound.PlaySoundSlot(StopSound);
+        return Pace::Next();
+    };
+    return Joined({{measuring},
+                   Sound.Start(),
+                   {recordingStarts, [this] { return FillGauge(); }, lastSecond},
+                   Sound.Finish(),
+                   {stopSound, [this] { return AwaitScore(); }}});
+}
+
+Pace MeasurementRunner::AwaitStartSound()
+{
+    const int startWait = Context.Settings.Basic.StartWaitTenths;
+    const qint64 longest = Sound.SoundLength() + StartSoundMarginMs;
+    const qint64 remaining = Run.Milliseconds() - PhaseStart > longest ? 0 : RemainingStartSound();
+    switch (DecideReady(startWait, remaining)) {
+    case ReadyAction::StartRecording:
+        return Pace::Next();
+    case ReadyAction::StartAfterWait:
+        return Pace::Next(WaitOf(startWait * 100));
+    case ReadyAction::KeepWaiting:
         break;
     }
-    return {Outcome::Abandoned, std::nullopt};
+    return Pace::Again(WaitOf(5));
 }
 
-void MeasurementRunner::Abandon()
+// Each pass takes the elapsed time, waits 50 ms, then shows the gauge; the
+// pass that finds the measurement time reached is the last.
+Pace MeasurementRunner::FillGauge()
 {
-    if (!Steps.Running())
-        return;
-    Steps.Abandon();
-    Sound.AbortRecording();
-}
-
-bool MeasurementRunner::Prepare()
-{
-    emit stateEntered(Ready);
-    Sound.PlaySoundSlot(StartSound);
-    return Went(Sound.RecordingStep(1));
-}
-
-bool MeasurementRunner::AwaitStartSound()
-{
-    emit gaugeShown(-1);
-    const int startWait = Context.Settings.Basic.StartWaitTenths;
-    const qint64 start = Steps.Milliseconds();
-    const qint64 longest = Sound.SoundLength() + StartSoundMarginMs;
-    for (;;) {
-        const qint64 remaining = Steps.Milliseconds() - start > longest ? 0 : RemainingStartSound();
-        switch (DecideReady(startWait, remaining)) {
-        case ReadyAction::StartRecording:
-            return true;
-        case ReadyAction::StartAfterWait:
-            return Steps.Wait(startWait * 100);
-        case ReadyAction::KeepWaiting:
-            if (!Steps.Wait(5))
-                return false;
-            break;
-        }
+    const int seconds = Take.MeasureSeconds;
+    if (GaugeDue) {
+        emit gaugeShown(GaugeDue->first);
+        if (GaugeDue->second >= seconds)
+            return Pace::Next();
     }
+    const double elapsed = (Run.Milliseconds() - PhaseStart) / 1000.0;
+    GaugeDue = std::make_pair(GaugePercent(elapsed, std::max(seconds, 1)), elapsed);
+    return Pace::Again(WaitOf(50));
 }
 
-bool MeasurementRunner::Record()
+// The recording is scored on a thread of its own while the device closes.
+Pace MeasurementRunner::AwaitScore()
 {
-    emit stateEntered(Measuring);
-    if (!Went(Sound.RecordingStep(2)))
-        return false;
-    const int seconds = Context.Settings.Basic.MeasureSeconds;
-    const qint64 start = Steps.Milliseconds();
-    for (;;) {
-        const double elapsed = (Steps.Milliseconds() - start) / 1000.0;
-        if (!Steps.Wait(50))
-            return false;
-        emit gaugeShown(GaugePercent(elapsed, std::max(seconds, 1)));
-        if (elapsed >= seconds)
-            return true;
+    if (!ScoreAnnounced)
+        return Pace::Hold();
+    Score = Sound.SavedRecordingScore();
+    return Pace::Next();
+}
+
+void MeasurementRunner::abandon()
+{
+    if (Run.Running()) {
+        Sound.AbortRecording();
+        Run.Abandon();
     }
+    // A take measured but not yet shown is dropped with the screen.
+    Current = Waiting;
 }
 
-// The device is given one more second to finish its fixed-length recording.
-bool MeasurementRunner::Finish()
+void MeasurementRunner::End(PacedRun::Outcome outcome)
 {
-    emit gaugeShown(100);
-    if (!Steps.WaitSeconds(1))
-        return false;
-    if (!Went(Sound.RecordingStep(3)))
-        return false;
-    Sound.PlaySoundSlot(StopSound);
-    return true;
+    MeasurementOutcome told;
+    told.Failures = Sound.Failures();
+    switch (outcome) {
+    case PacedRun::Outcome::Completed:
+        told.Ended = MeasurementOutcome::Kind::Measured;
+        Take.Result = *Score;
+        told.Entrant = Take;
+        if (Context.Settings.Basic.PauseAtStop)
+            Enter(Stopped);
+        break;
+    case PacedRun::Outcome::Failed:
+        Sound.AbortRecording();
+        told.Ended = std::any_of(told.Failures.begin(), told.Failures.end(), IsStepFailure) ? MeasurementOutcome::Kind::Failed
+                                                                                             : MeasurementOutcome::Kind::DeviceFailed;
+        Enter(Waiting);
+        break;
+    case PacedRun::Outcome::Abandoned:
+        told.Failures.clear();
+        Current = Waiting;
+        break;
+    }
+    emit finished(told);
 }
 
-bool MeasurementRunner::Analyse()
+void MeasurementRunner::resultShown()
 {
-    Scored = MeasuredNow(Context, Context.Contest.EntryNo, Sound.SavedRecordingScore());
-    return true;
+    if (Current == Measuring || Current == Stopped)
+        Enter(Waiting);
 }
 
-bool MeasurementRunner::Went(const AudioStep& step)
+void MeasurementRunner::closePlayer()
 {
-    if (!step.Done)
-        StepItselfFailed = std::any_of(step.Failures.begin(), step.Failures.end(), IsStepFailure);
-    return Succeeded(Context.Messages, step);
+    Sound.ClosePlayer();
+}
+
+void MeasurementRunner::Enter(ScreenState state)
+{
+    Current = state;
+    emit stateChanged(state);
 }

@@ -38,13 +38,14 @@ void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 }
 
 MeasurementScreen::MeasurementScreen(ContestSession& context, QWidget* parent, std::unique_ptr<SoundRecorder> recorder,
-                                     std::function<AudioInputList()> listInputs)
-    : FullScreenWindow(context, parent), Context(context), ListInputs(std::move(listInputs)), Measurement(context, std::move(recorder))
+                                     std::function<AudioInputList()> listInputs, WaitClock& clock)
+    : FullScreenWindow(context, parent), Context(context), ListInputs(std::move(listInputs)), Measurement(context, std::move(recorder), clock)
 {
     setWindowTitle(QStringLiteral("ずべろ　測定"));
     BuildControls();
-    connect(&Measurement, &MeasurementRunner::stateEntered, this, [this](ScreenState state) { EnterRunState(state); });
+    connect(&Measurement, &MeasurementRunner::stateChanged, this, [this](ScreenState state) { EnterRunState(state); });
     connect(&Measurement, &MeasurementRunner::gaugeShown, this, [this](int value) { DrawGauge(value); });
+    connect(&Measurement, &MeasurementRunner::finished, this, [this](const MeasurementOutcome& outcome) { FinishMeasurement(outcome); });
 }
 
 MeasurementScreen::~MeasurementScreen() = default;
@@ -104,7 +105,7 @@ void MeasurementScreen::LoadOnOpen()
     Gauge.Restart();
     HallNames = ReadHallNames(Context);
     nextEntryLabel->clear();
-    DisplayState = Waiting;
+    DisplayState = State();
     if (Context.Settings.Screen.FullGaugeLayout)
         LayoutFullGauge();
     else
@@ -319,10 +320,7 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
 {
     if (!Measurable)
         return;
-    // Only a press that finds the stopped look opens the result display, not
-    // the press whose run ends in it.
-    const bool pressedWhileStopped = DisplayState == Stopped;
-    if (button == Qt::LeftButton && DisplayState == Waiting) {
+    if (button == Qt::LeftButton && State() == Waiting) {
         if (LogIsFull(Context.Contest.EntryNo)) {
             Context.Messages.Inform(QString::fromUtf8(LogFullMessage), MessageIcon::Error);
             close();
@@ -334,18 +332,16 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
             return;
         }
         StartMeasurement();
-    }
-    if (button == Qt::RightButton && DisplayState == Waiting)
+    } else if (button == Qt::RightButton && State() == Waiting) {
         emit rankingBoardRequested();
-    if (pressedWhileStopped && DisplayState == Stopped) {
+    } else if (State() == Stopped) {
         emit resultDisplayRequested(*Measured);
-        ShowState(Waiting);
     }
 }
 
 void MeasurementScreen::PressScreen(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && DisplayState == Waiting)
+    if (button == Qt::RightButton && State() == Waiting)
         emit rankingBoardRequested();
 }
 
@@ -353,7 +349,7 @@ void MeasurementScreen::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape)
         close();
-    else if (event->key() == Qt::Key_Space && DisplayState == Waiting)
+    else if (event->key() == Qt::Key_Space && State() == Waiting)
         emit rankingBoardRequested();
 }
 
@@ -374,35 +370,41 @@ void MeasurementScreen::Blink()
 
 void MeasurementScreen::StartMeasurement()
 {
-    const MeasurementRunner::Result run = Measurement.Run();
-    switch (run.Kind) {
-    case MeasurementRunner::Outcome::Abandoned:
+    Measured.reset();
+    Measurement.start();
+}
+
+void MeasurementScreen::FinishMeasurement(const MeasurementOutcome& outcome)
+{
+    Report(Context.Messages, outcome.Failures);
+    switch (outcome.Ended) {
+    case MeasurementOutcome::Kind::Abandoned:
         // The screen is closing, or the program ending: nothing more is shown.
         return;
-    case MeasurementRunner::Outcome::Failed:
+    case MeasurementOutcome::Kind::Failed:
         close();
         return;
-    case MeasurementRunner::Outcome::DeviceFailed:
+    case MeasurementOutcome::Kind::DeviceFailed:
         // Nothing was stored: the same entrant is measured again once the
         // input is put right.
-        EnterRunState(Waiting);
         return;
-    case MeasurementRunner::Outcome::Measured:
+    case MeasurementOutcome::Kind::Measured:
         break;
     }
-    Measured = run.Entrant;
-    if (Context.Settings.Basic.PauseAtStop) {
-        ShowState(Stopped);
-        return;
-    }
-    emit resultDisplayRequested(*Measured);
-    ShowState(Waiting);
+    Measured = outcome.Entrant;
+    if (State() != Stopped)
+        emit resultDisplayRequested(*Measured);
+}
+
+void MeasurementScreen::resultDisplayClosed()
+{
+    Measurement.resultShown();
 }
 
 void MeasurementScreen::done(int result)
 {
     blinkTimer->stop();
-    Measurement.Abandon();
-    Measurement.Audio().ClosePlayer();
+    Measurement.abandon();
+    Measurement.closePlayer();
     QDialog::done(result);
 }

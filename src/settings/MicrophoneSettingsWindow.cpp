@@ -50,7 +50,7 @@ MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestSession& context, QStr
                                                    std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
       Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)),
-      Commands(context, Device), TestRun(clock, [&context] { return context.EndRequested(); })
+      Commands(context, Device), TestRun(clock, [&context] { return context.EndRequested(); }), Sequence(Commands, clock)
 {
     BuildControls();
     LayOut();
@@ -290,9 +290,8 @@ void MicrophoneSettingsWindow::StartTest()
     }
     picture->Clear();
     headerList->clear();
-    RecordingSequence sequence(Commands, TestRun);
-    if (!Succeeded(Context.Messages, sequence.CloseLeftover()) ||
-        !Succeeded(Context.Messages, sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000))) {
+    if (!Went([this](AudioStep& report) { return Sequence.CloseLeftover(report); }) ||
+        !Went([this](AudioStep& report) { return Sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000, report); })) {
         ReturnToIdle();
         return;
     }
@@ -311,7 +310,14 @@ void MicrophoneSettingsWindow::RequestStop()
 
 bool MicrophoneSettingsWindow::StopDevice()
 {
-    return Succeeded(Context.Messages, RecordingSequence(Commands, TestRun).Finish());
+    return Went([this](AudioStep& report) { return Sequence.Finish(report); });
+}
+
+bool MicrophoneSettingsWindow::Went(const std::function<std::vector<PacedStep>(AudioStep&)>& sequence)
+{
+    AudioStep report;
+    TestRun.Follow(sequence(report));
+    return Succeeded(Context.Messages, report);
 }
 
 void MicrophoneSettingsWindow::FinishTest()
@@ -323,7 +329,7 @@ void MicrophoneSettingsWindow::FinishTest()
     case StepRunner::Outcome::Abandoned:
         // The program is ending: the recording is dropped.
         levelTimer->stop();
-        RecordingSequence(Commands, TestRun).Abandon();
+        Sequence.Abandon();
         break;
     case StepRunner::Outcome::Failed:
         // A recording that was not saved whole is not scored.

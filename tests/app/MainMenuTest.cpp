@@ -228,6 +228,8 @@ TEST_F(MainMenuTest, TheScoreMonitorBrowsesFromTheMenuAndShowsTheEntrantJustStor
         },
         Qt::Key_Space);
     Opened().OpenScoreMonitor(ScoreMonitorRequest{OpenedAfterMeasurement, 2});
+    EXPECT_TRUE(monitor->isVisible()) << "opened without waiting for its close";
+    EXPECT_TRUE(HandleEventsUntil([monitor] { return !monitor->isVisible(); }, 5000));
     EXPECT_TRUE(modal);
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(monitor->isVisible());

@@ -1,7 +1,7 @@
 // Runs against a sound server of its own, started before the program
 // connects to it and killed in the middle of a recording, as when the
 // operator's sound server crashes during a shout.
-#include "audio/MeasurementAudio.h"
+#include "support/SteppedAudio.h"
 #include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
@@ -64,7 +64,7 @@ TEST_F(DyingSoundServer, ARunCutShortIsReportedAndAServerStartedAgainServesTheNe
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
     StepRunner run;
-    MeasurementAudio audio(context, run);
+    SteppedAudio audio(context, run);
     for (const int killedAfterMs : {500, 1600}) {
         context.Contest.EntryNo = killedAfterMs;
         ASSERT_TRUE(Clean(audio.RecordingStep(1)));

@@ -3,7 +3,7 @@
 // another input in its place, and the recording ends as the device error it
 // is. One that starts late, or a default input that changes: the recording
 // is whole and from the input of the click.
-#include "audio/MeasurementAudio.h"
+#include "support/SteppedAudio.h"
 
 #include "core/MciErrorText.h"
 #include "core/ProgramOptions.h"
@@ -85,7 +85,7 @@ protected:
         Microphone.Play(tonePath, sink);
         WaitMilliseconds(500);
         StepRunner run;
-        MeasurementAudio audio(Folder.Context, run);
+        SteppedAudio audio(Folder.Context, run);
         EXPECT_TRUE(Clean(audio.RecordingStep(1)));
         afterClick();
         EXPECT_TRUE(Clean(audio.RecordingStep(2)));
@@ -121,7 +121,7 @@ TEST_F(LostInput, AChosenInputGoneAtTheStartRecordsNothing)
     Unplug();
     WaitMilliseconds(500);
     StepRunner run;
-    MeasurementAudio audio(Folder.Context, run);
+    SteppedAudio audio(Folder.Context, run);
     EXPECT_TRUE(Clean(audio.RecordingStep(1)));
     const AudioStep start = audio.RecordingStep(2);
     ASSERT_FALSE(start.Done);
@@ -163,7 +163,7 @@ TEST_F(LostInput, AnInputThatStartsSlowlyIsRecordedForTheWholeMeasurementTime)
                              QStringLiteral("rate=44100")}));
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("slowsink.monitor"), {}}));
     StepRunner run;
-    MeasurementAudio audio(Folder.Context, run);
+    SteppedAudio audio(Folder.Context, run);
     ASSERT_TRUE(Clean(audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(audio.RecordingStep(2)));
     WaitSeconds(3);

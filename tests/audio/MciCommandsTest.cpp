@@ -1,5 +1,5 @@
 #include "audio/MciCommands.h"
-#include "audio/MeasurementAudio.h"
+#include "support/SteppedAudio.h"
 #include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
@@ -34,7 +34,7 @@ protected:
     StoreFolder Folder;
     FakeRecorder::Log Recorder;
     StepRunner Run;
-    MeasurementAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
+    SteppedAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     QSignalSpy GaugeResets{&Audio, &MeasurementAudio::gaugeResetDue};
@@ -218,7 +218,7 @@ TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
     context.Settings.Basic.MeasureSeconds = 1;
     FakeRecorder::Log recorder;
     StepRunner run;
-    MeasurementAudio audio(context, run, std::make_unique<FakeRecorder>(recorder));
+    SteppedAudio audio(context, run, std::make_unique<FakeRecorder>(recorder));
     ASSERT_TRUE(Clean(audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(audio.RecordingStep(2)));
 

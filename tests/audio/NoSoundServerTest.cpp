@@ -1,6 +1,6 @@
 // Runs with the sound server address pointing nowhere, as on a machine whose
 // sound server is not running.
-#include "audio/MeasurementAudio.h"
+#include "support/SteppedAudio.h"
 #include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
@@ -23,7 +23,7 @@ TEST(NoSoundServer, RecordingReportsTheMissingServerWithoutHanging)
     context.Settings.Basic.MeasureSeconds = 3;
     context.Contest.EntryNo = 5;
     StepRunner run;
-    MeasurementAudio audio(context, run);
+    SteppedAudio audio(context, run);
 
     QElapsedTimer clock;
     clock.start();
@@ -42,7 +42,7 @@ TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
     StepRunner run;
-    MeasurementAudio audio(context, run);
+    SteppedAudio audio(context, run);
 
     audio.PlaySoundSlot(0);
     EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);

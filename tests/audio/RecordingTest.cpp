@@ -1,6 +1,6 @@
 // Records known signals through the virtual microphone of the test sound
 // server with the real command layer, at every recording quality.
-#include "audio/MeasurementAudio.h"
+#include "support/SteppedAudio.h"
 #include "core/StepRunner.h"
 
 #include "core/LoudnessAnalysis.h"
@@ -83,7 +83,7 @@ protected:
         Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
         Folder.Context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
         StepRunner run;
-        MeasurementAudio audio(Folder.Context, run);
+        SteppedAudio audio(Folder.Context, run);
         EXPECT_TRUE(Clean(audio.RecordingStep(1)));
         EXPECT_TRUE(Clean(audio.RecordingStep(2)));
         if (whileRecording)

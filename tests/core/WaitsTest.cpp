@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 TEST(WaitMilliseconds, LastsMoreThanTheGivenTimeInOneSleepUnlessEventsComeEarlier)
 {
@@ -79,4 +81,12 @@ TEST(SystemClock, SleepsUntilTheNextEventOrTheTimeAsked)
     SystemClock().HandleEvents(1000);
     EXPECT_TRUE(fired);
     EXPECT_LT(elapsed.elapsed(), 500) << "the event ends the sleep";
+}
+
+TEST(SecondsWaitMs, LastsFromTheStartToTheStartRoundedToTheSecondPlusTheSeconds)
+{
+    const std::vector<std::tuple<int, double, int>> cases = {
+        {1, 43200.0, 1000}, {1, 43200.4, 600}, {1, 43200.6, 1400}, {2, 86399.7, 2300}, {0, 10.2, 0}};
+    for (const auto& [n, start, expected] : cases)
+        EXPECT_EQ(SecondsWaitMs(n, start), expected) << n << " s from " << start;
 }

@@ -2,6 +2,7 @@
 
 #include "audio/RecordingSequence.h"
 #include "core/RecordingFile.h"
+#include "support/AudioSteps.h"
 #include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
@@ -12,8 +13,8 @@
 namespace {
 
 // A run on a contest folder with the normal-quality template, sounds off and
-// a one-second measurement, on a clock of its own; what the run reports is
-// noted instead of drawn.
+// a one-second measurement, on a clock the test moves; what the run reports
+// is noted instead of drawn.
 class MeasurementRunnerTest : public testing::Test {
 protected:
     void SetUp() override
@@ -25,8 +26,22 @@ protected:
         Context.Settings.Basic.MeasureSeconds = 1;
         Recorder.Signal = QByteArray(8000, '\xF0');
         Recorder.Now = [this] { return Clock.Now; };
-        QObject::connect(&Runner, &MeasurementRunner::stateEntered, [this](ScreenState state) { States.push_back(state); });
+        QObject::connect(&Runner, &MeasurementRunner::stateChanged, [this](ScreenState state) { States.push_back(state); });
         QObject::connect(&Runner, &MeasurementRunner::gaugeShown, [this](int value) { Gauge.push_back(value); });
+        QObject::connect(&Runner, &MeasurementRunner::finished, [this](const MeasurementOutcome& outcome) { Ended = outcome; });
+    }
+
+    // Starts a run and moves the clock until it has finished; a measured
+    // take is then taken as shown.
+    MeasurementOutcome Measure(const std::function<void()>& started = {})
+    {
+        Ended.reset();
+        Runner.start();
+        if (started)
+            started();
+        Clock.RunUntil([this] { return Ended.has_value(); });
+        Runner.resultShown();
+        return Ended.value_or(MeasurementOutcome{});
     }
 
     // The start sound, started when the ready phase first asks; the clock
@@ -48,15 +63,24 @@ protected:
     MeasurementRunner Runner{Context, std::make_unique<FakeRecorder>(Recorder), Clock};
     std::vector<ScreenState> States;
     std::vector<int> Gauge;
+    std::optional<MeasurementOutcome> Ended;
 };
 
 } // namespace
 
-TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheRecording)
+TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheTakeTheClickFixed)
 {
-    const MeasurementRunner::Result run = Runner.Run();
-    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Measured);
-    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
+    Context.Settings.Mic.NoiseCutLevel = 3;
+    const QDateTime clicked = Context.Now();
+    // Changed while the run goes on, which keeps what the click fixed.
+    const MeasurementOutcome run = Measure([this] {
+        Context.Contest.EntryNo = 9;
+        Context.Settings.Mic.NoiseCutLevel = 7;
+        Context.Settings.Basic.MeasureSeconds = 4;
+        Context.Settings.Mic.Quality = RecordingQuality::High;
+    });
+    EXPECT_EQ(run.Ended, MeasurementOutcome::Kind::Measured);
+    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring, Waiting})) << "waiting once the result has been shown";
     ASSERT_FALSE(Gauge.empty());
     EXPECT_EQ(Gauge.front(), -1);
     EXPECT_EQ(Gauge.back(), -1) << "the gauge is reset as the recording is saved";
@@ -65,8 +89,12 @@ TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheRecordi
     ASSERT_TRUE(run.Entrant.has_value());
     EXPECT_EQ(run.Entrant->EntryNo, 1);
     EXPECT_GT(run.Entrant->Result.TotalPoints.Value, 0);
-    EXPECT_EQ(Context.Contest.EntryNo, 1) << "storing is the result display's";
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
+    EXPECT_EQ(run.Entrant->Quality, RecordingQuality::Normal);
+    EXPECT_EQ(run.Entrant->NoiseCutLevel, 3);
+    EXPECT_EQ(run.Entrant->MeasureSeconds, 1);
+    EXPECT_LE(std::abs(run.Entrant->MeasuredAt.secsTo(clicked)), 1);
+    EXPECT_EQ(Context.Contest.EntryNo, 9) << "storing is the result display's";
+    EXPECT_TRUE(run.Failures.empty());
 }
 
 TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound)
@@ -76,7 +104,7 @@ TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound
     for (const auto& [startWait, expectedStart] : cases) {
         Context.Settings.Basic.StartWaitTenths = static_cast<int16_t>(startWait);
         StartSoundOf(1500);
-        Runner.Run();
+        Measure();
         EXPECT_NEAR(double(Recorder.StartedAt), double(expectedStart), 10.0) << "start wait " << startWait;
     }
 }
@@ -85,7 +113,7 @@ TEST_F(MeasurementRunnerTest, AStartSoundThatNeverEndsHoldsTheRunOnlyBriefly)
 {
     // A frozen sound server: the start sound reports time left forever.
     Runner.SetStartSoundClock([] { return qint64(60000); });
-    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
+    EXPECT_EQ(Measure().Ended, MeasurementOutcome::Kind::Measured);
     EXPECT_GE(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs);
     EXPECT_LT(Recorder.StartedAt, MeasurementRunner::StartSoundMarginMs + 200);
 }
@@ -98,32 +126,31 @@ TEST_F(MeasurementRunnerTest, AnAbandonedRunStopsAtOnceAndScoresNothing)
     for (const qint64 abandonAt : {300, 2500, 6200}) {
         StartSoundOf(1000);
         States.clear();
-        Clock.At(abandonAt, [this] { Runner.Abandon(); });
-        const MeasurementRunner::Result run = Runner.Run();
-        EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::Abandoned) << abandonAt;
+        Clock.At(abandonAt, [this] { Runner.abandon(); });
+        const MeasurementOutcome run = Measure();
+        EXPECT_EQ(run.Ended, MeasurementOutcome::Kind::Abandoned) << abandonAt;
         EXPECT_EQ(Clock.Now, abandonAt) << "the run stops at once";
         EXPECT_EQ(States.size(), abandonAt < 1000 ? 1u : 2u) << "nothing is shown after the abandonment";
         EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46) << "the recording is not saved";
         EXPECT_FALSE(run.Entrant.has_value());
+        EXPECT_TRUE(run.Failures.empty());
     }
     EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
 
     // The next run measures again.
     Runner.SetStartSoundClock([] { return qint64(0); });
     Context.Settings.Basic.MeasureSeconds = 1;
-    EXPECT_TRUE(Runner.Run().Entrant.has_value());
+    EXPECT_TRUE(Measure().Entrant.has_value());
 }
 
-TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceMessageAndScoresNothing)
+TEST_F(MeasurementRunnerTest, AFailedRecordingEndsTheRunWithTheDeviceFailureAndScoresNothing)
 {
     Recorder.Accepts = false;
-    const MeasurementRunner::Result run = Runner.Run();
-    EXPECT_EQ(run.Kind, MeasurementRunner::Outcome::DeviceFailed);
-    ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
-    EXPECT_TRUE(Folder.Messages.Messages[0].Text.contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
+    const MeasurementOutcome run = Measure();
+    EXPECT_EQ(run.Ended, MeasurementOutcome::Kind::DeviceFailed);
+    EXPECT_EQ(run.Failures, (AudioFailures{DeviceFailed{MciWaveInputsUnsuitable, QStringLiteral("record mysound from 0 to 1000 overwrite")}}));
     EXPECT_FALSE(run.Entrant.has_value());
-    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring}));
+    EXPECT_EQ(States, (std::vector<ScreenState>{Ready, Measuring, Waiting}));
 }
 
 // The shout is timed by the gauge, so the gauge and the recording both run
@@ -133,16 +160,14 @@ TEST_F(MeasurementRunnerTest, TheMeasurementTimeCountsFromTheFirstSampleWithinAB
     std::vector<qint64> stops;
     Recorder.OnStop = [this, &stops] { stops.push_back(Clock.Now - Recorder.StartedAt); };
     Recorder.FirstSampleAfter = 2500;
-    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::Measured);
+    EXPECT_EQ(Measure().Ended, MeasurementOutcome::Kind::Measured);
     ASSERT_FALSE(stops.empty());
     EXPECT_GE(stops.front(), 2500 + 1000 + 1000) << "the measurement time and the finishing second after the first sample";
     EXPECT_EQ(QFileInfo(Folder.Path(QStringLiteral("xx0001.wav"))).size(), 46 + 8000);
-    EXPECT_TRUE(Folder.Messages.Messages.empty());
 
     Recorder.FirstSampleAfter = 60000;
-    EXPECT_EQ(Runner.Run().Kind, MeasurementRunner::Outcome::DeviceFailed);
+    const MeasurementOutcome late = Measure();
+    EXPECT_EQ(late.Ended, MeasurementOutcome::Kind::DeviceFailed);
     EXPECT_NEAR(double(Clock.Now - Recorder.StartedAt), double(RecordingSequence::FirstSampleWaitMs), 50.0);
-    EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral(
-                                           "デバイスでハードウェア エラーが発生しました。デバイスが正しく動作しているか確認してください。 "
-                                           "(262)(record mysound from 0 to 1000 overwrite)")});
+    EXPECT_EQ(late.Failures, (AudioFailures{DeviceFailed{MciHardwareError, QStringLiteral("record mysound from 0 to 1000 overwrite")}}));
 }

@@ -7,11 +7,11 @@
 #include "core/ResultRecord.h"
 #include "core/ContestOperations.h"
 #include "core/ResultStore.h"
+#include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 #include "core/ProgramOptions.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QSignalSpy>
@@ -60,19 +60,29 @@ protected:
     std::unique_ptr<MeasurementScreen> OpenScreen()
     {
         auto screen = std::make_unique<MeasurementScreen>(Context, nullptr, std::make_unique<FakeRecorder>(Recorder),
-                                                          [this] { return Inputs; });
+                                                          [this] { return Inputs; }, Clock);
         // Stands in for the result display, which stores the result as it closes.
-        QObject::connect(screen.get(), &MeasurementScreen::resultDisplayRequested, [this](const MeasuredEntrant& entrant) {
+        MeasurementScreen* window = screen.get();
+        QObject::connect(window, &MeasurementScreen::resultDisplayRequested, [this, window](const MeasuredEntrant& entrant) {
             Shown = entrant;
             RecordEntrant(Context, entrant);
+            window->resultDisplayClosed();
         });
         screen->show();
         return screen;
     }
 
+    // A left press on the band, and the run it starts to its end.
+    void Measure(const MeasurementScreen& screen)
+    {
+        PressBand(screen, Qt::LeftButton);
+        Clock.RunUntil([&screen] { return !screen.isVisible() || screen.State() == Waiting || screen.State() == Stopped; });
+    }
+
     TestFolder Folder;
     ContestSession& Context = Folder.Context;
     FakeRecorder::Log Recorder;
+    FakeClock Clock;
     AudioInputList Inputs{{{"virtmic", QStringLiteral("Virtual Microphone")}}, "virtmic"};
     MeasuredEntrant Shown;
 };
@@ -116,7 +126,7 @@ TEST_F(MeasurementScreenTest, ALongNameShrinksTheNextEntrantLabelToItsWidthUnles
 TEST_F(MeasurementScreenTest, ARunStoresTheResultAndNamesTheNextEntrant)
 {
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(screen->State(), Waiting);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
     EXPECT_EQ(Text(*screen, "nextEntryLabel"), QStringLiteral("次は 2番"));
@@ -134,7 +144,7 @@ TEST_F(MeasurementScreenTest, PausingAtStopWaitsForAPressOnTheBand)
     SaveBasicSettings(Context);
     auto screen = OpenScreen();
     QSignalSpy boards(screen.get(), &MeasurementScreen::rankingBoardRequested);
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(screen->State(), Stopped) << "the press that ran stops in the stopped look";
     EXPECT_EQ(Text(*screen, "measureBand"), QStringLiteral("ていしちゅう"));
     EXPECT_EQ(Context.Contest.EntryNo, 1);
@@ -165,7 +175,7 @@ TEST_F(MeasurementScreenTest, AnUnreadableLogClosesTheScreenBeforeAnyRecordingIs
     Folder.Write(QStringLiteral("xx0001.wav"), "first entrant's shout");
     ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("loudlog.dat")));
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     QCoreApplication::processEvents();
     EXPECT_FALSE(screen->isVisible());
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
@@ -186,7 +196,7 @@ TEST_F(MeasurementScreenTest, AFullLogRefusesTheNextEntrant)
     Folder.Write(QStringLiteral("loudlog.dat"), log);
     auto screen = OpenScreen();
     EXPECT_EQ(Context.Contest.EntryNo, 3001);
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(Folder.Messages.Texts(),
               std::vector<QString>{QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！")});
     EXPECT_FALSE(screen->isVisible());
@@ -199,7 +209,7 @@ TEST_F(MeasurementScreenTest, AChosenInputThatIsGoneIsNamedAndNoRunStarts)
     options.AudioInput = QStringLiteral("usbmic");
     ASSERT_TRUE(SaveProgramOptions(Context, options));
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral(
                                            "マイク「usbmic」が見つかりません。\nマイクの接続を確認するか、マイク設定で入力を選んでください。")});
     EXPECT_EQ(Recorder.StartedAt, -1);
@@ -209,7 +219,7 @@ TEST_F(MeasurementScreenTest, AChosenInputThatIsGoneIsNamedAndNoRunStarts)
 
     // Back again, it is recorded from.
     Inputs.Inputs.push_back({"usbmic", QStringLiteral("USB Microphone")});
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(Context.Contest.EntryNo, 2);
 }
 
@@ -221,7 +231,7 @@ TEST_F(MeasurementScreenTest, AChosenInputIsNotBlamedWhenNoSoundServerAnswers)
     ASSERT_TRUE(SaveProgramOptions(Context, options));
     Inputs = AudioInputList{{}, {}, true};
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_NE(Recorder.StartedAt, -1);
 }
 
@@ -231,11 +241,11 @@ TEST_F(MeasurementScreenTest, EscDuringARunStopsItAndStoresNothing)
     SaveBasicSettings(Context);
     auto screen = OpenScreen();
     MeasurementScreen* window = screen.get();
-    QTimer::singleShot(700, [window] { Press(window, Qt::Key_Escape); });
-    QElapsedTimer run;
-    run.start();
+    Clock.At(700, [window] { Press(window, Qt::Key_Escape); });
     PressBand(*screen, Qt::LeftButton);
-    EXPECT_LT(run.elapsed(), 3000) << "the run stops at once";
+    Clock.RunUntil([window] { return !window->isVisible(); });
+    EXPECT_EQ(Clock.Now, 700) << "the run stops at once";
+    Clock.RunUntil();
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(Context.Contest.EntryNo, 1);
     EXPECT_GE(Recorder.Stops, 1) << "the device is stopped";
@@ -273,7 +283,7 @@ TEST_F(MeasurementScreenTest, AFailedRecordingStepClosesTheScreenAndTheRunUnwind
 {
     QFile::remove(Folder.Path(QLatin1String(RecordingFormatOf(RecordingQuality::Normal).TemplateName)));
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("グラフデータ保存フォルダが正しくありません！")});
     EXPECT_FALSE(screen->isVisible());
     EXPECT_FALSE(Find<QTimer>(*screen, "blinkTimer")->isActive());
@@ -288,7 +298,7 @@ TEST_F(MeasurementScreenTest, ADeviceErrorReturnsToTheWaitingLookAndTheEntrantKe
 {
     Recorder.Accepts = false;
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     ASSERT_EQ(Folder.Messages.Texts().size(), 1u);
     EXPECT_TRUE(Folder.Messages.Texts()[0].contains(QStringLiteral("(328)(record mysound from 0 to 1000 overwrite)")));
     EXPECT_TRUE(screen->isVisible());
@@ -298,7 +308,7 @@ TEST_F(MeasurementScreenTest, ADeviceErrorReturnsToTheWaitingLookAndTheEntrantKe
     EXPECT_EQ(ScanLog(Context), 1) << "nothing is stored";
 
     Recorder.Accepts = true;
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     EXPECT_EQ(Shown.EntryNo, 1);
     EXPECT_EQ(ScanLog(Context), 2);
 }
@@ -310,7 +320,7 @@ TEST_F(MeasurementScreenTest, SettingsChangedOnDiskBeyondTheirLimitsAreRefusedBe
     SaveBasicSettings(Context);
     Context.Settings.Basic.MeasureSeconds = 1;
     auto screen = OpenScreen();
-    PressBand(*screen, Qt::LeftButton);
+    Measure(*screen);
     QCoreApplication::processEvents();
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(Folder.Messages.Texts(),

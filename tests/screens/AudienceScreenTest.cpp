@@ -168,7 +168,6 @@ TEST_F(AudienceScreen, AWindowWhoseScreenGoesAwayMovesToTheMenusScreenAndGoesOn)
     ASSERT_NE(rank, nullptr);
     EXPECT_EQ(rank->text(), QStringLiteral(" 1位/ 1人中"));
     EXPECT_EQ(rank->geometry().right() + 1, Operator->size().width());
-    EXPECT_EQ(screen.State(), Stopped);
     EXPECT_EQ(band->text(), stoppedText);
     EXPECT_EQ(Context.Contest.EntryNo, 1) << "nothing stored before the operator goes on";
 }

@@ -3,15 +3,19 @@
 #include "core/WaitClock.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <thread>
 
 // A clock that moves only when a wait lets time pass, so that no real time
 // does: each round of events runs what Qt has queued, then sleeps to the
 // next action scheduled with At (an event waking the sleep) or for the time
-// asked, and runs the actions then due.
+// asked, and runs the actions then due. A run that never blocks moves it
+// with RunUntil, from one of its timers to the next.
 class FakeClock : public WaitClock {
 public:
     qint64 Milliseconds() const override { return Now; }
@@ -31,6 +35,40 @@ public:
             until = std::min(until, std::max(Now, Actions.begin()->first));
         Now = until;
         while (!Actions.empty() && Actions.begin()->first <= Now) {
+            const std::function<void()> action = Actions.begin()->second;
+            Actions.erase(Actions.begin());
+            action();
+        }
+    }
+
+    void After(int milliseconds, const QObject* owner, std::function<void()> due) override
+    {
+        At(Now + std::max(milliseconds, 0), [owner = QPointer<const QObject>(owner), due = std::move(due)] {
+            if (owner)
+                due();
+        });
+    }
+
+    // Moves the time to each action in turn and runs it, with Qt's queued
+    // events before each, until `done` answers true or no action is left.
+    // Without an action, only another thread can bring `done` (a score being
+    // computed): real time passes then, ten seconds at most.
+    void RunUntil(const std::function<bool()>& done = {})
+    {
+        QElapsedTimer idle;
+        while (!done || !done()) {
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents();
+            if (Actions.empty()) {
+                if (!done || (idle.isValid() && idle.elapsed() > 10000))
+                    return;
+                if (!idle.isValid())
+                    idle.start();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                continue;
+            }
+            idle.invalidate();
+            Now = std::max(Now, Actions.begin()->first);
             const std::function<void()> action = Actions.begin()->second;
             Actions.erase(Actions.begin());
             action();

@@ -4,8 +4,10 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWidget>
+#include <functional>
 
 // One application object for all window tests of a test program.
 inline void EnsureApplication()
@@ -41,4 +43,15 @@ inline void ClickAt(QWidget* window, QPoint point, Qt::MouseButton button = Qt::
 inline void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
 {
     ClickAt(widget->window(), widget->mapTo(widget->window(), widget->rect().center()), button);
+}
+
+// Handles events until `done` answers true, for at most `milliseconds`;
+// answers `done`.
+inline bool HandleEventsUntil(const std::function<bool()>& done, int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
 }

@@ -95,6 +95,9 @@ public:
 
     // Opens the window and waits until it is closed.
     static void ShowModal(QDialog& window);
+    // Opens the window in front of all others and returns at once; the
+    // caller follows its finished signal.
+    static void OpenModal(QDialog& window);
     // Opens the window beside the menu, in front.
     static void ShowModeless(QWidget& window);
 

@@ -33,7 +33,8 @@ public:
     int32_t SendMciCommand(const QString& command, QString& reply);
 
     // Sends a command; a file that is no sound file is first replaced by the
-    // repair template.
+    // repair template. The pauses around a command are its caller's, on the
+    // caller's clock (RecordingSequence).
     MciRun RunMciCommand(const QString& command);
 
     // The recording file the commands work on, repaired when the device

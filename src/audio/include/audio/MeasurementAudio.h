@@ -5,19 +5,26 @@
 #include "audio/MciDevice.h"
 #include "audio/MultimediaPlayer.h"
 #include "core/MeasureResult.h"
+#include "core/PacedRun.h"
 
 #include <QObject>
 #include <future>
 #include <memory>
+#include <optional>
 
 class ContestState;
 class SoundRecorder;
-class StepRunner;
+class WaitClock;
 
 // Records from the input chosen in the program's options, read again at each
 // recording: the server's default input when none is chosen; a chosen input
 // that is gone fails the recording, never replaced by another.
 std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
+
+// What a click on the band fixes for the take it starts: the next entry
+// number, the recording quality, noise cut and measurement time in force, and
+// the moment; the score comes with the recording.
+MeasuredEntrant NextTake(const ContestState& context);
 
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.
@@ -25,20 +32,28 @@ class MeasurementAudio : public QObject {
     Q_OBJECT
 public:
     // Records from the microphone unless another recorder is given; the
-    // steps wait through `run`, and end as failed when it is abandoned.
-    MeasurementAudio(ContestState& context, StepRunner& run, std::unique_ptr<SoundRecorder> recorder = {});
+    // steps are timed on `clock`, the run's.
+    MeasurementAudio(ContestState& context, WaitClock& clock, std::unique_ptr<SoundRecorder> recorder = {});
 
-    // Step 1 prepares the entrant's recording file and settles the input
-    // (with none chosen, the server's default at this moment, kept for the
-    // run whatever becomes the default meanwhile), 2 starts recording for the
-    // measurement time, 3 stops, saves and closes. Not done when the step
-    // failed: the run ends there and nothing is scored or stored. The
-    // failures are the caller's to tell, a device error's with its code.
-    AudioStep RecordingStep(int step);
+    // The three recording steps of `take`, as steps of a paced run. Prepare
+    // makes the entrant's recording file and settles the input (with none
+    // chosen, the server's default at this moment, kept for the run whatever
+    // becomes the default meanwhile), Start records for the measurement
+    // time, Finish stops, saves and closes. A step that fails ends the run:
+    // nothing is scored or stored.
+    std::vector<PacedStep> Prepare(const MeasuredEntrant& take);
+    std::vector<PacedStep> Start();
+    std::vector<PacedStep> Finish();
 
-    // The score of the recording step 3 saved, at the recording quality and
-    // noise cut of the options; waits for the scoring to end. Only after a
-    // step 3 that was done.
+    // What the steps of the recording step under way or last taken did:
+    // Done as they ended, and their failures.
+    const AudioStep& Report() const { return StepReport; }
+    // Every failure since Prepare, for the caller to tell, a device error's
+    // with its code.
+    std::vector<AudioFailure> Failures() const;
+
+    // The score of the recording Finish saved, at the take's quality and
+    // noise cut; only after scoreReady.
     MeasureResult SavedRecordingScore();
 
     // Ends a run cut short: the device is closed and the unsaved recording
@@ -60,17 +75,22 @@ public:
 signals:
     // The gauge is to be reset, at the start of steps 1 and 3.
     void gaugeResetDue();
+    // The recording Finish saved last has been scored.
+    void scoreReady();
 
 private:
-    AudioStep Prepare();
+    Pace PrepareFile();
+    // A recording step begins: the failures of the one before are kept.
+    PacedStep NextRecordingStep();
     // An earlier recording under the entrant's name is renamed aside, never
     // overwritten: the log may not know of it. A take abandoned before any
     // sample arrived holds only its header and is simply replaced.
     bool KeepEarlierRecording(const QString& recordingPath) const;
-    AudioStep Finish();
 
     ContestState& Context;
-    StepRunner& Run;
+    MeasuredEntrant Take;
+    AudioStep StepReport;
+    std::vector<AudioFailure> EarlierFailures;
     // Records from the sound server, not from a recorder a test gave.
     bool FromMicrophone;
     MciDevice Device;
@@ -82,4 +102,6 @@ private:
     // Scores the saved recording on a thread of its own while the device
     // closes: the pauses around the close leave this thread idle.
     std::future<MeasureResult> SavedScore;
+    // Tells the scoring of the last saved recording from earlier ones.
+    unsigned Scorings = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PacedRun.h"
 #include "core/WaitClock.h"
 
 #include <functional>
@@ -41,6 +42,9 @@ public:
     // The waits of the steps: false, at once, when the run is abandoned.
     bool Wait(int milliseconds);
     bool WaitSeconds(int seconds);
+    // Takes paced steps here, waiting through this runner; false when a step
+    // failed or the run was abandoned.
+    bool Follow(const std::vector<PacedStep>& steps);
     // Milliseconds on the run's clock, for steps that time themselves.
     qint64 Milliseconds() const { return Clock.Milliseconds(); }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
+
+class QObject;
 
 // The time the waits go by, and how they let it pass: the system's clocks
 // and Qt's event loop in the program, a clock of their own in tests.
@@ -15,6 +18,10 @@ public:
     // Handles the pending events, then sleeps until the next event arrives
     // or `milliseconds` have passed; 0 handles what is pending and returns.
     virtual void HandleEvents(int milliseconds) = 0;
+    // Calls `due` from the thread's event loop once `milliseconds` have
+    // passed (0: as soon as the pending events are handled); never once
+    // `owner` is gone.
+    virtual void After(int milliseconds, const QObject* owner, std::function<void()> due) = 0;
 };
 
 // The system's monotonic clock and time of day, sleeping in the event loop

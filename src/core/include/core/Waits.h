@@ -18,3 +18,7 @@ bool WaitMilliseconds(int16_t n, WaitClock& clock = SystemClock(), const std::fu
 // second, plus `n` seconds, counting across midnight: between n − 0.5 and
 // n + 0.5 seconds, never longer by the monotonic clock.
 bool WaitSeconds(int16_t n, WaitClock& clock = SystemClock(), const std::function<bool()>& abandoned = {});
+
+// How long WaitSeconds(n) started at `secondsSinceMidnight` lasts, to the
+// nearest millisecond: for a run that waits on a timer.
+int SecondsWaitMs(int n, double secondsSinceMidnight);

@@ -22,8 +22,10 @@ class SoundRecorder;
 // The full-screen measurement screen in front of the audience: it names the
 // next entrant, and a left click on the lower band runs one measurement,
 // showing the ready blink, the gauge while recording, and then the result
-// display. The run itself is the MeasurementRunner's; the screen lays itself
-// out, shows the look of each state, draws the gauge and takes the input.
+// display. The run and its state are the MeasurementRunner's: a press starts
+// it, and the screen follows its signals; the screen lays itself out, shows
+// the look of each state, draws the gauge, takes the input and tells the
+// run's failures.
 //
 // Controls by object name: "measureBand" (the lower band, the start
 // control), "headingLabel", "nextEntryLabel", "barGauge", "blinkTimer".
@@ -32,21 +34,20 @@ class MeasurementScreen : public FullScreenWindow {
 public:
     // Records from the microphone and checks the chosen input among the
     // server's inputs unless others are given.
+    // The run's pauses are timed on `clock`.
     explicit MeasurementScreen(ContestSession& context, QWidget* parent = nullptr, std::unique_ptr<SoundRecorder> recorder = {},
-                               std::function<AudioInputList()> listInputs = ListAudioInputs);
+                               std::function<AudioInputList()> listInputs = ListAudioInputs, WaitClock& clock = SystemClock());
     ~MeasurementScreen() override;
 
     void LoadOnOpen() override;
 
-    ScreenState State() const { return DisplayState; }
+    ScreenState State() const { return Measurement.State(); }
     // Shows the look of a state without running anything.
     void ShowState(ScreenState state);
     // One tick of the ready blink.
     void Blink();
     // -1 resets the gauge; each value is drawn once.
     void DrawGauge(int value);
-
-    MeasurementRunner& Runner() { return Measurement; }
 
     // The picture drawn on the screen itself (the circle gauge).
     const QImage& ScreenDrawing() const { return Drawing; }
@@ -57,9 +58,12 @@ signals:
     // The operator asked for the ranking board while the screen waits.
     void rankingBoardRequested();
     // The entrant just measured is to be shown; whoever shows the result
-    // display does so modally, for the screen goes on once it has closed
-    // (closing it stores the result).
+    // display calls resultDisplayClosed once it has closed (closing it
+    // stores the result), and the screen waits for the next entrant.
     void resultDisplayRequested(const MeasuredEntrant& entrant);
+
+public slots:
+    void resultDisplayClosed();
 
 protected:
     void done(int result) override;
@@ -82,6 +86,7 @@ private:
     void PressBand(Qt::MouseButton button);
     void PressScreen(Qt::MouseButton button);
     void StartMeasurement();
+    void FinishMeasurement(const MeasurementOutcome& outcome);
     void DrawBarGauge(int value);
     void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
@@ -94,6 +99,7 @@ private:
     ClickLabel* nextEntryLabel = nullptr;
     GaugeBox* barGauge = nullptr;
     QTimer* blinkTimer = nullptr;
+    // The look shown, which follows the run's state.
     ScreenState DisplayState = Waiting;
     GaugeMemory Gauge;
     QImage Drawing;

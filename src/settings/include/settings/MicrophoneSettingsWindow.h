@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/MciCommands.h"
+#include "audio/RecordingSequence.h"
 #include "audio/MciDevice.h"
 #include "core/StepRunner.h"
 #include "settings/SettingsDialog.h"
@@ -71,6 +72,9 @@ private:
     void DrawBand();
     void SetLamp(bool recording);
     bool StopDevice();
+    // Takes the steps of a recording sequence here and tells their failures;
+    // true when they went through.
+    bool Went(const std::function<std::vector<PacedStep>(AudioStep&)>& sequence);
     // The end of a test after its last tick, as one run: awaiting the
     // device, stopping it and scoring the recording.
     void FinishTest();
@@ -87,6 +91,7 @@ private:
     MciDevice Device;
     MciCommands Commands;
     StepRunner TestRun;
+    RecordingSequence Sequence;
     bool Locked = false;
     // The settings as stored; registering keeps them while the contest locks.
     MicSettings Stored;
