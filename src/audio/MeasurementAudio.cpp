@@ -1,5 +1,7 @@
 #include "audio/MeasurementAudio.h"
 
+#include "core/SoundLevels.h"
+
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
 #include "audio/SoundSlots.h"
@@ -43,6 +45,24 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context)
     return std::make_unique<AudioInputRecorder>([&context] { return LoadProgramOptions(context).AudioInput.toUtf8(); });
 }
 
+namespace {
+
+std::optional<EntrantLevel> LevelOfRecording(const QString& path, const MeasuredEntrant& take, const LevelCalibration& calibration,
+                                             const QString& input, const std::shared_future<std::optional<int>>& volume)
+{
+    if (!calibration.OffsetDb || !volume.valid())
+        return std::nullopt;
+    const std::optional<int> percent = volume.get();
+    if (!percent || CalibrationMismatch(calibration, {input, *percent, take.Quality}))
+        return std::nullopt;
+    const std::optional<SoundAnalysis> analysis = MeasureRecordingLevels(path, take.Quality);
+    if (!analysis)
+        return std::nullopt;
+    return LevelUnder(analysis->Levels, *calibration.OffsetDb, calibration.DistanceCm);
+}
+
+}
+
 MeasuredEntrant NextTake(const ContestState& context)
 {
     return MeasuredNow(context, context.Contest.EntryNo, {});
@@ -58,7 +78,8 @@ bool MeasurementAudio::KeepEarlierRecording(const QString& recordingPath) const
 MeasurementAudio::MeasurementAudio(ContestState& context, WaitClock& clock, std::unique_ptr<SoundRecorder> recorder)
     : Context(context), FromMicrophone(!recorder),
       Device(context.Folder.Path(), recorder ? std::move(recorder) : std::make_unique<AudioInputRecorder>([this] { return RunInput; })),
-      Commands(context, Device), Sequence(Commands, clock)
+      Commands(context, Device), Sequence(Commands, clock),
+      InputVolume([](const QByteArray& input) { return QueryInputVolume(input); })
 {
 }
 
@@ -74,6 +95,13 @@ Pace MeasurementAudio::PrepareFile()
     StepReport = {};
     if (FromMicrophone)
         RunInput = InputOfRun(Context);
+    const ProgramOptions options = LoadProgramOptions(Context);
+    Calibration = options.Level;
+    TakeInput = options.AudioInput;
+    // The volume at the click, asked on a thread of its own: the recording
+    // takes longer than the answer.
+    VolumeAtClick = Calibration.OffsetDb ? std::async(std::launch::async, InputVolume, TakeInput.toUtf8()).share()
+                                         : std::shared_future<std::optional<int>>();
     const RecordingFormat format = RecordingFormatOf(Take.Quality);
     const QString recordingPath = Context.Folder.FilePath(RecordingFileName(Take.EntryNo));
     Commands.SetRecordingFile(recordingPath);
@@ -124,8 +152,11 @@ std::vector<PacedStep> MeasurementAudio::Finish()
     };
     return Joined({{NextRecordingStep(), resetGauge}, Sequence.Finish(StepReport, [this, recordingPath, width, noiseCutLevel] {
                        const unsigned scoring = ++Scorings;
-                       SavedScore = std::async(std::launch::async, [this, recordingPath, width, noiseCutLevel, scoring] {
-                           MeasureResult score = ScoreRecordingFile(recordingPath, width, noiseCutLevel);
+                       SavedScore = std::async(std::launch::async, [this, recordingPath, width, noiseCutLevel, scoring,
+                                                                    take = Take, calibration = Calibration, input = TakeInput,
+                                                                    volume = VolumeAtClick] {
+                           ScoredRecording score{ScoreRecordingFile(recordingPath, width, noiseCutLevel),
+                                                 LevelOfRecording(recordingPath, take, calibration, input, volume)};
                            QMetaObject::invokeMethod(
                                this,
                                [this, scoring] {
@@ -140,7 +171,7 @@ std::vector<PacedStep> MeasurementAudio::Finish()
 
 // The score is announced as its thread ends: the wait here is at most the
 // thread's return.
-MeasureResult MeasurementAudio::SavedRecordingScore()
+ScoredRecording MeasurementAudio::SavedRecordingScore()
 {
     return SavedScore.get();
 }

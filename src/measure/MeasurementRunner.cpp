@@ -132,7 +132,8 @@ void MeasurementRunner::End(PacedRun::Outcome outcome)
     switch (outcome) {
     case PacedRun::Outcome::Completed:
         told.Ended = MeasurementOutcome::Kind::Measured;
-        Take.Result = *Score;
+        Take.Result = Score->Score;
+        Take.Level = Score->Level;
         told.Entrant = Take;
         if (Context.Settings.Basic.PauseAtStop)
             Enter(Stopped);

@@ -1,6 +1,7 @@
 #include "measure/MeasurementRunner.h"
 
 #include "audio/RecordingSequence.h"
+#include "core/ProgramOptions.h"
 #include "core/RecordingFile.h"
 #include "support/AudioSteps.h"
 #include "support/FakeClock.h"
@@ -8,6 +9,7 @@
 #include "support/TestFolder.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,6 +97,28 @@ TEST_F(MeasurementRunnerTest, ARunShowsItsStatesFillsTheGaugeAndScoresTheTakeThe
     EXPECT_LE(std::abs(run.Entrant->MeasuredAt.secsTo(clicked)), 1);
     EXPECT_EQ(Context.Contest.EntryNo, 9) << "storing is the result display's";
     EXPECT_TRUE(run.Failures.empty());
+}
+
+TEST_F(MeasurementRunnerTest, ATakeCarriesItsLevelsOnlyWhileTheCalibrationHoldsForTheVolumeAtTheClick)
+{
+    // 1 kHz at half of full scale.
+    Recorder.Signal.clear();
+    for (int n = 0; n < 8000; ++n)
+        Recorder.Signal.append(static_cast<char>(128 + std::lround(64 * std::sin(2 * M_PI * 1000 * n / 8000.0))));
+    ProgramOptions options;
+    options.Level.OffsetDb = 100;
+    options.Level.Volume = 64;
+    options.Level.Quality = RecordingQuality::Normal;
+    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    for (const auto& [volume, levelled] : {std::pair{64, true}, std::pair{70, false}}) {
+        Runner.SetVolumeQuery([volume](const QByteArray&) { return std::optional(volume); });
+        const MeasurementOutcome run = Measure();
+        ASSERT_TRUE(run.Entrant.has_value());
+        ASSERT_EQ(run.Entrant->Level.has_value(), levelled) << volume << "%";
+        if (levelled) {
+            EXPECT_NEAR(run.Entrant->Level->LAeq, 100 - 6.0, 0.2);
+        }
+    }
 }
 
 TEST_F(MeasurementRunnerTest, TheStartWaitShiftsTheRecordingAgainstTheStartSound)

@@ -4,10 +4,12 @@
 #include "audio/RecordingSequence.h"
 #include "audio/MciDevice.h"
 #include "audio/MultimediaPlayer.h"
+#include "core/LevelCalibration.h"
 #include "core/MeasureResult.h"
 #include "core/PacedRun.h"
 
 #include <QObject>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
@@ -25,6 +27,13 @@ std::unique_ptr<SoundRecorder> ChosenMicrophone(const ContestState& context);
 // number, the recording quality, noise cut and measurement time in force, and
 // the moment; the score comes with the recording.
 MeasuredEntrant NextTake(const ContestState& context);
+
+// A saved recording's score, and its sound levels when the calibration held
+// for the input, its volume at the click and the take's quality.
+struct ScoredRecording {
+    MeasureResult Score;
+    std::optional<EntrantLevel> Level;
+};
 
 // The sound side of a measurement: the recording sequence of one entrant on
 // the recording device, and the player of the sound slots.
@@ -53,8 +62,13 @@ public:
     std::vector<AudioFailure> Failures() const;
 
     // The score of the recording Finish saved, at the take's quality and
-    // noise cut; only after scoreReady.
-    MeasureResult SavedRecordingScore();
+    // noise cut, with its levels; only after scoreReady.
+    ScoredRecording SavedRecordingScore();
+
+    // How the sound server is asked for an input's volume (a test answers
+    // instead); asked at the click only while there is a calibration.
+    using VolumeQuery = std::function<std::optional<int>(const QByteArray& input)>;
+    void SetVolumeQuery(VolumeQuery query) { InputVolume = std::move(query); }
 
     // Ends a run cut short: the device is closed and the unsaved recording
     // dropped, without waits or reports, for the screen may be closing.
@@ -99,9 +113,15 @@ private:
     qint64 CurrentSoundLength = 0;
     // The input of the run under way, by the server's name.
     QByteArray RunInput;
+    // The calibration in force at the click, for the input chosen then, and
+    // the server's answer of its volume then.
+    LevelCalibration Calibration;
+    QString TakeInput;
+    VolumeQuery InputVolume;
+    std::shared_future<std::optional<int>> VolumeAtClick;
     // Scores the saved recording on a thread of its own while the device
     // closes: the pauses around the close leave this thread idle.
-    std::future<MeasureResult> SavedScore;
+    std::future<ScoredRecording> SavedScore;
     // Tells the scoring of the last saved recording from earlier ones.
     unsigned Scorings = 0;
 };

@@ -53,6 +53,9 @@ public:
                                WaitClock& clock = SystemClock());
 
     ScreenState State() const { return Current; }
+    // How the sound server is asked for the input's volume at the click (a
+    // test answers instead).
+    void SetVolumeQuery(MeasurementAudio::VolumeQuery query) { Sound.SetVolumeQuery(std::move(query)); }
 
     // How long past its length the start sound is waited for at most: a
     // sound server that stops answering must not keep the hall waiting.
@@ -95,7 +98,7 @@ private:
     MeasurementAudio Sound;
     ScreenState Current = Waiting;
     MeasuredEntrant Take;
-    std::optional<MeasureResult> Score;
+    std::optional<ScoredRecording> Score;
     bool ScoreAnnounced = false;
     std::function<qint64()> RemainingStartSound;
     qint64 PhaseStart = 0;
