@@ -75,12 +75,11 @@ void HallPage::Publish(std::map<int, HallGraph> graphs)
 
 std::optional<HallLevels> HallPage::ReadLevels() const
 {
-    const LevelCalibration calibration = LoadProgramOptions(Context).Level;
-    if (!calibration.OffsetDb || !calibration.Show)
+    auto shown = ReadShownLevels(Context);
+    if (!shown)
         return std::nullopt;
-    HallLevels levels{calibration.DistanceCm, {}};
-    auto read = ReadEntrantLevels(Context);
-    if (auto* found = std::get_if<EntrantLevels>(&read))
+    HallLevels levels{LoadProgramOptions(Context).Level.DistanceCm, {}};
+    if (auto* found = std::get_if<EntrantLevels>(&*shown))
         levels.Levels = std::move(*found);
     return levels;
 }

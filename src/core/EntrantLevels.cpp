@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/ContestState.h"
 #include "core/ContestValues.h"
+#include "core/ProgramOptions.h"
 
 #include <QFile>
 #include <QList>
@@ -76,6 +77,14 @@ std::variant<EntrantLevels, EntrantLevelsDamaged> ReadEntrantLevels(const Contes
         levels[parsed->first] = parsed->second;
     }
     return levels;
+}
+
+std::optional<std::variant<EntrantLevels, EntrantLevelsDamaged>> ReadShownLevels(const ContestState& context)
+{
+    const LevelCalibration calibration = LoadProgramOptions(context).Level;
+    if (!calibration.OffsetDb || !calibration.Show)
+        return std::nullopt;
+    return ReadEntrantLevels(context);
 }
 
 std::optional<EntrantLevelNotWritten> StoreEntrantLevel(const ContestState& context, int entryNo, const EntrantLevel& level)

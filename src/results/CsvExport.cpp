@@ -13,6 +13,20 @@ const QStringList HeaderRow = {
     QStringLiteral("所属"),
 };
 
+const QStringList LevelHeader = {QStringLiteral("音圧LAFmax(dB)"), QStringLiteral("音圧LCpeak(dB)"), QStringLiteral("音圧LAeq(dB)"),
+                                  QStringLiteral("振り切れ"), QStringLiteral("マイク距離(cm)")};
+
+QStringList LevelFields(const EntrantLevels& levels, int entryNo)
+{
+    const auto found = levels.find(entryNo);
+    if (found == levels.end())
+        return QStringList(LevelHeader.size(), QString());
+    const EntrantLevel& level = found->second;
+    const auto decibels = [](double db) { return QString::number(db, 'f', 1); };
+    return {decibels(level.LAFmax), decibels(level.LCpeak), decibels(level.LAeq), level.Clipped ? QStringLiteral("1") : QString(),
+            QString::number(level.DistanceCm)};
+}
+
 }
 
 QString CsvQuality(int quality)
@@ -44,14 +58,17 @@ QStringList LogCsvFields(const ResultRecord& record)
             QString::number(record.NoiseCutLevel)};
 }
 
-QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster& roster)
+QByteArray LogCsvText(std::span<const ResultRecord> records, const EntrantRoster& roster, const std::optional<EntrantLevels>& levels)
 {
-    QString text = CsvLine(HeaderRow) + QStringLiteral("\r\n");
+    QString text = CsvLine(levels ? HeaderRow + LevelHeader : HeaderRow) + QStringLiteral("\r\n");
     for (const ResultRecord& record : records) {
         const EntrantName* entrant = roster.Find(record.EntryNo);
         const QString name = entrant ? SpreadsheetTextCell(entrant->Name) : QString();
         const QString group = entrant ? SpreadsheetTextCell(entrant->Group) : QString();
-        text += CsvLine(LogCsvFields(record) << name << group) + QStringLiteral("\r\n");
+        QStringList fields = LogCsvFields(record) << name << group;
+        if (levels)
+            fields += LevelFields(*levels, record.EntryNo);
+        text += CsvLine(fields) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -160,7 +160,19 @@ void MeasurementLogWindow::ExportCsv()
 {
     Export({CsvFormat, QStringLiteral("CSVファイルに保存しますか？"),
             {QStringLiteral("CSVファイルの保存"), QStringLiteral("CSVファイル (*.csv)")}, QStringLiteral(".csv"),
-            [this](std::span<const ResultRecord> records) { return LogCsvText(records, ReadEntrantNames(Context)); }});
+            [this](std::span<const ResultRecord> records) { return LogCsvText(records, ReadEntrantNames(Context), ShownLevels()); }});
+}
+
+std::optional<EntrantLevels> MeasurementLogWindow::ShownLevels() const
+{
+    auto shown = ReadShownLevels(Context);
+    if (!shown)
+        return std::nullopt;
+    if (const auto* damaged = std::get_if<EntrantLevelsDamaged>(&*shown)) {
+        Report(Context.Messages, *damaged);
+        return EntrantLevels{};
+    }
+    return std::get<EntrantLevels>(*shown);
 }
 
 // The export reads its file again rather than copying the list, in the order

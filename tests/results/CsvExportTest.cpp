@@ -34,3 +34,17 @@ TEST(CsvExport, ANameASpreadsheetWouldRunAsAFormulaStartsWithAnApostrophe)
         EXPECT_TRUE(text.endsWith(QStringLiteral(",%1,'=A1\r\n").arg(cell))) << text.toStdString();
     }
 }
+
+TEST(CsvExport, ShownLevelsFollowTheNamesEmptyForAnEntrantMeasuredWithoutThem)
+{
+    ResultRecord records[2];
+    records[0].EntryNo = 1;
+    records[1].EntryNo = 2;
+    const EntrantLevels levels = {{2, EntrantLevel{112.34, 125.0, 104.2, true, 101.5, 50}}};
+    const QStringList lines = QString::fromUtf8(LogCsvText(records, EntrantRoster(), levels)).split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",名前,所属,音圧LAFmax(dB),音圧LCpeak(dB),音圧LAeq(dB),振り切れ,マイク距離(cm)")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",,,,,,,")));
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",,,112.3,125.0,104.2,1,50")));
+    EXPECT_TRUE(QString::fromUtf8(LogCsvText(records, EntrantRoster())).split(QStringLiteral("\r\n"))[0].endsWith(QStringLiteral(",名前,所属")))
+        << "without levels shown, the columns as they were";
+}

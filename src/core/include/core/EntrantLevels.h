@@ -35,6 +35,10 @@ using EntrantLevels = std::map<int, EntrantLevel>;
 // The levels by entry number; none for a missing file.
 std::variant<EntrantLevels, EntrantLevelsDamaged> ReadEntrantLevels(const ContestState& context);
 
+// The levels as the windows, sheets, exports and the hall's page show them:
+// nothing while there is no calibration or [Level] Show is off.
+std::optional<std::variant<EntrantLevels, EntrantLevelsDamaged>> ReadShownLevels(const ContestState& context);
+
 // Adds the level of the entrant about to be stored as `entryNo`, on the disk
 // when this returns nothing.
 std::optional<EntrantLevelNotWritten> StoreEntrantLevel(const ContestState& context, int entryNo, const EntrantLevel& level);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/EntrantLevels.h"
+
 #include "core/ResultRecord.h"
 
 #include <QDialog>
@@ -41,6 +43,8 @@ public:
     void ToggleOrder();
     void ExportText();
     void ExportCsv();
+    // The levels shown, none for a damaged levels file, which is named.
+    std::optional<EntrantLevels> ShownLevels() const;
     void RegisterSettings();
 
     using SaveDialogChooser = std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)>;
