@@ -56,6 +56,12 @@ std::vector<SheetText> ScoreSheetTexts(const ScoreSheet& sheet)
     const auto fitted = [](int y, const QString& text) {
         return SheetText{TextLeft, y, SheetFace::Gothic, HeadingLinePoints(text), text};
     };
+    // Under the scores, above the notes, where a sheet without levels has nothing.
+    if (const std::optional<EntrantLevel>& level = sheet.SoundLevel)
+        texts.push_back({TextLeft, 950, SheetFace::Gothic, 10,
+                         QStringLiteral("音圧レベル　最大 %1　マイクから %2 cm")
+                             .arg(SoundLevelText(level->LAFmax, level->Clipped))
+                             .arg(level->DistanceCm)});
     if (!sheet.Name.isEmpty())
         texts.push_back(fitted(360, QStringLiteral("氏名　") + sheet.Name));
     if (!sheet.Name.isEmpty() && !sheet.Group.isEmpty())

@@ -1,5 +1,7 @@
 #include "report/ScoreSheetOutput.h"
 
+#include "core/EntrantLevels.h"
+
 #include "printing/PrintJobs.h"
 #include "report/GraphData.h"
 #include "report/RangeNumbers.h"
@@ -221,6 +223,10 @@ std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
     sheet.Quality = entrant->Quality;
     sheet.NoiseCutLevel = entrant->NoiseCutLevel;
     sheet.Levels = LoadGraphData(Context, *entrant);
+    if (const auto shown = ReadShownLevels(Context)) {
+        if (const auto* levels = std::get_if<EntrantLevels>(&*shown); levels && levels->contains(entryNo))
+            sheet.SoundLevel = levels->at(entryNo);
+    }
     return sheet;
 }
 

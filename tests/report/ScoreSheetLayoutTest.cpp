@@ -43,6 +43,10 @@ TEST(ScoreSheetLayout, TheEntrantsLinesCarryRightAlignedNumbers)
     EXPECT_EQ(TextAt(texts, 2750), QStringLiteral("(計測音質 : PCM 48KHz 16BIT  ﾉｲｽﾞｶｯﾄﾚﾍﾞﾙ : 10%以下をｶｯﾄ)"));
 
     EXPECT_EQ(TextAt(ScoreSheetTexts(SheetOf(1234, 1500)), 720), QStringLiteral("成    績     ： 1500 点"));
+    EXPECT_EQ(TextAt(texts, 950), QStringLiteral("<none>")) << "no level line without levels";
+    ScoreSheet levelled = SheetOf(7, 35);
+    levelled.SoundLevel = EntrantLevel{112.34, 125.0, 104.2, false, 101.5, 50};
+    EXPECT_EQ(TextAt(ScoreSheetTexts(levelled), 950), QStringLiteral("音圧レベル　最大 112.3 dB(A)　マイクから 50 cm"));
 }
 
 TEST(ScoreSheetLayout, TheQualityLineNamesEachRecordingQuality)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
+
 #include "core/RecordingQuality.h"
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // What one score sheet shows, and where its texts stand on the page. Page
@@ -32,6 +35,8 @@ struct ScoreSheet {
     int NoiseCutLevel = 0;
     // Signed sample levels of the recording (8-bit samples less 128).
     std::vector<int16_t> Levels;
+    // The entrant's sound levels, while levels are shown and it has them.
+    std::optional<EntrantLevel> SoundLevel;
 };
 
 enum class SheetFace { Gothic, ProportionalGothic };
