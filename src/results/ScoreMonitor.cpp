@@ -1,5 +1,9 @@
 #include "results/ScoreMonitor.h"
 
+#include "core/EntrantLevels.h"
+
+#include "core/DisplayFormat.h"
+
 #include "core/RecordingFile.h"
 #include "widgets/WidgetColours.h"
 #include "results/MonitorNavigation.h"
@@ -119,8 +123,10 @@ void ScoreMonitor::ShowEntrant()
         ShowText(MonitorTextLine(0, 0, 0, 0));
     } else if (const std::optional<LoadedEntrant> entrant =
                    ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, Current))) {
+        const QString level = LevelBesideScores();
         ShowText(MonitorTextLine(Current, entrant->TotalPoints, entrant->MaxPoints, entrant->IntegPoints,
-                                 NameBesideNumber(*entrant)));
+                                 NameBesideNumber(*entrant, level)) +
+                 level);
         recording = ReadRecording(*entrant);
     } else {
         ShowText(MonitorEntryLine(Current));
@@ -144,12 +150,24 @@ std::optional<RecordingLevels> ScoreMonitor::ReadRecording(const LoadedEntrant& 
 }
 
 // The name is cut short so that the line stays clear of the play button.
-QString ScoreMonitor::NameBesideNumber(const LoadedEntrant& entrant) const
+QString ScoreMonitor::NameBesideNumber(const LoadedEntrant& entrant, const QString& level) const
 {
     const QFontMetricsF metrics(infoLine->font());
-    const double room = playButton->x() - 8 -
-                        metrics.horizontalAdvance(MonitorTextLine(Current, entrant.TotalPoints, entrant.MaxPoints, entrant.IntegPoints));
+    const double room =
+        playButton->x() - 8 -
+        metrics.horizontalAdvance(MonitorTextLine(Current, entrant.TotalPoints, entrant.MaxPoints, entrant.IntegPoints) + level);
     return FittedNameSuffix(HallNames.NameOf(Current), metrics, room);
+}
+
+// "   音圧 ：112.3 dB(A)" while levels are shown and the entrant has them.
+QString ScoreMonitor::LevelBesideScores() const
+{
+    const auto shown = ReadShownLevels(Context);
+    const auto* levels = shown ? std::get_if<EntrantLevels>(&*shown) : nullptr;
+    if (!levels || !levels->contains(Current))
+        return {};
+    const EntrantLevel& level = levels->at(Current);
+    return QStringLiteral("   音圧 ：") + SoundLevelText(level.LAFmax, level.Clipped);
 }
 
 void ScoreMonitor::ShowText(const QString& text)

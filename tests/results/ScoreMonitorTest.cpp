@@ -1,4 +1,6 @@
 #include "results/ScoreMonitor.h"
+#include "core/ProgramOptions.h"
+#include "core/EntrantLevels.h"
 
 #include "core/ResultStore.h"
 #include "core/WavHeader.h"
@@ -120,6 +122,20 @@ TEST_F(ScoreMonitorWindow, AfterAMeasurementShowsTheEntrantJustStoredAndAnyClick
     Press(Qt::Key_Space);
     EXPECT_FALSE(Monitor.isVisible());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(ScoreMonitorWindow, AnEntrantsShownLevelEndsTheInformationLine)
+{
+    Stored({700, 800});
+    ProgramOptions options;
+    options.Level.OffsetDb = 101.5;
+    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(StoreEntrantLevel(Context, 2, {112.34, 125.0, 104.2, false, 101.5, 50}));
+    Open(OpenedAfterMeasurement, 2);
+    EXPECT_TRUE(InfoLine()->text().endsWith(QStringLiteral(" 点   音圧 ：112.3 dB(A)"))) << InfoLine()->text().toStdString();
+    Press(Qt::Key_Left);
+    EXPECT_TRUE(InfoLine()->text().endsWith(QStringLiteral(" 点"))) << "entrant 1 was measured without levels";
+    EXPECT_LE(InfoLine()->geometry().right(), PlayButton()->x()) << "the line stays clear of the play button";
 }
 
 TEST_F(ScoreMonitorWindow, OpenBesideTheContestItFollowsAStoreAndAClear)

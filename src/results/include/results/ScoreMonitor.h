@@ -72,7 +72,8 @@ private:
     void FollowLast(int last);
     void Act(MonitorAction action);
     void ShowText(const QString& text);
-    QString NameBesideNumber(const LoadedEntrant& entrant) const;
+    QString NameBesideNumber(const LoadedEntrant& entrant, const QString& level) const;
+    QString LevelBesideScores() const;
     std::optional<RecordingLevels> ReadRecording(const LoadedEntrant& entrant);
     void StopPlaying();
     QPointF GraphPoint(QPointF pixel) const;
