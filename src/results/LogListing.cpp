@@ -31,9 +31,18 @@ QString LogListRow(const ResultRecord& record)
 
 const QString LogNameGap = QStringLiteral("  ");
 
-QString LogListRowWithName(const ResultRecord& record, const QString& name)
+QString LogListRowWithName(const ResultRecord& record, const QString& name, const QString& levelCell)
 {
-    return name.isEmpty() ? LogListRow(record) : LogListRow(record) + LogNameGap + name;
+    QString row = LogListRow(record);
+    if (!levelCell.isEmpty())
+        row += LogNameGap + levelCell;
+    return name.isEmpty() ? row : row + LogNameGap + name;
+}
+
+QString LogLevelCell(const std::optional<EntrantLevel>& level)
+{
+    const QString text = level ? (level->Clipped ? QStringLiteral("≥") : QString()) + QString::number(level->LAFmax, 'f', 1) : QString();
+    return text.rightJustified(LogLevelCellWidth);
 }
 
 QString LogFileRow(const ResultRecord& record)

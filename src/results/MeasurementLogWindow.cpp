@@ -101,6 +101,7 @@ void MeasurementLogWindow::showEvent(QShowEvent* event)
 void MeasurementLogWindow::LoadOnOpen()
 {
     LoadMicSettings(Context);
+    ListedLevels = ShownLevels();
     Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByEntry)));
     SortByRank = false;
     orderButton->setText(ByRankCaption);
@@ -112,8 +113,11 @@ void MeasurementLogWindow::Fill(const std::optional<std::vector<ResultRecord>>& 
 {
     const EntrantRoster names = ReadEntrantNames(Context);
     entrantList->clear();
-    for (const ResultRecord& record : records.value_or(std::vector<ResultRecord>()))
-        entrantList->addItem(LogListRowWithName(record, names.NameOf(record.EntryNo)));
+    for (const ResultRecord& record : records.value_or(std::vector<ResultRecord>())) {
+        const auto level = ListedLevels && ListedLevels->contains(record.EntryNo) ? std::optional(ListedLevels->at(record.EntryNo))
+                                                                                  : std::nullopt;
+        entrantList->addItem(LogListRowWithName(record, names.NameOf(record.EntryNo), ListedLevels ? LogLevelCell(level) : QString()));
+    }
     ShowNameColumn(!names.IsEmpty());
 }
 
@@ -121,10 +125,12 @@ void MeasurementLogWindow::Fill(const std::optional<std::vector<ResultRecord>>& 
 // window keeps its old width without one.
 void MeasurementLogWindow::ShowNameColumn(bool shown)
 {
-    columnHeader->setText(shown ? ColumnHeaderText + LogNameGap + QStringLiteral("名前") : ColumnHeaderText);
+    const QString levelHeader = ListedLevels ? LogNameGap + QStringLiteral("dB(A)").rightJustified(LogLevelCellWidth) : QString();
+    columnHeader->setText(ColumnHeaderText + levelHeader + (shown ? LogNameGap + QStringLiteral("名前") : QString()));
     const QFontMetrics metrics(entrantList->font());
     // A row is 79 half-width characters; a name of full-width ones takes two each.
-    const int rowChars = shown ? 79 + int(LogNameGap.size()) + 2 * MaxEntrantTextLength : 79;
+    const int levelChars = ListedLevels ? int(LogNameGap.size()) + LogLevelCellWidth : 0;
+    const int rowChars = (shown ? 79 + int(LogNameGap.size()) + 2 * MaxEntrantTextLength : 79) + levelChars;
     entrantList->setFixedWidth(metrics.horizontalAdvance(QString(rowChars, QLatin1Char('0'))) +
                                entrantList->verticalScrollBar()->sizeHint().width() + 2 * entrantList->frameWidth() + 8);
 }

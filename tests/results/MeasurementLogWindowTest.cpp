@@ -1,10 +1,13 @@
 #include "results/MeasurementLogWindow.h"
+#include "core/ProgramOptions.h"
+#include "core/EntrantLevels.h"
 
 #include "support/CsvReader.h"
 #include "support/ResultLog.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -106,6 +109,18 @@ TEST_F(MeasurementLogWindowTest, ListsInEntryOrderWithFreshRanksAndTogglesToRank
     EXPECT_EQ(OrderButton()->text(), QStringLiteral("順位順(&J)"));
     EXPECT_EQ(Rows().first(), Row1 + ' ' + Date(1));
     EXPECT_TRUE(Folder.Messages.Messages.empty());
+}
+
+TEST_F(MeasurementLogWindowTest, ShownLevelsStandInAColumnAfterTheTimeBlankForAnEntrantWithout)
+{
+    ProgramOptions options;
+    options.Level.OffsetDb = 101.5;
+    ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
+    ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 2, {112.34, 125.0, 104.2, true, 101.5, 50}));
+    Window.show();
+    EXPECT_EQ(Rows(), (QStringList{Row1 + ' ' + Date(1) + QStringLiteral("        "), Row2 + ' ' + Date(2) + QStringLiteral("  ≥112.3"),
+                                   Row3 + ' ' + Date(3) + QStringLiteral("        ")}));
+    EXPECT_TRUE(Find<QLabel>("columnHeader")->text().endsWith(QStringLiteral("発声時刻   dB(A)")));
 }
 
 TEST_F(MeasurementLogWindowTest, ExportWritesTheRowsOfEitherOrderWithCrLf)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
+
 #include "core/ResultRecord.h"
 
 #include <QByteArray>
@@ -15,9 +17,14 @@
 // puts one more blank before the date than the file does.
 QString LogListRow(const ResultRecord& record);
 QString LogFileRow(const ResultRecord& record);
-// The list's row followed by LogNameGap and the name, when there is one.
+// The list's row followed by LogNameGap and the level cell, then the name,
+// each when there is one.
 extern const QString LogNameGap;
-QString LogListRowWithName(const ResultRecord& record, const QString& name);
+QString LogListRowWithName(const ResultRecord& record, const QString& name, const QString& levelCell = {});
+// The entrant's LAFmax as six right-aligned characters ("≥112.3"), blanks
+// for an entrant without levels.
+constexpr int LogLevelCellWidth = 6;
+QString LogLevelCell(const std::optional<EntrantLevel>& level);
 
 // The export file: one row per entrant, each ended by CR LF, in code page 932.
 QByteArray LogExportText(std::span<const ResultRecord> records);

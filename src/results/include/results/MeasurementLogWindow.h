@@ -45,6 +45,8 @@ public:
     void ExportCsv();
     // The levels shown, none for a damaged levels file, which is named.
     std::optional<EntrantLevels> ShownLevels() const;
+    // The levels the list shows, read as the window opens.
+    std::optional<EntrantLevels> ListedLevels;
     void RegisterSettings();
 
     using SaveDialogChooser = std::function<std::optional<QString>(QWidget*, const SaveDialogText&, const QString&)>;
