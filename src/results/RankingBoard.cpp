@@ -76,6 +76,12 @@ void RankingBoard::LoadOnOpen()
     LoadSoundSettings(Context);
     Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
     HallNames = ReadHallNames(Context);
+    BoardLevels.reset();
+    if (auto shown = ReadShownLevels(Context)) {
+        if (const auto* damaged = std::get_if<EntrantLevelsDamaged>(&*shown))
+            Report(Context.Messages, *damaged);
+        BoardLevels = std::holds_alternative<EntrantLevels>(*shown) ? std::get<EntrantLevels>(*shown) : EntrantLevels{};
+    }
     PageCount();
     BoardLayout();
     Page = 1;
@@ -149,9 +155,14 @@ void RankingBoard::PageLoad(int page)
 {
     RowTexts = Ranking ? BoardPageRows(*Ranking, page) : std::array<QString, BoardRows>();
     RowNames = {};
+    RowLevels = {};
     const qsizetype first = qsizetype(page - 1) * BoardRows;
-    for (qsizetype row = 0; Ranking && row < BoardRows && first + row < qsizetype(Ranking->size()); ++row)
-        RowNames[size_t(row)] = HallNames.NameOf((*Ranking)[size_t(first + row)].EntryNo);
+    for (qsizetype row = 0; Ranking && row < BoardRows && first + row < qsizetype(Ranking->size()); ++row) {
+        const int entryNo = (*Ranking)[size_t(first + row)].EntryNo;
+        RowNames[size_t(row)] = HallNames.NameOf(entryNo);
+        if (BoardLevels)
+            RowLevels[size_t(row)] = BoardLevelCell(BoardLevels->contains(entryNo) ? std::optional(BoardLevels->at(entryNo)) : std::nullopt);
+    }
 }
 
 void RankingBoard::PageShow()
@@ -165,7 +176,7 @@ void RankingBoard::PageShow()
         QFont font = row->font();
         font.setPointSizeF(points);
         row->setFont(font);
-        const QString text = BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]);
+        const QString text = BoardLabelText(Page, a, RowTexts[static_cast<size_t>(a)]) + RowLevels[static_cast<size_t>(a)];
         const QFontMetricsF metrics(row->font());
         row->setText(text + FittedNameSuffix(RowNames[static_cast<size_t>(a)], metrics, maxRowWidth - metrics.horizontalAdvance(text)));
         row->resize(row->sizeHint());
@@ -189,9 +200,11 @@ double RankingBoard::RowPoints(double maxRowWidth) const
     constexpr int RoomForName = 12;
     QFont font = rankRows[0]->font();
     font.setPointSizeF(BoardPoints);
+    const QString widestLevel = BoardLevels ? BoardLevelCell(EntrantLevel{188.8, 0, 0, true, 0, 0}) : QString();
     if (std::all_of(RowNames.begin(), RowNames.end(), [](const QString& name) { return name.isEmpty(); }))
-        return BoardPoints;
-    const QString named = BoardLabelText(Page, 0, RowTexts[0]) + QStringLiteral("　") + QString(RoomForName, QChar(u'寿'));
+        return std::min(BoardPoints, PointsFittingWidth(font, BoardLabelText(Page, 0, RowTexts[0]) + widestLevel, maxRowWidth));
+    const QString named =
+        BoardLabelText(Page, 0, RowTexts[0]) + widestLevel + QStringLiteral("　") + QString(RoomForName, QChar(u'寿'));
     return PointsFittingWidth(font, named, maxRowWidth);
 }
 

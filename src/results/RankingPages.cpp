@@ -62,3 +62,9 @@ std::optional<int> BoardPageAfterClick(Qt::MouseButton button, int page, int las
         return page;
     }
 }
+
+QString BoardLevelCell(const std::optional<EntrantLevel>& level)
+{
+    const QString figure = level ? (level->Clipped ? QStringLiteral("≥") : QString()) + QString::number(level->LAFmax, 'f', 1) : QString();
+    return QStringLiteral("　") + figure.rightJustified(6) + (level ? QStringLiteral("dB") : QStringLiteral("  "));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/EntrantLevels.h"
+
 #include "widgets/FullScreenWindow.h"
 #include "results/RankingPages.h"
 #include "core/EntrantRoster.h"
@@ -69,6 +71,9 @@ private:
     std::array<QString, BoardRows> RowTexts;
     // The names of the page's entrants, empty for a row without one.
     std::array<QString, BoardRows> RowNames;
+    // The rows' sound levels ("　112.3dB"), while levels are shown.
+    std::array<QString, BoardRows> RowLevels;
+    std::optional<EntrantLevels> BoardLevels;
     // The rows' font size on a page without names.
     double BoardPoints = 1;
     EntrantRoster HallNames;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LevelCalibration.h"
 #include "core/ResultRecord.h"
 
 #include <QString>
@@ -29,6 +30,10 @@ std::array<QString, BoardRows> BoardPageRows(std::span<const ResultRecord> ranki
 // page that reaches rank 1000 every rank takes four characters, so that
 // four-digit ranks show whole and the columns of the page stay aligned.
 QString BoardLabelText(int page, int row, const QString& rowText);
+
+// A row's sound level after its points: "　112.3dB", "　≥112.3dB" for a
+// clipped recording, blanks as wide for an entrant without levels.
+QString BoardLevelCell(const std::optional<EntrantLevel>& level);
 
 // "␣1␣-␣10␣表示中" for page 1.
 QString BoardIndicatorText(int page);
