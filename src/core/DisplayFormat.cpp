@@ -11,7 +11,12 @@ QString NumberCell(int64_t value, int width)
     return (QString(width, QLatin1Char(' ')) + FormatNumber(value)).right(width);
 }
 
+QString SoundLevelFigure(double db, bool clipped)
+{
+    return (clipped ? QStringLiteral("≥") : QString()) + QString::number(db, 'f', 1);
+}
+
 QString SoundLevelText(double db, bool clipped)
 {
-    return (clipped ? QStringLiteral("≥") : QString()) + QString::number(db, 'f', 1) + QStringLiteral(" dB(A)");
+    return SoundLevelFigure(db, clipped) + QStringLiteral(" dB(A)");
 }

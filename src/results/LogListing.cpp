@@ -41,7 +41,7 @@ QString LogListRowWithName(const ResultRecord& record, const QString& name, cons
 
 QString LogLevelCell(const std::optional<EntrantLevel>& level)
 {
-    const QString text = level ? (level->Clipped ? QStringLiteral("≥") : QString()) + QString::number(level->LAFmax, 'f', 1) : QString();
+    const QString text = level ? SoundLevelFigure(level->LAFmax, level->Clipped) : QString();
     return text.rightJustified(LogLevelCellWidth);
 }
 

@@ -65,6 +65,6 @@ std::optional<int> BoardPageAfterClick(Qt::MouseButton button, int page, int las
 
 QString BoardLevelCell(const std::optional<EntrantLevel>& level)
 {
-    const QString figure = level ? (level->Clipped ? QStringLiteral("≥") : QString()) + QString::number(level->LAFmax, 'f', 1) : QString();
+    const QString figure = level ? SoundLevelFigure(level->LAFmax, level->Clipped) : QString();
     return QStringLiteral("　") + figure.rightJustified(6) + (level ? QStringLiteral("dB") : QStringLiteral("  "));
 }

@@ -11,6 +11,8 @@ QString FormatNumber(int64_t value);
 // put in front, keeping the rightmost `width` characters.
 QString NumberCell(int64_t value, int width);
 
-// A sound level as shown: "112.3 dB(A)"; "≥112.3 dB(A)" when the recording
-// touched full scale and the true level may be higher.
+// A sound level to 0.1 dB: "112.3"; "≥112.3" when the recording touched
+// full scale and the true level may be higher.
+QString SoundLevelFigure(double db, bool clipped);
+// The same with its unit: "112.3 dB(A)".
 QString SoundLevelText(double db, bool clipped);
