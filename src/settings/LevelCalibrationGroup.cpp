@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -182,9 +183,13 @@ void LevelCalibrationGroup::FollowReference()
 
 void LevelCalibrationGroup::Calibrate()
 {
+    // The question asked at loading is answered first (within its second):
+    // the press waits for it without holding up the window.
+    if (VolumeAnswer.valid() && VolumeAnswer.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        CalibrateWhenAnswered = true;
+        return;
+    }
     Recording = {QString::fromUtf8(ChosenInput()), 0, Quality()};
-    if (VolumeAnswer.valid())
-        VolumeAnswer.wait();
     VolumeAnswer = std::async(std::launch::async, InputVolume, Recording.Input.toUtf8());
     const RecordingFormat format = RecordingFormatOf(Recording.Quality);
     const PcmFormat pcm{int(format.SampleRate), int(format.BitsPerSample)};
@@ -209,6 +214,8 @@ void LevelCalibrationGroup::CheckProgress()
         Volume = VolumeAnswer.get();
         progress->stop();
         ShowStatus();
+        if (std::exchange(CalibrateWhenAnswered, false))
+            Calibrate();
     }
 }
 

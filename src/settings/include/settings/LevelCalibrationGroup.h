@@ -70,6 +70,8 @@ private:
     // The input's volume as the server last told it, and the question on its way.
     std::optional<int> Volume;
     std::future<std::optional<int>> VolumeAnswer;
+    // 校正 was pressed while that question was still on its way.
+    bool CalibrateWhenAnswered = false;
     // The calibration recording's input, volume and quality, fixed at 校正.
     RecordingSetup Recording;
 
