@@ -30,7 +30,10 @@ constexpr int Sections = 6;
 constexpr int CSections = 4;
 
 // The chain of FrequencyWeighting: its high passes have B1 = -B0, its
-// bilinear low pass B1 = B0 and its matched low pass B1 = 0.
+// bilinear low pass B1 = B0 and its matched low pass B1 = 0. The lanes run
+// each section without its gain B0, and on the samples as they are in the
+// file: the gains multiply the squares once at the end instead of every
+// sample in every section.
 enum class SectionShape { HighPass, LowPass, Pole };
 constexpr SectionShape SectionShapes[Sections] = {SectionShape::HighPass, SectionShape::HighPass, SectionShape::LowPass,
                                                   SectionShape::Pole,     SectionShape::HighPass, SectionShape::HighPass};
@@ -52,20 +55,33 @@ double MeanSquareDb(double meanSquare)
 }
 
 struct LaneFilters {
-    // B0 and A1 of each section.
-    std::array<std::array<float, 2>, Sections> Coefficients;
-    float FastWeight;
+    // A1 of each section.
+    std::array<float, Sections> Feedback;
+    // The part of the time weighting's memory that each sample keeps; the
+    // part of the square it adds is left to FastGain.
+    float FastKept;
+    // What turns the lanes' squares into the squares of samples scaled to ±1
+    // and weighted as designed.
+    double GainZ, GainC, GainA, FastGain;
 };
 
 LaneFilters FiltersFor(int sampleRate)
 {
     const WeightingFilters design = DesignWeightingFilters(sampleRate);
     LaneFilters filters{};
+    double gain = 1 / 32768.0;
+    filters.GainZ = gain * gain;
     for (int k = 0; k < Sections; ++k) {
         const FirstOrderSection& section = k < CSections ? design.C[k] : design.AfterC[k - CSections];
-        filters.Coefficients[k] = {static_cast<float>(section.B0), static_cast<float>(section.A1)};
+        filters.Feedback[k] = static_cast<float>(section.A1);
+        gain *= section.B0;
+        if (k == CSections - 1)
+            filters.GainC = gain * gain;
     }
-    filters.FastWeight = static_cast<float>(1 - std::exp(-1.0 / (FastTimeConstant * sampleRate)));
+    filters.GainA = gain * gain;
+    const double kept = std::exp(-1.0 / (FastTimeConstant * sampleRate));
+    filters.FastKept = static_cast<float>(kept);
+    filters.FastGain = (1 - kept) * filters.GainA;
     return filters;
 }
 
@@ -84,15 +100,14 @@ using LaneSamples = std::array<std::vector<float>, Lanes>;
 template <int K>
 inline __attribute__((always_inline)) void RunSection(LaneVector& v, LaneVector& input, LaneVector& output, const LaneFilters& filters)
 {
-    const auto& [b0, a1] = filters.Coefficients[K];
-    // The sections' own shapes spare a multiplication each.
+    const float a1 = filters.Feedback[K];
     LaneVector y;
     if constexpr (SectionShapes[K] == SectionShape::HighPass)
-        y = b0 * (v - input) - a1 * output;
+        y = (v - input) - a1 * output;
     else if constexpr (SectionShapes[K] == SectionShape::LowPass)
-        y = b0 * (v + input) - a1 * output;
+        y = (v + input) - a1 * output;
     else
-        y = b0 * v - a1 * output;
+        y = v - a1 * output;
     input = v;
     output = y;
     v = y;
@@ -127,7 +142,8 @@ ZUVELO_WIDE_VECTORS void RunLanes(const LaneSamples& samples, const LaneFilters&
         RunSection<4>(v, input[4], output[4], filters);
         RunSection<5>(v, input[5], output[5], filters);
         const LaneVector squareA = v * v;
-        fast += filters.FastWeight * (squareA - fast);
+        // One multiply-add after the last: the wait for it paces the loop.
+        fast = filters.FastKept * fast + squareA;
         fastMax = fast > fastMax ? fast : fastMax;
         sumA += squareA;
     }
@@ -139,8 +155,8 @@ ZUVELO_WIDE_VECTORS void RunLanes(const LaneSamples& samples, const LaneFilters&
     state.StepA = sumA, state.StepC = sumC, state.StepZ = sumZ;
 }
 
-// The samples `first` to `first + lane.size()` of the recording scaled to ±1,
-// zeros beyond either end; true when one of them touches full scale.
+// The samples `first` to `first + lane.size()` of the recording as 16-bit
+// values, zeros beyond either end; true when one of them touches full scale.
 bool FillLane(std::vector<float>& lane, const QByteArray& bytes, SampleWidth width, int64_t first)
 {
     const int64_t count = width == SampleWidth::Bits8 ? bytes.size() : bytes.size() / 2;
@@ -155,7 +171,7 @@ bool FillLane(std::vector<float>& lane, const QByteArray& bytes, SampleWidth wid
         const auto* __restrict in = reinterpret_cast<const uint8_t*>(bytes.constData()) + first;
         for (int64_t i = from; i < to; ++i) {
             clipped |= (in[i] == 0) | (in[i] == 255);
-            out[i] = static_cast<float>(in[i] - 128) * (1 / 128.0f);
+            out[i] = static_cast<float>((in[i] - 128) * 256);
         }
         return clipped != 0;
     }
@@ -163,7 +179,7 @@ bool FillLane(std::vector<float>& lane, const QByteArray& bytes, SampleWidth wid
     const auto* __restrict in = reinterpret_cast<const int16_t*>(bytes.constData()) + first;
     for (int64_t i = from; i < to; ++i) {
         clipped |= (in[i] == INT16_MIN) | (in[i] == INT16_MAX);
-        out[i] = static_cast<float>(in[i]) * (1 / 32768.0f);
+        out[i] = in[i];
     }
     return clipped != 0;
 }
@@ -212,7 +228,7 @@ SoundAnalysis AnalyseSound(const QByteArray& bytes, RecordingQuality quality)
         for (int j = 0; j < Lanes; ++j) {
             const int64_t at = j * laneSteps + s - WarmUpSteps;
             if (counted && at < steps) {
-                analysis.FastLevels[static_cast<size_t>(at)] = MeanSquareDb(state.Fast[j]);
+                analysis.FastLevels[static_cast<size_t>(at)] = MeanSquareDb(state.Fast[j] * filters.FastGain);
                 sumA[j] += state.StepA[j];
                 sumC[j] += state.StepC[j];
                 sumZ[j] += state.StepZ[j];
@@ -231,12 +247,12 @@ SoundAnalysis AnalyseSound(const QByteArray& bytes, RecordingQuality quality)
     }
     const auto n = static_cast<double>(std::max<int64_t>(count, 1));
     SoundLevels& levels = analysis.Levels;
-    levels.LAFmax = MeanSquareDb(fastMax);
+    levels.LAFmax = MeanSquareDb(fastMax * filters.FastGain);
     // A sine's peak is √2 times its root mean square.
-    levels.LCpeak = MeanSquareDb(peak);
-    levels.LAeq = MeanSquareDb(totalA / n);
-    levels.LCeq = MeanSquareDb(totalC / n);
-    levels.LZeq = MeanSquareDb(totalZ / n);
+    levels.LCpeak = MeanSquareDb(peak * filters.GainC);
+    levels.LAeq = MeanSquareDb(totalA * filters.GainA / n);
+    levels.LCeq = MeanSquareDb(totalC * filters.GainC / n);
+    levels.LZeq = MeanSquareDb(totalZ * filters.GainZ / n);
     levels.Clipped = clipped;
     return analysis;
 }
