@@ -3,10 +3,7 @@
 #include "SettingsWindowTest.h"
 #include "WaveformComparison.h"
 
-#include "audio/AudioInputRecorder.h"
 #include "audio/MultimediaPlayer.h"
-#include "core/LevelCalibration.h"
-#include "settings/LevelCalibrationGroup.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/SampleWidgets.h"
 #include "settings/SoundSettingsWindow.h"
@@ -180,75 +177,4 @@ TEST_F(OnSoundServer, TheSoundTestPlaysTheSelectedSlotEvenWhenItIsNotUsed)
     EXPECT_EQ(window.Player().Length(), 2000);
     Child<QPushButton>(window, "stopButton")->click();
     EXPECT_EQ(window.Player().Mode(), MultimediaPlayer::ModeNotOpen);
-}
-
-// A calibrator's tone played into the microphone sets the scale; a tone 20 dB
-// lower, and a pink sound of known level, then read as a meter would.
-TEST_F(OnSoundServer, ACalibrationThroughTheServerPutsTheLevelsOnTheCalibratorsScale)
-{
-    UseQuality(2);
-    MicrophoneSettingsWindow window(Folder.Context, QString());
-    window.show();
-    auto* group = window.findChild<LevelCalibrationGroup*>();
-    ASSERT_NE(group, nullptr);
-    const QString calibrator = Folder.Path(QStringLiteral("calibrator.wav"));
-    WriteTone(calibrator, 48000, 8.0, 0.1, 1000.0);
-    VirtualMicrophone microphone;
-    microphone.Play(calibrator);
-    WaitUntil([] { return false; }, 400);
-    Child<QPushButton>(window, "calibrateButton")->click();
-    ASSERT_TRUE(WaitUntil([&] { return !group->Calibrating(); }, 10000));
-    microphone.Player.kill();
-    microphone.Player.waitForFinished(2000);
-    const LevelCalibration calibration = group->Calibration();
-    ASSERT_TRUE(calibration.OffsetDb) << Child<QLabel>(window, "calibrationResult")->text().toStdString();
-    // 94.0 dB at a tenth of full scale.
-    EXPECT_NEAR(*calibration.OffsetDb, 114.0, 0.1);
-    // For the input, its volume and the quality it was made with.
-    EXPECT_EQ(calibration.Input, QString());
-    EXPECT_EQ(calibration.Volume, 100);
-    EXPECT_EQ(calibration.Quality, RecordingQuality::High);
-
-    // What a measurement records, through the same server.
-    const auto recordLevels = [&](const QString& path) {
-        VirtualMicrophone player;
-        player.Play(path);
-        WaitUntil([] { return false; }, 400);
-        AudioInputRecorder recorder;
-        EXPECT_TRUE(recorder.Start({48000, 16}, 3 * 48000));
-        EXPECT_TRUE(WaitUntil([&] { return !recorder.IsRecording(); }, 10000));
-        return LevelUnder(AnalyseSound(recorder.Samples(), RecordingQuality::High).Levels, *calibration.OffsetDb, 50);
-    };
-    const QString quieter = Folder.Path(QStringLiteral("quieter.wav"));
-    WriteTone(quieter, 48000, 8.0, 0.01, 1000.0);
-    EXPECT_NEAR(recordLevels(quieter).LAeq, 74.0, 0.1);
-
-    // Pink: equal power in each of 40 bands from 25 Hz to 10 kHz, a tone each.
-    const QString pink = Folder.Path(QStringLiteral("pink.wav"));
-    double expectedA = 0;
-    {
-        std::vector<double> frequencies;
-        for (int i = 0; i < 40; ++i)
-            frequencies.push_back(25 * std::pow(400.0, i / 39.0));
-        const double amplitude = 0.3 / std::sqrt(static_cast<double>(frequencies.size()));
-        std::vector<short> samples(8 * 48000);
-        for (size_t n = 0; n < samples.size(); ++n) {
-            double sum = 0;
-            for (size_t k = 0; k < frequencies.size(); ++k)
-                sum += amplitude * std::sin(2 * M_PI * frequencies[k] * double(n) / 48000 + double(k * k));
-            samples[n] = static_cast<short>(std::lround(sum * 32767));
-        }
-        WriteSamples(pink, 48000, samples);
-        // The A weighting as the standard writes it down, tone by tone.
-        const auto aWeighting = [](double f) {
-            const double f2 = f * f;
-            return f2 * f2 / ((f2 + std::pow(20.6, 2)) * std::sqrt((f2 + std::pow(107.7, 2)) * (f2 + std::pow(737.9, 2))) *
-                              (f2 + std::pow(12194.0, 2)));
-        };
-        double power = 0;
-        for (const double f : frequencies)
-            power += amplitude * amplitude / 2 * std::pow(aWeighting(f) / aWeighting(1000), 2);
-        expectedA = 10 * std::log10(power / 0.5) + *calibration.OffsetDb;
-    }
-    EXPECT_NEAR(recordLevels(pink).LAeq, expectedA, 0.3);
 }
