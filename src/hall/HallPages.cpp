@@ -24,6 +24,7 @@ input{flex:1;min-width:0}
 .total{font-size:2em;font-weight:bold;text-align:right}
 .parts{grid-column:2/4;font-size:.9em;color:#ccd}
 .note{font-size:.85em;color:#ccd;margin:8px 0}
+#state{white-space:pre-line}
 dl{display:grid;grid-template-columns:auto 1fr;gap:6px 12px;font-size:1.2em}
 dd{margin:0;font-weight:bold;text-align:right}
 .big{font-size:2.6em;font-weight:bold;margin:8px 0}
@@ -60,7 +61,7 @@ function show(data) {
   $('latest').replaceChildren(...(data.latest ? [cell('note', '最新'), row(data.latest, 'pinned latest')] : []));
   $('rows').replaceChildren(...data.entrants.map(e => row(e, e.entryNo === latest ? 'row latest' : 'row')));
   $('state').textContent = data.count + '人　' + data.updated.replace('T', ' ') + ' 更新' +
-                           (data.distanceCm ? '　音圧レベルはマイクから ' + data.distanceCm + ' cm' : '');
+                           (data.distanceCm ? '\n音圧レベルはマイクから ' + data.distanceCm + ' cm' : '');
   $('more').hidden = data.entrants.length >= data.count || limit >= most;
 }
 function preparing() {

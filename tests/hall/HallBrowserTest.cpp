@@ -1,6 +1,7 @@
 // The ranking page in a real browser (headless Chromium) at phone size: the
 // rows come from the page's own script, which polls the JSON. Leaves the
-// screenshot "hall-phone.png" in the test's folder for a person to look at.
+// screenshots "hall-phone.png" and, with sound levels, "hall-phone-levels.png"
+// in the test's folder for a person to look at.
 #include "hall/HallServer.h"
 
 #include "support/HallClient.h"
@@ -137,6 +138,22 @@ TEST(HallBrowser, ThePagesScriptRendersEveryRankAtPhoneSize)
     QFile::remove(picture);
     RunChromium({"--screenshot=" + picture}, url);
     EXPECT_TRUE(QFile::exists(picture));
+
+    // With calibrated levels: each measured entrant's LAFmax in its row, the
+    // distance they hold for at the top.
+    HallLevels levels{50, {}};
+    levels.Levels[5] = EntrantLevel{112.34, 125.0, 104.2, true, 101.5, 50};
+    levels.Levels[7] = EntrantLevel{98.66, 110.1, 91.0, false, 101.5, 50};
+    server.Replace(BuildHallSnapshot(log, QDateTime::currentDateTime(), [](int) { return std::nullopt; }, {}, levels));
+    const QString withLevels = RunChromium({"--dump-dom"}, url);
+    EXPECT_EQ(withLevels.count(QStringLiteral("<div class=\"parts\">音圧レベル ")), 2) << withLevels.toStdString();
+    EXPECT_TRUE(withLevels.contains(QStringLiteral("音圧レベル ≥112.3 dB(A)")));
+    EXPECT_TRUE(withLevels.contains(QStringLiteral("音圧レベル 98.7 dB(A)")));
+    EXPECT_TRUE(withLevels.contains(QStringLiteral("音圧レベルはマイクから 50 cm")));
+    const QString levelsPicture = QDir::current().filePath(QStringLiteral("hall-phone-levels.png"));
+    QFile::remove(levelsPicture);
+    RunChromium({"--screenshot=" + levelsPicture}, url);
+    EXPECT_TRUE(QFile::exists(levelsPicture));
 
     server.Replace(UnreadableHallSnapshot(QDateTime::currentDateTime()));
     const QString preparing = RunChromium({"--dump-dom"}, url);
