@@ -7,6 +7,7 @@
 #include "core/RecordingFile.h"
 #include "widgets/DesktopSetup.h"
 #include "results/ResultDisplay.h"
+#include "support/ShownLevels.h"
 #include "core/SettingsStore.h"
 #include "ScreenshotSupport.h"
 
@@ -44,7 +45,7 @@ void ShootLooks(ContestSession& context, bool fullGauge, int gaugeStyle)
     screen.close();
 }
 
-void ShootResult(ContestSession& context, const QString& name)
+void ShootResult(ContestSession& context, const QString& name, std::optional<EntrantLevel> level = std::nullopt)
 {
     context.Settings.Screen = ScreenSettings::Factory();
     SaveScreenSettings(context);
@@ -55,6 +56,7 @@ void ShootResult(ContestSession& context, const QString& name)
     MeasuredEntrant entrant;
     entrant.EntryNo = 25;
     entrant.Result.TotalPoints = Points{1234};
+    entrant.Level = level;
     result.SetEntrant(entrant);
     result.show();
     Shoot(name);
@@ -105,5 +107,9 @@ int main(int argc, char* argv[])
     longest.Set(25, {QStringLiteral("Alexandra Wilhelmina Montgomery-Smythe"), {}});
     WriteEntrantRoster(context.Folder, longest);
     ShootNamed(context, QStringLiteral("long"));
+
+    // With a calibrated sound level under the points.
+    StoreShownLevels(context, 0);
+    ShootResult(context, QStringLiteral("8-result-level"), EntrantLevel{112.34, 124.7, 104.4, false, 101.5, 50});
     return 0;
 }

@@ -1,5 +1,6 @@
 // Prints three entrants' score sheets into a PDF file (and again with long
-// names into sheets-named.pdf), shows the score sheet
+// names into sheets-named.pdf, with calibrated sound levels into
+// sheets-levels.pdf), shows the score sheet
 // output window and the print preview at three zooms on the X display, and
 // photographs the whole display after each, into the folder given as the
 // only argument.
@@ -9,6 +10,7 @@
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
 #include "support/ScoreSheetEntrants.h"
+#include "support/ShownLevels.h"
 #include "ScreenshotSupport.h"
 
 #include <QAction>
@@ -81,5 +83,13 @@ int main(int argc, char* argv[])
     named.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
     std::printf("wrote %s/sheets-named.pdf\n", qPrintable(OutputFolder));
     named.close();
+
+    StoreShownLevels(context, 3);
+    ScoreSheetOutput levels(context);
+    levels.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-levels.pdf"); });
+    levels.Open(ScoreSheetRequest{}, QPoint(80, 80));
+    levels.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    std::printf("wrote %s/sheets-levels.pdf\n", qPrintable(OutputFolder));
+    levels.close();
     return 0;
 }

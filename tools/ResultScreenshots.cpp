@@ -2,8 +2,8 @@
 // QR code), the hall's full-screen QR code, the score monitor in both colour
 // schemes, the measurement log and its save dialog, then the three with long
 // entrants' names, on the X display, and photographs the whole display after
-// each into the folder
-// given as the only argument.
+// each, then the board, monitor and log again with calibrated sound levels
+// shown, into the folder given as the only argument.
 #include "widgets/DesktopSetup.h"
 #include "results/HallCodeWindow.h"
 #include "results/MeasurementLogWindow.h"
@@ -12,6 +12,7 @@
 #include "widgets/ContestSession.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsStore.h"
+#include "support/ShownLevels.h"
 #include "support/SpokenRecording.h"
 #include "ScreenshotSupport.h"
 
@@ -146,6 +147,21 @@ int main(int argc, char* argv[])
     MeasurementLogWindow log(context);
     log.show();
     Shoot(QStringLiteral("12-measurement-log-named"));
+    log.close();
+
+    // With calibrated sound levels shown beside the points.
+    StoreShownLevels(context, 25);
+    {
+        RankingBoard board(context);
+        board.show();
+        Shoot(QStringLiteral("13-ranking-board-levels"));
+        board.close();
+    }
+    monitor.show();
+    Shoot(QStringLiteral("14-score-monitor-levels"));
+    monitor.close();
+    log.show();
+    Shoot(QStringLiteral("15-measurement-log-levels"));
     log.close();
     return 0;
 }

@@ -11,12 +11,12 @@ QString NumberCell(int64_t value, int width)
     return (QString(width, QLatin1Char(' ')) + FormatNumber(value)).right(width);
 }
 
-QString SoundLevelFigure(double db, bool clipped)
+QString SoundLevelColumn(double db, bool clipped, int columns)
 {
-    return (clipped ? QStringLiteral("≥") : QString()) + QString::number(db, 'f', 1);
+    return (clipped ? QStringLiteral("≥") : QStringLiteral("　")) + QString::number(db, 'f', 1).rightJustified(columns - 2);
 }
 
 QString SoundLevelText(double db, bool clipped)
 {
-    return SoundLevelFigure(db, clipped) + QStringLiteral(" dB(A)");
+    return (clipped ? QStringLiteral("≥") : QString()) + QString::number(db, 'f', 1) + QStringLiteral(" dB(A)");
 }

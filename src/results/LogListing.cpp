@@ -41,8 +41,7 @@ QString LogListRowWithName(const ResultRecord& record, const QString& name, cons
 
 QString LogLevelCell(const std::optional<EntrantLevel>& level)
 {
-    const QString text = level ? SoundLevelFigure(level->LAFmax, level->Clipped) : QString();
-    return text.rightJustified(LogLevelCellWidth);
+    return level ? SoundLevelColumn(level->LAFmax, level->Clipped, LogLevelCellWidth) : QString(LogLevelCellWidth, u' ');
 }
 
 QString LogFileRow(const ResultRecord& record)

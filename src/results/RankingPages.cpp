@@ -65,6 +65,7 @@ std::optional<int> BoardPageAfterClick(Qt::MouseButton button, int page, int las
 
 QString BoardLevelCell(const std::optional<EntrantLevel>& level)
 {
-    const QString figure = level ? SoundLevelFigure(level->LAFmax, level->Clipped) : QString();
-    return QStringLiteral("　") + figure.rightJustified(6) + (level ? QStringLiteral("dB") : QStringLiteral("  "));
+    constexpr int Columns = 7;
+    return QStringLiteral("　") +
+           (level ? SoundLevelColumn(level->LAFmax, level->Clipped, Columns) + QStringLiteral("dB") : QString(Columns + 2, u' '));
 }

@@ -117,10 +117,12 @@ TEST_F(MeasurementLogWindowTest, ShownLevelsStandInAColumnAfterTheTimeBlankForAn
     options.Level.OffsetDb = 101.5;
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
     ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 2, {112.34, 125.0, 104.2, true, 101.5, 50}));
+    ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 3, {98.66, 110.0, 91.2, false, 101.5, 50}));
     Window.show();
-    EXPECT_EQ(Rows(), (QStringList{Row1 + ' ' + Date(1) + QStringLiteral("        "), Row2 + ' ' + Date(2) + QStringLiteral("  ≥112.3"),
-                                   Row3 + ' ' + Date(3) + QStringLiteral("        ")}));
-    EXPECT_TRUE(Find<QLabel>("columnHeader")->text().endsWith(QStringLiteral("発声時刻   dB(A)")));
+    // "≥" is as wide as the wide blank before an unmarked figure.
+    EXPECT_EQ(Rows(), (QStringList{Row1 + ' ' + Date(1) + QStringLiteral("         "), Row2 + ' ' + Date(2) + QStringLiteral("  ≥112.3"),
+                                   Row3 + ' ' + Date(3) + QStringLiteral("  　 98.7")}));
+    EXPECT_TRUE(Find<QLabel>("columnHeader")->text().endsWith(QStringLiteral("発声時刻    dB(A)")));
 }
 
 TEST_F(MeasurementLogWindowTest, ExportWritesTheRowsOfEitherOrderWithCrLf)

@@ -143,7 +143,7 @@ TEST_F(RankingBoardWindow, ShownLevelsFollowThePointsAndTheRowsStayInsideTheScre
     ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 9, {112.34, 125.0, 104.2, true, 101.5, 50}));
     Open({100, 200, 300, 400, 500, 600, 700, 800, 900});
     EXPECT_EQ(Row(0)->text(), QStringLiteral("  1位              №   9       900点　≥112.3dB"));
-    EXPECT_EQ(Row(1)->text(), QStringLiteral("  2位              №   8       800点　        ")) << "measured without levels";
+    EXPECT_EQ(Row(1)->text(), QStringLiteral("  2位              №   8       800点　         ")) << "measured without levels";
     for (int row = 0; row < 9; ++row)
         EXPECT_LE(Row(row)->geometry().right(), Board.width()) << row;
 }

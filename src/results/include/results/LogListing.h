@@ -23,7 +23,7 @@ extern const QString LogNameGap;
 QString LogListRowWithName(const ResultRecord& record, const QString& name, const QString& levelCell = {});
 // The entrant's LAFmax as six right-aligned characters ("≥112.3"), blanks
 // for an entrant without levels.
-constexpr int LogLevelCellWidth = 6;
+constexpr int LogLevelCellWidth = 7;
 QString LogLevelCell(const std::optional<EntrantLevel>& level);
 
 // The export file: one row per entrant, each ended by CR LF, in code page 932.
