@@ -128,7 +128,10 @@ void ResultDisplay::ResultLayout()
         scoreFont.setPointSize(size);
         return QFontMetricsF(scoreFont).size(0, score);
     };
-    const int points = FitFontSize(20, 1000, 10, width, 0.8 * height, measure);
+    // A level shown under the score takes some of its height, enough to be
+    // read across the hall.
+    const double scoreShare = LevelText.isEmpty() ? 0.8 : 0.68;
+    const int points = FitFontSize(20, 1000, 10, width, scoreShare * height, measure);
     const double scoreHeight = measure(points).height();
     scoreLabel->setFont(scoreFont);
     scoreLabel->setText(score);

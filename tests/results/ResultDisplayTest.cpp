@@ -125,6 +125,7 @@ TEST_F(ResultDisplayTest, AMeasuredLevelStandsUnderTheScoreAboveTheRankWhenLevel
             EXPECT_EQ(level->text(), QStringLiteral("≥112.3 dB(A)")) << "clipped: the true level may be higher";
             EXPECT_GE(level->y(), ScoreLabel(window)->geometry().bottom()) << "under the score";
             EXPECT_LE(level->geometry().bottom(), RankLabel(window)->y()) << "above the rank";
+            EXPECT_GE(level->height(), RankLabel(window)->height()) << "read across the hall";
             EXPECT_LE(QFontMetricsF(level->font()).horizontalAdvance(level->text()), window.width());
         }
         window.close();
