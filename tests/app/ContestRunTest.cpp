@@ -51,6 +51,9 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
     EXPECT_EQ(context.Contest.EntryNo, 6);
     EXPECT_EQ(ScanLog(context), 6);
     EXPECT_EQ(folder.Messages.Texts(), std::vector<QString>());
+    // Without a calibration no level is written anywhere.
+    EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("soundlevels.csv"))));
+    EXPECT_FALSE(folder.Read(QStringLiteral("ZUVELO.INI")).contains("[Level]"));
     std::vector<int> totals;
     for (int entryNo = 1; entryNo <= 5; ++entryNo) {
         const IndependentScore analysed = ScoreIndependently(folder.Path(RecordingFileName(entryNo)), context.Settings.Mic.NoiseCutLevel);
