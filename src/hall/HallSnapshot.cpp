@@ -2,9 +2,7 @@
 
 #include "Gzip.h"
 #include "core/AutomationDate.h"
-#include "core/ContestState.h"
 #include "core/Ranking.h"
-#include "core/ResultStore.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -119,13 +117,4 @@ HallSnapshotPtr UnreadableHallSnapshot(const QDateTime& updated)
     auto snapshot = std::make_shared<HallSnapshot>();
     snapshot->Readable = false;
     return Finished(std::move(snapshot), updated);
-}
-
-HallSnapshotPtr ReadHallSnapshot(const ContestState& context, const QDateTime& updated, const EntrantNameLookup& names,
-                                 const HallSnapshot* previous)
-{
-    std::optional<std::vector<ResultRecord>> records = ReadLogEntrants(context.LogPath());
-    if (!records)
-        return UnreadableHallSnapshot(updated);
-    return BuildHallSnapshot(std::move(*records), updated, names, previous ? previous->Graphs : std::map<int, HallGraph>{});
 }

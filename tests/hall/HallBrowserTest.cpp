@@ -115,15 +115,13 @@ TEST(HallBrowser, ThePagesScriptRendersEveryRankAtPhoneSize)
 {
     if (Chromium().isEmpty())
         GTEST_SKIP() << "no chromium";
-    StoreFolder folder;
     std::vector<ResultRecord> log;
     for (int n = 1; n <= 12; ++n)
         log.push_back(StoredEntrant(n, 500 + (n * 37) % 11 * 40));
-    WriteLog(folder, log);
     HallServer server;
-    server.Replace(ReadHallSnapshot(folder.Context, QDateTime::currentDateTime(),
-                                    [](int entryNo) { return entryNo == 5 ? std::optional(QStringLiteral("山田　花子")) : std::nullopt; },
-                                    nullptr));
+    server.Replace(BuildHallSnapshot(log, QDateTime::currentDateTime(),
+                                     [](int entryNo) { return entryNo == 5 ? std::optional(QStringLiteral("山田　花子")) : std::nullopt; },
+                                     {}));
     ASSERT_TRUE(server.Start(0).Listening());
     const QString url = QStringLiteral("http://127.0.0.1:%1/").arg(server.Port());
 

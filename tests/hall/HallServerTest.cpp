@@ -19,14 +19,13 @@ class HallServerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900), StoredEntrant(3, 700)});
-        snapshot = ReadHallSnapshot(folder.Context, QDateTime::currentDateTime(), {}, nullptr);
+        snapshot = BuildHallSnapshot({StoredEntrant(1, 700), StoredEntrant(2, 900), StoredEntrant(3, 700)},
+                                     QDateTime::currentDateTime(), {}, {});
         server.Replace(snapshot);
         ASSERT_TRUE(server.Start(0).Listening());
         port = server.Port();
     }
 
-    StoreFolder folder;
     HallSnapshotPtr snapshot;
     HallServer server;
     int port = 0;
@@ -69,8 +68,8 @@ TEST_F(HallServerTest, AnswersFromTheLatestSnapshotAnd304ForAnUnchangedTag)
     EXPECT_EQ(StatusOf(unchanged), 304);
     EXPECT_EQ(BodyOf(unchanged), "");
 
-    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900), StoredEntrant(3, 700), StoredEntrant(4, 1000)});
-    const HallSnapshotPtr next = ReadHallSnapshot(folder.Context, QDateTime::currentDateTime(), {}, snapshot.get());
+    const HallSnapshotPtr next = BuildHallSnapshot(
+        {StoredEntrant(1, 700), StoredEntrant(2, 900), StoredEntrant(3, 700), StoredEntrant(4, 1000)}, QDateTime::currentDateTime(), {}, {});
     server.Replace(next);
     const std::string changed = Exchange(port, Get("/api/ranking", "If-None-Match: " + snapshot->RankingTag + "\r\n"));
     EXPECT_EQ(StatusOf(changed), 200);
@@ -121,6 +120,7 @@ TEST_F(HallServerTest, AnUnreadableLogIsServedAsBeingPreparedUntilItIsReadable)
 
 TEST_F(HallServerTest, RefusesBadRequestsServesNoFileAndKeepsAnswering)
 {
+    StoreFolder folder;
     folder.Write(QStringLiteral("secret.txt"), "contest-file-content");
     const std::string folderName = folder.Context.Folder.Path().toStdString();
     const struct {

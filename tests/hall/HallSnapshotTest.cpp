@@ -31,9 +31,8 @@ TEST(HallSnapshot, RankingJsonListsTheEntrantsAsTheStoresRankingFileDoes)
     const std::vector<ResultRecord> ranking = *ReadEntrants(folder.Context.RankingPath());
 
     const QDateTime updated(QDate(2023, 10, 8), QTime(15, 0, 1));
-    const HallSnapshotPtr snapshot = ReadHallSnapshot(
-        folder.Context, updated, [](int entryNo) { return entryNo == 3 ? std::optional(QStringLiteral("<山田>")) : std::nullopt; },
-        nullptr);
+    const HallSnapshotPtr snapshot = BuildHallSnapshot(
+        log, updated, [](int entryNo) { return entryNo == 3 ? std::optional(QStringLiteral("<山田>")) : std::nullopt; }, {});
     ASSERT_TRUE(snapshot);
     const QJsonObject json = Parsed(snapshot->RankingJson);
     EXPECT_EQ(json["count"].toInt(), 25);
@@ -56,18 +55,16 @@ TEST(HallSnapshot, RankingJsonListsTheEntrantsAsTheStoresRankingFileDoes)
 
 TEST(HallSnapshot, TheTagFollowsTheContentAndGraphsGoWithClearedEntrants)
 {
-    StoreFolder folder;
-    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900)});
+    const std::vector<ResultRecord> log = {StoredEntrant(1, 700), StoredEntrant(2, 900)};
     const QDateTime updated(QDate(2023, 10, 8), QTime(15, 0, 1));
-    HallSnapshotPtr first = ReadHallSnapshot(folder.Context, updated, {}, nullptr);
-    auto withGraph = std::make_shared<HallSnapshot>(*first);
-    withGraph->Graphs[2] = std::make_shared<const std::string>("<svg/>");
+    const HallSnapshotPtr first = BuildHallSnapshot(log, updated, {}, {});
+    const std::map<int, HallGraph> graphs = {{2, std::make_shared<const std::string>("<svg/>")}};
 
-    EXPECT_EQ(ReadHallSnapshot(folder.Context, updated, {}, withGraph.get())->RankingTag, first->RankingTag);
-    EXPECT_EQ(ReadHallSnapshot(folder.Context, updated, {}, withGraph.get())->Graphs.at(2), withGraph->Graphs.at(2));
+    const HallSnapshotPtr withGraph = BuildHallSnapshot(log, updated, {}, graphs);
+    EXPECT_EQ(withGraph->RankingTag, first->RankingTag);
+    EXPECT_EQ(withGraph->Graphs.at(2), graphs.at(2));
 
-    WriteLog(folder, {StoredEntrant(1, 700)});
-    const HallSnapshotPtr cleared = ReadHallSnapshot(folder.Context, updated, {}, withGraph.get());
+    const HallSnapshotPtr cleared = BuildHallSnapshot({StoredEntrant(1, 700)}, updated, {}, graphs);
     EXPECT_NE(cleared->RankingTag, first->RankingTag);
     EXPECT_TRUE(cleared->Graphs.empty());
 }
@@ -92,16 +89,6 @@ TEST(HallSnapshot, APartOfTheRankingIsTheWholeCutWithTheSameCountAndLatestEntran
         EXPECT_EQ(json["entrants"].toArray(), QJsonArray::fromVariantList(
                                                   whole["entrants"].toArray().toVariantList().mid(qsizetype(part.First), qsizetype(part.Count))));
     }
-}
-
-TEST(HallSnapshot, ADamagedLogGivesNoRankingAtAll)
-{
-    StoreFolder folder;
-    WriteLog(folder, {StoredEntrant(1, 700), StoredEntrant(2, 900)});
-    folder.Write(QStringLiteral("loudlog.dat"), folder.Read(QStringLiteral("loudlog.dat")).left(ResultRecord::Size * 14 + 9));
-    const HallSnapshotPtr snapshot = ReadHallSnapshot(folder.Context, QDateTime::currentDateTime(), {}, nullptr);
-    EXPECT_FALSE(snapshot->Readable);
-    EXPECT_TRUE(snapshot->Entrants.empty());
 }
 
 TEST(HallSnapshot, LevelsShownToTheHallGiveEveryEntrantItsLevelsOrNullAndTheRankingTheirDistance)

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-class ContestState;
-
 // One entrant as the hall's pages show it.
 struct HallEntrant {
     int Rank = 0;
@@ -94,8 +92,3 @@ HallSnapshotPtr BuildHallSnapshot(std::vector<ResultRecord> logRecords, const QD
 // The snapshot of a log that cannot be read or is damaged: no entrant at all.
 HallSnapshotPtr UnreadableHallSnapshot(const QDateTime& updated);
 
-// The snapshot of the contest's measurement log as it is now, carrying over
-// the graphs of `previous` for the entrants still stored; the unreadable
-// snapshot when the windows would call the log unreadable or damaged.
-HallSnapshotPtr ReadHallSnapshot(const ContestState& context, const QDateTime& updated, const EntrantNameLookup& names,
-                                 const HallSnapshot* previous);
