@@ -1,9 +1,8 @@
 #include "core/SoundLevels.h"
 
 #include "core/FrequencyWeighting.h"
-#include "core/WavHeader.h"
+#include "core/RecordingFile.h"
 
-#include <QFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -259,13 +258,8 @@ SoundAnalysis AnalyseSound(const QByteArray& bytes, RecordingQuality quality)
 
 std::optional<SoundAnalysis> MeasureRecordingLevels(const QString& path, RecordingQuality quality)
 {
-    QFile file(path);
-    const qint64 sampleBytes = SampleWidthOf(quality) == SampleWidth::Bits8 ? 1 : 2;
-    if (!file.open(QIODevice::ReadOnly) || file.size() - RecordingHeaderSize > MaxMeasuredSamples * sampleBytes ||
-        !file.seek(RecordingHeaderSize))
+    const std::optional<QByteArray> samples = ReadRecordingSamples(path, quality);
+    if (!samples)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return AnalyseSound(bytes, quality);
+    return AnalyseSound(*samples, quality);
 }

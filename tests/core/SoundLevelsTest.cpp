@@ -3,6 +3,7 @@
 // frequencies, the F time weighting's decay and tone bursts, and the C-weighted
 // peak of single cycles.
 #include "core/FrequencyWeighting.h"
+#include "core/RecordingFile.h"
 #include "core/SoundLevels.h"
 #include "core/WavHeader.h"
 
@@ -173,7 +174,8 @@ TEST(SoundLevels, ARecordingTouchingFullScaleIsMarkedClipped)
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("mk.wav")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(RecordingHeaderSize, '\xff') + recording.Samples);
+        const RecordingFormat format = RecordingFormatOf(recording.Quality);
+        file.write(MakeRecordingHeader(format.SampleRate, format.BitsPerSample, uint32_t(recording.Samples.size())) + recording.Samples);
         file.close();
         const std::optional<SoundAnalysis> analysis = MeasureRecordingLevels(file.fileName(), recording.Quality);
         ASSERT_TRUE(analysis);

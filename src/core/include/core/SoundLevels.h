@@ -43,11 +43,6 @@ int SampleRateOf(RecordingQuality quality);
 // made at `quality`.
 SoundAnalysis AnalyseSound(const QByteArray& samples, RecordingQuality quality);
 
-// The longest recording measured: more samples than the longest measurement
-// at the highest quality takes, with room to spare.
-constexpr qint64 MaxMeasuredSamples = 3000000;
-
-// The sound of the recording at `path`, made at `quality`: the first 46 bytes
-// are its header. Nothing when the file cannot be read or holds more than
-// MaxMeasuredSamples samples.
+// The sound of the entrant's recording at `path`, made at `quality`; nothing
+// when ReadRecordingSamples reads none.
 std::optional<SoundAnalysis> MeasureRecordingLevels(const QString& path, RecordingQuality quality);
