@@ -155,8 +155,14 @@ std::vector<PacedStep> MeasurementAudio::Finish()
                        SavedScore = std::async(std::launch::async, [this, recordingPath, width, noiseCutLevel, scoring,
                                                                     take = Take, calibration = Calibration, input = TakeInput,
                                                                     volume = VolumeAtClick] {
-                           ScoredRecording score{ScoreRecordingFile(recordingPath, width, noiseCutLevel),
-                                                 LevelOfRecording(recordingPath, take, calibration, input, volume)};
+                           // The levels on a thread beside the scoring's, so that on two
+                           // cores the result waits for the longer of them only.
+                           std::future<std::optional<EntrantLevel>> level;
+                           if (calibration.OffsetDb)
+                               level = std::async(std::launch::async, LevelOfRecording, recordingPath, take, calibration, input, volume);
+                           ScoredRecording score{ScoreRecordingFile(recordingPath, width, noiseCutLevel), {}};
+                           if (level.valid())
+                               score.Level = level.get();
                            QMetaObject::invokeMethod(
                                this,
                                [this, scoring] {
