@@ -75,13 +75,18 @@ ScoreSheetOutput& Windows::scoreSheetOutput()
 {
     return Kept(ScoreSheet, [this] {
         auto* output = new ScoreSheetOutput(Context);
+        // The range holds while its sheet is on view.
         QObject::connect(output, &ScoreSheetOutput::previewRequested, output, [this, output](const PageSurface& page) {
             PrintPreview& preview = printPreview(output);
             preview.SetPage(&page);
-            ShowModal(preview);
-            preview.SetPage(nullptr);
-            if (preview.RunStopped())
-                output->StopAtPreviewedSheet();
+            QObject::connect(
+                &preview, &QDialog::finished, output,
+                [output, &preview] {
+                    preview.SetPage(nullptr);
+                    output->previewClosed(preview.RunStopped());
+                },
+                Qt::SingleShotConnection);
+            OpenModal(preview);
         });
         return output;
     });

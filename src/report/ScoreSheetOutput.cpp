@@ -26,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -67,8 +68,8 @@ bool MovedBetweenControls(Qt::FocusReason reason)
 
 }
 
-ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), Context(context), RangeRun(SystemClock(), [&context] { return context.EndRequested(); })
+ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent, WaitClock& clock)
+    : QWidget(parent, Qt::Window), Context(context), RangeRun(new OutputRun(clock, this))
 {
     setWindowTitle(QStringLiteral("成績出力"));
     startBox = RangeBox(QStringLiteral("startBox"), this);
@@ -122,6 +123,11 @@ ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent)
     Printer.setPageSize(QPageSize(QPageSize::A4));
     ChoosePdfFile = [this] { return AskPdfFile(); };
     ShowPrinterOptions = [this](QPrinter& printer) { return AskPrinterOptions(printer); };
+    connect(RangeRun, &OutputRun::ended, this, [this](RunEnd end) {
+        stopButton->setEnabled(false);
+        std::exchange(RangeEnded, {})(end);
+    });
+    connect(&context, &ContestSession::endRequested, RangeRun, &OutputRun::Abandon);
 }
 
 void ScoreSheetOutput::Open(const ScoreSheetRequest& request, QPoint menuPosition)
@@ -296,7 +302,7 @@ void ScoreSheetOutput::PrinterBoxLeft(Qt::FocusReason reason)
 
 void ScoreSheetOutput::OpenPrinterOptions()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
     if (!UsePrinter(Printer, printerBox->currentText())) {
         Context.Messages.Inform(PrinterMissing, MessageIcon::None);
@@ -325,30 +331,26 @@ bool ScoreSheetOutput::AskPrinterOptions(QPrinter& printer)
 
 void ScoreSheetOutput::PreviewRange()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
     PreviewPage.Clear();
-    const QString message = RunEndMessage(RunRange(Target::Preview), true);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, MessageIcon::Information);
+    RunRange(Target::Preview, [this](RunEnd end) { Tell(RunEndMessage(end, true)); });
 }
 
 void ScoreSheetOutput::PrintRange()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
     if (!UsePrinter(Printer, PrinterName)) {
         Context.Messages.Inform(PrinterMissing, MessageIcon::None);
         return;
     }
-    const QString message = RunEndMessage(RunRange(Target::Printer), false);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, MessageIcon::Information);
+    RunRange(Target::Printer, [this](RunEnd end) { Tell(RunEndMessage(end, false)); });
 }
 
 void ScoreSheetOutput::SaveRangeAsPdf()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
     PdfPath = ChoosePdfFile();
     if (PdfPath.isEmpty())
@@ -361,7 +363,11 @@ void ScoreSheetOutput::SaveRangeAsPdf()
     PdfPrinter->setFullPage(true);
     PdfPrinter->setDocName(QStringLiteral("成績表"));
     PdfPainter = std::make_unique<QPainter>();
-    const RunEnd end = RunRange(Target::PdfFile);
+    RunRange(Target::PdfFile, [this](RunEnd end) { EndPdfRun(end); });
+}
+
+void ScoreSheetOutput::EndPdfRun(RunEnd end)
+{
     // The file is complete only once the painter has ended it.
     const bool written = !PdfPainter->isActive() || (PdfPainter->end() && QFileInfo(PdfPath).size() > 0);
     PdfPainter.reset();
@@ -382,14 +388,15 @@ QString ScoreSheetOutput::AskPdfFile()
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-RunEnd ScoreSheetOutput::RunRange(Target target)
+void ScoreSheetOutput::RunRange(Target target, std::function<void(RunEnd)> ended)
 {
     StopRequest = false;
     const std::optional<int16_t> start = RangeNumber(startBox->currentText());
     const std::optional<int16_t> end = RangeNumber(endBox->currentText());
     if (!start || !end) {
         Context.Messages.Inform(QStringLiteral("開始№・終了№が範囲外です！"), MessageIcon::Error);
-        return RunEnd::Stopped;
+        ended(RunEnd::Stopped);
+        return;
     }
     stopButton->setEnabled(true);
     const int lastEntry = ScanLog(Context).value_or(1) - 1;
@@ -404,9 +411,8 @@ RunEnd ScoreSheetOutput::RunRange(Target target)
         return false;
     };
     steps.OutputSheet = [this, target](int n) { return OutputSheet(target, n); };
-    const RunEnd runEnd = RunOutputRange(*start, *end, lastEntry, steps, RangeRun);
-    stopButton->setEnabled(false);
-    return runEnd;
+    RangeEnded = std::move(ended);
+    RangeRun->Start(*start, *end, lastEntry, std::move(steps));
 }
 
 SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
@@ -434,15 +440,25 @@ SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
         break;
     }
     PreviewPage.Draw([&sheet](QPainter& painter) { DrawScoreSheet(painter, sheet); });
-    PreviewStopped = false;
     emit previewRequested(PreviewPage);
+    return SheetOutcome::OnView;
+}
+
+void ScoreSheetOutput::previewClosed(bool runStopped)
+{
     PreviewPage.Clear();
-    return PreviewStopped ? SheetOutcome::StoppedThere : SheetOutcome::Output;
+    RangeRun->SheetLeft(runStopped);
+}
+
+void ScoreSheetOutput::Tell(const QString& message)
+{
+    if (!message.isEmpty())
+        Context.Messages.Inform(message, MessageIcon::Information);
 }
 
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
-    RangeRun.Abandon();
+    RangeRun->Abandon();
     RememberPrinter(PrinterName);
     QWidget::closeEvent(event);
 }

@@ -4,7 +4,7 @@
 #include "report/PageSurface.h"
 #include "report/ScoreSheetLayout.h"
 #include "core/OpenRequests.h"
-#include "core/StepRunner.h"
+#include "core/WaitClock.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -26,7 +26,8 @@ class QPushButton;
 class ScoreSheetOutput : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr);
+    // Paces its runs over a range on `clock`.
+    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr, WaitClock& clock = SystemClock());
 
     // Opens the window as the request says: from the menu at `menuPosition`,
     // with the printer remembered in the contest folder chosen (the system's
@@ -38,10 +39,6 @@ public:
     // The printer the next run prints on.
     QString ChosenPrinter() const { return PrinterName; }
 
-    // Ends a preview run after the sheet on view: the operator stopped it in
-    // the preview. Called while previewRequested is being answered.
-    void StopAtPreviewedSheet() { PreviewStopped = true; }
-
     // What asks where to save the PDF file (an empty path when cancelled),
     // and what shows the options of the printer (paper, quality, two-sided
     // printing) for the operator to change (true when accepted): the window's
@@ -49,10 +46,14 @@ public:
     void SetPdfFileChooser(std::function<QString()> chooser) { ChoosePdfFile = std::move(chooser); }
     void SetPrinterOptionsDialog(std::function<bool(QPrinter&)> dialog) { ShowPrinterOptions = std::move(dialog); }
 
+public slots:
+    // The preview of the sheet on view has closed: the run goes on, or ends
+    // after that sheet when the operator stopped it in the preview.
+    void previewClosed(bool runStopped);
+
 signals:
     // A sheet of a preview run is drawn on `page`, to be shown until the
-    // operator goes on; the run continues once this returns, so it is
-    // answered synchronously.
+    // operator goes on; the run holds until previewClosed.
     void previewRequested(const PageSurface& page);
 
 protected:
@@ -81,8 +82,12 @@ private:
     void SaveRangeAsPdf();
     QString AskPdfFile();
     bool AskPrinterOptions(QPrinter& printer);
-    RunEnd RunRange(Target target);
+    // Starts the run; `ended` follows its end.
+    void RunRange(Target target, std::function<void(RunEnd)> ended);
     SheetOutcome OutputSheet(Target target, int entryNo);
+    void EndPdfRun(RunEnd end);
+    // Tells the end of a run, when it has something to say.
+    void Tell(const QString& message);
 
     ContestSession& Context;
     std::function<QString()> ChoosePdfFile;
@@ -108,6 +113,6 @@ private:
     std::unique_ptr<QPainter> PdfPainter;
     bool StopRequest = false;
     // Abandoned when the window closes or the program ends.
-    StepRunner RangeRun;
-    bool PreviewStopped = false;
+    OutputRun* RangeRun;
+    std::function<void(RunEnd)> RangeEnded;
 };
