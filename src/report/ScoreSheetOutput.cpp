@@ -1,24 +1,16 @@
 #include "report/ScoreSheetOutput.h"
 
-#include "core/EntrantLevels.h"
-
-#include "printing/PrintJobs.h"
-#include "report/GraphData.h"
 #include "report/RangeNumbers.h"
 #include "core/ReportSettings.h"
-#include "report/ScoreSheetDrawing.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
-#include "widgets/EntrantNames.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,8 +21,6 @@
 #include <utility>
 
 namespace {
-
-const QString PrinterMissing = QStringLiteral("指定のプリンターが見つかりません");
 
 QComboBox* RangeBox(const QString& name, QWidget* parent)
 {
@@ -69,7 +59,7 @@ bool MovedBetweenControls(Qt::FocusReason reason)
 }
 
 ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent, WaitClock& clock)
-    : QWidget(parent, Qt::Window), Context(context), RangeRun(new OutputRun(clock, this))
+    : QWidget(parent, Qt::Window), Context(context), Printing(context), RangeRun(new OutputRun(clock, this))
 {
     setWindowTitle(QStringLiteral("成績出力"));
     startBox = RangeBox(QStringLiteral("startBox"), this);
@@ -120,7 +110,6 @@ ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent, Wai
     connect(stopButton, &QPushButton::clicked, this, [this] { StopRequest = true; });
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
-    Printer.setPageSize(QPageSize(QPageSize::A4));
     ChoosePdfFile = [this] { return AskPdfFile(); };
     ShowPrinterOptions = [this](QPrinter& printer) { return AskPrinterOptions(printer); };
     connect(RangeRun, &OutputRun::ended, this, [this](RunEnd end) {
@@ -192,81 +181,9 @@ void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
         LoadMicSettings(Context);
     }
     const QString name = besideMenu ? PrinterName : RememberedPrinter();
-    // A run going on keeps its printer; another printer gets a job of its own.
-    QPrinter otherPrinter(QPrinter::HighResolution);
-    QPrinter& printer = name == Printer.printerName() ? Printer : otherPrinter;
-    if (UsePrinter(printer, name)) {
-        // A record that cannot be loaded has been reported; no sheet shows
-        // another entrant's scores under its number.
-        if (const std::optional<ScoreSheet> sheet = LoadSheet(entryNo))
-            PrintSheet(printer, *sheet);
-    } else {
-        const QString missing = name.isEmpty() ? PrinterMissing : PrinterMissing + QStringLiteral("(%1)").arg(name);
-        Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
-    }
+    Printing.PrintAfterMeasurement(entryNo, name);
     if (!besideMenu)
         RememberPrinter(name);
-}
-
-std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
-{
-    const std::optional<LoadedEntrant> entrant = ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, entryNo));
-    if (!entrant)
-        return std::nullopt;
-    ScoreSheet sheet;
-    sheet.EntryNo = entryNo;
-    const EntrantRoster names = ReadEntrantNames(Context);
-    if (const EntrantName* named = names.Find(entryNo)) {
-        sheet.Name = named->Name;
-        sheet.Group = named->Group;
-    }
-    sheet.Title = Context.Settings.Screen.BandText[0];
-    sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
-    sheet.MeasuredAt = entrant->MeasuredAt;
-    sheet.TotalPoints = entrant->TotalPoints;
-    sheet.MaxPoints = entrant->MaxPoints;
-    sheet.IntegPoints = entrant->IntegPoints;
-    sheet.Quality = entrant->Quality;
-    sheet.NoiseCutLevel = entrant->NoiseCutLevel;
-    sheet.Levels = LoadGraphData(Context, *entrant);
-    if (const auto shown = ReadShownLevels(Context)) {
-        if (const auto* levels = std::get_if<EntrantLevels>(&*shown); levels && levels->contains(entryNo))
-            sheet.SoundLevel = levels->at(entryNo);
-    }
-    return sheet;
-}
-
-// Makes `printer` print on the installed printer of that exact name; a
-// printer newly chosen starts on A4 until its options say otherwise.
-bool ScoreSheetOutput::UsePrinter(QPrinter& printer, const QString& name)
-{
-    if (name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(name))
-        return false;
-    if (printer.printerName() != name) {
-        printer.setPrinterName(name);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    }
-    return true;
-}
-
-// One sheet as one print job, upright whatever the printer's options say.
-bool ScoreSheetOutput::PrintSheet(QPrinter& printer, const ScoreSheet& sheet)
-{
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    if (printer.pageLayout().orientation() != QPageLayout::Portrait)
-        printer.setPageOrientation(QPageLayout::Portrait);
-    const QString title = QStringLiteral("Zuvelo-%1").arg(sheet.EntryNo, 4, 10, QLatin1Char('0'));
-    printer.setDocName(title);
-    const int lastJob = LastPrintJobId(printer.printerName());
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        DrawScoreSheet(painter, sheet, DrawWaveformOutline);
-        printed = painter.end() && PrintJobAccepted(printer.printerName(), title, lastJob);
-    }
-    if (!printed)
-        Context.Messages.Inform(QStringLiteral("プリンターに出力できません！(%1)").arg(sheet.EntryNo), MessageIcon::Warning);
-    return printed;
 }
 
 void ScoreSheetOutput::TakeStartAsEnd()
@@ -304,14 +221,14 @@ void ScoreSheetOutput::OpenPrinterOptions()
 {
     if (RangeRun->Running())
         return;
-    if (!UsePrinter(Printer, printerBox->currentText())) {
-        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
+    if (!Printing.UsePrinter(printerBox->currentText())) {
+        Context.Messages.Inform(PrinterMissingText(), MessageIcon::None);
         return;
     }
-    if (!ShowPrinterOptions(Printer))
+    if (!ShowPrinterOptions(Printing.Printer()))
         return;
     // A printer chosen in its options becomes the window's choice.
-    const QString chosen = Printer.printerName();
+    const QString chosen = Printing.Printer().printerName();
     if (printerBox->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         printerBox->setEditText(chosen);
         PrinterName = chosen;
@@ -333,7 +250,7 @@ void ScoreSheetOutput::PreviewRange()
 {
     if (RangeRun->Running())
         return;
-    PreviewPage.Clear();
+    Printing.ClearPreview();
     RunRange(Target::Preview, [this](RunEnd end) { Tell(RunEndMessage(end, true)); });
 }
 
@@ -341,8 +258,8 @@ void ScoreSheetOutput::PrintRange()
 {
     if (RangeRun->Running())
         return;
-    if (!UsePrinter(Printer, PrinterName)) {
-        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
+    if (!Printing.UsePrinter(PrinterName)) {
+        Context.Messages.Inform(PrinterMissingText(), MessageIcon::None);
         return;
     }
     RunRange(Target::Printer, [this](RunEnd end) { Tell(RunEndMessage(end, false)); });
@@ -352,30 +269,14 @@ void ScoreSheetOutput::SaveRangeAsPdf()
 {
     if (RangeRun->Running())
         return;
-    PdfPath = ChoosePdfFile();
-    if (PdfPath.isEmpty())
+    const QString path = ChoosePdfFile();
+    if (path.isEmpty())
         return;
-    PdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    PdfPrinter->setOutputFormat(QPrinter::PdfFormat);
-    PdfPrinter->setOutputFileName(PdfPath);
-    PdfPrinter->setPageSize(QPageSize(QPageSize::A4));
-    PdfPrinter->setPageOrientation(QPageLayout::Portrait);
-    PdfPrinter->setFullPage(true);
-    PdfPrinter->setDocName(QStringLiteral("成績表"));
-    PdfPainter = std::make_unique<QPainter>();
-    RunRange(Target::PdfFile, [this](RunEnd end) { EndPdfRun(end); });
-}
-
-void ScoreSheetOutput::EndPdfRun(RunEnd end)
-{
-    // The file is complete only once the painter has ended it.
-    const bool written = !PdfPainter->isActive() || (PdfPainter->end() && QFileInfo(PdfPath).size() > 0);
-    PdfPainter.reset();
-    PdfPrinter.reset();
-    const QString message = written ? RunEndMessage(end, false)
-                                    : QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, written ? MessageIcon::Information : MessageIcon::Warning);
+    Printing.BeginPdf(path);
+    RunRange(Target::PdfFile, [this](RunEnd end) {
+        if (Printing.EndPdf())
+            Tell(RunEndMessage(end, false));
+    });
 }
 
 QString ScoreSheetOutput::AskPdfFile()
@@ -417,36 +318,15 @@ void ScoreSheetOutput::RunRange(Target target, std::function<void(RunEnd)> ended
 
 SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 {
-    // A record that cannot be loaded has been reported, and ends the run as
-    // a failed sheet: no sheet shows another entrant's scores under its number.
-    const std::optional<ScoreSheet> loaded = LoadSheet(entryNo);
-    if (!loaded)
-        return SheetOutcome::Failed;
-    const ScoreSheet& sheet = *loaded;
-    switch (target) {
-    case Target::Printer:
-        return PrintSheet(Printer, sheet) ? SheetOutcome::Output : SheetOutcome::Failed;
-    case Target::PdfFile:
-        if (PdfPainter->isActive()) {
-            PdfPrinter->newPage();
-        } else if (!PdfPainter->begin(PdfPrinter.get())) {
-            Context.Messages.Inform(QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath),
-                                    MessageIcon::Warning);
-            return SheetOutcome::Failed;
-        }
-        DrawScoreSheet(*PdfPainter, sheet, DrawWaveformOutline);
-        return SheetOutcome::Output;
-    case Target::Preview:
-        break;
-    }
-    PreviewPage.Draw([&sheet](QPainter& painter) { DrawScoreSheet(painter, sheet); });
-    emit previewRequested(PreviewPage);
-    return SheetOutcome::OnView;
+    const SheetOutcome outcome = Printing.Output(target, entryNo);
+    if (outcome == SheetOutcome::OnView)
+        emit previewRequested(Printing.PreviewPage());
+    return outcome;
 }
 
 void ScoreSheetOutput::previewClosed(bool runStopped)
 {
-    PreviewPage.Clear();
+    Printing.ClearPreview();
     RangeRun->SheetLeft(runStopped);
 }
 

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "report/OutputRun.h"
-#include "report/PageSurface.h"
-#include "report/ScoreSheetLayout.h"
 #include "core/OpenRequests.h"
 #include "core/WaitClock.h"
+#include "report/OutputRun.h"
+#include "report/ScoreSheetPrinting.h"
 
-#include <QPainter>
-#include <QPrinter>
 #include <QWidget>
-#include <optional>
 #include <functional>
-#include <memory>
 
 class ContestSession;
 class QComboBox;
@@ -19,10 +14,10 @@ class QLineEdit;
 class QPushButton;
 
 // The score sheet output: one A4 sheet per entrant for a range of entry
-// numbers, to the chosen printer (each sheet a print job of its own, counted
-// only once CUPS has taken it), into the preview, or into one PDF file.
-// Opened from the menu beside it, or without ever showing itself to print
-// the sheet of the entrant just stored.
+// numbers, to the chosen printer, into the preview, or into one PDF file.
+// The window chooses the printer and the range; the sheets are printed by
+// ScoreSheetPrinting. Opened from the menu beside it, or without ever
+// showing itself to print the sheet of the entrant just stored.
 class ScoreSheetOutput : public QWidget {
     Q_OBJECT
 public:
@@ -61,17 +56,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Target { Printer, Preview, PdfFile };
+    using Target = ScoreSheetPrinting::Target;
 
     void Prepare();
     QString RememberedPrinter();
     // Keeps the printer in the report settings; a failure is told.
     void RememberPrinter(const QString& name);
     void PrintAfterMeasurement(int entryNo);
-    // Nothing when the entrant's record cannot be loaded (reported).
-    std::optional<ScoreSheet> LoadSheet(int entryNo);
-    bool UsePrinter(QPrinter& printer, const QString& name);
-    bool PrintSheet(QPrinter& printer, const ScoreSheet& sheet);
     void TakeStartAsEnd();
     void EndChosen(int index);
     void PrinterBoxEntered(Qt::FocusReason reason);
@@ -85,11 +76,11 @@ private:
     // Starts the run; `ended` follows its end.
     void RunRange(Target target, std::function<void(RunEnd)> ended);
     SheetOutcome OutputSheet(Target target, int entryNo);
-    void EndPdfRun(RunEnd end);
     // Tells the end of a run, when it has something to say.
     void Tell(const QString& message);
 
     ContestSession& Context;
+    ScoreSheetPrinting Printing;
     std::function<QString()> ChoosePdfFile;
     std::function<bool(QPrinter&)> ShowPrinterOptions;
 
@@ -106,11 +97,6 @@ private:
 
     QString PrinterName;
     QString PrinterAtFocus;
-    QPrinter Printer{QPrinter::HighResolution};
-    PageSurface PreviewPage;
-    QString PdfPath;
-    std::unique_ptr<QPrinter> PdfPrinter;
-    std::unique_ptr<QPainter> PdfPainter;
     bool StopRequest = false;
     // Abandoned when the window closes or the program ends.
     OutputRun* RangeRun;
