@@ -14,6 +14,7 @@
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
+#include "report/ScoreSheetPrinting.h"
 #include "results/HallCodeWindow.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
@@ -208,6 +209,14 @@ void Windows::ShowHallCode(QWidget* owner)
 
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
+    // The sheet of an entrant just stored is printed without the window,
+    // unless it is open beside the menu with a printer chosen.
+    if (request.OpenMode == OpenedAfterMeasurement && !(ScoreSheet && ScoreSheet->isVisible())) {
+        if (!StoredSheets)
+            StoredSheets = std::make_unique<ScoreSheetPrinting>(Context);
+        StoredSheets->PrintOnRememberedPrinter(request.EntryNo);
+        return;
+    }
     ScoreSheetOutput& output = scoreSheetOutput();
     // Without a parent, so that it outlives the menu, yet the menu's for the
     // compositor, which would otherwise open it under the pointer.

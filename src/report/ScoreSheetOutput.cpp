@@ -1,7 +1,6 @@
 #include "report/ScoreSheetOutput.h"
 
 #include "report/RangeNumbers.h"
-#include "core/ReportSettings.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
@@ -148,42 +147,19 @@ void ScoreSheetOutput::Prepare()
     endBox->setEditText(QString::number(lastNo));
     printerBox->clear();
     printerBox->addItems(QPrinterInfo::availablePrinterNames());
-    PrinterName = RememberedPrinter();
+    PrinterName = Printing.RememberedPrinter();
     printerBox->setEditText(PrinterName);
     sheetNumberBox->clear();
     stopButton->setEnabled(true);
 }
 
-// The printer the report settings remember; the system's default printer
-// where sheets were never output before. Nothing when the file is damaged.
-QString ScoreSheetOutput::RememberedPrinter()
-{
-    const ReportSettingsLoad load = LoadReportSettings(Context);
-    if (std::holds_alternative<ReportSettingsDamaged>(load)) {
-        Report(Context.Messages, ReportSettingsDamaged{});
-        return {};
-    }
-    const QString* remembered = std::get_if<QString>(&load);
-    return remembered && !remembered->isEmpty() ? *remembered : QPrinterInfo::defaultPrinterName();
-}
-
-void ScoreSheetOutput::RememberPrinter(const QString& name)
-{
-    if (const ReportSettingsSave failure = SaveReportSettings(Context, name))
-        std::visit([this](const auto& reason) { Report(Context.Messages, reason); }, *failure);
-}
-
+// Beside the menu the sheet goes to the printer chosen in the window.
 void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
 {
-    const bool besideMenu = isVisible();
-    if (!besideMenu) {
-        LoadScreenSettings(Context);
-        LoadMicSettings(Context);
-    }
-    const QString name = besideMenu ? PrinterName : RememberedPrinter();
-    Printing.PrintAfterMeasurement(entryNo, name);
-    if (!besideMenu)
-        RememberPrinter(name);
+    if (isVisible())
+        Printing.PrintAfterMeasurement(entryNo, PrinterName);
+    else
+        Printing.PrintOnRememberedPrinter(entryNo);
 }
 
 void ScoreSheetOutput::TakeStartAsEnd()
@@ -339,7 +315,7 @@ void ScoreSheetOutput::Tell(const QString& message)
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
     RangeRun->Abandon();
-    RememberPrinter(PrinterName);
+    Printing.RememberPrinter(PrinterName);
     QWidget::closeEvent(event);
 }
 

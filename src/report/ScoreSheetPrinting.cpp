@@ -1,7 +1,9 @@
 #include "report/ScoreSheetPrinting.h"
 
 #include "core/EntrantLevels.h"
+#include "core/ReportSettings.h"
 #include "core/ResultStore.h"
+#include "core/SettingsStore.h"
 #include "printing/PrintJobs.h"
 #include "report/GraphData.h"
 #include "report/ScoreSheetDrawing.h"
@@ -46,6 +48,32 @@ void ScoreSheetPrinting::PrintAfterMeasurement(int entryNo, const QString& name)
     }
     const QString missing = name.isEmpty() ? PrinterMissingText() : PrinterMissingText() + QStringLiteral("(%1)").arg(name);
     Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
+}
+
+QString ScoreSheetPrinting::RememberedPrinter()
+{
+    const ReportSettingsLoad load = LoadReportSettings(Context);
+    if (std::holds_alternative<ReportSettingsDamaged>(load)) {
+        Report(Context.Messages, ReportSettingsDamaged{});
+        return {};
+    }
+    const QString* remembered = std::get_if<QString>(&load);
+    return remembered && !remembered->isEmpty() ? *remembered : QPrinterInfo::defaultPrinterName();
+}
+
+void ScoreSheetPrinting::RememberPrinter(const QString& name)
+{
+    if (const ReportSettingsSave failure = SaveReportSettings(Context, name))
+        std::visit([this](const auto& reason) { Report(Context.Messages, reason); }, *failure);
+}
+
+void ScoreSheetPrinting::PrintOnRememberedPrinter(int entryNo)
+{
+    LoadScreenSettings(Context);
+    LoadMicSettings(Context);
+    const QString name = RememberedPrinter();
+    PrintAfterMeasurement(entryNo, name);
+    RememberPrinter(name);
 }
 
 void ScoreSheetPrinting::BeginPdf(const QString& path)

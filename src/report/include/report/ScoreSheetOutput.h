@@ -59,9 +59,6 @@ private:
     using Target = ScoreSheetPrinting::Target;
 
     void Prepare();
-    QString RememberedPrinter();
-    // Keeps the printer in the report settings; a failure is told.
-    void RememberPrinter(const QString& name);
     void PrintAfterMeasurement(int entryNo);
     void TakeStartAsEnd();
     void EndChosen(int index);

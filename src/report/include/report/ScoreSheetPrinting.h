@@ -27,9 +27,19 @@ public:
     // The run's printer, for its options to be changed.
     QPrinter& Printer() { return RunPrinter; }
 
+    // The printer the report settings remember; the system's default
+    // printer where sheets were never output before. Nothing when the file
+    // is damaged (told).
+    QString RememberedPrinter();
+    // Keeps the printer in the report settings; a failure is told.
+    void RememberPrinter(const QString& name);
+
     // The sheet of the entrant just stored, on printer `name`: the run's
     // printer when it is the same, so that a run keeps its own.
     void PrintAfterMeasurement(int entryNo, const QString& name);
+    // The same with no score sheet window open: with the settings as stored,
+    // on the remembered printer, which stays remembered.
+    void PrintOnRememberedPrinter(int entryNo);
 
     // The sheets of a run into a PDF file go to `path`, which is complete
     // once EndPdf answers true.
