@@ -4,8 +4,8 @@
 #include "core/OpenRequests.h"
 
 #include <QPointer>
-#include <memory>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class AppContext;
