@@ -5,7 +5,6 @@
 // stopped), each line naming the server. Needs a running sound server; run it
 // as build/bench/zuvelo_recording_diagnostic.
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
 #include "audio/AudioDevices.h"
 #include "audio/AudioInputRecorder.h"
 #include "audio/MciDevice.h"
@@ -48,9 +47,10 @@ bool RunQuality(int quality, const QString& folder, const QString& server)
         std::printf("record failed with %d\n", code);
         return false;
     }
-    while (clock.elapsed() < 3000)
-        WaitMilliseconds(50);
-    WaitSeconds(1);
+    // The three seconds of the recording, then the second a measurement
+    // gives the device to finish.
+    while (clock.elapsed() < 4000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     const double cpuMs = ProcessCpuMs() - cpuBefore;
     const qint64 wallMs = clock.elapsed();
     device.Execute(QStringLiteral("save mysound"));

@@ -22,6 +22,20 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+namespace {
+
+// Presses the button and lets the range it starts run to its end, when the
+// stop button goes grey.
+void RunRange(ScoreSheetOutput& output, const char* button)
+{
+    output.findChild<QPushButton*>(QLatin1String(button))->click();
+    const QPushButton* stop = output.findChild<QPushButton*>(QStringLiteral("stopButton"));
+    while (stop->isEnabled())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     if (!TakeOutputFolder(argc, argv, "ReportScreenshots"))
@@ -42,7 +56,7 @@ int main(int argc, char* argv[])
     output.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets.pdf"); });
     output.Open(ScoreSheetRequest{}, QPoint(80, 80));
     Shoot(QStringLiteral("1-output-window"));
-    output.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    RunRange(output, "pdfButton");
     std::printf("wrote %s/sheets.pdf\n", qPrintable(OutputFolder));
 
     PrintPreview preview(&output);
@@ -65,10 +79,10 @@ int main(int argc, char* argv[])
         } else {
             choose("stopItem");
         }
-        if (preview.RunStopped())
-            output.StopAtPreviewedSheet();
     });
-    output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
+    // The run takes the preview's answer once it holds for it.
+    QObject::connect(&preview, &QDialog::finished, &output, [&] { output.previewClosed(preview.RunStopped()); }, Qt::QueuedConnection);
+    RunRange(output, "previewButton");
     output.close();
 
     // The same sheets with the entrants' names, the third's name and group
@@ -80,7 +94,7 @@ int main(int argc, char* argv[])
     ScoreSheetOutput named(context);
     named.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-named.pdf"); });
     named.Open(ScoreSheetRequest{}, QPoint(80, 80));
-    named.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    RunRange(named, "pdfButton");
     std::printf("wrote %s/sheets-named.pdf\n", qPrintable(OutputFolder));
     named.close();
 

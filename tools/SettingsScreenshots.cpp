@@ -6,6 +6,7 @@
 #include "widgets/DesktopSetup.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
+#include "settings/MicrophoneTestRun.h"
 #include "settings/BasicSettingsWindow.h"
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
@@ -23,6 +24,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
@@ -36,16 +38,25 @@ void WriteFile(const QString& path, const QByteArray& bytes)
         file.write(bytes);
 }
 
-// Three seconds of a shout at 8 kHz, as the test would have recorded it.
-void WriteTestRecording(const QString& path)
+// Three seconds of a shout at 8 kHz.
+QByteArray Shout()
 {
     QByteArray data;
     for (int i = 0; i < 24000; ++i) {
         const double envelope = std::sin(M_PI * i / 24000.0);
         data.append(char(128 + std::lround(110 * envelope * std::sin(i * 0.35) * (0.6 + 0.4 * std::sin(i * 0.0021)))));
     }
-    WriteFile(path, MakeRecordingHeader(8000, 8, 24000) + data);
+    return data;
 }
+
+// A microphone that has taken the shout as soon as it starts.
+class ShoutRecorder : public SoundRecorder {
+public:
+    bool Start(const PcmFormat&, int64_t) override { return true; }
+    void Stop() override {}
+    bool IsRecording() const override { return false; }
+    QByteArray Samples() const override { return Shout(); }
+};
 
 void ShootWindow(QDialog& window, const QString& name)
 {
@@ -56,11 +67,13 @@ void ShootWindow(QDialog& window, const QString& name)
 
 void ShootMicrophone(ContestSession& context)
 {
-    MicrophoneSettingsWindow window(context, QStringLiteral("pavucontrol --tab=4"));
+    MicrophoneSettingsWindow window(context, QStringLiteral("pavucontrol --tab=4"), nullptr, std::make_unique<ShoutRecorder>());
     window.show();
     Shoot(QStringLiteral("1-microphone"));
-    WriteTestRecording(context.Folder.FilePath(QStringLiteral("mk1.wav")));
-    window.TestAnalysis();
+    window.findChild<QPushButton*>(QStringLiteral("testButton"))->click();
+    const MicrophoneTestRun* test = window.findChild<MicrophoneTestRun*>();
+    while (test->Testing())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     Shoot(QStringLiteral("1-microphone-after-test"));
     window.close();
     ResultRecord first = ResultRecord::Cleared(1, 1);

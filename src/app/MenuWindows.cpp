@@ -14,6 +14,7 @@
 #include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
+#include "report/ScoreSheetPrinting.h"
 #include "results/HallCodeWindow.h"
 #include "results/MeasurementLogWindow.h"
 #include "results/ScoreMonitor.h"
@@ -75,13 +76,18 @@ ScoreSheetOutput& Windows::scoreSheetOutput()
 {
     return Kept(ScoreSheet, [this] {
         auto* output = new ScoreSheetOutput(Context);
+        // The range holds while its sheet is on view.
         QObject::connect(output, &ScoreSheetOutput::previewRequested, output, [this, output](const PageSurface& page) {
             PrintPreview& preview = printPreview(output);
             preview.SetPage(&page);
-            ShowModal(preview);
-            preview.SetPage(nullptr);
-            if (preview.RunStopped())
-                output->StopAtPreviewedSheet();
+            QObject::connect(
+                &preview, &QDialog::finished, output,
+                [output, &preview] {
+                    preview.SetPage(nullptr);
+                    output->previewClosed(preview.RunStopped());
+                },
+                Qt::SingleShotConnection);
+            OpenModal(preview);
         });
         return output;
     });
@@ -203,6 +209,14 @@ void Windows::ShowHallCode(QWidget* owner)
 
 void Windows::OpenScoreSheetOutput(const ScoreSheetRequest& request, QWidget* owner)
 {
+    // The sheet of an entrant just stored is printed without the window,
+    // unless it is open beside the menu with a printer chosen.
+    if (request.OpenMode == OpenedAfterMeasurement && !(ScoreSheet && ScoreSheet->isVisible())) {
+        if (!StoredSheets)
+            StoredSheets = std::make_unique<ScoreSheetPrinting>(Context);
+        StoredSheets->PrintOnRememberedPrinter(request.EntryNo);
+        return;
+    }
     ScoreSheetOutput& output = scoreSheetOutput();
     // Without a parent, so that it outlives the menu, yet the menu's for the
     // compositor, which would otherwise open it under the pointer.

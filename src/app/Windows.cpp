@@ -1,5 +1,7 @@
 #include "app/Windows.h"
 
+#include "report/ScoreSheetPrinting.h"
+
 #include <QDialog>
 
 Windows::Windows(AppContext& context) : Context(context), Hall(context, HallEntrantNames(context)) {}

@@ -1,6 +1,5 @@
 #include "core/WaitClock.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTime>
 #include <QTimer>
@@ -14,20 +13,6 @@ public:
     qint64 Milliseconds() const override { return Monotonic.elapsed(); }
 
     double SecondsSinceMidnight() const override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
-
-    void HandleEvents(int milliseconds) override
-    {
-        if (milliseconds <= 0) {
-            QCoreApplication::processEvents();
-            return;
-        }
-        // The timer is the event that ends the sleep when nothing else comes.
-        QTimer wake;
-        wake.setSingleShot(true);
-        wake.setTimerType(Qt::PreciseTimer);
-        wake.start(milliseconds);
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
 
     void After(int milliseconds, const QObject* owner, std::function<void()> due) override
     {

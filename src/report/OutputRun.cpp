@@ -1,7 +1,7 @@
 #include "report/OutputRun.h"
 
-#include "core/StepRunner.h"
-
+#include <memory>
+#include <utility>
 #include <vector>
 
 bool HasStoredRecord(int entryNo, int lastEntry)
@@ -9,40 +9,76 @@ bool HasStoredRecord(int entryNo, int lastEntry)
     return entryNo >= 1 && entryNo <= lastEntry;
 }
 
-// Each sheet is two steps, so that the window's events run between the
-// number shown and the stop check; a stop abandons the run.
-RunEnd RunOutputRange(int start, int end, int lastEntry, const OutputRunSteps& steps, StepRunner& run)
+OutputRun::OutputRun(WaitClock& clock, QObject* parent) : QObject(parent), Run(clock)
 {
-    std::vector<StepRunner::Step> sheets;
+    connect(&Run, &PacedRun::ended, this, [this](PacedRun::Outcome outcome) {
+        switch (outcome) {
+        case PacedRun::Outcome::Completed:
+            emit ended(RunEnd::Completed);
+            return;
+        case PacedRun::Outcome::Failed:
+            emit ended(RunEnd::Failed);
+            return;
+        case PacedRun::Outcome::Abandoned:
+            break;
+        }
+        emit ended(RunEnd::Stopped);
+    });
+}
+
+void OutputRun::Start(int start, int end, int lastEntry, OutputRunSteps steps)
+{
+    if (Run.Running())
+        return;
+    Steps = std::move(steps);
+    std::vector<PacedStep> sheets;
     for (int n = start; n <= end; ++n) {
         if (!HasStoredRecord(n, lastEntry))
             continue;
-        sheets.push_back([&steps, n] {
-            steps.ShowNumber(n);
-            return true;
+        sheets.push_back([this, n] {
+            Steps.ShowNumber(n);
+            return Pace::Next();
         });
-        sheets.push_back([&steps, &run, n] {
-            if (steps.StopRequested() && steps.ConfirmStop()) {
-                run.Abandon();
-                return true;
-            }
-            const SheetOutcome outcome = steps.OutputSheet(n);
-            if (outcome == SheetOutcome::StoppedThere)
-                run.Abandon();
-            return outcome != SheetOutcome::Failed;
-        });
+        // Whether the sheet is on view, between the step's two turns.
+        sheets.push_back([this, n, onView = std::make_shared<bool>(false)] { return Output(n, *onView); });
     }
-    if (sheets.empty())
-        return RunEnd::NothingToOutput;
-    switch (run.Run(sheets)) {
-    case StepRunner::Outcome::Completed:
-        return RunEnd::Completed;
-    case StepRunner::Outcome::Failed:
-        return RunEnd::Failed;
-    case StepRunner::Outcome::Abandoned:
+    if (sheets.empty()) {
+        emit ended(RunEnd::NothingToOutput);
+        return;
+    }
+    Run.Start(std::move(sheets));
+}
+
+// A stop, agreed to or chosen in the preview, abandons the run.
+Pace OutputRun::Output(int entryNo, bool& onView)
+{
+    if (onView) {
+        onView = false;
+        if (StoppedOnView)
+            Run.Abandon();
+        return Pace::Next();
+    }
+    if (Steps.StopRequested() && Steps.ConfirmStop()) {
+        Run.Abandon();
+        return Pace::Next();
+    }
+    switch (Steps.OutputSheet(entryNo)) {
+    case SheetOutcome::Output:
+        return Pace::Next();
+    case SheetOutcome::OnView:
+        onView = true;
+        StoppedOnView = false;
+        return Pace::Hold();
+    case SheetOutcome::Failed:
         break;
     }
-    return RunEnd::Stopped;
+    return Pace::Fail();
+}
+
+void OutputRun::SheetLeft(bool stopped)
+{
+    StoppedOnView = stopped;
+    Run.Resume();
 }
 
 QString RunEndMessage(RunEnd end, bool intoPreview)

@@ -1,24 +1,15 @@
 #include "report/ScoreSheetOutput.h"
 
-#include "core/EntrantLevels.h"
-
-#include "printing/PrintJobs.h"
-#include "report/GraphData.h"
 #include "report/RangeNumbers.h"
-#include "core/ReportSettings.h"
-#include "report/ScoreSheetDrawing.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
 #include "core/SettingsStore.h"
-#include "widgets/EntrantNames.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,10 +17,9 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <utility>
 
 namespace {
-
-const QString PrinterMissing = QStringLiteral("指定のプリンターが見つかりません");
 
 QComboBox* RangeBox(const QString& name, QWidget* parent)
 {
@@ -67,8 +57,8 @@ bool MovedBetweenControls(Qt::FocusReason reason)
 
 }
 
-ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), Context(context), RangeRun(SystemClock(), [&context] { return context.EndRequested(); })
+ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent, WaitClock& clock)
+    : QWidget(parent, Qt::Window), Context(context), Printing(context), RangeRun(new OutputRun(clock, this))
 {
     setWindowTitle(QStringLiteral("成績出力"));
     startBox = RangeBox(QStringLiteral("startBox"), this);
@@ -119,9 +109,13 @@ ScoreSheetOutput::ScoreSheetOutput(ContestSession& context, QWidget* parent)
     connect(stopButton, &QPushButton::clicked, this, [this] { StopRequest = true; });
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
-    Printer.setPageSize(QPageSize(QPageSize::A4));
     ChoosePdfFile = [this] { return AskPdfFile(); };
     ShowPrinterOptions = [this](QPrinter& printer) { return AskPrinterOptions(printer); };
+    connect(RangeRun, &OutputRun::ended, this, [this](RunEnd end) {
+        stopButton->setEnabled(false);
+        std::exchange(RangeEnded, {})(end);
+    });
+    connect(&context, &ContestSession::endRequested, RangeRun, &OutputRun::Abandon);
 }
 
 void ScoreSheetOutput::Open(const ScoreSheetRequest& request, QPoint menuPosition)
@@ -153,114 +147,19 @@ void ScoreSheetOutput::Prepare()
     endBox->setEditText(QString::number(lastNo));
     printerBox->clear();
     printerBox->addItems(QPrinterInfo::availablePrinterNames());
-    PrinterName = RememberedPrinter();
+    PrinterName = Printing.RememberedPrinter();
     printerBox->setEditText(PrinterName);
     sheetNumberBox->clear();
     stopButton->setEnabled(true);
 }
 
-// The printer the report settings remember; the system's default printer
-// where sheets were never output before. Nothing when the file is damaged.
-QString ScoreSheetOutput::RememberedPrinter()
-{
-    const ReportSettingsLoad load = LoadReportSettings(Context);
-    if (std::holds_alternative<ReportSettingsDamaged>(load)) {
-        Report(Context.Messages, ReportSettingsDamaged{});
-        return {};
-    }
-    const QString* remembered = std::get_if<QString>(&load);
-    return remembered && !remembered->isEmpty() ? *remembered : QPrinterInfo::defaultPrinterName();
-}
-
-void ScoreSheetOutput::RememberPrinter(const QString& name)
-{
-    if (const ReportSettingsSave failure = SaveReportSettings(Context, name))
-        std::visit([this](const auto& reason) { Report(Context.Messages, reason); }, *failure);
-}
-
+// Beside the menu the sheet goes to the printer chosen in the window.
 void ScoreSheetOutput::PrintAfterMeasurement(int entryNo)
 {
-    const bool besideMenu = isVisible();
-    if (!besideMenu) {
-        LoadScreenSettings(Context);
-        LoadMicSettings(Context);
-    }
-    const QString name = besideMenu ? PrinterName : RememberedPrinter();
-    // A run going on keeps its printer; another printer gets a job of its own.
-    QPrinter otherPrinter(QPrinter::HighResolution);
-    QPrinter& printer = name == Printer.printerName() ? Printer : otherPrinter;
-    if (UsePrinter(printer, name)) {
-        // A record that cannot be loaded has been reported; no sheet shows
-        // another entrant's scores under its number.
-        if (const std::optional<ScoreSheet> sheet = LoadSheet(entryNo))
-            PrintSheet(printer, *sheet);
-    } else {
-        const QString missing = name.isEmpty() ? PrinterMissing : PrinterMissing + QStringLiteral("(%1)").arg(name);
-        Context.Messages.Inform(missing + QStringLiteral("\nこの成績表は成績出力から印刷できます。"), MessageIcon::None);
-    }
-    if (!besideMenu)
-        RememberPrinter(name);
-}
-
-std::optional<ScoreSheet> ScoreSheetOutput::LoadSheet(int entryNo)
-{
-    const std::optional<LoadedEntrant> entrant = ValueOrReport<LoadedEntrant>(Context.Messages, LoadEntrant(Context, entryNo));
-    if (!entrant)
-        return std::nullopt;
-    ScoreSheet sheet;
-    sheet.EntryNo = entryNo;
-    const EntrantRoster names = ReadEntrantNames(Context);
-    if (const EntrantName* named = names.Find(entryNo)) {
-        sheet.Name = named->Name;
-        sheet.Group = named->Group;
-    }
-    sheet.Title = Context.Settings.Screen.BandText[0];
-    sheet.MeasureSeconds = Context.Settings.Basic.MeasureSeconds;
-    sheet.MeasuredAt = entrant->MeasuredAt;
-    sheet.TotalPoints = entrant->TotalPoints;
-    sheet.MaxPoints = entrant->MaxPoints;
-    sheet.IntegPoints = entrant->IntegPoints;
-    sheet.Quality = entrant->Quality;
-    sheet.NoiseCutLevel = entrant->NoiseCutLevel;
-    sheet.Levels = LoadGraphData(Context, *entrant);
-    if (const auto shown = ReadShownLevels(Context)) {
-        if (const auto* levels = std::get_if<EntrantLevels>(&*shown); levels && levels->contains(entryNo))
-            sheet.SoundLevel = levels->at(entryNo);
-    }
-    return sheet;
-}
-
-// Makes `printer` print on the installed printer of that exact name; a
-// printer newly chosen starts on A4 until its options say otherwise.
-bool ScoreSheetOutput::UsePrinter(QPrinter& printer, const QString& name)
-{
-    if (name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(name))
-        return false;
-    if (printer.printerName() != name) {
-        printer.setPrinterName(name);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    }
-    return true;
-}
-
-// One sheet as one print job, upright whatever the printer's options say.
-bool ScoreSheetOutput::PrintSheet(QPrinter& printer, const ScoreSheet& sheet)
-{
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    if (printer.pageLayout().orientation() != QPageLayout::Portrait)
-        printer.setPageOrientation(QPageLayout::Portrait);
-    const QString title = QStringLiteral("Zuvelo-%1").arg(sheet.EntryNo, 4, 10, QLatin1Char('0'));
-    printer.setDocName(title);
-    const int lastJob = LastPrintJobId(printer.printerName());
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        DrawScoreSheet(painter, sheet, DrawWaveformOutline);
-        printed = painter.end() && PrintJobAccepted(printer.printerName(), title, lastJob);
-    }
-    if (!printed)
-        Context.Messages.Inform(QStringLiteral("プリンターに出力できません！(%1)").arg(sheet.EntryNo), MessageIcon::Warning);
-    return printed;
+    if (isVisible())
+        Printing.PrintAfterMeasurement(entryNo, PrinterName);
+    else
+        Printing.PrintOnRememberedPrinter(entryNo);
 }
 
 void ScoreSheetOutput::TakeStartAsEnd()
@@ -296,16 +195,16 @@ void ScoreSheetOutput::PrinterBoxLeft(Qt::FocusReason reason)
 
 void ScoreSheetOutput::OpenPrinterOptions()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
-    if (!UsePrinter(Printer, printerBox->currentText())) {
-        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
+    if (!Printing.UsePrinter(printerBox->currentText())) {
+        Context.Messages.Inform(PrinterMissingText(), MessageIcon::None);
         return;
     }
-    if (!ShowPrinterOptions(Printer))
+    if (!ShowPrinterOptions(Printing.Printer()))
         return;
     // A printer chosen in its options becomes the window's choice.
-    const QString chosen = Printer.printerName();
+    const QString chosen = Printing.Printer().printerName();
     if (printerBox->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         printerBox->setEditText(chosen);
         PrinterName = chosen;
@@ -325,51 +224,35 @@ bool ScoreSheetOutput::AskPrinterOptions(QPrinter& printer)
 
 void ScoreSheetOutput::PreviewRange()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
-    PreviewPage.Clear();
-    const QString message = RunEndMessage(RunRange(Target::Preview), true);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, MessageIcon::Information);
+    Printing.ClearPreview();
+    RunRange(Target::Preview, [this](RunEnd end) { Tell(RunEndMessage(end, true)); });
 }
 
 void ScoreSheetOutput::PrintRange()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
-    if (!UsePrinter(Printer, PrinterName)) {
-        Context.Messages.Inform(PrinterMissing, MessageIcon::None);
+    if (!Printing.UsePrinter(PrinterName)) {
+        Context.Messages.Inform(PrinterMissingText(), MessageIcon::None);
         return;
     }
-    const QString message = RunEndMessage(RunRange(Target::Printer), false);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, MessageIcon::Information);
+    RunRange(Target::Printer, [this](RunEnd end) { Tell(RunEndMessage(end, false)); });
 }
 
 void ScoreSheetOutput::SaveRangeAsPdf()
 {
-    if (RangeRun.Running())
+    if (RangeRun->Running())
         return;
-    PdfPath = ChoosePdfFile();
-    if (PdfPath.isEmpty())
+    const QString path = ChoosePdfFile();
+    if (path.isEmpty())
         return;
-    PdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    PdfPrinter->setOutputFormat(QPrinter::PdfFormat);
-    PdfPrinter->setOutputFileName(PdfPath);
-    PdfPrinter->setPageSize(QPageSize(QPageSize::A4));
-    PdfPrinter->setPageOrientation(QPageLayout::Portrait);
-    PdfPrinter->setFullPage(true);
-    PdfPrinter->setDocName(QStringLiteral("成績表"));
-    PdfPainter = std::make_unique<QPainter>();
-    const RunEnd end = RunRange(Target::PdfFile);
-    // The file is complete only once the painter has ended it.
-    const bool written = !PdfPainter->isActive() || (PdfPainter->end() && QFileInfo(PdfPath).size() > 0);
-    PdfPainter.reset();
-    PdfPrinter.reset();
-    const QString message = written ? RunEndMessage(end, false)
-                                    : QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath);
-    if (!message.isEmpty())
-        Context.Messages.Inform(message, written ? MessageIcon::Information : MessageIcon::Warning);
+    Printing.BeginPdf(path);
+    RunRange(Target::PdfFile, [this](RunEnd end) {
+        if (Printing.EndPdf())
+            Tell(RunEndMessage(end, false));
+    });
 }
 
 QString ScoreSheetOutput::AskPdfFile()
@@ -382,14 +265,15 @@ QString ScoreSheetOutput::AskPdfFile()
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-RunEnd ScoreSheetOutput::RunRange(Target target)
+void ScoreSheetOutput::RunRange(Target target, std::function<void(RunEnd)> ended)
 {
     StopRequest = false;
     const std::optional<int16_t> start = RangeNumber(startBox->currentText());
     const std::optional<int16_t> end = RangeNumber(endBox->currentText());
     if (!start || !end) {
         Context.Messages.Inform(QStringLiteral("開始№・終了№が範囲外です！"), MessageIcon::Error);
-        return RunEnd::Stopped;
+        ended(RunEnd::Stopped);
+        return;
     }
     stopButton->setEnabled(true);
     const int lastEntry = ScanLog(Context).value_or(1) - 1;
@@ -404,46 +288,34 @@ RunEnd ScoreSheetOutput::RunRange(Target target)
         return false;
     };
     steps.OutputSheet = [this, target](int n) { return OutputSheet(target, n); };
-    const RunEnd runEnd = RunOutputRange(*start, *end, lastEntry, steps, RangeRun);
-    stopButton->setEnabled(false);
-    return runEnd;
+    RangeEnded = std::move(ended);
+    RangeRun->Start(*start, *end, lastEntry, std::move(steps));
 }
 
 SheetOutcome ScoreSheetOutput::OutputSheet(Target target, int entryNo)
 {
-    // A record that cannot be loaded has been reported, and ends the run as
-    // a failed sheet: no sheet shows another entrant's scores under its number.
-    const std::optional<ScoreSheet> loaded = LoadSheet(entryNo);
-    if (!loaded)
-        return SheetOutcome::Failed;
-    const ScoreSheet& sheet = *loaded;
-    switch (target) {
-    case Target::Printer:
-        return PrintSheet(Printer, sheet) ? SheetOutcome::Output : SheetOutcome::Failed;
-    case Target::PdfFile:
-        if (PdfPainter->isActive()) {
-            PdfPrinter->newPage();
-        } else if (!PdfPainter->begin(PdfPrinter.get())) {
-            Context.Messages.Inform(QStringLiteral("PDFファイルに書き込めません！\n") + QDir::toNativeSeparators(PdfPath),
-                                    MessageIcon::Warning);
-            return SheetOutcome::Failed;
-        }
-        DrawScoreSheet(*PdfPainter, sheet, DrawWaveformOutline);
-        return SheetOutcome::Output;
-    case Target::Preview:
-        break;
-    }
-    PreviewPage.Draw([&sheet](QPainter& painter) { DrawScoreSheet(painter, sheet); });
-    PreviewStopped = false;
-    emit previewRequested(PreviewPage);
-    PreviewPage.Clear();
-    return PreviewStopped ? SheetOutcome::StoppedThere : SheetOutcome::Output;
+    const SheetOutcome outcome = Printing.Output(target, entryNo);
+    if (outcome == SheetOutcome::OnView)
+        emit previewRequested(Printing.PreviewPage());
+    return outcome;
+}
+
+void ScoreSheetOutput::previewClosed(bool runStopped)
+{
+    Printing.ClearPreview();
+    RangeRun->SheetLeft(runStopped);
+}
+
+void ScoreSheetOutput::Tell(const QString& message)
+{
+    if (!message.isEmpty())
+        Context.Messages.Inform(message, MessageIcon::Information);
 }
 
 void ScoreSheetOutput::closeEvent(QCloseEvent* event)
 {
-    RangeRun.Abandon();
-    RememberPrinter(PrinterName);
+    RangeRun->Abandon();
+    Printing.RememberPrinter(PrinterName);
     QWidget::closeEvent(event);
 }
 

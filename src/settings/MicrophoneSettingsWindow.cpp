@@ -1,11 +1,6 @@
 #include "settings/MicrophoneSettingsWindow.h"
 
-#include "core/LoudnessAnalysis.h"
-#include "audio/MeasurementAudio.h"
 #include "core/RecordingFile.h"
-#include "audio/RecordingSequence.h"
-#include "core/AtomicFile.h"
-#include "core/WavHeader.h"
 #include "core/ProgramOptions.h"
 #include "settings/AudioInputChooser.h"
 #include "settings/LevelCalibrationGroup.h"
@@ -16,7 +11,6 @@
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,35 +19,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
 
-const QString TestFile = QStringLiteral("mk1.wav");
 const QSize PictureSize(480, 220);
-// The device is given this long beyond the three seconds to deliver its
-// last samples before it is stopped.
-constexpr qint64 DeviceFinishMs = 2000;
-
-std::unique_ptr<SoundRecorder> TakeRecorder(const ContestState& context, std::unique_ptr<SoundRecorder> given, SoundRecorder*& kept)
-{
-    if (!given)
-        given = ChosenMicrophone(context);
-    kept = given.get();
-    return given;
-}
 
 }
 
 MicrophoneSettingsWindow::MicrophoneSettingsWindow(ContestSession& context, QString recVolumeCommand, QWidget* parent,
                                                    std::unique_ptr<SoundRecorder> recorder, WaitClock& clock)
     : SettingsDialog(context, QStringLiteral("環境設定　マイク"), parent), RecVolumeCommand(std::move(recVolumeCommand)),
-      Recorder(nullptr), Device(context.Folder.Path(), TakeRecorder(context, std::move(recorder), Recorder)),
-      Commands(context, Device), TestRun(clock, [&context] { return context.EndRequested(); }), Sequence(Commands, clock)
+      TestRun(new MicrophoneTestRun(context, std::move(recorder), clock, this))
 {
     BuildControls();
     LayOut();
+    FollowTest();
 }
 
 void MicrophoneSettingsWindow::BuildControls()
@@ -98,18 +79,12 @@ void MicrophoneSettingsWindow::BuildControls()
     stopButton = MakeButton(QStringLiteral("ストップ(&B)"), QStringLiteral("テストをストップします。"));
     registerButton = MakeButton(QStringLiteral("登録(&U)"), QStringLiteral("設定を登録します。"));
     volumeButton = MakeButton(QStringLiteral("ﾎﾞﾘｭｰﾑ(&V)"), QStringLiteral("マイクのボリューム設定です。"));
-    connect(testButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::StartTest);
-    connect(stopButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::RequestStop);
+    connect(testButton, &QPushButton::clicked, TestRun, &MicrophoneTestRun::start);
+    connect(stopButton, &QPushButton::clicked, TestRun, &MicrophoneTestRun::stop);
     connect(registerButton, &QPushButton::clicked, this, &MicrophoneSettingsWindow::Register);
     connect(volumeButton, &QPushButton::clicked, this, [this] { OpenVolumeControl(Context, RecVolumeCommand, StartVolumeControl); });
-    testTimer = new QTimer(this);
-    testTimer->setInterval(100);
-    connect(testTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::TestTick);
     inputChooser = new AudioInputChooser(Context, this);
     levelGroup = new LevelCalibrationGroup(Context, [this] { return SelectedQuality(); }, this);
-    levelTimer = new QTimer(this);
-    levelTimer->setInterval(50);
-    connect(levelTimer, &QTimer::timeout, this, &MicrophoneSettingsWindow::ShowInputLevel);
     NameControls({{headerList, "headerList"}, {qualityFrame, "qualityFrame"}, {qualityOptions[0], "normalQualityOption"},
                   {qualityOptions[1], "middleQualityOption"}, {qualityOptions[2], "highQualityOption"},
                   {cutLevelBar, "cutLevelBar"}, {cutLevelText, "cutLevelText"}, {testDuration, "testDuration"},
@@ -117,7 +92,7 @@ void MicrophoneSettingsWindow::BuildControls()
                   {recordingLamp, "recordingLamp"}, {totalScore, "totalScore"}, {maxScore, "maxScore"},
                   {integratedScore, "integratedScore"}, {lockMessage, "lockMessage"}, {testButton, "testButton"},
                   {stopButton, "stopButton"}, {registerButton, "registerButton"}, {volumeButton, "volumeButton"},
-                  {testTimer, "testTimer"}, {levelTimer, "levelTimer"}, {inputChooser, "inputChooser"}});
+                  {inputChooser, "inputChooser"}});
 }
 
 void MicrophoneSettingsWindow::LayOut()
@@ -181,10 +156,6 @@ void MicrophoneSettingsWindow::LayOut()
 
 void MicrophoneSettingsWindow::LoadOnOpen()
 {
-    Testing = false;
-    StopRequested = false;
-    testTimer->stop();
-    levelTimer->stop();
     if (!LoadBasicSettingsOrRecover(Context))
         return;
     testDuration->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
@@ -216,7 +187,7 @@ void MicrophoneSettingsWindow::ResetPicture()
     picture->Clear();
     ExpectedBytes = ExpectedTestBytes(Context.Settings.Mic.Quality);
     pictureHint->setText(QStringLiteral("テスト後､波形が表示されます。"));
-    AfterTest = 0;
+    AfterTest = false;
     DrawBand();
 }
 
@@ -225,7 +196,7 @@ void MicrophoneSettingsWindow::DrawBand()
     const RecordingQuality quality = Context.Settings.Mic.Quality;
     QPainter painter(&picture->Canvas());
     painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
-    DrawCutBand(painter, quality, ExpectedBytes, Context.Settings.Mic.NoiseCutLevel, AfterTest == 1);
+    DrawCutBand(painter, quality, ExpectedBytes, Context.Settings.Mic.NoiseCutLevel, AfterTest);
     picture->update();
 }
 
@@ -260,7 +231,7 @@ void MicrophoneSettingsWindow::ChangeQuality(int index)
 void MicrophoneSettingsWindow::ChangeCutLevel()
 {
     picture->Clear();
-    AfterTest = 0;
+    AfterTest = false;
     Context.Settings.Mic.NoiseCutLevel = static_cast<int16_t>(cutLevelBar->value());
     cutLevelText->setText(CutLevelText(cutLevelBar->value()));
     DrawBand();
@@ -271,176 +242,86 @@ void MicrophoneSettingsWindow::SetLamp(bool recording)
     SetBackColour(recordingLamp, recording ? QColor(255, 0, 0) : QColor(0, 0, 255));
 }
 
-void MicrophoneSettingsWindow::StartTest()
+void MicrophoneSettingsWindow::FollowTest()
 {
-    Testing = true;
+    connect(TestRun, &MicrophoneTestRun::started, this, &MicrophoneSettingsWindow::ShowTestStarting);
+    connect(TestRun, &MicrophoneTestRun::recordingPrepared, this, [this] {
+        picture->Clear();
+        headerList->clear();
+    });
+    connect(TestRun, &MicrophoneTestRun::inputStarted, this, [this] {
+        SetLamp(true);
+        stateText->setText(QStringLiteral("[入力中]"));
+    });
+    connect(TestRun, &MicrophoneTestRun::ticked, this, &MicrophoneSettingsWindow::ShowProgress);
+    connect(TestRun, &MicrophoneTestRun::inputLevelShown, inputLevel, &LevelBar::SetLevel);
+    connect(TestRun, &MicrophoneTestRun::inputEnded, this, &MicrophoneSettingsWindow::ShowInputEnded);
+    connect(TestRun, &MicrophoneTestRun::headerRead, headerList, [this](const QStringList& lines) { headerList->addItems(lines); });
+    connect(TestRun, &MicrophoneTestRun::analysed, this, &MicrophoneSettingsWindow::ShowAnalysis);
+    connect(TestRun, &MicrophoneTestRun::failureFound, this, [this](const AudioFailure& failure) { Report(Context.Messages, failure); });
+    connect(TestRun, &MicrophoneTestRun::ended, this, &MicrophoneSettingsWindow::ShowTestEnded);
+}
+
+void MicrophoneSettingsWindow::ShowTestStarting()
+{
     testButton->setEnabled(false);
     registerButton->setEnabled(false);
     volumeButton->setEnabled(false);
     stopButton->setEnabled(true);
     for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->hide();
-    const RecordingFormat format = RecordingFormatOf(Context.Settings.Mic.Quality);
-    const QString testPath = Context.Folder.FilePath(TestFile);
-    Commands.SetRecordingFile(testPath);
-    if (!CopyFileReplacing(Context.Folder.FilePath(QLatin1String(format.TemplateName)), testPath)) {
-        Report(Context.Messages, AudioFailure(RecordingFolderUnusable{}));
-        ReturnToIdle();
-        return;
-    }
+}
+
+void MicrophoneSettingsWindow::ShowProgress(int ticks)
+{
+    const RecordingQuality quality = Context.Settings.Mic.Quality;
+    QPainter painter(&picture->Canvas());
+    painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
+    DrawProgress(painter, quality, ticks);
+    picture->update();
+}
+
+void MicrophoneSettingsWindow::ShowInputEnded(bool cancelled)
+{
     picture->Clear();
-    headerList->clear();
-    if (!Went([this](AudioStep& report) { return Sequence.CloseLeftover(report); }) ||
-        !Went([this](AudioStep& report) { return Sequence.Start(QStringLiteral("MK1.wav"), TestSeconds * 1000, report); })) {
-        ReturnToIdle();
+    if (cancelled)
         return;
-    }
-    TickCount = 0;
-    StopRequested = false;
-    testTimer->start();
-    levelTimer->start();
-    SetLamp(true);
-    stateText->setText(QStringLiteral("[入力中]"));
+    SetLamp(false);
+    stateText->setText(QStringLiteral("[解析中]"));
 }
 
-void MicrophoneSettingsWindow::RequestStop()
+void MicrophoneSettingsWindow::ShowTestEnded(MicrophoneTestRun::Ending ending)
 {
-    StopRequested = true;
-}
-
-bool MicrophoneSettingsWindow::StopDevice()
-{
-    return Went([this](AudioStep& report) { return Sequence.Finish(report); });
-}
-
-bool MicrophoneSettingsWindow::Went(const std::function<std::vector<PacedStep>(AudioStep&)>& sequence)
-{
-    AudioStep report;
-    TestRun.Follow(sequence(report));
-    return Succeeded(Context.Messages, report);
-}
-
-void MicrophoneSettingsWindow::FinishTest()
-{
-    switch (TestRun.Run({[this] { return WaitForDeviceToFinish(); }, [this] { return StopRecording(); },
-                         [this] { TestAnalysis(); return true; }})) {
-    case StepRunner::Outcome::Completed:
-        return;
-    case StepRunner::Outcome::Abandoned:
-        // The program is ending: the recording is dropped.
-        levelTimer->stop();
-        Sequence.Abandon();
-        break;
-    case StepRunner::Outcome::Failed:
-        // A recording that was not saved whole is not scored.
-        break;
-    }
+    if (ending == MicrophoneTestRun::Ending::Cancelled)
+        Context.Messages.Inform(QStringLiteral("テストはキャンセルされました！"), MessageIcon::None);
+    else if (ending == MicrophoneTestRun::Ending::WrongSize)
+        Report(Context.Messages, TestRecordingMismatch{});
     ReturnToIdle();
 }
 
-// The device ends its three seconds a little after the 30th tick, by the
-// time its last samples take to arrive; stopped at once it would save a
-// recording that is too short.
-bool MicrophoneSettingsWindow::WaitForDeviceToFinish()
+void MicrophoneSettingsWindow::ShowAnalysis(const QByteArray& samples, const MeasureResult& result)
 {
-    const qint64 start = TestRun.Milliseconds();
-    QString mode;
-    while (TestRun.Milliseconds() - start < DeviceFinishMs &&
-           Commands.SendMciCommand(QStringLiteral("status mysound mode"), mode) == 0 && mode == QLatin1String("recording")) {
-        if (!TestRun.Wait(10))
-            return false;
-    }
-    return true;
-}
-
-bool MicrophoneSettingsWindow::StopRecording()
-{
-    levelTimer->stop();
-    inputLevel->SetLevel(0);
-    TickCount = 0;
-    return StopDevice();
-}
-
-void MicrophoneSettingsWindow::TestTick()
-{
-    if (StopRequested) {
-        testTimer->stop();
-        levelTimer->stop();
-        picture->Clear();
-        // The test is cancelled whether or not the recording could be saved.
-        StopDevice();
-        Context.Messages.Inform(QStringLiteral("テストはキャンセルされました！"), MessageIcon::None);
-        ReturnToIdle();
-        return;
-    }
-    ++TickCount;
-    {
-        const RecordingQuality quality = Context.Settings.Mic.Quality;
-        QPainter painter(&picture->Canvas());
-        painter.setWorldTransform(PictureTransform(quality, ExpectedBytes, picture->Canvas().size()));
-        DrawProgress(painter, quality, TickCount);
-        picture->update();
-    }
-    if (TickCount < TestTicks)
-        return;
-    testTimer->stop();
+    const RecordingQuality quality = Context.Settings.Mic.Quality;
+    const double width = double(samples.size());
     picture->Clear();
-    SetLamp(false);
-    stateText->setText(QStringLiteral("[解析中]"));
-    FinishTest();
-}
-
-void MicrophoneSettingsWindow::ShowInputLevel()
-{
-    inputLevel->SetLevel(PeakOfLast(Recorder->Samples(), Context.Settings.Mic.Quality, 50));
-}
-
-void MicrophoneSettingsWindow::TestAnalysis()
-{
-    const QString path = Context.Folder.FilePath(QStringLiteral("MK1.WAV"));
-    QFile file(path);
-    QByteArray header;
-    QByteArray data;
-    if (file.open(QIODevice::ReadOnly)) {
-        header = file.read(RecordingHeaderSize);
-        data = file.readAll();
-        file.close();
+    {
+        QPainter painter(&picture->Canvas());
+        painter.setWorldTransform(PictureTransform(quality, width, picture->Canvas().size()));
+        DrawReferenceLines(painter, quality, width);
+        AfterTest = true;
+        DrawCutBand(painter, quality, width, Context.Settings.Mic.NoiseCutLevel, true);
+        DrawTestWaveform(painter, quality, samples);
     }
-    if (header.size() == RecordingHeaderSize)
-        headerList->addItems(HeaderReadout(header));
-    DataBytes = static_cast<int>(data.size()) - (RecordingHeaderSize - static_cast<int>(header.size()));
-    if (DataBytes != ExpectedBytes) {
-        Report(Context.Messages, TestRecordingMismatch{});
-        ReturnToIdle();
-        return;
-    }
-    DrawAnalysedRecording(data);
-    const MicSettings& mic = Context.Settings.Mic;
-    const MeasureResult result = ScoreRecordingFile(path, SampleWidthOf(mic.Quality), mic.NoiseCutLevel);
+    picture->update();
     totalScore->setText(ScoreLine(QStringLiteral("測定値"), result.TotalPoints));
     maxScore->setText(ScoreLine(QStringLiteral("最大値"), result.MaxPoints));
     integratedScore->setText(ScoreLine(QStringLiteral("積算値"), result.IntegPoints));
     for (QLabel* score : {totalScore, maxScore, integratedScore})
         score->show();
-    ReturnToIdle();
-}
-
-void MicrophoneSettingsWindow::DrawAnalysedRecording(const QByteArray& data)
-{
-    const RecordingQuality quality = Context.Settings.Mic.Quality;
-    picture->Clear();
-    QPainter painter(&picture->Canvas());
-    painter.setWorldTransform(PictureTransform(quality, DataBytes, picture->Canvas().size()));
-    DrawReferenceLines(painter, quality, DataBytes);
-    AfterTest = 1;
-    DrawCutBand(painter, quality, DataBytes, Context.Settings.Mic.NoiseCutLevel, true);
-    DrawTestWaveform(painter, quality, data);
-    picture->update();
 }
 
 void MicrophoneSettingsWindow::ReturnToIdle()
 {
-    Testing = false;
     SetLamp(false);
     stateText->setText(QStringLiteral("***"));
     testButton->setEnabled(true);
@@ -476,7 +357,7 @@ bool MicrophoneSettingsWindow::StoreCalibration()
 
 bool MicrophoneSettingsWindow::MayClose()
 {
-    if (!Testing)
+    if (!TestRun->Testing())
         return true;
     Context.Messages.Inform(QStringLiteral("テストを停止してから終了してください！"), MessageIcon::None);
     return false;

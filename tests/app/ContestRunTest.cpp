@@ -6,7 +6,7 @@
 
 #include "support/WidgetTestSupport.h"
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "widgets/ClickLabel.h"
 #include "core/ResultRecord.h"
 #include "core/ResultStore.h"
@@ -42,7 +42,7 @@ TEST_F(ContestRun, FiveEntrantsAreRankedByTheLoudnessOfTheirShouts)
         WriteTone(shout, 16000, 4.0, loudness[entrant], 330.0 + 110.0 * double(entrant));
         VirtualMicrophone microphone;
         microphone.Play(shout);
-        WaitMilliseconds(400);
+        HandleEventsFor(400);
         ClickBand(screen.findChild<ClickLabel*>(QStringLiteral("measureBand")));
         ASSERT_TRUE(HandleEventsUntil([&] { return context.Contest.EntryNo == int(entrant) + 2 && screen.State() == Waiting; }, 30000))
             << "entrant " << entrant + 1;

@@ -5,7 +5,7 @@
 
 #include "core/RecordingFile.h"
 #include "core/ResultRecord.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "core/ProgramOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/ShortContest.h"
@@ -69,7 +69,7 @@ TEST_F(HallContest, AStoredResultReachesThePageWhileHostileRequestsLeaveTheMeasu
     WriteTone(shout, 16000, 4.0, 0.6, 440.0);
     VirtualMicrophone microphone;
     microphone.Play(shout);
-    WaitMilliseconds(400);
+    HandleEventsFor(400);
     ClickBand(screen.findChild<ClickLabel*>(QStringLiteral("measureBand")));
     ASSERT_TRUE(HandleEventsUntil([&] { return context.Contest.EntryNo == 2 && screen.State() == Waiting; }, 30000));
     measuring = false;

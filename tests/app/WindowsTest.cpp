@@ -72,6 +72,9 @@ TEST_F(WindowsTest, StoppingInThePreviewEndsTheScoreSheetRunThere)
     });
     stopInPreview.start(10);
     output.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
+    // The run ends, its stop button going grey, once the preview has closed.
+    auto* stopButton = output.findChild<QPushButton*>(QStringLiteral("stopButton"));
+    EXPECT_TRUE(HandleEventsUntil([stopButton] { return !stopButton->isEnabled(); }, 10000));
     EXPECT_EQ(previews, std::vector<int>{true}) << "one sheet, in a preview over the score sheet output";
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     output.close();

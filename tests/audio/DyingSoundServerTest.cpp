@@ -2,10 +2,9 @@
 // connects to it and killed in the middle of a recording, as when the
 // operator's sound server crashes during a shout.
 #include "support/SteppedAudio.h"
-#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "core/AtomicFile.h"
 #include "support/PrivateSoundServer.h"
 #include "support/SoundServer.h"
@@ -63,15 +62,14 @@ TEST_F(DyingSoundServer, ARunCutShortIsReportedAndAServerStartedAgainServesTheNe
     context.Settings.Basic.SoundOn = true;
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
-    StepRunner run;
-    SteppedAudio audio(context, run);
+    SteppedAudio audio(context);
     for (const int killedAfterMs : {500, 1600}) {
         context.Contest.EntryNo = killedAfterMs;
         ASSERT_TRUE(Clean(audio.RecordingStep(1)));
         ASSERT_TRUE(Clean(audio.RecordingStep(2)));
-        WaitMilliseconds(killedAfterMs);
+        HandleEventsFor(killedAfterMs);
         Server->Kill();
-        WaitMilliseconds(5000);
+        HandleEventsFor(5000);
         const AudioStep finished = audio.RecordingStep(3);
         if (killedAfterMs < 1000) {
             EXPECT_EQ(finished, Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
@@ -86,7 +84,7 @@ TEST_F(DyingSoundServer, ARunCutShortIsReportedAndAServerStartedAgainServesTheNe
         EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModePlaying);
         ASSERT_TRUE(Clean(audio.RecordingStep(1)));
         ASSERT_TRUE(Clean(audio.RecordingStep(2))) << "killed after " << killedAfterMs << " ms";
-        WaitMilliseconds(1500);
+        HandleEventsFor(1500);
         EXPECT_TRUE(Clean(audio.RecordingStep(3)));
         EXPECT_EQ(folder.Read(RecordingFileName(killedAfterMs + 1)).size(), RecordingHeaderSize + 2 * 16000);
     }

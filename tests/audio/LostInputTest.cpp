@@ -8,8 +8,7 @@
 #include "core/MciErrorText.h"
 #include "core/ProgramOptions.h"
 #include "core/RecordingFile.h"
-#include "core/StepRunner.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "support/AudioSteps.h"
 #include "support/SoundServer.h"
 #include "support/StoreFolder.h"
@@ -83,15 +82,14 @@ protected:
         const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
         WriteChannelTones(tonePath, 48000, 5.0, {0.5});
         Microphone.Play(tonePath, sink);
-        WaitMilliseconds(500);
-        StepRunner run;
-        SteppedAudio audio(Folder.Context, run);
+        HandleEventsFor(500);
+        SteppedAudio audio(Folder.Context);
         EXPECT_TRUE(Clean(audio.RecordingStep(1)));
         afterClick();
         EXPECT_TRUE(Clean(audio.RecordingStep(2)));
-        WaitSeconds(1);
+        HandleEventsFor(1000);
         whileRecording();
-        WaitSeconds(2);
+        HandleEventsFor(2000);
         return audio.RecordingStep(3);
     }
 
@@ -119,9 +117,8 @@ TEST_F(LostInput, AChosenInputGoneAtTheStartRecordsNothing)
 {
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("lostmic"), {}}));
     Unplug();
-    WaitMilliseconds(500);
-    StepRunner run;
-    SteppedAudio audio(Folder.Context, run);
+    HandleEventsFor(500);
+    SteppedAudio audio(Folder.Context);
     EXPECT_TRUE(Clean(audio.RecordingStep(1)));
     const AudioStep start = audio.RecordingStep(2);
     ASSERT_FALSE(start.Done);
@@ -143,7 +140,7 @@ TEST_F(LostInput, TheDefaultInputUnpluggedDuringTheRecordingIsADeviceError)
 {
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QString(), {}}));
     Pactl({QStringLiteral("set-default-source"), QStringLiteral("lostmic")});
-    WaitMilliseconds(500);
+    HandleEventsFor(500);
     ExpectNothingRecorded(Record([this] { Unplug(); }));
 }
 
@@ -162,11 +159,10 @@ TEST_F(LostInput, AnInputThatStartsSlowlyIsRecordedForTheWholeMeasurementTime)
     Modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=slowsink"),
                              QStringLiteral("rate=44100")}));
     ASSERT_TRUE(SaveProgramOptions(Folder.Context, {QStringLiteral("slowsink.monitor"), {}}));
-    StepRunner run;
-    SteppedAudio audio(Folder.Context, run);
+    SteppedAudio audio(Folder.Context);
     ASSERT_TRUE(Clean(audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(audio.RecordingStep(2)));
-    WaitSeconds(3);
+    HandleEventsFor(3000);
     EXPECT_TRUE(Clean(audio.RecordingStep(3)));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")).size(), RecordingHeaderSize + 2 * 8000);
 }

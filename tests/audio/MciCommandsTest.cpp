@@ -1,9 +1,8 @@
 #include "audio/MciCommands.h"
 #include "support/SteppedAudio.h"
-#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "core/MciErrorText.h"
 #include "core/AtomicFile.h"
 #include "support/AudioSteps.h"
@@ -33,8 +32,7 @@ protected:
 
     StoreFolder Folder;
     FakeRecorder::Log Recorder;
-    StepRunner Run;
-    SteppedAudio Audio{Folder.Context, Run, std::make_unique<FakeRecorder>(Recorder)};
+    SteppedAudio Audio{Folder.Context, std::make_unique<FakeRecorder>(Recorder)};
     MciDevice Device{Folder.Dir.path(), std::make_unique<FakeRecorder>(Recorder)};
     MciCommands Commands{Folder.Context, Device};
     QSignalSpy GaugeResets{&Audio, &MeasurementAudio::gaugeResetDue};
@@ -203,7 +201,7 @@ TEST_F(AudioCommandsTest, ARecordingTheDeviceEndedEarlyIsReportedAndNotSaved)
     Recorder.DeliverAtMost = 4000;
     ASSERT_TRUE(Clean(Audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(Audio.RecordingStep(2)));
-    WaitMilliseconds(1000 + MciDevice::LateSamplesMs + 100);
+    HandleEventsFor(1000 + MciDevice::LateSamplesMs + 100);
     EXPECT_EQ(Audio.RecordingStep(3), Failed({DeviceFailed{MciHardwareError, QStringLiteral("save mysound")}}));
     EXPECT_EQ(Folder.Read(QStringLiteral("xx0007.wav")), MakeRecordingHeader(8000, 8, 0)) << "the half recording is not saved";
 }
@@ -217,8 +215,7 @@ TEST(FullDisk, ARecordingOrTemplateThatDoesNotFitIsReportedAndNeverScored)
     context.Contest.EntryNo = 1;
     context.Settings.Basic.MeasureSeconds = 1;
     FakeRecorder::Log recorder;
-    StepRunner run;
-    SteppedAudio audio(context, run, std::make_unique<FakeRecorder>(recorder));
+    SteppedAudio audio(context, std::make_unique<FakeRecorder>(recorder));
     ASSERT_TRUE(Clean(audio.RecordingStep(1)));
     ASSERT_TRUE(Clean(audio.RecordingStep(2)));
 

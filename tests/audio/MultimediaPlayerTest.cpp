@@ -1,6 +1,6 @@
 #include "audio/MultimediaPlayer.h"
 
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "support/SoundServer.h"
 #include "support/StoreFolder.h"
 
@@ -113,7 +113,7 @@ TEST_F(PlayerOnServer, PlaysCommonFormatsToTheirEnd)
         std::vector<qint64> positions;
         while (Player.Position() < Player.Length() && clock.elapsed() < 3000) {
             positions.push_back(Player.Position());
-            WaitMilliseconds(20);
+            HandleEventsFor(20);
         }
         const qint64 endedAfter = clock.elapsed();
         EXPECT_EQ(Player.Position(), 800);
@@ -133,7 +133,7 @@ TEST_F(PlayerOnServer, CloseStopsTheSound)
     Player.FileName = Folder.Path(QStringLiteral("long.wav"));
     Player.Command(QStringLiteral("Open"));
     Player.Command(QStringLiteral("Play"));
-    WaitMilliseconds(400);
+    HandleEventsFor(400);
     EXPECT_EQ(StreamsOnSpeakers(), 1);
     EXPECT_GT(Player.Position(), 0);
 
@@ -141,6 +141,6 @@ TEST_F(PlayerOnServer, CloseStopsTheSound)
     EXPECT_EQ(Player.Mode(), MultimediaPlayer::ModeNotOpen);
     EXPECT_EQ(Player.Position(), 0);
     EXPECT_EQ(Player.Length(), 0);
-    WaitMilliseconds(200);
+    HandleEventsFor(200);
     EXPECT_EQ(StreamsOnSpeakers(), 0);
 }

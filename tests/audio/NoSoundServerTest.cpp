@@ -1,7 +1,6 @@
 // Runs with the sound server address pointing nowhere, as on a machine whose
 // sound server is not running.
 #include "support/SteppedAudio.h"
-#include "core/StepRunner.h"
 
 #include "core/RecordingFile.h"
 #include "audio/AudioDevices.h"
@@ -22,8 +21,7 @@ TEST(NoSoundServer, RecordingReportsTheMissingServerWithoutHanging)
     context.Settings.Mic.Quality = RecordingQuality::High;
     context.Settings.Basic.MeasureSeconds = 3;
     context.Contest.EntryNo = 5;
-    StepRunner run;
-    SteppedAudio audio(context, run);
+    SteppedAudio audio(context);
 
     QElapsedTimer clock;
     clock.start();
@@ -41,8 +39,7 @@ TEST(NoSoundServer, SoundsDoNotPlayAndNothingWaitsForThem)
     context.Settings.Basic.SoundOn = true;
     context.Settings.Sound.SoundEnabled.fill(true);
     context.Settings.Sound.SoundFile[0] = folder.Path(QStringLiteral("start.wav"));
-    StepRunner run;
-    SteppedAudio audio(context, run);
+    SteppedAudio audio(context);
 
     audio.PlaySoundSlot(0);
     EXPECT_EQ(audio.Player.Mode(), MultimediaPlayer::ModeNotOpen);

@@ -1,11 +1,10 @@
 // Records known signals through the virtual microphone of the test sound
 // server with the real command layer, at every recording quality.
 #include "support/SteppedAudio.h"
-#include "core/StepRunner.h"
 
 #include "core/LoudnessAnalysis.h"
 #include "core/RecordingFile.h"
-#include "core/Waits.h"
+#include "support/EventWaits.h"
 #include "audio/AudioDevices.h"
 #include "core/ProgramOptions.h"
 #include "support/SoundServer.h"
@@ -82,14 +81,13 @@ protected:
     {
         Folder.Context.Settings.Mic.Quality = static_cast<RecordingQuality>(quality);
         Folder.Context.Settings.Basic.MeasureSeconds = static_cast<int16_t>(seconds);
-        StepRunner run;
-        SteppedAudio audio(Folder.Context, run);
+        SteppedAudio audio(Folder.Context);
         EXPECT_TRUE(Clean(audio.RecordingStep(1)));
         EXPECT_TRUE(Clean(audio.RecordingStep(2)));
         if (whileRecording)
             whileRecording();
-        WaitMilliseconds(static_cast<int16_t>(seconds * 1000 + 50));
-        WaitSeconds(1);
+        HandleEventsFor(seconds * 1000 + 50);
+        HandleEventsFor(1000);
         EXPECT_TRUE(Clean(audio.RecordingStep(3)));
         return Folder.Read(QStringLiteral("xx0007.wav"));
     }
@@ -151,7 +149,7 @@ TEST_P(RecordingAtQuality, TonesAndSilenceScoreAsTheSignal)
             WriteTone(tonePath, 48000, 3.0, amplitude);
             Microphone.Play(tonePath);
             // The tone reaches the microphone a moment after paplay starts.
-            WaitMilliseconds(500);
+            HandleEventsFor(500);
         }
         const QByteArray samples = CheckFile(Record(quality, 1), quality, 1);
         const MeasureResult recorded = ScoreOf(samples, quality);
@@ -216,7 +214,7 @@ TEST_P(RecordingAtQuality, EveryInputRecordsAtTheLevelOfItsChannelsAverage)
         const QString tonePath = Folder.Path(QStringLiteral("tone.wav"));
         WriteChannelTones(tonePath, 48000, 3.0, input.Channels);
         Microphone.Play(tonePath, QLatin1String(input.Sink));
-        WaitMilliseconds(500);
+        HandleEventsFor(500);
         const QByteArray samples = CheckFile(Record(quality, 1), quality, 1);
         const double rms = RecordingRms(samples, RecordingFormatOf(static_cast<RecordingQuality>(quality)).BitsPerSample);
         std::printf("%s, quality %d, %s: RMS %.0f (expected %.0f)\n", SoundServerName().toUtf8().constData(), quality, input.What, rms,

@@ -1,10 +1,10 @@
 #include "report/OutputRun.h"
 
-#include "core/StepRunner.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -36,20 +36,26 @@ struct ScriptedRun {
             Stop = yes;
             return yes;
         };
+        // Every sheet is on view in a preview the operator leaves a second
+        // later, stopping the run there at StopInPreviewAt.
         steps.OutputSheet = [this](int n) {
             if (n == FailAt)
                 return SheetOutcome::Failed;
             Output.push_back(n);
-            return n == StopInPreviewAt ? SheetOutcome::StoppedThere : SheetOutcome::Output;
+            Clock.At(Clock.Now + 1000, [this, n] { Runner.SheetLeft(n == StopInPreviewAt); });
+            return SheetOutcome::OnView;
         };
-        return RunOutputRange(start, end, lastEntry, steps, Runner);
+        std::optional<RunEnd> ended;
+        const QMetaObject::Connection told = QObject::connect(&Runner, &OutputRun::ended, [&ended](RunEnd end) { ended = end; });
+        Runner.Start(start, end, lastEntry, steps);
+        Clock.RunUntil([&ended] { return ended.has_value(); });
+        QObject::disconnect(told);
+        return ended.value();
     }
 
     FakeClock Clock;
-    bool Closed = false;
-    StepRunner Runner{Clock, [this] { return Closed; }};
+    OutputRun Runner{Clock};
 };
-
 }
 
 TEST(OutputRun, ARangeOutputsEachMeasuredEntrantInOrder)
@@ -109,7 +115,7 @@ TEST(OutputRun, AgreeingToStopEndsBeforeTheNextSheet)
 TEST(OutputRun, AWindowClosedDuringTheRunEndsItWithoutAQuestion)
 {
     ScriptedRun run;
-    run.Clock.At(0, [&run] { run.Closed = true; });
+    run.Clock.At(0, [&run] { run.Runner.Abandon(); });
     EXPECT_EQ(run.Run(1, 3, 3), RunEnd::Stopped);
     EXPECT_EQ(run.Questions, 0);
     EXPECT_TRUE(run.Output.empty());

@@ -2,6 +2,7 @@
 
 #include "widgets/DesktopSetup.h"
 #include "core/DisplayFormat.h"
+#include "support/FakeClock.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/TestPrinter.h"
 #include "support/WidgetTestSupport.h"
@@ -88,7 +89,8 @@ protected:
 
     TestFolder Folder;
     ContestSession& Context = Folder.Context;
-    ScoreSheetOutput Window{Context};
+    FakeClock Clock;
+    ScoreSheetOutput Window{Context, nullptr, Clock};
 };
 
 // A CUPS queue made for one test that refuses every job, as a printer whose
@@ -169,6 +171,7 @@ TEST_F(PrintedSheet, EightAndSixteenBitSheetsPrintEveryLineAndTheGraph)
     SaveBasicSettings(Context);
     Open(1, 2);
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     const QStringList jobs = NewJobs(2);
     ASSERT_EQ(jobs.size(), 2);
@@ -198,6 +201,7 @@ TEST_F(PrintedSheet, ARangeOfThreePrintsThreeJobsThenEnds)
         StoreEntrant(Context, n, 0, 1, 5);
     Open(1, 3);
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     const QStringList jobs = NewJobs(3);
     ASSERT_EQ(jobs.size(), 3);
@@ -213,6 +217,7 @@ TEST_F(PrintedSheet, AStopDeclinedGoesOnWithTheSameSheetAndAStopAgreedEndsTheRun
     PressStopAt(2);
     Folder.Messages.Answer(MessageAnswer::No);
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(),
               (std::vector<QString>{QStringLiteral("出力を中断しますか？"), QStringLiteral("出力終了！")}));
     QStringList jobs = NewJobs(3);
@@ -224,6 +229,7 @@ TEST_F(PrintedSheet, AStopDeclinedGoesOnWithTheSameSheetAndAStopAgreedEndsTheRun
     Folder.Messages.Messages.clear();
     Folder.Messages.Answer(MessageAnswer::Yes);
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力を中断しますか？")});
     jobs = NewJobs(1);
     ASSERT_EQ(jobs.size(), 1) << "only the sheet before the stop";
@@ -235,6 +241,7 @@ TEST_F(PrintedSheetBesideARejectingQueue, ASheetCUPSRefusesEndsTheRunThereWithou
 {
     ChoosePrinter(rejecting.Name);
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("プリンターに出力できません！(1)")});
     EXPECT_EQ(SheetNumberBox()->text(), QStringLiteral("1"));
     EXPECT_TRUE(NewJobs(0).isEmpty());
@@ -251,6 +258,7 @@ TEST_F(PrintedSheetBesideARejectingQueue, AnImmediatePrintDuringARunLeavesTheRun
         Window.Open(ScoreSheetRequest{OpenedAfterMeasurement, 1});
     });
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(),
               (std::vector<QString>{QStringLiteral("プリンターに出力できません！(1)"), QStringLiteral("出力終了！")}));
     const QStringList jobs = NewJobs(3);
@@ -279,6 +287,7 @@ TEST_F(PrintedSheet, TheOptionsChosenForThePrinterReachItsSheetsUpright)
     });
     Button("printerOptionsButton")->click();
     Button("printButton")->click();
+    Clock.RunUntil();
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("出力終了！")});
     const QStringList jobs = NewJobs(1);
     ASSERT_EQ(jobs.size(), 1);

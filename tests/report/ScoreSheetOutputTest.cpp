@@ -1,6 +1,7 @@
 #include "report/ScoreSheetOutput.h"
 
 #include "widgets/DesktopSetup.h"
+#include "support/FakeClock.h"
 #include "support/ScoreSheetEntrants.h"
 #include "support/WidgetTestSupport.h"
 
@@ -59,10 +60,11 @@ protected:
             QObject::connect(&Window, &ScoreSheetOutput::previewRequested, [&](const PageSurface& page) {
                 EXPECT_FALSE(page.IsEmpty());
                 shown.push_back(SheetNumber().toInt());
-                if (shown.back() == stopAt)
-                    Window.StopAtPreviewedSheet();
+                // The operator leaves the preview once it is on view.
+                Clock.At(Clock.Now, [this, stopped = shown.back() == stopAt] { Window.previewClosed(stopped); });
             });
         Button("previewButton")->click();
+        Clock.RunUntil();
         QObject::disconnect(preview);
         return shown;
     }
@@ -74,11 +76,13 @@ protected:
             return path;
         });
         Button("pdfButton")->click();
+        Clock.RunUntil();
     }
 
     TestFolder Folder;
     ContestSession& Context = Folder.Context;
-    ScoreSheetOutput Window{Context};
+    FakeClock Clock;
+    ScoreSheetOutput Window{Context, nullptr, Clock};
 };
 
 void Type(QWidget* target, int key, const QString& text)

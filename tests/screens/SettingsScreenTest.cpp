@@ -5,8 +5,10 @@
 #include "settings/BasicSettingsWindow.h"
 #include "settings/EffectSettingsWindow.h"
 #include "settings/MicrophoneSettingsWindow.h"
+#include "settings/MicrophoneTestRun.h"
 #include "settings/ScreenSettingsWindow.h"
 #include "settings/SoundSettingsWindow.h"
+#include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
 #include "support/TestFolder.h"
 #include "support/WidgetTestSupport.h"
@@ -47,11 +49,13 @@ protected:
             return std::make_unique<SoundSettingsWindow>(Folder.Context, QString(), &Menu);
         if (kind == "Effect")
             return std::make_unique<EffectSettingsWindow>(Folder.Context, &Menu);
-        return std::make_unique<MicrophoneSettingsWindow>(Folder.Context, QString(), &Menu, std::make_unique<FakeRecorder>(Recorder));
+        return std::make_unique<MicrophoneSettingsWindow>(Folder.Context, QString(), &Menu, std::make_unique<FakeRecorder>(Recorder),
+                                                          Clock);
     }
 
     TestFolder Folder;
     FakeRecorder::Log Recorder;
+    FakeClock Clock;
     QWidget Menu;
     QScreen* Screen = QGuiApplication::primaryScreen();
 };
@@ -71,8 +75,12 @@ TEST_P(SettingsOnScreen, FitsTheFreeAreaWithEveryButtonInReach)
     Settle();
     if (std::get<0>(GetParam()) == "MicrophoneAfterTest") {
         // A test's recording fills the header list and adds a line of scores.
-        Folder.Write(QStringLiteral("mk1.wav"), MakeRecordingHeader(8000, 8, 24000) + QByteArray(24000, char(200)));
-        static_cast<MicrophoneSettingsWindow&>(*window).TestAnalysis();
+        Folder.Write(QStringLiteral("mksrc.wav"), MakeRecordingHeader(8000, 8, 0));
+        Recorder.Signal = QByteArray(24000, char(200));
+        window->findChild<QPushButton*>(QStringLiteral("testButton"))->click();
+        auto* test = window->findChild<MicrophoneTestRun*>();
+        Clock.RunUntil([test] { return !test->Testing(); });
+        ASSERT_FALSE(window->findChild<QWidget*>(QStringLiteral("totalScore"))->isHidden());
         Settle();
     }
     const std::string title = window->windowTitle().toStdString();

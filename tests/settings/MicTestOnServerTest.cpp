@@ -5,6 +5,7 @@
 
 #include "audio/MultimediaPlayer.h"
 #include "settings/MicrophoneSettingsWindow.h"
+#include "settings/MicrophoneTestRun.h"
 #include "settings/SampleWidgets.h"
 #include "settings/SoundSettingsWindow.h"
 #include "support/SoundServer.h"
@@ -42,6 +43,8 @@ protected:
         SaveMicSettings(Folder.Context);
     }
 
+    static bool Testing(MicrophoneSettingsWindow& window) { return window.findChild<MicrophoneTestRun*>()->Testing(); }
+
     TestFolder Folder;
 };
 
@@ -68,7 +71,7 @@ TEST_F(OnSoundServer, EachQualityRecordsThreeSecondsAndScoresThemAsTheAnalysisDo
         const bool ended = WaitUntil(
             [&] {
                 loudest = std::max(loudest, Child<LevelBar>(window, "inputLevel")->Level());
-                return !window.Testing;
+                return !Testing(window);
             },
             10000);
         ASSERT_TRUE(ended);
@@ -129,7 +132,7 @@ TEST_F(OnSoundServer, TheTestRecordsTheChosenInputAtItsChannelsAverage)
         microphone.Play(tonePath, QLatin1String(input.Sink));
         WaitUntil([] { return false; }, 400);
         Child<QPushButton>(window, "testButton")->click();
-        ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return !Testing(window); }, 10000));
         EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>());
         const QByteArray samples = Folder.Read(QStringLiteral("mk1.wav")).mid(RecordingHeaderSize);
         // The tone fills the recording but for its first moments.
@@ -148,13 +151,15 @@ TEST_F(OnSoundServer, ACancelledTestLeavesTheDeviceReadyForTheNext)
     VirtualMicrophone microphone;
     microphone.Play(Folder.Path(QStringLiteral("tone.wav")));
     Child<QPushButton>(window, "testButton")->click();
-    WaitUntil([&] { return window.TickCount >= 10; }, 5000);
+    int ticks = 0;
+    QObject::connect(window.findChild<MicrophoneTestRun*>(), &MicrophoneTestRun::ticked, [&ticks](int tick) { ticks = tick; });
+    WaitUntil([&] { return ticks >= 10; }, 5000);
     Child<QPushButton>(window, "stopButton")->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !Testing(window); }, 5000));
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("テストはキャンセルされました！")});
     EXPECT_TRUE(Child<QLabel>(window, "totalScore")->isHidden());
     Child<QPushButton>(window, "testButton")->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window.Testing; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return !Testing(window); }, 10000));
     EXPECT_EQ(Folder.Messages.Texts().size(), 1u) << "the next test records its full three seconds";
     EXPECT_FALSE(Child<QLabel>(window, "totalScore")->isHidden());
 }

@@ -6,6 +6,7 @@
 #include "core/LoudnessAnalysis.h"
 #include "settings/MicrophoneSettingsWindow.h"
 #include "settings/MicTest.h"
+#include "settings/MicrophoneTestRun.h"
 #include "settings/SampleWidgets.h"
 #include "support/FakeClock.h"
 #include "support/FakeRecorder.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace {
 
@@ -37,12 +37,12 @@ protected:
         return window;
     }
 
-    // The timer's ticks, one after the other, until the test has ended.
-    static void RunTicks(MicrophoneSettingsWindow& window, int ticks)
+    static MicrophoneTestRun& TestRun(MicrophoneSettingsWindow& window) { return *window.findChild<MicrophoneTestRun*>(); }
+
+    // The test's time goes by until it has ended.
+    void RunTest(MicrophoneSettingsWindow& window)
     {
-        Child<QTimer>(window, "testTimer")->stop();
-        for (int tick = 0; tick < ticks && window.Testing; ++tick)
-            window.TestTick();
+        Clock.RunUntil([&window] { return !TestRun(window).Testing(); });
     }
 
     FakeRecorder::Log Recorder;
@@ -62,19 +62,18 @@ TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
     Child<QScrollBar>(*window, "cutLevelBar")->setValue(20);
     Child<QPushButton>(*window, "testButton")->click();
     Recorder.OnStop = [&] { atStop.emplace_back(state->text(), BackColour(Child(*window, "recordingLamp"))); };
-    EXPECT_TRUE(window->Testing);
+    EXPECT_TRUE(TestRun(*window).Testing());
     EXPECT_FALSE(Child(*window, "testButton")->isEnabled() || Child(*window, "registerButton")->isEnabled() ||
                  Child(*window, "volumeButton")->isEnabled());
     EXPECT_TRUE(Child<QPushButton>(*window, "stopButton")->isEnabled());
-    EXPECT_EQ(Child<QLabel>(*window, "stateText")->text(), QStringLiteral("[入力中]"));
+    Clock.RunUntil([state] { return state->text() == QStringLiteral("[入力中]"); });
     EXPECT_EQ(BackColour(Child<QLabel>(*window, "recordingLamp")), QColor(255, 0, 0));
     EXPECT_EQ(Recorder.SampleCount, 24000) << "three seconds at 8 kHz";
     window->close();
     EXPECT_TRUE(window->isVisible()) << "a running test keeps the window open";
-    RunTicks(*window, TestTicks);
+    RunTest(*window);
 
     Recorder.OnStop = nullptr;
-    EXPECT_FALSE(window->Testing);
     ASSERT_FALSE(atStop.empty());
     EXPECT_EQ(atStop.front(), std::make_pair(QStringLiteral("[解析中]"), QColor(0, 0, 255)));
     const MeasureResult expected = ScoreRecordingFile(Folder.Path(QStringLiteral("mk1.wav")), SampleWidth::Bits8, 20);
@@ -84,7 +83,6 @@ TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
     EXPECT_EQ(Child<QLabel>(*window, "integratedScore")->text(), ScoreLine(QStringLiteral("積算値"), expected.IntegPoints));
     EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
     EXPECT_EQ(Child<QListWidget>(*window, "headerList")->count(), 14);
-    EXPECT_EQ(window->AfterTest, 1);
     EXPECT_EQ(Child<QLabel>(*window, "stateText")->text(), QStringLiteral("***"));
     EXPECT_TRUE(Child(*window, "testButton")->isEnabled() && Child(*window, "registerButton")->isEnabled() &&
                 Child(*window, "volumeButton")->isEnabled());
@@ -97,18 +95,22 @@ TEST_F(MicWindow, ATestRecordsThreeSecondsAndScoresThemAsAMeasurementWould)
 TEST_F(MicWindow, ACancelledTestScoresNothingAndTheNextCountsFromZero)
 {
     auto window = Open();
+    std::vector<int> ticks;
+    QObject::connect(&TestRun(*window), &MicrophoneTestRun::ticked, [&ticks](int tick) { ticks.push_back(tick); });
     Child<QPushButton>(*window, "testButton")->click();
-    RunTicks(*window, 5);
+    Clock.RunUntil([&ticks] { return ticks.size() == 5; });
     Child<QPushButton>(*window, "stopButton")->click();
-    RunTicks(*window, 1);
+    RunTest(*window);
+    EXPECT_EQ(ticks.size(), 5u) << "the stop is taken at the next tick";
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral("テストはキャンセルされました！")});
-    EXPECT_FALSE(window->Testing);
     EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
     EXPECT_FALSE(Child<QPushButton>(*window, "stopButton")->isEnabled());
     EXPECT_EQ(BackColour(Child<QLabel>(*window, "recordingLamp")), QColor(0, 0, 255));
+    ticks.clear();
     Child<QPushButton>(*window, "testButton")->click();
-    EXPECT_EQ(window->TickCount, 0);
-    RunTicks(*window, TestTicks);
+    RunTest(*window);
+    ASSERT_EQ(ticks.size(), size_t(TestTicks));
+    EXPECT_EQ(ticks.front(), 1);
     EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
 }
 
@@ -116,15 +118,20 @@ TEST_F(MicWindow, TheLastSamplesAreAwaitedWhileTheDeviceRecordsButNoLongerThanTw
 {
     auto window = Open();
     for (const qint64 deviceEnds : {300, 5000}) {
+        qint64 ticksEnded = -1;
+        const QMetaObject::Connection atLastTick =
+            QObject::connect(&TestRun(*window), &MicrophoneTestRun::inputEnded, [this, &ticksEnded, deviceEnds] {
+                ticksEnded = Clock.Now;
+                Clock.At(Clock.Now + deviceEnds, [this] { Recorder.Recording = false; });
+            });
         Child<QPushButton>(*window, "testButton")->click();
         Recorder.Recording = true;
-        Clock.Now = 0;
-        Clock.At(deviceEnds, [this] { Recorder.Recording = false; });
         qint64 stoppedAt = -1;
         Recorder.OnStop = [this, &stoppedAt] { stoppedAt = Clock.Now; };
-        RunTicks(*window, TestTicks);
+        RunTest(*window);
+        QObject::disconnect(atLastTick);
         // Then the pauses before the stop command, on the test's clock too.
-        EXPECT_NEAR(double(stoppedAt), double(std::min<qint64>(deviceEnds, 2000)), 20.0) << deviceEnds;
+        EXPECT_NEAR(double(stoppedAt - ticksEnded), double(std::min<qint64>(deviceEnds, 2000)), 20.0) << deviceEnds;
         EXPECT_FALSE(Child<QLabel>(*window, "totalScore")->isHidden());
         Recorder.Recording = false;
     }
@@ -136,8 +143,7 @@ TEST_F(MicWindow, ATestCutShortByTheProgramsEndScoresNothingAndClosesTheDevice)
     Child<QPushButton>(*window, "testButton")->click();
     Recorder.Recording = true;
     Clock.At(Clock.Now + 100, [this] { Context.EndProgram(); });
-    RunTicks(*window, TestTicks);
-    EXPECT_FALSE(window->Testing);
+    RunTest(*window);
     EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
     EXPECT_TRUE(Folder.Messages.Messages.empty());
     EXPECT_GE(Recorder.Stops, 1) << "the device is not left recording";
@@ -149,16 +155,14 @@ TEST_F(MicWindow, ARecordingOfTheWrongSizeIsReadOutButNotScored)
     Recorder.DeliverAtMost = 23990;
     auto window = Open();
     Child<QPushButton>(*window, "testButton")->click();
-    RunTicks(*window, TestTicks);
+    RunTest(*window);
     ASSERT_EQ(Folder.Messages.Messages.size(), 1u);
     EXPECT_EQ(Folder.Messages.Messages[0].Text, QStringLiteral("データが不一致です！"));
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("録音データファイルの不正"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Error);
-    EXPECT_EQ(window->DataBytes, 23990);
     EXPECT_EQ(Child<QListWidget>(*window, "headerList")->count(), 14);
     EXPECT_EQ(Child<QListWidget>(*window, "headerList")->item(13)->text(), QStringLiteral("DATA SIZE  : B65D00"));
     EXPECT_TRUE(Child<QLabel>(*window, "totalScore")->isHidden());
-    EXPECT_FALSE(window->Testing);
     EXPECT_TRUE(Child(*window, "testButton")->isEnabled() && Child(*window, "registerButton")->isEnabled());
 }
 
@@ -170,7 +174,6 @@ TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
     EXPECT_TRUE(Child<QRadioButton>(*window, "normalQualityOption")->isChecked());
     Folder.Messages.Answer(MessageAnswer::Yes);
     Child<QRadioButton>(*window, "middleQualityOption")->click();
-    EXPECT_EQ(window->ExpectedBytes, 96000);
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("音質の変更"));
     EXPECT_EQ(Folder.Messages.Messages[0].Icon, MessageIcon::Warning);
     Child<QScrollBar>(*window, "cutLevelBar")->setValue(35);

@@ -11,11 +11,9 @@
 #include <map>
 #include <thread>
 
-// A clock that moves only when a wait lets time pass, so that no real time
-// does: each round of events runs what Qt has queued, then sleeps to the
-// next action scheduled with At (an event waking the sleep) or for the time
-// asked, and runs the actions then due. A run that never blocks moves it
-// with RunUntil, from one of its timers to the next.
+// A clock that moves only when the test lets time pass, so that no real
+// time does: RunUntil moves it from one of the run's timers, or an action
+// scheduled with At, to the next.
 class FakeClock : public WaitClock {
 public:
     qint64 Milliseconds() const override { return Now; }
@@ -23,22 +21,6 @@ public:
     double SecondsSinceMidnight() const override
     {
         return TimeOfDayAt ? TimeOfDayAt(Now) : std::fmod(DayStart + Now / 1000.0, 86400.0);
-    }
-
-    void HandleEvents(int milliseconds) override
-    {
-        ++Rounds;
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
-        qint64 until = Now + std::max(milliseconds, 0);
-        if (!Actions.empty())
-            until = std::min(until, std::max(Now, Actions.begin()->first));
-        Now = until;
-        while (!Actions.empty() && Actions.begin()->first <= Now) {
-            const std::function<void()> action = Actions.begin()->second;
-            Actions.erase(Actions.begin());
-            action();
-        }
     }
 
     void After(int milliseconds, const QObject* owner, std::function<void()> due) override
@@ -83,7 +65,6 @@ public:
     double DayStart = 43200.0;
     // Replaces the running time of day (a clock stopped or set back).
     std::function<double(qint64 now)> TimeOfDayAt;
-    int Rounds = 0;
 
 private:
     std::multimap<qint64, std::function<void()>> Actions;

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class AppContext;
@@ -26,6 +27,7 @@ class RankingBoard;
 class ResultDisplay;
 class ScoreMonitor;
 class ScoreSheetOutput;
+class ScoreSheetPrinting;
 class ScreenSettingsWindow;
 class SoundSettingsWindow;
 class VersionWindow;
@@ -143,4 +145,6 @@ private:
     std::vector<QPointer<QWidget>> Made;
     // Its server's threads touch no window.
     HallPage Hall;
+    // Prints the sheets of entrants just stored while the window is closed.
+    std::unique_ptr<ScoreSheetPrinting> StoredSheets;
 };

@@ -5,8 +5,8 @@
 
 class QObject;
 
-// The time the waits go by, and how they let it pass: the system's clocks
-// and Qt's event loop in the program, a clock of their own in tests.
+// The time the waits go by, and the timers that end them: the system's
+// clocks and Qt's timers in the program, a clock of their own in tests.
 class WaitClock {
 public:
     virtual ~WaitClock() = default;
@@ -15,15 +15,12 @@ public:
     virtual qint64 Milliseconds() const = 0;
     // The time of day in seconds since midnight, with fractions.
     virtual double SecondsSinceMidnight() const = 0;
-    // Handles the pending events, then sleeps until the next event arrives
-    // or `milliseconds` have passed; 0 handles what is pending and returns.
-    virtual void HandleEvents(int milliseconds) = 0;
     // Calls `due` from the thread's event loop once `milliseconds` have
     // passed (0: as soon as the pending events are handled); never once
     // `owner` is gone.
     virtual void After(int milliseconds, const QObject* owner, std::function<void()> due) = 0;
 };
 
-// The system's monotonic clock and time of day, sleeping in the event loop
-// of the thread's Qt application: never a spin that keeps a core busy.
+// The system's monotonic clock and time of day, with timers of the
+// thread's Qt event loop.
 WaitClock& SystemClock();

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/PacedRun.h"
+
+#include <QObject>
 #include <QString>
 #include <functional>
-
-class StepRunner;
 
 // What became of one sheet of a run.
 enum class SheetOutcome {
     Output,
-    // The operator stopped the run in the preview, after this sheet.
-    StoppedThere,
+    // The sheet is on view in the preview: the run holds until it is left.
+    OnView,
     // The sheet did not reach its printer or file; the step has said so.
     Failed,
 };
@@ -42,10 +43,35 @@ enum class RunEnd {
 // measured one. Only such entries have a sheet.
 bool HasStoredRecord(int entryNo, int lastEntry);
 
-// Sheets for `start` to `end` in steps of one, through `run`; nothing when
-// start > end. Numbers without a stored record are passed over without a
-// stop check.
-RunEnd RunOutputRange(int start, int end, int lastEntry, const OutputRunSteps& steps, StepRunner& run);
+// The sheets of a range as a run that never blocks: each sheet is two steps
+// on the injected clock, so that the window's events run between the number
+// shown and the stop check. Numbers without a stored record are passed over
+// without a stop check. Closing the window or the program's end abandons it.
+class OutputRun : public QObject {
+    Q_OBJECT
+public:
+    explicit OutputRun(WaitClock& clock, QObject* parent = nullptr);
+
+    // Sheets for `start` to `end` in steps of one; nothing when start > end.
+    // Ends with ended(), at once when the range has no measured entrant.
+    void Start(int start, int end, int lastEntry, OutputRunSteps steps);
+    void Abandon() { Run.Abandon(); }
+    bool Running() const { return Run.Running(); }
+
+    // The sheet on view has been left: the run goes on, or ends after it
+    // when the operator stopped it there.
+    void SheetLeft(bool stopped);
+
+signals:
+    void ended(RunEnd end);
+
+private:
+    Pace Output(int entryNo, bool& onView);
+
+    PacedRun Run;
+    OutputRunSteps Steps;
+    bool StoppedOnView = false;
+};
 
 // What the operator is told when a run ends: "出力終了！" only when every
 // sheet reached the printer or file (a preview run ends without a word), a

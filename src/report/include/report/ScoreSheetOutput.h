@@ -1,17 +1,12 @@
 #pragma once
 
-#include "report/OutputRun.h"
-#include "report/PageSurface.h"
-#include "report/ScoreSheetLayout.h"
 #include "core/OpenRequests.h"
-#include "core/StepRunner.h"
+#include "core/WaitClock.h"
+#include "report/OutputRun.h"
+#include "report/ScoreSheetPrinting.h"
 
-#include <QPainter>
-#include <QPrinter>
 #include <QWidget>
-#include <optional>
 #include <functional>
-#include <memory>
 
 class ContestSession;
 class QComboBox;
@@ -19,14 +14,15 @@ class QLineEdit;
 class QPushButton;
 
 // The score sheet output: one A4 sheet per entrant for a range of entry
-// numbers, to the chosen printer (each sheet a print job of its own, counted
-// only once CUPS has taken it), into the preview, or into one PDF file.
-// Opened from the menu beside it, or without ever showing itself to print
-// the sheet of the entrant just stored.
+// numbers, to the chosen printer, into the preview, or into one PDF file.
+// The window chooses the printer and the range; the sheets are printed by
+// ScoreSheetPrinting. Opened from the menu beside it, or without ever
+// showing itself to print the sheet of the entrant just stored.
 class ScoreSheetOutput : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr);
+    // Paces its runs over a range on `clock`.
+    explicit ScoreSheetOutput(ContestSession& context, QWidget* parent = nullptr, WaitClock& clock = SystemClock());
 
     // Opens the window as the request says: from the menu at `menuPosition`,
     // with the printer remembered in the contest folder chosen (the system's
@@ -38,10 +34,6 @@ public:
     // The printer the next run prints on.
     QString ChosenPrinter() const { return PrinterName; }
 
-    // Ends a preview run after the sheet on view: the operator stopped it in
-    // the preview. Called while previewRequested is being answered.
-    void StopAtPreviewedSheet() { PreviewStopped = true; }
-
     // What asks where to save the PDF file (an empty path when cancelled),
     // and what shows the options of the printer (paper, quality, two-sided
     // printing) for the operator to change (true when accepted): the window's
@@ -49,10 +41,14 @@ public:
     void SetPdfFileChooser(std::function<QString()> chooser) { ChoosePdfFile = std::move(chooser); }
     void SetPrinterOptionsDialog(std::function<bool(QPrinter&)> dialog) { ShowPrinterOptions = std::move(dialog); }
 
+public slots:
+    // The preview of the sheet on view has closed: the run goes on, or ends
+    // after that sheet when the operator stopped it in the preview.
+    void previewClosed(bool runStopped);
+
 signals:
     // A sheet of a preview run is drawn on `page`, to be shown until the
-    // operator goes on; the run continues once this returns, so it is
-    // answered synchronously.
+    // operator goes on; the run holds until previewClosed.
     void previewRequested(const PageSurface& page);
 
 protected:
@@ -60,17 +56,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Target { Printer, Preview, PdfFile };
+    using Target = ScoreSheetPrinting::Target;
 
     void Prepare();
-    QString RememberedPrinter();
-    // Keeps the printer in the report settings; a failure is told.
-    void RememberPrinter(const QString& name);
     void PrintAfterMeasurement(int entryNo);
-    // Nothing when the entrant's record cannot be loaded (reported).
-    std::optional<ScoreSheet> LoadSheet(int entryNo);
-    bool UsePrinter(QPrinter& printer, const QString& name);
-    bool PrintSheet(QPrinter& printer, const ScoreSheet& sheet);
     void TakeStartAsEnd();
     void EndChosen(int index);
     void PrinterBoxEntered(Qt::FocusReason reason);
@@ -81,10 +70,14 @@ private:
     void SaveRangeAsPdf();
     QString AskPdfFile();
     bool AskPrinterOptions(QPrinter& printer);
-    RunEnd RunRange(Target target);
+    // Starts the run; `ended` follows its end.
+    void RunRange(Target target, std::function<void(RunEnd)> ended);
     SheetOutcome OutputSheet(Target target, int entryNo);
+    // Tells the end of a run, when it has something to say.
+    void Tell(const QString& message);
 
     ContestSession& Context;
+    ScoreSheetPrinting Printing;
     std::function<QString()> ChoosePdfFile;
     std::function<bool(QPrinter&)> ShowPrinterOptions;
 
@@ -101,13 +94,8 @@ private:
 
     QString PrinterName;
     QString PrinterAtFocus;
-    QPrinter Printer{QPrinter::HighResolution};
-    PageSurface PreviewPage;
-    QString PdfPath;
-    std::unique_ptr<QPrinter> PdfPrinter;
-    std::unique_ptr<QPainter> PdfPainter;
     bool StopRequest = false;
     // Abandoned when the window closes or the program ends.
-    StepRunner RangeRun;
-    bool PreviewStopped = false;
+    OutputRun* RangeRun;
+    std::function<void(RunEnd)> RangeEnded;
 };

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "audio/MciCommands.h"
-#include "audio/RecordingSequence.h"
-#include "audio/MciDevice.h"
-#include "core/StepRunner.h"
+#include "core/SettingsRecord.h"
+#include "core/WaitClock.h"
+#include "settings/MicrophoneTestRun.h"
 #include "settings/SettingsDialog.h"
 #include "settings/VolumeControl.h"
-#include "core/SettingsRecord.h"
 
 #include <array>
 #include <memory>
@@ -20,7 +18,6 @@ class QLabel;
 class QListWidget;
 class QRadioButton;
 class QScrollBar;
-class QTimer;
 class SoundRecorder;
 
 // Microphone settings: the recording quality and the noise cut level, the
@@ -36,18 +33,6 @@ public:
             std::unique_ptr<SoundRecorder> recorder = {}, WaitClock& clock = SystemClock());
 
     void LoadOnOpen() override;
-    // One 100 ms tick of a running test.
-    void TestTick();
-    // Reads and scores the test recording; on a recording of the wrong size
-    // it reports the mismatch and scores nothing.
-    void TestAnalysis();
-
-    bool Testing = false;
-    bool StopRequested = false;
-    int TickCount = 0;
-    int AfterTest = 0;
-    int ExpectedBytes = 0;
-    int DataBytes = 0;
 
     // How the recording volume control is started; a test records instead.
     void SetVolumeControlStart(ProgramStart start) { StartVolumeControl = std::move(start); }
@@ -60,39 +45,32 @@ private:
 
     void ChangeQuality(int index);
     void ChangeCutLevel();
-    void StartTest();
-    void RequestStop();
+    void FollowTest();
+    void ShowTestStarting();
+    void ShowProgress(int ticks);
+    void ShowInputEnded(bool cancelled);
+    void ShowTestEnded(MicrophoneTestRun::Ending ending);
     void Register();
     // The calibration of the group, when it has one; false when it could not be stored.
     bool StoreCalibration();
-    void ShowInputLevel();
     void BuildControls();
     void LayOut();
     void ResetPicture();
     void DrawBand();
     void SetLamp(bool recording);
-    bool StopDevice();
-    // Takes the steps of a recording sequence here and tells their failures;
-    // true when they went through.
-    bool Went(const std::function<std::vector<PacedStep>(AudioStep&)>& sequence);
-    // The end of a test after its last tick, as one run: awaiting the
-    // device, stopping it and scoring the recording.
-    void FinishTest();
-    bool WaitForDeviceToFinish();
-    bool StopRecording();
     void ReturnToIdle();
-    void DrawAnalysedRecording(const QByteArray& data);
+    void ShowAnalysis(const QByteArray& samples, const MeasureResult& result);
     RecordingQuality SelectedQuality() const;
 
     QString RecVolumeCommand;
-    SoundRecorder* Recorder;
+    MicrophoneTestRun* TestRun;
     AudioInputChooser* inputChooser = nullptr;
     LevelCalibrationGroup* levelGroup = nullptr;
-    MciDevice Device;
-    MciCommands Commands;
-    StepRunner TestRun;
-    RecordingSequence Sequence;
     bool Locked = false;
+    // The width of the picture in data bytes: those of a whole test.
+    int ExpectedBytes = 0;
+    // Whether the picture shows an analysed recording.
+    bool AfterTest = false;
     // The settings as stored; registering keeps them while the contest locks.
     MicSettings Stored;
 
@@ -121,6 +99,4 @@ private:
     QPushButton* stopButton = nullptr;
     QPushButton* registerButton = nullptr;
     QPushButton* volumeButton = nullptr;
-    QTimer* testTimer = nullptr;
-    QTimer* levelTimer = nullptr;
 };
