@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
     ScoreSheetOutput levels(context);
     levels.SetPdfFileChooser([] { return OutputFolder + QStringLiteral("/sheets-levels.pdf"); });
     levels.Open(ScoreSheetRequest{}, QPoint(80, 80));
-    levels.findChild<QPushButton*>(QStringLiteral("pdfButton"))->click();
+    RunRange(levels, "pdfButton");
     std::printf("wrote %s/sheets-levels.pdf\n", qPrintable(OutputFolder));
     levels.close();
     return 0;
