@@ -39,8 +39,10 @@ MeasurementScreen& Windows::measurementScreen(QWidget* owner)
                                               Qt::UniqueConnection);
                              OpenModal(display);
                          });
+        // The board covers the waiting screen until a key, a click or its
+        // time closes it; the screen waits on, as before it opened.
         QObject::connect(screen, &MeasurementScreen::rankingBoardRequested, screen,
-                         [this, screen] { ShowModal(rankingBoard(screen)); });
+                         [this, screen] { OpenModal(rankingBoard(screen)); });
         return screen;
     });
 }
