@@ -322,13 +322,13 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
         return;
     if (button == Qt::LeftButton && State() == Waiting) {
         if (LogIsFull(Context.Contest.EntryNo)) {
-            Context.Messages.Inform(QString::fromUtf8(LogFullMessage), MessageIcon::Error);
+            Report(Context.Messages, LogFull());
             close();
             return;
         }
         // The screen stays: the operator can plug the input in and press again.
-        if (const std::optional<QString> missing = MissingInputMessage(ListInputs, LoadProgramOptions(Context).AudioInput.toUtf8())) {
-            Context.Messages.Inform(*missing, MessageIcon::Warning);
+        if (const std::optional<AudioInputMissing> missing = MissingInput(ListInputs, LoadProgramOptions(Context).AudioInput.toUtf8())) {
+            Report(Context.Messages, *missing);
             return;
         }
         StartMeasurement();

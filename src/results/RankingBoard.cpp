@@ -6,6 +6,7 @@
 #include "results/RankingPages.h"
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
+#include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
 #include "widgets/FactorySettings.h"
@@ -74,7 +75,11 @@ void RankingBoard::LoadOnOpen()
     LoadBasicSettingsOrRecover(Context);
     LoadScreenSettings(Context);
     LoadSoundSettings(Context);
-    Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
+    // The ranking is derived from the log: a pass that could not write loses
+    // nothing stored, and the board shows the ranking the files last held
+    // without a word to the operator.
+    static_cast<void>(RebuildRanking(Context));
+    Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, ListEntrants(Context, EntrantOrder::ByRank));
     HallNames = ReadHallNames(Context);
     BoardLevels.reset();
     if (auto shown = ReadShownLevels(Context)) {

@@ -21,12 +21,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-namespace {
-
-const QString CheckFolder = QStringLiteral("\nフォルダおよびファイルを確認してください！");
-
-}
-
 ScoreMonitor::ScoreMonitor(ContestSession& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
     setWindowTitle(QStringLiteral("ずべろ　成績モニター"));
@@ -236,7 +230,7 @@ void ScoreMonitor::PlayRecording()
         player.Command(QStringLiteral("Play"));
     }
     if (player.Mode() == MultimediaPlayer::ModeNotOpen)
-        Context.Messages.Inform(QStringLiteral("音声データを再生できません。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
+        Report(Context.Messages, RecordingNotPlayable{Current});
 }
 
 void ScoreMonitor::StopPlaying()
