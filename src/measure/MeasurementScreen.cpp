@@ -10,8 +10,6 @@
 #include "widgets/ProgramCursor.h"
 #include "widgets/StoredColour.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/EntrantNames.h"
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
@@ -78,7 +76,7 @@ void MeasurementScreen::BuildControls()
 // The circle gauge is drawn on a surface of the screen's size.
 void MeasurementScreen::NewDrawing()
 {
-    Drawing = QImage(ScreenWidth, ScreenHeight, QImage::Format_ARGB32_Premultiplied);
+    Drawing = QImage(ScreenWidth(), ScreenHeight(), QImage::Format_ARGB32_Premultiplied);
     Drawing.fill(Qt::transparent);
 }
 
@@ -94,11 +92,6 @@ void MeasurementScreen::LayOutForScreen()
 void MeasurementScreen::LoadOnOpen()
 {
     NewDrawing();
-    LoadBasicSettingsOrRecover(Context);
-    LoadScreenSettings(Context);
-    LoadSoundSettings(Context);
-    LoadEffectSettings(Context);
-    LoadMicSettings(Context);
     Measurable = MayMeasure();
     if (!Measurable)
         return;
@@ -112,10 +105,11 @@ void MeasurementScreen::LoadOnOpen()
         LayoutHeading();
 }
 
-// Settings files can change on disk while the program runs: a value no
-// settings window allows (a measurement time of 0) would record and score
-// what nobody set. Without a whole log the next entry number is unknown, and
-// measuring under a guessed number would overwrite an entrant's recording.
+// A value no settings window allows (a measurement time of 0, from a file
+// edited by hand and read by a window since the start-up's check) would
+// record and score what nobody set. Without a whole log the next entry number
+// is unknown, and measuring under a guessed number would overwrite an
+// entrant's recording.
 bool MeasurementScreen::MayMeasure()
 {
     if (const std::optional<QString> file = SettingsFileOutsideLimits(Context.Settings)) {
@@ -150,7 +144,7 @@ void MeasurementScreen::ApplyBandFont(QLabel* label, double points) const
 void MeasurementScreen::LayoutHeading()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth, ScreenHeight);
+    const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth(), ScreenHeight());
     headingLabel->setGeometry(layout.Heading.toRect());
     measureBand->setGeometry(layout.Band.toRect());
     barGauge->setGeometry(layout.BarBox.toRect());
@@ -183,9 +177,9 @@ void MeasurementScreen::LayoutFullGauge()
         font.setPointSize(size);
         return QFontMetricsF(font).size(0, longest);
     };
-    const int points = FitFullGaugeBandFont(ScreenWidth, ScreenHeight, measure);
+    const int points = FitFullGaugeBandFont(ScreenWidth(), ScreenHeight(), measure);
     const double bandHeight = measure(points).height();
-    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth, ScreenHeight, bandHeight);
+    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth(), ScreenHeight(), bandHeight);
     measureBand->setGeometry(layout.Band.toRect());
     measureBand->show();
     ApplyBandFont(measureBand, points);

@@ -101,7 +101,6 @@ void MeasurementLogWindow::showEvent(QShowEvent* event)
 
 void MeasurementLogWindow::LoadOnOpen()
 {
-    LoadMicSettings(Context);
     ListedLevels = ShownLevels();
     // As on the ranking board, a ranking pass that could not write is not
     // told: the list shows the ranks the log last held.

@@ -7,9 +7,7 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
 #include "widgets/QrCodePicture.h"
@@ -72,9 +70,6 @@ RankingBoard::RankingBoard(ContestSession& context, QWidget* parent) : FullScree
 
 void RankingBoard::LoadOnOpen()
 {
-    LoadBasicSettingsOrRecover(Context);
-    LoadScreenSettings(Context);
-    LoadSoundSettings(Context);
     // The ranking is derived from the log: a pass that could not write loses
     // nothing stored, and the board shows the ranking the files last held
     // without a word to the operator.

@@ -10,9 +10,7 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
@@ -49,8 +47,6 @@ GraphLook ScoreMonitor::Look() const
 
 void ScoreMonitor::LoadOnOpen()
 {
-    LoadBasicSettingsOrRecover(Context);
-    LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
     if (!firstFree)
         Report(Context.Messages, ContestFileUnreadable{Context.LogPath()});
