@@ -2,6 +2,7 @@
 
 #include "widgets/ContestSession.h"
 #include "measure/GaugeBox.h"
+#include "measure/GaugeDrawing.h"
 #include "measure/MeasureLayout.h"
 #include "measure/MissingInput.h"
 #include "core/ProgramOptions.h"
@@ -21,9 +22,6 @@
 #include <cmath>
 
 namespace {
-
-const QColor GaugeGreen(0, 128, 0);
-const QColor GaugeRed(255, 0, 0);
 
 void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 {
@@ -251,7 +249,7 @@ void MeasurementScreen::ShowNextEntry()
 void MeasurementScreen::EnterRunState(ScreenState state)
 {
     if (state == Ready)
-        barGauge->Clear(GaugeGreen);
+        DrawBarGauge(*barGauge, 0);
     ShowState(state);
     BlinkTicks = 0;
     if (state == Ready)
@@ -270,37 +268,13 @@ void MeasurementScreen::DrawGauge(int value)
 {
     if (!Gauge.Accept(value))
         return;
-    if (Context.Settings.Screen.GaugeStyle == BarGauge)
-        DrawBarGauge(value);
-    else if (Context.Settings.Screen.GaugeStyle == CircleGauge)
-        DrawCircleGauge(value);
-}
-
-void MeasurementScreen::DrawBarGauge(int value)
-{
-    if (value <= 0)
-        barGauge->Clear(GaugeGreen);
-    else if (value >= 100)
-        barGauge->Clear(GaugeRed);
-    else
-        barGauge->FillFromLeft(BarRedExtent(value), GaugeRed);
-}
-
-void MeasurementScreen::DrawCircleGauge(int value)
-{
-    QPainter painter(&Drawing);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const QRectF disc(CircleCentre.x() - CircleRadius, CircleCentre.y() - CircleRadius, 2 * CircleRadius, 2 * CircleRadius);
-    painter.setBrush(value <= 0 ? GaugeGreen : GaugeRed);
-    painter.drawEllipse(disc);
-    if (value > 0 && value < 100) {
-        painter.setBrush(GaugeGreen);
-        constexpr double SixteenthsPerRadian = 180.0 / 3.141592 * 16;
-        for (const GaugeSector& sector : GreenSectors(value))
-            painter.drawPie(disc, qRound(sector.Start * SixteenthsPerRadian), qRound((sector.End - sector.Start) * SixteenthsPerRadian));
+    if (Context.Settings.Screen.GaugeStyle == BarGauge) {
+        DrawBarGauge(*barGauge, value);
+    } else if (Context.Settings.Screen.GaugeStyle == CircleGauge) {
+        QPainter painter(&Drawing);
+        DrawCircleGauge(painter, CircleCentre, CircleRadius, value);
+        update();
     }
-    update();
 }
 
 void MeasurementScreen::paintEvent(QPaintEvent*)
