@@ -1,6 +1,5 @@
 #include "app/Windows.h"
 
-#include "measure/MeasurementScreen.h"
 #include "report/PrintPreview.h"
 #include "report/ScoreSheetOutput.h"
 #include "results/RankingBoard.h"
@@ -56,23 +55,6 @@ TEST_F(WindowsTest, EachKindIsMadeOnceWithItsFirstOwnerAsParentAndAnewOnceGone)
     EXPECT_EQ(&Made.scoreMonitor(), &Made.scoreMonitor());
     EXPECT_EQ(Made.scoreMonitor().parentWidget(), nullptr);
     EXPECT_EQ(Made.scoreSheetOutput().parentWidget(), nullptr);
-}
-
-TEST_F(WindowsTest, TheWaitingScreenOpensTheRankingBoardWithoutWaitingForItAndWaitsOnOnceItCloses)
-{
-    MeasurementScreen& screen = Made.measurementScreen(nullptr);
-    screen.show();
-    emit screen.rankingBoardRequested();
-    RankingBoard& board = Made.rankingBoard(nullptr);
-    EXPECT_TRUE(board.isVisible()) << "opened, and the request came back at once";
-    EXPECT_EQ(QApplication::activeModalWidget(), &board);
-    EXPECT_EQ(board.parentWidget(), &screen);
-
-    board.close();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(screen.isVisible());
-    EXPECT_EQ(screen.State(), Waiting);
-    screen.close();
 }
 
 TEST_F(WindowsTest, SettingsReachTheContestOnlyAsAWindowStoresThemAndAreThenPublished)
