@@ -4,7 +4,6 @@
 
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "core/SetupRequest.h"
 #include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
@@ -78,7 +77,6 @@ LockedAction DataClear(ContestSession& context)
     action.Heading = QStringLiteral("大会を最初から始める時の処理です。");
     action.Explanation = QStringLiteral("（大会ログもクリアされます。）");
     action.ButtonCaption = QStringLiteral("実行(&U)");
-    action.Prepare = [&context] { LoadMicSettings(context); };
     action.Run = [&context] { return ClearContestData(context); };
     return action;
 }

@@ -28,6 +28,13 @@
 
 #include <QWindow>
 
+template <class Window>
+Window* Windows::Publishing(Window* window)
+{
+    QObject::connect(window, &QDialog::accepted, window, [this] { Context.PublishSettings(); });
+    return window;
+}
+
 MeasurementScreen& Windows::measurementScreen(QWidget* owner)
 {
     return Kept(Measurement, [this, owner] {
@@ -40,8 +47,10 @@ MeasurementScreen& Windows::measurementScreen(QWidget* owner)
                                               Qt::UniqueConnection);
                              OpenModal(display);
                          });
+        // The board covers the waiting screen until a key, a click or its
+        // time closes it; the screen waits on, as before it opened.
         QObject::connect(screen, &MeasurementScreen::rankingBoardRequested, screen,
-                         [this, screen] { ShowModal(rankingBoard(screen)); });
+                         [this, screen] { OpenModal(rankingBoard(screen)); });
         return screen;
     });
 }
@@ -100,7 +109,15 @@ PrintPreview& Windows::printPreview(QWidget* owner)
 
 ScoreMonitor& Windows::scoreMonitor()
 {
-    return Kept(Monitor, [this] { return new ScoreMonitor(Context); });
+    return Kept(Monitor, [this] {
+        auto* monitor = new ScoreMonitor(Context);
+        // Open beside the menu, it draws with the settings just stored.
+        QObject::connect(&Context, &ContestSession::settingsPublished, monitor, [monitor] {
+            if (monitor->isVisible())
+                monitor->ShowEntrant();
+        });
+        return monitor;
+    });
 }
 
 EntrantsWindow& Windows::entrantsWindow(QWidget* owner)
@@ -115,18 +132,18 @@ EntrantsWindow& Windows::entrantsWindow(QWidget* owner)
 
 MeasurementLogWindow& Windows::measurementLog(QWidget* owner)
 {
-    return Kept(Log, [this, owner] { return new MeasurementLogWindow(Context, owner); });
+    return Kept(Log, [this, owner] { return Publishing(new MeasurementLogWindow(Context, owner)); });
 }
 
 BasicSettingsWindow& Windows::basicSettings(QWidget* owner)
 {
-    return Kept(Basic, [this, owner] { return new BasicSettingsWindow(Context, owner); });
+    return Kept(Basic, [this, owner] { return Publishing(new BasicSettingsWindow(Context, owner)); });
 }
 
 ScreenSettingsWindow& Windows::screenSettings(QWidget* owner)
 {
     return Kept(Screen, [this, owner] {
-        auto* window = new ScreenSettingsWindow(Context, owner);
+        auto* window = Publishing(new ScreenSettingsWindow(Context, owner));
         QObject::connect(window, &QDialog::finished, window, [this] { Hall.Apply(); });
         return window;
     });
@@ -134,17 +151,18 @@ ScreenSettingsWindow& Windows::screenSettings(QWidget* owner)
 
 SoundSettingsWindow& Windows::soundSettings(QWidget* owner)
 {
-    return Kept(Sound, [this, owner] { return new SoundSettingsWindow(Context, Context.PlayVolumeCommand, owner); });
+    return Kept(Sound, [this, owner] { return Publishing(new SoundSettingsWindow(Context, Context.PlayVolumeCommand, owner)); });
 }
 
 MicrophoneSettingsWindow& Windows::microphoneSettings(QWidget* owner)
 {
-    return Kept(Microphone, [this, owner] { return new MicrophoneSettingsWindow(Context, Context.RecVolumeCommand, owner); });
+    return Kept(Microphone,
+                [this, owner] { return Publishing(new MicrophoneSettingsWindow(Context, Context.RecVolumeCommand, owner)); });
 }
 
 EffectSettingsWindow& Windows::effectSettings(QWidget* owner)
 {
-    return Kept(Effect, [this, owner] { return new EffectSettingsWindow(Context, owner); });
+    return Kept(Effect, [this, owner] { return Publishing(new EffectSettingsWindow(Context, owner)); });
 }
 
 LockedActionWindow& Windows::dataClear(QWidget* owner)

@@ -44,8 +44,3 @@ EntrantList ListEntrants(ContestState& state, EntrantOrder order)
     return ContestFileUnreadable{path};
 }
 
-EntrantList RankAndListEntrants(ContestState& state, EntrantOrder order)
-{
-    RebuildRanking(state);
-    return ListEntrants(state, order);
-}

@@ -116,11 +116,11 @@ std::optional<int16_t> ScanLog(ContestState& context)
     return firstUnused;
 }
 
-void RebuildRanking(ContestState& context)
+std::optional<RankingNotRebuilt> RebuildRanking(ContestState& context)
 {
     std::optional<QByteArray> log = ReadLog(context.LogPath());
     if (!log)
-        return;
+        return RankingNotRebuilt{context.LogPath()};
     std::vector<ResultRecord> ranked = EntrantsOf(*log);
     RankRecords(ranked);
 
@@ -136,8 +136,11 @@ void RebuildRanking(ContestState& context)
     last.TotalPoints = ResultRecord::Unused;
     ranking += last.Encode();
 
-    if (WriteFileAtomically(context.RankingPath(), ranking) && !ranked.empty())
-        WriteFileAtomically(context.LogPath(), *log);
+    if (!WriteFileAtomically(context.RankingPath(), ranking))
+        return RankingNotRebuilt{context.RankingPath()};
+    if (!ranked.empty() && !WriteFileAtomically(context.LogPath(), *log))
+        return RankingNotRebuilt{context.LogPath()};
+    return std::nullopt;
 }
 
 std::variant<LoadedEntrant, UnusedRecord, EntrantUnreadable> LoadEntrant(const ContestState& context, int entryNo)

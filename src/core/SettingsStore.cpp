@@ -98,12 +98,17 @@ std::optional<SettingsDamaged> Damaged(const ContestState& context, const QStrin
     return SettingsDamaged{faults, AnySettingsFileExists(context)};
 }
 
+// One group's fault, if any.
+std::optional<SettingsDamaged> Damaged(const ContestState& context, const QString& fault)
+{
+    return Damaged(context, fault.isEmpty() ? QStringList() : QStringList{fault});
+}
+
 }
 
 std::optional<SettingsDamaged> LoadBasicSettings(ContestState& context)
 {
-    const QString fault = LoadGroup(context, BasicFile, context.Settings.Basic);
-    return Damaged(context, fault.isEmpty() ? QStringList() : QStringList{fault});
+    return Damaged(context, LoadGroup(context, BasicFile, context.Settings.Basic));
 }
 
 std::optional<SettingsDamaged> LoadAllSettings(ContestState& context)
@@ -132,24 +137,24 @@ bool HoldsNoSettingsFile(const ContestState& context)
     return true;
 }
 
-void LoadScreenSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadScreenSettings(ContestState& context)
 {
-    LoadGroup(context, ScreenFile, context.Settings.Screen);
+    return Damaged(context, LoadGroup(context, ScreenFile, context.Settings.Screen));
 }
 
-void LoadSoundSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadSoundSettings(ContestState& context)
 {
-    LoadGroup(context, SoundFile, context.Settings.Sound);
+    return Damaged(context, LoadGroup(context, SoundFile, context.Settings.Sound));
 }
 
-void LoadEffectSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadEffectSettings(ContestState& context)
 {
-    LoadGroup(context, EffectFile, context.Settings.Effect);
+    return Damaged(context, LoadGroup(context, EffectFile, context.Settings.Effect));
 }
 
-void LoadMicSettings(ContestState& context)
+std::optional<SettingsDamaged> LoadMicSettings(ContestState& context)
 {
-    LoadGroup(context, MicFile, context.Settings.Mic);
+    return Damaged(context, LoadGroup(context, MicFile, context.Settings.Mic));
 }
 
 std::optional<SettingsNotWritten> SaveBasicSettings(ContestState& context)

@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-const char* const LogFullMessage = "エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！";
-
 StateLook LookOf(ScreenState state, const ScreenSettings& screen)
 {
     const int look = static_cast<int>(state) + 1;

@@ -2,6 +2,7 @@
 
 #include "widgets/ContestSession.h"
 #include "measure/GaugeBox.h"
+#include "measure/GaugeDrawing.h"
 #include "measure/MeasureLayout.h"
 #include "measure/MissingInput.h"
 #include "core/ProgramOptions.h"
@@ -10,8 +11,6 @@
 #include "widgets/ProgramCursor.h"
 #include "widgets/StoredColour.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/EntrantNames.h"
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
@@ -23,9 +22,6 @@
 #include <cmath>
 
 namespace {
-
-const QColor GaugeGreen(0, 128, 0);
-const QColor GaugeRed(255, 0, 0);
 
 void SetLabelColours(QLabel* label, int32_t fore, int32_t back)
 {
@@ -78,7 +74,7 @@ void MeasurementScreen::BuildControls()
 // The circle gauge is drawn on a surface of the screen's size.
 void MeasurementScreen::NewDrawing()
 {
-    Drawing = QImage(ScreenWidth, ScreenHeight, QImage::Format_ARGB32_Premultiplied);
+    Drawing = QImage(ScreenWidth(), ScreenHeight(), QImage::Format_ARGB32_Premultiplied);
     Drawing.fill(Qt::transparent);
 }
 
@@ -94,11 +90,6 @@ void MeasurementScreen::LayOutForScreen()
 void MeasurementScreen::LoadOnOpen()
 {
     NewDrawing();
-    LoadBasicSettingsOrRecover(Context);
-    LoadScreenSettings(Context);
-    LoadSoundSettings(Context);
-    LoadEffectSettings(Context);
-    LoadMicSettings(Context);
     Measurable = MayMeasure();
     if (!Measurable)
         return;
@@ -112,10 +103,11 @@ void MeasurementScreen::LoadOnOpen()
         LayoutHeading();
 }
 
-// Settings files can change on disk while the program runs: a value no
-// settings window allows (a measurement time of 0) would record and score
-// what nobody set. Without a whole log the next entry number is unknown, and
-// measuring under a guessed number would overwrite an entrant's recording.
+// A value no settings window allows (a measurement time of 0, from a file
+// edited by hand and read by a window since the start-up's check) would
+// record and score what nobody set. Without a whole log the next entry number
+// is unknown, and measuring under a guessed number would overwrite an
+// entrant's recording.
 bool MeasurementScreen::MayMeasure()
 {
     if (const std::optional<QString> file = SettingsFileOutsideLimits(Context.Settings)) {
@@ -150,7 +142,7 @@ void MeasurementScreen::ApplyBandFont(QLabel* label, double points) const
 void MeasurementScreen::LayoutHeading()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth, ScreenHeight);
+    const HeadingLayoutFigures layout = ComputeHeadingLayout(ScreenWidth(), ScreenHeight());
     headingLabel->setGeometry(layout.Heading.toRect());
     measureBand->setGeometry(layout.Band.toRect());
     barGauge->setGeometry(layout.BarBox.toRect());
@@ -183,9 +175,9 @@ void MeasurementScreen::LayoutFullGauge()
         font.setPointSize(size);
         return QFontMetricsF(font).size(0, longest);
     };
-    const int points = FitFullGaugeBandFont(ScreenWidth, ScreenHeight, measure);
+    const int points = FitFullGaugeBandFont(ScreenWidth(), ScreenHeight(), measure);
     const double bandHeight = measure(points).height();
-    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth, ScreenHeight, bandHeight);
+    const FullGaugeLayoutFigures layout = ComputeFullGaugeLayout(ScreenWidth(), ScreenHeight(), bandHeight);
     measureBand->setGeometry(layout.Band.toRect());
     measureBand->show();
     ApplyBandFont(measureBand, points);
@@ -257,7 +249,7 @@ void MeasurementScreen::ShowNextEntry()
 void MeasurementScreen::EnterRunState(ScreenState state)
 {
     if (state == Ready)
-        barGauge->Clear(GaugeGreen);
+        DrawBarGauge(*barGauge, 0);
     ShowState(state);
     BlinkTicks = 0;
     if (state == Ready)
@@ -276,37 +268,13 @@ void MeasurementScreen::DrawGauge(int value)
 {
     if (!Gauge.Accept(value))
         return;
-    if (Context.Settings.Screen.GaugeStyle == BarGauge)
-        DrawBarGauge(value);
-    else if (Context.Settings.Screen.GaugeStyle == CircleGauge)
-        DrawCircleGauge(value);
-}
-
-void MeasurementScreen::DrawBarGauge(int value)
-{
-    if (value <= 0)
-        barGauge->Clear(GaugeGreen);
-    else if (value >= 100)
-        barGauge->Clear(GaugeRed);
-    else
-        barGauge->FillFromLeft(BarRedExtent(value), GaugeRed);
-}
-
-void MeasurementScreen::DrawCircleGauge(int value)
-{
-    QPainter painter(&Drawing);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const QRectF disc(CircleCentre.x() - CircleRadius, CircleCentre.y() - CircleRadius, 2 * CircleRadius, 2 * CircleRadius);
-    painter.setBrush(value <= 0 ? GaugeGreen : GaugeRed);
-    painter.drawEllipse(disc);
-    if (value > 0 && value < 100) {
-        painter.setBrush(GaugeGreen);
-        constexpr double SixteenthsPerRadian = 180.0 / 3.141592 * 16;
-        for (const GaugeSector& sector : GreenSectors(value))
-            painter.drawPie(disc, qRound(sector.Start * SixteenthsPerRadian), qRound((sector.End - sector.Start) * SixteenthsPerRadian));
+    if (Context.Settings.Screen.GaugeStyle == BarGauge) {
+        DrawBarGauge(*barGauge, value);
+    } else if (Context.Settings.Screen.GaugeStyle == CircleGauge) {
+        QPainter painter(&Drawing);
+        DrawCircleGauge(painter, CircleCentre, CircleRadius, value);
+        update();
     }
-    update();
 }
 
 void MeasurementScreen::paintEvent(QPaintEvent*)
@@ -322,13 +290,13 @@ void MeasurementScreen::PressBand(Qt::MouseButton button)
         return;
     if (button == Qt::LeftButton && State() == Waiting) {
         if (LogIsFull(Context.Contest.EntryNo)) {
-            Context.Messages.Inform(QString::fromUtf8(LogFullMessage), MessageIcon::Error);
+            Report(Context.Messages, LogFull());
             close();
             return;
         }
         // The screen stays: the operator can plug the input in and press again.
-        if (const std::optional<QString> missing = MissingInputMessage(ListInputs, LoadProgramOptions(Context).AudioInput.toUtf8())) {
-            Context.Messages.Inform(*missing, MessageIcon::Warning);
+        if (const std::optional<AudioInputMissing> missing = MissingInput(ListInputs, LoadProgramOptions(Context).AudioInput.toUtf8())) {
+            Report(Context.Messages, *missing);
             return;
         }
         StartMeasurement();

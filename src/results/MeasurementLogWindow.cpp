@@ -5,6 +5,7 @@
 #include "results/LogListing.h"
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
+#include "core/ResultStore.h"
 #include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
 #include "widgets/OperatorMessages.h"
@@ -100,9 +101,11 @@ void MeasurementLogWindow::showEvent(QShowEvent* event)
 
 void MeasurementLogWindow::LoadOnOpen()
 {
-    LoadMicSettings(Context);
     ListedLevels = ShownLevels();
-    Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByEntry)));
+    // As on the ranking board, a ranking pass that could not write is not
+    // told: the list shows the ranks the log last held.
+    static_cast<void>(RebuildRanking(Context));
+    Fill(ValueOrReport<std::vector<ResultRecord>>(Context.Messages, ListEntrants(Context, EntrantOrder::ByEntry)));
     SortByRank = false;
     orderButton->setText(ByRankCaption);
 }

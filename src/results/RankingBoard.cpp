@@ -6,9 +6,8 @@
 #include "results/RankingPages.h"
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
-#include "core/SettingsStore.h"
+#include "core/ResultStore.h"
 #include "widgets/EntrantNames.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/FontFitting.h"
 #include "widgets/OperatorMessages.h"
 #include "widgets/QrCodePicture.h"
@@ -71,10 +70,11 @@ RankingBoard::RankingBoard(ContestSession& context, QWidget* parent) : FullScree
 
 void RankingBoard::LoadOnOpen()
 {
-    LoadBasicSettingsOrRecover(Context);
-    LoadScreenSettings(Context);
-    LoadSoundSettings(Context);
-    Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, RankAndListEntrants(Context, EntrantOrder::ByRank));
+    // The ranking is derived from the log: a pass that could not write loses
+    // nothing stored, and the board shows the ranking the files last held
+    // without a word to the operator.
+    static_cast<void>(RebuildRanking(Context));
+    Ranking = ValueOrReport<std::vector<ResultRecord>>(Context.Messages, ListEntrants(Context, EntrantOrder::ByRank));
     HallNames = ReadHallNames(Context);
     BoardLevels.reset();
     if (auto shown = ReadShownLevels(Context)) {

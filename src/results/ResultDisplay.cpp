@@ -13,9 +13,7 @@
 #include "core/DisplayFormat.h"
 #include "core/ProgramOptions.h"
 #include "core/Ranking.h"
-#include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
@@ -75,9 +73,6 @@ ResultDisplay::ResultDisplay(ContestSession& context, QWidget* parent) : FullScr
 
 void ResultDisplay::LoadOnOpen()
 {
-    LoadBasicSettingsOrRecover(Context);
-    LoadEffectSettings(Context);
-    LoadMicSettings(Context);
     unsetCursor();
     scoreLabel->unsetCursor();
     RankEntrant();
@@ -118,8 +113,8 @@ void ResultDisplay::RankEntrant()
 void ResultDisplay::ResultLayout()
 {
     const ScreenSettings& screen = Context.Settings.Screen;
-    const double width = ScreenWidth;
-    const double height = ScreenHeight;
+    const double width = ScreenWidth();
+    const double height = ScreenHeight();
 
     QFont scoreFont(screen.ResultFontName);
     scoreFont.setBold(IsTrueText(screen.ResultFontBold));
@@ -161,7 +156,7 @@ void ResultDisplay::NameLayout(double scoreTop)
     if (EntrantNameText.isEmpty())
         return;
     const ScreenSettings& screen = Context.Settings.Screen;
-    const double width = ScreenWidth;
+    const double width = ScreenWidth();
     QFont nameFont(screen.ResultFontName);
     nameFont.setBold(IsTrueText(screen.ResultFontBold));
     const auto measure = [&nameFont, this](int size) {
@@ -191,12 +186,12 @@ void ResultDisplay::LevelLayout(double scoreBottom, double rankTop)
         return QFontMetricsF(levelFont).size(Qt::TextSingleLine, LevelText);
     };
     const double band = std::max(rankTop - scoreBottom, 1.0);
-    const int points = std::max(FitFontSize(10, 200, 2, 0.6 * ScreenWidth, 0.8 * band, measure), 1);
+    const int points = std::max(FitFontSize(10, 200, 2, 0.6 * ScreenWidth(), 0.8 * band, measure), 1);
     const double levelHeight = measure(points).height();
     levelLabel->setFont(levelFont);
     levelLabel->setText(LevelText);
     SetTextColour(levelLabel, FromStoredColour(screen.ResultForeColor));
-    levelLabel->setGeometry(QRectF(0, scoreBottom + (band - levelHeight) / 2, ScreenWidth, levelHeight).toRect());
+    levelLabel->setGeometry(QRectF(0, scoreBottom + (band - levelHeight) / 2, ScreenWidth(), levelHeight).toRect());
 }
 
 void ResultDisplay::SoundCall(int slot)

@@ -10,9 +10,7 @@
 #include "core/ContestOperations.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "widgets/EntrantNames.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QKeyEvent>
@@ -20,12 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
-
-namespace {
-
-const QString CheckFolder = QStringLiteral("\nフォルダおよびファイルを確認してください！");
-
-}
 
 ScoreMonitor::ScoreMonitor(ContestSession& context, QWidget* parent) : FullScreenWindow(context, parent), Context(context)
 {
@@ -55,8 +47,6 @@ GraphLook ScoreMonitor::Look() const
 
 void ScoreMonitor::LoadOnOpen()
 {
-    LoadBasicSettingsOrRecover(Context);
-    LoadMicSettings(Context);
     const std::optional<int16_t> firstFree = ScanLog(Context);
     if (!firstFree)
         Report(Context.Messages, ContestFileUnreadable{Context.LogPath()});
@@ -236,7 +226,7 @@ void ScoreMonitor::PlayRecording()
         player.Command(QStringLiteral("Play"));
     }
     if (player.Mode() == MultimediaPlayer::ModeNotOpen)
-        Context.Messages.Inform(QStringLiteral("音声データを再生できません。(%1)").arg(Current) + CheckFolder, MessageIcon::Warning);
+        Report(Context.Messages, RecordingNotPlayable{Current});
 }
 
 void ScoreMonitor::StopPlaying()

@@ -4,7 +4,6 @@
 #include "settings/SampleWidgets.h"
 #include "widgets/ContestSession.h"
 #include "core/SettingsStore.h"
-#include "widgets/FactorySettings.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QGridLayout>
@@ -94,8 +93,6 @@ void BasicSettingsWindow::LayOut()
 
 void BasicSettingsWindow::LoadOnOpen()
 {
-    if (!LoadBasicSettingsOrRecover(Context))
-        return;
     const BasicSettings& basic = Context.Settings.Basic;
     measureTime->Show(basic.MeasureSeconds);
     startWait->Show(basic.StartWaitTenths);

@@ -24,15 +24,15 @@ EffectSettingsWindow::EffectSettingsWindow(ContestSession& context, QWidget* par
     blinkTopRanks.Name(QStringLiteral("blinkOption"), QStringLiteral("noBlinkOption"));
     blinkTopRanks.Yes->setToolTip(QStringLiteral("上位者を結果表示で点滅させます。"));
     blinkTopRanks.No->setToolTip(QStringLiteral("上位者を結果表示で点滅させません。"));
-    connect(blinkTopRanks.Yes, &QRadioButton::clicked, this, [this] { Context.Settings.Effect.BlinkTopRanks = true; });
-    connect(blinkTopRanks.No, &QRadioButton::clicked, this, [this] { Context.Settings.Effect.BlinkTopRanks = false; });
+    connect(blinkTopRanks.Yes, &QRadioButton::clicked, this, [this] { Edited.BlinkTopRanks = true; });
+    connect(blinkTopRanks.No, &QRadioButton::clicked, this, [this] { Edited.BlinkTopRanks = false; });
     // The spinner reaches 1 as well, which typing refuses, and is as wide as
     // typing accepts, so that every accepted number shows on it.
     rankLimit = new NumberPair(this, Qt::Vertical, {2, 40}, {1, 40}, 1);
     rankLimit->Name(QStringLiteral("rankLimit"));
     rankLimit->Box()->setToolTip(QStringLiteral("何位以上を点滅させるかの設定です。"));
     connect(rankLimit, &NumberPair::changed, this,
-            [this](int value) { Context.Settings.Effect.BlinkRankLimit = static_cast<int16_t>(value); });
+            [this](int value) { Edited.BlinkRankLimit = static_cast<int16_t>(value); });
     intervalBar = new QScrollBar(Qt::Horizontal, this);
     intervalBar->setObjectName(QStringLiteral("intervalBar"));
     intervalBar->setRange(2, 50);
@@ -107,14 +107,14 @@ void EffectSettingsWindow::LoadOnOpen()
 {
     StopTest();
     blinkStep = 0;
-    LoadEffectSettings(Context);
+    Edited = Context.Settings.Effect;
     ShowEffectSettings();
-    SetBackColour(blinkSample, FromStoredColour(Context.Settings.Effect.BlinkColor[0]));
+    SetBackColour(blinkSample, FromStoredColour(Edited.BlinkColor[0]));
 }
 
 void EffectSettingsWindow::ShowEffectSettings()
 {
-    EffectSettings& effect = Context.Settings.Effect;
+    EffectSettings& effect = Edited;
     for (int i = 0; i < 3; ++i)
         SetBackColour(swatches[i], FromStoredColour(effect.BlinkColor[i]));
     // The bar shows a stored interval out of its range at its nearest end.
@@ -167,17 +167,18 @@ void EffectSettingsWindow::BlinkTick()
 // factory colours from its next step.
 void EffectSettingsWindow::ShowFactoryValues()
 {
-    Context.Settings.Effect = EffectSettings::Factory();
+    Edited = EffectSettings::Factory();
     ShowEffectSettings();
 }
 
 void EffectSettingsWindow::Register()
 {
     RegisterSettings(QString(), QStringLiteral("登録しました！"), [this] {
-        EffectSettings& effect = Context.Settings.Effect;
+        EffectSettings& effect = Edited;
         for (int i = 0; i < 3; ++i)
             effect.BlinkColor[i] = ToStoredColour(BackColour(swatches[i]));
         effect.BlinkInterval = static_cast<int16_t>(intervalBar->value());
+        Context.Settings.Effect = effect;
         return Succeeded(Context.Messages, SaveEffectSettings(Context));
     });
 }

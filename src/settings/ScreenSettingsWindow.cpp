@@ -225,7 +225,6 @@ void ScreenSettingsWindow::LayOut()
 
 void ScreenSettingsWindow::LoadOnOpen()
 {
-    LoadScreenSettings(Context);
     edited = Context.Settings.Screen;
     ShowScreenSettings();
     audienceScreen->Load(Context);
@@ -292,7 +291,6 @@ template <class Change>
 void ScreenSettingsWindow::Apply(Change change)
 {
     change(edited);
-    change(Context.Settings.Screen);
     ShowSamples();
 }
 

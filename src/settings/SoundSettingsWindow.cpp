@@ -112,7 +112,6 @@ void SoundSettingsWindow::LayOut()
 void SoundSettingsWindow::LoadOnOpen()
 {
     SelectSlot(0);
-    LoadSoundSettings(Context);
     const SoundSettings& sound = Context.Settings.Sound;
     for (int i = 0; i < 7; ++i) {
         soundFiles[i]->setText(sound.SoundFile[i]);
@@ -156,7 +155,6 @@ void SoundSettingsWindow::ChooseFile(int slot)
     if (!chosen || !AcceptStoredText(*chosen))
         return;
     soundFiles[slot]->setText(*chosen);
-    Context.Settings.Sound.SoundFile[slot] = *chosen;
 }
 
 void SoundSettingsWindow::PlayTest()

@@ -5,6 +5,11 @@ ContestSession::ContestSession(const QString& programFolder, MessageBoxService& 
 {
 }
 
+void ContestSession::PublishSettings()
+{
+    emit settingsPublished(Settings);
+}
+
 void ContestSession::EndProgram()
 {
     EndIsRequested = true;

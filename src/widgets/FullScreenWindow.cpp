@@ -93,8 +93,8 @@ void FullScreenWindow::Cover(QScreen* screen)
 {
     Covered = screen;
     const QRect area = screen->geometry();
-    ScreenWidth = area.width();
-    ScreenHeight = area.height();
+    CoveredWidth = area.width();
+    CoveredHeight = area.height();
     // Leaving full screen first makes a shown window ask for it again on the
     // new screen; the geometry places it where the system has no window
     // manager to grant full screen (a bare X server).

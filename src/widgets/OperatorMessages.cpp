@@ -71,6 +71,12 @@ OperatorMessage MessageFor(const RecordingUnreadable& failure)
             MessageIcon::Warning};
 }
 
+OperatorMessage MessageFor(const RecordingNotPlayable& failure)
+{
+    return {QStringLiteral("音声データを再生できません。(%1)\nフォルダおよびファイルを確認してください！").arg(failure.EntryNo), QString(),
+            MessageIcon::Warning};
+}
+
 OperatorMessage MessageFor(const ReportSettingsDamaged&)
 {
     return Error(QStringLiteral("レポート設定ファィル不正です！"));
@@ -163,6 +169,18 @@ OperatorMessage MessageFor(const MeasurementLogUnreadable& refusal)
     return Error(QStringLiteral("測定ログが読めないか、壊れています。(%1)\n測定を始めることはできません。"
                                 "フォルダおよびファイルを確認してください！")
                      .arg(QDir::toNativeSeparators(refusal.Path)));
+}
+
+OperatorMessage MessageFor(const LogFull&)
+{
+    return Error(QStringLiteral("エントリー№がMAX(3000人)を超えました！\nデータをクリアしてください！"));
+}
+
+// Named as the microphone settings name a missing input.
+OperatorMessage MessageFor(const AudioInputMissing& refusal)
+{
+    return {QStringLiteral("マイク「%1」が見つかりません。\nマイクの接続を確認するか、マイク設定で入力を選んでください。").arg(refusal.Name),
+            QString(), MessageIcon::Warning};
 }
 
 OperatorMessage MessageFor(const TestRecordingMismatch&)

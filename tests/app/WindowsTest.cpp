@@ -11,6 +11,7 @@
 #include "core/EntrantRoster.h"
 #include "core/ProgramOptions.h"
 #include "entrants/EntrantsWindow.h"
+#include "settings/EffectSettingsWindow.h"
 #include "core/ProgramOptions.h"
 #include "support/AppTestFolder.h"
 #include "support/HallClient.h"
@@ -19,6 +20,8 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -52,6 +55,27 @@ TEST_F(WindowsTest, EachKindIsMadeOnceWithItsFirstOwnerAsParentAndAnewOnceGone)
     EXPECT_EQ(&Made.scoreMonitor(), &Made.scoreMonitor());
     EXPECT_EQ(Made.scoreMonitor().parentWidget(), nullptr);
     EXPECT_EQ(Made.scoreSheetOutput().parentWidget(), nullptr);
+}
+
+TEST_F(WindowsTest, SettingsReachTheContestOnlyAsAWindowStoresThemAndAreThenPublished)
+{
+    Folder.Context.Settings.Effect = EffectSettings::Factory();
+    QSignalSpy published(&Folder.Context, &ContestSession::settingsPublished);
+    EffectSettingsWindow& window = Made.effectSettings(nullptr);
+    auto* noBlink = window.findChild<QRadioButton*>(QStringLiteral("noBlinkOption"));
+    window.show();
+    noBlink->click();
+    window.close();
+    EXPECT_TRUE(Folder.Context.Settings.Effect.BlinkTopRanks) << "closed without storing";
+    EXPECT_EQ(published.count(), 0);
+
+    window.show();
+    noBlink->click();
+    Folder.Messages.Answer(MessageAnswer::Yes);
+    window.findChild<QPushButton*>(QStringLiteral("registerButton"))->click();
+    EXPECT_FALSE(Folder.Context.Settings.Effect.BlinkTopRanks);
+    ASSERT_EQ(published.count(), 1);
+    EXPECT_FALSE(published[0][0].value<SettingsRecord>().Effect.BlinkTopRanks);
 }
 
 TEST_F(WindowsTest, StoppingInThePreviewEndsTheScoreSheetRunThere)

@@ -1,4 +1,5 @@
 #include "core/ContestOperations.h"
+#include "core/ResultStore.h"
 
 #include "support/ResultLog.h"
 #include "support/StoreFolder.h"
@@ -34,7 +35,8 @@ TEST(ContestLists, RankingFirstListsEveryEntrantWithItsNewRankInEitherOrder)
 {
     StoreFolder folder;
     WriteLogOfTotals(folder, {500, 700, 700, 300});
-    const auto byEntry = RankAndListEntrants(folder.Context, EntrantOrder::ByEntry);
+    EXPECT_FALSE(RebuildRanking(folder.Context));
+    const auto byEntry = ListEntrants(folder.Context, EntrantOrder::ByEntry);
     EXPECT_EQ(EntryNumbers(byEntry), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(Ranks(byEntry), (std::vector<int>{3, 1, 2, 4}));
     const auto byRank = ListEntrants(folder.Context, EntrantOrder::ByRank);
@@ -46,7 +48,8 @@ TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortLog)
 {
     StoreFolder folder;
     EXPECT_TRUE(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByEntry)).empty()) << "no log yet";
-    EXPECT_TRUE(EntryNumbers(RankAndListEntrants(folder.Context, EntrantOrder::ByRank)).empty());
+    RebuildRanking(folder.Context);
+    EXPECT_TRUE(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByRank)).empty());
 
     // Two entrants, then a gap the list must not look past, then a third.
     std::vector<ResultRecord> records = {StoredEntrant(1, 10), StoredEntrant(2, 20), ResultRecord::Missing(3), StoredEntrant(4, 40)};
@@ -56,7 +59,8 @@ TEST(ContestLists, ListsEndAtTheFirstUnusedRecordOrTheEndOfAShortLog)
     folder.Write(QStringLiteral("loudlog.dat"), log);
     EXPECT_EQ(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByEntry)), (std::vector<int>{1, 2}));
     folder.Write(QStringLiteral("loudlog.dat"), log.left(2 * ResultRecord::Size));
-    EXPECT_EQ(EntryNumbers(RankAndListEntrants(folder.Context, EntrantOrder::ByRank)), (std::vector<int>{2, 1}));
+    RebuildRanking(folder.Context);
+    EXPECT_EQ(EntryNumbers(ListEntrants(folder.Context, EntrantOrder::ByRank)), (std::vector<int>{2, 1}));
 }
 
 TEST(ContestLists, ADamagedLogOrAVanishedFolderListsNobodyAndNamesTheFile)
@@ -67,5 +71,6 @@ TEST(ContestLists, ADamagedLogOrAVanishedFolderListsNobodyAndNamesTheFile)
     EXPECT_EQ(UnreadableFile(ListEntrants(folder.Context, EntrantOrder::ByRank)), folder.Path(QStringLiteral("loudlog.dat")))
         << "the log, whichever list was asked for";
     ContestState vanished(folder.Path(QStringLiteral("renamed")));
-    EXPECT_EQ(UnreadableFile(RankAndListEntrants(vanished, EntrantOrder::ByEntry)), vanished.LogPath());
+    EXPECT_EQ(RebuildRanking(vanished).value_or(RankingNotRebuilt()).Path, vanished.LogPath());
+    EXPECT_EQ(UnreadableFile(ListEntrants(vanished, EntrantOrder::ByEntry)), vanished.LogPath());
 }

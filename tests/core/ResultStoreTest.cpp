@@ -88,7 +88,7 @@ TEST_F(ResultStoreTest, RanksHigherTotalsFirstAndEarlierEntrantsFirstAmongEquals
     EXPECT_EQ(context.Contest.ScoreTable[2], 700);
     EXPECT_EQ(context.Contest.ScoreTable[4], 300);
 
-    RebuildRanking(context);
+    EXPECT_FALSE(RebuildRanking(context));
     const QByteArray ranking = folder.Read(Ranking);
     const std::vector<int> expectedEntries = {2, 3, 1, 4, 5, 6};
     for (int r = 1; r <= 6; ++r) {
@@ -149,10 +149,19 @@ TEST_F(ResultStoreTest, ADamagedLogIsNeitherScannedNorRankedNorWritten)
     for (const QByteArray& damaged : {whole.left(35), whole.left(105), renumbered, tooLong}) {
         folder.Write(Log, damaged);
         EXPECT_FALSE(ScanLog(context).has_value()) << damaged.size();
-        RebuildRanking(context);
+        EXPECT_EQ(RebuildRanking(context).value_or(RankingNotRebuilt()).Path, context.LogPath());
         EXPECT_EQ(FaultOf(StoreResult(context, MeasuredNow(context, 1, MeasureResult()))), LogWriteFault::LogUnreadable);
         EXPECT_EQ(folder.Read(Log), damaged) << "left as found";
     }
+}
+
+TEST_F(ResultStoreTest, ARankingFileThatCannotBeWrittenIsNamedAndTheLogKeepsItsRanks)
+{
+    folder.Write(Log, LogOf({500, 700}));
+    const QByteArray log = folder.Read(Log);
+    ASSERT_TRUE(QDir(folder.Path(QString())).mkdir(Ranking));
+    EXPECT_EQ(RebuildRanking(context).value_or(RankingNotRebuilt()).Path, context.RankingPath());
+    EXPECT_EQ(folder.Read(Log), log);
 }
 
 TEST_F(ResultStoreTest, LoadsTheNumbersAndTheTimeOfARecord)

@@ -100,10 +100,10 @@ TEST(SettingsStore, AllGroupsRoundTripThroughTheirFiles)
 
     folder.Context.Settings = SettingsRecord();
     EXPECT_FALSE(LoadBasicSettings(folder.Context));
-    LoadScreenSettings(folder.Context);
-    LoadSoundSettings(folder.Context);
-    LoadEffectSettings(folder.Context);
-    LoadMicSettings(folder.Context);
+    EXPECT_FALSE(LoadScreenSettings(folder.Context));
+    EXPECT_FALSE(LoadSoundSettings(folder.Context));
+    EXPECT_FALSE(LoadEffectSettings(folder.Context));
+    EXPECT_FALSE(LoadMicSettings(folder.Context));
     EXPECT_EQ(folder.Context.Settings.Basic, edited.Basic);
     EXPECT_EQ(folder.Context.Settings.Screen, edited.Screen);
     EXPECT_EQ(folder.Context.Settings.Sound, edited.Sound);
@@ -111,7 +111,13 @@ TEST(SettingsStore, AllGroupsRoundTripThroughTheirFiles)
     EXPECT_EQ(folder.Context.Settings.Mic, edited.Mic);
 }
 
-TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
+// The fault a group's loader names; empty when it read the whole file.
+QStringList FaultsOf(const std::optional<SettingsDamaged>& damaged)
+{
+    return damaged ? damaged->Faults : QStringList();
+}
+
+TEST(SettingsStore, GroupLoadersKeepWhatTheyReadBeforeAFaultAndNameIt)
 {
     StoreFolder folder;
     SettingsRecord& settings = folder.Context.Settings;
@@ -119,26 +125,26 @@ TEST(SettingsStore, SilentLoadersKeepWhatTheyReadBeforeAnError)
     settings.Sound.RankSoundFromEntry = 77;
     folder.Write(QStringLiteral("KANKYOU3.REC"),
                  "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"f\"\r\n\"g\"\r\n#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n");
-    LoadSoundSettings(folder.Context);
+    EXPECT_EQ(FaultsOf(LoadSoundSettings(folder.Context)), QStringList{QStringLiteral("KANKYOU3.REC の 11行目がありません。")});
     EXPECT_EQ(settings.Sound.SoundFile[6], QStringLiteral("g"));
     EXPECT_EQ(settings.Sound.SoundEnabled, (std::array<bool, 7>{true, true, true, false, false, false, false}));
     EXPECT_EQ(settings.Sound.RankSoundFromEntry, 77);
 
     settings.Mic = {33, RecordingQuality::Middle};
     folder.Write(QStringLiteral("KANKYOUB.REC"), "20\r\n\"2\"\r\n");
-    LoadMicSettings(folder.Context);
+    EXPECT_EQ(FaultsOf(LoadMicSettings(folder.Context)), QStringList{QStringLiteral("KANKYOUB.REC の 2行目「\"2\"」は使えない値です。")});
     EXPECT_EQ(settings.Mic.NoiseCutLevel, 20);
     EXPECT_EQ(settings.Mic.Quality, RecordingQuality::Middle);
 
     settings.Screen = ScreenSettings::Factory();
     folder.Write(QStringLiteral("KANKYOU2.REC"), "#TRUE#\r\n1\r\n2\r\n3\r\n4\r\n5\r\n\"\x82\"\r\n");
-    LoadScreenSettings(folder.Context);
+    EXPECT_EQ(FaultsOf(LoadScreenSettings(folder.Context)).size(), 1);
     EXPECT_TRUE(settings.Screen.FullGaugeLayout);
     EXPECT_EQ(settings.Screen.ResultForeColor, 5);
     EXPECT_EQ(settings.Screen.ResultFontName, QStringLiteral("ＭＳ ゴシック"));
 
     settings.Effect.BlinkInterval = 9;
-    LoadEffectSettings(folder.Context);
+    EXPECT_EQ(FaultsOf(LoadEffectSettings(folder.Context)), QStringList{QStringLiteral("KANKYOU4.REC がありません。")});
     EXPECT_EQ(settings.Effect.BlinkInterval, 9);
 }
 

@@ -92,7 +92,7 @@ protected:
         SCOPED_TRACE(window.windowTitle().toStdString());
         EXPECT_EQ(window.screen(), screen);
         EXPECT_EQ(window.geometry(), screen->geometry());
-        EXPECT_EQ(QSize(window.ScreenWidth, window.ScreenHeight), screen->size());
+        EXPECT_EQ(QSize(window.ScreenWidth(), window.ScreenHeight()), screen->size());
         EXPECT_TRUE(window.rect().contains(window.childrenRect())) << "controls placed for another screen's size";
     }
 

@@ -104,7 +104,7 @@ void ExpectFullScreenOn(const FullScreenWindow& window, const QScreen* output)
     EXPECT_EQ(shown.Frame, output->geometry());
     (void)QTest::qWaitFor([&] { return window.size() == output->size(); });
     EXPECT_EQ(window.size(), output->size());
-    EXPECT_EQ(QSize(window.ScreenWidth, window.ScreenHeight), output->size());
+    EXPECT_EQ(QSize(window.ScreenWidth(), window.ScreenHeight()), output->size());
     EXPECT_TRUE(window.rect().contains(window.childrenRect())) << "controls laid out beyond the window";
 }
 

@@ -109,6 +109,11 @@ private:
     void FollowLog();
     void FollowStore(const EntrantRecorded& stored);
 
+    // A window that stores settings accepts only once they are stored: the
+    // windows that follow them are then told.
+    template <class Window>
+    Window* Publishing(Window* window);
+
     // The window kept in `kept`, made by `make` when there is none (yet).
     template <class Window, class Make>
     Window& Kept(QPointer<Window>& kept, Make make)

@@ -41,6 +41,3 @@ enum class EntrantOrder { ByEntry, ByRank };
 using EntrantList = std::variant<std::vector<ResultRecord>, ContestFileUnreadable>;
 EntrantList ListEntrants(ContestState& state, EntrantOrder order);
 
-// Ranks every stored entrant anew (ranking file and the ranks in the log),
-// then lists them in that order, each with its new rank.
-EntrantList RankAndListEntrants(ContestState& state, EntrantOrder order);

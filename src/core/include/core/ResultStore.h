@@ -27,8 +27,10 @@ std::optional<int16_t> ScanLog(ContestState& context);
 
 // Ranks the entrants (higher total first, the lower entry number first among
 // equal totals) into the ranking file, ended by a record whose total is -1,
-// and writes each entrant's rank into the log. Silent on failure.
-void RebuildRanking(ContestState& context);
+// and writes each entrant's rank into the log. RankingNotRebuilt when the
+// log cannot be read or is damaged, or either file cannot be written; a file
+// not written stays as it was.
+std::optional<RankingNotRebuilt> RebuildRanking(ContestState& context);
 
 // A record of the log that no entrant uses yet.
 struct UnusedRecord {};

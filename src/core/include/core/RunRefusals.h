@@ -17,6 +17,17 @@ struct MeasurementLogUnreadable {
     QString Path;
 };
 
+// Every entry number of the log is taken: no measurement starts until the
+// data is cleared.
+struct LogFull {};
+
+// The input chosen for recording, Name as the server names it, is not among
+// the inputs the server offers: nothing is recorded from another input in
+// its place.
+struct AudioInputMissing {
+    QString Name;
+};
+
 // The microphone test's recording does not hold the bytes its quality and
 // time call for.
 struct TestRecordingMismatch {};

@@ -24,12 +24,13 @@ std::optional<SettingsDamaged> LoadAllSettings(ContestState& context);
 // folder, not a damaged one.
 bool HoldsNoSettingsFile(const ContestState& context);
 
-// Silent on error: values read before the error are kept, the rest keep
-// their previous values.
-void LoadScreenSettings(ContestState& context);
-void LoadSoundSettings(ContestState& context);
-void LoadEffectSettings(ContestState& context);
-void LoadMicSettings(ContestState& context);
+// Each reads its group's file; SettingsDamaged naming the file and the line
+// at fault when it is missing or broken, the values read before the fault
+// kept and the rest keeping their previous values.
+std::optional<SettingsDamaged> LoadScreenSettings(ContestState& context);
+std::optional<SettingsDamaged> LoadSoundSettings(ContestState& context);
+std::optional<SettingsDamaged> LoadEffectSettings(ContestState& context);
+std::optional<SettingsDamaged> LoadMicSettings(ContestState& context);
 
 // Each save replaces its file atomically; SettingsNotWritten on failure, the
 // old file left and the settings in memory keeping the edited values.

@@ -24,6 +24,11 @@ struct RecordingUnreadable {
     int EntryNo = 0;
 };
 
+// The recording of entrant EntryNo cannot be played.
+struct RecordingNotPlayable {
+    int EntryNo = 0;
+};
+
 // The list of entrants at File cannot be read, or is damaged at Line: the
 // windows show numbers without names.
 struct RosterDamaged {
@@ -51,6 +56,13 @@ enum class LogWriteFault {
 struct LogWriteFailed {
     int EntryNo = 0;
     LogWriteFault Fault = LogWriteFault::NotWritten;
+};
+
+// The ranking pass could not read or rewrite the file at Path (the log or the
+// ranking file): the ranking and the ranks in the log may be those of an
+// earlier pass. Nothing stored is lost; the log itself is whole.
+struct RankingNotRebuilt {
+    QString Path;
 };
 
 // The log at Path could not be rewritten as empty; it is left as it was.

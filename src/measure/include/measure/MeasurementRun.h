@@ -34,9 +34,8 @@ QString NextEntryText(int entryNo, const QString& name = {});
 // Index 1 to 4 of the longest state text, the first of equally long ones.
 int LongestStateText(const ScreenSettings& screen);
 
-// The full-log message, when the next entrant has no record left.
+// True when the next entrant has no record left in the log.
 bool LogIsFull(int entryNo);
-extern const char* const LogFullMessage;
 
 // The ready blink: odd ticks show the state's own colours, even ticks the
 // blink colours (the first tick is 0).

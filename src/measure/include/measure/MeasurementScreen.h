@@ -87,8 +87,6 @@ private:
     void PressScreen(Qt::MouseButton button);
     void StartMeasurement();
     void FinishMeasurement(const MeasurementOutcome& outcome);
-    void DrawBarGauge(int value);
-    void DrawCircleGauge(int value);
     void SetScreenBack(int32_t colour);
 
     ContestSession& Context;

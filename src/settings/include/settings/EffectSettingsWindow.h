@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/SettingsDialog.h"
+#include "core/SettingsRecord.h"
 #include "settings/YesNoPair.h"
 
 #include <array>
@@ -48,6 +49,8 @@ private:
     QPushButton* factoryButton = nullptr;
     QPushButton* testButton = nullptr;
 
+    // The values shown, which reach the settings only when registered.
+    EffectSettings Edited;
     bool testRunning = false;
     int blinkStep = 0;
 };

@@ -7,6 +7,9 @@
 
 // The contest state as the windows hold it: with the message service through
 // which they speak to the operator, and the request that ends the program.
+// Its settings are loaded once at start-up; every window reads them here and
+// none reloads their files, and a settings window changes them only as it
+// stores them, after which they are published to the windows open beside it.
 class ContestSession : public QObject, public ContestState {
     Q_OBJECT
 public:
@@ -21,12 +24,17 @@ public:
     void EndProgram();
     bool EndRequested() const { return EndIsRequested; }
 
+    // Tells the windows that follow the settings that a settings window has
+    // just stored them.
+    void PublishSettings();
+
     // The damaged list of entrants last named to the operator, so that the
     // same damage is not named at every window's opening.
     QString NamedRosterFault;
 
 signals:
     void endRequested();
+    void settingsPublished(const SettingsRecord& settings);
 
 private:
     bool EndIsRequested = false;

@@ -22,8 +22,8 @@ class FullScreenWindow : public QDialog {
     Q_OBJECT
 public:
     // The size of the screen the window covers, in its pixels.
-    int ScreenWidth = 0;
-    int ScreenHeight = 0;
+    int ScreenWidth() const { return CoveredWidth; }
+    int ScreenHeight() const { return CoveredHeight; }
 
 protected:
     FullScreenWindow(const ContestState& context, QWidget* parent);
@@ -52,6 +52,8 @@ private:
     void ReturnToChosenScreen();
 
     const ContestState& Options;
+    int CoveredWidth = 0;
+    int CoveredHeight = 0;
     // The screen the window covers, or was last asked to.
     QPointer<QScreen> Covered;
     // Full screen as the window system last confirmed it, and whether the

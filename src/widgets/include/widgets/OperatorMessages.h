@@ -24,6 +24,7 @@ struct OperatorMessage {
 OperatorMessage MessageFor(const ContestFileUnreadable& failure);
 OperatorMessage MessageFor(const EntrantUnreadable& failure);
 OperatorMessage MessageFor(const RecordingUnreadable& failure);
+OperatorMessage MessageFor(const RecordingNotPlayable& failure);
 OperatorMessage MessageFor(const RosterDamaged& failure);
 OperatorMessage MessageFor(const LogNotCleared& failure);
 OperatorMessage MessageFor(const LogWriteFailed& failure);
@@ -39,6 +40,8 @@ OperatorMessage MessageFor(const SetupRequestNotWritten& failure);
 OperatorMessage MessageFor(const AudioFailure& failure);
 OperatorMessage MessageFor(const SettingsOutsideLimits& refusal);
 OperatorMessage MessageFor(const MeasurementLogUnreadable& refusal);
+OperatorMessage MessageFor(const LogFull& refusal);
+OperatorMessage MessageFor(const AudioInputMissing& refusal);
 OperatorMessage MessageFor(const TestRecordingMismatch& refusal);
 
 // Shows the failure's message.
