@@ -3,7 +3,6 @@
 #include "report/RangeNumbers.h"
 #include "widgets/ContestSession.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "widgets/OperatorMessages.h"
 
 #include <QCloseEvent>
@@ -135,8 +134,6 @@ void ScoreSheetOutput::Open(const ScoreSheetRequest& request, QPoint menuPositio
 
 void ScoreSheetOutput::Prepare()
 {
-    LoadScreenSettings(Context);
-    LoadMicSettings(Context);
     const int lastNo = ScanLog(Context).value_or(1) - 1;
     for (QComboBox* box : {startBox, endBox}) {
         box->clear();

@@ -3,7 +3,6 @@
 #include "core/EntrantLevels.h"
 #include "core/ReportSettings.h"
 #include "core/ResultStore.h"
-#include "core/SettingsStore.h"
 #include "printing/PrintJobs.h"
 #include "report/GraphData.h"
 #include "report/ScoreSheetDrawing.h"
@@ -69,8 +68,6 @@ void ScoreSheetPrinting::RememberPrinter(const QString& name)
 
 void ScoreSheetPrinting::PrintOnRememberedPrinter(int entryNo)
 {
-    LoadScreenSettings(Context);
-    LoadMicSettings(Context);
     const QString name = RememberedPrinter();
     PrintAfterMeasurement(entryNo, name);
     RememberPrinter(name);

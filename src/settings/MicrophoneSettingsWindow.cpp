@@ -159,7 +159,6 @@ void MicrophoneSettingsWindow::LoadOnOpen()
     if (!LoadBasicSettingsOrRecover(Context))
         return;
     testDuration->setText(QString::number(TestSeconds) + QStringLiteral("秒"));
-    LoadMicSettings(Context);
     Stored = Context.Settings.Mic;
     // A hand-edited file may hold values no control can show.
     MicSettings& mic = Context.Settings.Mic;
@@ -353,6 +352,15 @@ bool MicrophoneSettingsWindow::StoreCalibration()
         return true;
     Context.Messages.Inform(QStringLiteral("音圧校正を保存できません！"), MessageIcon::Warning);
     return false;
+}
+
+void MicrophoneSettingsWindow::done(int result)
+{
+    SettingsDialog::done(result);
+    // Closed without 登録: the quality and noise cut tried out in the test
+    // go with the window, as every settings window's edits do.
+    if (result != Accepted && !isVisible())
+        Context.Settings.Mic = Stored;
 }
 
 bool MicrophoneSettingsWindow::MayClose()

@@ -186,6 +186,15 @@ TEST_F(MicWindow, AQualityChangeIsAskedForAndRegisteredWithTheCutLevel)
     EXPECT_EQ(Folder.Messages.Messages[0].Title, QStringLiteral("確認"));
 }
 
+TEST_F(MicWindow, ClosingWithoutRegisteringLeavesTheSettingsAsStored)
+{
+    auto window = Open();
+    const int16_t stored = Folder.Context.Settings.Mic.NoiseCutLevel;
+    Child<QScrollBar>(*window, "cutLevelBar")->setValue(stored + 25);
+    window->close();
+    EXPECT_EQ(Folder.Context.Settings.Mic.NoiseCutLevel, stored) << "a measurement after it cuts as stored";
+}
+
 TEST_F(MicWindow, TheCutBandIsDrawnAcrossThePictureAtItsHeight)
 {
     auto window = Open();

@@ -309,6 +309,7 @@ TEST_F(SettingsWindows, ARunningContestLocksTheMeasurementTimeAndTheRecordingCho
 TEST_F(SettingsWindows, AContestKeepsTheStoredMicrophoneSettingsEvenOutOfRange)
 {
     Folder.Write(QStringLiteral("KANKYOUB.REC"), "150\r\n7\r\n");
+    LoadAllSettings(Context);
     WriteLogWithOneEntrant();
     const QByteArray before = Folder.Read(QStringLiteral("KANKYOUB.REC"));
     FakeRecorder::Log recorder;

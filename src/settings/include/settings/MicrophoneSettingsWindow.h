@@ -39,6 +39,7 @@ public:
 
 protected:
     bool MayClose() override;
+    void done(int result) override;
 
 private:
     ProgramStart StartVolumeControl = StartDetachedProgram;
