@@ -131,14 +131,14 @@ ProgramOptions LoadProgramOptions(const ContestState& context)
     return options;
 }
 
-bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
+std::optional<SettingsNotWritten> SaveProgramOptions(const ContestState& context, const ProgramOptions& options)
 {
     const QString path = OptionsPath(context);
     {
         // QSettings keeps a file it cannot parse; start such a file afresh.
         QSettings existing(path, QSettings::IniFormat);
         if (existing.status() == QSettings::FormatError && !QFile::remove(path))
-            return false;
+            return SettingsNotWritten{path};
     }
     QSettings file(path, QSettings::IniFormat);
     file.setValue(AudioInputKey, options.AudioInput);
@@ -158,10 +158,12 @@ bool SaveProgramOptions(const ContestState& context, const ProgramOptions& optio
     file.setValue(HallUrlKey, options.Hall.Url);
     WriteLevel(file, options.Level);
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() != QSettings::NoError)
+        return SettingsNotWritten{path};
+    return std::nullopt;
 }
 
-bool SaveHallOptions(const ContestState& context, const HallOptions& hall)
+std::optional<SettingsNotWritten> SaveHallOptions(const ContestState& context, const HallOptions& hall)
 {
     ProgramOptions options = LoadProgramOptions(context);
     options.Hall = hall;

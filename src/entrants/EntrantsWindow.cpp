@@ -9,6 +9,7 @@
 #include "entrants/RosterTable.h"
 #include "widgets/ContestSession.h"
 #include "widgets/EntrantNames.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -224,8 +225,8 @@ void EntrantsWindow::RegisterRoster()
     FileRead = EntrantRosterBytes(Context.Folder);
     ProgramOptions options = LoadProgramOptions(Context);
     options.ShowNames = showNamesBox->isChecked();
-    if (!SaveProgramOptions(Context, options)) {
-        Context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
+    if (const std::optional<SettingsNotWritten> failure = SaveProgramOptions(Context, options)) {
+        Report(Context.Messages, *failure);
         return;
     }
     emit rosterStored();

@@ -3,6 +3,7 @@
 #include "widgets/ContestSession.h"
 #include "widgets/ScreenChoice.h"
 #include "core/ProgramOptions.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -73,10 +74,7 @@ bool AudienceScreenChooser::Store(const ContestSession& context) const
 {
     ProgramOptions options = LoadProgramOptions(context);
     options.AudienceScreen = Chosen();
-    if (SaveProgramOptions(context, options))
-        return true;
-    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
-    return false;
+    return Succeeded(context.Messages, SaveProgramOptions(context, options));
 }
 
 ScreenIdentity AudienceScreenChooser::Chosen() const

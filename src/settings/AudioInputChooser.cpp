@@ -6,6 +6,7 @@
 #include "settings/MicTest.h"
 #include "widgets/ContestSession.h"
 #include "core/ProgramOptions.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -91,8 +92,7 @@ void AudioInputChooser::Choose(int index)
 {
     ProgramOptions options = LoadProgramOptions(Context);
     options.AudioInput = QString::fromUtf8(inputList->itemData(index).toByteArray());
-    if (!SaveProgramOptions(Context, options))
-        Context.Messages.Inform(QStringLiteral("入力の選択を保存できません！"), MessageIcon::Warning);
+    Report(Context.Messages, SaveProgramOptions(Context, options));
     missingInput->hide();
     RestartListening();
 }

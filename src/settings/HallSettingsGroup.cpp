@@ -4,6 +4,7 @@
 #include "core/ProgramOptions.h"
 #include "widgets/ContestSession.h"
 #include "widgets/QrCodePicture.h"
+#include "widgets/OperatorMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,10 +55,7 @@ void HallSettingsGroup::Load(const ContestState& context)
 
 bool HallSettingsGroup::Store(const ContestSession& context) const
 {
-    if (SaveHallOptions(context, {enabledBox->isChecked(), portBox->value(), urlBox->currentText()}))
-        return true;
-    context.Messages.Inform(QStringLiteral("管理データの書き込みができません！"), MessageIcon::Error);
-    return false;
+    return Succeeded(context.Messages, SaveHallOptions(context, {enabledBox->isChecked(), portBox->value(), urlBox->currentText()}));
 }
 
 void HallSettingsGroup::ListUrls(const QString& chosen)

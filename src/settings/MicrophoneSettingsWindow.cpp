@@ -348,10 +348,7 @@ bool MicrophoneSettingsWindow::StoreCalibration()
         return true;
     ProgramOptions options = LoadProgramOptions(Context);
     options.Level = level;
-    if (SaveProgramOptions(Context, options))
-        return true;
-    Context.Messages.Inform(QStringLiteral("音圧校正を保存できません！"), MessageIcon::Warning);
-    return false;
+    return Succeeded(Context.Messages, SaveProgramOptions(Context, options));
 }
 
 void MicrophoneSettingsWindow::done(int result)

@@ -43,7 +43,7 @@ TEST_F(HallContest, AStoredResultReachesThePageWhileHostileRequestsLeaveTheMeasu
     AppContext& context = folder.Context;
     PrepareShortContest(folder);
     const int port = FreePort();
-    ASSERT_TRUE(SaveHallOptions(context, {true, port, {}}));
+    ASSERT_FALSE(SaveHallOptions(context, {true, port, {}}));
 
     Windows windows(context);
     windows.ApplyHallOptions();

@@ -109,7 +109,7 @@ TEST_F(WindowsTest, TheHallPageStartsAsTheOptionsSayAndFollowsADataClear)
     for (int entryNo = 1; entryNo <= 2; ++entryNo)
         StoreEntrant(Folder.Context, entryNo, 0, 1, 5);
     const int port = FreePort();
-    ASSERT_TRUE(SaveHallOptions(Folder.Context, {true, port, {}}));
+    ASSERT_FALSE(SaveHallOptions(Folder.Context, {true, port, {}}));
     Made.ApplyHallOptions();
     EXPECT_TRUE(Folder.Context.HallUrl.endsWith(QStringLiteral(":%1/").arg(port)));
     EXPECT_NE(BodyOf(Exchange(port, Get("/api/ranking"))).find("\"count\":2"), std::string::npos);
@@ -118,7 +118,7 @@ TEST_F(WindowsTest, TheHallPageStartsAsTheOptionsSayAndFollowsADataClear)
     emit Made.dataClear(nullptr).actionDone();
     EXPECT_NE(BodyOf(Exchange(port, Get("/api/ranking"))).find("\"count\":0"), std::string::npos);
 
-    ASSERT_TRUE(SaveHallOptions(Folder.Context, {false, port, {}}));
+    ASSERT_FALSE(SaveHallOptions(Folder.Context, {false, port, {}}));
     Made.ApplyHallOptions();
     EXPECT_TRUE(Folder.Context.HallUrl.isEmpty());
     EXPECT_EQ(StatusOf(Exchange(port, Get("/api/ranking"))), 0) << "nothing listens";
@@ -128,7 +128,7 @@ TEST_F(WindowsTest, TheHallPageShowsTheStoredNamesAsThePrivacyChoiceAllows)
 {
     StoreEntrant(Folder.Context, 1, 0, 1, 5);
     const int port = FreePort();
-    ASSERT_TRUE(SaveHallOptions(Folder.Context, {true, port, {}}));
+    ASSERT_FALSE(SaveHallOptions(Folder.Context, {true, port, {}}));
     Made.ApplyHallOptions();
     EntrantRoster roster;
     roster.Set(1, {QStringLiteral("Yamada"), {}});
@@ -138,7 +138,7 @@ TEST_F(WindowsTest, TheHallPageShowsTheStoredNamesAsThePrivacyChoiceAllows)
 
     ProgramOptions options = LoadProgramOptions(Folder.Context);
     options.ShowNames = false;
-    ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Folder.Context, options));
     emit Made.entrantsWindow(nullptr).rosterStored();
     EXPECT_EQ(BodyOf(Exchange(port, Get("/api/ranking"))).find("Yamada"), std::string::npos);
 }

@@ -41,7 +41,7 @@ TEST(LevelCalibration, IsKeptInItsSectionAndAValueOutOfRangeMeansNoCalibration)
     ProgramOptions options;
     options.Level = {101.25, CalibrationReference::Meter, 92.4, LevelWeighting::C, 30, QDate(2026, 12, 8),
                      QStringLiteral("alsa_input.usb-mic"), 64, RecordingQuality::Middle, false};
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, options));
+    ASSERT_FALSE(SaveProgramOptions(folder.Context, options));
     const QByteArray text = folder.Read(QStringLiteral("ZUVELO.INI"));
     EXPECT_TRUE(text.contains("[Level]\nDate=2026-12-08\nDistanceCm=30\nInput=alsa_input.usb-mic\nOffsetDb=101.25\nQuality=1\n"
                               "Reference=meter\nReferenceDb=92.4\nShow=false\nVolume=64\nWeighting=C\n"))
@@ -70,7 +70,7 @@ TEST(LevelCalibration, IsKeptInItsSectionAndAValueOutOfRangeMeansNoCalibration)
 TEST(LevelCalibration, AnOptionsFileWithoutACalibrationGetsNoLevelSection)
 {
     StoreFolder folder;
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, ProgramOptions{}));
+    ASSERT_FALSE(SaveProgramOptions(folder.Context, ProgramOptions{}));
     EXPECT_FALSE(folder.Read(QStringLiteral("ZUVELO.INI")).contains("[Level]"));
 }
 

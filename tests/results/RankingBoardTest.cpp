@@ -139,7 +139,7 @@ TEST_F(RankingBoardWindow, ShownLevelsFollowThePointsAndTheRowsStayInsideTheScre
 {
     ProgramOptions options;
     options.Level.OffsetDb = 101.5;
-    ASSERT_TRUE(SaveProgramOptions(Folder.Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Folder.Context, options));
     ASSERT_FALSE(StoreEntrantLevel(Folder.Context, 9, {112.34, 125.0, 104.2, true, 101.5, 50}));
     Open({100, 200, 300, 400, 500, 600, 700, 800, 900});
     EXPECT_EQ(Row(0)->text(), QStringLiteral("  1位              №   9       900点　≥112.3dB"));

@@ -115,7 +115,7 @@ TEST_F(ResultDisplayTest, AMeasuredLevelStandsUnderTheScoreAboveTheRankWhenLevel
         ProgramOptions options;
         options.Level.OffsetDb = 101.5;
         options.Level.Show = shown;
-        ASSERT_TRUE(SaveProgramOptions(Context, options));
+        ASSERT_FALSE(SaveProgramOptions(Context, options));
         ResultDisplay window(Context);
         window.SetEntrant(Entrant);
         window.show();

@@ -129,7 +129,7 @@ TEST_F(ScoreMonitorWindow, AnEntrantsShownLevelEndsTheInformationLine)
     Stored({700, 800});
     ProgramOptions options;
     options.Level.OffsetDb = 101.5;
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Context, options));
     ASSERT_FALSE(StoreEntrantLevel(Context, 2, {112.34, 125.0, 104.2, false, 101.5, 50}));
     Open(OpenedAfterMeasurement, 2);
     EXPECT_TRUE(InfoLine()->text().endsWith(QStringLiteral(" 点   音圧 ：112.3 dB(A)"))) << InfoLine()->text().toStdString();

@@ -58,7 +58,7 @@ TEST_F(CalibrationGroup, SaysWhyTheStoredCalibrationDoesNotHoldNowAndRefusesATon
     options.Level.OffsetDb = 110;
     options.Level.Volume = 64;
     options.Level.Date = QDate(2026, 12, 8);
-    ASSERT_TRUE(SaveProgramOptions(Context, options));
+    ASSERT_FALSE(SaveProgramOptions(Context, options));
     EXPECT_EQ(Status(*Open()), QStringLiteral("校正済み：2026/12/08　音響校正器 94.0 dB"));
     Volume = 70;
     EXPECT_EQ(Status(*Open()), QStringLiteral("未校正：録音音量が校正したとき（64%）と違います（今 70%）。"));

